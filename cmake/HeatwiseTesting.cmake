@@ -1,0 +1,24 @@
+# heatwise_add_test(NAME SOURCES src... [LIBS lib...] [QT])
+#
+# Builds one GoogleTest program and registers each of its test cases with CTest.
+# Every test runs on Qt's offscreen platform, so nothing needs a display, and in its
+# own scratch directory under the build tree, so files a test writes never collide.
+include(GoogleTest)
+
+function(heatwise_add_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+    target_compile_definitions(${name} PRIVATE
+        HEATWISE_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+        HEATWISE_BINARY_DIR="${CMAKE_BINARY_DIR}"
+        HEATWISE_CLIMATE_DIR="${HEATWISE_CLIMATE_DIR}")
+    set(work_dir "${CMAKE_BINARY_DIR}/test-work/${name}")
+    file(MAKE_DIRECTORY "${work_dir}")
+    gtest_discover_tests(${name}
+        WORKING_DIRECTORY "${work_dir}"
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1"
+                   TIMEOUT 300)
+endfunction()
