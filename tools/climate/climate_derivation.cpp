@@ -1,26 +1,126 @@
 #include "climate_derivation.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "year_calendar.h"
+
 namespace heatwise::climate {
 
-int TenthsCelsiusToFahrenheit(int) {
-    return 0;
+namespace {
+
+// The design temperatures are the 1 % values of the year: the winter design temperature is the
+// 88th coldest hour and the summer design temperature the 88th hottest, 88 hours being 1 % of
+// 8760, rounded.
+constexpr int kWinterDesignPosition = 87;
+constexpr int kSummerDesignPosition = 8672;
+
+// Degree days are counted from 65 °F. In hundredths of °F·days, a day whose highest and lowest
+// temperatures are max_c10 and min_c10 contributes 3300 - 9 * (max_c10 + min_c10), because
+// 65 - ((max_c10 + min_c10) / 2 * 0.18 + 32) = (3300 - 9 * (max_c10 + min_c10)) / 100.
+constexpr long long kDegreeDayBaseHundredths = 3300;
+
+// Mathematical floor of a quotient with a positive divisor, also for negative numerators.
+int FloorDivide(int numerator, int divisor) {
+    int quotient = numerator / divisor;
+    if (numerator % divisor != 0 && numerator < 0) {
+        --quotient;
+    }
+    return quotient;
 }
-int BinOfFahrenheit(int) {
-    return 1;
+
+[[noreturn]] void FailHour(const HourlyWeather& weather, int index, const std::string& text) {
+    throw WeatherFileError(weather.source + ": hour " + std::to_string(index + 1) +
+                           " of the year: " + text);
 }
-int ShiftOfHour(int) {
-    return 1;
+
+void CheckYearOfHours(const HourlyWeather& weather) {
+    if (weather.hours.size() != static_cast<std::size_t>(kHoursPerYear)) {
+        throw WeatherFileError(weather.source + ": holds " + std::to_string(weather.hours.size()) +
+                               " hours; a year of hourly weather holds exactly 8760 (365 days of "
+                               "24 hours)");
+    }
+    for (int i = 0; i < kHoursPerYear; ++i) {
+        const HourlyReading& reading = weather.hours[i];
+        const HourOfYear got{reading.month, reading.day, reading.hour};
+        const HourOfYear expected = NthHourOfYear(i);
+        if (got != expected) {
+            FailHour(weather, i,
+                     "reads " + FormatHourOfYear(got) + " where " + FormatHourOfYear(expected) +
+                         " belongs (an hour is missing, repeated or out of order)");
+        }
+        if (reading.c10 < kColdestTenthsCelsius || reading.c10 > kHottestTenthsCelsius) {
+            FailHour(weather, i,
+                     "dry-bulb " + std::to_string(reading.c10) +
+                         " tenths of a degree Celsius is outside the accepted range -900 to 600");
+        }
+    }
+}
+
+int DegreeDays(const HourlyWeather& weather) {
+    long long hundredths = 0;
+    for (int day = 0; day < kDaysPerYear; ++day) {
+        auto first = weather.hours.begin() + day * kHoursPerDay;
+        auto [coldest, hottest] = std::minmax_element(
+            first, first + kHoursPerDay,
+            [](const HourlyReading& a, const HourlyReading& b) { return a.c10 < b.c10; });
+        const long long deficit = kDegreeDayBaseHundredths - 9LL * (hottest->c10 + coldest->c10);
+        hundredths += std::max(0LL, deficit);
+    }
+    // Rounded once, at the end, to the nearest whole degree day; halves go upward.
+    return static_cast<int>((hundredths + 50) / 100);
+}
+
+}  // namespace
+
+int TenthsCelsiusToFahrenheit(int c10) {
+    return FloorDivide(9 * c10 + 1625, 50);
+}
+
+int BinOfFahrenheit(int fahrenheit) {
+    // Bin b spans 105 - 5b to 109 - 5b °F.
+    return std::clamp(FloorDivide(109 - fahrenheit, 5), 1, kBinCount);
+}
+
+int ShiftOfHour(int hour) {
+    return (hour - 1) / 8 + 1;
 }
 
 StationClimate DeriveStationClimate(const HourlyWeather& weather) {
-    throw WeatherFileError(weather.source + ": climate derivation is not available yet");
+    CheckYearOfHours(weather);
+
+    StationClimate climate{};
+    std::vector<int> temperatures;
+    temperatures.reserve(kHoursPerYear);
+    for (const HourlyReading& reading : weather.hours) {
+        const int bin = BinOfFahrenheit(TenthsCelsiusToFahrenheit(reading.c10));
+        const int shift = ShiftOfHour(reading.hour);
+        ++climate.bin_hours[kBinCount * (shift - 1) + bin - 1];
+        temperatures.push_back(reading.c10);
+    }
+
+    std::sort(temperatures.begin(), temperatures.end());
+    climate.winter_design = TenthsCelsiusToFahrenheit(temperatures[kWinterDesignPosition]);
+    climate.summer_design = TenthsCelsiusToFahrenheit(temperatures[kSummerDesignPosition]);
+    climate.degree_days = DegreeDays(weather);
+    return climate;
 }
 
-std::string FormatBinRecord(const StationClimate&) {
-    return "\n";
+std::string FormatBinRecord(const StationClimate& climate) {
+    std::string record;
+    for (int hours : climate.bin_hours) {
+        if (!record.empty()) {
+            record += ' ';
+        }
+        record += std::to_string(hours);
+    }
+    record += '\n';
+    return record;
 }
-std::string FormatDesignRecord(const StationClimate&) {
-    return "\n";
+
+std::string FormatDesignRecord(const StationClimate& climate) {
+    return std::to_string(climate.winter_design) + ' ' + std::to_string(climate.degree_days) + ' ' +
+           std::to_string(climate.summer_design) + '\n';
 }
 
 }  // namespace heatwise::climate

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "weather_file.h"
+#include "year_calendar.h"
 
 namespace heatwise::climate {
 
 inline constexpr int kShiftCount = 3;
 inline constexpr int kBinCount = 21;
 inline constexpr int kBinValueCount = kShiftCount * kBinCount;
-inline constexpr int kHoursPerYear = 8760;
 
 // The climate of one station as the calculator uses it. `bin_hours` holds the hours per year in
 // each temperature bin during each shift, in the files' flat order: value k (1-based, index

@@ -18,6 +18,11 @@ struct HourlyReading {
     int c10;
 };
 
+// Dry-bulb temperatures are accepted from -90.0 to 60.0 °C, a little beyond the coldest and
+// hottest ever measured, so that missing-value marks such as EPW's 99.9 are caught, not counted.
+inline constexpr int kColdestTenthsCelsius = -900;
+inline constexpr int kHottestTenthsCelsius = 600;
+
 // The hours of one weather file in file order; `source` names the file in messages.
 struct HourlyWeather {
     std::string source;

@@ -1,0 +1,68 @@
+// Line-by-line reading of the climate tool's text inputs, with the line numbers that messages
+// quote. `Error` is the exception type that the reader's faults are reported with.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+namespace heatwise::climate {
+
+template <typename Error>
+class LineReader {
+  public:
+    // Opens the file; `kind` says what the file should have been ("a weather file").
+    LineReader(const std::filesystem::path& path, std::string_view kind) {
+        std::string name = path.filename().string();
+        source_ = name.empty() ? path.string() : name;
+        std::error_code ignored;
+        if (std::filesystem::is_directory(path, ignored)) {
+            throw Error(source_ + ": is a folder, not " + std::string(kind));
+        }
+        stream_.open(path, std::ios::binary);
+        if (!stream_) {
+            throw Error(source_ + ": cannot be opened for reading");
+        }
+    }
+
+    // The next line without its line end (LF or CR LF); false at the end of the file.
+    bool NextLine(std::string& line) {
+        if (!std::getline(stream_, line)) {
+            if (stream_.bad()) {
+                Fail("the file cannot be read after this line");
+            }
+            return false;
+        }
+        ++line_number_;
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        // Files saved by some editors start with a byte order mark that is no part of the text.
+        constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+        if (line_number_ == 1 && line.starts_with(kByteOrderMark)) {
+            line.erase(0, kByteOrderMark.size());
+        }
+        return true;
+    }
+
+    const std::string& source() const { return source_; }
+    int line_number() const { return line_number_; }
+
+    // Reports a fault of the line read last.
+    [[noreturn]] void Fail(const std::string& text) const {
+        throw Error(source_ + ": line " + std::to_string(line_number_) + ": " + text);
+    }
+
+    // Reports a fault of the file as a whole, such as being empty.
+    [[noreturn]] void FailWholeFile(const std::string& text) const {
+        throw Error(source_ + ": " + text);
+    }
+
+  private:
+    std::string source_;
+    std::ifstream stream_;
+    int line_number_ = 0;
+};
+
+}  // namespace heatwise::climate
