@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace heatwise::climate {
 
@@ -64,5 +65,18 @@ class LineReader {
     std::ifstream stream_;
     int line_number_ = 0;
 };
+
+// The position of the column called `name` in the header line that the reader has just read;
+// a header without it is reported with `advice` appended.
+template <typename Error>
+std::size_t FindColumn(const LineReader<Error>& reader, const std::vector<std::string>& header,
+                       std::string_view name, std::string_view advice) {
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        if (header[i] == name) {
+            return i;
+        }
+    }
+    reader.Fail("no column '" + std::string(name) + "' in the header" + std::string(advice));
+}
 
 }  // namespace heatwise::climate

@@ -17,16 +17,6 @@ constexpr std::string_view kFileColumn = "file";
 
 using TableReader = LineReader<StationTableError>;
 
-std::size_t FindColumn(const TableReader& reader, const std::vector<std::string>& header,
-                       std::string_view name) {
-    for (std::size_t i = 0; i < header.size(); ++i) {
-        if (header[i] == name) {
-            return i;
-        }
-    }
-    reader.Fail("no column '" + std::string(name) + "' in the header line");
-}
-
 }  // namespace
 
 std::vector<StationEntry> ReadStationTable(const std::filesystem::path& path) {
@@ -37,9 +27,9 @@ std::vector<StationEntry> ReadStationTable(const std::filesystem::path& path) {
             "the file is empty; expected a header line naming index, list_name and file");
     }
     const std::vector<std::string> header = SplitCsvLine(line);
-    const std::size_t index_column = FindColumn(reader, header, kIndexColumn);
-    const std::size_t name_column = FindColumn(reader, header, kListNameColumn);
-    const std::size_t file_column = FindColumn(reader, header, kFileColumn);
+    const std::size_t index_column = FindColumn(reader, header, kIndexColumn, " line");
+    const std::size_t name_column = FindColumn(reader, header, kListNameColumn, " line");
+    const std::size_t file_column = FindColumn(reader, header, kFileColumn, " line");
     const std::size_t needed = std::max({index_column, name_column, file_column}) + 1;
 
     const std::filesystem::path folder = path.parent_path();

@@ -113,17 +113,7 @@ bool IsBlankLine(std::string_view line) {
     return TrimBlanks(line).empty();
 }
 
-// The position of a named column in the TMY3 header line; the reader has just read that line.
-std::size_t FindColumn(const WeatherReader& reader, const std::vector<std::string>& header,
-                       std::string_view name) {
-    for (std::size_t i = 0; i < header.size(); ++i) {
-        if (header[i] == name) {
-            return i;
-        }
-    }
-    reader.Fail("no column '" + std::string(name) +
-                "' in the header; a TMY3 CSV file names its columns on line 2");
-}
+constexpr std::string_view kTmy3HeaderAdvice = "; a TMY3 CSV file names its columns on line 2";
 
 HourlyWeather ReadTmy3(WeatherReader& reader) {
     // Line 1, the station line, has been read; line 2 names the columns.
@@ -132,9 +122,10 @@ HourlyWeather ReadTmy3(WeatherReader& reader) {
         reader.Fail("the file ends before the column header on line 2 of a TMY3 CSV file");
     }
     const std::vector<std::string> header = SplitCsvLine(line);
-    const std::size_t date_column = FindColumn(reader, header, kTmy3DateColumn);
-    const std::size_t time_column = FindColumn(reader, header, kTmy3TimeColumn);
-    const std::size_t dry_bulb_column = FindColumn(reader, header, kTmy3DryBulbColumn);
+    const std::size_t date_column = FindColumn(reader, header, kTmy3DateColumn, kTmy3HeaderAdvice);
+    const std::size_t time_column = FindColumn(reader, header, kTmy3TimeColumn, kTmy3HeaderAdvice);
+    const std::size_t dry_bulb_column =
+        FindColumn(reader, header, kTmy3DryBulbColumn, kTmy3HeaderAdvice);
     const std::pair<std::size_t, std::string_view> columns[] = {
         {date_column, kTmy3DateColumn},
         {time_column, kTmy3TimeColumn},

@@ -16,6 +16,8 @@ struct HourlyReading {
     int day;
     int hour;
     int c10;
+
+    bool operator==(const HourlyReading&) const = default;
 };
 
 // Dry-bulb temperatures are accepted from -90.0 to 60.0 °C, a little beyond the coldest and

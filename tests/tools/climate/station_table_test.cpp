@@ -1,0 +1,166 @@
+// The station table, the derivation of both data files from it, and the heatwise-derive command.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "climate_derivation.h"
+#include "station_table.h"
+#include "weather_samples.h"
+
+namespace heatwise::climate {
+namespace {
+
+namespace fs = std::filesystem;
+using samples::MakeYear;
+using samples::ReadText;
+using samples::Tmy3Lines;
+using samples::WriteLines;
+using samples::WriteText;
+using ::testing::HasSubstr;
+
+// A station table in its own folder whose 211 entries all use one station file, with the
+// columns in another order than usual and a list text holding a comma.
+std::vector<std::string> TableLines(const std::string& weather_file) {
+    std::vector<std::string> lines = {"file,usaf,list_name,index,note"};
+    for (int index = 1; index <= kCityCount; ++index) {
+        lines.push_back(weather_file + ",722540,\"city " + std::to_string(index) + ", TX\"," +
+                        std::to_string(index) + ",");
+    }
+    return lines;
+}
+
+// A folder holding a station table and one good station file "tmy3/good.csv".
+fs::path MakeStationFolder(const std::string& name, const std::vector<std::string>& table) {
+    const fs::path folder = fs::absolute(name);
+    fs::remove_all(folder);
+    fs::create_directories(folder / "tmy3");
+    WriteLines((folder / "tmy3/good.csv").string(),
+               Tmy3Lines(MakeYear([](int index) { return index % 400 - 100; })));
+    WriteLines((folder / "stations.csv").string(), table);
+    return folder;
+}
+
+std::string TableErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const StationTableError& error) {
+        return error.what();
+    }
+    return "(no error)";
+}
+
+TEST(StationTable, ReadsTheEntriesWithTheirFilesBesideTheTable) {
+    const fs::path folder = MakeStationFolder("table_ok", TableLines("tmy3/good.csv"));
+    const std::vector<StationEntry> entries = ReadStationTable(folder / "stations.csv");
+    ASSERT_EQ(entries.size(), 211u);
+    EXPECT_EQ(entries[0].index, 1);
+    EXPECT_EQ(entries[0].line, 2);
+    EXPECT_EQ(entries[0].list_name, "city 1, TX");
+    EXPECT_EQ(entries[210].index, 211);
+    EXPECT_EQ(entries[210].weather_file, folder / "tmy3/good.csv");
+}
+
+TEST(StationTable, FaultsNameTheLineAndTheField) {
+    struct Case {
+        const char* name;
+        std::function<void(std::vector<std::string>&)> change;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"index out of order", [](auto& l) { std::swap(l[4], l[5]); },
+         "stations.csv: line 5: field 'index': '5' should be 4; the entries run from 1 to 211 in "
+         "the order of the city list"},
+        {"index not a number", [](auto& l) { l[1] = "tmy3/good.csv,722540,austin,one,"; },
+         "stations.csv: line 2: field 'index': 'one' should be 1; the entries run from 1 to 211 "
+         "in the order of the city list"},
+        {"column missing", [](auto& l) { l[0] = "file,usaf,name,index,note"; },
+         "stations.csv: line 1: no column 'list_name' in the header line"},
+        {"entry missing", [](auto& l) { l.pop_back(); },
+         "stations.csv: line 211: the table ends after 210 entries; the city list has 211"},
+        {"entry too many", [](auto& l) { l.push_back("tmy3/good.csv,1,extra,212,"); },
+         "stations.csv: line 213: an entry after the 211th; the city list has exactly 211 "
+         "entries"},
+        {"no file", [](auto& l) { l[3] = ",722540,city,3,"; },
+         "stations.csv: line 4: field 'file' is empty; every entry names its hourly weather "
+         "file"},
+        {"short row", [](auto& l) { l[3] = "tmy3/good.csv,722540"; },
+         "stations.csv: line 4: the row has 2 fields; the columns index, list_name and file need "
+         "at least 4"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> lines = TableLines("tmy3/good.csv");
+        c.change(lines);
+        const fs::path folder = MakeStationFolder("table_fault", lines);
+        EXPECT_EQ(TableErrorOf([&] { ReadStationTable(folder / "stations.csv"); }), c.message)
+            << c.name;
+    }
+}
+
+TEST(StationTable, DerivesOneRecordPerCityInListOrder) {
+    const fs::path folder = MakeStationFolder("derive_ok", TableLines("tmy3/good.csv"));
+    const ClimateFiles files = DeriveClimateFiles(folder / "stations.csv");
+    const StationClimate climate = DeriveStationClimate(ReadWeatherFile(folder / "tmy3/good.csv"));
+    std::string bin_data;
+    std::string design_data;
+    for (int city = 1; city <= kCityCount; ++city) {
+        bin_data += FormatBinRecord(climate);
+        design_data += FormatDesignRecord(climate);
+    }
+    EXPECT_EQ(files.bin_data, bin_data);
+    EXPECT_EQ(files.design_data, design_data);
+}
+
+TEST(StationTable, AFaultyStationNamesTheCityAndItsFile) {
+    std::vector<std::string> lines = TableLines("tmy3/good.csv");
+    lines[5] = "tmy3/absent.csv,722540,\"fort smith\",5,";
+    const fs::path folder = MakeStationFolder("derive_fault", lines);
+    EXPECT_EQ(TableErrorOf([&] { DeriveClimateFiles(folder / "stations.csv"); }),
+              "stations.csv: line 6: city 5 \"fort smith\", weather file " +
+                  (folder / "tmy3/absent.csv").string() +
+                  ": absent.csv: cannot be opened for reading");
+}
+
+// Runs heatwise-derive with the arguments, its output going to derive.log; gives the exit status.
+int RunDerive(const std::string& arguments) {
+    const std::string command =
+        std::string("\"") + HEATWISE_DERIVE_PROGRAM + "\" " + arguments + " >derive.log 2>&1";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(DeriveCommand, WritesBothFilesOnlyWhenEveryStationDerives) {
+    const fs::path good = MakeStationFolder("command_good", TableLines("tmy3/good.csv"));
+    std::vector<std::string> bad_lines = TableLines("tmy3/good.csv");
+    bad_lines[211] = "tmy3/absent.csv,722540,last,211,";
+    const fs::path bad = MakeStationFolder("command_bad", bad_lines);
+    const fs::path out = fs::absolute("command_out");
+    fs::remove_all(out);
+
+    ASSERT_EQ(RunDerive((good / "stations.csv").string() + " " + out.string()), 0)
+        << ReadText("derive.log");
+    const ClimateFiles expected = DeriveClimateFiles(good / "stations.csv");
+    EXPECT_EQ(ReadText((out / "bindata2.dat").string()), expected.bin_data);
+    EXPECT_EQ(ReadText((out / "cities.dat").string()), expected.design_data);
+
+    // A failed run leaves the files of the last good run as they were, and no scraps beside them.
+    WriteText((out / "cities.dat").string(), "28 1700 97\n");
+    EXPECT_EQ(RunDerive((bad / "stations.csv").string() + " " + out.string()), 1);
+    EXPECT_THAT(ReadText("derive.log"),
+                HasSubstr("heatwise-derive: stations.csv: line 212: city 211"));
+    EXPECT_EQ(ReadText((out / "bindata2.dat").string()), expected.bin_data);
+    EXPECT_EQ(ReadText((out / "cities.dat").string()), "28 1700 97\n");
+    int files_in_output = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(out)) {
+        ++files_in_output;
+    }
+    EXPECT_EQ(files_in_output, 2);
+
+    EXPECT_EQ(RunDerive((good / "stations.csv").string()), 2);
+    EXPECT_THAT(ReadText("derive.log"),
+                HasSubstr("usage: heatwise-derive STATIONS_CSV OUTPUT_DIR"));
+}
+
+}  // namespace
+}  // namespace heatwise::climate
