@@ -1,6 +1,7 @@
 # heatwise_add_test(NAME SOURCES src... [LIBS lib...] [QT])
 #
-# Builds one GoogleTest program and registers each of its test cases with CTest.
+# Builds one GoogleTest program and registers each of its test cases with CTest as
+# NAME.Suite.Case, so that `ctest -R` selects the cases of one program by its name.
 # Every test runs on Qt's offscreen platform, so nothing needs a display, and in its
 # own scratch directory under the build tree, so files a test writes never collide.
 include(GoogleTest)
@@ -16,6 +17,7 @@ function(heatwise_add_test name)
     set(work_dir "${CMAKE_BINARY_DIR}/test-work/${name}")
     file(MAKE_DIRECTORY "${work_dir}")
     gtest_discover_tests(${name}
+        TEST_PREFIX "${name}."
         WORKING_DIRECTORY "${work_dir}"
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60

@@ -17,9 +17,13 @@
  *  2. Error reporting
  *  3. Number and text conversion
  *  4. Initialisation and settings
+ *  5. Windows and status bar
+ *  6. Messages
  */
 #pragma once
 
+#include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -187,3 +191,159 @@ int IndexNoCase(std::string_view string, std::string_view substring,
  * shows "Abnormal exit (code N) : " and @p message when @p message is not blank.
  */
 [[noreturn]] void IOsExitProgram(std::string_view message, int iexit);
+
+// ---------------------------------------------------------------------------------------------
+// 5. Windows and status bar
+// ---------------------------------------------------------------------------------------------
+
+/** @name Window flags (bits of the FLAGS argument of WindowOpen2; other bits have no effect). */
+///@{
+constexpr int WF_SYSMENU = 1;     ///< The frame has the system menu and close box.
+constexpr int WF_MINBOX = 2;      ///< Minimise box.
+constexpr int WF_MAXBOX = 4;      ///< Maximise box.
+constexpr int WF_MAXIMISED = 8;   ///< Open maximised.
+constexpr int WF_STATUSBAR = 32;  ///< Create a status bar.
+constexpr int WF_FIXEDSIZE = 64;  ///< No sizing border, and no size grip on the status bar.
+constexpr int WF_HIDDEN = 128;    ///< Create the window hidden.
+constexpr int WF_TOPMOST = 512;   ///< Always on top of other windows.
+///@}
+
+/** @brief The X or Y of WindowOpen2 that centres the window on the screen along that axis. */
+constexpr int WINDOW_CENTRED = -999999;
+
+/**
+ * @brief Opens the program's main window: a frame with a title, an optional menu bar, an
+ * optional status bar and a client area. Does nothing when the main window is already open.
+ *
+ * Every argument may be left out; an argument given with its default value behaves exactly as
+ * one left out.
+ *
+ * @param flags Window flags (WF_...); 7 when absent. When a form is shown as the client area
+ *              the maximise box, the maximised and the hidden start are dropped and the size
+ *              is fixed (39 becomes 99).
+ * @param x, y Screen pixels of the frame's top-left corner; WINDOW_CENTRED centres the frame
+ *             on the screen.
+ * @param width, height Client size in pixels; under 1 gives 80 % of the screen's width or
+ *                      height.
+ * @param menuid Menu resource id, 0 for none. The data resource of the same id numbers the
+ *               menu's pop-up items.
+ * @param toolbars Toolbar resource ids (top, left, right, bottom), 0 for none.
+ * @param idialog Id of a form to show as the client area, 0 for none; the window then takes
+ *                the form's size. A form that cannot be loaded raises ERR_DIALOG_LOAD, one of
+ *                the wrong style ERR_DIALOG_STYLE; the window opens without it.
+ * @param title The window title, without its trailing blanks.
+ * @param ncol Graphics colours on a 256-colour display: 16, 32, 64 or 128; any other value
+ *             gives 16.
+ */
+void WindowOpen2(int flags = 7, int x = WINDOW_CENTRED, int y = WINDOW_CENTRED, int width = 0,
+                 int height = 0, int menuid = 0, std::array<int, 4> toolbars = {}, int idialog = 0,
+                 std::string_view title = {}, int ncol = 16);
+
+/**
+ * @brief Closes the main window with everything the toolkit made for it, and resets the
+ * message-enable table (see WMessageEnable()).
+ */
+void WindowClose();
+
+/**
+ * @brief Divides the status bar of the current window into parts.
+ * @param nparts The number of parts, 1 to 255; any other value leaves the bar as it is.
+ * @param iwidths The width of each part in window units of the client width, or -1 for a part
+ *                that reaches the right end of the bar (the parts after it have no room).
+ *                Widths missing from the array count as -1.
+ * @param itypes The border of each part: 0 none, 2 raised, anything else sunken; absent (or
+ *               missing for a part) gives sunken.
+ */
+void WindowStatusBarParts(int nparts, std::span<const int> iwidths,
+                          std::span<const int> itypes = {});
+
+/**
+ * @brief Writes @p text, without its trailing blanks, into part @p ipart (1 to 255) of the
+ * current window's status bar. Text after a first TAB is centred in the part, text after a
+ * second TAB right-aligned. Nothing happens for other part numbers, for a part the bar does
+ * not have, or when the window has no status bar.
+ */
+void WindowOutStatusBar(int ipart, std::string_view text);
+
+/**
+ * @brief Converts a position in window units (0 to 9999 across each axis of the current
+ * window's client area) to pixels: units × (size − 1) / 9999.
+ */
+void WindowUnitsToPixels(int ix, int iy, int& px, int& py);
+
+/**
+ * @brief Converts a pixel position in the current window's client area to window units:
+ * (pixels + 0.5) × 9999 / size to the nearest unit, 0 along an axis under 2 pixels.
+ */
+void WindowUnitsFromPixels(int px, int py, int& ix, int& iy);
+
+// ---------------------------------------------------------------------------------------------
+// 6. Messages
+// ---------------------------------------------------------------------------------------------
+
+/** @name Message types returned by WMessage(). Type 14 has an enable flag but never arrives. */
+///@{
+constexpr int MSG_KEY = 1;           ///< Key in a client area: data1 key code, x, y position.
+constexpr int MSG_MENU = 2;          ///< Menu item or accelerator: data1 command id.
+constexpr int MSG_BUTTON = 3;        ///< Push button of a dialog: data1 button, data2 field.
+constexpr int MSG_MOUSE_DOWN = 4;    ///< Mouse button pressed: data1 button, data2 modifiers.
+constexpr int MSG_MOUSE_UP = 5;      ///< Mouse button released: as MSG_MOUSE_DOWN.
+constexpr int MSG_MOUSE_MOVE = 6;    ///< Mouse moved: as MSG_MOUSE_DOWN with data1 -1.
+constexpr int MSG_EXPOSE = 7;        ///< Area to repaint: data1, data2 size, x, y corner.
+constexpr int MSG_RESIZE = 8;        ///< Client area resized: data1, data2 size in pixels.
+constexpr int MSG_CLOSE = 9;         ///< The user asked to close the window.
+constexpr int MSG_FIELD = 10;        ///< Dialog field changed: data1 previous, data2 current.
+constexpr int MSG_TAB = 11;          ///< Tab selected in a tabbed dialog.
+constexpr int MSG_FRAME_CLICK = 12;  ///< Mouse button pressed on the frame: data1 button.
+constexpr int MSG_TIMER = 13;        ///< A toolkit timer expired (and stopped): data1 timer id.
+constexpr int MSG_VIEWER = 15;       ///< Bitmap viewer notification.
+///@}
+
+/**
+ * @brief What WMessage() reports about a message. Values that do not apply to a type are -1.
+ *
+ * Key codes (data1 of MSG_KEY): the character a key produces; Shift+Tab 274; Up 258, Down 259,
+ * Right 260, Left 261 (plus 4 with Shift, plus 8 with Ctrl); Page Up 262, Page Down 263,
+ * Home 270, End 271, Insert 272, Delete 273, Print Screen 300; F1 to F20 301 to 320 (321 to
+ * 340 with Shift, 341 to 360 with Ctrl); keypad 0 to 9 280 to 289, minus 290, decimal point
+ * 291, plus 292, divide 293, multiply 294; other keys without a character their platform
+ * virtual-key code. Shift, Ctrl, Alt and the lock keys alone give no message.
+ *
+ * Mouse modifier bits (data2 of mouse messages): 1 Ctrl, 2 Shift, 4 left button down,
+ * 8 middle button down, 16 right button down. Mouse buttons: 1 left, 2 middle, 3 right.
+ */
+struct MessageRecord {
+    /// Where the message arose: the window slot (0 = main window), or a dialog's id.
+    int window = -1;
+    /// The type-dependent values.
+    int data1 = -1;
+    int data2 = -1;
+    int data3 = -1;
+    int data4 = -1;
+    /// The position; in window units for window messages.
+    int x = -1;
+    int y = -1;
+    /// MSG_EXPOSE: the size of the area in graphics coordinates.
+    float graph_width = 0.0f;
+    float graph_height = 0.0f;
+    /// Key, mouse, expose and viewer messages: the position in graphics coordinates, which
+    /// run from 0 to 9999 across the client area with y measured upward from its bottom.
+    float graph_x = 0.0f;
+    float graph_y = 0.0f;
+    /// The platform's time stamp of the event, milliseconds.
+    int time = 0;
+};
+
+/**
+ * @brief Waits for the next message of an enabled type and returns its type in @p itype and
+ * its values in @p mesg. Repaints and resizes that happened while the program was busy come
+ * first, a repaint then covering the whole client area. There is no time-out.
+ */
+void WMessage(int& itype, MessageRecord& mesg);
+
+/**
+ * @brief Switches message type @p itype (1 to 15) on (@p istate not 0) or off (0); other
+ * types are ignored. At start types 1 to 4, 7 to 9, 13 and 14 are on; WindowClose() switches
+ * all on except 5, 6, 10, 11 and 12. A type that is off is dropped where it arises.
+ */
+void WMessageEnable(int itype, int istate);

@@ -1,0 +1,100 @@
+#include "message/key_codes.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace windlass {
+namespace {
+
+constexpr Held N = Held::No;
+constexpr Held Y = Held::Yes;
+
+struct KeyCase {
+    const char* what;
+    KeyPress key;
+    std::optional<int> code;
+};
+
+TEST(MessageKeyCodes, EveryRowOfTheTable) {
+    const KeyCase cases[] = {
+        {"letter", {'A', 'a', N, N}, 'a'},
+        {"shifted letter", {'A', 'A', Y, N}, 'A'},
+        {"Ctrl+letter gives its control character", {'A', 1, N, Y}, 1},
+        {"digit", {'7', '7', N, N}, '7'},
+        {"Enter", {vk::kReturn, 13, N, N}, 13},
+        {"Escape", {vk::kEscape, 27, N, N}, 27},
+        {"Backspace", {vk::kBackspace, 8, N, N}, 8},
+        {"Tab", {vk::kTab, 9, N, N}, 9},
+        {"Shift+Tab", {vk::kTab, 9, Y, N}, 274},
+        {"Up", {vk::kUp, 0, N, N}, 258},
+        {"Down", {vk::kDown, 0, N, N}, 259},
+        {"Right", {vk::kRight, 0, N, N}, 260},
+        {"Left", {vk::kLeft, 0, N, N}, 261},
+        {"Shift+Up is Page Up's code", {vk::kUp, 0, Y, N}, 262},
+        {"Shift+Down is Page Down's code", {vk::kDown, 0, Y, N}, 263},
+        {"Shift+Left", {vk::kLeft, 0, Y, N}, 265},
+        {"Ctrl+Up", {vk::kUp, 0, N, Y}, 266},
+        {"Ctrl+Left", {vk::kLeft, 0, N, Y}, 269},
+        {"Ctrl wins over Shift", {vk::kRight, 0, Y, Y}, 268},
+        {"Page Up", {vk::kPageUp, 0, N, N}, 262},
+        {"Page Down", {vk::kPageDown, 0, N, N}, 263},
+        {"Page Up does not grow with Shift", {vk::kPageUp, 0, Y, N}, 262},
+        {"Home", {vk::kHome, 0, N, N}, 270},
+        {"End", {vk::kEnd, 0, N, N}, 271},
+        {"Select", {vk::kSelect, 0, N, N}, 271},
+        {"Insert", {vk::kInsert, 0, N, N}, 272},
+        {"Delete, even where the platform gives it a character", {vk::kDelete, 127, N, N}, 273},
+        {"Print Screen", {vk::kPrintScreen, 0, N, N}, 300},
+        {"F1", {vk::kF1, 0, N, N}, 301},
+        {"F20", {vk::kF1 + 19, 0, N, N}, 320},
+        {"Shift+F1", {vk::kF1, 0, Y, N}, 321},
+        {"Shift+F20", {vk::kF1 + 19, 0, Y, N}, 340},
+        {"Ctrl+F1", {vk::kF1, 0, N, Y}, 341},
+        {"Ctrl+Shift+F20", {vk::kF1 + 19, 0, Y, Y}, 360},
+        {"F21 gives its virtual-key code", {vk::kF1 + 20, 0, N, N}, vk::kF1 + 20},
+        {"keypad 0 with Num Lock", {vk::kNumpad0, '0', N, N}, 280},
+        {"keypad 4", {vk::kNumpad0 + 4, '4', N, N}, 284},
+        {"keypad 5", {vk::kNumpad0 + 5, '5', N, N}, 285},
+        {"keypad 5 without Num Lock", {vk::kClear, 0, N, N}, 285},
+        {"keypad 9", {vk::kNumpad0 + 9, '9', N, N}, 289},
+        {"keypad minus", {vk::kSubtract, '-', N, N}, 290},
+        {"keypad decimal point", {vk::kDecimal, '.', N, N}, 291},
+        {"keypad plus", {vk::kAdd, '+', N, N}, 292},
+        {"keypad separator", {vk::kSeparator, 0, N, N}, 292},
+        {"keypad divide", {vk::kDivide, '/', N, N}, 293},
+        {"keypad multiply", {vk::kMultiply, '*', N, N}, 294},
+        {"a key without character or code", {vk::kApplications, 0, N, N}, vk::kApplications},
+        {"Shift alone", {vk::kShift, 0, Y, N}, std::nullopt},
+        {"left Ctrl alone", {vk::kLeftControl, 0, N, Y}, std::nullopt},
+        {"Alt alone", {vk::kAlt, 0, N, N}, std::nullopt},
+        {"Pause", {vk::kPause, 0, N, N}, std::nullopt},
+        {"Caps Lock", {vk::kCapsLock, 0, N, N}, std::nullopt},
+        {"Num Lock", {vk::kNumLock, 0, N, N}, std::nullopt},
+        {"Scroll Lock", {vk::kScrollLock, 0, N, N}, std::nullopt},
+    };
+    for (const KeyCase& c : cases) {
+        EXPECT_EQ(KeyCode(c.key), c.code) << c.what;
+    }
+}
+
+TEST(MessageMouseCodes, ModifierBitsAndButtonNumbers) {
+    MouseEvent mouse;
+    EXPECT_EQ(MouseModifierBits(mouse), 0);
+    mouse.ctrl = Held::Yes;
+    EXPECT_EQ(MouseModifierBits(mouse), 1);
+    mouse.shift = Held::Yes;
+    mouse.left_down = Held::Yes;
+    EXPECT_EQ(MouseModifierBits(mouse), 1 + 2 + 4);
+    mouse.middle_down = Held::Yes;
+    mouse.right_down = Held::Yes;
+    EXPECT_EQ(MouseModifierBits(mouse), 31);
+
+    EXPECT_EQ(MouseButtonNumber(MouseButton::Left), 1);
+    EXPECT_EQ(MouseButtonNumber(MouseButton::Middle), 2);
+    EXPECT_EQ(MouseButtonNumber(MouseButton::Right), 3);
+    EXPECT_EQ(MouseButtonNumber(MouseButton::None), -1);
+}
+
+}  // namespace
+}  // namespace windlass

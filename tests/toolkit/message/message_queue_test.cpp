@@ -1,0 +1,203 @@
+#include "message/message_queue.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "message/window_messages.h"
+
+namespace windlass {
+namespace {
+
+// A queue and a window table of their own, and a platform whose events come in scripted
+// batches: each wait runs the next batch, as one pass of platform dispatch would.
+class MessageQueueTest : public ::testing::Test {
+  protected:
+    MessageQueueTest() {
+        windows_.slots[0].has_frame = true;
+        windows_.slots[0].has_client = true;
+        windows_.slots[0].client = {640, 480};
+    }
+
+    void AddBatch(std::vector<RaisedMessage> batch) { batches_.push_back(std::move(batch)); }
+
+    RaisedMessage Next() {
+        return queue_.Next(windows_, [this] {
+            ASSERT_FALSE(batches_.empty()) << "the program would wait for ever";
+            std::vector<RaisedMessage> batch = batches_.front();
+            batches_.pop_front();
+            ++waits_;
+            for (const RaisedMessage& message : batch) {
+                queue_.Raise(message);
+            }
+        });
+    }
+
+    // A lower-case letter: its key's virtual-key code is the upper-case letter.
+    static RaisedMessage Key(char letter) {
+        KeyPress key{letter - 'a' + 'A', letter, Held::No, Held::No};
+        return *KeyMessage(0, key, 5, 6, 0);
+    }
+    static RaisedMessage Expose(int slot, int x, int y, int width, int height) {
+        return ExposeMessage(slot, ExposedArea{x, y, width, height}, 0);
+    }
+    static RaisedMessage Resize(int slot, int width, int height) {
+        return *ResizeMessage(slot, width, height, ResizeKind::Normal, 0);
+    }
+
+    MessageQueue queue_;
+    WindowTable windows_;
+    std::deque<std::vector<RaisedMessage>> batches_;
+    int waits_ = 0;
+};
+
+TEST_F(MessageQueueTest, WaitsUntilAnEnabledTypeIsRaised) {
+    // Mouse moves are off at start: the first batch raises nothing the program hears of.
+    MouseEvent move;
+    AddBatch({MouseMessage(0, move, 0)});
+    AddBatch({});
+    AddBatch({MenuCommandMessage(0, 40004, 0)});
+    RaisedMessage message = Next();
+    EXPECT_EQ(message.type, MSG_MENU);
+    EXPECT_EQ(message.record.data1, 40004);
+    EXPECT_EQ(waits_, 3);
+    EXPECT_FALSE(queue_.waiting());
+}
+
+TEST_F(MessageQueueTest, FurtherMessagesOfOneBatchComeNextInOrder) {
+    AddBatch({Key('a'), Expose(0, 1, 2, 3, 4), Resize(0, 100, 50), Key('b')});
+    EXPECT_EQ(Next().record.data1, 'a');
+    RaisedMessage expose = Next();
+    EXPECT_EQ(expose.type, MSG_EXPOSE);
+    EXPECT_EQ(expose.record.data1, 3) << "a repaint raised while waiting is not held";
+    EXPECT_EQ(Next().type, MSG_RESIZE);
+    EXPECT_EQ(Next().record.data1, 'b');
+    EXPECT_EQ(waits_, 1);
+}
+
+TEST_F(MessageQueueTest, RepaintWhileBusyComesFirstAndCoversTheClient) {
+    // Events that arrive while the program is busy: a key, then a repaint of part of the
+    // client, then another key.
+    queue_.Raise(Key('a'));
+    queue_.Raise(Expose(0, 10, 20, 30, 40));
+    queue_.Raise(Key('b'));
+    RaisedMessage first = Next();
+    EXPECT_EQ(first.type, MSG_EXPOSE);
+    EXPECT_EQ(first.record.window, 0);
+    EXPECT_EQ(first.record.x, 0);
+    EXPECT_EQ(first.record.y, 0);
+    EXPECT_EQ(first.record.data1, 640);
+    EXPECT_EQ(first.record.data2, 480);
+    EXPECT_EQ(Next().record.data1, 'a');
+    EXPECT_EQ(Next().record.data1, 'b');
+    EXPECT_EQ(waits_, 0);
+}
+
+TEST_F(MessageQueueTest, PendingSlotRules) {
+    struct Case {
+        const char* what;
+        std::vector<RaisedMessage> while_busy;
+        int type;
+        int data1;
+    };
+    const Case cases[] = {
+        {"a later repaint does not replace a pending resize",
+         {Resize(0, 300, 200), Expose(0, 0, 0, 5, 5)},
+         MSG_RESIZE,
+         300},
+        {"a new resize replaces a pending resize",
+         {Resize(0, 300, 200), Resize(0, 310, 210)},
+         MSG_RESIZE,
+         310},
+        {"a new resize replaces a pending repaint",
+         {Expose(0, 0, 0, 5, 5), Resize(0, 320, 220)},
+         MSG_RESIZE,
+         320},
+        {"two repaints give one over the whole client",
+         {Expose(0, 0, 0, 5, 5), Expose(0, 9, 9, 1, 1)},
+         MSG_EXPOSE,
+         640},
+    };
+    for (const Case& c : cases) {
+        queue_.Clear();
+        for (const RaisedMessage& message : c.while_busy) {
+            queue_.Raise(message);
+        }
+        AddBatch({Key('z')});
+        RaisedMessage first = Next();
+        EXPECT_EQ(first.type, c.type) << c.what;
+        EXPECT_EQ(first.record.data1, c.data1) << c.what;
+        EXPECT_EQ(Next().record.data1, 'z') << c.what << ": exactly one message was held";
+    }
+}
+
+TEST_F(MessageQueueTest, LowerSlotsComeFirstAndSlotsWithoutClientWait) {
+    windows_.slots[3].has_client = true;
+    windows_.slots[3].client = {20, 10};
+    queue_.Raise(Expose(5, 0, 0, 1, 1));  // Slot 5 has no client area.
+    queue_.Raise(Resize(3, 21, 11));
+    queue_.Raise(Expose(0, 0, 0, 1, 1));
+    EXPECT_EQ(Next().record.window, 0);
+    EXPECT_EQ(Next().record.window, 3);
+    AddBatch({Key('z')});
+    EXPECT_EQ(Next().record.data1, 'z') << "the repaint of slot 5 is not delivered";
+    // Once the window has its client area again, the held repaint comes.
+    windows_.slots[5].has_client = true;
+    windows_.slots[5].client = {7, 8};
+    RaisedMessage late = Next();
+    EXPECT_EQ(late.record.window, 5);
+    EXPECT_EQ(late.record.data1, 7);
+}
+
+TEST_F(MessageQueueTest, DisabledTypesAndRepaintsOfDialogFieldsAreNotHeld) {
+    queue_.Raise(CloseRequestMessage(0, 0));  // Type 9: on.
+    queue_.enable_table().Set(MSG_CLOSE, 0);
+    queue_.Raise(CloseRequestMessage(0, 0));
+    RaisedMessage field_expose = Expose(0, 1, 1, 2, 2);
+    field_expose.record.data3 = 1;
+    queue_.Raise(field_expose);
+    queue_.Raise(Expose(99, 0, 0, 1, 1));  // No such window slot: not held.
+    EXPECT_EQ(Next().type, MSG_CLOSE);
+    RaisedMessage field = Next();
+    EXPECT_EQ(field.type, MSG_EXPOSE);
+    EXPECT_EQ(field.record.data1, 2) << "a field's repaint keeps its own area";
+    AddBatch({CloseRequestMessage(0, 0), Key('z')});
+    EXPECT_EQ(Next().record.data1, 'z') << "the disabled close request is dropped";
+}
+
+TEST_F(MessageQueueTest, RepaintReturnedWhileOneIsPendingCoversTheClientAndEmptiesIt) {
+    // A repaint held for a window that had lost its client area; during the next wait the
+    // window gets its client area back and repaints part of it.
+    queue_.Raise(Expose(5, 3, 3, 4, 4));
+    AddBatch({Key('a')});
+    EXPECT_EQ(Next().record.data1, 'a');
+    RaisedMessage returned = queue_.Next(windows_, [this] {
+        windows_.slots[5].has_client = true;
+        windows_.slots[5].client = {70, 80};
+        queue_.Raise(Expose(5, 1, 1, 2, 2));
+    });
+    EXPECT_EQ(returned.record.window, 5);
+    EXPECT_EQ(returned.record.data1, 70);
+    EXPECT_EQ(returned.record.data2, 80);
+    EXPECT_EQ(returned.record.x, 0);
+    EXPECT_FALSE(queue_.pending().HoldsRepaint(5));
+    AddBatch({Key('z')});
+    EXPECT_EQ(Next().record.data1, 'z') << "the held repaint went with the returned one";
+}
+
+TEST_F(MessageQueueTest, QueueStopsGrowingAtItsLimit) {
+    for (std::size_t i = 0; i < MessageQueue::kMaxQueued + 10; ++i) {
+        queue_.Raise(Key('k'));
+    }
+    queue_.Raise(Key('x'));
+    for (std::size_t i = 0; i < MessageQueue::kMaxQueued; ++i) {
+        ASSERT_EQ(Next().record.data1, 'k');
+    }
+    AddBatch({Key('z')});
+    EXPECT_EQ(Next().record.data1, 'z');
+}
+
+}  // namespace
+}  // namespace windlass

@@ -1,0 +1,89 @@
+#include "window/menu_model.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+namespace windlass {
+namespace {
+
+std::vector<std::uint8_t> Words(std::initializer_list<int> words) {
+    std::vector<std::uint8_t> bytes;
+    for (int word : words) {
+        bytes.push_back(static_cast<std::uint8_t>(word & 0xFF));
+        bytes.push_back(static_cast<std::uint8_t>((word >> 8) & 0xFF));
+    }
+    return bytes;
+}
+
+// The application's menu: "&Help" on the bar, then the "&File" pop-up holding "E&xit".
+MenuBar ApplicationMenu() {
+    MenuItem help{MenuItem::Kind::Command, "&Help", 40002, {}};
+    MenuItem exit{MenuItem::Kind::Command, "E&xit", 40004, {}};
+    MenuItem file{MenuItem::Kind::PopUp, "&File", 0, {exit}};
+    return {help, file};
+}
+
+TEST(MenuCompanion, ReadsRecordsOfUnsignedWords) {
+    auto records = ParseMenuCompanion(Words({40001, 2, 0, 0}));
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].command_id, 40001);
+    EXPECT_EQ(records[0].path, std::vector<int>{2});
+
+    records = ParseMenuCompanion(Words({500, 1, 3, 2, 0, 65535, 4, 0, 0, 77, 1, 0}));
+    ASSERT_EQ(records.size(), 2u) << "nothing after the ending 0 counts";
+    EXPECT_EQ(records[0].path, (std::vector<int>{1, 3, 2}));
+    EXPECT_EQ(records[1].command_id, 65535);
+}
+
+TEST(MenuCompanion, DamagedDataGivesOnlyTheWholeRecords) {
+    struct Case {
+        const char* what;
+        std::vector<std::uint8_t> data;
+        std::size_t records;
+    };
+    std::vector<std::uint8_t> odd = Words({40001, 2, 0});
+    odd.push_back(0x41);
+    std::vector<std::uint8_t> half_word = Words({40001, 2});
+    half_word.push_back(0);
+    const Case cases[] = {
+        {"empty", {}, 0},
+        {"no ending 0 after the last record", Words({40001, 2, 0}), 1},
+        {"cut inside a path", Words({40001, 2, 0, 40002, 1}), 1},
+        {"an odd byte at the end", odd, 1},
+        {"a half word where the record's 0 should be", half_word, 0},
+        {"a record without a path", Words({40001, 0, 40002, 1, 0, 0}), 1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ParseMenuCompanion(c.data).size(), c.records) << c.what;
+    }
+}
+
+TEST(MenuNumbering, TheApplicationsRecordNumbersTheFilePopUp) {
+    MenuBar bar = ApplicationMenu();
+    EXPECT_EQ(NumberMenuItems(bar, ParseMenuCompanion(Words({40001, 2, 0, 0}))), 1);
+    EXPECT_EQ(bar[1].id, 40001);
+    EXPECT_EQ(bar[0].id, 40002);
+    EXPECT_EQ(bar[1].items[0].id, 40004);
+}
+
+TEST(MenuNumbering, PathsThatLeadNowhereAreSkipped) {
+    MenuBar bar = ApplicationMenu();
+    std::vector<MenuNumbering> numbering = {
+        {1, {3}},        // Past the end of the bar.
+        {2, {1, 1}},     // On through "&Help", which is no pop-up.
+        {3, {2, 2}},     // Past the end of "&File".
+        {4, {0}},        // Positions count from 1.
+        {5, {2, 1}},     // "E&xit" itself.
+        {6, {2, 1, 1}},  // On through "E&xit".
+    };
+    EXPECT_EQ(NumberMenuItems(bar, numbering), 1);
+    EXPECT_EQ(bar[0].id, 40002);
+    EXPECT_EQ(bar[1].id, 0);
+    EXPECT_EQ(bar[1].items[0].id, 5);
+}
+
+}  // namespace
+}  // namespace windlass

@@ -1,0 +1,46 @@
+// Internal to Windlass: not part of the public interface. Programs include windlass/windlass.h.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace windlass {
+
+// A menu as the toolkit builds it from a menu resource, before any platform sees it.
+struct MenuItem {
+    enum class Kind { Command, PopUp, Separator };
+
+    Kind kind = Kind::Command;
+    // The text with its "&" mnemonic marks, as the resource gives it.
+    std::string text;
+    // The command a chosen item reports; a pop-up has one only when the menu's companion
+    // resource gives it one, else 0.
+    int id = 0;
+    // The items of a pop-up.
+    std::vector<MenuItem> items;
+};
+
+// The items on the menu bar, left to right.
+using MenuBar = std::vector<MenuItem>;
+
+// One record of a menu's companion resource: the command id to give one item, and the
+// 1-based positions that lead to the item from the menu bar (position on the bar, position
+// in that pop-up, and so on).
+struct MenuNumbering {
+    int command_id = 0;
+    std::vector<int> path;
+};
+
+// Reads a menu's companion resource: 16-bit little-endian words forming records of a command
+// id, the positions of its path and a 0; a 0 in place of a command id ends the list. A record
+// cut off by the end of the data, and one without any position, are left out.
+std::vector<MenuNumbering> ParseMenuCompanion(std::span<const std::uint8_t> data);
+
+// Gives each item a record's path leads to the record's command id. A path that leads
+// nowhere (past the end of a menu, or on through an item that is not a pop-up) is skipped.
+// Returns the number of items numbered.
+int NumberMenuItems(MenuBar& bar, const std::vector<MenuNumbering>& numbering);
+
+}  // namespace windlass
