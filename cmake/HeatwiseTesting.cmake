@@ -16,11 +16,14 @@ function(heatwise_add_test name)
         HEATWISE_CLIMATE_DIR="${HEATWISE_CLIMATE_DIR}")
     set(work_dir "${CMAKE_BINARY_DIR}/test-work/${name}")
     file(MAKE_DIRECTORY "${work_dir}")
+    # Each test runs through "cmake -E env", which sets its environment: a list given as the
+    # ENVIRONMENT property of discovered tests would keep only its first entry.
+    set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
+        "${CMAKE_COMMAND};-E;env;QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1")
     gtest_discover_tests(${name}
         TEST_PREFIX "${name}."
         WORKING_DIRECTORY "${work_dir}"
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1"
-                   TIMEOUT 300)
+        PROPERTIES TIMEOUT 300)
 endfunction()
