@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "platform/window_events.h"
+#include "platform/window_types.h"
 
 namespace windlass {
 

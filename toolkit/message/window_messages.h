@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "message/raised_message.h"
-#include "platform/window_events.h"
+#include "platform/window_types.h"
 
 namespace windlass {
 
@@ -34,7 +34,6 @@ std::optional<RaisedMessage> ResizeMessage(int slot, int width, int height, Resi
                                            int time);
 
 // A mouse button pressed on the frame, outside the client area; nothing for the minimise box.
-enum class FramePart { Other, MinimiseBox };
 std::optional<RaisedMessage> FrameClickMessage(int slot, MouseButton button, FramePart part,
                                                int time);
 

@@ -62,7 +62,7 @@ FramePlan ResolveOpenArguments(const OpenArguments& arguments, int screen_width,
     return plan;
 }
 
-FramePlacement PlaceFrame(const FramePlan& plan, const FrameExtents& extents, int screen_width,
+FramePlacement PlaceFrame(const FramePlan& plan, const FrameMeasures& extents, int screen_width,
                           int screen_height) {
     FramePlacement placement;
     placement.outer_width = extents.outer_width;

@@ -5,26 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "platform/window_types.h"
+
 namespace windlass {
 
 // The position WindowOpen2 receives when the program leaves X or Y out: centre the frame on
 // the screen along that axis.
 inline constexpr int kCentreOnScreen = -999999;
 
-// What the frame looks like, worked out from the window flags alone. The platform turns it
-// into its own window decorations.
-struct FrameStyle {
-    bool system_menu = false;  // System menu and close box.
-    bool minimise_box = false;
-    bool maximise_box = false;
-    bool sizing_border = false;  // Without it the frame keeps its size and the status bar has
-                                 // no size grip.
-    bool maximised = false;
-    bool hidden = false;
-    bool topmost = false;
-    bool status_bar = false;
-};
-
+// What the frame looks like, worked out from the window flags alone.
 FrameStyle StyleFromFlags(int flags);
 
 // A form shown as the client area fixes the window to the form's size: the maximise box,
@@ -64,15 +53,6 @@ struct OpenArguments {
 // becomes 16.
 FramePlan ResolveOpenArguments(const OpenArguments& arguments, int screen_width, int screen_height);
 
-// The sizes the platform reports once the frame exists, before it is placed: the frame with
-// its decorations and menu bar around the client area but without the status bar, and the
-// status bar's height (0 without one).
-struct FrameExtents {
-    int outer_width = 0;
-    int outer_height = 0;
-    int status_bar_height = 0;
-};
-
 struct FramePlacement {
     int x = 0;
     int y = 0;
@@ -84,7 +64,7 @@ struct FramePlacement {
 // (screen − outer) / 2 truncated toward zero; the status bar then grows the frame downward
 // and, when Y was defaulted and the frame is not maximised, moves it up by half the bar's
 // height, again truncated toward zero.
-FramePlacement PlaceFrame(const FramePlan& plan, const FrameExtents& extents, int screen_width,
+FramePlacement PlaceFrame(const FramePlan& plan, const FrameMeasures& measures, int screen_width,
                           int screen_height);
 
 }  // namespace windlass

@@ -27,7 +27,7 @@ class WordReader {
     std::size_t position_ = 0;
 };
 
-MenuItem* ItemAt(std::vector<MenuItem>& items, int position) {
+MenuEntry* ItemAt(std::vector<MenuEntry>& items, int position) {
     if (position < 1 || static_cast<std::size_t>(position) > items.size()) {
         return nullptr;
     }
@@ -64,11 +64,11 @@ std::vector<MenuNumbering> ParseMenuCompanion(std::span<const std::uint8_t> data
 int NumberMenuItems(MenuBar& bar, const std::vector<MenuNumbering>& numbering) {
     int numbered = 0;
     for (const MenuNumbering& record : numbering) {
-        std::vector<MenuItem>* items = &bar;
-        MenuItem* item = nullptr;
+        std::vector<MenuEntry>* items = &bar;
+        MenuEntry* item = nullptr;
         for (std::size_t step = 0; step < record.path.size(); ++step) {
             if (step > 0) {
-                if (item->kind != MenuItem::Kind::PopUp) {
+                if (item->kind != MenuEntry::Kind::PopUp) {
                     item = nullptr;
                     break;
                 }

@@ -3,27 +3,11 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
 #include <vector>
 
+#include "platform/window_types.h"
+
 namespace windlass {
-
-// A menu as the toolkit builds it from a menu resource, before any platform sees it.
-struct MenuItem {
-    enum class Kind { Command, PopUp, Separator };
-
-    Kind kind = Kind::Command;
-    // The text with its "&" mnemonic marks, as the resource gives it.
-    std::string text;
-    // The command a chosen item reports; a pop-up has one only when the menu's companion
-    // resource gives it one, else 0.
-    int id = 0;
-    // The items of a pop-up.
-    std::vector<MenuItem> items;
-};
-
-// The items on the menu bar, left to right.
-using MenuBar = std::vector<MenuItem>;
 
 // One record of a menu's companion resource: the command id to give one item, and the
 // 1-based positions that lead to the item from the menu bar (position on the bar, position

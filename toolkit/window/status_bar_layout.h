@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/window_types.h"
+
 namespace windlass {
 
 // A status bar has between 1 and kMaxStatusParts parts.
@@ -14,9 +16,6 @@ inline constexpr int kMaxStatusParts = 255;
 
 // A part width, or a right edge, of -1: the part reaches the right edge of the bar.
 inline constexpr int kToRightEdge = -1;
-
-// The border drawn around one part of the status bar.
-enum class PartBorder { None, Sunken, Raised };
 
 // Border type 0 is no border and 2 raised; every other number gives the normal sunken border.
 PartBorder BorderFromType(int type);

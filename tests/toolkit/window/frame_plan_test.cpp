@@ -81,7 +81,7 @@ struct PlacementCase {
     int flags;
     int x;
     int y;
-    FrameExtents extents;
+    FrameMeasures extents;
     FramePlacement expected;
 };
 

@@ -20,9 +20,16 @@ std::vector<std::uint8_t> Words(std::initializer_list<int> words) {
 
 // The application's menu: "&Help" on the bar, then the "&File" pop-up holding "E&xit".
 MenuBar ApplicationMenu() {
-    MenuItem help{MenuItem::Kind::Command, "&Help", 40002, {}};
-    MenuItem exit{MenuItem::Kind::Command, "E&xit", 40004, {}};
-    MenuItem file{MenuItem::Kind::PopUp, "&File", 0, {exit}};
+    MenuEntry help;
+    help.text = "&Help";
+    help.id = 40002;
+    MenuEntry exit;
+    exit.text = "E&xit";
+    exit.id = 40004;
+    MenuEntry file;
+    file.kind = MenuEntry::Kind::PopUp;
+    file.text = "&File";
+    file.items = {exit};
     return {help, file};
 }
 
