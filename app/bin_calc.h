@@ -1,0 +1,77 @@
+// The temperature bin method: scaled bin hours, the "% calc'd" column and the yearly cooling and
+// heating cost of one city for one set of inputs.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "climate_data.h"
+
+namespace heatwise {
+
+// The season the "% calc'd" column and the costs are worked out for. Values other than the two
+// named ones (the form reads -999 when no button is selected) behave as Heating.
+enum class CalcMode : std::int32_t { kCooling = 1, kHeating = 2 };
+
+// The energy that heats the building. Values outside 1..4 (-999 when no button is selected)
+// leave the heating cost as it was.
+enum class HeatingFuel : std::int32_t {
+    kElectricity = 1,
+    kFuelOil = 2,
+    kPropane = 3,
+    kNaturalGas = 4
+};
+
+// Everything one run takes: the selected city's climate and the user's inputs. The computation
+// is defined for any values, not only those the form lets through.
+struct BinCalcInput {
+    CityBinHours bin_hours{};  // the city's unscaled hours, flat order
+    DesignRecord design{};     // the city's design temperatures and degree days
+    CalcMode mode = CalcMode::kCooling;
+    HeatingFuel fuel = HeatingFuel::kElectricity;
+    std::array<std::int32_t, kShiftCount> thermostat_hours{};  // 0..8 hours of each shift
+    std::array<std::int32_t, kShiftCount> summer_setpoint{};   // °F
+    std::array<std::int32_t, kShiftCount> winter_setpoint{};   // °F
+    std::int32_t cool_capacity = 0;                            // BTU per hour
+    std::int32_t heat_capacity = 0;                            // BTU per hour
+    std::int32_t heat_efficiency = 0;                          // percent
+    float electric_rate = 0.0f;                                // dollars per kWh
+    float fuel_price = 0.0f;                                   // dollars per gallon or cubic foot
+    float cool_eer = 0.0f;                                     // BTU per watt-hour
+};
+
+// Everything one run produces.
+struct BinCalcResult {
+    std::array<std::int32_t, kBinValueCount> scaled_hours{};  // flat order
+    std::array<std::int32_t, kBinCount> percent_calcd{};      // bin 1 (100/104) first
+    std::int32_t degree_days = 0;
+    std::int32_t summer_design = 0;
+    std::int32_t winter_design = 0;
+    std::int32_t cooling_degree_hours = 0;
+    std::int32_t heating_degree_hours = 0;
+    std::int32_t cooling_cost = 0;  // whole dollars per year
+    std::int32_t heating_cost = 0;  // whole dollars per year
+    // The unrounded heating cost to hand to the next run: the one value that outlives a run.
+    double carried_heating_cost = 0.0;
+};
+
+// Midpoint in °F of bin 1..21: 102 for 100/104 down to 2 for 0/4.
+constexpr int BinMidpoint(int bin) {
+    return 107 - 5 * bin;
+}
+
+// Units of each fuel per million BTU, the single-precision reciprocal of its heat content.
+float FuelUnitsPerMillionBtu(HeatingFuel fuel);
+
+// Converts a cost in dollars to whole dollars, truncating toward zero. Costs beyond the 32-bit
+// range (reachable only at the far corners of the inputs, or with an EER of 0, which divides by
+// zero) are held at the nearest end of the range; a cost that is not a number at all (an EER of
+// 0 with no degree-hours gives 0 × infinity) shows as 0.
+std::int32_t WholeDollars(double cost);
+
+// Runs the bin method once. `previous_heating_cost` is the carried HeatingCost of the last run
+// (0 at program start); the result holds the new one, which equals the previous one when the
+// efficiency is 0 or no fuel is chosen.
+BinCalcResult ComputeBinCosts(const BinCalcInput& input, double previous_heating_cost);
+
+}  // namespace heatwise

@@ -1,0 +1,188 @@
+#include "climate_data.h"
+
+#include <charconv>
+#include <fstream>
+#include <span>
+#include <string_view>
+#include <system_error>
+
+namespace heatwise {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Describe(const fs::path& file, int line, const std::string& problem) {
+    return file.string() + ": line " + std::to_string(line) + ": " + problem;
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
+}
+
+bool IsSeparator(char c) {
+    return IsBlank(c) || c == ',';
+}
+
+// Opens a climate file for reading. A file that is not there is first created empty, as the
+// calculator has always done, so that it then fails as the end of file before city 1 and the
+// empty file stays behind to show where the data was looked for.
+std::ifstream OpenForReading(const fs::path& file) {
+    std::error_code error;
+    if (fs::is_directory(file, error)) {
+        throw DataError(file, "is a folder, not a climate data file");
+    }
+    if (!fs::exists(file, error) && !error) {
+        std::ofstream create(file, std::ios::binary);
+        if (!create) {
+            throw DataError(file, "is missing and cannot be created empty");
+        }
+    }
+    std::ifstream stream(file, std::ios::binary);
+    if (!stream.is_open()) {
+        throw DataError(file, "cannot be opened for reading");
+    }
+    return stream;
+}
+
+// Reads the records of one climate file: every record starts on a new line, its values are
+// whole numbers separated by blanks, commas or line ends, and the rest of the line after its
+// last value is skipped.
+class RecordReader {
+  public:
+    explicit RecordReader(const fs::path& file) : file_(file), stream_(OpenForReading(file)) {}
+
+    void ReadRecord(int city, std::span<std::int32_t> values) {
+        const int count = static_cast<int>(values.size());
+        int read = 0;
+        while (read < count) {
+            if (!std::getline(stream_, text_)) {
+                FailAtEndOfFile(city, read, count);
+            }
+            ++line_;
+            read = ReadValuesOfLine(city, values, read);
+        }
+    }
+
+  private:
+    [[noreturn]] void FailAtEndOfFile(int city, int read, int count) const {
+        if (stream_.bad()) {
+            throw DataError(file_, line_ + 1, "the file cannot be read further");
+        }
+        const std::string whole =
+            "the " + std::to_string(count) + " values of city " + std::to_string(city);
+        if (read == 0) {
+            throw DataError(file_, line_ + 1, "end of file before " + whole);
+        }
+        throw DataError(file_, line_ + 1,
+                        "end of file after " + std::to_string(read) + " of " + whole);
+    }
+
+    [[noreturn]] void FailValue(int city, int value, const std::string& problem) const {
+        throw DataError(
+            file_, line_,
+            "city " + std::to_string(city) + ", value " + std::to_string(value) + ": " + problem);
+    }
+
+    // Takes values from the current line into `values`, starting at `read`, until the line or
+    // the record ends; returns how many values of the record have been read.
+    int ReadValuesOfLine(int city, std::span<std::int32_t> values, int read) {
+        const std::string_view line = text_;
+        const int count = static_cast<int>(values.size());
+        bool value_since_comma = false;
+        std::size_t pos = 0;
+        while (read < count) {
+            while (pos < line.size() && IsBlank(line[pos])) {
+                ++pos;
+            }
+            if (pos == line.size()) {
+                break;
+            }
+            if (line[pos] == ',') {
+                // Two commas with no number between them would be an empty value; the files
+                // never hold one, and guessing what it should mean could shift every later
+                // value of the city.
+                if (!value_since_comma) {
+                    FailValue(city, read + 1, "an empty value: a comma with no number before it");
+                }
+                value_since_comma = false;
+                ++pos;
+                continue;
+            }
+            std::size_t end = pos;
+            while (end < line.size() && !IsSeparator(line[end])) {
+                ++end;
+            }
+            const std::string_view word = line.substr(pos, end - pos);
+            values[static_cast<std::size_t>(read)] = ParseWholeNumber(city, read + 1, word);
+            ++read;
+            value_since_comma = true;
+            pos += word.size();
+        }
+        return read;
+    }
+
+    std::int32_t ParseWholeNumber(int city, int value, std::string_view word) const {
+        std::string_view digits = word;
+        if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
+            digits.remove_prefix(1);
+        }
+        const bool all_digits =
+            !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+        if (!all_digits) {
+            FailValue(city, value, "'" + std::string(word) + "' is not a whole number");
+        }
+        // from_chars takes a minus sign but not a plus sign.
+        const std::string_view text = word.front() == '+' ? digits : word;
+        std::int32_t number = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+        if (error == std::errc::result_out_of_range) {
+            FailValue(city, value,
+                      "'" + std::string(word) +
+                          "' is outside the whole-number range -2147483648 to 2147483647");
+        }
+        if (error != std::errc() || end != text.data() + text.size()) {
+            FailValue(city, value, "'" + std::string(word) + "' is not a whole number");
+        }
+        return number;
+    }
+
+    fs::path file_;
+    std::ifstream stream_;
+    std::string text_;
+    int line_ = 0;
+};
+
+void LoadBinHours(const fs::path& file, CityBinTable& table) {
+    RecordReader reader(file);
+    for (int city = 1; city <= kCityCount; ++city) {
+        reader.ReadRecord(city, table.City(city));
+    }
+}
+
+void LoadDesignRecords(const fs::path& file, CityDesignTable& table) {
+    RecordReader reader(file);
+    for (int city = 1; city <= kCityCount; ++city) {
+        std::array<std::int32_t, kDesignValueCount> values{};
+        reader.ReadRecord(city, values);
+        table.City(city) = DesignRecord{values[0], values[1], values[2]};
+    }
+}
+
+}  // namespace
+
+DataError::DataError(const fs::path& file, int line, const std::string& problem)
+    : std::runtime_error(Describe(file, line, problem)), file_(file), line_(line) {}
+
+DataError::DataError(const fs::path& file, const std::string& problem)
+    : std::runtime_error(file.string() + ": " + problem), file_(file), line_(0) {}
+
+ClimateTables LoadClimateTables(const fs::path& directory) {
+    ClimateTables tables;
+    // Each file is closed before the next is opened: the reader goes out of scope first.
+    LoadBinHours(directory / kBinFileName, tables.bins);
+    LoadDesignRecords(directory / kDesignFileName, tables.design);
+    return tables;
+}
+
+}  // namespace heatwise
