@@ -3,11 +3,11 @@
 // Derives the calculator's climate data files, bindata2.dat and cities.dat, from the hourly
 // weather of the 211 stations named in the station table. Both files are written only when every
 // station has been derived; a fault leaves any existing files untouched.
-#include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 
 #include "station_table.h"
