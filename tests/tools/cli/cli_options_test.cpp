@@ -1,0 +1,196 @@
+// heatwise-cli's command line: the form's ranges with their single-precision limits, city
+// lookup, option syntax and exit statuses. A refused command line computes nothing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli.h"
+#include "cli_test_support.h"
+#include "value_parsing.h"
+
+namespace heatwise::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::CliRun;
+using testing::RunCommand;
+
+struct OptionCase {
+    std::vector<std::string> options;
+    int status;
+    std::string message;  // part of the error output; empty when accepted
+};
+
+void PrintTo(const OptionCase& c, std::ostream* os) {
+    for (const std::string& option : c.options) {
+        *os << option << " ";
+    }
+}
+
+class cli_Options : public ::testing::TestWithParam<OptionCase> {};
+
+TEST_P(cli_Options, AreAcceptedOrRefusedAsTheFormWould) {
+    const OptionCase& c = GetParam();
+    const fs::path folder = testing::WriteExampleClimate();
+    std::vector<std::string> args = {"estimate", "--data-dir", folder.string()};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const CliRun run = RunCommand(args);
+    EXPECT_EQ(run.status, c.status) << run.err;
+    if (c.status == kExitSuccess) {
+        EXPECT_EQ(run.err, "");
+        EXPECT_NE(run.out, "");
+    } else {
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "") << "a refused command line printed a result";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RealLimits, cli_Options,
+    ::testing::Values(
+        OptionCase{{"--rate", "0.05"},
+                   kExitUsageError,
+                   "--rate: '0.05' is outside the accepted range above 0.05 and below 0.35 "
+                   "(single-precision limits 0.0500000007 and 0.349999994)"},
+        OptionCase{{"--rate", "0.06"}, kExitSuccess, ""},
+        OptionCase{{"--rate=0.34"}, kExitSuccess, ""},
+        OptionCase{{"--rate", "0.35"}, kExitUsageError, "--rate: '0.35' is outside"},
+        OptionCase{{"--rate", "0.0500000008"}, kExitSuccess, ""},
+        OptionCase{{"--fuel-price", "0"}, kExitSuccess, ""},
+        OptionCase{{"--fuel-price", "10.0"}, kExitSuccess, ""},
+        OptionCase{{"--fuel-price", "10.000001"},
+                   kExitUsageError,
+                   "--fuel-price: '10.000001' is outside the accepted range 0 to 10"},
+        OptionCase{{"--fuel-price", "-0.01"}, kExitUsageError, "outside the accepted range"},
+        OptionCase{{"--eer", "4"}, kExitSuccess, ""}, OptionCase{{"--eer", "15"}, kExitSuccess, ""},
+        OptionCase{{"--eer", "3.99"},
+                   kExitUsageError,
+                   "--eer: '3.99' is outside the accepted range 4 to 15"},
+        OptionCase{{"--eer", "0"}, kExitUsageError, "--eer: '0' is outside"},
+        OptionCase{{"--rate", "abc"}, kExitUsageError, "--rate: 'abc' is not a number"},
+        OptionCase{{"--rate", "0.06x"}, kExitUsageError, "--rate: '0.06x' is not a number"},
+        OptionCase{{"--rate", "nan"}, kExitUsageError, "--rate: 'nan' is not a number"},
+        OptionCase{{"--eer", "inf"}, kExitUsageError, "--eer: 'inf' is not a number"},
+        OptionCase{{"--eer", "1e999"}, kExitUsageError, "--eer: '1e999' is outside"},
+        OptionCase{{"--rate", ""}, kExitUsageError, "--rate: '' is not a number"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    WholeNumberLimits, cli_Options,
+    ::testing::Values(
+        OptionCase{{"--hours", "0,4,8"}, kExitSuccess, ""},
+        OptionCase{{"--hours", "8,9,8"},
+                   kExitUsageError,
+                   "--hours (shift 2): '9' is outside the accepted range 0 to 8"},
+        OptionCase{{"--hours", "8,8"}, kExitUsageError, "--hours: '8,8' is not three"},
+        OptionCase{{"--hours", "8,8,8,8"}, kExitUsageError, "is not three whole numbers"},
+        OptionCase{
+            {"--hours", "8,,8"}, kExitUsageError, "--hours (shift 2): '' is not a whole number"},
+        OptionCase{{"--hours", "8,7.5,8"}, kExitUsageError, "'7.5' is not a whole number"},
+        OptionCase{{"--summer", "65,94,80"}, kExitSuccess, ""},
+        OptionCase{{"--summer", "64,85,78"},
+                   kExitUsageError,
+                   "--summer (shift 1): '64' is outside the accepted range 65 to 94"},
+        OptionCase{{"--winter", "40,84,60"}, kExitSuccess, ""},
+        OptionCase{{"--winter", "65,60,85"},
+                   kExitUsageError,
+                   "--winter (shift 3): '85' is outside the accepted range 40 to 84"},
+        OptionCase{{"--cool-capacity", "240000"}, kExitSuccess, ""},
+        OptionCase{{"--cool-capacity", "240001"},
+                   kExitUsageError,
+                   "--cool-capacity: '240001' is outside the accepted range 0 to 240000"},
+        OptionCase{{"--heat-capacity", "-1"}, kExitUsageError, "--heat-capacity: '-1' is outside"},
+        OptionCase{{"--heat-capacity", "99999999999999999999999"},
+                   kExitUsageError,
+                   "is outside the accepted range 0 to 240000"},
+        OptionCase{{"--heat-eff", "50"}, kExitSuccess, ""},
+        OptionCase{{"--heat-eff", "250"}, kExitSuccess, ""},
+        OptionCase{{"--heat-eff", "49"},
+                   kExitUsageError,
+                   "--heat-eff: '49' is outside the accepted range 50 to 250"},
+        OptionCase{{"--heat-eff", "85.0"}, kExitUsageError, "'85.0' is not a whole number"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Cities, cli_Options,
+    ::testing::Values(
+        OptionCase{{"--city", "211"}, kExitSuccess, ""},
+        OptionCase{{"--city", "AUSTIN"}, kExitSuccess, ""},
+        OptionCase{
+            {"--city", "0"}, kExitUsageError, "--city: '0' is outside the accepted range 1 to 211"},
+        OptionCase{{"--city", "212"}, kExitUsageError, "--city: '212' is outside"},
+        OptionCase{{"--city", "springfield"},
+                   kExitUsageError,
+                   "--city: 'springfield' names several cities: 67 (springfield), 110 "
+                   "(springfield)"},
+        OptionCase{{"--city", "Brunswick"}, kExitUsageError, "54 (brunswick), 85 (brunswick)"},
+        OptionCase{{"--city", "atlantis"},
+                   kExitUsageError,
+                   "--city: 'atlantis' is not in the city list"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Syntax, cli_Options,
+    ::testing::Values(
+        OptionCase{{"--mode", "Heating", "--fuel", "gas"}, kExitSuccess, ""},
+        OptionCase{
+            {"--mode", "cold"}, kExitUsageError, "--mode: 'cold' is not one of cooling, heating"},
+        OptionCase{{"--fuel", "coal"},
+                   kExitUsageError,
+                   "--fuel: 'coal' is not one of electricity, oil, propane, gas"},
+        OptionCase{{"--colour", "red"}, kExitUsageError, "unknown option '--colour'"},
+        OptionCase{{"--rate"}, kExitUsageError, "--rate needs a value"},
+        OptionCase{{"--json=yes"}, kExitUsageError, "--json takes no value"},
+        OptionCase{{"--json", "--csv"}, kExitUsageError, "--json and --csv cannot be combined"},
+        OptionCase{{"austin"}, kExitUsageError, "unexpected argument 'austin'"},
+        OptionCase{{"--sort", "name"}, kExitUsageError, "unknown option '--sort'"}));
+
+TEST(cli_Refusal, ComesBeforeTheClimateFilesAreTouched) {
+    const fs::path folder = "cli_Refusal.untouched";
+    fs::remove_all(folder);
+    const CliRun run = RunCommand({"estimate", "--data-dir", folder.string(), "--rate", "0.05"});
+    EXPECT_EQ(run.status, kExitUsageError);
+    EXPECT_FALSE(fs::exists(folder));
+    EXPECT_NE(run.err.find("heatwise-cli estimate: --rate: '0.05'"), std::string::npos) << run.err;
+}
+
+TEST(cli_Commands, HelpAndUnknownCommands) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"--help"}, kExitSuccess, "Usage: heatwise-cli COMMAND", ""},
+        {{"estimate", "--help"}, kExitSuccess, "--rate R", ""},
+        {{"estimate", "--rate", "0.05", "--help"},
+         kExitSuccess,
+         "Usage: heatwise-cli estimate",
+         ""},
+        {{"compare", "--help"}, kExitSuccess, "cooling cost is\nworked out in mode Cooling", ""},
+        {{"bins", "--help"}, kExitSuccess, "Usage: heatwise-cli bins FILE", ""},
+        {{}, kExitUsageError, "", "Usage: heatwise-cli COMMAND"},
+        {{"estimat"}, kExitUsageError, "", "unknown command 'estimat'"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = RunCommand(c.args);
+        SCOPED_TRACE(c.args.empty() ? "(nothing)" : c.args.front());
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_NE(run.out.find(c.out), std::string::npos) << run.out;
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+    }
+}
+
+TEST(cli_Ranges, DescribeTheirSinglePrecisionLimits) {
+    EXPECT_EQ(DescribeRange(kElectricRateRange),
+              "above 0.05 and below 0.35 (single-precision limits 0.0500000007 and 0.349999994)");
+    EXPECT_EQ(DescribeRange(kFuelPriceRange), "0 to 10");
+    EXPECT_EQ(DescribeRange(kCoolEerRange), "4 to 15");
+    EXPECT_EQ(DescribeRange(RealRange{0.1f, 0.5f}),
+              "above 0.1 and up to 0.5 (single-precision limits 0.100000001 and 0.5)");
+    EXPECT_EQ(DescribeRange(RealRange{0.7f, 1.0f}),
+              "from 0.7 and up to 1 (single-precision limits 0.699999988 and 1)");
+}
+
+}  // namespace
+}  // namespace heatwise::cli

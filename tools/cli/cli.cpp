@@ -1,0 +1,185 @@
+#include "cli.h"
+
+#include <algorithm>
+#include <exception>
+#include <string>
+
+#include "climate_derivation.h"
+#include "compare_report.h"
+#include "estimate_report.h"
+#include "weather_file.h"
+
+namespace heatwise::cli {
+
+namespace {
+
+constexpr std::string_view kProgram = "heatwise-cli";
+
+std::string GeneralHelp() {
+    return R"(Usage: heatwise-cli COMMAND [OPTIONS]
+
+Estimates the yearly cost of cooling and heating a building by the temperature bin method.
+
+Commands:
+  estimate   one city's scaled bin hours, "% calc'd" column and yearly costs
+  compare    the yearly costs of all 211 cities side by side
+  bins FILE  the bin hours and design values of a TMY3 or EPW weather file, as one record of
+             bindata2.dat and one of cities.dat
+
+Run heatwise-cli COMMAND --help for the options of a command.
+Exit status: 0 done, 1 a data or weather file cannot be used, 2 a bad command line.
+)";
+}
+
+// One option of the form's inputs: its help line, then its accepted values and default.
+std::string InputOption(std::string_view usage, std::string_view meaning, std::string_view range,
+                        std::string_view default_value) {
+    std::string line = "  " + std::string(usage);
+    line.resize(23, ' ');
+    return line + std::string(meaning) + "\n                       " + std::string(range) +
+           " (default " + std::string(default_value) + ")\n";
+}
+
+std::string InputOptionsHelp() {
+    return InputOption("--hours H1,H2,H3", "thermostat hours of the shifts 1-8, 9-16, 17-24",
+                       "each " + DescribeRange(kThermostatHoursRange), "8,8,8") +
+           InputOption("--summer S1,S2,S3", "summer setpoints of the shifts, F",
+                       "each " + DescribeRange(kSummerSetpointRange), "85,85,78") +
+           InputOption("--winter W1,W2,W3", "winter setpoints of the shifts, F",
+                       "each " + DescribeRange(kWinterSetpointRange), "65,60,75") +
+           InputOption("--cool-capacity N", "cooling equipment rating, BTUh",
+                       DescribeRange(kCapacityRange), "20000") +
+           InputOption("--heat-capacity N", "heating equipment rating, BTUh",
+                       DescribeRange(kCapacityRange), "20000") +
+           InputOption("--heat-eff N", "heating efficiency, percent (the form's COP)",
+                       DescribeRange(kHeatEfficiencyRange), "85") +
+           InputOption("--rate R", "electric rate, $/kWh",
+                       DescribeRange(kElectricRateRange, RangeDetail::kWords), "0.08") +
+           InputOption("--fuel-price P", "price of oil or propane per gallon, of gas per cu.ft.",
+                       DescribeRange(kFuelPriceRange, RangeDetail::kWords), "4.00") +
+           InputOption("--eer E", "cooling efficiency, EER",
+                       DescribeRange(kCoolEerRange, RangeDetail::kWords), "6.50") +
+           "  --data-dir DIR       folder of bindata2.dat and cities.dat (default: the working\n"
+           "                       folder; a missing file is created empty, as the application\n"
+           "                       does, and then reported)\n"
+           "  --json               print JSON instead of a table\n"
+           "  --csv                print a CSV header line and data instead of a table\n"
+           "  --help               print this help\n\n"
+           "Real values are compared with the form's single-precision limits, so a rate of 0.05\n"
+           "is refused exactly as the form refuses it, while 0.06 is accepted.\n";
+}
+
+std::string EstimateHelp() {
+    return "Usage: heatwise-cli estimate [OPTIONS]\n\n"
+           "Works out one city's scaled bin hours, \"% calc'd\" column, design data and yearly\n"
+           "cooling and heating cost, as the form shows them. Every option defaults to the form's\n"
+           "default.\n\n"
+           "  --city N|TEXT        city number 1 to 211, or its list text ignoring case, whole\n"
+           "                       or before its comma (\"austin\" finds \"austin, TX\"); a text\n"
+           "                       shared by several cities is refused (default 1)\n"
+           "  --mode cooling|heating  the season of the \"% calc'd\" column and of the cost; the\n"
+           "                       other season costs 0 (default cooling)\n"
+           "  --fuel electricity|oil|propane|gas|all  heating fuel; all prints the heating cost\n"
+           "                       of each fuel side by side, and then JSON gives heating_cost as\n"
+           "                       null and adds heating_cost_by_fuel (default electricity)\n" +
+           InputOptionsHelp();
+}
+
+std::string CompareHelp() {
+    return "Usage: heatwise-cli compare [OPTIONS]\n\n"
+           "Works out the yearly costs of all 211 cities from the same inputs, one row per city\n"
+           "with its design data. Each season is reported in its own mode: the cooling cost is\n"
+           "worked out in mode Cooling and the heating cost in mode Heating, so both are shown\n"
+           "(on the form, the mode not chosen always costs 0). --city and --mode do not apply.\n\n"
+           "  --fuel electricity|oil|propane|gas  heating fuel (default electricity)\n"
+           "  --sort list|cooling|heating|name  list order (default), costliest cooling or\n"
+           "                       heating first, or by city text\n" +
+           InputOptionsHelp();
+}
+
+std::string BinsHelp() {
+    return "Usage: heatwise-cli bins FILE\n\n"
+           "Reads a year of hourly dry-bulb temperatures from a TMY3 CSV or EnergyPlus EPW file\n"
+           "and prints the station's 63 bin hours as one record of bindata2.dat, then its winter\n"
+           "design temperature, heating degree days and summer design temperature as one record\n"
+           "of cities.dat.\n";
+}
+
+int RunEstimate(std::span<const std::string_view> args, std::ostream& out) {
+    const EstimateOptions options = ParseEstimateOptions(args);
+    const ClimateTables tables = LoadClimateTables(options.data_dir);
+    PrintEstimate(RunEstimate(options, tables), out);
+    return kExitSuccess;
+}
+
+int RunCompare(std::span<const std::string_view> args, std::ostream& out) {
+    const CompareOptions options = ParseCompareOptions(args);
+    const ClimateTables tables = LoadClimateTables(options.data_dir);
+    PrintComparison(CompareCities(options.inputs, tables, options.order), options.format, out);
+    return kExitSuccess;
+}
+
+int RunBins(std::span<const std::string_view> args, std::ostream& out) {
+    const BinsOptions options = ParseBinsOptions(args);
+    const climate::StationClimate station =
+        climate::DeriveStationClimate(climate::ReadWeatherFile(options.weather_file));
+    out << climate::FormatBinRecord(station) << climate::FormatDesignRecord(station);
+    return kExitSuccess;
+}
+
+}  // namespace
+
+int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << GeneralHelp();
+        return kExitUsageError;
+    }
+    const std::string_view command = args.front();
+    const std::span<const std::string_view> rest = args.subspan(1);
+    const bool help = std::ranges::find(rest, "--help") != rest.end();
+    try {
+        if (command == "--help" || command == "help") {
+            out << GeneralHelp();
+            return kExitSuccess;
+        }
+        if (command == "estimate") {
+            if (help) {
+                out << EstimateHelp();
+                return kExitSuccess;
+            }
+            return RunEstimate(rest, out);
+        }
+        if (command == "compare") {
+            if (help) {
+                out << CompareHelp();
+                return kExitSuccess;
+            }
+            return RunCompare(rest, out);
+        }
+        if (command == "bins") {
+            if (help) {
+                out << BinsHelp();
+                return kExitSuccess;
+            }
+            return RunBins(rest, out);
+        }
+        err << kProgram << ": unknown command '" << command
+            << "'; the commands are estimate, compare and bins (see heatwise-cli --help)\n";
+        return kExitUsageError;
+    } catch (const UsageError& error) {
+        err << kProgram << " " << command << ": " << error.what() << "\n"
+            << "Run 'heatwise-cli " << command << " --help' for the options.\n";
+        return kExitUsageError;
+    } catch (const DataError& error) {
+        err << kProgram << ": " << error.what() << "\n";
+        return kExitDataError;
+    } catch (const climate::WeatherFileError& error) {
+        err << kProgram << ": " << error.what() << "\n";
+        return kExitDataError;
+    } catch (const std::exception& error) {
+        err << kProgram << ": " << error.what() << "\n";
+        return kExitDataError;
+    }
+}
+
+}  // namespace heatwise::cli

@@ -1,0 +1,50 @@
+// The command line of heatwise-cli: its commands, their options and what they read into.
+#pragma once
+
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "form_inputs.h"
+#include "value_parsing.h"
+
+namespace heatwise::cli {
+
+enum class OutputFormat { kTable, kJson, kCsv };
+
+// Whether the heating cost is worked out for the chosen fuel only or for all four side by side.
+enum class FuelSelection { kChosen, kAll };
+
+// The order of the comparison's rows: list order, costliest first, or by list text.
+enum class CompareOrder { kList, kCooling, kHeating, kName };
+
+struct EstimateOptions {
+    FormInputs inputs;
+    FuelSelection fuels = FuelSelection::kChosen;
+    std::filesystem::path data_dir;  // empty: the working directory
+    OutputFormat format = OutputFormat::kTable;
+};
+
+struct CompareOptions {
+    FormInputs inputs;
+    std::filesystem::path data_dir;
+    OutputFormat format = OutputFormat::kTable;
+    CompareOrder order = CompareOrder::kList;
+};
+
+struct BinsOptions {
+    std::filesystem::path weather_file;
+};
+
+// Each reads the arguments after the command's name ("--help" is answered before them). Every
+// input not given keeps the form's default. Throw UsageError on the first fault.
+EstimateOptions ParseEstimateOptions(std::span<const std::string_view> args);
+CompareOptions ParseCompareOptions(std::span<const std::string_view> args);
+BinsOptions ParseBinsOptions(std::span<const std::string_view> args);
+
+// Option names of the fuels and modes, as the command line and the JSON output write them.
+std::string_view FuelKey(HeatingFuel fuel);
+std::string_view ModeKey(CalcMode mode);
+
+}  // namespace heatwise::cli

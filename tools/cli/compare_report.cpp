@@ -1,0 +1,113 @@
+#include "compare_report.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iomanip>
+#include <string>
+
+#include "bin_calc.h"
+#include "city_list.h"
+#include "text_escaping.h"
+
+namespace heatwise::cli {
+
+namespace {
+
+bool NameBefore(std::string_view a, std::string_view b) {
+    return std::ranges::lexicographical_compare(a, b, [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) <
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+void SortRows(std::vector<CompareRow>& rows, CompareOrder order) {
+    switch (order) {
+        case CompareOrder::kList:
+            return;
+        case CompareOrder::kCooling:
+            std::ranges::stable_sort(rows, std::ranges::greater{}, &CompareRow::cooling_cost);
+            return;
+        case CompareOrder::kHeating:
+            std::ranges::stable_sort(rows, std::ranges::greater{}, &CompareRow::heating_cost);
+            return;
+        case CompareOrder::kName:
+            std::ranges::stable_sort(rows, NameBefore, &CompareRow::name);
+            return;
+    }
+}
+
+void PrintTable(const std::vector<CompareRow>& rows, std::ostream& out) {
+    out << "Cooling cost in mode Cooling, heating cost in mode Heating; design temperatures in F\n"
+        << "City                                Winter  Degree  Summer   Cooling   Heating\n"
+        << "                                    design    days  design    $/year    $/year\n";
+    for (const CompareRow& row : rows) {
+        std::string city = std::to_string(row.city);
+        city.insert(0, 3 - std::min<std::size_t>(3, city.size()), ' ');
+        city += " " + std::string(row.name);
+        city.resize(std::max<std::size_t>(city.size(), 34), ' ');
+        out << city << std::setw(8) << row.design.winter_design << std::setw(8)
+            << row.design.degree_days << std::setw(8) << row.design.summer_design << std::setw(10)
+            << row.cooling_cost << std::setw(10) << row.heating_cost << "\n";
+    }
+}
+
+void PrintCsv(const std::vector<CompareRow>& rows, std::ostream& out) {
+    out << "city_index,city_name,winter_design,degree_days,summer_design,cooling_cost,"
+           "heating_cost\n";
+    for (const CompareRow& row : rows) {
+        out << row.city << "," << CsvField(row.name) << "," << row.design.winter_design << ","
+            << row.design.degree_days << "," << row.design.summer_design << "," << row.cooling_cost
+            << "," << row.heating_cost << "\n";
+    }
+}
+
+void PrintJson(const std::vector<CompareRow>& rows, std::ostream& out) {
+    out << "[\n";
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const CompareRow& row = rows[i];
+        out << "  {\"city\": {\"index\": " << row.city << ", \"name\": " << JsonString(row.name)
+            << "}, \"winter_design\": " << row.design.winter_design
+            << ", \"degree_days\": " << row.design.degree_days
+            << ", \"summer_design\": " << row.design.summer_design
+            << ", \"cooling_cost\": " << row.cooling_cost
+            << ", \"heating_cost\": " << row.heating_cost << "}"
+            << (i + 1 == rows.size() ? "\n" : ",\n");
+    }
+    out << "]\n";
+}
+
+}  // namespace
+
+std::vector<CompareRow> CompareCities(const FormInputs& inputs, const ClimateTables& tables,
+                                      CompareOrder order) {
+    std::vector<CompareRow> rows;
+    rows.reserve(kCityCount);
+    FormInputs city_inputs = inputs;
+    for (int city = 1; city <= kCityCount; ++city) {
+        city_inputs.city = city;
+        BinCalcInput input = MakeBinCalcInput(city_inputs, tables);
+        input.mode = CalcMode::kCooling;
+        const std::int32_t cooling = ComputeBinCosts(input, 0.0).cooling_cost;
+        input.mode = CalcMode::kHeating;
+        const std::int32_t heating = ComputeBinCosts(input, 0.0).heating_cost;
+        rows.push_back({city, CityName(city), input.design, cooling, heating});
+    }
+    SortRows(rows, order);
+    return rows;
+}
+
+void PrintComparison(const std::vector<CompareRow>& rows, OutputFormat format, std::ostream& out) {
+    switch (format) {
+        case OutputFormat::kTable:
+            PrintTable(rows, out);
+            return;
+        case OutputFormat::kJson:
+            PrintJson(rows, out);
+            return;
+        case OutputFormat::kCsv:
+            PrintCsv(rows, out);
+            return;
+    }
+}
+
+}  // namespace heatwise::cli

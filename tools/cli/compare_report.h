@@ -1,0 +1,32 @@
+// All 211 cities side by side, as heatwise-cli compare works them out and prints them.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+#include "cli_options.h"
+#include "climate_data.h"
+#include "form_inputs.h"
+
+namespace heatwise::cli {
+
+struct CompareRow {
+    int city = 0;
+    std::string_view name;
+    DesignRecord design;
+    std::int32_t cooling_cost = 0;  // worked out in mode Cooling
+    std::int32_t heating_cost = 0;  // worked out in mode Heating
+};
+
+// Works out every city's costs from the same inputs, each season in its own mode (in one mode
+// the other season's cost is always 0), each heating cost starting from a carried cost of 0.
+// The rows come in `order`: list order; costliest first (ties in list order); or by list text
+// ignoring case (ties, such as the two springfields, in list order).
+std::vector<CompareRow> CompareCities(const FormInputs& inputs, const ClimateTables& tables,
+                                      CompareOrder order);
+
+void PrintComparison(const std::vector<CompareRow>& rows, OutputFormat format, std::ostream& out);
+
+}  // namespace heatwise::cli

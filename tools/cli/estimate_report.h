@@ -1,0 +1,35 @@
+// One city's estimate, as heatwise-cli estimate works it out and prints it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <ostream>
+
+#include "bin_calc.h"
+#include "cli_options.h"
+#include "climate_data.h"
+
+namespace heatwise::cli {
+
+inline constexpr std::array<HeatingFuel, 4> kAllFuels = {
+    HeatingFuel::kElectricity, HeatingFuel::kFuelOil, HeatingFuel::kPropane,
+    HeatingFuel::kNaturalGas};
+
+struct EstimateReport {
+    EstimateOptions options;
+    BinCalcResult result;
+    // With all fuels: the heating cost of each fuel of kAllFuels, in that order.
+    std::array<std::int32_t, kAllFuels.size()> heating_cost_by_fuel{};
+};
+
+// Runs the bin method once for the options' city, starting, as the application does at start,
+// from a carried heating cost of 0. With all fuels the heating cost is worked out once per fuel
+// from the same inputs.
+EstimateReport RunEstimate(const EstimateOptions& options, const ClimateTables& tables);
+
+void PrintEstimate(const EstimateReport& report, std::ostream& out);
+
+// The form's name of a fuel, such as "Fuel Oil".
+std::string_view FuelLabel(HeatingFuel fuel);
+
+}  // namespace heatwise::cli
