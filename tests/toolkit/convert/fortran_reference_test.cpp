@@ -1,0 +1,142 @@
+// Compares the display-format writers with the reference lines that a Fortran formatted
+// WRITE produced (fortran/write_reference.f90). The committed table lies in data/; the
+// comparison against freshly generated random cases points WINDLASS_FORMAT_REFERENCE at
+// another table.
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "windlass/windlass.h"
+
+namespace {
+
+struct ReferenceLine {
+    int line_number = 0;
+    char kind = 'D';
+    std::string format;
+    std::string value;  // Hexadecimal bits of a real, decimal digits of an integer.
+    bool failed = false;
+    std::string field;  // Exactly as long as the text written.
+};
+
+std::string TablePath() {
+    const char* chosen = std::getenv("WINDLASS_FORMAT_REFERENCE");
+    if (chosen != nullptr && *chosen != '\0') {
+        return chosen;
+    }
+    return std::string(HEATWISE_SOURCE_DIR) + "/tests/toolkit/convert/data/fortran_reference.txt";
+}
+
+// Splits "kind|length|format|value|failed|field|". The field may hold any character but is
+// exactly `length` long, so it is cut by length, not by separator.
+bool ParseLine(const std::string& text, ReferenceLine& line, std::string& problem) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (int i = 0; i < 5; ++i) {
+        std::size_t bar = text.find('|', start);
+        if (bar == std::string::npos) {
+            problem = "fewer than six fields";
+            return false;
+        }
+        parts.push_back(text.substr(start, bar - start));
+        start = bar + 1;
+    }
+    if (parts[0].size() != 1 || std::string_view("DRI").find(parts[0][0]) == std::string::npos) {
+        problem = "kind '" + parts[0] + "' is not D, R or I";
+        return false;
+    }
+    std::size_t length = std::stoul(parts[1]);
+    if (text.size() != start + length + 1 || text.back() != '|') {
+        problem = "field is not " + parts[1] + " characters between bars";
+        return false;
+    }
+    line.kind = parts[0][0];
+    line.format = parts[2];
+    line.value = parts[3];
+    line.failed = parts[4] == "1";
+    line.field = text.substr(start, length);
+    return true;
+}
+
+std::vector<ReferenceLine> ReadTable(const std::string& path) {
+    std::vector<ReferenceLine> lines;
+    std::ifstream in(path);
+    EXPECT_TRUE(in.good()) << path << ": cannot be opened";
+    std::string text;
+    int number = 0;
+    while (std::getline(in, text)) {
+        ++number;
+        ReferenceLine line;
+        std::string problem;
+        if (!ParseLine(text, line, problem)) {
+            ADD_FAILURE() << path << ": line " << number << ": " << problem;
+            continue;
+        }
+        line.line_number = number;
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// What the toolkit must leave: the field as written, or ten asterisks (cut to the text)
+// with the conversion error when the write failed or ran out of width.
+std::string ExpectedText(const ReferenceLine& line) {
+    if (!line.failed && line.field.find('*') == std::string::npos) {
+        return line.field;
+    }
+    std::string stars = std::string("**********").substr(0, line.field.size());
+    return stars + std::string(line.field.size() - stars.size(), ' ');
+}
+
+std::string WriteWithToolkit(const ReferenceLine& line) {
+    // Filled with a non-blank so that a writer that skips the blank-filling shows.
+    std::string text(line.field.size(), '#');
+    switch (line.kind) {
+        case 'D':
+            IDoubleToString(std::bit_cast<double>(std::stoull(line.value, nullptr, 16)), text,
+                            line.format);
+            break;
+        case 'R':
+            IRealToString(std::bit_cast<float>(
+                              static_cast<std::uint32_t>(std::stoul(line.value, nullptr, 16))),
+                          text, line.format);
+            break;
+        default:
+            IntegerToString(std::stoi(line.value), text, line.format);
+            break;
+    }
+    return text;
+}
+
+TEST(ConvertFortranReference, EveryLineMatchesTheFormattedWrite) {
+    std::string path = TablePath();
+    std::vector<ReferenceLine> lines = ReadTable(path);
+    ASSERT_FALSE(lines.empty()) << path << ": no reference lines";
+    InfoError(1);
+    int mismatches = 0;
+    for (const ReferenceLine& line : lines) {
+        std::string expected = ExpectedText(line);
+        bool overflowed = line.failed || line.field.find('*') != std::string::npos;
+        int expected_error = overflowed ? ERR_NUMERIC_TO_STRING : 0;
+        std::string written = WriteWithToolkit(line);
+        int error = InfoError(1);
+        if (written != expected || error != expected_error) {
+            ++mismatches;
+            ADD_FAILURE() << path << ": line " << line.line_number << ": " << line.kind << " "
+                          << line.value << " under " << line.format << ": wrote [" << written
+                          << "] error " << error << ", expected [" << expected << "] error "
+                          << expected_error;
+            if (mismatches >= 50) {
+                FAIL() << "stopping after 50 mismatches";
+            }
+        }
+    }
+}
+
+}  // namespace
