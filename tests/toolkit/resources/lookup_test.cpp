@@ -1,0 +1,142 @@
+// Finding resources: by type and id, numbers and names kept apart, names in any letter case,
+// several tables, and nothing when a resource is absent.
+
+#include "resources/resource_lookup.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace windlass {
+namespace {
+
+using ::testing::ElementsAre;
+
+constexpr std::uint8_t kWords[] = {0x41, 0x9C, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
+constexpr std::uint8_t kText[] = {'a', '\n', 'b', 0, 'c', 0};
+constexpr std::uint8_t kIcon[] = {1, 2, 3, 0};
+constexpr std::uint8_t kOther[] = {9, 0};
+constexpr MenuItem kItems[] = {{MenuItemKind::kCommand, "&Help", 40002, 0, 0, nullptr, 0}};
+constexpr MenuTemplate kMenu = {kItems, 1};
+constexpr DialogTemplate kDialog = {
+    DialogForm::kDialogEx, 0x40000444u, 0,     0, 0,       510, 289, 0, "", ResourceName(0), "", 8,
+    "MS Sans Serif",       0,           false, 1, nullptr, 0};
+constexpr Accelerator kKeys[] = {{kAcceleratorVirtualKey, 0x70, 40002}};
+constexpr AcceleratorTable kAccelerators = {kKeys, 1};
+
+constexpr Resource kTable[] = {
+    {ResourceName(kTypeMenu), ResourceName(30001), nullptr, 0, &kMenu, nullptr, nullptr},
+    {ResourceName(kTypeRcData), ResourceName(30001), kWords, 8, nullptr, nullptr, nullptr},
+    {ResourceName(kTypeDialog), ResourceName(102), nullptr, 0, nullptr, &kDialog, nullptr},
+    {ResourceName(kTypeRcData), ResourceName(102), kText, 5, nullptr, nullptr, nullptr},
+    {ResourceName(kTypeIcon), ResourceName("ICON1"), kIcon, 3, nullptr, nullptr, nullptr},
+    {ResourceName(kTypeAccelerators), ResourceName(30001), nullptr, 0, nullptr, nullptr,
+     &kAccelerators},
+    {ResourceName(kTypeString), ResourceName(40002), kText, 3, nullptr, nullptr, nullptr},
+    // A number-like name is still a name: "102" is not resource 102.
+    {ResourceName(kTypeRcData), ResourceName("102"), kOther, 1, nullptr, nullptr, nullptr},
+    {ResourceName("WLMENUSTRING"), ResourceName(30001), kOther, 1, nullptr, nullptr, nullptr},
+};
+
+constexpr Resource kLaterTable[] = {
+    {ResourceName(kTypeRcData), ResourceName(30001), kOther, 1, nullptr, nullptr, nullptr},
+    {ResourceName(kTypeRcData), ResourceName(7), kOther, 0, nullptr, nullptr, nullptr},
+};
+
+class resources_Lookup : public ::testing::Test {
+  protected:
+    void SetUp() override { RegisterResources(kTable); }
+    void TearDown() override {
+        UnregisterResources(kTable);
+        UnregisterResources(kLaterTable);
+    }
+};
+
+TEST_F(resources_Lookup, EachKindOfResourceByItsType) {
+    ASSERT_NE(FindMenu(30001), nullptr);
+    EXPECT_STREQ(FindMenu(30001)->items[0].text, "&Help");
+    ASSERT_NE(FindDialog(102), nullptr);
+    EXPECT_EQ(FindDialog(102)->width, 510);
+    ASSERT_NE(FindAccelerators(30001), nullptr);
+    EXPECT_EQ(FindAccelerators(30001)->entries[0].command, 40002);
+    EXPECT_EQ(FindString(40002), "a\nb");
+
+    // The same id under another type is another resource.
+    EXPECT_EQ(FindDialog(30001), nullptr);
+    EXPECT_EQ(FindMenu(102), nullptr);
+    auto words = FindData(kTypeRcData, 30001);
+    ASSERT_TRUE(words);
+    EXPECT_THAT(DataWords(*words), ElementsAre(40001, 2, 0, 0));
+}
+
+struct NameCase {
+    ResourceName type;
+    ResourceName id;
+    const std::uint8_t* expected;  // nullptr when the lookup must find nothing
+};
+
+TEST_F(resources_Lookup, NamesMatchInAnyLetterCaseButNeverANumber) {
+    const NameCase cases[] = {
+        {kTypeIcon, "ICON1", kIcon},
+        {kTypeIcon, "icon1", kIcon},
+        {kTypeIcon, "Icon1", kIcon},
+        {kTypeIcon, "ICON", nullptr},
+        {kTypeIcon, "ICON12", nullptr},
+        {kTypeIcon, 1, nullptr},
+        {kTypeRcData, 102, kText},
+        {kTypeRcData, "102", kOther},
+        {"wlmenustring", 30001, kOther},
+        {"WLMenuString", 30001, kOther},
+        {"WLMENUSTRING", 30002, nullptr},
+        {10, 999, nullptr},
+        {999, 30001, nullptr},
+    };
+    for (const auto& c : cases) {
+        auto data = FindData(c.type, c.id);
+        std::string label =
+            std::string(c.type.IsNumber() ? std::to_string(c.type.Number()) : c.type.Name()) + "/" +
+            (c.id.IsNumber() ? std::to_string(c.id.Number()) : c.id.Name());
+        if (c.expected == nullptr) {
+            EXPECT_FALSE(data) << label;
+        } else {
+            ASSERT_TRUE(data) << label;
+            EXPECT_EQ(data->data(), c.expected) << label;
+        }
+    }
+}
+
+TEST_F(resources_Lookup, NonDataResourcesGiveNoBytes) {
+    EXPECT_NE(FindResource(kTypeMenu, 30001), nullptr);
+    EXPECT_FALSE(FindData(kTypeMenu, 30001));
+    EXPECT_FALSE(FindData(kTypeDialog, 102));
+}
+
+TEST_F(resources_Lookup, EarlierTablesComeFirstAndTablesCanBeRemoved) {
+    RegisterResources(kLaterTable);
+    RegisterResources(kTable);  // a second registration changes nothing
+    EXPECT_EQ(FindData(kTypeRcData, 30001)->data(), kWords);
+    auto empty = FindData(kTypeRcData, 7);
+    ASSERT_TRUE(empty);
+    EXPECT_TRUE(empty->empty());
+    UnregisterResources(kTable);
+    EXPECT_EQ(FindData(kTypeRcData, 30001)->data(), kOther);
+    EXPECT_EQ(FindMenu(30001), nullptr);
+    UnregisterResources(kLaterTable);
+    EXPECT_FALSE(FindData(kTypeRcData, 7));
+}
+
+TEST(resources_Data, WordsAreLowByteFirstAndAnOddByteIsNoWord) {
+    const std::uint8_t bytes[] = {0x41, 0x9C, 0xFF, 0xFF, 0x01};
+    EXPECT_THAT(DataWords(bytes), ElementsAre(40001, 65535));
+    EXPECT_TRUE(DataWords({}).empty());
+}
+
+TEST(resources_Data, TextEndsAtTheFirstZeroByte) {
+    const std::uint8_t with_zero[] = {'[', 'M', ']', '\n', 0, 'x'};
+    const std::uint8_t without_zero[] = {'a', 'b'};
+    EXPECT_EQ(DataText(with_zero), "[M]\n");
+    EXPECT_EQ(DataText(without_zero), "ab");
+    EXPECT_EQ(DataText({}), "");
+}
+
+}  // namespace
+}  // namespace windlass

@@ -1,0 +1,227 @@
+// Dialog templates: the header lines, every control statement with its default style bits,
+// NOT taking bits away, and the messages for malformed dialogs.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "script_test_support.h"
+
+namespace heatwise::rc {
+namespace {
+
+using testing::ErrorOf;
+using ::testing::HasSubstr;
+using testing::Only;
+
+DialogDef DialogOf(std::string_view script) {
+    return std::get<DialogDef>(Only(script).content);
+}
+
+ControlDef ControlOf(const std::string& control_line) {
+    DialogDef dialog = DialogOf("1 DIALOGEX 0, 0, 10, 10\nBEGIN\n" + control_line + "\nEND");
+    if (dialog.controls.size() != 1) {
+        ADD_FAILURE() << control_line;
+        return {};
+    }
+    return dialog.controls[0];
+}
+
+struct ControlCase {
+    const char* line;
+    const char* class_name;
+    std::uint32_t style;
+};
+
+// The style numbers are written out by hand: visible child 0x50000000, group 0x00020000,
+// tab stop 0x00010000, border 0x00800000, disabled 0x08000000, vertical scroll 0x00200000.
+TEST(rc_Dialog, ControlStatementsAddTheirDefaultStyles) {
+    const ControlCase cases[] = {
+        {"LTEXT \"a\", 1, 1, 2, 3, 4", "STATIC", 0x50020000},
+        {"RTEXT \"a\", 1, 1, 2, 3, 4", "STATIC", 0x50020002},
+        {"CTEXT \"a\", 1, 1, 2, 3, 4", "STATIC", 0x50020001},
+        {"LTEXT \"a\", 1, 1, 2, 3, 4, NOT WS_GROUP | WS_DISABLED", "STATIC", 0x58000000},
+        {"PUSHBUTTON \"a\", 1, 1, 2, 3, 4", "BUTTON", 0x50010000},
+        {"DEFPUSHBUTTON \"a\", 1, 1, 2, 3, 4", "BUTTON", 0x50010001},
+        {"PUSHBUTTON \"a\", 1, 1, 2, 3, 4, NOT WS_TABSTOP", "BUTTON", 0x50000000},
+        {"GROUPBOX \"a\", 1, 1, 2, 3, 4", "BUTTON", 0x50000007},
+        {"GROUPBOX \"a\", 1, 1, 2, 3, 4, WS_DISABLED", "BUTTON", 0x58000007},
+        {"AUTORADIOBUTTON \"a\", 1, 1, 2, 3, 4", "BUTTON", 0x50010009},
+        {"AUTORADIOBUTTON \"a\", 1, 1, 2, 3, 4, WS_GROUP", "BUTTON", 0x50030009},
+        {"RADIOBUTTON \"a\", 1, 1, 2, 3, 4", "BUTTON", 0x50010004},
+        {"CHECKBOX \"a\", 1, 1, 2, 3, 4", "BUTTON", 0x50010002},
+        {"AUTOCHECKBOX \"a\", 1, 1, 2, 3, 4", "BUTTON", 0x50010003},
+        {"STATE3 \"a\", 1, 1, 2, 3, 4", "BUTTON", 0x50010005},
+        {"AUTO3STATE \"a\", 1, 1, 2, 3, 4", "BUTTON", 0x50010006},
+        {"EDITTEXT 1, 1, 2, 3, 4", "EDIT", 0x50810000},
+        {"EDITTEXT 1, 1, 2, 3, 4, ES_READONLY | ES_AUTOHSCROLL | NOT WS_BORDER", "EDIT",
+         0x50010880},
+        {"COMBOBOX 1, 1, 2, 3, 4", "COMBOBOX", 0x50010001},
+        // A drop-down named in the style replaces the simple combo box of the default.
+        {"COMBOBOX 1, 1, 2, 3, 4, CBS_DROPDOWN | CBS_SORT", "COMBOBOX", 0x50010102},
+        {"COMBOBOX 1, 1, 2, 3, 4, CBS_DROPDOWNLIST | WS_VSCROLL", "COMBOBOX", 0x50210003},
+        {"LISTBOX 1, 1, 2, 3, 4", "LISTBOX", 0x50800001},
+        {"SCROLLBAR 1, 1, 2, 3, 4, SBS_VERT", "SCROLLBAR", 0x50000001},
+        {"CONTROL \"a\", 1, \"IntegerEdit\", 0x5 | WS_DISABLED, 1, 2, 3, 4", "INTEGEREDIT",
+         0x58000005},
+        {"CONTROL \"a\", 1, button, BS_AUTORADIOBUTTON | WS_GROUP, 1, 2, 3, 4", "BUTTON",
+         0x50020009},
+        {"CONTROL \"a\", 1, \"Static\", SS_LEFT | NOT WS_VISIBLE, 1, 2, 3, 4", "STATIC",
+         0x40000000},
+        {"CONTROL \"a\", 1, \"REALEDIT\", NOT WS_VISIBLE | WS_VISIBLE, 1, 2, 3, 4", "REALEDIT",
+         0x40000000},
+        {"control \"a\", 1, \"msctls_updown32\", (0x1 | 0x4) & ~1, 1, 2, 3, 4", "MSCTLS_UPDOWN32",
+         0x50000004},
+    };
+    for (const auto& c : cases) {
+        ControlDef control = ControlOf(c.line);
+        EXPECT_EQ(control.class_name, c.class_name) << c.line;
+        EXPECT_EQ(control.style, c.style) << c.line << " gave 0x" << std::hex << control.style;
+    }
+}
+
+TEST(rc_Dialog, ControlsKeepTextIdPositionAndTail) {
+    ControlDef control = ControlOf(
+        "CONTROL \"0.80000E-01\", 1137, \"REALEDIT\", 0x5, 260, -44, 40, 8, WS_EX_CLIENTEDGE, 12");
+    EXPECT_EQ(control.text, "0.80000E-01");
+    EXPECT_EQ(control.id, 1137);
+    EXPECT_EQ(control.x, 260);
+    EXPECT_EQ(control.y, -44);
+    EXPECT_EQ(control.width, 40);
+    EXPECT_EQ(control.height, 8);
+    EXPECT_EQ(control.ex_style, 0x200u);
+    EXPECT_EQ(control.help_id, 12);
+    ControlDef unlabelled = ControlOf("LTEXT \"x\", IDC_STATIC, 1, 2, 3, 4, 0, WS_EX_STATICEDGE");
+    EXPECT_EQ(unlabelled.id, -1);
+    EXPECT_EQ(unlabelled.ex_style, 0x20000u);
+}
+
+TEST(rc_Dialog, TheFormsTemplateHeader) {
+    DialogDef dialog = DialogOf(R"(
+        102 DIALOGEX 0, 0, 510, 289
+        STYLE DS_SETFONT | DS_3DLOOK | DS_CONTROL | WS_CHILD
+        FONT 8, "MS Sans Serif", 0, 0, 0x1
+        BEGIN
+            LTEXT "Temperature", 1002, 6, 12, 44, 8, NOT WS_GROUP | WS_DISABLED
+        END)");
+    EXPECT_EQ(dialog.form, windlass::DialogForm::kDialogEx);
+    EXPECT_EQ(dialog.style, 0x40000444u);
+    EXPECT_EQ(dialog.width, 510);
+    EXPECT_EQ(dialog.height, 289);
+    EXPECT_EQ(dialog.font_point_size, 8);
+    EXPECT_EQ(dialog.font_face, "MS Sans Serif");
+    EXPECT_EQ(dialog.caption, "");
+    EXPECT_FALSE(dialog.has_menu);
+    ASSERT_EQ(dialog.controls.size(), 1u);
+    EXPECT_EQ(dialog.controls[0].style, 0x58000000u);
+}
+
+struct HeaderCase {
+    const char* header;
+    std::uint32_t style;
+};
+
+TEST(rc_Dialog, HeaderLinesShapeTheDialogStyle) {
+    const HeaderCase cases[] = {
+        // No STYLE: a pop-up with border and system menu.
+        {"", 0x80880000},
+        // A caption brings WS_CAPTION, a font DS_SETFONT, as the other platform's compiler does.
+        {"CAPTION \"Title\"", 0x80C80000},
+        {"FONT 8, \"MS Sans Serif\"", 0x80880040},
+        {"STYLE WS_CHILD\nFONT 8, \"x\"", 0x40000040},
+        {"STYLE WS_CHILD | NOT WS_VISIBLE | WS_VISIBLE", 0x40000000},
+        {"STYLE WS_POPUP | WS_CAPTION\nCAPTION \"t\"\nSTYLE NOT WS_CAPTION", 0x0},
+    };
+    for (const auto& c : cases) {
+        DialogDef dialog =
+            DialogOf("1 DIALOG 0, 0, 1, 1\n" + std::string(c.header) + "\nBEGIN\nEND");
+        EXPECT_EQ(dialog.style, c.style) << c.header << " gave 0x" << std::hex << dialog.style;
+    }
+}
+
+TEST(rc_Dialog, EveryHeaderLineOfADialogEx) {
+    DialogDef dialog = DialogOf(R"(
+        MAIN dialogex 10, 20, 300, 150, 77
+        EXSTYLE WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW
+        CAPTION "Sample ""dialog"""
+        FONT 9, "Tahoma", 700, 1, 238
+        MENU MainMenu
+        CLASS "SampleClass"
+        BEGIN
+        END)");
+    EXPECT_EQ(dialog.x, 10);
+    EXPECT_EQ(dialog.y, 20);
+    EXPECT_EQ(dialog.help_id, 77);
+    EXPECT_EQ(dialog.ex_style, 0x10080u);
+    EXPECT_EQ(dialog.caption, "Sample \"dialog\"");
+    EXPECT_EQ(dialog.font_point_size, 9);
+    EXPECT_EQ(dialog.font_face, "Tahoma");
+    EXPECT_EQ(dialog.font_weight, 700);
+    EXPECT_TRUE(dialog.font_italic);
+    EXPECT_EQ(dialog.font_charset, 238);
+    EXPECT_TRUE(dialog.has_menu);
+    EXPECT_EQ(dialog.menu, ResourceKey::Named("MAINMENU"));
+    EXPECT_EQ(dialog.class_name, "SAMPLECLASS");
+    EXPECT_TRUE(dialog.controls.empty());
+    EXPECT_EQ(DialogOf("1 DIALOG 0,0,1,1 MENU 30001 BEGIN END").menu, ResourceKey::Number(30001));
+    EXPECT_EQ(DialogOf("1 DIALOGEX 0,0,1,1 FONT 8, \"x\" BEGIN END").font_charset, 1);
+}
+
+struct ErrorCase {
+    const char* script;
+    const char* message;
+};
+
+TEST(rc_Dialog, MalformedDialogsAreReportedWithTheLine) {
+    const ErrorCase cases[] = {
+        {"1 DIALOGEX 0, 0, 10, 10\nBEGIN\n  LTEXT \"x\", 1, 1, 2, 3, 4\n",
+         "test.rc:3: the file ends inside DIALOGEX 1: END is missing"},
+        {"1 DIALOGEX 0, 0, 10, 10\nBEGIN\n  LTEXT \"Label\"\nBEGIN",
+         "test.rc:4: expected ',' after the text of the LTEXT in DIALOGEX 1, found 'BEGIN'"},
+        {"1 DIALOGEX 0, 0, 10, 10\nBEGIN\n  LTEXT \"Label\",\nBEGIN",
+         "test.rc:4: expected a control id after the text, found 'BEGIN'"},
+        {"1 DIALOGEX 0,0,1,1 BEGIN\n\n  BITMAP \"x\", 1, 1, 2, 3, 4\nEND",
+         "test.rc:3: expected a control statement (CONTROL, LTEXT"},
+        {"1 DIALOGEX 0,0,1,1\nSTYLE WS_CHILD | WS_CHLD\nBEGIN END",
+         "test.rc:2: unknown name 'WS_CHLD' in the style of DIALOGEX 1: it is neither #define'd "
+         "nor a standard constant"},
+        {"1 DIALOGEX 0,0,1,1 BEGIN\nCONTROL \"\", 1002, \"STATIC\", SS_LEFT | WS_DISABLD, "
+         "1,2,3,4\nEND",
+         "test.rc:2: unknown name 'WS_DISABLD' in the style of control 1002 in DIALOGEX 1"},
+        {"1 DIALOGEX 0,0,1,1 BEGIN\nCONTROL \"\", 7, Frame, 0, 1,2,3,4\nEND",
+         "test.rc:2: expected the class of control 7 in DIALOGEX 1 (a name in double quotes"},
+        {"1 DIALOGEX 0,0,1,1 BEGIN\nPUSHBUTTON \"OK\", 1, 40000, 2, 3, 4\nEND",
+         "test.rc:2: 40000 is outside the accepted range -32768 to 32767 for the x position of "
+         "PUSHBUTTON 1 in DIALOGEX 1"},
+        {"1 DIALOGEX 0,0,1,1 BEGIN\nEDITTEXT 5, 1, 2, -3, 4\nEND",
+         "test.rc:2: -3 is outside the accepted range 0 to 32767 for the width of EDITTEXT 5"},
+        {"1 DIALOG 0,0,1,1 BEGIN\nEDITTEXT 70000, 1, 2, 3, 4\nEND",
+         "test.rc:2: 70000 is outside the accepted range -32768 to 65535 for the control id of "
+         "the EDITTEXT"},
+        {"1 DIALOGEX 0,0,1,1 BEGIN\nEDITTEXT 5, 1, 2, 3\nEND",
+         "test.rc:3: expected ',' after the width of EDITTEXT 5 in DIALOGEX 1, found 'END'"},
+        {"1 DIALOG 0,0,1,1\nFONT 8, \"MS Sans Serif\", 700\nBEGIN END",
+         "test.rc:2: the FONT of a DIALOG has only a point size and a typeface"},
+        {"1 DIALOGEX 0,0,1,1\nFONT 0, \"x\"\nBEGIN END",
+         "test.rc:2: 0 is outside the accepted range 1 to 32767 for the point size"},
+        {"1 DIALOGEX 0,0,1,1\nFONT 8, \"x\", 400, 2\nBEGIN END",
+         "test.rc:2: 2 is outside the accepted range 0 to 1 for the italic flag"},
+        {"1 DIALOGEX 0,0,1,1\nTITLE \"x\"\nBEGIN END",
+         "test.rc:2: expected STYLE, EXSTYLE, CAPTION, FONT, MENU, CLASS or BEGIN in DIALOGEX 1, "
+         "found 'TITLE'"},
+        {"1 DIALOGEX 0,0,1\nBEGIN END",
+         "test.rc:2: expected ',' after the width of DIALOGEX 1, found 'BEGIN'"},
+        {"1 DIALOGEX 0,0,1,1\nCAPTION Title\nBEGIN END",
+         "test.rc:2: expected the CAPTION of DIALOGEX 1 in double quotes, found 'Title'"},
+        {"1 DIALOGEX 0,0,1,1\nSTYLE\nBEGIN END",
+         "test.rc:3: expected the style of DIALOGEX 1, "
+         "found 'BEGIN'"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_THAT(ErrorOf(c.script), HasSubstr(c.message)) << c.script;
+    }
+    EXPECT_THAT(ErrorOf("1 DIALOGEX 0,0,1,1\nSTYLE " + std::string(250, '(') + "1\nBEGIN END"),
+                HasSubstr("test.rc:2: the style of DIALOGEX 1 is nested too deeply"));
+}
+
+}  // namespace
+}  // namespace heatwise::rc

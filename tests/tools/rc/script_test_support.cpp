@@ -1,0 +1,49 @@
+#include "script_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "script_error.h"
+#include "script_parser.h"
+
+namespace heatwise::rc::testing {
+
+ResourceScript Read(std::string_view text) {
+    SourceFile file{"test.rc", std::filesystem::current_path(), {}};
+    return ReadScriptText(text, file, PreprocessOptions{});
+}
+
+std::string ErrorOf(std::string_view text) {
+    try {
+        Read(text);
+    } catch (const ScriptError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+ResourceDef Only(std::string_view text) {
+    ResourceScript script = Read(text);
+    if (script.resources.size() != 1) {
+        ADD_FAILURE() << "expected one resource, got " << script.resources.size();
+        return {};
+    }
+    return script.resources[0];
+}
+
+std::vector<unsigned> Words(const Bytes& bytes) {
+    std::vector<unsigned> words;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        words.push_back(bytes[i] | (bytes[i + 1] << 8));
+    }
+    return words;
+}
+
+void WriteFile(const std::filesystem::path& path, std::string_view content) {
+    std::filesystem::create_directories(std::filesystem::absolute(path).parent_path());
+    std::ofstream out(path, std::ios::binary);
+    out << content;
+}
+
+}  // namespace heatwise::rc::testing
