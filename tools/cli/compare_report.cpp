@@ -43,7 +43,7 @@ void PrintTable(const std::vector<CompareRow>& rows, std::ostream& out) {
     for (const CompareRow& row : rows) {
         std::string city = std::to_string(row.city);
         city.insert(0, 3 - std::min<std::size_t>(3, city.size()), ' ');
-        city += " " + std::string(row.name);
+        city.append(" ").append(row.name);
         city.resize(std::max<std::size_t>(city.size(), 34), ' ');
         out << city << std::setw(8) << row.design.winter_design << std::setw(8)
             << row.design.degree_days << std::setw(8) << row.design.summer_design << std::setw(10)

@@ -3,6 +3,7 @@
 #include <iomanip>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "city_list.h"
 #include "form_inputs.h"
@@ -25,7 +26,10 @@ std::string Decimals(float value, int decimals) {
 std::string Triple(const std::array<std::int32_t, kShiftCount>& values, std::string_view gap) {
     std::string text;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        text += (i == 0 ? "" : std::string(gap)) + std::to_string(values[i]);
+        if (i > 0) {
+            text.append(gap);
+        }
+        text.append(std::to_string(values[i]));
     }
     return text;
 }
@@ -113,32 +117,42 @@ void PrintJson(const EstimateReport& report, std::ostream& out) {
     out << "\n}\n";
 }
 
+void PrintCsvLine(const std::vector<std::string>& fields, std::ostream& out) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        out << (i == 0 ? "" : ",") << fields[i];
+    }
+    out << "\n";
+}
+
 void PrintCsv(const EstimateReport& report, std::ostream& out) {
     const FormInputs& in = report.options.inputs;
     const BinCalcResult& r = report.result;
     const bool all_fuels = report.options.fuels == FuelSelection::kAll;
-    std::string header = "city_index,city_name,mode,fuel";
-    std::string row = std::to_string(in.city) + "," + CsvField(CityName(in.city)) + "," +
-                      std::string(ModeKey(in.mode)) + "," + std::string(FuelText(report));
+    std::vector<std::string> header = {"city_index", "city_name", "mode", "fuel"};
+    std::vector<std::string> row = {std::to_string(in.city), CsvField(CityName(in.city)),
+                                    std::string(ModeKey(in.mode)), std::string(FuelText(report))};
     for (int k = 1; k <= kBinValueCount; ++k) {
-        header += ",scaled_hours_" + std::to_string(k);
-        row += "," + std::to_string(r.scaled_hours[static_cast<std::size_t>(k - 1)]);
+        header.push_back("scaled_hours_" + std::to_string(k));
+        row.push_back(std::to_string(r.scaled_hours[static_cast<std::size_t>(k - 1)]));
     }
     for (int bin = 1; bin <= kBinCount; ++bin) {
-        header += ",percent_calcd_" + std::to_string(bin);
-        row += "," + std::to_string(r.percent_calcd[static_cast<std::size_t>(bin - 1)]);
+        header.push_back("percent_calcd_" + std::to_string(bin));
+        row.push_back(std::to_string(r.percent_calcd[static_cast<std::size_t>(bin - 1)]));
     }
-    header += ",degree_days,summer_design,winter_design,cooling_cost,heating_cost";
-    row += "," + std::to_string(r.degree_days) + "," + std::to_string(r.summer_design) + "," +
-           std::to_string(r.winter_design) + "," + std::to_string(r.cooling_cost) + "," +
-           (all_fuels ? "" : std::to_string(r.heating_cost));
+    header.insert(header.end(), {"degree_days", "summer_design", "winter_design", "cooling_cost",
+                                 "heating_cost"});
+    // With all fuels there is no single heating cost: its field stays empty.
+    row.insert(row.end(), {std::to_string(r.degree_days), std::to_string(r.summer_design),
+                           std::to_string(r.winter_design), std::to_string(r.cooling_cost),
+                           all_fuels ? std::string() : std::to_string(r.heating_cost)});
     if (all_fuels) {
         for (std::size_t i = 0; i < kAllFuels.size(); ++i) {
-            header += ",heating_cost_" + std::string(FuelKey(kAllFuels[i]));
-            row += "," + std::to_string(report.heating_cost_by_fuel[i]);
+            header.push_back("heating_cost_" + std::string(FuelKey(kAllFuels[i])));
+            row.push_back(std::to_string(report.heating_cost_by_fuel[i]));
         }
     }
-    out << header << "\n" << row << "\n";
+    PrintCsvLine(header, out);
+    PrintCsvLine(row, out);
 }
 
 }  // namespace

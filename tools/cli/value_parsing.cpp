@@ -12,7 +12,9 @@ namespace heatwise::cli {
 namespace {
 
 std::string Quote(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    std::string quoted = "'";
+    quoted.append(text).append("'");
+    return quoted;
 }
 
 [[noreturn]] void Refuse(std::string_view option, std::string_view text,

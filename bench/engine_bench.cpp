@@ -1,0 +1,88 @@
+// Timings of the calculator's engine: one estimate, the load of the committed climate files and
+// the comparison of all 211 cities. Run from a Release build:
+//   heatwise-bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "bin_calc.h"
+#include "climate_data.h"
+#include "compare_report.h"
+#include "form_inputs.h"
+
+namespace heatwise {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kDataDir = fs::path(HEATWISE_SOURCE_DIR) / "data";
+
+// The load creates a missing file, which must never happen to the source tree, so the data
+// benchmarks check for both files first.
+bool CommittedDataPresent(benchmark::State& state) {
+    if (fs::exists(kDataDir / kBinFileName) && fs::exists(kDataDir / kDesignFileName)) {
+        return true;
+    }
+    state.SkipWithError("no committed climate files in the data folder");
+    return false;
+}
+
+// An input with hours in every bin, so every step of the method has work to do.
+BinCalcInput BusyInput() {
+    BinCalcInput input;
+    for (std::size_t k = 0; k < input.bin_hours.size(); ++k) {
+        input.bin_hours[k] = static_cast<std::int32_t>(50 + 7 * k);
+    }
+    input.design = DesignRecord{28, 1700, 97};
+    input.mode = CalcMode::kHeating;
+    input.fuel = HeatingFuel::kFuelOil;
+    input.thermostat_hours = {8, 6, 4};
+    input.summer_setpoint = {85, 85, 78};
+    input.winter_setpoint = {65, 60, 75};
+    input.cool_capacity = 20000;
+    input.heat_capacity = 20000;
+    input.heat_efficiency = 85;
+    input.electric_rate = 0.08f;
+    input.fuel_price = 4.0f;
+    input.cool_eer = 6.5f;
+    return input;
+}
+
+void BM_ComputeBinCosts(benchmark::State& state) {
+    BinCalcInput input = BusyInput();
+    double carried = 0.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(input);
+        const BinCalcResult result = ComputeBinCosts(input, carried);
+        carried = result.carried_heating_cost;
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(BM_ComputeBinCosts);
+
+void BM_LoadClimateTables(benchmark::State& state) {
+    if (!CommittedDataPresent(state)) {
+        return;
+    }
+    for (auto _ : state) {
+        const ClimateTables tables = LoadClimateTables(kDataDir);
+        benchmark::DoNotOptimize(tables.bins.City(kCityCount));
+    }
+}
+BENCHMARK(BM_LoadClimateTables)->Unit(benchmark::kMicrosecond);
+
+void BM_CompareCities(benchmark::State& state) {
+    if (!CommittedDataPresent(state)) {
+        return;
+    }
+    const ClimateTables tables = LoadClimateTables(kDataDir);
+    const FormInputs inputs;
+    for (auto _ : state) {
+        const auto rows = cli::CompareCities(inputs, tables, cli::CompareOrder::kCooling);
+        benchmark::DoNotOptimize(rows.data());
+    }
+}
+BENCHMARK(BM_CompareCities)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace heatwise
