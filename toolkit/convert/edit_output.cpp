@@ -16,6 +16,7 @@ namespace windlass {
 
 namespace {
 
+// The largest 64-bit real has 309 digits before its decimal point.
 constexpr int kMaxDigitsBeforePoint = 310;
 
 std::string Asterisks(int width) {
@@ -56,8 +57,9 @@ std::string WriteIntegerDigits(int value, int width, int min_digits) {
 // 2. Infinities and not-a-number
 // ---------------------------------------------------------------------------------------------
 
-// The spelled-out word needs one more column than its sign-less form would leave room for:
-// "Infinity" from 8 columns, "-Infinity" from 9; "Inf" and "-Inf" below that.
+// An infinity is spelled out once the field is wider than the word: "Infinity" from 8
+// columns, "-Infinity" from 9; narrower fields take "Inf" or "-Inf". Not-a-number is "NaN"
+// whatever its sign. A width of 0 takes the short forms.
 std::string WriteNonFinite(bool is_nan, bool negative, int width) {
     if (is_nan) {
         int columns = width == 0 ? 3 : width;
@@ -116,10 +118,11 @@ std::string LayOut(const RealParts& parts, int width) {
 }
 
 // F editing: the magnitude rounded to `decimals` places. A width of 0 asks for the narrowest
-// field, which keeps the zero before the point only when no digit would show otherwise.
+// field: it drops the zero before the point (".50", "-.000") except when the field would hold
+// no digit at all ("0." for a value that rounds to zero with no decimals).
 std::string WriteFixed(double magnitude, bool negative, int width, int decimals) {
-    // The largest double has 309 digits before the point and the decimals are capped, so the
-    // buffer always holds the whole text.
+    // The digits before the point and the decimals are both bounded, so the buffer always
+    // holds the whole text.
     char buffer[kMaxDigitsBeforePoint + kMaxFieldWidth + 8];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, magnitude);
     std::string_view text(buffer);
