@@ -124,6 +124,10 @@ std::optional<int> KeyCode(const KeyPress& key) {
     if (key.character != 0) {
         return key.character;
     }
+    // A key the platform has no code for, and that produces nothing, has nothing to report.
+    if (key.virtual_key == 0) {
+        return std::nullopt;
+    }
     return key.virtual_key;
 }
 

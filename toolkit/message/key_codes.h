@@ -35,8 +35,9 @@ inline constexpr int kArrowCtrl = 8;   // or with Ctrl held (Ctrl wins over Shif
 }  // namespace key_code
 
 // The key code a key press gives a program, or nothing for a key that gives no message (the
-// modifier and lock keys alone, and Pause). Keypad keys give their keypad codes even when they
-// also produce a character; other keys that produce a character give its code.
+// modifier and lock keys alone, Pause, and a key without code or character). Keypad keys give their
+// keypad codes even when they also produce a character; other keys that produce a character give
+// its code.
 std::optional<int> KeyCode(const KeyPress& key);
 
 // The modifier bits of a mouse message: 1 Ctrl, 2 Shift, 4 left, 8 middle, 16 right button.

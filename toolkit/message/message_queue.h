@@ -38,6 +38,9 @@ class MessageQueue {
     // window also had one pending covers the whole client area.
     RaisedMessage Next(const WindowTable& windows, const std::function<void()>& wait_for_events);
 
+    // True while messages raised while the program was busy wait in the queue.
+    bool HasQueued() const { return !queued_.empty(); }
+
     // True while Next() is waiting on the platform.
     bool waiting() const { return waiting_; }
 

@@ -1,5 +1,7 @@
 #include "message/window_messages.h"
 
+#include <chrono>
+
 #include "message/key_codes.h"
 
 namespace windlass {
@@ -17,6 +19,12 @@ RaisedMessage Message(int type, int slot, int time) {
 }
 
 }  // namespace
+
+int CurrentMessageTime() {
+    auto since = std::chrono::steady_clock::now().time_since_epoch();
+    auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(since).count();
+    return static_cast<int>(static_cast<unsigned int>(milliseconds));
+}
 
 RaisedMessage MenuCommandMessage(int slot, int command_id, int time) {
     RaisedMessage message = Message(MSG_MENU, slot, time);

@@ -13,6 +13,10 @@ namespace windlass {
 // until WMessage completes the record; `time` is the platform's time stamp in milliseconds.
 // Values a message does not use are -1.
 
+// The time stamp of a message the toolkit makes up itself: milliseconds of a steady clock,
+// wrapping round as the platform's own time stamps do.
+int CurrentMessageTime();
+
 // A menu item or accelerator chose a command.
 RaisedMessage MenuCommandMessage(int slot, int command_id, int time);
 

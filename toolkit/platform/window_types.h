@@ -184,6 +184,12 @@ struct FrameMeasures {
     int status_bar_height = 0;
 };
 
+// A size in pixels.
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+};
+
 // How a frame is first shown.
 enum class FrameShow { Hidden, Normal, Maximised };
 

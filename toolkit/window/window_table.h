@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "platform/platform.h"
 #include "window/status_bar_model.h"
 
 namespace windlass {
@@ -20,7 +21,8 @@ struct ClientSize {
 
 // What the toolkit knows of one window.
 struct WindowSlot {
-    bool has_frame = false;
+    // The platform's frame window; null while the slot is free.
+    WindowHandle frame = nullptr;
     bool has_client = false;
     ClientSize client;
     // Present while the window has a status bar.
@@ -30,15 +32,17 @@ struct WindowSlot {
 // The toolkit's windows: the table of slots, the window that operations act on, and the
 // window flags of the main window as the program passed them (-1 while it is closed).
 struct WindowTable {
-    std::array<WindowSlot, kWindowSlots> slots;
+    std::array<WindowSlot, kWindowSlots> by_slot;
     int current = kMainWindowSlot;
     int flags = -1;
 
-    WindowSlot& Current() { return slots[static_cast<std::size_t>(current)]; }
+    WindowSlot& Current() { return by_slot[static_cast<std::size_t>(current)]; }
     // Null for numbers outside the table.
     WindowSlot* Slot(int slot);
     // The client size of a slot that has a client area; nothing otherwise.
     std::optional<ClientSize> ClientOf(int slot) const;
+    // True while any slot holds a frame window.
+    bool AnyOpen() const;
 };
 
 // The process-wide window table.

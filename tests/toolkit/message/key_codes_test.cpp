@@ -65,6 +65,8 @@ TEST(MessageKeyCodes, EveryRowOfTheTable) {
         {"keypad divide", {vk::kDivide, '/', N, N}, 293},
         {"keypad multiply", {vk::kMultiply, '*', N, N}, 294},
         {"a key without character or code", {vk::kApplications, 0, N, N}, vk::kApplications},
+        {"punctuation known by its character only", {0, '-', N, N}, '-'},
+        {"a key without character or any code", {0, 0, N, N}, std::nullopt},
         {"Shift alone", {vk::kShift, 0, Y, N}, std::nullopt},
         {"left Ctrl alone", {vk::kLeftControl, 0, N, Y}, std::nullopt},
         {"Alt alone", {vk::kAlt, 0, N, N}, std::nullopt},

@@ -16,9 +16,8 @@ namespace {
 class MessageQueueTest : public ::testing::Test {
   protected:
     MessageQueueTest() {
-        windows_.slots[0].has_frame = true;
-        windows_.slots[0].has_client = true;
-        windows_.slots[0].client = {640, 480};
+        windows_.by_slot[0].has_client = true;
+        windows_.by_slot[0].client = {640, 480};
     }
 
     void AddBatch(std::vector<RaisedMessage> batch) { batches_.push_back(std::move(batch)); }
@@ -134,8 +133,8 @@ TEST_F(MessageQueueTest, PendingSlotRules) {
 }
 
 TEST_F(MessageQueueTest, LowerSlotsComeFirstAndSlotsWithoutClientWait) {
-    windows_.slots[3].has_client = true;
-    windows_.slots[3].client = {20, 10};
+    windows_.by_slot[3].has_client = true;
+    windows_.by_slot[3].client = {20, 10};
     queue_.Raise(Expose(5, 0, 0, 1, 1));  // Slot 5 has no client area.
     queue_.Raise(Resize(3, 21, 11));
     queue_.Raise(Expose(0, 0, 0, 1, 1));
@@ -144,8 +143,8 @@ TEST_F(MessageQueueTest, LowerSlotsComeFirstAndSlotsWithoutClientWait) {
     AddBatch({Key('z')});
     EXPECT_EQ(Next().record.data1, 'z') << "the repaint of slot 5 is not delivered";
     // Once the window has its client area again, the held repaint comes.
-    windows_.slots[5].has_client = true;
-    windows_.slots[5].client = {7, 8};
+    windows_.by_slot[5].has_client = true;
+    windows_.by_slot[5].client = {7, 8};
     RaisedMessage late = Next();
     EXPECT_EQ(late.record.window, 5);
     EXPECT_EQ(late.record.data1, 7);
@@ -174,8 +173,8 @@ TEST_F(MessageQueueTest, RepaintReturnedWhileOneIsPendingCoversTheClientAndEmpti
     AddBatch({Key('a')});
     EXPECT_EQ(Next().record.data1, 'a');
     RaisedMessage returned = queue_.Next(windows_, [this] {
-        windows_.slots[5].has_client = true;
-        windows_.slots[5].client = {70, 80};
+        windows_.by_slot[5].has_client = true;
+        windows_.by_slot[5].client = {70, 80};
         queue_.Raise(Expose(5, 1, 1, 2, 2));
     });
     EXPECT_EQ(returned.record.window, 5);
