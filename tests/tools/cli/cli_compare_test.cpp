@@ -31,27 +31,22 @@ std::string Lower(std::string_view text) {
 
 TEST(cli_Compare, EachSeasonIsCostedInItsOwnMode) {
     const fs::path folder = testing::WriteExampleClimate();
-    const ClimateTables tables = LoadClimateTables(folder);
-    const std::vector<CompareRow> rows = CompareCities(FormInputs{}, tables, CompareOrder::kList);
+    const std::vector<CompareRow> rows =
+        CompareCities(FormInputs{}, LoadClimateTables(folder), CompareOrder::kList);
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(kCityCount));
     for (int city = 1; city <= kCityCount; ++city) {
         const CompareRow& row = rows[static_cast<std::size_t>(city - 1)];
         EXPECT_EQ(row.city, city);
         EXPECT_EQ(row.name, CityName(city));
         EXPECT_EQ(row.design.degree_days, 1700 + city);
-        FormInputs inputs;
-        inputs.city = city;
-        inputs.mode = CalcMode::kCooling;
-        EXPECT_EQ(row.cooling_cost,
-                  ComputeBinCosts(MakeBinCalcInput(inputs, tables), 0.0).cooling_cost);
-        inputs.mode = CalcMode::kHeating;
-        EXPECT_EQ(row.heating_cost,
-                  ComputeBinCosts(MakeBinCalcInput(inputs, tables), 0.0).heating_cost);
     }
-    // City 7 holds the worked examples' hours once; heating at the form's thermostat hours
-    // (8, 8, 8) is above the example's 121 dollars at 8, 8, 4.
+    // City 7 holds the worked examples' hours once and city 1 twice. Heating at the form's
+    // thermostat hours 8, 8, 8 has 11150 degree-hours in bin 30/34: 170.82 dollars at the
+    // electric rate, where the worked example (8, 8, 4) costs 121.
     EXPECT_EQ(rows[6].cooling_cost, 20);
-    EXPECT_GT(rows[6].heating_cost, 121);
+    EXPECT_EQ(rows[6].heating_cost, 170);
+    EXPECT_EQ(rows[0].cooling_cost, 41);
+    EXPECT_EQ(rows[0].heating_cost, 341);
 }
 
 TEST(cli_Compare, SortOrders) {

@@ -61,51 +61,18 @@ fs::path WriteExampleClimate() {
 }
 
 std::vector<std::pair<std::string, std::string>> JsonMembers(std::string_view json) {
+    // The estimator writes each top-level member on a line of its own: `  "key": value,`.
     std::vector<std::pair<std::string, std::string>> members;
-    int depth = 0;
-    bool in_string = false;
-    std::string key;
-    std::string value;
-    bool reading_value = false;
-    for (std::size_t i = 0; i < json.size(); ++i) {
-        const char c = json[i];
-        if (in_string) {
-            if (c == '\\') {
-                ++i;
-            } else if (c == '"') {
-                in_string = false;
-            }
-            if (depth == 1 && !reading_value && in_string) {
-                key += c;
-            }
-        } else if (c == '"') {
-            in_string = true;
-            if (depth == 1 && !reading_value) {
-                key.clear();
-            }
-        } else if (c == '{' || c == '[') {
-            ++depth;
-        } else if (c == '}' || c == ']') {
-            --depth;
-        }
-        if (depth == 1 && !reading_value && !in_string && c == ':') {
-            reading_value = true;
-            value.clear();
+    for (const std::string& line : Lines(json)) {
+        if (!line.starts_with("  \"")) {
             continue;
         }
-        if (reading_value) {
-            if ((depth == 1 && c == ',' && !in_string) || depth == 0) {
-                members.emplace_back(key, value);
-                reading_value = false;
-                continue;
-            }
-            value += c;
+        const std::size_t key_end = line.find("\": ", 3);
+        std::string value = line.substr(key_end + 3);
+        if (value.ends_with(",")) {
+            value.pop_back();
         }
-    }
-    for (auto& [name, text] : members) {
-        const std::size_t first = text.find_first_not_of(" \n");
-        const std::size_t last = text.find_last_not_of(" \n");
-        text = first == std::string::npos ? "" : text.substr(first, last - first + 1);
+        members.emplace_back(line.substr(3, key_end - 3), value);
     }
     return members;
 }

@@ -33,8 +33,8 @@ inline int ExampleMultiplier(int city) {
     return city % 7 + 1;
 }
 
-// The top-level keys of a JSON object and the raw text of each value, in order; enough to check
-// the estimator's own output, not a general JSON reader.
+// The top-level keys of the estimator's JSON object and the raw text of each value, in order;
+// it relies on the estimator's layout of one member per line and is no general JSON reader.
 std::vector<std::pair<std::string, std::string>> JsonMembers(std::string_view json);
 
 // The values of a JSON array of numbers such as "[1, 2, 3]".
