@@ -11,6 +11,7 @@
 //  4. The receiver of a frame's events
 
 #include <cstdint>
+#include <map>
 #include <span>
 #include <string>
 #include <vector>
@@ -173,6 +174,9 @@ struct FrameRequest {
     // Without items there is no menu bar.
     MenuBar menu;
     std::vector<AcceleratorKey> accelerators;
+    // Texts shown in the status bar, by command id, while the item is highlighted in an open
+    // menu. With none the status bar stays as it is while menus are open.
+    std::map<int, std::string> menu_prompts;
 };
 
 // The sizes of a frame that is made but not yet placed: the frame with its decorations and

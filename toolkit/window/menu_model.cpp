@@ -61,6 +61,29 @@ std::vector<MenuNumbering> ParseMenuCompanion(std::span<const std::uint8_t> data
     }
 }
 
+std::map<int, std::string> ParseMenuPrompts(std::span<const std::uint8_t> data) {
+    std::map<int, std::string> prompts;
+    std::size_t position = 0;
+    while (position + 1 < data.size()) {
+        int command = data[position] | (data[position + 1] << 8);
+        position += 2;
+        if (command == 0) {
+            break;
+        }
+        std::size_t end = position;
+        while (end < data.size() && data[end] != 0) {
+            ++end;
+        }
+        if (end == data.size()) {
+            break;
+        }
+        prompts[command] = std::string(data.begin() + static_cast<std::ptrdiff_t>(position),
+                                       data.begin() + static_cast<std::ptrdiff_t>(end));
+        position = end + 1;
+    }
+    return prompts;
+}
+
 int NumberMenuItems(MenuBar& bar, const std::vector<MenuNumbering>& numbering) {
     int numbered = 0;
     for (const MenuNumbering& record : numbering) {

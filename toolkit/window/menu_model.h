@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "platform/window_types.h"
@@ -21,6 +23,11 @@ struct MenuNumbering {
 // id, the positions of its path and a 0; a 0 in place of a command id ends the list. A record
 // cut off by the end of the data, and one without any position, are left out.
 std::vector<MenuNumbering> ParseMenuCompanion(std::span<const std::uint8_t> data);
+
+// Reads a menu-prompt resource: records of a 16-bit little-endian command id and a
+// NUL-terminated prompt text, ended by id 0. A record cut off by the end of the data is left
+// out; a later prompt for the same command replaces an earlier one.
+std::map<int, std::string> ParseMenuPrompts(std::span<const std::uint8_t> data);
 
 // Gives each item a record's path leads to the record's command id. A path that leads
 // nowhere (past the end of a menu, or on through an item that is not a pop-up) is skipped.

@@ -69,6 +69,9 @@ std::optional<WindowMenu> LoadWindowMenu(int menu_id) {
     if (const AcceleratorTable* table = FindAccelerators(menu_id)) {
         window_menu.accelerators = AcceleratorsFromResource(*table);
     }
+    if (auto prompts = FindData(kTypeMenuPrompts, menu_id)) {
+        window_menu.prompts = ParseMenuPrompts(*prompts);
+    }
     return window_menu;
 }
 

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace windlass {
@@ -66,6 +68,33 @@ TEST(MenuCompanion, DamagedDataGivesOnlyTheWholeRecords) {
     for (const Case& c : cases) {
         EXPECT_EQ(ParseMenuCompanion(c.data).size(), c.records) << c.what;
     }
+}
+
+std::vector<std::uint8_t> Bytes(std::initializer_list<std::vector<std::uint8_t>> parts) {
+    std::vector<std::uint8_t> bytes;
+    for (const auto& part : parts) {
+        bytes.insert(bytes.end(), part.begin(), part.end());
+    }
+    return bytes;
+}
+
+std::vector<std::uint8_t> Text(const char* text) {
+    std::vector<std::uint8_t> bytes(text, text + std::char_traits<char>::length(text));
+    bytes.push_back(0);
+    return bytes;
+}
+
+TEST(MenuPrompts, RecordsOfCommandAndText) {
+    auto prompts =
+        ParseMenuPrompts(Bytes({Words({40004}), Text("Ends the program"), Words({40002}), Text(""),
+                                Words({0}), Words({1}), Text("after the end")}));
+    EXPECT_EQ(prompts, (std::map<int, std::string>{{40004, "Ends the program"}, {40002, ""}}));
+    // A text without its NUL, and a half word, are cut off records.
+    std::vector<std::uint8_t> cut = Bytes({Words({7}), Text("kept"), Words({8})});
+    cut.push_back('x');
+    EXPECT_EQ(ParseMenuPrompts(cut), (std::map<int, std::string>{{7, "kept"}}));
+    EXPECT_EQ(ParseMenuPrompts(Bytes({Words({9}), {'n', 'o'}})).size(), 0u);
+    EXPECT_TRUE(ParseMenuPrompts({}).empty());
 }
 
 TEST(MenuNumbering, TheApplicationsRecordNumbersTheFilePopUp) {
