@@ -1,0 +1,153 @@
+// The operating-system utilities: environment, current directory, debug level, case-blind
+// search and the abnormal end of the program.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "errors/fixed_text.h"
+#include "support/toolkit_test.h"
+#include "windlass/windlass.h"
+
+namespace windlass {
+namespace {
+
+using testing::ToolkitTest;
+
+class OsUtilities : public ToolkitTest {};
+
+TEST_F(OsUtilities, VariableIsCopiedBlankPaddedOrLeftBlankWhenTooLong) {
+    platform_->environment = {{"HOME", "/home/ann"}, {"EMPTY", ""}};
+    struct Case {
+        std::string name;
+        std::size_t length;
+        std::string value;
+        int error;
+    };
+    const std::vector<Case> cases = {
+        {"HOME", 12, "/home/ann   ", 0}, {"HOME   ", 9, "/home/ann", 0},
+        {"HOME", 8, "        ", 1023},   {"UNSET", 4, "    ", 0},
+        {"EMPTY", 3, "   ", 0},          {"HOME", 0, "", 1023},
+        {"home", 5, "     ", 0},
+    };
+    for (const Case& c : cases) {
+        std::string value(c.length, '#');
+        IOsVariable(c.name, value);
+        EXPECT_EQ(value, c.value) << c.name << " into " << c.length;
+        EXPECT_EQ(InfoError(1), c.error) << c.name << " into " << c.length;
+    }
+}
+
+TEST_F(OsUtilities, DirectoryNameWithItsFailures) {
+    platform_->working_directory = CurrentDirectory{"/home/ann/work", 0};
+    std::string name(20, '#');
+    IOsDirName(name);
+    EXPECT_EQ(name, "/home/ann/work      ");
+    EXPECT_EQ(InfoError(1), 0);
+
+    std::string small(5, '#');
+    IOsDirName(small);
+    EXPECT_EQ(small, "     ");
+    EXPECT_EQ(InfoError(1), ERR_TEXT_TOO_SMALL);
+
+    platform_->working_directory = CurrentDirectory{"", 2};
+    IOsDirName(name);
+    EXPECT_EQ(name, std::string(20, ' '));
+    EXPECT_EQ(InfoError(1), ERR_OS_COMMAND);
+    EXPECT_EQ(InfoError(3), 2);
+}
+
+TEST_F(OsUtilities, DirectoryNameOfTheRealCurrentDirectory) {
+    std::string name(1024, ' ');
+    IOsDirName(name);
+    EXPECT_EQ(std::string(TrimTrailingBlanks(name)), scratch_.path().string());
+}
+
+TEST_F(OsUtilities, DebugLevelTakesOnlyZeroToFour) {
+    struct Case {
+        int requested, level;
+    };
+    const std::vector<Case> cases = {{3, 3}, {5, 3}, {-1, 3}, {0, 0}, {4, 4}, {100, 4}, {1, 1}};
+    for (const Case& c : cases) {
+        IDebugLevel(c.requested);
+        EXPECT_EQ(Errors().debug_level, c.level) << c.requested;
+    }
+}
+
+TEST(IndexNoCase, FindsIgnoringCaseFromEitherEnd) {
+    struct Case {
+        std::string string, substring;
+        SearchFrom from;
+        int position;
+    };
+    const std::vector<Case> cases = {
+        {"/opt/WLIDE/x/wlide", "WLIDE", SearchFrom::Front, 6},
+        {"/opt/WLIDE/x/wlide", "WLIDE", SearchFrom::Back, 14},
+        {"/opt/WLIDE/x/wlide", "wLiDe", SearchFrom::Back, 14},
+        {"abc", "abcd", SearchFrom::Front, 0},
+        {"abc", "abcd", SearchFrom::Back, 0},
+        {"abc", "x", SearchFrom::Front, 0},
+        {"abc", "ABC", SearchFrom::Back, 1},
+        {"aaaa", "aa", SearchFrom::Back, 3},
+        {"abc   ", "c  ", SearchFrom::Front, 3},
+        {"abc", "   ", SearchFrom::Front, 0},
+        {"", "a", SearchFrom::Front, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IndexNoCase(c.string, c.substring, c.from), c.position)
+            << "'" << c.substring << "' in '" << c.string << "'";
+    }
+}
+
+TEST_F(OsUtilities, ExitProgramShowsTheCodeInTheTemplateThenEnds) {
+    struct Case {
+        std::string message;
+        int code;
+        std::string text;  // empty: no box
+    };
+    const std::vector<Case> cases = {
+        {"Windlass version 3.10", 0, "Abnormal exit (code 0) : Windlass version 3.10"},
+        {"  data file missing   ", 7, "Abnormal exit (code 7) :   data file missing"},
+        {"bad", 1234, "Abnormal exit (code 1234) : bad"},
+        {"bad", -12, "Abnormal exit (code -12) : bad"},
+        {"", 3, ""},
+        {"     ", 0, ""},
+    };
+    for (const Case& c : cases) {
+        platform_->boxes_shown.clear();
+        try {
+            IOsExitProgram(c.message, c.code);
+        } catch (const ProcessExit& exit) {
+            EXPECT_EQ(exit.exit_code, c.code);
+        }
+        if (c.text.empty()) {
+            EXPECT_TRUE(platform_->boxes_shown.empty()) << c.code;
+            continue;
+        }
+        ASSERT_EQ(platform_->boxes_shown.size(), 1u);
+        const MessageBoxRequest& box = platform_->boxes_shown[0];
+        EXPECT_EQ(box.text, c.text);
+        EXPECT_EQ(box.title, "Windlass");
+        EXPECT_EQ(box.icon, BoxIcon::Stop);
+        EXPECT_EQ(box.buttons, BoxButtons::Ok);
+        EXPECT_EQ(box.modality, BoxModality::Program);
+    }
+    EXPECT_EQ(platform_->exits, (std::vector<int>{0, 7, 1234, -12, 3, 0}));
+}
+
+TEST(ExitProgramDeath, RealProcessEndsWithTheCode) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            // The fake's exit throws; the default ending of a platform ends the process.
+            struct EndingPlatform : FakePlatform {
+                [[noreturn]] void ExitProcess(int code) override { Platform::ExitProcess(code); }
+            };
+            InstallPlatform(std::make_unique<EndingPlatform>());
+            IOsExitProgram("", 42);
+        },
+        ::testing::ExitedWithCode(42), "");
+}
+
+}  // namespace
+}  // namespace windlass

@@ -1,0 +1,125 @@
+// One settings line at a time: the key=value shape, the key table and its limits.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "init/settings_file.h"
+#include "support/toolkit_test.h"
+#include "windlass/windlass.h"
+
+namespace windlass {
+namespace {
+
+using testing::ToolkitTest;
+
+class SettingsLine : public ToolkitTest {};
+
+TEST_F(SettingsLine, DebugLevelKeyTakesOnlyLevelsZeroToFour) {
+    struct Case {
+        std::string line;
+        int level;
+    };
+    const std::vector<Case> cases = {
+        {"   debug = 3", 3}, {"DEBUG=4", 4},     {"\tDeBuG\t=\t2\t", 2},
+        {"DEBUGGING=1", 0},  // compared on eight characters: DEBUGGIN is not DEBUG
+        {"DE=3", 0},         {"DEBUG=9", 0},     {"DEBUG=-1", 0},
+        {"DEBUG=x", 0},      {"DEBUG=3x", 0},    {"DEBUG=", 0},
+        {"DEBUG=   ", 0},    {"=DEBUG=3", 0},    {"DEBUG 3", 0},
+        {"    = 3", 0},      {"the debug=3", 0},  // the key is the first word left of "="
+    };
+    for (const Case& c : cases) {
+        Errors().debug_level = 0;
+        ToolkitSettings settings;
+        ApplySettingsLine(c.line, settings);
+        EXPECT_EQ(Errors().debug_level, c.level) << "line: " << c.line;
+    }
+}
+
+TEST_F(SettingsLine, NumericKeysSetTheirFields) {
+    ToolkitSettings settings;
+    for (const char* line : {"PRINTER=3", "plotter = 5", "HPGL2=1", "LFNGEN=50", "LFNPLOTI=52",
+                             "LFNPLOTO=51", "UNKNOWN=7"}) {
+        ApplySettingsLine(line, settings);
+    }
+    EXPECT_EQ(settings.printer_driver, 3);
+    EXPECT_EQ(settings.plotter_driver, 5);
+    EXPECT_EQ(settings.hpgl2, 1);
+    EXPECT_EQ(settings.general_unit, 50);
+    EXPECT_EQ(settings.plot_input_unit, 52);
+    EXPECT_EQ(settings.plot_output_unit, 51);
+}
+
+TEST_F(SettingsLine, UnitNumbersStayDistinct) {
+    struct Case {
+        std::string line;
+        int general, plot_output, plot_input;
+    };
+    const std::vector<Case> cases = {
+        {"LFNGEN=41", 40, 41, 42},  {"LFNGEN=42", 40, 41, 42},   {"LFNGEN=40", 40, 41, 42},
+        {"LFNGEN=43", 43, 41, 42},  {"LFNPLOTO=40", 40, 41, 42}, {"LFNPLOTO=42", 40, 41, 42},
+        {"LFNPLOTO=7", 40, 7, 42},  {"LFNPLOTI=41", 40, 41, 42}, {"LFNPLOTI=8", 40, 41, 8},
+        {"LFNPLOTOX=9", 40, 9, 42},
+    };
+    for (const Case& c : cases) {
+        ToolkitSettings settings;
+        ApplySettingsLine(c.line, settings);
+        EXPECT_EQ(settings.general_unit, c.general) << c.line;
+        EXPECT_EQ(settings.plot_output_unit, c.plot_output) << c.line;
+        EXPECT_EQ(settings.plot_input_unit, c.plot_input) << c.line;
+    }
+}
+
+TEST_F(SettingsLine, TextKeysTakeTheRestOfTheLineFromItsFirstNonBlank) {
+    ToolkitSettings settings;
+    ApplySettingsLine("BROWSER =   firefox --new-window  --private  ", settings);
+    ApplySettingsLine("chardir=/usr/share/windlass/char sets", settings);
+    ApplySettingsLine("CHARSET=\tsimplex.chr", settings);
+    ApplySettingsLine("PLNAME=plot=out.plt", settings);
+    EXPECT_EQ(settings.browser, "firefox --new-window  --private");
+    EXPECT_EQ(settings.charset_directory, "/usr/share/windlass/char sets");
+    EXPECT_EQ(settings.charset_file, "simplex.chr");
+    EXPECT_EQ(settings.plot_file, "plot=out.plt");
+}
+
+TEST_F(SettingsLine, TextIsCutToItsFieldAndTheLineToTwoHundredSeventyCharacters) {
+    ToolkitSettings settings;
+    ApplySettingsLine("BROWSER=" + std::string(250, 'b'), settings);
+    EXPECT_EQ(settings.browser, std::string(200, 'b'));
+    // 8 characters of key and "=" leave 262 of the 270 for the value.
+    ApplySettingsLine("CHARSET=" + std::string(300, 'c'), settings);
+    EXPECT_EQ(settings.charset_file, std::string(260, 'c'));
+    ApplySettingsLine("CHARDIR=" + std::string(300, 'd'), settings);
+    EXPECT_EQ(settings.charset_directory.size(), 260u);
+    // An "=" in the last column leaves no value; one beyond it is not read at all.
+    ToolkitSettings untouched;
+    ApplySettingsLine("PLNAME" + std::string(263, ' ') + "=x", untouched);
+    ApplySettingsLine("PLNAME" + std::string(270, ' ') + "=x", untouched);
+    EXPECT_EQ(untouched.plot_file, "");
+}
+
+TEST_F(SettingsLine, VersionKeysAreNotedEvenWithoutAValue) {
+    struct Case {
+        std::string line;
+        VersionRequest expected;
+    };
+    const std::vector<Case> cases = {
+        {"VERSION=1", VersionRequest::Noted},     {"ver=", VersionRequest::Noted},
+        {"Verbose = yes", VersionRequest::Noted}, {"VE=1", VersionRequest::None},
+        {"VERSION", VersionRequest::None},        {"XVER=1", VersionRequest::None},
+    };
+    for (const Case& c : cases) {
+        ToolkitSettings settings;
+        EXPECT_EQ(ApplySettingsLine(c.line, settings), c.expected) << c.line;
+    }
+}
+
+TEST_F(SettingsLine, ConversionErrorsAreClearedNotLeftBehind) {
+    ToolkitSettings settings;
+    ApplySettingsLine("BROWSER=lynx", settings);
+    ApplySettingsLine("DEBUG=x", settings);
+    EXPECT_EQ(InfoError(1), 0);
+}
+
+}  // namespace
+}  // namespace windlass

@@ -1,0 +1,225 @@
+// The Qt backend on Qt's offscreen platform: the real message box, the display, the process
+// operations, and the one-line refusal when no display can be opened.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "init/command_line.h"
+#include "platform/platform.h"
+#include "platform/qt/qt_application.h"
+#include "platform/qt/qt_platform.h"
+#include "windlass/windlass.h"
+
+namespace windlass {
+namespace {
+
+// What the box looked like while it was up.
+struct SeenBox {
+    QString title;
+    QString text;
+    Qt::TextFormat format = Qt::AutoText;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton default_button = QMessageBox::NoButton;
+    QWidget* parent = nullptr;
+};
+
+QMessageBox* OpenBox() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        if (box != nullptr && box->isVisible()) {
+            return box;
+        }
+    }
+    return nullptr;
+}
+
+// Once the box is up, records it and presses the button; looks again a little later while
+// it is not up yet.
+void AnswerWhenShown(SeenBox& seen, QMessageBox::StandardButton press) {
+    QTimer::singleShot(10, [&seen, press] {
+        QMessageBox* box = OpenBox();
+        if (box == nullptr) {
+            AnswerWhenShown(seen, press);
+            return;
+        }
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.format = box->textFormat();
+        seen.icon = box->icon();
+        seen.buttons = box->standardButtons();
+        seen.default_button = box->standardButton(box->defaultButton());
+        seen.parent = box->parentWidget();
+        box->button(press)->click();
+    });
+}
+
+TEST(QtMessageBox, ShowsTitleTextButtonsAndDefaultAndReportsThePressedButton) {
+    struct Case {
+        BoxButtons buttons;
+        BoxIcon icon;
+        int default_button;
+        QMessageBox::StandardButtons qt_buttons;
+        QMessageBox::Icon qt_icon;
+        QMessageBox::StandardButton qt_default;
+        QMessageBox::StandardButton press;
+        BoxAnswer answer;
+    };
+    const std::vector<Case> cases = {
+        {BoxButtons::Ok, BoxIcon::Information, 0, QMessageBox::Ok, QMessageBox::Information,
+         QMessageBox::Ok, QMessageBox::Ok, BoxAnswer::Ok},
+        {BoxButtons::OkCancel, BoxIcon::Exclamation, 0, QMessageBox::Ok | QMessageBox::Cancel,
+         QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Cancel, BoxAnswer::Cancel},
+        {BoxButtons::RetryCancel, BoxIcon::Stop, 1, QMessageBox::Retry | QMessageBox::Cancel,
+         QMessageBox::Critical, QMessageBox::Cancel, QMessageBox::Retry, BoxAnswer::Retry},
+        {BoxButtons::YesNo, BoxIcon::Question, 1, QMessageBox::Yes | QMessageBox::No,
+         QMessageBox::Question, QMessageBox::No, QMessageBox::No, BoxAnswer::No},
+        {BoxButtons::YesNoCancel, BoxIcon::None, 2,
+         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::NoIcon,
+         QMessageBox::Cancel, QMessageBox::Yes, BoxAnswer::Yes},
+        {BoxButtons::AbortRetryIgnore, BoxIcon::Stop, 1,
+         QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore, QMessageBox::Critical,
+         QMessageBox::Retry, QMessageBox::Ignore, BoxAnswer::Ignore},
+    };
+    qt::QtPlatform platform;
+    qt::Application();
+    for (const Case& c : cases) {
+        MessageBoxRequest request;
+        request.buttons = c.buttons;
+        request.icon = c.icon;
+        request.default_button = c.default_button;
+        request.text = "Error=1006:Invalid field identifier <b>not bold</b>";
+        request.title = "Library Error";
+        SeenBox seen;
+        AnswerWhenShown(seen, c.press);
+        EXPECT_EQ(platform.ShowMessageBox(request), c.answer);
+        EXPECT_EQ(seen.title, "Library Error");
+        EXPECT_EQ(seen.text, "Error=1006:Invalid field identifier <b>not bold</b>");
+        EXPECT_EQ(seen.format, Qt::PlainText);
+        EXPECT_EQ(seen.icon, c.qt_icon);
+        EXPECT_EQ(seen.buttons, c.qt_buttons);
+        EXPECT_EQ(seen.default_button, c.qt_default);
+        EXPECT_EQ(seen.parent, nullptr);
+    }
+}
+
+TEST(QtMessageBox, BoxBelongsToItsOwnerWindow) {
+    qt::QtPlatform platform;
+    qt::Application();
+    QWidget owner;
+    owner.show();
+    MessageBoxRequest request;
+    request.owner = qt::ToHandle(&owner);
+    request.text = "Saved";
+    request.title = "Heatwise 2.0";
+    SeenBox seen;
+    AnswerWhenShown(seen, QMessageBox::Ok);
+    EXPECT_EQ(platform.ShowMessageBox(request), BoxAnswer::Ok);
+    EXPECT_EQ(seen.parent, &owner);
+}
+
+TEST(QtPlatform, DisplayOfTheOffscreenScreen) {
+    qt::QtPlatform platform;
+    DisplayMetrics display = platform.Display();
+    EXPECT_GT(display.width_px, 0);
+    EXPECT_GT(display.height_px, 0);
+    EXPECT_EQ(display.planes, 1);
+    EXPECT_GT(display.bits_per_pixel, 0);
+}
+
+TEST(QtPlatform, ProcessOperationsOfThisProcess) {
+    qt::QtPlatform platform;
+    std::string executable = platform.ExecutablePath();
+    EXPECT_THAT(executable, ::testing::EndsWith("/windlass_platform_test"));
+    std::string line = platform.CommandLine();
+    EXPECT_THAT(line, ::testing::HasSubstr("windlass_platform_test"));
+    EXPECT_EQ(platform.EnvironmentVariable("QT_QPA_PLATFORM"), "offscreen");
+    EXPECT_EQ(platform.EnvironmentVariable("WINDLASS_SURELY_UNSET_VARIABLE"), std::nullopt);
+    CurrentDirectory current = platform.WorkingDirectory();
+    EXPECT_EQ(current.os_error, 0);
+    EXPECT_EQ(current.path, std::filesystem::current_path().string());
+    EXPECT_EQ(platform.Version().family, OsFamily::Nt);
+    EXPECT_GT(platform.Version().major, 0);
+}
+
+TEST(JoinCommandLine, SplittingTheLineGivesTheWordsBack) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"heatwise"},
+        {"heatwise", "a", "b"},
+        {"/opt/heat wise/heatwise", "two words", "", "x"},
+        {"heatwise", "--flag=a b c"},
+    };
+    for (const auto& words : cases) {
+        std::string line = JoinCommandLine(words);
+        std::vector<std::string> arguments(words.begin() + 1, words.end());
+        EXPECT_EQ(SplitArguments(line), arguments) << line;
+    }
+    EXPECT_EQ(JoinCommandLine({"a b", "", "c"}), "\"a b\" \"\" c");
+}
+
+// One line on standard error, naming the missing display.
+::testing::Matcher<const std::string&> OneLineAboutTheDisplay(const std::string& reason) {
+    return ::testing::MatchesRegex(
+        "windlass_platform_test: cannot open a display \\(" + reason +
+        "\\); run under Xvfb \\(xvfb-run windlass_platform_test\\) or use heatwise-cli\n");
+}
+
+class NoDisplay : public ::testing::Test {
+  protected:
+    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+
+    static void OpenDisplayWith(const std::vector<std::pair<const char*, const char*>>& env) {
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+            unsetenv(name);
+        }
+        for (const auto& [name, value] : env) {
+            setenv(name, value, 1);
+        }
+        ThePlatform().Display();
+    }
+};
+
+TEST_F(NoDisplay, WithoutAnyDisplayVariableTheProgramSaysSoAndEnds) {
+    EXPECT_EXIT(OpenDisplayWith({}), ::testing::ExitedWithCode(qt::kNoDisplayExitCode),
+                OneLineAboutTheDisplay("DISPLAY is not set"));
+    EXPECT_EXIT(OpenDisplayWith({{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}),
+                ::testing::ExitedWithCode(qt::kNoDisplayExitCode),
+                OneLineAboutTheDisplay("DISPLAY is not set"));
+}
+
+TEST_F(NoDisplay, FailingPlatformPluginIsReportedInOneLine) {
+    EXPECT_EXIT(OpenDisplayWith({{"QT_QPA_PLATFORM", "nosuchplatform"}}),
+                ::testing::ExitedWithCode(qt::kNoDisplayExitCode),
+                OneLineAboutTheDisplay("[^\n]*nosuchplatform[^\n]*"));
+}
+
+TEST_F(NoDisplay, UnreachableXServerIsReportedInOneLine) {
+    EXPECT_EXIT(OpenDisplayWith({{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", ":97"}}),
+                ::testing::ExitedWithCode(qt::kNoDisplayExitCode),
+                OneLineAboutTheDisplay("[^\n]+"));
+}
+
+TEST(QtProcessExit, EndsWithTheCodeWhileTheApplicationLives) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            ThePlatform().Display();
+            IOsExitProgram("", 3);
+        },
+        ::testing::ExitedWithCode(3), "");
+}
+
+}  // namespace
+}  // namespace windlass

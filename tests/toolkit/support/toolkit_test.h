@@ -1,0 +1,80 @@
+// Shared by the toolkit's tests: a fixture that runs each case against the fake platform, in a
+// scratch folder of its own, with every piece of toolkit state as a fresh process has it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include "errors/debug_file.h"
+#include "errors/error_state.h"
+#include "errors/message_box.h"
+#include "errors/window_hooks.h"
+#include "init/settings.h"
+#include "platform/fake/fake_platform.h"
+
+namespace windlass::testing {
+
+// Makes a fresh folder for the running test and makes it the current directory; the previous
+// current directory comes back afterwards. Cases of one program may run at the same time, so
+// each works in its own folder.
+class ScratchDirectory {
+  public:
+    ScratchDirectory() : previous_(std::filesystem::current_path()) {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string(test->test_suite_name()) + "." + test->name();
+        for (char& c : name) {
+            if (c == '/') {
+                c = '_';
+            }
+        }
+        path_ = previous_ / "scratch" / name;
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+        std::filesystem::current_path(path_);
+    }
+    ~ScratchDirectory() { std::filesystem::current_path(previous_); }
+    ScratchDirectory(const ScratchDirectory&) = delete;
+    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path previous_;
+    std::filesystem::path path_;
+};
+
+class ToolkitTest : public ::testing::Test {
+  protected:
+    ToolkitTest() {
+        ForgetInitialisation();
+        ForgetDebugFile();
+        DialogExit() = DialogExitState{};
+        Hooks() = WindowHooks{};
+    }
+    ~ToolkitTest() override {
+        ForgetDebugFile();
+        Hooks() = WindowHooks{};
+    }
+
+    // Writes a text file into the scratch folder (or at a path below it).
+    static void WriteFile(const std::filesystem::path& path, std::string_view content) {
+        if (path.has_parent_path()) {
+            std::filesystem::create_directories(path.parent_path());
+        }
+        std::ofstream(path, std::ios::binary) << content;
+    }
+
+    static std::string ReadFile(const std::filesystem::path& path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+
+    ScratchDirectory scratch_;
+    ScopedFakePlatform platform_;
+};
+
+}  // namespace windlass::testing
