@@ -7,13 +7,10 @@
 #include <string_view>
 #include <vector>
 
-namespace windlass {
+#include "platform/dialog_types.h"
+#include "platform/window_types.h"
 
-// A window that the platform created, as the toolkit refers to it. Only the backend that made
-// it knows what it points at (the Qt backend keeps a QWidget there); everything else passes it
-// back unchanged. A null handle means "no window".
-struct NativeWindow;
-using WindowHandle = NativeWindow*;
+namespace windlass {
 
 // The display the toolkit draws on, as the settings record keeps it.
 struct DisplayMetrics {
@@ -75,7 +72,9 @@ std::string JoinCommandLine(const std::vector<std::string>& words);
 //  2. Process: command line, environment, current directory, exit
 //  3. Message boxes and the bell
 //  4. Windows, menus and the status bar (added with the main window)
-//  5. Events and the message loop (added with the message loop)
+//  5. Events and the message loop
+//  6. Dialogs and their controls
+//  7. Help documents and the desktop
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -104,11 +103,85 @@ class Platform {
     virtual BoxAnswer ShowMessageBox(const MessageBoxRequest& request) = 0;
     virtual void Beep() = 0;
 
-    // 4. Windows, menus and the status bar: frame and client windows, menu bars, accelerator
-    //    tables and the multi-part status bar join here, each with a default that fails
-    //    politely, so that the test double keeps working without them.
+    // 4. Windows, menus and the status bar. Each has a default that fails politely (no frame
+    //    is made, nothing is shown), so that a platform without windows keeps working.
+    // Makes a hidden frame with its client area, menu bar and status bar; the listener hears
+    // every event of the frame until it is destroyed. Null when the frame cannot be made.
+    virtual WindowHandle CreateFrame(const FrameRequest& request, FrameListener& listener);
+    // The sizes of a frame made but not yet placed.
+    virtual FrameMeasures MeasureFrame(WindowHandle frame);
+    // Moves the frame's outer corner to the screen position.
+    virtual void PlaceFrame(WindowHandle frame, int x, int y);
+    virtual void ShowFrame(WindowHandle frame, FrameShow show);
+    virtual PixelSize ClientAreaSize(WindowHandle frame);
+    // The client area of a frame, as a window that dialogs can be embedded in.
+    virtual WindowHandle ClientArea(WindowHandle frame);
+    // Lays out the frame's status bar in these parts and shows their texts.
+    virtual void ShowStatusBar(WindowHandle frame, const std::vector<StatusPartView>& parts);
+    // Starts (or restarts) a one-shot timer whose expiry the frame's listener hears.
+    virtual void StartTimer(WindowHandle frame, int timer_id, int milliseconds);
+    virtual void DestroyFrame(WindowHandle frame);
 
-    // 5. Events: waiting for and dispatching the next platform event joins here.
+    // 5. Events.
+    // Blocks until the platform has events, then dispatches every one that is there. Returns
+    // at once on a platform without events.
+    virtual void WaitForEvents();
+
+    // 6. Dialogs and their controls. The defaults make nothing and read nothing, as on a
+    //    platform without windows: a dialog cannot be made, every control call fails.
+    // Makes a hidden dialog with all its controls from the template; `parent` is the window it
+    // is embedded in (a frame's client area) or null for a window of its own. Null when the
+    // dialog cannot be made (an unknown control class, a refused window).
+    virtual WindowHandle CreateDialog(const DialogTemplate& dialog, WindowHandle parent,
+                                      DialogListener& listener);
+    // The dialog's size in pixels, from its template and its font.
+    virtual PixelSize DialogSize(WindowHandle dialog);
+    // The number of controls and each control by its template position; null past the end.
+    virtual int ControlCount(WindowHandle dialog);
+    virtual WindowHandle Control(WindowHandle dialog, int position);
+    // Moves the dialog's corner: in pixels of its parent's client area, or of the screen.
+    virtual void MoveDialog(WindowHandle dialog, int x, int y);
+    // Shows the dialog. A modal show returns only after EndModalDialog().
+    virtual void ShowDialog(WindowHandle dialog, DialogShowMode mode);
+    virtual void EndModalDialog(WindowHandle dialog);
+    virtual void HideDialog(WindowHandle dialog);
+    virtual void DestroyDialog(WindowHandle dialog);
+    virtual void SetDialogTitle(WindowHandle dialog, const std::string& title);
+    // Enables or disables a window: a dialog, a frame or a single control.
+    virtual void EnableWindow(WindowHandle window, Enable enable);
+
+    // The text of a control (an edit field's contents, a label's or button's caption, a combo
+    // box's edit or selection part); SetControlText gives false when the platform refuses.
+    virtual std::string ControlText(WindowHandle control);
+    virtual bool SetControlText(WindowHandle control, const std::string& text);
+    // The modified flag of an edit-like control: set by typing, cleared by the toolkit.
+    virtual bool IsModified(WindowHandle control);
+    virtual void SetModified(WindowHandle control, bool modified);
+    // The most characters the user may type into an edit-like control or a combo box's edit.
+    virtual void SetTextLimit(WindowHandle control, int limit);
+    // Check state of a check box or radio button: 0 unchecked, 1 checked, 2 indeterminate.
+    virtual int CheckState(WindowHandle control);
+    virtual bool SetCheckState(WindowHandle control, int state);
+    // The entries of a list box or combo box. Selections are 0-based, -1 for none;
+    // FindExactEntry compares whole texts without regard to letter case and gives -1 when no
+    // entry matches.
+    virtual void ClearEntries(WindowHandle control);
+    virtual void AddEntry(WindowHandle control, const std::string& text);
+    virtual int EntryCount(WindowHandle control);
+    virtual std::string EntryText(WindowHandle control, int index);
+    virtual int Selection(WindowHandle control);
+    virtual bool Select(WindowHandle control, int index);
+    virtual int FindExactEntry(WindowHandle control, const std::string& text);
+    // The range of a spin field's arrows.
+    virtual void SetSpinRange(WindowHandle control, int minimum, int maximum);
+    // Gives the focus to a control, with its whole text selected when asked.
+    virtual void FocusControl(WindowHandle control, SelectText select);
+    // The control that has the focus, or null.
+    virtual WindowHandle FocusedControl();
+    // Makes a push button look (and act on Return) as the default button, or not.
+    virtual void SetDefaultLook(WindowHandle button, DefaultLook look);
+
+    // 7. Help documents and the desktop: joins here with the help viewer.
 };
 
 // The platform in use. The first call creates the backend the program was built with.

@@ -18,6 +18,12 @@
 
 namespace windlass {
 
+// A window that the platform created, as the toolkit refers to it. Only the backend that made
+// it knows what it points at (the Qt backend keeps a QWidget there); everything else passes it
+// back unchanged. A null handle means "no window".
+struct NativeWindow;
+using WindowHandle = NativeWindow*;
+
 // 1. Virtual-key codes: the numbers the toolkit gives keys that produce no character. They are
 // the codes of the system the toolkit was first written for, so that programs see the same
 // numbers on every platform; each backend translates its own keys into them.

@@ -27,6 +27,17 @@ class QtPlatform : public Platform {
     DisplayMetrics Display() override;
     BoxAnswer ShowMessageBox(const MessageBoxRequest& request) override;
     void Beep() override;
+
+    WindowHandle CreateFrame(const FrameRequest& request, FrameListener& listener) override;
+    FrameMeasures MeasureFrame(WindowHandle frame) override;
+    void PlaceFrame(WindowHandle frame, int x, int y) override;
+    void ShowFrame(WindowHandle frame, FrameShow show) override;
+    PixelSize ClientAreaSize(WindowHandle frame) override;
+    WindowHandle ClientArea(WindowHandle frame) override;
+    void ShowStatusBar(WindowHandle frame, const std::vector<StatusPartView>& parts) override;
+    void StartTimer(WindowHandle frame, int timer_id, int milliseconds) override;
+    void DestroyFrame(WindowHandle frame) override;
+    void WaitForEvents() override;
 };
 
 }  // namespace windlass::qt

@@ -1,0 +1,214 @@
+// WMessage on Qt's offscreen platform: real key and mouse events, repaints, resizes and timers,
+// posted so that they are dispatched while the program waits.
+#include <QKeyEvent>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
+
+#include "window/qt_window_test.h"
+#include "window/window_timer.h"
+
+namespace windlass::testing {
+namespace {
+
+class QtMessages : public QtWindowTest {
+  protected:
+    QtMessages() {
+        OpenApplicationWindow(1000, 500);
+        SettleFirstDisplay();
+    }
+};
+
+struct KeyCase {
+    const char* what;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int code;
+    // The text the keyboard produces, where it differs from what the key alone gives.
+    char text = 0;
+};
+
+TEST_F(QtMessages, KeysGiveTheirCodes) {
+    const KeyCase cases[] = {
+        {"letter", Qt::Key_A, Qt::NoModifier, 'a'},
+        {"capital", Qt::Key_A, Qt::ShiftModifier, 'A', 'A'},
+        {"Ctrl+A", Qt::Key_A, Qt::ControlModifier, 1},
+        {"digit", Qt::Key_7, Qt::NoModifier, '7'},
+        {"Enter", Qt::Key_Return, Qt::NoModifier, 13},
+        {"Escape", Qt::Key_Escape, Qt::NoModifier, 27},
+        {"Tab", Qt::Key_Tab, Qt::NoModifier, 9},
+        {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier, 274},
+        {"F1", Qt::Key_F1, Qt::NoModifier, 301},
+        {"Shift+F1", Qt::Key_F1, Qt::ShiftModifier, 321},
+        {"Ctrl+F1", Qt::Key_F1, Qt::ControlModifier, 341},
+        {"F20", Qt::Key_F20, Qt::NoModifier, 320},
+        {"Up", Qt::Key_Up, Qt::NoModifier, 258},
+        {"Shift+Up", Qt::Key_Up, Qt::ShiftModifier, 262},
+        {"Ctrl+Down", Qt::Key_Down, Qt::ControlModifier, 267},
+        {"Shift+Left", Qt::Key_Left, Qt::ShiftModifier, 265},
+        {"Ctrl+Shift+Right", Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier, 268},
+        {"Page Down", Qt::Key_PageDown, Qt::NoModifier, 263},
+        {"Home", Qt::Key_Home, Qt::NoModifier, 270},
+        {"End", Qt::Key_End, Qt::NoModifier, 271},
+        {"Insert", Qt::Key_Insert, Qt::NoModifier, 272},
+        {"Delete", Qt::Key_Delete, Qt::NoModifier, 273},
+        {"Print Screen", Qt::Key_Print, Qt::NoModifier, 300},
+        {"keypad 0", Qt::Key_0, Qt::KeypadModifier, 280},
+        {"keypad 9", Qt::Key_9, Qt::KeypadModifier, 289},
+        {"keypad 5 without Num Lock", Qt::Key_Clear, Qt::KeypadModifier, 285},
+        {"keypad minus", Qt::Key_Minus, Qt::KeypadModifier, 290},
+        {"keypad point", Qt::Key_Period, Qt::KeypadModifier, 291},
+        {"keypad plus", Qt::Key_Plus, Qt::KeypadModifier, 292},
+        {"keypad divide", Qt::Key_Slash, Qt::KeypadModifier, 293},
+        {"keypad multiply", Qt::Key_Asterisk, Qt::KeypadModifier, 294},
+        {"keypad Up without Num Lock", Qt::Key_Up, Qt::KeypadModifier, 258},
+        {"minus", Qt::Key_Minus, Qt::NoModifier, '-'},
+    };
+    for (const KeyCase& c : cases) {
+        qt::ClientArea* client = Client();
+        Post([client, c] {
+            if (c.text != 0) {
+                QTest::keyClick(client, c.text, c.modifiers);
+            } else {
+                QTest::keyClick(client, c.key, c.modifiers);
+            }
+        });
+        MessageRecord record;
+        ASSERT_EQ(Wait(record), MSG_KEY) << c.what;
+        EXPECT_EQ(record.data1, c.code) << c.what;
+        EXPECT_EQ(record.data3, 0) << c.what;
+        EXPECT_EQ(record.window, 0) << c.what;
+    }
+}
+
+TEST_F(QtMessages, ModifierAndLockKeysAloneGiveNothing) {
+    qt::ClientArea* client = Client();
+    Post([client] {
+        for (Qt::Key key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_CapsLock,
+                            Qt::Key_NumLock, Qt::Key_ScrollLock, Qt::Key_Pause}) {
+            QTest::keyClick(client, key);
+        }
+        QTest::keyClick(client, Qt::Key_X);
+    });
+    MessageRecord record;
+    EXPECT_EQ(Wait(record), MSG_KEY);
+    EXPECT_EQ(record.data1, 'x');
+}
+
+TEST_F(QtMessages, MouseButtonsWithModifiersInWindowUnits) {
+    WMessageEnable(MSG_MOUSE_UP, 1);
+    WMessageEnable(MSG_MOUSE_MOVE, 1);
+    qt::ClientArea* client = Client();
+    Post([client] {
+        QTest::mousePress(client, Qt::LeftButton, Qt::ShiftModifier, QPoint(333, 0));
+        QTest::mouseMove(client, QPoint(500, 250));
+        QTest::mouseRelease(client, Qt::LeftButton, Qt::ControlModifier, QPoint(999, 499));
+    });
+    MessageRecord record;
+    ASSERT_EQ(Wait(record), MSG_MOUSE_DOWN);
+    EXPECT_EQ(record.data1, 1);
+    EXPECT_EQ(record.data2, 2 + 4);
+    EXPECT_EQ(record.data3, 0);
+    EXPECT_EQ(record.x, 3335);
+    EXPECT_EQ(record.y, 10);
+    ASSERT_EQ(Wait(record), MSG_MOUSE_MOVE);
+    EXPECT_EQ(record.data1, -1);
+    EXPECT_EQ(record.x, 5004);
+    ASSERT_EQ(Wait(record), MSG_MOUSE_UP);
+    EXPECT_EQ(record.data1, 1);
+    EXPECT_EQ(record.data2, 1) << "Ctrl, and no button held after the release";
+    EXPECT_EQ(record.x, 9994);
+    EXPECT_EQ(record.y, 9989);
+}
+
+TEST_F(QtMessages, MouseUpAndMoveStayOffUntilEnabled) {
+    qt::ClientArea* client = Client();
+    Post([client] {
+        QTest::mouseMove(client, QPoint(10, 10));
+        QTest::mouseRelease(client, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mousePress(client, Qt::RightButton, {}, QPoint(20, 20));
+    });
+    MessageRecord record;
+    ASSERT_EQ(Wait(record), MSG_MOUSE_DOWN);
+    EXPECT_EQ(record.data1, 3);
+}
+
+TEST_F(QtMessages, TheFirstDisplayGivesNoRepaint) {
+    QMenuBar* bar = Frame()->menu_bar();
+    QAction* help = bar->actions().at(0);
+    Post([help] { help->trigger(); });
+    MessageRecord record;
+    EXPECT_EQ(Wait(record), MSG_MENU);
+}
+
+TEST_F(QtMessages, ARepaintWhileBusyComesFirstAndCoversTheClient) {
+    qt::ClientArea* client = Client();
+    Post([client] { QTest::keyClick(client, Qt::Key_B); });
+    // The program is busy: the platform repaints part of the client area now.
+    client->repaint(10, 20, 30, 40);
+    MessageRecord record;
+    ASSERT_EQ(Wait(record), MSG_EXPOSE);
+    EXPECT_EQ(record.x, 5);
+    EXPECT_EQ(record.y, 10);
+    EXPECT_EQ(record.data1, 9994 - 5);
+    EXPECT_EQ(record.data2, 9989 - 10);
+    ASSERT_EQ(Wait(record), MSG_KEY);
+    EXPECT_EQ(record.data1, 'b');
+}
+
+TEST_F(QtMessages, ARepaintWhileWaitingKeepsItsArea) {
+    qt::ClientArea* client = Client();
+    Post([client] { client->repaint(100, 50, 100, 50); });
+    MessageRecord record;
+    ASSERT_EQ(Wait(record), MSG_EXPOSE);
+    EXPECT_EQ(record.x, 1005);
+    EXPECT_EQ(record.y, 1010);
+    EXPECT_EQ(record.data1, 1995 - 1005);
+    EXPECT_EQ(record.data2, 1990 - 1010);
+}
+
+TEST_F(QtMessages, AResizeReportsTheNewClientSize) {
+    qt::FrameWindow* frame = Frame();
+    int extra = frame->height() - Client()->height();
+    Post([frame, extra] { frame->resize(800, 300 + extra); });
+    MessageRecord record;
+    int type = Wait(record);
+    // The resize may bring its repaint; the resize comes first.
+    ASSERT_EQ(type, MSG_RESIZE);
+    EXPECT_EQ(record.data1, 800);
+    EXPECT_EQ(record.data2, 300);
+    int px = 0;
+    int py = 0;
+    WindowUnitsToPixels(9999, 9999, px, py);
+    EXPECT_EQ(px, 799);
+    EXPECT_EQ(py, 299);
+}
+
+TEST_F(QtMessages, ATimerStopsAndReportsItsId) {
+    StartWindowTimer(42, 1);
+    MessageRecord record;
+    EXPECT_EQ(Wait(record), MSG_TIMER);
+    EXPECT_EQ(record.data1, 42);
+}
+
+TEST_F(QtMessages, EnablingTypesOutsideOneTo15ChangesNothing) {
+    for (int type : {-1, 0, 16, 100}) {
+        WMessageEnable(type, 0);
+        WMessageEnable(type, 1);
+    }
+    qt::FrameWindow* frame = Frame();
+    Post([frame] { frame->close(); });
+    MessageRecord record;
+    EXPECT_EQ(Wait(record), MSG_CLOSE);
+    WMessageEnable(MSG_CLOSE, 0);
+    QAction* help = frame->menu_bar()->actions().at(0);
+    Post([frame, help] {
+        frame->close();
+        help->trigger();
+    });
+    EXPECT_EQ(Wait(record), MSG_MENU) << "the disabled close request was dropped";
+    EXPECT_TRUE(frame->isVisible());
+}
+
+}  // namespace
+}  // namespace windlass::testing

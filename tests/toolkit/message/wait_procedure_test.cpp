@@ -1,0 +1,157 @@
+// WMessage on a recording platform: events played to the frame's procedures while the program
+// waits, and events that happen while it is busy.
+#include <gtest/gtest.h>
+
+#include "message/message_queue.h"
+#include "windlass/windlass.h"
+#include "window/recording_platform.h"
+#include "window/window_timer.h"
+
+namespace windlass::testing {
+namespace {
+
+class WaitProcedure : public WindowTest {
+  protected:
+    void Open() { WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 1000, 500, 30001); }
+
+    FrameListener& Procedures() { return platform().listener(); }
+
+    int Wait(MessageRecord& record) {
+        int type = 0;
+        WMessage(type, record);
+        return type;
+    }
+};
+
+TEST_F(WaitProcedure, WaitsUntilTheProceduresRaiseAnEnabledType) {
+    Open();
+    MouseEvent move{MouseAction::Move, MouseButton::None, 10, 10};
+    platform().events.push_back([&] { Procedures().OnMouse(move, 1); });
+    platform().events.push_back([&] { Procedures().OnCommand(40004, 2); });
+    MessageRecord record;
+    EXPECT_EQ(Wait(record), MSG_MENU);
+    EXPECT_EQ(record.window, 0);
+    EXPECT_EQ(record.data1, 40004);
+    EXPECT_EQ(record.time, 2);
+    EXPECT_EQ(platform().waits, 2);
+}
+
+TEST_F(WaitProcedure, ARepaintWhileBusyComesFirstOverTheWholeClient) {
+    Open();
+    // While the program is busy: a key, then a repaint of a small area.
+    Procedures().OnKey({'A', 'a', Held::No, Held::No}, 0, 0, 1);
+    Procedures().OnExpose({100, 100, 10, 10}, 2);
+    MessageRecord record;
+    EXPECT_EQ(Wait(record), MSG_EXPOSE);
+    EXPECT_EQ(record.x, 5);
+    EXPECT_EQ(record.y, 10);
+    EXPECT_EQ(record.data1, 9994 - 5);
+    EXPECT_EQ(record.data2, 9989 - 10);
+    EXPECT_EQ(Wait(record), MSG_KEY);
+    EXPECT_EQ(record.data1, 'a');
+    EXPECT_EQ(platform().waits, 0);
+}
+
+TEST_F(WaitProcedure, AResizeBecomesTheBasisOfWindowUnits) {
+    Open();
+    platform().events.push_back([&] { Procedures().OnResize(2000, 1000, ResizeKind::Normal, 1); });
+    MessageRecord record;
+    EXPECT_EQ(Wait(record), MSG_RESIZE);
+    EXPECT_EQ(record.data1, 2000);
+    EXPECT_EQ(record.data2, 1000);
+    int px = 0;
+    int py = 0;
+    WindowUnitsToPixels(9999, 9999, px, py);
+    EXPECT_EQ(px, 1999);
+    EXPECT_EQ(py, 999);
+}
+
+TEST_F(WaitProcedure, MinimisingAndSizesOfAnInvisibleWindowRaiseNothing) {
+    Open();
+    platform().events.push_back([&] {
+        Procedures().OnResize(0, 0, ResizeKind::Minimised, 1);
+        Procedures().OnResize(640, 480, ResizeKind::NotVisible, 2);
+    });
+    platform().events.push_back([&] { Procedures().OnCloseRequest(3); });
+    MessageRecord record;
+    EXPECT_EQ(Wait(record), MSG_CLOSE);
+    // The invisible window's new size is the basis of its units at once.
+    EXPECT_EQ(Windows().by_slot[0].client.width, 640);
+}
+
+TEST_F(WaitProcedure, ACloseRequestLeavesTheWindowOpen) {
+    Open();
+    platform().events.push_back([&] { Procedures().OnCloseRequest(3); });
+    MessageRecord record;
+    EXPECT_EQ(Wait(record), MSG_CLOSE);
+    EXPECT_FALSE(platform().main_frame().destroyed);
+    EXPECT_NE(Windows().by_slot[0].frame, nullptr);
+}
+
+TEST_F(WaitProcedure, DisabledCloseRequestsAreDroppedWhereTheyArise) {
+    Open();
+    WMessageEnable(MSG_CLOSE, 0);
+    platform().events.push_back([&] { Procedures().OnCloseRequest(3); });
+    platform().events.push_back([&] { Procedures().OnCommand(40002, 4); });
+    MessageRecord record;
+    EXPECT_EQ(Wait(record), MSG_MENU);
+    EXPECT_EQ(record.data1, 40002);
+}
+
+TEST_F(WaitProcedure, FrameClicksArriveOnlyWhenEnabledAndNeverForTheMinimiseBox) {
+    Open();
+    platform().events.push_back([&] {
+        Procedures().OnFrameClick(MouseButton::Left, FramePart::Other, 1);
+        Procedures().OnCommand(1, 2);
+    });
+    MessageRecord record;
+    EXPECT_EQ(Wait(record), MSG_MENU) << "type 12 is off at start";
+    WMessageEnable(MSG_FRAME_CLICK, 1);
+    platform().events.push_back([&] {
+        Procedures().OnFrameClick(MouseButton::Left, FramePart::MinimiseBox, 3);
+        Procedures().OnFrameClick(MouseButton::Middle, FramePart::Other, 4);
+    });
+    EXPECT_EQ(Wait(record), MSG_FRAME_CLICK);
+    EXPECT_EQ(record.data1, 2);
+}
+
+TEST_F(WaitProcedure, TimersAskThePlatformAndReportTheirId) {
+    Open();
+    StartWindowTimer(77, 250);
+    ASSERT_EQ(platform().main_frame().timers.size(), 1u);
+    EXPECT_EQ(platform().main_frame().timers[0], std::make_pair(77, 250));
+    platform().events.push_back([&] { Procedures().OnTimer(77, 5); });
+    MessageRecord record;
+    EXPECT_EQ(Wait(record), MSG_TIMER);
+    EXPECT_EQ(record.data1, 77);
+}
+
+TEST_F(WaitProcedure, NothingIsRaisedWhileTheWindowIsBeingMade) {
+    // The platform reports a size, a repaint and even a command while it makes the frame.
+    platform().while_creating = [](FrameListener& procedures) {
+        procedures.OnResize(10, 10, ResizeKind::Normal, 0);
+        procedures.OnExpose({0, 0, 10, 10}, 0);
+        procedures.OnCommand(5, 0);
+    };
+    Open();
+    EXPECT_EQ(InfoError(1), 0);
+    platform().events.push_back([&] { Procedures().OnCommand(40004, 1); });
+    MessageRecord record;
+    EXPECT_EQ(Wait(record), MSG_MENU);
+}
+
+TEST_F(WaitProcedure, WithNoWindowOpenTheProgramIsToldToCloseAtOnce) {
+    MessageRecord record;
+    EXPECT_EQ(Wait(record), MSG_CLOSE);
+    EXPECT_EQ(record.window, 0);
+    EXPECT_EQ(platform().waits, 0);
+    // Messages that were raised before the window closed still come first.
+    Open();
+    Procedures().OnCommand(40002, 1);
+    WindowClose();
+    EXPECT_EQ(Wait(record), MSG_MENU);
+    EXPECT_EQ(Wait(record), MSG_CLOSE);
+}
+
+}  // namespace
+}  // namespace windlass::testing

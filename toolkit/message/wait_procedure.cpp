@@ -1,0 +1,44 @@
+// WMessage: the program's wait for its next message.
+#include "message/message_queue.h"
+#include "message/record_completion.h"
+#include "message/window_messages.h"
+#include "platform/platform.h"
+#include "windlass/windlass.h"
+#include "window/window_table.h"
+
+namespace windlass {
+namespace {
+
+// The client size the message's positions refer to: its window's, or for a message of a
+// dialog the current window's.
+ClientSize ClientFor(const RaisedMessage& message, WindowTable& windows) {
+    if (std::optional<ClientSize> client = windows.ClientOf(message.record.window)) {
+        return *client;
+    }
+    return windows.Current().client;
+}
+
+}  // namespace
+}  // namespace windlass
+
+void WMessage(int& itype, MessageRecord& mesg) {
+    using namespace windlass;
+    WindowTable& windows = Windows();
+    MessageQueue& queue = Messages();
+    RaisedMessage message;
+    if (!windows.AnyOpen() && !queue.HasQueued()) {
+        // With no window open nothing could ever end the wait: the program is told at once
+        // that its window is to close, so that its loop ends instead of hanging.
+        message = CloseRequestMessage(kMainWindowSlot, CurrentMessageTime());
+    } else {
+        message = queue.Next(windows, [] { ThePlatform().WaitForEvents(); });
+    }
+    if (message.type == MSG_RESIZE) {
+        if (WindowSlot* window = windows.Slot(message.record.window)) {
+            window->client = {message.record.data1, message.record.data2};
+        }
+    }
+    CompleteRecord(message, ClientFor(message, windows));
+    itype = message.type;
+    mesg = message.record;
+}

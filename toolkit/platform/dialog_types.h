@@ -1,0 +1,107 @@
+// Internal to Windlass: not part of the public interface. Programs include windlass/windlass.h.
+#pragma once
+
+// What passes between the toolkit's dialog manager and the windowing platform: how a dialog is
+// made from its template, the notices its controls send, and the questions the platform asks
+// the toolkit before it lets a numeric field lose the focus or a typed character in.
+//
+// The platform makes the windows; the toolkit keeps every record (dialog and field records,
+// ranges, formats, the validation state) and decides. The platform never reads a record.
+//
+// Sections:
+//  1. Making a dialog
+//  2. Notices from the controls
+//  3. The receiver of a dialog's notices and questions
+
+#include <string>
+
+#include "platform/window_types.h"
+
+namespace windlass {
+
+struct DialogTemplate;
+
+// 1. Making a dialog.
+
+// A dialog is a window (WindowHandle); so is each of its controls. The platform makes one
+// control per template control, in template order, and gives them back by position: control
+// 0 is the template's first. A spin class is one control on every platform (its arrows belong
+// to it), so positions match the template's exactly.
+
+// How a dialog is shown.
+enum class DialogShowMode {
+    Modeless,  // A window of its own, or a child of the window it is embedded in.
+    Modal,     // Blocks until the toolkit ends it with EndModalDialog().
+};
+
+// How a text is selected when a field takes the focus from the toolkit.
+enum class SelectText { Keep, All };
+
+// Whether a control is to look and act as the dialog's default push button.
+enum class DefaultLook { Plain, Default };
+
+enum class Enable { No, Yes };
+
+// 2. Notices from the controls, named after what happened rather than after a platform's
+// numbers. The toolkit's dialog procedure turns them into messages for the program.
+enum class ControlNotice {
+    // A push button (plain or default) was pressed, by mouse, Space or Return.
+    PushButtonPressed,
+    // A check box or radio button was clicked; its check state has already changed.
+    Clicked,
+    // The selection of a list box or combo box changed by the user.
+    SelectionChanged,
+    // A double click on an entry of a list box or combo box.
+    DoubleClicked,
+    // The control took the focus (edit-like controls, buttons, list and combo boxes).
+    FocusGained,
+};
+
+// What the toolkit answers when a numeric field asks whether a typed character may go in.
+struct CharacterVerdict {
+    enum class Kind { Insert, Drop };
+    Kind kind = Kind::Insert;
+    // The character to insert in place of the typed one (an "e" becomes "E").
+    int character = 0;
+    // Whether the platform beeps for a dropped character.
+    bool beep = false;
+};
+
+// What the toolkit answers when a numeric field is about to lose the focus. On Refuse the
+// toolkit has already given the focus back to the field (with its text selected) through
+// FocusControl(); the platform must then not move the focus on, and no other control may see
+// a focus event for the refused move.
+enum class FocusVerdict { Allow, Refuse };
+
+// 3. The receiver of a dialog's notices and questions: the toolkit's dialog procedure. The
+// platform calls it from inside its event dispatch, on the toolkit's thread. `control` is
+// the position of the control in the template.
+class DialogListener {
+  public:
+    virtual ~DialogListener() = default;
+
+    virtual void OnNotice(int control, ControlNotice notice) = 0;
+    // F1 while the dialog or one of its controls has the focus.
+    virtual void OnHelpRequest() = 0;
+    // The dialog window became the active one.
+    virtual void OnActivate() = 0;
+
+    // Numeric fields (the toolkit's numeric edit classes) ask before each typed character.
+    virtual CharacterVerdict OnNumericCharacter(int control, int character) = 0;
+    // A key went down in a numeric field (virtual-key code); the Tab key matters.
+    virtual void OnNumericKey(int control, int virtual_key) = 0;
+    virtual void OnNumericFocusGained(int control) = 0;
+    // The numeric field `control` is about to lose the focus to `target` (the control about to
+    // get it, or null when the focus leaves the dialog for another window or nowhere).
+    virtual FocusVerdict OnNumericFocusLeaving(int control, WindowHandle target) = 0;
+    // An arrow of a spin field was pressed: -1 or 1 for a small step, -5 or 5 for a large one.
+    // The toolkit writes the new text itself.
+    virtual void OnSpin(int control, int step) = 0;
+
+    // A push button lost the focus, or the left button was released outside it: the toolkit
+    // may send the focus back to a pending invalid field.
+    virtual void OnButtonFocusLost(int control) = 0;
+    virtual void OnButtonReleasedOutside(int control) = 0;
+};
+
+}  // namespace windlass
