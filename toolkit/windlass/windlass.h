@@ -19,6 +19,9 @@
  *  4. Initialisation and settings
  *  5. Windows and status bar
  *  6. Messages
+ *  7. Dialogs
+ *  8. Dialog fields
+ *  9. Help
  */
 #pragma once
 
@@ -347,3 +350,140 @@ void WMessage(int& itype, MessageRecord& mesg);
  * all on except 5, 6, 10, 11 and 12. A type that is off is dropped where it arises.
  */
 void WMessageEnable(int itype, int istate);
+
+// ---------------------------------------------------------------------------------------------
+// 7. Dialogs
+// ---------------------------------------------------------------------------------------------
+
+/** @name Show modes of WDialogShow(). */
+///@{
+constexpr int DIALOG_MODAL = 1;       ///< Blocks until a push button ends the dialog.
+constexpr int DIALOG_MODELESS = 2;    ///< Shown beside the program's other windows.
+constexpr int DIALOG_SEMIMODAL = 3;   ///< Modeless, with every other window disabled.
+///@}
+
+/** @brief The X or Y of WDialogShow() that centres the dialog along that axis. */
+constexpr int DIALOG_CENTRED = -1;
+
+/** @brief The resource id of the current dialog; 0 when there is none. */
+int CurrentDialogId();
+
+/**
+ * @brief Loads the dialog resource @p idialog with its companion data and makes it the
+ * current dialog, or makes it current when it is loaded already (its companion data is then
+ * not applied again). Raises ERR_DIALOG_LOAD when it cannot be loaded.
+ */
+void WDialogLoad(int idialog);
+
+/** @brief Makes the loaded dialog @p idialog current; ERR_DIALOG_SELECT when not loaded. */
+void WDialogSelect(int idialog);
+
+/**
+ * @brief Shows the current dialog at @p ix, @p iy (window units of the main window, or
+ * DIALOG_CENTRED) with the focus on field @p ifocus (0 for the first tab stop), in mode
+ * @p itype (DIALOG_MODAL, DIALOG_MODELESS or DIALOG_SEMIMODAL). A dialog shown before is only
+ * brought back. Raises ERR_DIALOG_MODE when the mode had to change, ERR_ROOT_HIDDEN or
+ * ERR_ROOT_COMBINED when a child dialog cannot be shown.
+ */
+void WDialogShow(int ix, int iy, int ifocus = 0, int itype = DIALOG_MODELESS);
+
+/** @brief Hides the current dialog; ERR_DIALOG_COMBINED for the form of the main window. */
+void WDialogHide();
+
+/**
+ * @brief Hides and destroys the current dialog; with @p ioption 0 the dialogs shown as its
+ * tab pages go with it. There is no current dialog afterwards. ERR_DIALOG_COMBINED for the
+ * form of the main window.
+ */
+void WDialogUnload(int ioption = 0);
+
+/** @brief Gives the current dialog a caption (trailing blanks dropped). */
+void WDialogTitle(std::string_view title);
+
+// ---------------------------------------------------------------------------------------------
+// 8. Dialog fields
+// ---------------------------------------------------------------------------------------------
+// Every procedure acts on the current dialog and names a field by its control id. With no
+// current dialog it raises ERR_NO_DIALOG and changes nothing; a field the dialog does not
+// have, or one of the wrong kind, raises ERR_FIELD_IDENTIFIER.
+
+/**
+ * @brief Writes @p ivalue into the field under "(I11)", left-justified. A value outside the
+ * field's range raises ERR_FIELD_RANGE and leaves the field as it was.
+ */
+void WDialogPutInteger(int ifield, int ivalue);
+
+/**
+ * @brief Writes @p value under @p format, or the field's own format when the format is absent
+ * or blank ("(G15.5E2)" when it has none); the format used becomes the field's. Range test as
+ * WDialogPutInteger().
+ */
+void WDialogPutReal(int ifield, float value, std::string_view format = {});
+
+/** @brief As WDialogPutReal() for a double. */
+void WDialogPutDouble(int ifield, double value, std::string_view format = {});
+
+/** @brief Writes @p text (trailing blanks dropped) into the field; no range test. */
+void WDialogPutString(int ifield, std::string_view text);
+
+/** @brief Sets a check box's or radio button's check state (0, 1 or 2). */
+void WDialogPutCheckBox(int ifield, int istate);
+
+/** @brief Checks the radio button @p ifield and unchecks the rest of its group. */
+void WDialogPutRadioButton(int ifield);
+
+/**
+ * @brief Fills a list box or combo box with the first @p nopts texts of @p options and
+ * selects entry @p iopt (from 1). With @p iopt 0 a combo box with an edit part selects the
+ * entry equal to @p text or else shows @p text. ERR_OPTION_RANGE when the entry does not exist.
+ */
+void WDialogPutMenu1(int ifield, std::span<const std::string> options, int nopts, int iopt,
+                     std::string_view text = {});
+
+/**
+ * @brief The field's value truncated toward zero. An empty field gives -999 and raises
+ * ERR_FIELD_UNDEFINED; text that is not a number raises the conversion's error.
+ */
+void WDialogGetInteger(int ifield, int& ivalue);
+
+/** @brief As WDialogGetInteger(), rounded to a real; -999.0 for an empty field. */
+void WDialogGetReal(int ifield, float& value);
+
+/** @brief The field's text, blank-padded or cut to the length of @p text. */
+void WDialogGetString(int ifield, std::string& text);
+
+/** @brief The number of characters of the field's text. */
+void WDialogGetStringLength(int ifield, int& length);
+
+/** @brief The check state of a check box or radio button. */
+void WDialogGetCheckBox(int ifield, int& istate);
+
+/**
+ * @brief The position (from 1) of the checked button in the radio group of @p ifield; -999
+ * when none is checked. ERR_FIELD_IDENTIFIER (and 0) for a field that is not a radio button.
+ */
+void WDialogGetRadioButton(int ifield, int& istate);
+
+/**
+ * @brief The position (from 1) of the selected entry of a list box or combo box; -999 and
+ * ERR_FIELD_UNDEFINED when there is none. A combo box whose typed text matches no entry
+ * gives 0.
+ */
+void WDialogGetMenu1(int ifield, int& iopt);
+
+/** @brief As WDialogGetMenu1(int, int&), also giving the entry's text in @p text. */
+void WDialogGetMenu1(int ifield, int& iopt, std::string& text);
+
+/**
+ * @brief Sets the range a field's value must lie in, for writes and when the user leaves the
+ * field. A minimum greater than the maximum switches the range off.
+ */
+void WDialogRangeInteger(int ifield, int imin, int imax);
+
+/** @brief As WDialogRangeInteger() for reals; the bounds are widened exactly to doubles. */
+void WDialogRangeReal(int ifield, float min, float max);
+
+// ---------------------------------------------------------------------------------------------
+// 9. Help
+// ---------------------------------------------------------------------------------------------
+// Joins here with the help viewer.
