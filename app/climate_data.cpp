@@ -2,7 +2,9 @@
 
 #include <charconv>
 #include <fstream>
+#include <istream>
 #include <span>
+#include <sstream>
 #include <string_view>
 #include <system_error>
 
@@ -47,10 +49,10 @@ std::ifstream OpenForReading(const fs::path& file) {
 
 // Reads the records of one climate file: every record starts on a new line, its values are
 // whole numbers separated by blanks, commas or line ends, and the rest of the line after its
-// last value is skipped.
+// last value is skipped. `file` names the stream in messages.
 class RecordReader {
   public:
-    explicit RecordReader(const fs::path& file) : file_(file), stream_(OpenForReading(file)) {}
+    RecordReader(const fs::path& file, std::istream& stream) : file_(file), stream_(stream) {}
 
     void ReadRecord(int city, std::span<std::int32_t> values) {
         const int count = static_cast<int>(values.size());
@@ -148,20 +150,20 @@ class RecordReader {
     }
 
     fs::path file_;
-    std::ifstream stream_;
+    std::istream& stream_;
     std::string text_;
     int line_ = 0;
 };
 
-void LoadBinHours(const fs::path& file, CityBinTable& table) {
-    RecordReader reader(file);
+void ReadBinHours(const fs::path& file, std::istream& stream, CityBinTable& table) {
+    RecordReader reader(file, stream);
     for (int city = 1; city <= kCityCount; ++city) {
         reader.ReadRecord(city, table.City(city));
     }
 }
 
-void LoadDesignRecords(const fs::path& file, CityDesignTable& table) {
-    RecordReader reader(file);
+void ReadDesignRecords(const fs::path& file, std::istream& stream, CityDesignTable& table) {
+    RecordReader reader(file, stream);
     for (int city = 1; city <= kCityCount; ++city) {
         std::array<std::int32_t, kDesignValueCount> values{};
         reader.ReadRecord(city, values);
@@ -179,9 +181,26 @@ DataError::DataError(const fs::path& file, const std::string& problem)
 
 ClimateTables LoadClimateTables(const fs::path& directory) {
     ClimateTables tables;
-    // Each file is closed before the next is opened: the reader goes out of scope first.
-    LoadBinHours(directory / kBinFileName, tables.bins);
-    LoadDesignRecords(directory / kDesignFileName, tables.design);
+    // Each file is closed before the next is opened: its stream goes out of scope first.
+    {
+        const fs::path file = directory / kBinFileName;
+        std::ifstream stream = OpenForReading(file);
+        ReadBinHours(file, stream, tables.bins);
+    }
+    {
+        const fs::path file = directory / kDesignFileName;
+        std::ifstream stream = OpenForReading(file);
+        ReadDesignRecords(file, stream, tables.design);
+    }
+    return tables;
+}
+
+ClimateTables ParseClimateTables(std::string_view bin_text, std::string_view design_text) {
+    ClimateTables tables;
+    std::istringstream bin_stream{std::string(bin_text)};
+    ReadBinHours(kBinFileName, bin_stream, tables.bins);
+    std::istringstream design_stream{std::string(design_text)};
+    ReadDesignRecords(kDesignFileName, design_stream, tables.design);
     return tables;
 }
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace heatwise {
@@ -96,5 +97,10 @@ class DataError : public std::runtime_error {
 // Throws DataError on the first fault. The tables are returned only when both files have loaded
 // completely, so a caller that assigns the result never holds a partial table.
 ClimateTables LoadClimateTables(const std::filesystem::path& directory);
+
+// Reads the two files' texts, already in memory, exactly as LoadClimateTables reads the files;
+// messages name the files "bindata2.dat" and "cities.dat". Throws DataError on the first fault
+// and returns the tables only when both texts have loaded completely.
+ClimateTables ParseClimateTables(std::string_view bin_text, std::string_view design_text);
 
 }  // namespace heatwise

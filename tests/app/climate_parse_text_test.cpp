@@ -1,0 +1,73 @@
+// Reading the climate texts from memory: the same tables and the same messages as the load of
+// the two files, with the files named without a folder.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "climate_data.h"
+#include "climate_test_files.h"
+
+namespace heatwise {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FreshTestFolder;
+using testing::GeneratedBinFile;
+using testing::GeneratedDesignFile;
+using testing::WriteText;
+
+void ExpectSameTables(const ClimateTables& a, const ClimateTables& b) {
+    for (int city = 1; city <= kCityCount; ++city) {
+        ASSERT_EQ(a.bins.City(city), b.bins.City(city)) << "city " << city;
+        const DesignRecord& x = a.design.City(city);
+        const DesignRecord& y = b.design.City(city);
+        ASSERT_EQ(x.winter_design, y.winter_design) << "city " << city;
+        ASSERT_EQ(x.degree_days, y.degree_days) << "city " << city;
+        ASSERT_EQ(x.summer_design, y.summer_design) << "city " << city;
+    }
+}
+
+std::string ParseError(const std::string& bins, const std::string& design) {
+    try {
+        ParseClimateTables(bins, design);
+    } catch (const DataError& error) {
+        return error.what();
+    }
+    return "(loaded)";
+}
+
+TEST(engine_ClimateParseText, GivesTheTablesTheFilesGive) {
+    // Records over two lines, commas and an empty line: the texts take every layout the
+    // files take.
+    const std::string bins = "\n" + GeneratedBinFile(kCityCount, [](int city, std::string line) {
+                                 return city == 7 ? line.replace(line.find(' '), 1, ",\n") : line;
+                             });
+    const std::string design = GeneratedDesignFile(kCityCount);
+    const fs::path folder = FreshTestFolder();
+    WriteText(folder / kBinFileName, bins);
+    WriteText(folder / kDesignFileName, design);
+    ExpectSameTables(ParseClimateTables(bins, design), LoadClimateTables(folder));
+}
+
+TEST(engine_ClimateParseText, MessagesNameTheFileWithoutAFolder) {
+    const std::string good_bins = GeneratedBinFile(kCityCount);
+    EXPECT_EQ(ParseError("", GeneratedDesignFile(kCityCount)),
+              "bindata2.dat: line 1: end of file before the 63 values of city 1");
+    EXPECT_EQ(ParseError(good_bins, GeneratedDesignFile(210)),
+              "cities.dat: line 211: end of file before the 3 values of city 211");
+    EXPECT_EQ(ParseError(good_bins, "1 2 x\n"),
+              "cities.dat: line 1: city 1, value 3: 'x' is not a whole number");
+}
+
+TEST(engine_ClimateParseText, ErrorKnowsItsFileAndLine) {
+    try {
+        ParseClimateTables(GeneratedBinFile(kCityCount), "1 2 3\n\n4 5\n");
+        FAIL() << "loaded";
+    } catch (const DataError& error) {
+        EXPECT_EQ(error.file(), fs::path(kDesignFileName));
+        EXPECT_EQ(error.line(), 4);
+    }
+}
+
+}  // namespace
+}  // namespace heatwise
