@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/dialog_types.h"
+#include "platform/help_types.h"
 #include "platform/window_types.h"
 
 namespace windlass {
@@ -181,7 +182,25 @@ class Platform {
     // Makes a push button look (and act on Return) as the default button, or not.
     virtual void SetDefaultLook(WindowHandle button, DefaultLook look);
 
-    // 7. Help documents and the desktop: joins here with the help viewer.
+    // 7. Help documents and the desktop. The defaults act as a platform without a viewer or a
+    //    desktop: nothing is shown, opened or started. Finding a program is the same on every
+    //    POSIX system.
+    // Shows a help document of the toolkit's own format in the platform's help viewer, which
+    // stays open by itself; `owner` is the program's main window, or null. Gives false when the
+    // viewer cannot be had or cannot fulfil the request (a document it cannot read, a topic it
+    // does not hold). Quit names no document and closes the viewer if it is open.
+    virtual bool ShowHelp(WindowHandle owner, const std::string& document,
+                          const HelpRequest& request);
+    // Opens a file (by its path) or a web address with the program the desktop associates with
+    // its kind, and returns without waiting for that program.
+    virtual DesktopOpen OpenWithDesktop(const std::string& path_or_address);
+    // The full path of a program: a name with a "/" is taken as a path, any other is looked for
+    // in the folders of the PATH variable. Nothing when no executable file of that name exists.
+    virtual std::optional<std::string> FindProgram(const std::string& name);
+    // Starts a program with these arguments, each passed as it is (no shell sees them), and
+    // returns without waiting for it; false when it cannot be started.
+    virtual bool StartProgram(const std::string& program,
+                              const std::vector<std::string>& arguments);
 };
 
 // The platform in use. The first call creates the backend the program was built with.
