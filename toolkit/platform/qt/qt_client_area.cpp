@@ -18,19 +18,6 @@ int TimeOf(const QInputEvent& event) {
     return static_cast<int>(static_cast<unsigned int>(event.timestamp()));
 }
 
-MouseButton ButtonOf(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return MouseButton::Left;
-        case Qt::MiddleButton:
-            return MouseButton::Middle;
-        case Qt::RightButton:
-            return MouseButton::Right;
-        default:
-            return MouseButton::None;
-    }
-}
-
 Held HeldIf(bool held) {
     return held ? Held::Yes : Held::No;
 }

@@ -48,19 +48,6 @@ QIcon IconOf(std::span<const std::uint8_t> file) {
     return QIcon(pixmap);
 }
 
-MouseButton ButtonOf(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return MouseButton::Left;
-        case Qt::MiddleButton:
-            return MouseButton::Middle;
-        case Qt::RightButton:
-            return MouseButton::Right;
-        default:
-            return MouseButton::None;
-    }
-}
-
 }  // namespace
 
 FrameWindow::FrameWindow(const FrameRequest& request, FrameListener& listener)

@@ -209,4 +209,17 @@ QKeySequence KeySequenceOf(const AcceleratorKey& accelerator) {
     return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key)));
 }
 
+MouseButton ButtonOf(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return MouseButton::Left;
+        case Qt::MiddleButton:
+            return MouseButton::Middle;
+        case Qt::RightButton:
+            return MouseButton::Right;
+        default:
+            return MouseButton::None;
+    }
+}
+
 }  // namespace windlass::qt

@@ -16,6 +16,9 @@ namespace windlass::qt {
 // belongs to the menu bar's mnemonics.
 std::optional<KeyPress> KeyPressFromQt(const QKeyEvent& event);
 
+// The toolkit's name for a mouse button.
+MouseButton ButtonOf(Qt::MouseButton button);
+
 // The key sequence of an accelerator; an empty sequence for a key Qt has no name for.
 QKeySequence KeySequenceOf(const AcceleratorKey& accelerator);
 
