@@ -486,4 +486,34 @@ void WDialogRangeReal(int ifield, float min, float max);
 // ---------------------------------------------------------------------------------------------
 // 9. Help
 // ---------------------------------------------------------------------------------------------
-// Joins here with the help viewer.
+
+/**
+ * @brief Opens a help document for the user and returns at once; the viewer stays open by
+ * itself.
+ *
+ * The kind of document is told from its name, in any letter case and without trailing blanks:
+ * - ".HLP" (or a blank name): a help document, shown in the toolkit's help viewer;
+ * - ".CHM": a compiled HTML help file, opened with the program the desktop associates with it;
+ * - "HTTP://" at the first non-blank character: a web address, opened in the browser;
+ * - ".HTM" or ".HTML": a web page file, opened in the browser.
+ *
+ * The browser is the program that the settings file's BROWSER command names, when that program
+ * can be found; else the desktop's choice. Programs are started directly, without a shell.
+ *
+ * A file name with no folder separator ("/" or a backslash) and no drive ("X:" as its first
+ * two characters) is looked for in the folder of the running executable. When a help document
+ * is opened at its contents and a contents file of the same name with the extension ".CNT"
+ * stands beside it, the viewer opens its finder instead: the contents tree, the keyword index
+ * and the full-text search.
+ *
+ * @param helpfile The document: a file name or a web address. A blank name without a topic
+ *                 closes the help viewer.
+ * @param icontext The context number of the topic to show, or -1 for the document's contents.
+ *                 Desktop viewers of ".CHM" files take no topic and open them at the start.
+ * @param ipopup 1 shows the topic in a small pop-up window instead of the help window.
+ *
+ * Raises ERR_HELP_EXTENSION for a name of no known kind, ERR_OPEN_FILE when the document does
+ * not exist (or no program is associated with a web page or address), and ERR_HELP_VIEWER when
+ * the viewer cannot be started or refuses the request. Nothing is opened after an error.
+ */
+void WHelpFile1(std::string_view helpfile, int icontext = -1, int ipopup = 0);

@@ -37,6 +37,23 @@ BoxAnswer FakePlatform::ShowMessageBox(const MessageBoxRequest& request) {
     return answer;
 }
 
+bool FakePlatform::ShowHelp(WindowHandle owner, const std::string& document,
+                            const HelpRequest& request) {
+    help_shown.push_back({owner, document, request});
+    return help_answer;
+}
+
+DesktopOpen FakePlatform::OpenWithDesktop(const std::string& path_or_address) {
+    desktop_opened.push_back(path_or_address);
+    return desktop_answer;
+}
+
+bool FakePlatform::StartProgram(const std::string& program,
+                                const std::vector<std::string>& arguments) {
+    programs_started.push_back({program, arguments});
+    return start_answer;
+}
+
 ScopedFakePlatform::ScopedFakePlatform() {
     auto fake = std::make_unique<FakePlatform>();
     fake_ = fake.get();

@@ -36,6 +36,11 @@ class FakePlatform : public Platform {
     [[noreturn]] void ExitProcess(int exit_code) override;
     BoxAnswer ShowMessageBox(const MessageBoxRequest& request) override;
     void Beep() override { ++beeps; }
+    bool ShowHelp(WindowHandle owner, const std::string& document,
+                  const HelpRequest& request) override;
+    DesktopOpen OpenWithDesktop(const std::string& path_or_address) override;
+    bool StartProgram(const std::string& program,
+                      const std::vector<std::string>& arguments) override;
 
     DisplayMetrics display{1024, 768, 1, 32};
     OsVersion version{OsFamily::Nt, 6};
@@ -54,6 +59,25 @@ class FakePlatform : public Platform {
     std::vector<MessageBoxRequest> boxes_shown;
     int beeps = 0;
     std::vector<int> exits;
+
+    // Every request to the help viewer, the desktop and the program starter, in order, and the
+    // answers they give. Programs are found by the platform's own search of the PATH variable
+    // of `environment`.
+    struct HelpShown {
+        WindowHandle owner = nullptr;
+        std::string document;
+        HelpRequest request;
+    };
+    struct ProgramStarted {
+        std::string program;
+        std::vector<std::string> arguments;
+    };
+    std::vector<HelpShown> help_shown;
+    bool help_answer = true;
+    std::vector<std::string> desktop_opened;
+    DesktopOpen desktop_answer = DesktopOpen::Opened;
+    std::vector<ProgramStarted> programs_started;
+    bool start_answer = true;
 };
 
 // Puts a fake platform in place for the life of a test and restores the previous one after.

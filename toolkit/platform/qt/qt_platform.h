@@ -38,6 +38,12 @@ class QtPlatform : public Platform {
     void StartTimer(WindowHandle frame, int timer_id, int milliseconds) override;
     void DestroyFrame(WindowHandle frame) override;
     void WaitForEvents() override;
+
+    bool ShowHelp(WindowHandle owner, const std::string& document,
+                  const HelpRequest& request) override;
+    DesktopOpen OpenWithDesktop(const std::string& path_or_address) override;
+    bool StartProgram(const std::string& program,
+                      const std::vector<std::string>& arguments) override;
 };
 
 }  // namespace windlass::qt

@@ -1,0 +1,510 @@
+// WHelpFile1 on the fake platform: which viewer each kind of name goes to, with which request,
+// where a bare name is looked for, when the finder opens, and the errors that open nothing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "help/help_names.h"
+#include "support/toolkit_test.h"
+#include "windlass/windlass.h"
+#include "window/window_table.h"
+
+namespace windlass {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every case runs with the executable in <scratch>/bin, so that a bare name is looked for
+// there while the current directory is the scratch folder itself.
+class HelpFileTest : public testing::ToolkitTest {
+  protected:
+    HelpFileTest() {
+        fs::create_directories(Bin());
+        platform_->executable_path = (Bin() / "heatwise").string();
+    }
+    ~HelpFileTest() override { Windows() = WindowTable{}; }
+
+    fs::path Bin() const { return scratch_.path() / "bin"; }
+
+    // Makes each file, relative to the scratch folder.
+    void Touch(const std::vector<std::string>& files) {
+        for (const std::string& file : files) {
+            WriteFile(scratch_.path() / file, "<title>t</title>");
+        }
+    }
+
+    // An executable file that the platform's program search can find.
+    fs::path MakeProgram(const std::string& relative) {
+        fs::path path = scratch_.path() / relative;
+        WriteFile(path, "#!/bin/sh\n");
+        fs::permissions(path, fs::perms::owner_all);
+        return path;
+    }
+
+    bool NothingOpened() {
+        return platform_->help_shown.empty() && platform_->desktop_opened.empty() &&
+               platform_->programs_started.empty();
+    }
+
+    std::string Scratch(const std::string& relative) const {
+        return (scratch_.path() / relative).string();
+    }
+};
+
+TEST_F(HelpFileTest, HelpDocumentsGoToTheViewerWithTheRequestTheArgumentsAsk) {
+    struct Case {
+        std::string label;
+        std::vector<std::string> files;
+        std::string helpfile;
+        int icontext;
+        int ipopup;
+        std::string document;
+        HelpCommand command;
+        int topic;
+        std::string contents_file;
+    };
+    const std::vector<Case> cases = {
+        {"contents without a contents file",
+         {"bin/HELP.HLP"},
+         "HELP.HLP",
+         -1,
+         0,
+         "bin/HELP.HLP",
+         HelpCommand::Contents,
+         0,
+         ""},
+        {"contents with a contents file beside it",
+         {"bin/HELP.HLP", "bin/HELP.CNT"},
+         "HELP.HLP",
+         -1,
+         0,
+         "bin/HELP.HLP",
+         HelpCommand::Finder,
+         0,
+         "bin/HELP.CNT"},
+        {"lower-case name and contents file",
+         {"bin/help.hlp", "bin/help.cnt"},
+         "help.hlp",
+         -1,
+         0,
+         "bin/help.hlp",
+         HelpCommand::Finder,
+         0,
+         "bin/help.cnt"},
+        {"mixed-case extension",
+         {"bin/Guide.Hlp", "bin/Guide.Cnt"},
+         "Guide.Hlp",
+         -1,
+         0,
+         "bin/Guide.Hlp",
+         HelpCommand::Finder,
+         0,
+         "bin/Guide.Cnt"},
+        {"contents file of another case does not count",
+         {"bin/HELP.HLP", "bin/HELP.cnt"},
+         "HELP.HLP",
+         -1,
+         0,
+         "bin/HELP.HLP",
+         HelpCommand::Contents,
+         0,
+         ""},
+        {"trailing blanks of the name",
+         {"bin/HELP.HLP"},
+         "HELP.HLP      ",
+         -1,
+         0,
+         "bin/HELP.HLP",
+         HelpCommand::Contents,
+         0,
+         ""},
+        {"a topic, even with a contents file",
+         {"bin/HELP.HLP", "bin/HELP.CNT"},
+         "HELP.HLP",
+         20,
+         0,
+         "bin/HELP.HLP",
+         HelpCommand::Topic,
+         20,
+         ""},
+        {"a topic in a pop-up",
+         {"bin/HELP.HLP"},
+         "HELP.HLP",
+         20,
+         1,
+         "bin/HELP.HLP",
+         HelpCommand::TopicPopup,
+         20,
+         ""},
+        {"only 1 asks for a pop-up",
+         {"bin/HELP.HLP"},
+         "HELP.HLP",
+         20,
+         2,
+         "bin/HELP.HLP",
+         HelpCommand::Topic,
+         20,
+         ""},
+        {"topic 0 is a topic",
+         {"bin/HELP.HLP"},
+         "HELP.HLP",
+         0,
+         0,
+         "bin/HELP.HLP",
+         HelpCommand::Topic,
+         0,
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        fs::remove_all(Bin());
+        fs::create_directories(Bin());
+        platform_->help_shown.clear();
+        Touch(c.files);
+
+        WHelpFile1(c.helpfile, c.icontext, c.ipopup);
+
+        EXPECT_EQ(InfoError(1), 0);
+        ASSERT_EQ(platform_->help_shown.size(), 1u);
+        const FakePlatform::HelpShown& shown = platform_->help_shown.front();
+        EXPECT_EQ(shown.document, Scratch(c.document));
+        EXPECT_EQ(shown.request.command, c.command);
+        EXPECT_EQ(shown.request.topic, c.topic);
+        EXPECT_EQ(shown.request.contents_file,
+                  c.contents_file.empty() ? "" : Scratch(c.contents_file));
+        EXPECT_EQ(shown.owner, nullptr);
+        EXPECT_TRUE(platform_->desktop_opened.empty());
+    }
+}
+
+TEST_F(HelpFileTest, OnlyABareNameIsLookedForInTheExecutablesFolder) {
+    struct Case {
+        std::string label;
+        std::string file;      // made, relative to the scratch folder
+        std::string helpfile;  // as the program passes it
+        std::string document;  // as the viewer gets it
+    };
+    const std::string absolute = Scratch("elsewhere/HELP.HLP");
+    const std::vector<Case> cases = {
+        {"bare name", "bin/HELP.HLP", "HELP.HLP", Scratch("bin/HELP.HLP")},
+        {"name with a slash", "docs/HELP.HLP", "docs/HELP.HLP", "docs/HELP.HLP"},
+        {"name with a backslash", "docs\\HELP.HLP", "docs\\HELP.HLP", "docs\\HELP.HLP"},
+        {"name with a drive", "X:HELP.HLP", "X:HELP.HLP", "X:HELP.HLP"},
+        {"absolute path", "elsewhere/HELP.HLP", absolute, absolute},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        platform_->help_shown.clear();
+        Touch({c.file});
+
+        WHelpFile1(c.helpfile);
+
+        EXPECT_EQ(InfoError(1), 0);
+        ASSERT_EQ(platform_->help_shown.size(), 1u);
+        EXPECT_EQ(platform_->help_shown.front().document, c.document);
+    }
+}
+
+TEST_F(HelpFileTest, ABareNameIsNotLookedForInTheCurrentDirectory) {
+    Touch({"HELP.HLP"});
+
+    WHelpFile1("HELP.HLP");
+
+    EXPECT_EQ(InfoError(1), ERR_OPEN_FILE);
+    EXPECT_TRUE(NothingOpened());
+}
+
+TEST_F(HelpFileTest, ABlankNameWithoutATopicClosesTheViewerOfTheMainWindow) {
+    int frame_stand_in = 0;
+    auto* frame = reinterpret_cast<WindowHandle>(&frame_stand_in);
+    Windows().by_slot[kMainWindowSlot].frame = frame;
+
+    for (std::string_view blank : {"", "        "}) {
+        platform_->help_shown.clear();
+        WHelpFile1(blank);
+
+        EXPECT_EQ(InfoError(1), 0);
+        ASSERT_EQ(platform_->help_shown.size(), 1u);
+        const FakePlatform::HelpShown& shown = platform_->help_shown.front();
+        EXPECT_EQ(shown.request.command, HelpCommand::Quit);
+        EXPECT_EQ(shown.document, "");
+        EXPECT_EQ(shown.owner, frame);
+    }
+}
+
+TEST_F(HelpFileTest, RequestsAreOwnedByTheMainWindowWhileItIsOpen) {
+    int frame_stand_in = 0;
+    auto* frame = reinterpret_cast<WindowHandle>(&frame_stand_in);
+    Windows().by_slot[kMainWindowSlot].frame = frame;
+    Touch({"bin/HELP.HLP"});
+
+    WHelpFile1("HELP.HLP");
+
+    ASSERT_EQ(platform_->help_shown.size(), 1u);
+    EXPECT_EQ(platform_->help_shown.front().owner, frame);
+}
+
+TEST_F(HelpFileTest, FailuresRaiseTheirErrorAndOpenNothing) {
+    struct Case {
+        std::string label;
+        std::vector<std::string> files;
+        std::string helpfile;
+        int icontext;
+        int error;
+    };
+    const std::vector<Case> cases = {
+        {"a text file is no help", {"bin/NOTES.TXT"}, "NOTES.TXT", -1, ERR_HELP_EXTENSION},
+        {"a name without extension", {}, "HELP", -1, ERR_HELP_EXTENSION},
+        {"an extension that only begins like one",
+         {"bin/HELP.HLPX"},
+         "HELP.HLPX",
+         -1,
+         ERR_HELP_EXTENSION},
+        {"a missing help document", {}, "MISSING.HLP", -1, ERR_OPEN_FILE},
+        {"a missing help document, by topic", {}, "MISSING.HLP", 20, ERR_OPEN_FILE},
+        {"a missing contents file does not make the document exist",
+         {"bin/HELP.CNT"},
+         "HELP.HLP",
+         -1,
+         ERR_OPEN_FILE},
+        {"a missing compiled help file", {}, "MISSING.CHM", -1, ERR_OPEN_FILE},
+        {"a missing web page", {}, "missing.htm", -1, ERR_OPEN_FILE},
+        {"a blank name with a topic names no document", {}, "", 20, ERR_OPEN_FILE},
+        {"an address that ends in .HLP is a help document, and no file",
+         {},
+         "http://example.org/HELP.HLP",
+         -1,
+         ERR_OPEN_FILE},
+        {"a folder is not a document", {"bin/FOLDER.HLP/x"}, "FOLDER.HLP", -1, ERR_OPEN_FILE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        fs::remove_all(Bin());
+        fs::create_directories(Bin());
+        Touch(c.files);
+
+        WHelpFile1(c.helpfile, c.icontext);
+
+        EXPECT_EQ(InfoError(1), c.error);
+        EXPECT_TRUE(NothingOpened());
+    }
+}
+
+TEST_F(HelpFileTest, ANameIsCutAtTheLengthOfTheWorkingBuffer) {
+    // A path of exactly the buffer's length, made of folders short enough for the file system.
+    std::string name = scratch_.path().string();
+    while (name.size() + 1 + 100 < kHelpNameLimit - 9) {
+        name += "/" + std::string(100, 'd');
+    }
+    name += "/" + std::string(kHelpNameLimit - 9 - name.size() - 1, 'd') + "/HELP.HLP";
+    ASSERT_EQ(name.size(), kHelpNameLimit);
+    WriteFile(name, "<title>t</title>");
+
+    WHelpFile1(name);
+    EXPECT_EQ(InfoError(1), 0);
+    ASSERT_EQ(platform_->help_shown.size(), 1u);
+    EXPECT_EQ(platform_->help_shown.front().document, name);
+
+    // What lies past the buffer is not part of the name.
+    WHelpFile1(name + "X");
+    EXPECT_EQ(InfoError(1), 0);
+    ASSERT_EQ(platform_->help_shown.size(), 2u);
+    EXPECT_EQ(platform_->help_shown.back().document, name);
+
+    // One character more in front, and the buffer cuts off the extension's last letter.
+    std::string longer = name;
+    longer.insert(longer.size() - 9, "d");
+    WHelpFile1(longer);
+    EXPECT_EQ(InfoError(1), ERR_HELP_EXTENSION);
+    EXPECT_EQ(platform_->help_shown.size(), 2u);
+}
+
+TEST_F(HelpFileTest, AViewerThatRefusesRaisesTheViewerError) {
+    Touch({"bin/HELP.HLP"});
+    platform_->help_answer = false;
+
+    WHelpFile1("HELP.HLP", 20, 1);
+    EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
+
+    WHelpFile1("");
+    EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
+}
+
+TEST_F(HelpFileTest, CompiledHelpOpensWithTheDesktopAndFailsAsAViewerError) {
+    struct Case {
+        std::string label;
+        DesktopOpen answer;
+        int icontext;
+        int error;
+    };
+    const std::vector<Case> cases = {
+        {"opened", DesktopOpen::Opened, -1, 0},
+        {"opened, the topic left to the desktop's viewer", DesktopOpen::Opened, 7, 0},
+        {"no program for the kind", DesktopOpen::NoAssociation, -1, ERR_HELP_VIEWER},
+        {"the program does not start", DesktopOpen::Failed, -1, ERR_HELP_VIEWER},
+    };
+    Touch({"bin/manual.chm"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        platform_->desktop_opened.clear();
+        platform_->desktop_answer = c.answer;
+
+        WHelpFile1("manual.chm", c.icontext);
+
+        EXPECT_EQ(InfoError(1), c.error);
+        EXPECT_EQ(platform_->desktop_opened, std::vector<std::string>{Scratch("bin/manual.chm")});
+        EXPECT_TRUE(platform_->help_shown.empty());
+        EXPECT_TRUE(platform_->programs_started.empty());
+    }
+}
+
+TEST_F(HelpFileTest, WebPagesAndAddressesGoToTheDesktopWhenNoBrowserIsFound) {
+    struct Case {
+        std::string label;
+        std::string helpfile;
+        std::string opened;
+    };
+    Touch({"bin/guide.htm", "bin/Guide.HTML"});
+    const std::vector<Case> cases = {
+        {"an address", "http://example.org/help", "http://example.org/help"},
+        {"an address after blanks, in capitals", "   HTTP://EXAMPLE.ORG/A.HTM",
+         "HTTP://EXAMPLE.ORG/A.HTM"},
+        {"a page beside the executable", "guide.htm", Scratch("bin/guide.htm")},
+        {"a page with the long extension", "Guide.HTML", Scratch("bin/Guide.HTML")},
+    };
+    // The toolkit's own default names a browser this system does not have.
+    Settings().browser = "netscape";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        platform_->desktop_opened.clear();
+
+        WHelpFile1(c.helpfile);
+
+        EXPECT_EQ(InfoError(1), 0);
+        EXPECT_EQ(platform_->desktop_opened, std::vector<std::string>{c.opened});
+        EXPECT_TRUE(platform_->programs_started.empty());
+    }
+}
+
+TEST_F(HelpFileTest, TheDesktopsAnswerForAWebPageDecidesTheError) {
+    struct Case {
+        DesktopOpen answer;
+        int error;
+    };
+    const std::vector<Case> cases = {
+        {DesktopOpen::Opened, 0},
+        {DesktopOpen::NoAssociation, ERR_OPEN_FILE},
+        {DesktopOpen::Failed, ERR_HELP_VIEWER},
+    };
+    Touch({"bin/guide.htm"});
+    for (const Case& c : cases) {
+        platform_->desktop_answer = c.answer;
+        WHelpFile1("guide.htm");
+        EXPECT_EQ(InfoError(1), c.error);
+        WHelpFile1("http://example.org/");
+        EXPECT_EQ(InfoError(1), c.error);
+    }
+}
+
+TEST_F(HelpFileTest, TheSettingsBrowserOpensWebPagesWhenItsProgramIsFound) {
+    struct Case {
+        std::string label;
+        std::string browser;
+        std::string program;
+        std::vector<std::string> leading_arguments;
+    };
+    fs::path on_path = MakeProgram("tools/mybrowser");
+    fs::path with_blank = MakeProgram("my tools/browse");
+    platform_->environment["PATH"] = "/nonexistent:" + on_path.parent_path().string();
+    const std::vector<Case> cases = {
+        {"found on the search path", "mybrowser", on_path.string(), {}},
+        {"with arguments of its own",
+         "mybrowser --new-window  --private",
+         on_path.string(),
+         {"--new-window", "--private"}},
+        {"a quoted path with a blank",
+         "\"" + with_blank.string() + "\" -x",
+         with_blank.string(),
+         {"-x"}},
+    };
+    Touch({"bin/guide.htm"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        Settings().browser = c.browser;
+        for (const auto& [helpfile, target] :
+             {std::pair<std::string, std::string>{"guide.htm", Scratch("bin/guide.htm")},
+              {" http://example.org/?a=1;b", "http://example.org/?a=1;b"}}) {
+            platform_->programs_started.clear();
+
+            WHelpFile1(helpfile);
+
+            EXPECT_EQ(InfoError(1), 0);
+            ASSERT_EQ(platform_->programs_started.size(), 1u);
+            EXPECT_EQ(platform_->programs_started.front().program, c.program);
+            std::vector<std::string> arguments = c.leading_arguments;
+            arguments.push_back(target);
+            EXPECT_EQ(platform_->programs_started.front().arguments, arguments);
+            EXPECT_TRUE(platform_->desktop_opened.empty());
+        }
+    }
+}
+
+TEST_F(HelpFileTest, ABrowserThatDoesNotStartRaisesTheViewerError) {
+    fs::path browser = MakeProgram("tools/mybrowser");
+    Settings().browser = browser.string();
+    platform_->start_answer = false;
+
+    WHelpFile1("http://example.org/");
+
+    EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
+    EXPECT_EQ(platform_->programs_started.size(), 1u);
+    EXPECT_TRUE(platform_->desktop_opened.empty());
+}
+
+TEST_F(HelpFileTest, AProgramIsFoundOnlyAsAnExecutableFile) {
+    fs::path program = MakeProgram("tools/tool");
+    WriteFile(scratch_.path() / "tools/plain", "not a program");
+    fs::permissions(scratch_.path() / "tools/plain", fs::perms::owner_read);
+    platform_->environment["PATH"] = (scratch_.path() / "tools").string();
+
+    EXPECT_EQ(platform_->FindProgram("tool"), program.string());
+    EXPECT_EQ(platform_->FindProgram(program.string()), program.string());
+    EXPECT_EQ(platform_->FindProgram("plain"), std::nullopt);
+    EXPECT_EQ(platform_->FindProgram("tools"), std::nullopt);
+    EXPECT_EQ(platform_->FindProgram("absent"), std::nullopt);
+    EXPECT_EQ(platform_->FindProgram(""), std::nullopt);
+    platform_->environment.erase("PATH");
+    EXPECT_EQ(platform_->FindProgram("tool"), std::nullopt);
+}
+
+TEST(HelpNames, KindsAreToldFromTheNameInAnyCase) {
+    struct Case {
+        std::string name;
+        std::optional<HelpKind> kind;
+    };
+    const std::vector<Case> cases = {
+        {"HELP.HLP", HelpKind::ViewerDocument},
+        {"help.hlp", HelpKind::ViewerDocument},
+        {"", HelpKind::ViewerDocument},
+        {"   ", HelpKind::ViewerDocument},
+        {"x.chm", HelpKind::CompiledHtml},
+        {"http://a/b.hlp", HelpKind::ViewerDocument},
+        {"http://a/b.chm", HelpKind::CompiledHtml},
+        {"  Http://a", HelpKind::WebAddress},
+        {"http://a/b.htm", HelpKind::WebAddress},
+        {"page.Html", HelpKind::WebPage},
+        {"page.htm  ", HelpKind::WebPage},
+        {"https://a/b", std::nullopt},
+        {"x.txt", std::nullopt},
+        {"hlp", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(HelpKindOf(c.name), c.kind) << '"' << c.name << '"';
+    }
+}
+
+}  // namespace
+}  // namespace windlass

@@ -1,0 +1,335 @@
+// The help viewer of the Qt platform on the offscreen platform: WHelpFile1 opens the help window
+// at the contents, at a topic, or with the finder; a pop-up shows one topic; a blank name closes
+// it all; a broken document or a missing topic is explained in the window. Also the program
+// start of the Qt platform, which passes every argument as it is.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include "errors/error_state.h"
+#include "init/settings.h"
+#include "platform/platform.h"
+#include "platform/qt/qt_application.h"
+#include "platform/qt/qt_help_finder.h"
+#include "platform/qt/qt_help_viewer.h"
+#include "platform/qt/qt_help_window.h"
+#include "windlass/windlass.h"
+
+namespace windlass {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kDocument = R"(<!DOCTYPE html>
+<html><head><meta charset="utf-8"><title>Boiler Help</title></head><body>
+<section id="context-1" data-title="Boiler Help" data-keywords="contents">
+<p>Start here. Read about <a href="#context-20">water temperature</a>.</p>
+</section>
+<section id="context-20" data-title="Water temperature" data-keywords="water; temperature; supply">
+<p>The supply water runs at 180 °F in the coldest weather.</p>
+</section>
+<section id="context-30" data-title="Flue gases" data-keywords="flue; chimney">
+<p>The chimney carries the flue gases away; keep it clear.</p>
+</section>
+</body></html>
+)";
+
+const char* const kContents =
+    "1 1 Boiler Help\n1 - Running the boiler\n2 20 Water temperature\n"
+    "2 30 Flue gases\n";
+
+class HelpViewerTest : public ::testing::Test {
+  protected:
+    HelpViewerTest() {
+        qt::Application();
+        ForgetInitialisation();
+        folder_ = fs::current_path() / "help-viewer" /
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    ~HelpViewerTest() override {
+        WHelpFile1("");
+        InfoError(1);
+    }
+
+    std::string Write(const std::string& name, const std::string& text) const {
+        fs::path path = folder_ / name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path.string();
+    }
+
+    static qt::HelpWindow* Window() { return qt::OpenHelpWindow(); }
+    static QString Shown() { return Window()->browser()->toPlainText(); }
+
+    fs::path folder_;
+};
+
+TEST_F(HelpViewerTest, OpensAtTheContentsTopicTitledFromTheDocument) {
+    std::string document = Write("BOILER.HLP", kDocument);
+
+    WHelpFile1(document);
+
+    EXPECT_EQ(InfoError(1), 0);
+    ASSERT_NE(Window(), nullptr);
+    EXPECT_TRUE(Window()->isVisible());
+    EXPECT_FALSE(Window()->isModal());
+    EXPECT_EQ(Window()->windowTitle(), QStringLiteral("Boiler Help"));
+    EXPECT_EQ(Window()->current_topic(), 1);
+    EXPECT_TRUE(Shown().startsWith(QStringLiteral("Boiler Help\nStart here.")));
+    EXPECT_FALSE(Window()->finder()->isVisible());
+}
+
+TEST_F(HelpViewerTest, ShowsATopicByItsNumberAndReusesTheOneWindow) {
+    std::string document = Write("BOILER.HLP", kDocument);
+    WHelpFile1(document);
+    qt::HelpWindow* first = Window();
+
+    WHelpFile1(document, 30);
+
+    EXPECT_EQ(InfoError(1), 0);
+    EXPECT_EQ(Window(), first);
+    EXPECT_EQ(Window()->current_topic(), 30);
+    EXPECT_TRUE(Shown().contains(QStringLiteral("The chimney carries the flue gases away")));
+}
+
+TEST_F(HelpViewerTest, LinksOpenTopicsAndBackAndForwardWalkTheHistory) {
+    std::string document = Write("BOILER.HLP", kDocument);
+    WHelpFile1(document);
+    EXPECT_FALSE(Window()->back_button()->isEnabled());
+
+    emit Window()->browser()->anchorClicked(QUrl(QStringLiteral("#context-20")));
+    EXPECT_EQ(Window()->current_topic(), 20);
+    EXPECT_TRUE(Shown().contains(QStringLiteral("180 °F")));
+
+    QTest::mouseClick(Window()->back_button(), Qt::LeftButton);
+    EXPECT_EQ(Window()->current_topic(), 1);
+    EXPECT_TRUE(Window()->forward_button()->isEnabled());
+
+    QTest::mouseClick(Window()->forward_button(), Qt::LeftButton);
+    EXPECT_EQ(Window()->current_topic(), 20);
+    EXPECT_FALSE(Window()->forward_button()->isEnabled());
+}
+
+TEST_F(HelpViewerTest, AMissingTopicIsExplainedInTheWindowAndRefused) {
+    std::string document = Write("BOILER.HLP", kDocument);
+
+    WHelpFile1(document, 77);
+
+    EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
+    ASSERT_NE(Window(), nullptr);
+    EXPECT_TRUE(Window()->isVisible());
+    EXPECT_EQ(Window()->current_topic(), std::nullopt);
+    EXPECT_TRUE(Shown().contains(QStringLiteral("This help document has no topic number 77.")));
+}
+
+TEST_F(HelpViewerTest, ABrokenDocumentIsExplainedInTheWindowWithItsLine) {
+    std::string document =
+        Write("BROKEN.HLP", "<title>Broken</title>\n<section id=\"context-1\">\n</section>\n");
+
+    WHelpFile1(document);
+
+    EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
+    ASSERT_NE(Window(), nullptr);
+    EXPECT_TRUE(Window()->isVisible());
+    EXPECT_TRUE(Shown().contains(QStringLiteral("This help document cannot be shown")));
+    EXPECT_TRUE(Shown().contains(QString::fromStdString(document) +
+                                 QStringLiteral(": line 2: topic 1 has no title")));
+    EXPECT_FALSE(Window()->back_button()->isEnabled());
+}
+
+TEST_F(HelpViewerTest, AContentsFileBesideTheDocumentOpensTheFinderWithItsThreeTabs) {
+    std::string document = Write("BOILER.HLP", kDocument);
+    Write("BOILER.CNT", kContents);
+
+    WHelpFile1(document);
+
+    EXPECT_EQ(InfoError(1), 0);
+    qt::HelpFinder* finder = Window()->finder();
+    ASSERT_TRUE(finder->isVisible());
+    ASSERT_EQ(finder->count(), 3);
+    EXPECT_EQ(finder->tabText(0), QStringLiteral("Contents"));
+    EXPECT_EQ(finder->tabText(1), QStringLiteral("Index"));
+    EXPECT_EQ(finder->tabText(2), QStringLiteral("Search"));
+    EXPECT_EQ(Window()->current_topic(), 1);
+
+    // Contents: the tree of the contents file, headings holding their topics.
+    QTreeWidget* tree = finder->contents_tree();
+    ASSERT_EQ(tree->topLevelItemCount(), 2);
+    QTreeWidgetItem* heading = tree->topLevelItem(1);
+    EXPECT_EQ(heading->text(0), QStringLiteral("Running the boiler"));
+    ASSERT_EQ(heading->childCount(), 2);
+    QTreeWidgetItem* flue = heading->child(1);
+    ASSERT_TRUE(tree->isExpanded(tree->model()->index(1, 0)));
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(flue).center());
+    EXPECT_EQ(Window()->current_topic(), 30);
+
+    // Index: typing the first letters selects the keyword; Return opens its topic.
+    finder->setCurrentIndex(1);
+    QTest::keyClicks(finder->index_field(), QStringLiteral("chi"));
+    ASSERT_NE(finder->index_list()->currentItem(), nullptr);
+    EXPECT_EQ(finder->index_list()->currentItem()->text(), QStringLiteral("chimney"));
+    QTest::keyClick(finder->index_field(), Qt::Key_Return);
+    EXPECT_EQ(Window()->current_topic(), 30);
+    finder->index_field()->clear();
+    QTest::keyClicks(finder->index_field(), QStringLiteral("SUP"));
+    EXPECT_EQ(finder->index_list()->currentItem()->text(), QStringLiteral("supply"));
+
+    // Search: the topics that hold the words; choosing one opens it.
+    finder->setCurrentIndex(2);
+    QTest::keyClicks(finder->search_field(), QStringLiteral("coldest weather"));
+    QTest::keyClick(finder->search_field(), Qt::Key_Return);
+    ASSERT_EQ(finder->search_results()->count(), 1);
+    EXPECT_EQ(finder->search_summary()->text(), QStringLiteral("1 topic found."));
+    emit finder->search_results()->itemActivated(finder->search_results()->item(0));
+    EXPECT_EQ(Window()->current_topic(), 20);
+    EXPECT_EQ(Window()->browser()->textCursor().selectedText(), QStringLiteral("coldest"));
+
+    finder->Search(QStringLiteral("nothing like this"));
+    EXPECT_EQ(finder->search_results()->count(), 0);
+    EXPECT_EQ(finder->search_summary()->text(),
+              QStringLiteral("No topic contains all of these words."));
+}
+
+TEST_F(HelpViewerTest, ABrokenContentsFileLeavesItsMessageAndTheIndexAndSearchAtWork) {
+    std::string document = Write("BOILER.HLP", kDocument);
+    Write("BOILER.CNT", "1 1 Boiler Help\n3 20 Too deep\n");
+
+    WHelpFile1(document);
+
+    EXPECT_EQ(InfoError(1), 0);
+    qt::HelpFinder* finder = Window()->finder();
+    ASSERT_TRUE(finder->isVisible());
+    EXPECT_TRUE(finder->contents_message()->isVisible());
+    EXPECT_TRUE(finder->contents_message()->text().contains(
+        QStringLiteral("line 2: level 3 follows level 1")));
+    EXPECT_EQ(finder->contents_tree()->topLevelItemCount(), 0);
+    EXPECT_GT(finder->index_list()->count(), 0);
+}
+
+TEST_F(HelpViewerTest, ATopicKeepsTheFinderOfTheSameDocument) {
+    std::string document = Write("BOILER.HLP", kDocument);
+    Write("BOILER.CNT", kContents);
+    std::string other = Write("OTHER.HLP", kDocument);
+    WHelpFile1(document);
+    ASSERT_TRUE(Window()->finder()->isVisible());
+
+    WHelpFile1(document, 30);
+    EXPECT_TRUE(Window()->finder()->isVisible());
+    EXPECT_EQ(Window()->finder()->contents_tree()->topLevelItemCount(), 2);
+    EXPECT_EQ(Window()->current_topic(), 30);
+
+    WHelpFile1(other, 30);
+    EXPECT_FALSE(Window()->finder()->isVisible());
+}
+
+TEST_F(HelpViewerTest, AFinderIsNotShownForADocumentWithoutContentsFile) {
+    std::string document = Write("BOILER.HLP", kDocument);
+    std::string contents = Write("BOILER.CNT", kContents);
+    WHelpFile1(document);
+    ASSERT_TRUE(Window()->finder()->isVisible());
+
+    fs::remove(contents);
+    WHelpFile1(document);
+
+    EXPECT_FALSE(Window()->finder()->isVisible());
+}
+
+TEST_F(HelpViewerTest, APopupShowsOneTopicInASmallFramelessWindow) {
+    std::string document = Write("BOILER.HLP", kDocument);
+
+    WHelpFile1(document, 20, 1);
+
+    EXPECT_EQ(InfoError(1), 0);
+    qt::HelpPopup* popup = qt::OpenHelpPopup();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(popup->isVisible());
+    EXPECT_EQ(popup->windowType(), Qt::Popup);
+    EXPECT_LE(popup->width(), 420);
+    EXPECT_TRUE(popup->browser()->toPlainText().startsWith(QStringLiteral("Water temperature")));
+    EXPECT_TRUE(Window() == nullptr || !Window()->isVisible());
+
+    WHelpFile1(document, 99, 1);
+    EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
+    EXPECT_TRUE(popup->browser()->toPlainText().contains(QStringLiteral("no topic number 99")));
+}
+
+TEST_F(HelpViewerTest, ABlankNameClosesTheHelpWindowAndThePopup) {
+    std::string document = Write("BOILER.HLP", kDocument);
+    WHelpFile1(document);
+    WHelpFile1(document, 20, 1);
+    ASSERT_TRUE(Window()->isVisible());
+
+    WHelpFile1("   ");
+
+    EXPECT_EQ(InfoError(1), 0);
+    EXPECT_FALSE(Window()->isVisible());
+    EXPECT_FALSE(qt::OpenHelpPopup()->isVisible());
+
+    // Closing what is not open is no failure.
+    WHelpFile1("");
+    EXPECT_EQ(InfoError(1), 0);
+}
+
+TEST_F(HelpViewerTest, TheProgramsHelpAtItsContents) {
+    std::string document = std::string(HEATWISE_SOURCE_DIR) + "/data/HELP.HLP";
+
+    WHelpFile1(document);
+
+    ASSERT_EQ(InfoError(1), 0);
+    qt::HelpWindow* window = Window();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Heatwise Help"));
+    ASSERT_TRUE(window->finder()->isVisible());
+    EXPECT_EQ(window->current_topic(), 1);
+    QTest::qWait(50);
+    QDir().mkpath(QStringLiteral(HEATWISE_BINARY_DIR "/screenshots"));
+    EXPECT_TRUE(window->grab().save(QStringLiteral(HEATWISE_BINARY_DIR "/screenshots/help.png")));
+
+    // A topic with a table, and a pop-up, for a look at how they read.
+    WHelpFile1(document, 40);
+    ASSERT_EQ(InfoError(1), 0);
+    EXPECT_TRUE(
+        window->grab().save(QStringLiteral(HEATWISE_BINARY_DIR "/screenshots/help-topic.png")));
+    WHelpFile1(document, 99, 1);
+    ASSERT_EQ(InfoError(1), 0);
+    QTest::qWait(50);
+    EXPECT_TRUE(qt::OpenHelpPopup()->grab().save(
+        QStringLiteral(HEATWISE_BINARY_DIR "/screenshots/help-popup.png")));
+}
+
+TEST(QtProgramStart, ArgumentsReachTheProgramAsTheyAreWithoutAShell) {
+    qt::Application();
+    fs::path folder = fs::current_path() / "program-start";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    // A shell would split this name at the blank and run what follows the semicolon.
+    fs::path made = folder / "a name; touch injected";
+
+    ASSERT_TRUE(ThePlatform().StartProgram("touch", {made.string()}));
+
+    for (int waited = 0; waited < 100 && !fs::exists(made); ++waited) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    EXPECT_TRUE(fs::exists(made));
+    EXPECT_FALSE(fs::exists(folder / "injected"));
+    EXPECT_FALSE(fs::exists(fs::current_path() / "injected"));
+    EXPECT_FALSE(ThePlatform().StartProgram(folder.string() + "/no-such-program", {}));
+}
+
+}  // namespace
+}  // namespace windlass
