@@ -3,6 +3,7 @@
 // desktop associates with them; web pages and addresses to the browser named in the settings
 // file, or else to the desktop's choice.
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 

@@ -98,12 +98,16 @@ HelpPopup* OpenHelpPopup() {
 
 bool QtPlatform::ShowHelp(WindowHandle owner, const std::string& document,
                           const HelpRequest& request) {
+    // Closing needs no application: without one, no viewer can be open.
+    if (request.command == HelpCommand::Quit) {
+        Quit();
+        return true;
+    }
     Application();
     QWidget* owner_widget = ToWidget(owner);
     switch (request.command) {
         case HelpCommand::Quit:
-            Quit();
-            return true;
+            break;
         case HelpCommand::TopicPopup:
             return ShowPopup(owner_widget, document, request.topic);
         case HelpCommand::Finder:
