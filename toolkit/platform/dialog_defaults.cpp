@@ -92,4 +92,6 @@ WindowHandle Platform::FocusedControl() {
 
 void Platform::SetDefaultLook(WindowHandle, DefaultLook) {}
 
+void Platform::MakeButtonAutomatic(WindowHandle) {}
+
 }  // namespace windlass

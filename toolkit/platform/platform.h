@@ -181,6 +181,10 @@ class Platform {
     virtual WindowHandle FocusedControl();
     // Makes a push button look (and act on Return) as the default button, or not.
     virtual void SetDefaultLook(WindowHandle button, DefaultLook look);
+    // Makes a check box of any kind an automatic two-state one and a radio button an automatic
+    // one, so that each changes its own state when clicked, as the toolkit wants every check
+    // box and radio button of its dialogs to. Other controls stay as they are.
+    virtual void MakeButtonAutomatic(WindowHandle button);
 
     // 7. Help documents and the desktop. The defaults act as a platform without a viewer or a
     //    desktop: nothing is shown, opened or started. Finding a program is the same on every
