@@ -36,10 +36,12 @@ std::string KeyOf(std::string_view left_of_equals) {
 }
 
 // A text value runs from the first non-blank after "=" to the end of the line, blanks
-// included, cut to the width of its field.
+// included, cut to the width of its field. The blanks are dropped after the cut: a cut inside a
+// run of embedded blanks would otherwise leave them trailing, and the settings keep no trailing
+// blanks.
 std::string TextValue(std::string_view value, std::size_t width) {
-    value = TrimTrailingBlanks(value.substr(value.find_first_not_of(' ')));
-    return std::string(value.substr(0, width));
+    value = value.substr(value.find_first_not_of(' '));
+    return std::string(TrimTrailingBlanks(value.substr(0, width)));
 }
 
 // The three unit numbers must stay distinct: a number already used by one of the other two

@@ -98,6 +98,16 @@ TEST_F(SettingsLine, TextIsCutToItsFieldAndTheLineToTwoHundredSeventyCharacters)
     EXPECT_EQ(untouched.plot_file, "");
 }
 
+TEST_F(SettingsLine, TextCutInsideEmbeddedBlanksKeepsNoTrailingBlanks) {
+    // The field ends within the blanks between two words: the text stored ends with the
+    // first word, as a fixed-length text whose trailing blanks carry no meaning.
+    ToolkitSettings settings;
+    ApplySettingsLine("BROWSER=" + std::string(180, 'x') + std::string(40, ' ') + "y", settings);
+    EXPECT_EQ(settings.browser, std::string(180, 'x'));
+    ApplySettingsLine("PLNAME=" + std::string(259, 'p') + "  q", settings);
+    EXPECT_EQ(settings.plot_file, std::string(259, 'p'));
+}
+
 TEST_F(SettingsLine, VersionKeysAreNotedEvenWithoutAValue) {
     struct Case {
         std::string line;
