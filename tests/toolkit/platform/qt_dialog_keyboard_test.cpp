@@ -1,0 +1,329 @@
+// The notices of a dialog in the order the toolkit expects them, and its keyboard: Tab order,
+// arrows within a group, Return, Escape and Space, F1, and no key reaching the window behind.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "platform/qt/qt_client_area.h"
+#include "qt_dialog_test_support.h"
+
+namespace windlass::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using QtDialogKeyboard = QtDialogTest;
+
+TEST_F(QtDialogKeyboard, ClickingARadioButtonFromAFieldGivesItTheFocusThenTheClick) {
+    ASSERT_NE(Open(200), nullptr);
+    platform_->SetCheckState(Handle(121), 1);
+    ShowActive();
+    Focus(103);
+    listener_.log.clear();
+    Click(122);
+    EXPECT_THAT(listener_.log, ElementsAre("leaving 103 to 122", "focus 122", "clicked 122"));
+    EXPECT_EQ(platform_->CheckState(Handle(121)), 0) << "the group's other button is unchecked";
+    EXPECT_EQ(platform_->CheckState(Handle(122)), 1);
+    EXPECT_EQ(FocusedId(), 122);
+    // A click on the checked button keeps it checked and still counts as a click.
+    listener_.log.clear();
+    Click(122);
+    EXPECT_THAT(listener_.Notices(), ElementsAre("clicked 122"));
+    EXPECT_EQ(platform_->CheckState(Handle(122)), 1);
+}
+
+TEST_F(QtDialogKeyboard, AManualRadioButtonAndCheckBoxKeepTheirStateWhenClicked) {
+    ASSERT_NE(Open(200), nullptr);
+    ShowActive();
+    Click(125);
+    Click(132);
+    EXPECT_THAT(listener_.Notices(),
+                ElementsAre("focus 125", "clicked 125", "focus 132", "clicked 132"));
+    EXPECT_EQ(platform_->CheckState(Handle(125)), 0);
+    EXPECT_EQ(platform_->CheckState(Handle(132)), 0);
+}
+
+TEST_F(QtDialogKeyboard, ButtonsMadeAutomaticChangeTheirOwnState) {
+    ASSERT_NE(Open(200), nullptr);
+    for (int id : {125, 132, 133, 1}) {
+        platform_->MakeButtonAutomatic(Handle(id));
+    }
+    platform_->SetCheckState(Handle(133), 2);
+    EXPECT_EQ(platform_->CheckState(Handle(133)), 1) << "two states from now on";
+    ShowActive();
+    std::vector<int> states;
+    for (int id : {125, 132, 132, 133, 133}) {
+        Click(id);
+        states.push_back(platform_->CheckState(Handle(id)));
+    }
+    EXPECT_THAT(states, ElementsAre(1, 1, 0, 0, 1));
+    Click(1);
+    EXPECT_THAT(listener_.Only({"pressed"}), ElementsAre("pressed 1")) << "push buttons stay";
+}
+
+TEST_F(QtDialogKeyboard, ChoosingAComboEntryWithTheMouseGivesFocusThenSelection) {
+    ASSERT_NE(Open(200), nullptr);
+    for (const char* city : {"austin, TX", "birmingham, AL", "fort rucker"}) {
+        platform_->AddEntry(Handle(141), city);
+    }
+    platform_->Select(Handle(141), 0);
+    ShowActive();
+    Focus(111);
+    listener_.log.clear();
+    auto* combo = As<QComboBox>(141);
+    Click(141);
+    QAbstractItemView* list = combo->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    QRect entry = list->visualRect(list->model()->index(2, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
+    EXPECT_THAT(listener_.Notices(), ElementsAre("focus 141", "selection 141"));
+    EXPECT_EQ(platform_->Selection(Handle(141)), 2);
+    EXPECT_EQ(platform_->ControlText(Handle(141)), "fort rucker");
+    // Leaving the combo box says nothing of its own.
+    listener_.log.clear();
+    Press(Qt::Key_Tab);
+    EXPECT_THAT(listener_.Notices(), ElementsAre("focus 142"));
+}
+
+TEST_F(QtDialogKeyboard, TabVisitsTheEnabledVisibleTabStopsInTemplateOrderAndWraps) {
+    ASSERT_NE(Open(200), nullptr);
+    ShowActive();
+    Focus(101);
+    std::vector<int> visited;
+    for (int press = 0; press < 21; ++press) {
+        Press(Qt::Key_Tab);
+        visited.push_back(FocusedId());
+    }
+    EXPECT_THAT(visited, ElementsAre(103, 106, 107, 108, 109, 111, 112, 121, 122, 124, 125, 131,
+                                     132, 133, 141, 142, 143, 153, 1, 2, 101));
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(FocusedId(), 2);
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(FocusedId(), 1);
+    // Each move gave the field's Tab key to the toolkit before the focus left it.
+    Focus(101);
+    listener_.log.clear();
+    Press(Qt::Key_Tab);
+    EXPECT_THAT(listener_.Only({"key", "leaving", "focus", "numeric-focus"}),
+                ElementsAre("key 101 9", "leaving 101 to 103", "numeric-focus 103", "focus 103"));
+}
+
+TEST_F(QtDialogKeyboard, ArrowsMoveWithinARadioGroupCheckingEachButton) {
+    ASSERT_NE(Open(200), nullptr);
+    platform_->SetCheckState(Handle(121), 1);
+    ShowActive();
+    Focus(121);
+    listener_.log.clear();
+    struct Step {
+        Qt::Key key;
+        int focused;
+    };
+    // 123 is disabled and passed over; the group ends before 125, which starts its own.
+    for (Step step : {Step{Qt::Key_Down, 122}, Step{Qt::Key_Down, 124}, Step{Qt::Key_Right, 121},
+                      Step{Qt::Key_Up, 124}, Step{Qt::Key_Left, 122}}) {
+        Press(step.key);
+        EXPECT_EQ(FocusedId(), step.focused);
+        for (int id : {121, 122, 124}) {
+            EXPECT_EQ(platform_->CheckState(Handle(id)), id == step.focused ? 1 : 0) << id;
+        }
+    }
+    EXPECT_THAT(listener_.Notices(),
+                ElementsAre("focus 122", "clicked 122", "focus 124", "clicked 124", "focus 121",
+                            "clicked 121", "focus 124", "clicked 124", "focus 122", "clicked 122"));
+    EXPECT_EQ(platform_->CheckState(Handle(123)), 0);
+    // Check boxes are moved between, not clicked.
+    Focus(131);
+    Press(Qt::Key_Down);
+    EXPECT_EQ(FocusedId(), 132);
+    EXPECT_EQ(platform_->CheckState(Handle(132)), 0);
+}
+
+TEST_F(QtDialogKeyboard, ReturnPressesTheDefaultButtonOrTheFocusedOne) {
+    ASSERT_NE(Open(200), nullptr);
+    ShowActive();
+    Focus(111);
+    listener_.log.clear();
+    Press(Qt::Key_Return);
+    EXPECT_THAT(listener_.Notices(), ElementsAre("pressed 1"));
+
+    Focus(2);
+    EXPECT_TRUE(As<QPushButton>(2)->isDefault()) << "the focused push button looks default";
+    EXPECT_FALSE(As<QPushButton>(1)->isDefault());
+    listener_.log.clear();
+    Press(Qt::Key_Enter);
+    EXPECT_THAT(listener_.Notices(), ElementsAre("pressed 2"));
+    Focus(111);
+    EXPECT_TRUE(As<QPushButton>(1)->isDefault()) << "back to the template's default";
+
+    // The toolkit may make another button the default.
+    platform_->SetDefaultLook(Handle(1), DefaultLook::Plain);
+    platform_->SetDefaultLook(Handle(2), DefaultLook::Default);
+    listener_.log.clear();
+    Press(Qt::Key_Return);
+    EXPECT_THAT(listener_.Notices(), ElementsAre("pressed 2"));
+
+    // A multi-line field that wants Return gets a new line instead.
+    Focus(153);
+    platform_->SetControlText(Handle(153), "");
+    listener_.log.clear();
+    Type("a");
+    Press(Qt::Key_Return);
+    Type("b");
+    EXPECT_EQ(platform_->ControlText(Handle(153)), "a\nb");
+    EXPECT_THAT(listener_.Notices(), ElementsAre());
+}
+
+TEST_F(QtDialogKeyboard, EscapeAndTheCloseBoxPressCancelAndSpacePressesAButton) {
+    ASSERT_NE(Open(200), nullptr);
+    ShowActive();
+    Focus(111);
+    listener_.log.clear();
+    Press(Qt::Key_Escape);
+    Dialog()->close();
+    EXPECT_TRUE(Dialog()->isVisible()) << "the program decides whether the dialog goes";
+    Focus(1);
+    Press(Qt::Key_Space);
+    EXPECT_THAT(listener_.Notices(), ElementsAre("pressed 2", "pressed 2", "focus 1", "pressed 1"));
+
+    // The automatic three-state box steps unchecked, checked, indeterminate, unchecked.
+    Focus(133);
+    std::vector<int> states;
+    for (int press = 0; press < 3; ++press) {
+        Press(Qt::Key_Space);
+        states.push_back(platform_->CheckState(Handle(133)));
+    }
+    EXPECT_THAT(states, ElementsAre(1, 2, 0));
+}
+
+TEST_F(QtDialogKeyboard, AShownDialogIsActivatedWithItsFirstTabStopFocusedAndF1AsksForHelp) {
+    ASSERT_NE(Open(200), nullptr);
+    platform_->ShowDialog(dialog_, DialogShowMode::Modeless);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Dialog()));
+    EXPECT_EQ(FocusedId(), 101);
+    EXPECT_THAT(listener_.log, ::testing::Contains("activate"));
+    EXPECT_THAT(listener_.Notices(), ElementsAre("focus 101"));
+    Focus(131);
+    Press(Qt::Key_F1);
+    EXPECT_THAT(listener_.Only({"help"}), ElementsAre("help"));
+}
+
+TEST_F(QtDialogKeyboard, ListBoxesReportTheUsersSelectionsOnlyWhenAskedTo) {
+    ASSERT_NE(Open(200), nullptr);
+    for (int id : {143, 144}) {
+        for (const char* city : {"nome", "juneau", "kodiak"}) {
+            platform_->AddEntry(Handle(id), city);
+        }
+    }
+    platform_->Select(Handle(143), 0);
+    ShowActive();
+    EXPECT_THAT(listener_.Notices(), ElementsAre()) << "the program's selection is no notice";
+    auto* list = As<QListWidget>(143);
+    QPoint second = list->visualItemRect(list->item(1)).center();
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
+    EXPECT_THAT(listener_.Notices(), ElementsAre("focus 143", "selection 143", "double 143"));
+    EXPECT_EQ(platform_->Selection(Handle(143)), 1);
+    listener_.log.clear();
+    Press(Qt::Key_Down);
+    EXPECT_THAT(listener_.Notices(), ElementsAre("selection 143")) << "arrows belong to the list";
+    // Without the notify style the list says nothing but that it took the focus.
+    listener_.log.clear();
+    auto* quiet = As<QListWidget>(144);
+    QTest::mouseClick(quiet->viewport(), Qt::LeftButton, {},
+                      quiet->visualItemRect(quiet->item(0)).center());
+    EXPECT_THAT(listener_.Notices(), ElementsAre("focus 144"));
+}
+
+TEST_F(QtDialogKeyboard, APushButtonTellsOfLosingTheFocusAndOfAReleaseOutsideIt) {
+    ASSERT_NE(Open(200), nullptr);
+    ShowActive();
+    Focus(2);
+    listener_.log.clear();
+    Press(Qt::Key_Tab);
+    EXPECT_THAT(listener_.log, ElementsAre("button-lost 2", "numeric-focus 101", "focus 101"));
+
+    listener_.log.clear();
+    QWidget* ok = Widget(1);
+    QTest::mousePress(ok, Qt::LeftButton);
+    QTest::mouseMove(ok, QPoint(ok->width() + 30, ok->height() / 2));
+    QTest::mouseRelease(ok, Qt::LeftButton, {}, QPoint(ok->width() + 30, ok->height() / 2));
+    EXPECT_THAT(listener_.Only({"pressed", "released-outside"}), ElementsAre("released-outside 1"));
+}
+
+TEST_F(QtDialogKeyboard, AModalShowReturnsWhenTheToolkitEndsIt) {
+    ASSERT_NE(Open(200), nullptr);
+    listener_.on_press = [this](int) { platform_->EndModalDialog(dialog_); };
+    QTimer::singleShot(0, [this] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Dialog()));
+        EXPECT_EQ(Dialog()->windowModality(), Qt::ApplicationModal);
+        Click(2);
+    });
+    platform_->ShowDialog(dialog_, DialogShowMode::Modal);
+    EXPECT_THAT(listener_.Notices(), ElementsAre("focus 101", "focus 2", "pressed 2"));
+    EXPECT_FALSE(Dialog()->isVisible());
+
+    // Destroyed while its button's press is being heard, the dialog goes once that is over.
+    listener_.on_press = [this](int) {
+        platform_->EndModalDialog(dialog_);
+        platform_->DestroyDialog(dialog_);
+    };
+    QPointer<QWidget> watched(Dialog());
+    QTimer::singleShot(0, [this] { Click(1); });
+    platform_->ShowDialog(dialog_, DialogShowMode::Modal);
+    dialog_ = nullptr;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(watched.isNull());
+}
+
+// A frame listener that counts the keys its client area hears.
+class KeyCountingFrame : public FrameListener {
+  public:
+    void OnCommand(int, int) override {}
+    void OnCloseRequest(int) override {}
+    void OnFrameClick(MouseButton, FramePart, int) override {}
+    void OnTimer(int, int) override {}
+    void OnKey(const KeyPress&, int, int, int) override { ++keys; }
+    void OnMouse(const MouseEvent&, int) override {}
+    void OnExpose(const ExposedArea&, int) override {}
+    void OnResize(int, int, ResizeKind, int) override {}
+    int keys = 0;
+};
+
+TEST_F(QtDialogKeyboard, AFormInTheClientAreaKeepsEveryKeyFromIt) {
+    KeyCountingFrame frame_listener;
+    FrameRequest request;
+    request.title = "Heatwise";
+    request.client_width = 400;
+    request.client_height = 200;
+    WindowHandle frame = platform_->CreateFrame(request, frame_listener);
+    ASSERT_NE(Open(201, platform_->ClientArea(frame)), nullptr);
+    platform_->AddEntry(Handle(2), "austin, TX");
+    platform_->AddEntry(Handle(2), "barrow");
+    platform_->ShowDialog(dialog_, DialogShowMode::Modeless);
+    platform_->ShowFrame(frame, FrameShow::Normal);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(qt::ToWidget(frame)));
+    EXPECT_EQ(FocusedId(), 2) << "the window's focus goes to the form's first tab stop";
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_X, Qt::Key_Tab, Qt::Key_5, Qt::Key_Return,
+                        Qt::Key_Escape, Qt::Key_F5, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space}) {
+        Press(key);
+    }
+    EXPECT_EQ(frame_listener.keys, 0);
+    // The client area outside the form takes no focus of its own.
+    qt::ClientArea* client =
+        dynamic_cast<qt::ClientArea*>(qt::ToWidget(platform_->ClientArea(frame)));
+    QTest::mouseClick(client, Qt::LeftButton, {}, QPoint(390, 190));
+    EXPECT_NE(FocusedId(), -1);
+    Press(Qt::Key_Z);
+    EXPECT_EQ(frame_listener.keys, 0);
+    platform_->DestroyDialog(dialog_);
+    dialog_ = nullptr;
+    platform_->DestroyFrame(frame);
+}
+
+}  // namespace
+}  // namespace windlass::testing

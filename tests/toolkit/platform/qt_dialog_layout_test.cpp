@@ -1,0 +1,268 @@
+// Dialogs made from templates on the offscreen platform: the font, dialog units in pixels, the
+// kind and look of every control, and a screenshot to look at.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+#include "platform/qt/qt_controls.h"
+#include "platform/qt/qt_numeric_edit.h"
+#include "qt_dialog_test_support.h"
+
+namespace windlass::testing {
+namespace {
+
+using QtDialogLayout = QtDialogTest;
+
+// The base units as dialog units define them: the average width of the 52 letters, rounded,
+// and the height of the font.
+struct Units {
+    int x;
+    int y;
+};
+
+Units UnitsOf(const QFont& font) {
+    QFontMetrics metrics(font);
+    int letters = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    return {(letters + 26) / 52, metrics.height()};
+}
+
+int Rounded(int value, int base, int divisor) {
+    return (value * base + divisor / 2) / divisor;
+}
+
+// The columns of an image that hold text: any pixel much darker than the background.
+struct InkSpan {
+    int left = -1;
+    int right = -1;
+    int darkest = 255;
+};
+
+InkSpan InkOf(QWidget* widget) {
+    QImage image = widget->grab().toImage();
+    int background = qGray(image.pixel(image.width() / 2, 1));
+    InkSpan span;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            int grey = qGray(image.pixel(x, y));
+            span.darkest = std::min(span.darkest, grey);
+            if (grey < background - 80) {
+                span.left = span.left < 0 ? x : span.left;
+                span.right = x;
+            }
+        }
+    }
+    return span;
+}
+
+TEST_F(QtDialogLayout, TheTemplatesFontIsASansSerifOfItsPointSize) {
+    ASSERT_NE(Open(200), nullptr);
+    QFontInfo font(Dialog()->font());
+    EXPECT_TRUE(font.family() == "Liberation Sans" || font.family() == "DejaVu Sans")
+        << font.family().toStdString();
+    double dpi = Dialog()->logicalDpiY();
+    EXPECT_EQ(font.pixelSize(), qRound(8 * dpi / 72));
+}
+
+TEST_F(QtDialogLayout, DialogUnitsBecomePixelsOfTheFont) {
+    ASSERT_NE(Open(200), nullptr);
+    Units units = UnitsOf(Dialog()->font());
+    EXPECT_GE(units.x, 5);
+    EXPECT_LE(units.x, 8);
+    EXPECT_GE(units.y, 11);
+    EXPECT_LE(units.y, 15);
+    PixelSize size = platform_->DialogSize(dialog_);
+    EXPECT_EQ(size.width, Rounded(280, units.x, 4));
+    EXPECT_EQ(size.height, Rounded(206, units.y, 8));
+    EXPECT_EQ(Dialog()->size(), QSize(size.width, size.height));
+    struct Case {
+        int id, x, y, width, height;
+    };
+    for (Case c : {Case{101, 58, 7, 40, 12}, Case{106, 58, 23, 40, 12}, Case{121, 14, 70, 60, 10},
+                   Case{120, 7, 58, 84, 66}, Case{143, 7, 130, 84, 44}, Case{1, 106, 186, 50, 14},
+                   Case{153, 190, 142, 80, 32}}) {
+        QRect expected(Rounded(c.x, units.x, 4), Rounded(c.y, units.y, 8),
+                       Rounded(c.width, units.x, 4), Rounded(c.height, units.y, 8));
+        EXPECT_EQ(Widget(c.id)->geometry(), expected) << "control " << c.id;
+    }
+}
+
+TEST_F(QtDialogLayout, ALargerFontMakesALargerDialog) {
+    ASSERT_NE(Open(200), nullptr);
+    Units small = UnitsOf(Dialog()->font());
+    platform_->DestroyDialog(dialog_);
+    ASSERT_NE(Open(203), nullptr);
+    Units large = UnitsOf(Dialog()->font());
+    EXPECT_GE(large.x, 2 * small.x - 1);
+    EXPECT_GE(large.y, 2 * small.y - 2);
+    PixelSize size = platform_->DialogSize(dialog_);
+    EXPECT_EQ(size.width, Rounded(100, large.x, 4));
+    EXPECT_EQ(size.height, Rounded(40, large.y, 8));
+    EXPECT_EQ(Widget(2)->geometry(), QRect(Rounded(40, large.x, 4), Rounded(5, large.y, 8),
+                                           Rounded(50, large.x, 4), Rounded(12, large.y, 8)));
+}
+
+TEST_F(QtDialogLayout, EveryControlIsMadeInTemplateOrderAsItsClassAndStyleSay) {
+    ASSERT_NE(Open(200), nullptr);
+    ASSERT_EQ(platform_->ControlCount(dialog_), template_->control_count);
+    EXPECT_EQ(platform_->Control(dialog_, template_->control_count), nullptr);
+    EXPECT_FALSE(Dialog()->isVisible()) << "made hidden";
+    EXPECT_EQ(Dialog()->windowTitle(), "Heating and cooling inputs");
+
+    struct Case {
+        int id;
+        qt::ControlKind kind;
+    };
+    for (Case c : {Case{100, qt::ControlKind::Static}, Case{101, qt::ControlKind::Numeric},
+                   Case{109, qt::ControlKind::Numeric}, Case{111, qt::ControlKind::Edit},
+                   Case{120, qt::ControlKind::GroupBox}, Case{121, qt::ControlKind::RadioButton},
+                   Case{125, qt::ControlKind::RadioButton}, Case{131, qt::ControlKind::CheckBox},
+                   Case{133, qt::ControlKind::CheckBox}, Case{141, qt::ControlKind::ComboBox},
+                   Case{143, qt::ControlKind::ListBox}, Case{153, qt::ControlKind::MultiLineEdit},
+                   Case{1, qt::ControlKind::PushButton}}) {
+        EXPECT_EQ(qt::KindOf(template_->controls[PositionOf(c.id)]), c.kind) << c.id;
+    }
+    EXPECT_NE(As<qt::StaticText>(100), nullptr);
+    EXPECT_NE(As<QGroupBox>(120), nullptr);
+    EXPECT_NE(As<QPlainTextEdit>(153), nullptr);
+
+    // Numeric fields: the number class, the arrows of the spin classes, the alignment.
+    struct Numeric {
+        int id;
+        qt::NumericClass number_class;
+        bool spin;
+        Qt::Alignment across;
+    };
+    for (Numeric n : {Numeric{101, qt::NumericClass::Real, false, Qt::AlignHCenter},
+                      Numeric{103, qt::NumericClass::Integer, false, Qt::AlignHCenter},
+                      Numeric{106, qt::NumericClass::Integer, true, Qt::AlignHCenter},
+                      Numeric{107, qt::NumericClass::Real, true, Qt::AlignHCenter},
+                      Numeric{108, qt::NumericClass::Double, false, Qt::AlignRight},
+                      Numeric{109, qt::NumericClass::Double, true, Qt::AlignLeft}}) {
+        auto* field = As<qt::NumericEdit>(n.id);
+        ASSERT_NE(field, nullptr) << n.id;
+        EXPECT_EQ(field->number_class(), n.number_class) << n.id;
+        EXPECT_EQ(field->has_spin(), n.spin) << n.id;
+        EXPECT_EQ(field->alignment() & Qt::AlignHorizontal_Mask, n.across) << n.id;
+        EXPECT_TRUE(field->hasFrame()) << n.id;
+    }
+    EXPECT_EQ(As<qt::NumericEdit>(106)->spin_maximum(), 31073);
+    EXPECT_EQ(As<qt::NumericEdit>(107)->spin_maximum(), 100);
+
+    EXPECT_TRUE(As<QLineEdit>(112)->isReadOnly());
+    EXPECT_FALSE(As<QLineEdit>(111)->isReadOnly());
+    EXPECT_FALSE(As<QComboBox>(141)->isEditable()) << "a drop-down list";
+    EXPECT_TRUE(As<QComboBox>(142)->isEditable());
+    EXPECT_EQ(As<QListWidget>(143)->selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_EQ(As<QListWidget>(144)->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_TRUE(As<QCheckBox>(133)->isTristate());
+    EXPECT_FALSE(As<QCheckBox>(131)->isTristate());
+    EXPECT_TRUE(As<QPushButton>(1)->isDefault());
+    EXPECT_FALSE(As<QPushButton>(2)->isDefault());
+    EXPECT_FALSE(As<QRadioButton>(121)->autoExclusive()) << "groups are the template's";
+
+    for (int id : {104, 123, 152, 9}) {
+        EXPECT_FALSE(Widget(id)->isEnabled()) << id;
+    }
+    for (int id : {101, 121, 1}) {
+        EXPECT_TRUE(Widget(id)->isEnabled()) << id;
+    }
+    EXPECT_TRUE(Widget(154)->isHidden()) << "no visible style";
+    EXPECT_FALSE(Widget(1)->isHidden());
+}
+
+TEST_F(QtDialogLayout, NumbersAreCentredWhereTheStyleAsksAndDisabledTextIsGreyed) {
+    ASSERT_NE(Open(200), nullptr);
+    ShowActive();
+    platform_->SetControlText(Handle(108), "1.0");
+    InkSpan centred = InkOf(Widget(101));
+    ASSERT_GE(centred.left, 0);
+    int left_margin = centred.left;
+    int right_margin = Widget(101)->width() - 1 - centred.right;
+    EXPECT_LE(std::abs(left_margin - right_margin), 3) << left_margin << " " << right_margin;
+    InkSpan right = InkOf(Widget(108));
+    EXPECT_LT(Widget(108)->width() - 1 - right.right, right.left) << "right-aligned";
+
+    InkSpan enabled = InkOf(Widget(151));
+    InkSpan greyed = InkOf(Widget(152));
+    EXPECT_LT(enabled.darkest, 80);
+    EXPECT_GT(greyed.darkest, enabled.darkest + 40) << "a disabled label is drawn grey";
+    InkSpan disabled_field = InkOf(Widget(104));
+    InkSpan enabled_field = InkOf(Widget(103));
+    EXPECT_GT(disabled_field.darkest, enabled_field.darkest + 40);
+}
+
+TEST_F(QtDialogLayout, AComboBoxShowsOneLineAndItsTemplateHeightIsTheOpenedList) {
+    ASSERT_NE(Open(200), nullptr);
+    Units units = UnitsOf(Dialog()->font());
+    auto* combo = As<QComboBox>(141);
+    EXPECT_EQ(combo->height(), combo->sizeHint().height());
+    EXPECT_LT(combo->height(), Rounded(80, units.y, 8));
+    EXPECT_GE(combo->maxVisibleItems(), 3);
+}
+
+TEST_F(QtDialogLayout, AChildFormFitsItsParentWithBorderlessCentredFields) {
+    auto parent = std::make_unique<QWidget>();
+    ASSERT_NE(Open(201, qt::ToHandle(parent.get())), nullptr);
+    EXPECT_EQ(Dialog()->parentWidget(), parent.get());
+    EXPECT_FALSE(Dialog()->isWindow());
+    auto* field = As<QLineEdit>(3);
+    EXPECT_FALSE(field->hasFrame()) << "no border style";
+    EXPECT_EQ(field->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter)
+        << "centred, and one line whatever the multi-line bit says";
+    parent->show();
+    EXPECT_FALSE(Dialog()->isVisible()) << "hidden until shown, though its parent is shown";
+    platform_->MoveDialog(dialog_, 5, 7);
+    platform_->ShowDialog(dialog_, DialogShowMode::Modeless);
+    EXPECT_TRUE(Dialog()->isVisible());
+    EXPECT_EQ(Dialog()->pos(), QPoint(5, 7));
+    platform_->HideDialog(dialog_);
+    EXPECT_FALSE(Dialog()->isVisible());
+    platform_->DestroyDialog(dialog_);
+    dialog_ = nullptr;
+    EXPECT_TRUE(parent->findChildren<QLineEdit*>().isEmpty()) << "destroyed with its controls";
+}
+
+TEST_F(QtDialogLayout, ScreenshotOfEveryKindOfControl) {
+    ASSERT_NE(Open(200), nullptr);
+    for (const char* city : {"austin, TX", "birmingham, AL", "fort rucker"}) {
+        platform_->AddEntry(Handle(141), city);
+        platform_->AddEntry(Handle(143), city);
+        platform_->AddEntry(Handle(144), city);
+    }
+    platform_->Select(Handle(141), 0);
+    platform_->Select(Handle(143), 1);
+    platform_->SetControlText(Handle(142), "springfield");
+    platform_->SetControlText(Handle(111), "Ann Arbor office");
+    platform_->SetControlText(Handle(112), "read only");
+    platform_->SetControlText(Handle(153), "Two lines\nof notes");
+    platform_->SetCheckState(Handle(121), 1);
+    platform_->SetCheckState(Handle(131), 1);
+    platform_->SetCheckState(Handle(133), 2);
+    ShowActive();
+    Focus(101);
+    QString folder = QStringLiteral(HEATWISE_BINARY_DIR "/screenshots");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QPixmap shot = Dialog()->grab();
+    EXPECT_EQ(shot.size(), Dialog()->size());
+    EXPECT_TRUE(shot.save(folder + "/dialog_controls.png"));
+}
+
+TEST_F(QtDialogLayout, ADialogWithAClassThePlatformHasNotGotIsNotMade) {
+    EXPECT_EQ(Open(202), nullptr);
+    dialog_ = nullptr;
+}
+
+}  // namespace
+}  // namespace windlass::testing

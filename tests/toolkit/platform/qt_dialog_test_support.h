@@ -1,0 +1,225 @@
+// Shared by the tests of the Qt dialogs: a listener that records what a dialog tells the
+// toolkit and answers as the toolkit would, and a fixture that opens the dialogs of
+// qt_dialog_test.rc on the offscreen platform and drives them with real key and mouse events.
+//
+// The target is built with QTEST_QPA_MOUSE_HANDLING, so that QTest's mouse events reach the
+// window first and then the widget under the mouse, as a user's presses do.
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/dialog_types.h"
+#include "platform/platform.h"
+#include "platform/qt/qt_platform.h"
+#include "resources/resource_lookup.h"
+
+namespace windlass::testing {
+
+// The Qt platform with a bell that only counts.
+class CountingQtPlatform : public qt::QtPlatform {
+  public:
+    void Beep() override { ++beeps; }
+    int beeps = 0;
+};
+
+// Records every notice and question as one line, with controls named by their ids:
+// "focus 101", "clicked 122", "pressed 1", "selection 141", "double 143", "help", "activate",
+// "numeric-focus 101", "key 101 9", "char 101 97", "leaving 101 to 103", "spin 106 -5",
+// "button-lost 2", "released-outside 1".
+class RecordingListener : public DialogListener {
+  public:
+    void Attach(const DialogTemplate& dialog, WindowHandle window) {
+        template_ = &dialog;
+        window_ = window;
+    }
+
+    // The lines whose first word is one of `kinds`, in order.
+    std::vector<std::string> Only(std::initializer_list<std::string> kinds) const {
+        std::vector<std::string> lines;
+        for (const std::string& line : log) {
+            std::string kind = line.substr(0, line.find(' '));
+            if (std::find(kinds.begin(), kinds.end(), kind) != kinds.end()) {
+                lines.push_back(line);
+            }
+        }
+        return lines;
+    }
+
+    // The control notices alone.
+    std::vector<std::string> Notices() const {
+        return Only({"focus", "clicked", "pressed", "selection", "double"});
+    }
+
+    void OnNotice(int control, ControlNotice notice) override {
+        const char* names[] = {"pressed", "clicked", "selection", "double", "focus"};
+        log.push_back(std::string(names[static_cast<int>(notice)]) + " " + Id(control));
+        if (notice == ControlNotice::PushButtonPressed && on_press) {
+            on_press(control);
+        }
+    }
+    void OnHelpRequest() override { log.push_back("help"); }
+    void OnActivate() override { log.push_back("activate"); }
+    CharacterVerdict OnNumericCharacter(int control, int character) override {
+        log.push_back("char " + Id(control) + " " + std::to_string(character));
+        return characters(character);
+    }
+    void OnNumericKey(int control, int virtual_key) override {
+        log.push_back("key " + Id(control) + " " + std::to_string(virtual_key));
+    }
+    void OnNumericFocusGained(int control) override {
+        log.push_back("numeric-focus " + Id(control));
+    }
+    FocusVerdict OnNumericFocusLeaving(int control, WindowHandle target) override {
+        log.push_back("leaving " + Id(control) + " to " + IdOfHandle(target));
+        if (!refuse_leaving) {
+            return FocusVerdict::Allow;
+        }
+        // As the toolkit does: the field gets the focus back with its text selected.
+        Platform& platform = ThePlatform();
+        platform.FocusControl(platform.Control(window_, control), SelectText::All);
+        return FocusVerdict::Refuse;
+    }
+    void OnSpin(int control, int step) override {
+        log.push_back("spin " + Id(control) + " " + std::to_string(step));
+    }
+    void OnButtonFocusLost(int control) override { log.push_back("button-lost " + Id(control)); }
+    void OnButtonReleasedOutside(int control) override {
+        log.push_back("released-outside " + Id(control));
+    }
+
+    std::vector<std::string> log;
+    // The toolkit's answer to a typed character; every character goes in unless a test says
+    // otherwise.
+    std::function<CharacterVerdict(int)> characters = [](int character) {
+        return CharacterVerdict{CharacterVerdict::Kind::Insert, character, false};
+    };
+    bool refuse_leaving = false;
+    // Runs when a push button is pressed, with its position.
+    std::function<void(int)> on_press;
+
+  private:
+    std::string Id(int position) const {
+        if (template_ == nullptr || position < 0 || position >= template_->control_count) {
+            return "?" + std::to_string(position);
+        }
+        return std::to_string(template_->controls[position].id);
+    }
+
+    std::string IdOfHandle(WindowHandle target) const {
+        if (target == nullptr) {
+            return "none";
+        }
+        Platform& platform = ThePlatform();
+        for (int position = 0; position < platform.ControlCount(window_); ++position) {
+            if (platform.Control(window_, position) == target) {
+                return Id(position);
+            }
+        }
+        return "other";
+    }
+
+    const DialogTemplate* template_ = nullptr;
+    WindowHandle window_ = nullptr;
+};
+
+class QtDialogTest : public ::testing::Test {
+  protected:
+    QtDialogTest() {
+        auto platform = std::make_unique<CountingQtPlatform>();
+        platform_ = platform.get();
+        previous_ = InstallPlatform(std::move(platform));
+        // Opens the offscreen display, so that tests may make widgets of their own.
+        platform_->Display();
+    }
+
+    ~QtDialogTest() override {
+        if (dialog_ != nullptr) {
+            platform_->DestroyDialog(dialog_);
+        }
+        QCoreApplication::processEvents();
+        InstallPlatform(std::move(previous_));
+    }
+
+    // Makes dialog `id` of the test script, hidden; the listener hears it from then on.
+    WindowHandle Open(int id, WindowHandle parent = nullptr) {
+        template_ = FindDialog(id);
+        EXPECT_NE(template_, nullptr) << "dialog " << id << " is in qt_dialog_test.rc";
+        if (template_ == nullptr) {
+            return nullptr;
+        }
+        dialog_ = platform_->CreateDialog(*template_, parent, listener_);
+        listener_.Attach(*template_, dialog_);
+        return dialog_;
+    }
+
+    // Shows the dialog as a window of its own and waits until it is the active window, its
+    // first tab stop focused; what the listener heard until then is forgotten.
+    void ShowActive() {
+        platform_->ShowDialog(dialog_, DialogShowMode::Modeless);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Dialog()));
+        listener_.log.clear();
+    }
+
+    QWidget* Dialog() const { return qt::ToWidget(dialog_); }
+
+    int PositionOf(int id) const {
+        for (int position = 0; position < template_->control_count; ++position) {
+            if (template_->controls[position].id == id) {
+                return position;
+            }
+        }
+        ADD_FAILURE() << "no control " << id;
+        return -1;
+    }
+    WindowHandle Handle(int id) const { return platform_->Control(dialog_, PositionOf(id)); }
+    QWidget* Widget(int id) const { return qt::ToWidget(Handle(id)); }
+    template <typename Control>
+    Control* As(int id) const {
+        return dynamic_cast<Control*>(Widget(id));
+    }
+
+    // The id of the control with the focus; 0 for none, -1 for a widget that is no control.
+    int FocusedId() const {
+        WindowHandle focused = platform_->FocusedControl();
+        if (focused == nullptr) {
+            return 0;
+        }
+        for (int position = 0; position < template_->control_count; ++position) {
+            if (platform_->Control(dialog_, position) == focused) {
+                return template_->controls[position].id;
+            }
+        }
+        return -1;
+    }
+
+    void Focus(int id) { platform_->FocusControl(Handle(id), SelectText::All); }
+
+    // Keys go where a user's go: to the widget with the focus.
+    static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    static void Type(const char* text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+
+    void Click(int id) { QTest::mouseClick(Widget(id), Qt::LeftButton); }
+
+    CountingQtPlatform* platform_ = nullptr;
+    RecordingListener listener_;
+    const DialogTemplate* template_ = nullptr;
+    WindowHandle dialog_ = nullptr;
+
+  private:
+    std::unique_ptr<Platform> previous_;
+};
+
+}  // namespace windlass::testing

@@ -1,0 +1,228 @@
+// Numeric fields on the offscreen platform: every typed character through the toolkit, the
+// typing limit, the spin arrows, and the focus that stays in a field the toolkit will not let
+// go, without any other control seeing it for a moment.
+#include <QApplication>
+#include <QClipboard>
+#include <QEvent>
+#include <QLineEdit>
+#include <QObject>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "platform/qt/qt_numeric_edit.h"
+#include "qt_dialog_test_support.h"
+
+namespace windlass::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using QtNumericField = QtDialogTest;
+
+// Counts the focus events each watched widget receives.
+class FocusInCounter : public QObject {
+  public:
+    void Watch(QWidget* widget) { widget->installEventFilter(this); }
+    int total() const {
+        int sum = 0;
+        for (const auto& [widget, count] : counts) {
+            sum += count;
+        }
+        return sum;
+    }
+    std::map<QObject*, int> counts;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            ++counts[watched];
+        }
+        return false;
+    }
+};
+
+// The toolkit's rule for a real field: digits, signs, the point and an exponent letter, which
+// goes in upper case; every other character is dropped with a beep.
+CharacterVerdict RealFieldRule(int character) {
+    if ((character >= '0' && character <= '9') || character == '.' || character == '+' ||
+        character == '-' || character == 'E' || character < ' ') {
+        return {CharacterVerdict::Kind::Insert, character, false};
+    }
+    if (character == 'e') {
+        return {CharacterVerdict::Kind::Insert, 'E', false};
+    }
+    return {CharacterVerdict::Kind::Drop, 0, true};
+}
+
+TEST_F(QtNumericField, EveryTypedCharacterGoesThroughTheToolkit) {
+    ASSERT_NE(Open(200), nullptr);
+    listener_.characters = RealFieldRule;
+    ShowActive();
+    Focus(101);
+    Type("1a2e");
+    EXPECT_EQ(platform_->ControlText(Handle(101)), "12E");
+    EXPECT_EQ(platform_->beeps, 1) << "the dropped 'a'";
+    EXPECT_TRUE(platform_->IsModified(Handle(101)));
+    EXPECT_THAT(listener_.Only({"char"}),
+                ElementsAre("char 101 49", "char 101 97", "char 101 50", "char 101 101"));
+    // Keys go down before their characters; the Delete key has no character.
+    listener_.log.clear();
+    Press(Qt::Key_Home);
+    Press(Qt::Key_Delete);
+    EXPECT_THAT(listener_.Only({"key", "char"}), ElementsAre("key 101 36", "key 101 46"));
+    EXPECT_EQ(platform_->ControlText(Handle(101)), "2E");
+    // A dropped character without the toolkit's beep is silent.
+    listener_.characters = [](int) {
+        return CharacterVerdict{CharacterVerdict::Kind::Drop, 0, false};
+    };
+    Type("9");
+    EXPECT_EQ(platform_->ControlText(Handle(101)), "2E");
+    EXPECT_EQ(platform_->beeps, 1);
+}
+
+TEST_F(QtNumericField, CtrlASelectsAllAndPastedTextIsNotFiltered) {
+    ASSERT_NE(Open(200), nullptr);
+    listener_.characters = RealFieldRule;
+    ShowActive();
+    Focus(103);
+    auto* field = As<QLineEdit>(103);
+    field->deselect();
+    Press(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(field->selectedText(), "8");
+    EXPECT_THAT(listener_.Only({"char"}), ElementsAre()) << "Ctrl+A is the field's own";
+    QApplication::clipboard()->setText("7x");
+    Press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(platform_->ControlText(Handle(103)), "7x");
+    EXPECT_THAT(listener_.Only({"char"}), ElementsAre("char 103 22"));
+    EXPECT_EQ(platform_->beeps, 0);
+}
+
+TEST_F(QtNumericField, WholeNumbersAreTypedIntoElevenCharactersAtMost) {
+    ASSERT_NE(Open(200), nullptr);
+    ShowActive();
+    Focus(103);
+    Type("123456789012345");
+    EXPECT_EQ(platform_->ControlText(Handle(103)), "12345678901");
+    // The program's text is not cut; the user may shorten it but not lengthen it.
+    platform_->SetControlText(Handle(103), "-2147483648000");
+    EXPECT_EQ(platform_->ControlText(Handle(103)), "-2147483648000");
+    EXPECT_FALSE(platform_->IsModified(Handle(103)));
+    Focus(103);
+    Press(Qt::Key_End);
+    Type("9");
+    EXPECT_EQ(platform_->ControlText(Handle(103)), "-2147483648000");
+    Press(Qt::Key_Backspace);
+    EXPECT_EQ(platform_->ControlText(Handle(103)), "-214748364800");
+    // Other fields take the limit the toolkit sets.
+    platform_->SetTextLimit(Handle(111), 3);
+    Focus(111);
+    Type("abcdef");
+    EXPECT_EQ(platform_->ControlText(Handle(111)), "abc");
+    platform_->SetTextLimit(Handle(101), 4);
+    Focus(101);
+    Type("123456");
+    EXPECT_EQ(platform_->ControlText(Handle(101)), "1234");
+}
+
+TEST_F(QtNumericField, SpinKeysAndArrowsAskTheToolkitToStep) {
+    ASSERT_NE(Open(200), nullptr);
+    ShowActive();
+    Focus(106);
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown}) {
+        Press(key);
+    }
+    EXPECT_THAT(listener_.Only({"spin"}),
+                ElementsAre("spin 106 1", "spin 106 -1", "spin 106 5", "spin 106 -5"));
+    EXPECT_EQ(platform_->ControlText(Handle(106)), "72") << "the toolkit writes the text";
+    EXPECT_EQ(FocusedId(), 106);
+    // Up in a field without arrows moves nothing.
+    Focus(103);
+    Press(Qt::Key_Up);
+    EXPECT_EQ(FocusedId(), 103);
+
+    // A click on an arrow asks the field that has the focus, gives the focus, then steps.
+    listener_.log.clear();
+    qt::SpinArrows* arrows = As<qt::NumericEdit>(107)->arrows();
+    ASSERT_NE(arrows, nullptr);
+    QTest::mouseClick(arrows, Qt::LeftButton, {}, QPoint(arrows->width() / 2, 2));
+    QTest::mouseClick(arrows, Qt::LeftButton, {},
+                      QPoint(arrows->width() / 2, arrows->height() - 2));
+    EXPECT_THAT(listener_.Only({"leaving", "numeric-focus", "focus", "spin"}),
+                ElementsAre("leaving 103 to 107", "numeric-focus 107", "focus 107", "spin 107 1",
+                            "spin 107 -1"));
+    platform_->SetSpinRange(Handle(107), -3, 9);
+    EXPECT_EQ(As<qt::NumericEdit>(107)->spin_minimum(), -3);
+    EXPECT_EQ(As<qt::NumericEdit>(107)->spin_maximum(), 9);
+}
+
+class RefusedMove : public QtNumericField {
+  protected:
+    void SetUp() override {
+        ASSERT_NE(Open(200), nullptr);
+        ShowActive();
+        Focus(101);
+        As<QLineEdit>(101)->deselect();
+        for (int position = 0; position < template_->control_count; ++position) {
+            QWidget* control = qt::ToWidget(platform_->Control(dialog_, position));
+            if (control != Widget(101)) {
+                others_.Watch(control);
+            }
+        }
+        listener_.refuse_leaving = true;
+        listener_.log.clear();
+    }
+
+    // The field keeps the focus with its text selected, and nothing else saw the focus.
+    void ExpectFocusKept() {
+        EXPECT_EQ(FocusedId(), 101);
+        EXPECT_EQ(As<QLineEdit>(101)->selectedText(), "0.08");
+        EXPECT_EQ(others_.total(), 0) << "no other control saw a focus event";
+        EXPECT_THAT(listener_.Notices(), ElementsAre());
+    }
+
+    FocusInCounter others_;
+};
+
+TEST_F(RefusedMove, TabAndShiftTab) {
+    Press(Qt::Key_Tab);
+    EXPECT_THAT(listener_.log, ElementsAre("key 101 9", "leaving 101 to 103"));
+    ExpectFocusKept();
+    listener_.log.clear();
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_THAT(listener_.log, ElementsAre("key 101 16", "key 101 9", "leaving 101 to 2"))
+        << "Shift goes down first";
+    ExpectFocusKept();
+}
+
+TEST_F(RefusedMove, MouseClicksOnOtherControls) {
+    for (int id : {103, 111, 122, 141, 143, 1}) {
+        listener_.log.clear();
+        Click(id);
+        EXPECT_THAT(listener_.log, ElementsAre("leaving 101 to " + std::to_string(id)));
+        ExpectFocusKept();
+    }
+    EXPECT_EQ(platform_->CheckState(Handle(122)), 0) << "the refused click did not click";
+    // Clicking the field itself, or a label that takes no focus, asks nothing.
+    listener_.log.clear();
+    Click(101);
+    Click(100);
+    EXPECT_THAT(listener_.log, ElementsAre());
+}
+
+TEST_F(RefusedMove, MovesThePlatformMakes) {
+    platform_->FocusControl(Handle(103), SelectText::All);
+    EXPECT_THAT(listener_.log, ElementsAre("leaving 101 to 103"));
+    ExpectFocusKept();
+    // Once the toolkit allows, the focus moves on.
+    listener_.refuse_leaving = false;
+    listener_.log.clear();
+    Press(Qt::Key_Tab);
+    EXPECT_THAT(listener_.log,
+                ElementsAre("key 101 9", "leaving 101 to 103", "numeric-focus 103", "focus 103"));
+    EXPECT_EQ(FocusedId(), 103);
+}
+
+}  // namespace
+}  // namespace windlass::testing

@@ -1,0 +1,62 @@
+// Internal to Windlass: not part of the public interface. Programs include windlass/windlass.h.
+#pragma once
+
+// The buttons of a dialog: push buttons, check boxes and radio buttons, each acting as the
+// button of its kind always has. Group boxes are plain Qt group boxes that clicks pass through.
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+namespace windlass::qt {
+
+// A push button that reports a left button released outside it: the press that began on the
+// button ended elsewhere, and the button was not pressed.
+class PushButton : public QPushButton {
+  public:
+    PushButton(const QString& text, QWidget* parent);
+
+    std::function<void()> on_released_outside;
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A check box of one of the four kinds: automatic or not, two or three states. An automatic
+// box steps through its states when clicked (unchecked, checked, and indeterminate for three
+// states); any other box keeps its state and leaves the change to the program.
+class CheckBox : public QCheckBox {
+  public:
+    CheckBox(const QString& text, std::uint32_t button_kind, QWidget* parent);
+
+    // From now on an automatic box of two states.
+    void MakeAutomatic();
+
+  protected:
+    void nextCheckState() override;
+
+  private:
+    bool automatic_;
+};
+
+// A radio button. An automatic one checks itself when clicked (the dialog unchecks the others
+// of its group); any other keeps its state. Exclusivity is the dialog's, by template groups.
+class RadioButton : public QRadioButton {
+  public:
+    RadioButton(const QString& text, bool automatic, QWidget* parent);
+
+    bool automatic() const { return automatic_; }
+    void MakeAutomatic() { automatic_ = true; }
+
+  protected:
+    void nextCheckState() override;
+
+  private:
+    bool automatic_;
+};
+
+}  // namespace windlass::qt

@@ -1,0 +1,217 @@
+#include "platform/qt/qt_controls.h"
+
+#include <qdrawutil.h>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QTextDocument>
+#include <QTextOption>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <climits>
+
+#include "platform/qt/qt_control_styles.h"
+#include "platform/qt/qt_numeric_edit.h"
+#include "platform/qt/qt_platform.h"
+
+namespace windlass::qt {
+namespace {
+
+bool NameIs(const char* name, const char* wanted) {
+    return name != nullptr &&
+           QLatin1String(name).compare(QLatin1String(wanted), Qt::CaseInsensitive) == 0;
+}
+
+QWidget* MakeButton(const DialogControl& control, ControlKind kind, QWidget* dialog) {
+    QString text = ToQString(control.text);
+    std::uint32_t button_kind = control.style & style::kButtonKindMask;
+    switch (kind) {
+        case ControlKind::PushButton: {
+            auto* button = new PushButton(text, dialog);
+            button->setDefault(button_kind == style::kDefaultPushButton);
+            return button;
+        }
+        case ControlKind::CheckBox:
+            return new CheckBox(text, button_kind, dialog);
+        case ControlKind::RadioButton:
+            return new RadioButton(text, button_kind == style::kAutoRadioButton, dialog);
+        default: {
+            auto* group = new QGroupBox(text, dialog);
+            // A group box only frames the controls over it: clicks go through to them.
+            group->setAttribute(Qt::WA_TransparentForMouseEvents);
+            group->setFocusPolicy(Qt::NoFocus);
+            return group;
+        }
+    }
+}
+
+}  // namespace
+
+std::optional<ControlKind> KindOf(const DialogControl& control) {
+    const char* name = control.class_name;
+    if (NameIs(name, "STATIC")) {
+        return ControlKind::Static;
+    }
+    if (NameIs(name, "BUTTON")) {
+        switch (control.style & style::kButtonKindMask) {
+            case style::kCheckBox:
+            case style::kAutoCheckBox:
+            case style::kThreeState:
+            case style::kAutoThreeState:
+                return ControlKind::CheckBox;
+            case style::kRadioButton:
+            case style::kAutoRadioButton:
+                return ControlKind::RadioButton;
+            case style::kGroupBox:
+                return ControlKind::GroupBox;
+            default:
+                return ControlKind::PushButton;
+        }
+    }
+    if (NameIs(name, "COMBOBOX")) {
+        return ControlKind::ComboBox;
+    }
+    if (NameIs(name, "LISTBOX")) {
+        return ControlKind::ListBox;
+    }
+    if (NameIs(name, "EDIT")) {
+        return (control.style & style::kEditMultiLine) ? ControlKind::MultiLineEdit
+                                                       : ControlKind::Edit;
+    }
+    if (NumericClassOf(name)) {
+        return ControlKind::Numeric;
+    }
+    return std::nullopt;
+}
+
+bool TakesFocus(ControlKind kind) {
+    return kind != ControlKind::Static && kind != ControlKind::GroupBox;
+}
+
+QWidget* MakeControl(const DialogControl& control, ControlKind kind, QWidget* dialog) {
+    QString text = ToQString(control.text);
+    switch (kind) {
+        case ControlKind::Static:
+            return new StaticText(text, control.style, dialog);
+        case ControlKind::GroupBox:
+        case ControlKind::PushButton:
+        case ControlKind::CheckBox:
+        case ControlKind::RadioButton:
+            return MakeButton(control, kind, dialog);
+        case ControlKind::ComboBox:
+            return new ComboBox(control.style, dialog);
+        case ControlKind::ListBox: {
+            auto* list = new ListBox(control.style, dialog);
+            list->caption = text;
+            list->setFrameShape(style::HasBorder(control.style, control.ex_style)
+                                    ? QFrame::StyledPanel
+                                    : QFrame::NoFrame);
+            return list;
+        }
+        case ControlKind::Edit:
+            return MakeLineEdit(text, control.style, control.ex_style, dialog);
+        case ControlKind::MultiLineEdit:
+            return new MultiLineEdit(text, control.style, control.ex_style, dialog);
+        case ControlKind::Numeric:
+            return new NumericEdit(text, control, dialog);
+    }
+    return nullptr;
+}
+
+// ---- Labels ----------------------------------------------------------------------------------
+
+StaticText::StaticText(const QString& text, std::uint32_t style_bits, QWidget* parent)
+    : QWidget(parent), text_(text), style_(style_bits) {
+    // A label only shows; clicks reach whatever lies under it, unless it asks to hear them.
+    if (!(style_bits & style::kStaticNotify)) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void StaticText::setText(const QString& text) {
+    text_ = text;
+    update();
+}
+
+int StaticText::TextFlags() const {
+    int flags = Qt::AlignTop;
+    switch (style_ & style::kStaticKindMask) {
+        case style::kStaticCentre:
+            flags = Qt::AlignHCenter | Qt::TextWordWrap;
+            break;
+        case style::kStaticRight:
+            flags = Qt::AlignRight | Qt::TextWordWrap;
+            break;
+        case style::kStaticSimple:
+        case style::kStaticLeftNoWordWrap:
+            flags = Qt::AlignLeft;
+            break;
+        default:
+            flags = Qt::AlignLeft | Qt::TextWordWrap;
+            break;
+    }
+    flags |= (style_ & style::kStaticCentreVertically) ? Qt::AlignVCenter : Qt::AlignTop;
+    if (!(style_ & style::kStaticNoPrefix)) {
+        flags |= Qt::TextShowMnemonic;
+    }
+    return flags;
+}
+
+void StaticText::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QPalette& colours = palette();
+    QRect area = rect();
+    switch (style_ & style::kStaticKindMask) {
+        case style::kStaticBlackRect:
+            painter.fillRect(area, colours.windowText());
+            return;
+        case style::kStaticGrayRect:
+            painter.fillRect(area, colours.mid());
+            return;
+        case style::kStaticWhiteRect:
+            painter.fillRect(area, colours.light());
+            return;
+        case style::kStaticBlackFrame:
+        case style::kStaticGrayFrame:
+        case style::kStaticWhiteFrame: {
+            std::uint32_t kind = style_ & style::kStaticKindMask;
+            QColor colour = kind == style::kStaticBlackFrame  ? colours.color(QPalette::WindowText)
+                            : kind == style::kStaticGrayFrame ? colours.color(QPalette::Mid)
+                                                              : colours.color(QPalette::Light);
+            painter.setPen(colour);
+            painter.drawRect(area.adjusted(0, 0, -1, -1));
+            return;
+        }
+        case style::kStaticEtchedHorizontal:
+            qDrawShadeLine(&painter, area.left(), area.top(), area.right(), area.top(), colours,
+                           true);
+            return;
+        case style::kStaticEtchedVertical:
+            qDrawShadeLine(&painter, area.left(), area.top(), area.left(), area.bottom(), colours,
+                           true);
+            return;
+        case style::kStaticEtchedFrame:
+            qDrawShadeRect(&painter, area, colours, true);
+            return;
+        case style::kStaticLeft:
+        case style::kStaticCentre:
+        case style::kStaticRight:
+        case style::kStaticSimple:
+        case style::kStaticLeftNoWordWrap:
+            break;
+        default:
+            // Icons, bitmaps and owner-drawn labels have no picture on this platform.
+            return;
+    }
+    if (style_ & style::kStaticSunken) {
+        qDrawShadePanel(&painter, area, colours, true);
+    }
+    style()->drawItemText(&painter, area, TextFlags(), colours, isEnabled(), text_,
+                          QPalette::WindowText);
+}
+
+}  // namespace windlass::qt

@@ -1,0 +1,104 @@
+// Showing a dialog, as a window of its own or in the window it is embedded in, blocking the
+// other windows while a modal show lasts, hiding it and deleting it safely.
+#include <QEventLoop>
+
+#include "platform/qt/qt_client_area.h"
+#include "platform/qt/qt_dialog.h"
+
+namespace windlass::qt {
+
+void DialogWindow::AttachClientFocus() {
+    // An embedded form stands for the client area it fills: the focus the window gives its
+    // client area goes to the form's controls.
+    if (auto* client = dynamic_cast<ClientArea*>(parentWidget())) {
+        client->setFocusProxy(this);
+    }
+}
+
+void DialogWindow::ReleaseClientFocus() {
+    if (parentWidget() != nullptr && parentWidget()->focusProxy() == this) {
+        parentWidget()->setFocusProxy(nullptr);
+    }
+}
+
+void DialogWindow::ShowModeless() {
+    if (!isWindow()) {
+        AttachClientFocus();
+    }
+    show();
+    raise();
+    if (isWindow()) {
+        activateWindow();
+    }
+}
+
+void DialogWindow::RunModal() {
+    end_requested_ = false;
+    setWindowModality(Qt::ApplicationModal);
+    ShowModeless();
+    if (!end_requested_ && !destroy_requested_) {
+        QEventLoop loop;
+        modal_loop_ = &loop;
+        loop.exec(QEventLoop::DialogExec);
+        modal_loop_ = nullptr;
+    }
+    if (destroy_requested_) {
+        if (calls_in_progress_ > 0) {
+            deleteLater();
+        } else {
+            delete this;
+        }
+        return;
+    }
+    hide();
+    setWindowModality(Qt::NonModal);
+}
+
+void DialogWindow::EndModal() {
+    if (modal_loop_ != nullptr) {
+        modal_loop_->exit(0);
+    } else {
+        end_requested_ = true;
+    }
+}
+
+void DialogWindow::HideDialog() {
+    ReleaseClientFocus();
+    hide();
+}
+
+void DialogWindow::Destroy() {
+    listener_ = nullptr;
+    ReleaseClientFocus();
+    hide();
+    if (modal_loop_ != nullptr) {
+        // The modal show is still on the stack; it deletes the dialog as it returns.
+        destroy_requested_ = true;
+        modal_loop_->exit(0);
+        return;
+    }
+    if (calls_in_progress_ > 0) {
+        deleteLater();
+        return;
+    }
+    delete this;
+}
+
+QWidget* DialogWindow::EntryControl() const {
+    int last = PositionOf(last_focus_.data());
+    if (last >= 0 && CanFocus(last)) {
+        return last_focus_.data();
+    }
+    int first = NextTabStop(-1, true);
+    if (first < 0) {
+        for (int position = 0; position < ControlCount(); ++position) {
+            if (CanFocus(position)) {
+                return ControlAt(position);
+            }
+        }
+        return nullptr;
+    }
+    return ControlAt(first);
+}
+
+}  // namespace windlass::qt

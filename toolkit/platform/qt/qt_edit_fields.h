@@ -1,0 +1,58 @@
+// Internal to Windlass: not part of the public interface. Programs include windlass/windlass.h.
+#pragma once
+
+// The edit fields of a dialog, single-line and multi-line, and the typing limit they share
+// with the toolkit's numeric fields.
+
+#include <QPlainTextEdit>
+#include <QString>
+#include <QValidator>
+
+#include <cstdint>
+
+class QLineEdit;
+class QWidget;
+
+namespace windlass::qt {
+
+// The most characters the user may type or paste into a line edit. Text the program writes is
+// never cut, and a text already longer than the limit may still be shortened.
+class TypingLimit : public QValidator {
+  public:
+    TypingLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
+
+    void set_limit(int limit) { limit_ = limit; }
+    int limit() const { return limit_; }
+    // Called just before the program writes a text, which is accepted whatever its length.
+    void AcceptWritten(const QString& text) { written_length_ = text.size(); }
+
+    State validate(QString& input, int& position) const override;
+
+  private:
+    int limit_;
+    qsizetype written_length_ = 0;
+};
+
+// The limit of a line edit, made when first asked for.
+TypingLimit& TypingLimitOf(QLineEdit& edit);
+// Writes a text the way the program does: not limited, and the modified flag cleared.
+void WriteLineText(QLineEdit& edit, const QString& text);
+
+// A single-line edit field: text left, centred or right as the style says, read-only when
+// asked, with a sunken border only when the style has one.
+QLineEdit* MakeLineEdit(const QString& text, std::uint32_t style, std::uint32_t ex_style,
+                        QWidget* parent);
+
+// A multi-line edit field: wrapped at the field's width unless it scrolls sideways.
+class MultiLineEdit : public QPlainTextEdit {
+  public:
+    MultiLineEdit(const QString& text, std::uint32_t style, std::uint32_t ex_style,
+                  QWidget* parent);
+
+    bool wants_return() const { return wants_return_; }
+
+  private:
+    bool wants_return_;
+};
+
+}  // namespace windlass::qt
