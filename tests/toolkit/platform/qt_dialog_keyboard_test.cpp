@@ -280,20 +280,6 @@ TEST_F(QtDialogKeyboard, AModalShowReturnsWhenTheToolkitEndsIt) {
     EXPECT_TRUE(watched.isNull());
 }
 
-// A frame listener that counts the keys its client area hears.
-class KeyCountingFrame : public FrameListener {
-  public:
-    void OnCommand(int, int) override {}
-    void OnCloseRequest(int) override {}
-    void OnFrameClick(MouseButton, FramePart, int) override {}
-    void OnTimer(int, int) override {}
-    void OnKey(const KeyPress&, int, int, int) override { ++keys; }
-    void OnMouse(const MouseEvent&, int) override {}
-    void OnExpose(const ExposedArea&, int) override {}
-    void OnResize(int, int, ResizeKind, int) override {}
-    int keys = 0;
-};
-
 TEST_F(QtDialogKeyboard, AFormInTheClientAreaKeepsEveryKeyFromIt) {
     KeyCountingFrame frame_listener;
     FrameRequest request;

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
@@ -134,7 +133,7 @@ TEST_F(QtDialogLayout, EveryControlIsMadeInTemplateOrderAsItsClassAndStyleSay) {
         EXPECT_EQ(qt::KindOf(template_->controls[PositionOf(c.id)]), c.kind) << c.id;
     }
     EXPECT_NE(As<qt::StaticText>(100), nullptr);
-    EXPECT_NE(As<QGroupBox>(120), nullptr);
+    EXPECT_NE(As<qt::GroupBox>(120), nullptr);
     EXPECT_NE(As<QPlainTextEdit>(153), nullptr);
 
     // Numeric fields: the number class, the arrows of the spin classes, the alignment.
@@ -257,6 +256,69 @@ TEST_F(QtDialogLayout, ScreenshotOfEveryKindOfControl) {
     QPixmap shot = Dialog()->grab();
     EXPECT_EQ(shot.size(), Dialog()->size());
     EXPECT_TRUE(shot.save(folder + "/dialog_controls.png"));
+}
+
+TEST_F(QtDialogLayout, ScreenshotOfAFormInTheClientAreaOfAWindow) {
+    KeyCountingFrame frame_listener;
+    FrameRequest request;
+    request.title = "Heatwise";
+    request.client_width = 400;
+    request.client_height = 200;
+    WindowHandle frame = platform_->CreateFrame(request, frame_listener);
+    ASSERT_NE(Open(201, platform_->ClientArea(frame)), nullptr);
+    platform_->AddEntry(Handle(2), "austin, TX");
+    platform_->Select(Handle(2), 0);
+    platform_->SetCheckState(Handle(6), 1);
+    platform_->ShowDialog(dialog_, DialogShowMode::Modeless);
+    platform_->ShowFrame(frame, FrameShow::Normal);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(qt::ToWidget(frame)));
+    QString folder = QStringLiteral(HEATWISE_BINARY_DIR "/screenshots");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    EXPECT_TRUE(Dialog()->grab().save(folder + "/dialog_form.png"));
+    platform_->DestroyDialog(dialog_);
+    dialog_ = nullptr;
+    platform_->DestroyFrame(frame);
+}
+
+TEST_F(QtDialogLayout, TheApplicationsFormFillsTheClientAreaMeasuredForIt) {
+    // Measured first as a window of its own, then embedded in a client area of that size, as
+    // the main window is opened with it.
+    ASSERT_NE(Open(102), nullptr);
+    ASSERT_EQ(platform_->ControlCount(dialog_), 162);
+    Units units = UnitsOf(Dialog()->font());
+    PixelSize size = platform_->DialogSize(dialog_);
+    EXPECT_EQ(size.width, Rounded(510, units.x, 4));
+    EXPECT_EQ(size.height, Rounded(289, units.y, 8));
+    platform_->DestroyDialog(dialog_);
+
+    KeyCountingFrame frame_listener;
+    FrameRequest request;
+    request.title = "Heatwise";
+    request.client_width = size.width;
+    request.client_height = size.height;
+    WindowHandle frame = platform_->CreateFrame(request, frame_listener);
+    ASSERT_NE(Open(102, platform_->ClientArea(frame)), nullptr);
+    for (int id : {1028, 1111, 1135, 1152}) {
+        auto* field = As<QLineEdit>(id);
+        ASSERT_NE(field, nullptr) << id;
+        EXPECT_FALSE(field->isEnabled()) << id;
+        EXPECT_EQ(field->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter) << id;
+        EXPECT_FALSE(field->hasFrame()) << id;
+    }
+    platform_->AddEntry(Handle(1112), "austin, TX");
+    platform_->Select(Handle(1112), 0);
+    platform_->SetCheckState(Handle(1118), 1);
+    platform_->SetCheckState(Handle(1144), 1);
+    platform_->ShowDialog(dialog_, DialogShowMode::Modeless);
+    platform_->ShowFrame(frame, FrameShow::Normal);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(qt::ToWidget(frame)));
+    EXPECT_EQ(FocusedId(), 1137) << "the electric rate, the first tab stop of the form";
+    QString folder = QStringLiteral(HEATWISE_BINARY_DIR "/screenshots");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    EXPECT_TRUE(Dialog()->grab().save(folder + "/dialog_main_form.png"));
+    platform_->DestroyDialog(dialog_);
+    dialog_ = nullptr;
+    platform_->DestroyFrame(frame);
 }
 
 TEST_F(QtDialogLayout, ADialogWithAClassThePlatformHasNotGotIsNotMade) {

@@ -22,6 +22,7 @@
 #include "platform/dialog_types.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/window_types.h"
 #include "resources/resource_lookup.h"
 
 namespace windlass::testing {
@@ -131,6 +132,20 @@ class RecordingListener : public DialogListener {
 
     const DialogTemplate* template_ = nullptr;
     WindowHandle window_ = nullptr;
+};
+
+// A frame listener that counts the keys its client area hears.
+class KeyCountingFrame : public FrameListener {
+  public:
+    void OnCommand(int, int) override {}
+    void OnCloseRequest(int) override {}
+    void OnFrameClick(MouseButton, FramePart, int) override {}
+    void OnTimer(int, int) override {}
+    void OnKey(const KeyPress&, int, int, int) override { ++keys; }
+    void OnMouse(const MouseEvent&, int) override {}
+    void OnExpose(const ExposedArea&, int) override {}
+    void OnResize(int, int, ResizeKind, int) override {}
+    int keys = 0;
 };
 
 class QtDialogTest : public ::testing::Test {

@@ -1,6 +1,10 @@
 #include "platform/qt/qt_buttons.h"
 
+#include <qdrawutil.h>
+#include <QFontMetrics>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 #include "platform/qt/qt_control_styles.h"
 
@@ -63,6 +67,36 @@ void RadioButton::nextCheckState() {
     if (automatic_) {
         setChecked(true);
     }
+}
+
+GroupBox::GroupBox(const QString& title, QWidget* parent) : QWidget(parent), title_(title) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void GroupBox::setTitle(const QString& title) {
+    title_ = title;
+    update();
+}
+
+void GroupBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QFontMetrics metrics = fontMetrics();
+    const QPalette& colours = palette();
+    // The frame's top edge runs through the middle of the title's line.
+    QRect frame = rect().adjusted(0, metrics.height() / 2, 0, 0);
+    qDrawShadeRect(&painter, frame, colours, true, 1, 0);
+    if (title_.isEmpty()) {
+        return;
+    }
+    int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextSingleLine;
+    int indent = metrics.averageCharWidth();
+    QRect title = metrics.boundingRect(QRect(indent, 0, width() - 2 * indent, metrics.height()),
+                                       flags, title_);
+    title.adjust(-2, 0, 2, 0);
+    painter.fillRect(title, colours.window());
+    style()->drawItemText(&painter, title.adjusted(2, 0, -2, 0), flags, colours, isEnabled(),
+                          title_, QPalette::WindowText);
 }
 
 }  // namespace windlass::qt

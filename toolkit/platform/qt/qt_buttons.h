@@ -1,13 +1,14 @@
 // Internal to Windlass: not part of the public interface. Programs include windlass/windlass.h.
 #pragma once
 
-// The buttons of a dialog: push buttons, check boxes and radio buttons, each acting as the
-// button of its kind always has. Group boxes are plain Qt group boxes that clicks pass through.
+// The buttons of a dialog: push buttons, check boxes, radio buttons and group boxes, each
+// acting as the button of its kind always has.
 
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
+#include <QWidget>
 
 #include <cstdint>
 #include <functional>
@@ -57,6 +58,22 @@ class RadioButton : public QRadioButton {
 
   private:
     bool automatic_;
+};
+
+// A group box: an etched frame with its title set into the top edge, greyed when disabled. It
+// only frames the controls over it: clicks pass through to them, and it never takes the focus.
+class GroupBox : public QWidget {
+  public:
+    GroupBox(const QString& title, QWidget* parent);
+
+    QString title() const { return title_; }
+    void setTitle(const QString& title);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QString title_;
 };
 
 }  // namespace windlass::qt

@@ -1,7 +1,6 @@
 #include "platform/qt/qt_controls.h"
 
 #include <qdrawutil.h>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -39,10 +38,7 @@ QWidget* MakeButton(const DialogControl& control, ControlKind kind, QWidget* dia
         case ControlKind::RadioButton:
             return new RadioButton(text, button_kind == style::kAutoRadioButton, dialog);
         default: {
-            auto* group = new QGroupBox(text, dialog);
-            // A group box only frames the controls over it: clicks go through to them.
-            group->setAttribute(Qt::WA_TransparentForMouseEvents);
-            group->setFocusPolicy(Qt::NoFocus);
+            auto* group = new GroupBox(text, dialog);
             return group;
         }
     }

@@ -79,6 +79,12 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, QWidget* parent, Dialog
     hide();
     // The dialog has the platform's dialog colours, not those of the window it sits in.
     QPalette colours = QApplication::palette();
+    // Disabled text is a plain mid grey, as on the first system's dialogs: clearly greyed, yet
+    // the numbers a program shows in disabled fields stay easy to read.
+    const QColor greyed(109, 109, 109);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        colours.setColor(QPalette::Disabled, role, greyed);
+    }
     colours.setResolveMask(~QPalette::ResolveMask(0));
     setPalette(colours);
     setAutoFillBackground(true);

@@ -2,7 +2,6 @@
 // and writing their controls. Calls on a control of the wrong kind fail as the interface says
 // (nothing read, false for a refused write).
 #include <QApplication>
-#include <QGroupBox>
 #include <QLineEdit>
 
 #include "platform/qt/qt_application.h"
@@ -129,7 +128,7 @@ std::string QtPlatform::ControlText(WindowHandle control) {
         text = list->caption;
     } else if (auto* button = dynamic_cast<QAbstractButton*>(widget)) {
         text = button->text();
-    } else if (auto* group = dynamic_cast<QGroupBox*>(widget)) {
+    } else if (auto* group = dynamic_cast<GroupBox*>(widget)) {
         text = group->title();
     } else if (auto* label = dynamic_cast<StaticText*>(widget)) {
         text = label->text();
@@ -157,7 +156,7 @@ bool QtPlatform::SetControlText(WindowHandle control, const std::string& text) {
         list->caption = value;
     } else if (auto* button = dynamic_cast<QAbstractButton*>(widget)) {
         button->setText(value);
-    } else if (auto* group = dynamic_cast<QGroupBox*>(widget)) {
+    } else if (auto* group = dynamic_cast<GroupBox*>(widget)) {
         group->setTitle(value);
     } else if (auto* label = dynamic_cast<StaticText*>(widget)) {
         label->setText(value);
