@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/fake/fake_dialogs.h"
 #include "platform/platform.h"
 
 namespace windlass {
@@ -24,6 +25,12 @@ struct ProcessExit {
 // members, script the answers of message boxes, and read back every box shown and every beep.
 // Its environment is its own map, so the environment of the machine running the tests never
 // leaks in.
+//
+// Dialogs are made from their templates in memory: every control keeps its text, modified
+// flag, check state, entries, selection and enabling, and one control of all dialogs has the
+// focus. A simulated user types, tabs, clicks and chooses as a person would, through the
+// dialog's listener: a numeric field is asked before it loses the focus and before each
+// character goes in, and the listener hears every notice the platform would send.
 class FakePlatform : public Platform {
   public:
     DisplayMetrics Display() override { return display; }
@@ -78,6 +85,85 @@ class FakePlatform : public Platform {
     DesktopOpen desktop_answer = DesktopOpen::Opened;
     std::vector<ProgramStarted> programs_started;
     bool start_answer = true;
+
+    // 6. Dialogs and their controls.
+    WindowHandle CreateDialog(const DialogTemplate& dialog, WindowHandle parent,
+                              DialogListener& listener) override;
+    PixelSize DialogSize(WindowHandle dialog) override;
+    int ControlCount(WindowHandle dialog) override;
+    WindowHandle Control(WindowHandle dialog, int position) override;
+    void MoveDialog(WindowHandle dialog, int x, int y) override;
+    void ShowDialog(WindowHandle dialog, DialogShowMode mode) override;
+    void EndModalDialog(WindowHandle dialog) override;
+    void HideDialog(WindowHandle dialog) override;
+    void DestroyDialog(WindowHandle dialog) override;
+    void SetDialogTitle(WindowHandle dialog, const std::string& title) override;
+    void EnableWindow(WindowHandle window, Enable enable) override;
+    std::string ControlText(WindowHandle control) override;
+    bool SetControlText(WindowHandle control, const std::string& text) override;
+    bool IsModified(WindowHandle control) override;
+    void SetModified(WindowHandle control, bool modified) override;
+    void SetTextLimit(WindowHandle control, int limit) override;
+    int CheckState(WindowHandle control) override;
+    bool SetCheckState(WindowHandle control, int state) override;
+    void ClearEntries(WindowHandle control) override;
+    void AddEntry(WindowHandle control, const std::string& text) override;
+    int EntryCount(WindowHandle control) override;
+    std::string EntryText(WindowHandle control, int index) override;
+    int Selection(WindowHandle control) override;
+    bool Select(WindowHandle control, int index) override;
+    int FindExactEntry(WindowHandle control, const std::string& text) override;
+    void SetSpinRange(WindowHandle control, int minimum, int maximum) override;
+    void FocusControl(WindowHandle control, SelectText select) override;
+    WindowHandle FocusedControl() override { return focused; }
+    void SetDefaultLook(WindowHandle button, DefaultLook look) override;
+    void MakeButtonAutomatic(WindowHandle button) override;
+
+    // Every dialog made, destroyed ones included, in the order made.
+    std::vector<std::unique_ptr<FakeDialog>> dialogs;
+    // When set, no dialog can be made.
+    bool refuse_dialogs = false;
+    // When set, every control refuses a new text.
+    bool refuse_text = false;
+    // The control with the focus, or null.
+    WindowHandle focused = nullptr;
+    // Windows other than dialogs and controls (frames) that the toolkit disabled.
+    std::vector<WindowHandle> disabled_windows;
+    // Played while a modal show runs: the user's actions, which should end the dialog. A
+    // modal show that the script does not end returns anyway, and is counted.
+    std::function<void(WindowHandle dialog)> while_modal;
+    int unended_modal_shows = 0;
+
+    FakeDialog* DialogOf(WindowHandle dialog);
+    FakeControl* ControlOf(WindowHandle control);
+    // The control of this id in a dialog, or null.
+    WindowHandle ControlById(WindowHandle dialog, int id);
+    // The last dialog made that is not destroyed, or null.
+    FakeDialog* LastDialog();
+
+    // The simulated user. Each acts on the control with the focus unless it names one.
+    // A click, Tab or choice moves the focus first, as the mouse or keyboard would; the move
+    // is refused when the numeric field that has the focus says so, and then (but for a push
+    // button, which is pressed all the same) nothing more happens. UserFocus and UserTab
+    // give true when the focus moved.
+    bool UserFocus(WindowHandle control);
+    bool UserTab();
+    void UserType(std::string_view characters);
+    // Pastes a text over the field's whole text, unfiltered.
+    void UserPaste(WindowHandle control, std::string_view text);
+    void UserClick(WindowHandle control);
+    void UserChoose(WindowHandle list, int index);
+    void UserDoubleClick(WindowHandle list);
+    // Return: the dialog's default push button is pressed where the focus is.
+    void UserReturn();
+    void UserHelp();
+    void UserSpin(WindowHandle control, int step);
+    void UserReleaseOutside(WindowHandle button);
+
+  private:
+    // Moves the focus after asking the control that has it; false when refused.
+    bool MoveFocus(WindowHandle target, SelectText select);
+    void TypeCharacter(FakeControl& control, int character);
 };
 
 // Puts a fake platform in place for the life of a test and restores the previous one after.
