@@ -6,6 +6,7 @@
 #include <string>
 #include <system_error>
 
+#include "dialog/dialog_manager.h"
 #include "errors/error_state.h"
 #include "errors/fixed_text.h"
 #include "init/command_line.h"
@@ -166,6 +167,8 @@ void WInitialise(std::string_view inifile) {
 
     settings.browser = "netscape";
     windlass::CommandLine();
+    // From here on a main window opened with a form shows it as its client area.
+    windlass::InstallDialogManager();
 
     std::string file_to_read;
     std::string named(windlass::TrimTrailingBlanks(inifile));

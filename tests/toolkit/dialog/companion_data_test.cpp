@@ -1,0 +1,233 @@
+// The companion text of a dialog read on its own: what each section asks for, and the quirks
+// of the reading that resource scripts rely on.
+#include "dialog/companion_data.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace windlass {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::IsEmpty;
+
+// Writes down every action as one line of text.
+class Recorder : public CompanionActions {
+  public:
+    void Check(int field, int state) override { Note("check", field, state); }
+    void ClearEntries(int field) override { Note("clear", field); }
+    void AddEntry(int field, std::string_view text) override {
+        log.push_back("add " + std::to_string(field) + " [" + std::string(text) + "]");
+    }
+    void SelectEntry(int field, int index) override { Note("select", field, index); }
+    void Range(int field, double minimum, double maximum) override {
+        std::ostringstream line;
+        line << "range " << field << " " << minimum << " " << maximum;
+        log.push_back(line.str());
+    }
+    void Length(int field, int limit) override { Note("length", field, limit); }
+    void Format(int field, std::string_view format) override {
+        log.push_back("format " + std::to_string(field) + " [" + std::string(format) + "]");
+    }
+    void DialogFlag(int flag) override { Note("dialog", flag); }
+    void Colours(int field, ColourTriple text, ColourTriple background) override {
+        Note("colours", field, text.red, text.green, text.blue, background.red, background.green,
+             background.blue);
+    }
+    void TabPages(int field, int initial, const std::vector<TabPage>& pages) override {
+        std::string line = "tabs " + std::to_string(field) + " " + std::to_string(initial);
+        for (const TabPage& page : pages) {
+            line += " " + std::to_string(page.dialog_id) + ":[" + page.caption + "]";
+        }
+        log.push_back(line);
+    }
+    void Trackbar(int field, const TrackbarSettings& t) override {
+        Note("trackbar", field, t.tick_frequency, t.page_size, t.line_size, t.selection_start,
+             t.selection_end);
+    }
+    std::size_t GridSettings(int field, std::string_view) override {
+        Note("grid", field);
+        return grid_reads;
+    }
+    void Treeview(int field, int first, int second) override {
+        Note("treeview", field, first, second);
+    }
+
+    template <typename... Numbers>
+    void Note(const char* what, Numbers... numbers) {
+        std::string line = what;
+        ((line += " " + std::to_string(numbers)), ...);
+        log.push_back(line);
+    }
+
+    std::vector<std::string> log;
+    std::size_t grid_reads = 0;
+};
+
+std::vector<std::string> Parse(std::string_view text, std::size_t grid_reads = 0) {
+    Recorder recorder;
+    recorder.grid_reads = grid_reads;
+    ParseCompanionData(text, recorder);
+    return recorder.log;
+}
+
+TEST(CompanionData, TheFormsThreeSectionsSetChecksFillTheCityListAndSelectItsFirstEntry) {
+    EXPECT_THAT(
+        Parse("[Checks]\n1118 1 \n1119 0 \n"
+              "[Menus]\n1112 3 1 \naustin, TX\nbirmingham, AL\nfort rucker\n"
+              "[Ranges]\n"),
+        ElementsAre("check 1118 1", "check 1119 0", "clear 1112", "add 1112 [austin, TX]",
+                    "add 1112 [birmingham, AL]", "add 1112 [fort rucker]", "select 1112 0"));
+}
+
+struct Case {
+    const char* what;
+    std::string text;
+    std::vector<std::string> log;
+
+    // Names the case in the list of tests, words joined by underscores.
+    friend void PrintTo(const Case& c, std::ostream* out) {
+        for (const char* letter = c.what; *letter != '\0'; ++letter) {
+            *out << (*letter == ' ' ? '_' : *letter);
+        }
+    }
+};
+
+class CompanionQuirks : public ::testing::TestWithParam<Case> {};
+
+TEST_P(CompanionQuirks, AreKept) {
+    EXPECT_THAT(Parse(GetParam().text), ElementsAreArray(GetParam().log)) << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Headers, CompanionQuirks,
+    ::testing::Values(Case{"a header may follow spaces and be followed by anything on its line",
+                           "   [Checks] initial states\n210 1 \n",
+                           {"check 210 1"}},
+                      // "[checks]" is a data line for field 0 whose next number is searched for
+                      // across the line end, so the line after it goes with it.
+                      Case{"headers are compared with their letter case",
+                           "[Checks]\n[checks]\n211 1 \n212 1 \n",
+                           {"check 0 1", "check 212 1"}},
+                      Case{"lines before the first header are read and do nothing",
+                           "7 1 \n[Checks]\n210 1 \n",
+                           {"check 210 1"}},
+                      Case{"a header in the middle of a line is no header",
+                           "[Checks]\n210 [Menus]\n211 1 \n",
+                           {"check 210 0", "check 211 1"}},
+                      Case{"the text ends at its first zero byte",
+                           std::string("[Checks]\n210 1 \n\0[Checks]\n211 1 \n", 33),
+                           {"check 210 1"}},
+                      Case{"a carriage return is an ordinary character",
+                           "[Checks]\r\n210 1\r\n",
+                           {"check 210 1"}},
+                      Case{"an empty text does nothing", "", {}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    NumberSteps, CompanionQuirks,
+    ::testing::Values(Case{"the last number of a line needs no space after it",
+                           "[Checks]\n210 1\n211 0\n",
+                           {"check 210 1", "check 211 0"}},
+                      // The step after 210 finds the space after "1" on the next line; the check
+                      // state is then read at that line's end, and the line is taken with it.
+                      Case{"a number not followed by a space takes the next line with it",
+                           "[Checks]\n210\n1 \n211 1 \n",
+                           {"check 210 0", "check 211 1"}},
+                      Case{"a blank line is a line for field 0 that swallows the line after",
+                           "[Checks]\n210 1 \n\n211 1 \n212 1 \n",
+                           {"check 210 1", "check 0 1", "check 212 1"}},
+                      Case{"a line of spaces is a blank line too",
+                           "[Checks]\n   \n211 0 \n212 1 \n",
+                           {"check 0 0", "check 212 1"}},
+                      Case{"several spaces may stand between numbers",
+                           "[Ranges]\n201    0     8 \n",
+                           {"range 201 0 8"}},
+                      Case{"field ids take digits only",
+                           "[Checks]\n-5 1 \n+7 1 \n",
+                           {"check 0 1", "check 0 1"}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Menus, CompanionQuirks,
+    ::testing::Values(Case{"entries keep leading spaces and lose trailing ones",
+                           "[Menus]\n240 2 2 \n  birmingham, AL   \nnome\r\n",
+                           {"clear 240", "add 240 [  birmingham, AL]", "add 240 [nome\r]",
+                            "select 240 1"}},
+                      Case{"an initial entry of 0 selects nothing",
+                           "[Menus]\n240 1 0 \nnome\n",
+                           {"clear 240", "add 240 [nome]"}},
+                      Case{"entries are taken by count alone, headers and blank lines too",
+                           "[Menus]\n240 4 1 \na\n\nb\n[Checks]\n210 1 \n",
+                           {"clear 240", "add 240 [a]", "add 240 []", "add 240 [b]",
+                            "add 240 [[Checks]]", "select 240 0", "clear 210"}},
+                      Case{"the section goes on after the entries",
+                           "[Menus]\n240 1 1 \na\n241 1 1 \nb\n",
+                           {"clear 240", "add 240 [a]", "select 240 0", "clear 241", "add 241 [b]",
+                            "select 241 0"}},
+                      Case{"entries stop where the data ends",
+                           "[Menus]\n240 5 2 \na\nb",
+                           {"clear 240", "add 240 [a]", "add 240 [b]", "select 240 1"}},
+                      Case{"a count of 0 only empties the list",
+                           "[Menus]\n240 0 0 \n241 1 1 \nx\n",
+                           {"clear 240", "clear 241", "add 241 [x]", "select 241 0"}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    OtherSections, CompanionQuirks,
+    ::testing::Values(
+        Case{"ranges are reals",
+             "[Ranges]\n251 -2.5 2.5e1 \n202 .05 0.35 \n",
+             {"range 251 -2.5 25", "range 202 0.05 0.35"}},
+        Case{"lengths", "[Lengths]\n204 5 \n", {"length 204 5"}},
+        Case{"a format is the rest of its line as it stands",
+             "[Formats]\n250 (F8.3)  \n251 \n",
+             {"format 250 [(F8.3)  ]", "format 251 []"}},
+        Case{"the dialog flag is whether the line's id is not 0",
+             "[Dialog]\n1 \n0 \n",
+             {"dialog 1", "dialog 0"}},
+        Case{"colours are two triples",
+             "[Colours]\n204 255 0 10 256 0 0 \n",
+             {"colours 204 255 0 10 256 0 0"}},
+        Case{"trackbars take five numbers",
+             "[Trackbars]\n270 10 5 1 20 40 \n",
+             {"trackbar 270 10 5 1 20 40"}},
+        Case{"treeviews take two numbers", "[Treeviews]\n280 1 2 \n", {"treeview 280 1 2"}},
+        Case{"tab pages are whole lines after the count",
+             "[Tabs]\n500 2 602 \n601 First page\n602  Second \n[Checks]\n210 1 \n",
+             {"tabs 500 602 601:[First page] 602:[Second ]", "check 210 1"}},
+        Case{"a grid that reads nothing leaves the rest of its line",
+             "[Grids]\n290 3 4 \n[Checks]\n210 1 \n",
+             {"grid 290", "check 210 1"}}));
+
+TEST(CompanionData, AnEntryLongerThan1024CharactersIsCutBeforeItsTrailingSpacesAreDropped) {
+    std::string line = std::string(1020, 'x') + std::string(10, ' ') + "yy";
+    std::vector<std::string> log = Parse("[Menus]\n240 2 1 \n" + line + "\nnext\n");
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(log[1], "add 240 [" + std::string(1020, 'x') + "]");
+    EXPECT_EQ(log[2], "add 240 [next]");
+
+    std::string long_line(1100, 'z');
+    log = Parse("[Menus]\n240 1 1 \n" + long_line + "\n");
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log[1], "add 240 [" + std::string(kMaxEntryLength, 'z') + "]");
+}
+
+TEST(CompanionData, AGridThatReadsItsSettingsLeavesTheReadingAfterThem) {
+    // The grid reads "3 4 \n9 9 " (9 characters); the rest of the line it ends on is passed
+    // over as after every line, and the reading goes on at "[Checks]".
+    EXPECT_THAT(Parse("[Grids]\n290 3 4 \n9 9 \n[Checks]\n210 1 \n", 9),
+                ElementsAre("grid 290", "check 210 1"));
+    // A grid that claims more than there is ends the data.
+    EXPECT_THAT(Parse("[Grids]\n290 3 \n[Checks]\n210 1 \n", 1000), ElementsAre("grid 290"));
+}
+
+TEST(CompanionData, NoLineAfterAHeaderIsNoAction) {
+    EXPECT_THAT(Parse("[Ranges]\n[Lengths]\n[Formats]\n"), IsEmpty());
+}
+
+}  // namespace
+}  // namespace windlass

@@ -1,0 +1,264 @@
+// Loading dialogs: the dialog table, the records of every control, the companion text applied
+// once, and the errors of WDialogLoad and WDialogSelect.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialog/dialog_load.h"
+#include "dialog_test.h"
+#include "resources/resource_lookup.h"
+
+namespace windlass::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using DialogLoad = DialogTest;
+
+TEST_F(DialogLoad, ALoadedDialogBecomesCurrentWithARecordForEveryControl) {
+    WDialogLoad(kForm);
+    EXPECT_EQ(InfoError(1), 0);
+    EXPECT_EQ(CurrentDialogId(), kForm);
+    ASSERT_EQ(Dialogs().count, 1);
+    DialogRecord& form = *Dialogs().Current();
+    EXPECT_EQ(form.id, kForm);
+    EXPECT_EQ(form.shown, 0);
+    ASSERT_EQ(form.controls.size(), static_cast<std::size_t>(form.source->control_count));
+    for (std::size_t position = 0; position < form.controls.size(); ++position) {
+        EXPECT_EQ(form.controls[position].handle,
+                  platform().Control(form.window, static_cast<int>(position)));
+        EXPECT_EQ(form.controls[position].id, form.source->controls[position].id);
+    }
+    // Not shown by the load, and made inside no window while there is no main window.
+    FakeDialog& made = CurrentFake();
+    EXPECT_FALSE(made.visible);
+    EXPECT_EQ(made.parent, nullptr);
+}
+
+TEST_F(DialogLoad, EachClassOfControlStartsWithItsOwnFieldRecord) {
+    WDialogLoad(kForm);
+    struct Expected {
+        int id;
+        double value;
+        double step;
+        int has_value;
+        int text_limit;
+    };
+    const Expected cases[] = {
+        {201, 0.0, 1.0, 1, 11},     // INTEGEREDIT "0"
+        {202, 0.08, 1.0, 1, 0},     // REALEDIT "0.80000E-01"
+        {203, 0.0, 1.0, 0, 11},     // INTEGEREDIT with no text
+        {204, 0.0, 0.0, 0, 5},      // EDIT, limited by the companion text
+        {205, 0.0, 0.0, 0, 0},      // STATIC "12.5": only numeric fields take their value
+        {251, 1.0, 1.0, 1, 0},      // REALSPIN "1.0"
+        {252, 3.0, 1.0, 1, 11},     // INTEGERSPIN "3"
+        {253, 0.0, 0.0, 0, 65535},  // multi-line EDIT
+        {260, 0.0, 0.0, 0, 0},      // push button
+    };
+    for (const Expected& c : cases) {
+        const FieldRecord& field = Record(c.id);
+        EXPECT_DOUBLE_EQ(field.value, c.value) << c.id;
+        EXPECT_EQ(field.small_step, c.step) << c.id;
+        EXPECT_EQ(field.large_step, c.step * 5) << c.id;
+        EXPECT_EQ(field.has_value, c.has_value) << c.id;
+        EXPECT_EQ(field.text_limit, c.text_limit) << c.id;
+        EXPECT_EQ(Control(c.id).text_limit, c.text_limit) << c.id;
+        EXPECT_EQ(field.text_colour, c.id == 204 ? 0x0000FF : kSystemColour) << c.id;
+        EXPECT_EQ(field.background_colour, kSystemColour) << c.id;
+        EXPECT_EQ(field.tab_flag, 0) << c.id;
+        EXPECT_FALSE(Control(c.id).modified) << c.id;
+    }
+    // A fresh field has no range; the companion text gave 201 and 251 theirs.
+    EXPECT_FALSE(Record(202).RangeInForce());
+    EXPECT_EQ(Record(202).minimum, 1000.0);
+    EXPECT_EQ(Record(202).maximum, -1000.0);
+    EXPECT_EQ(Record(201).minimum, 0.0);
+    EXPECT_EQ(Record(201).maximum, 8.0);
+    // The spin fields' arrows reach as far as their class lets them, or to the range.
+    EXPECT_EQ(Control(252).spin_range, std::make_pair(-31073, 31073));
+    EXPECT_EQ(Control(251).spin_range, std::make_pair(-2, 2));
+}
+
+TEST_F(DialogLoad, ButtonsAreTakenAsAutomaticAndTheStateAtLoadIsNoted) {
+    WDialogLoad(kForm);
+    DialogRecord& form = *Dialogs().Current();
+    EXPECT_TRUE(IsAutoRadioButton(ControlClass::Button, form.Find(221)->style));  // RADIOBUTTON
+    EXPECT_TRUE(IsAutoCheckBox(ControlClass::Button, form.Find(231)->style));     // STATE3
+    EXPECT_TRUE(IsPushButton(ControlClass::Button, form.Find(260)->style));
+    // The platform is told so too: a click on any check box or radio button changes it.
+    EXPECT_EQ(Control(221).style & 0x0F, 0x9u);
+    EXPECT_EQ(Control(231).style & 0x0F, 0x3u);
+    EXPECT_EQ(Control(260).style & 0x0F, 0x0u);
+    platform().UserClick(Field(221));
+    EXPECT_EQ(Control(221).check, 1);
+    EXPECT_EQ(Control(220).check, 0);
+    EXPECT_EQ(Record(201).state_at_load, FieldState::Enabled);
+    EXPECT_EQ(Record(254).state_at_load, FieldState::ReadOnly);
+    EXPECT_EQ(Record(255).state_at_load, FieldState::Disabled);
+    EXPECT_EQ(Record(256).state_at_load, FieldState::Hidden);
+}
+
+TEST_F(DialogLoad, TheCompanionTextSetsChecksListsRangesLengthsFormatsColoursAndTheDialogFlag) {
+    WDialogLoad(kForm);
+    EXPECT_EQ(Control(210).check, 1);
+    EXPECT_EQ(Control(211).check, 0);
+    EXPECT_EQ(Control(220).check, 1);
+    EXPECT_EQ(Control(231).check, 2);
+    EXPECT_THAT(Control(240).entries, ElementsAre("austin, TX", "  birmingham, AL", "fort rucker"));
+    EXPECT_EQ(Control(240).selection, 0);
+    EXPECT_EQ(Control(240).text, "austin, TX");
+    EXPECT_THAT(Control(241).entries, ElementsAre("one", "two"));
+    EXPECT_EQ(Control(241).selection, -1);
+    EXPECT_EQ(Control(242).selection, 1);
+    EXPECT_EQ(Record(250).format, "(F8.3)");
+    EXPECT_EQ(Record(251).minimum, -2.5);
+    EXPECT_EQ(Dialogs().Current()->dialog_flag, 1);
+}
+
+TEST_F(DialogLoad, LoadingALoadedDialogAgainSelectsItAndLeavesItAsTheUserLeftIt) {
+    WDialogLoad(kForm);
+    WDialogLoad(kSettings);
+    ASSERT_EQ(CurrentDialogId(), kSettings);
+    WDialogSelect(kForm);
+    platform().UserClick(Field(211));
+    platform().UserChoose(Field(240), 2);
+    WDialogLoad(kSettings);
+    WDialogLoad(kForm);
+    EXPECT_EQ(InfoError(1), 0);
+    EXPECT_EQ(Dialogs().count, 2);
+    EXPECT_EQ(CurrentDialogId(), kForm);
+    EXPECT_EQ(Dialogs().current, 1);
+    EXPECT_EQ(Control(210).check, 0);
+    EXPECT_EQ(Control(211).check, 1);
+    EXPECT_EQ(Control(240).selection, 2);
+    EXPECT_EQ(Control(240).entries.size(), 3u);
+    EXPECT_EQ(platform().dialogs.size(), 2u);
+}
+
+TEST_F(DialogLoad, ADialogThatCannotBeLoadedRaises1007AndLeavesTheCurrentDialog) {
+    WDialogLoad(kForm);
+    struct Case {
+        const char* what;
+        int id;
+        bool refuse;
+        int result;
+    };
+    const Case cases[] = {
+        {"no such resource", 999, false, kLoadNoResource},
+        {"the platform cannot make it", kSettings, true, kLoadTableFull},
+    };
+    for (const Case& c : cases) {
+        platform().refuse_dialogs = c.refuse;
+        WDialogLoad(c.id);
+        EXPECT_EQ(InfoError(1), ERR_DIALOG_LOAD) << c.what;
+        EXPECT_EQ(CurrentDialogId(), kForm) << c.what;
+        EXPECT_EQ(Dialogs().count, 1) << c.what;
+        EXPECT_EQ(yydialogload2(c.id, nullptr), c.result) << c.what;
+        EXPECT_EQ(Dialogs().Current()->id, kForm) << c.what;
+    }
+}
+
+// One hundred and one small dialogs, each with no control, ids 1000 to 1100.
+class ManyDialogs {
+  public:
+    ManyDialogs() {
+        for (int index = 0; index <= kMaxDialogs; ++index) {
+            table_.push_back({ResourceName(kTypeDialog), ResourceName(1000 + index), nullptr, 0,
+                              nullptr, &kTemplate, nullptr});
+        }
+        RegisterResources(table_);
+    }
+    ~ManyDialogs() { UnregisterResources(table_); }
+
+  private:
+    static constexpr DialogTemplate kTemplate = {
+        DialogForm::kDialogEx, 0x80C80000u, 0, 0,  0, 50,    20, 0,       "Many",
+        ResourceName(0),       "",          0, "", 0, false, 0,  nullptr, 0};
+    std::vector<Resource> table_;
+};
+
+TEST_F(DialogLoad, TheHundredAndFirstDialogIsNotLoaded) {
+    ManyDialogs many;
+    for (int index = 0; index < kMaxDialogs; ++index) {
+        WDialogLoad(1000 + index);
+        ASSERT_EQ(InfoError(1), 0) << index;
+    }
+    EXPECT_EQ(Dialogs().count, kMaxDialogs);
+    WDialogLoad(1000 + kMaxDialogs);
+    EXPECT_EQ(InfoError(1), ERR_DIALOG_LOAD);
+    EXPECT_EQ(CurrentDialogId(), 1000 + kMaxDialogs - 1);
+    EXPECT_EQ(Dialogs().count, kMaxDialogs);
+    // A loaded one is still found while the table is full, and one more fits after an unload.
+    WDialogLoad(1000);
+    EXPECT_EQ(InfoError(1), 0);
+    WDialogUnload();
+    WDialogLoad(1000 + kMaxDialogs);
+    EXPECT_EQ(InfoError(1), 0);
+    EXPECT_EQ(Dialogs().AtSlot(kMaxDialogs)->id, 1000 + kMaxDialogs);
+    EXPECT_EQ(Dialogs().AtSlot(1)->id, 1001);
+}
+
+TEST_F(DialogLoad, SelectingADialogThatIsNotLoadedRaises1008AndLeavesTheCurrentOne) {
+    WDialogSelect(kForm);
+    EXPECT_EQ(InfoError(1), ERR_DIALOG_SELECT);
+    EXPECT_EQ(CurrentDialogId(), 0);
+    WDialogLoad(kForm);
+    WDialogLoad(kSettings);
+    WDialogSelect(kPanel);
+    EXPECT_EQ(InfoError(1), ERR_DIALOG_SELECT);
+    EXPECT_EQ(CurrentDialogId(), kSettings);
+    WDialogSelect(kForm);
+    EXPECT_EQ(InfoError(1), 0);
+    EXPECT_EQ(CurrentDialogId(), kForm);
+    EXPECT_EQ(Dialogs().Current()->id, kForm);
+}
+
+TEST_F(DialogLoad, EveryProcedureButTheLoadRaises1005WithoutACurrentDialog) {
+    std::string text(10, 'x');
+    int number = 77;
+    float real = 7.5f;
+    const std::vector<std::string> options = {"a"};
+    struct Case {
+        const char* what;
+        std::function<void()> call;
+    };
+    const Case cases[] = {
+        {"show", [] { WDialogShow(-1, -1); }},
+        {"hide", [] { WDialogHide(); }},
+        {"unload", [] { WDialogUnload(); }},
+        {"title", [] { WDialogTitle("t"); }},
+        {"put integer", [] { WDialogPutInteger(201, 1); }},
+        {"put real", [] { WDialogPutReal(202, 1.0f, "(F4.2)"); }},
+        {"put double", [] { WDialogPutDouble(202, 1.0); }},
+        {"put string", [] { WDialogPutString(204, "a"); }},
+        {"put check box", [] { WDialogPutCheckBox(230, 1); }},
+        {"put radio button", [] { WDialogPutRadioButton(210); }},
+        {"put menu", [&] { WDialogPutMenu1(240, options, 1, 1); }},
+        {"get integer", [&] { WDialogGetInteger(201, number); }},
+        {"get real", [&] { WDialogGetReal(202, real); }},
+        {"get string", [&] { WDialogGetString(204, text); }},
+        {"get string length", [&] { WDialogGetStringLength(204, number); }},
+        {"get check box", [&] { WDialogGetCheckBox(230, number); }},
+        {"get radio button", [&] { WDialogGetRadioButton(210, number); }},
+        {"get menu", [&] { WDialogGetMenu1(240, number, text); }},
+        {"range integer", [] { WDialogRangeInteger(201, 0, 1); }},
+        {"range real", [] { WDialogRangeReal(202, 0.0f, 1.0f); }},
+    };
+    auto check_all = [&](const char* when) {
+        for (const Case& c : cases) {
+            c.call();
+            EXPECT_EQ(InfoError(1), ERR_NO_DIALOG) << c.what << " " << when;
+            EXPECT_EQ(number, 77) << c.what << " " << when;
+            EXPECT_EQ(real, 7.5f) << c.what << " " << when;
+            EXPECT_EQ(text, std::string(10, 'x')) << c.what << " " << when;
+        }
+    };
+    check_all("before any load");
+    WDialogLoad(kSettings);
+    WDialogUnload();
+    check_all("after the current dialog was unloaded");
+}
+
+}  // namespace
+}  // namespace windlass::testing

@@ -1,0 +1,298 @@
+// Showing, hiding, unloading and naming dialogs, and the form embedded in the main window.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dialog/dialog_show.h"
+#include "dialog_test.h"
+#include "window/window_units.h"
+
+namespace windlass::testing {
+namespace {
+
+using DialogShow = DialogTest;
+
+// The fake platform's dialog sizes: dialog units of a font 6 by 13 pixels.
+constexpr int kSettingsWidth = 200 * 6 / 4;
+constexpr int kSettingsHeight = 100 * 13 / 8;
+constexpr int kFormWidth = 300 * 6 / 4;
+constexpr int kFormHeight = 200 * 13 / 8;
+
+TEST_F(DialogShow, AModelessDialogIsCentredOnTheScreenWithItsFocusFieldSelected) {
+    WDialogLoad(kSettings);
+    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 302);
+    EXPECT_EQ(InfoError(1), 0);
+    FakeDialog& made = CurrentFake();
+    EXPECT_TRUE(made.visible);
+    EXPECT_EQ(made.mode, DialogShowMode::Modeless);
+    EXPECT_EQ(made.position,
+              std::make_pair((1024 - kSettingsWidth) / 2, (768 - kSettingsHeight) / 2));
+    EXPECT_EQ(platform().focused, Field(302));
+    EXPECT_TRUE(Control(302).all_selected);
+    DialogRecord& dialog = *Dialogs().Current();
+    EXPECT_EQ(dialog.shown, 1);
+    EXPECT_EQ(dialog.show_mode, ShowMode::Modeless);
+    EXPECT_EQ(dialog.previous_field, 302);
+    EXPECT_EQ(dialog.current_field, 302);
+}
+
+TEST_F(DialogShow, ADialogShownBeforeIsOnlyBroughtBack) {
+    WDialogLoad(kSettings);
+    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
+    auto position = CurrentFake().position;
+    WDialogShow(0, 0, 0, DIALOG_SEMIMODAL);
+    EXPECT_EQ(InfoError(1), 0);
+    EXPECT_EQ(CurrentFake().shows, 2);
+    EXPECT_EQ(CurrentFake().position, position);
+    EXPECT_EQ(Dialogs().Current()->show_mode, ShowMode::Modeless);
+    EXPECT_EQ(Dialogs().semimodal_shows, 0);
+}
+
+TEST_F(DialogShow, AModalShowBlocksTheOtherWindowsUntilAPushButtonEndsIt) {
+    WindowOpen2(WF_SYSMENU, 0, 0, 400, 300);
+    WDialogLoad(kPanel);
+    WDialogShow(0, 0);
+    WDialogLoad(kSettings);
+    WMessageEnable(MSG_FIELD, 1);
+    WindowHandle panel = Dialogs().AtSlot(1)->window;
+    WindowHandle frame = Windows().by_slot[kMainWindowSlot].frame;
+    bool others_disabled = false;
+    platform().while_modal = [&](WindowHandle dialog) {
+        others_disabled = !platform().DialogOf(panel)->enabled &&
+                          platform().disabled_windows == std::vector<WindowHandle>{frame};
+        EXPECT_EQ(platform().focused, platform().ControlById(dialog, 302));
+        platform().UserClick(platform().ControlById(dialog, 2));
+    };
+    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 302, DIALOG_MODAL);
+    EXPECT_EQ(InfoError(1), 0);
+    EXPECT_TRUE(others_disabled);
+    EXPECT_TRUE(platform().DialogOf(panel)->enabled);
+    EXPECT_TRUE(platform().disabled_windows.empty());
+    EXPECT_EQ(platform().unended_modal_shows, 0);
+    EXPECT_FALSE(CurrentFake().visible);
+    EXPECT_EQ(WInfoDialog(2), 2);
+    EXPECT_EQ(Dialogs().Current()->current_field, 2);
+    EXPECT_EQ(Dialogs().modal, nullptr);
+    // Inside a modal dialog the ids change, but nothing reaches the program.
+    EXPECT_TRUE(TakeMessages().empty());
+    // Not marked as shown: it can be run again.
+    EXPECT_EQ(Dialogs().Current()->shown, 0);
+}
+
+TEST_F(DialogShow, ASemiModalShowDisablesEverythingElseUntilItIsHidden) {
+    WDialogLoad(kForm);
+    WDialogLoad(kSettings);
+    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 0, DIALOG_SEMIMODAL);
+    EXPECT_EQ(InfoError(1), 0);
+    EXPECT_EQ(Dialogs().semimodal_shows, 1);
+    WindowHandle form = Dialogs().AtSlot(1)->window;
+    EXPECT_FALSE(platform().DialogOf(form)->enabled);
+    WDialogHide();
+    EXPECT_EQ(Dialogs().semimodal_shows, 0);
+    EXPECT_TRUE(platform().DialogOf(form)->enabled);
+    EXPECT_FALSE(CurrentFake().visible);
+    EXPECT_EQ(Dialogs().Current()->shown, 0);
+}
+
+TEST_F(DialogShow, AModeThatCannotBeHadIsChangedAndReportedWith1014) {
+    WindowOpen2(WF_SYSMENU, 0, 0, 400, 300);
+    struct Case {
+        const char* what;
+        int dialog;
+        int semimodal_first;
+        int mode;
+        ShowMode shown;
+    };
+    const Case cases[] = {
+        {"modeless during a semi-modal show", kNote, 1, DIALOG_MODELESS, ShowMode::SemiModal},
+        {"a child dialog asked for modal", kPanel, 0, DIALOG_MODAL, ShowMode::Modeless},
+        {"a child dialog asked for semi-modal", kPanel, 0, DIALOG_SEMIMODAL, ShowMode::Modeless},
+        {"a mode that does not exist", kNote, 0, 7, ShowMode::Modeless},
+    };
+    for (const Case& c : cases) {
+        if (c.semimodal_first != 0) {
+            WDialogLoad(kSettings);
+            WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 0, DIALOG_SEMIMODAL);
+        }
+        WDialogLoad(c.dialog);
+        WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 0, c.mode);
+        EXPECT_EQ(InfoError(1), ERR_DIALOG_MODE) << c.what;
+        EXPECT_TRUE(CurrentFake().visible) << c.what;
+        EXPECT_EQ(Dialogs().Current()->show_mode, c.shown) << c.what;
+        UnloadAllDialogs();
+    }
+    EXPECT_EQ(platform().unended_modal_shows, 0);
+}
+
+TEST_F(DialogShow, AChildDialogShowsOnlyInAVisibleMainWindowThatHoldsNoForm) {
+    struct Case {
+        const char* what;
+        int flags;
+        int form;
+        int error;
+    };
+    const Case cases[] = {
+        {"no main window", -1, 0, ERR_ROOT_HIDDEN},
+        {"a hidden main window", WF_HIDDEN, 0, ERR_ROOT_HIDDEN},
+        {"a main window holding a form", WF_SYSMENU, kForm, ERR_ROOT_COMBINED},
+        {"a visible main window", WF_SYSMENU, 0, 0},
+    };
+    for (const Case& c : cases) {
+        if (c.flags != -1) {
+            WindowOpen2(c.flags, 0, 0, 400, 300, 0, {}, c.form);
+        }
+        WDialogLoad(kPanel);
+        WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
+        EXPECT_EQ(InfoError(1), c.error) << c.what;
+        EXPECT_EQ(CurrentFake().visible, c.error == 0) << c.what;
+        EXPECT_EQ(Dialogs().Current()->shown, c.error == 0 ? 1 : 0) << c.what;
+        if (c.error == 0) {
+            // Centred in the client area, made inside it.
+            EXPECT_EQ(CurrentFake().position, std::make_pair((400 - 150) / 2, (300 - 65) / 2))
+                << c.what;
+            EXPECT_EQ(CurrentFake().parent, Windows().by_slot[kMainWindowSlot].frame) << c.what;
+        }
+        WindowClose();
+        UnloadAllDialogs();
+    }
+}
+
+TEST_F(DialogShow, PositionsAreWindowUnitsOfTheMainWindowsClientArea) {
+    WindowOpen2(WF_SYSMENU, 0, 0, 400, 300);
+    WDialogLoad(kPanel);
+    WDialogShow(5000, 9999);
+    EXPECT_EQ(CurrentFake().position, std::make_pair(UnitsToPixels(5000, 400), 299));
+    WDialogLoad(kNote);
+    WDialogShow(DIALOG_CENTRED, 0);
+    EXPECT_EQ(CurrentFake().position, std::make_pair((1024 - 180) / 2, 0));
+}
+
+TEST_F(DialogShow, HidingAndUnloading) {
+    WDialogLoad(kForm);
+    WDialogLoad(kSettings);
+    WDialogLoad(kNote);
+    WDialogSelect(kSettings);
+    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 301);
+    WindowHandle settings = Dialogs().Current()->window;
+    WDialogHide();
+    EXPECT_EQ(InfoError(1), 0);
+    EXPECT_FALSE(platform().DialogOf(settings)->visible);
+    EXPECT_EQ(CurrentDialogId(), kSettings);
+    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
+    EXPECT_EQ(platform().DialogOf(settings)->shows, 2);
+    WDialogUnload();
+    EXPECT_EQ(InfoError(1), 0);
+    EXPECT_EQ(CurrentDialogId(), 0);
+    EXPECT_EQ(Dialogs().current, 0);
+    EXPECT_EQ(Dialogs().count, 2);
+    EXPECT_TRUE(platform().DialogOf(settings)->destroyed);
+    EXPECT_EQ(platform().focused, nullptr);
+    // The later dialog moved down a slot.
+    EXPECT_EQ(Dialogs().AtSlot(1)->id, kForm);
+    EXPECT_EQ(Dialogs().AtSlot(2)->id, kNote);
+    WDialogSelect(kNote);
+    EXPECT_EQ(InfoError(1), 0);
+    EXPECT_EQ(Dialogs().current, 2);
+}
+
+TEST_F(DialogShow, ATitleGoesToADialogWithACaptionOnly) {
+    WDialogLoad(kSettings);
+    WDialogTitle("Heating settings   ");
+    EXPECT_EQ(CurrentFake().title, "Heating settings");
+    WDialogLoad(kForm);
+    WDialogTitle("Form");
+    EXPECT_EQ(InfoError(1), 0);
+    EXPECT_EQ(CurrentFake().title, "");
+}
+
+using FormInMainWindow = DialogTest;
+
+TEST_F(FormInMainWindow, AFormFillsTheMainWindowAndBecomesTheCurrentDialog) {
+    WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm, "Heatwise");
+    EXPECT_EQ(InfoError(1), 0);
+    EXPECT_EQ(CurrentDialogId(), kForm);
+    EXPECT_EQ(Settings().combined_dialog, kForm);
+    EXPECT_EQ(Windows().flags, 99);
+    const RecordingPlatform::Frame& frame = platform().main_frame();
+    EXPECT_EQ(frame.request.client_width, kFormWidth);
+    EXPECT_EQ(frame.request.client_height, kFormHeight);
+    // The form was made twice: once to be measured, and for good inside the client area.
+    ASSERT_EQ(platform().dialogs.size(), 2u);
+    EXPECT_TRUE(platform().dialogs[0]->destroyed);
+    FakeDialog& form = CurrentFake();
+    EXPECT_EQ(&form, platform().dialogs[1].get());
+    WindowHandle frame_handle = Windows().by_slot[kMainWindowSlot].frame;
+    EXPECT_EQ(form.parent, platform().ClientArea(frame_handle));
+    EXPECT_TRUE(form.visible);
+    EXPECT_EQ(form.mode, DialogShowMode::Modeless);
+    EXPECT_EQ(form.position, std::make_pair(0, 0));
+    DialogRecord& record = *Dialogs().Current();
+    EXPECT_EQ(record.main_window, frame_handle);
+    EXPECT_EQ(record.shown, 1);
+    EXPECT_EQ(Dialogs().Embedded(), &record);
+    // Its companion text is applied.
+    EXPECT_EQ(Control(240).selection, 0);
+}
+
+TEST_F(FormInMainWindow, TheEmbeddedFormCannotBeHiddenOrUnloaded) {
+    WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm);
+    WDialogHide();
+    EXPECT_EQ(InfoError(1), ERR_DIALOG_COMBINED);
+    WDialogUnload();
+    EXPECT_EQ(InfoError(1), ERR_DIALOG_COMBINED);
+    EXPECT_EQ(CurrentDialogId(), kForm);
+    EXPECT_EQ(Dialogs().count, 1);
+    EXPECT_TRUE(CurrentFake().visible);
+}
+
+TEST_F(FormInMainWindow, AFormThatDoesNotFitOrCannotBeMadeLeavesTheWindowWithoutOne) {
+    struct Case {
+        const char* what;
+        int form;
+        bool refuse;
+        int error;
+    };
+    const Case cases[] = {
+        {"a dialog window with a caption", kSettings, false, ERR_DIALOG_STYLE},
+        {"a form that is not among the resources", 999, false, ERR_DIALOG_LOAD},
+        {"a form the platform cannot make", kForm, true, ERR_DIALOG_LOAD},
+    };
+    for (const Case& c : cases) {
+        platform().refuse_dialogs = c.refuse;
+        WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, c.form);
+        EXPECT_EQ(InfoError(1), c.error) << c.what;
+        EXPECT_EQ(CurrentDialogId(), 0) << c.what;
+        EXPECT_EQ(Dialogs().count, 0) << c.what;
+        EXPECT_EQ(Windows().flags, 39) << c.what;
+        for (const auto& made : platform().dialogs) {
+            EXPECT_TRUE(made->destroyed) << c.what;
+        }
+        WindowClose();
+    }
+}
+
+TEST_F(FormInMainWindow, ClosingTheMainWindowUnloadsEveryDialog) {
+    WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm);
+    WDialogLoad(kSettings);
+    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
+    WindowClose();
+    EXPECT_EQ(CurrentDialogId(), 0);
+    EXPECT_EQ(Dialogs().count, 0);
+    for (const auto& made : platform().dialogs) {
+        EXPECT_TRUE(made->destroyed);
+        EXPECT_FALSE(made->visible);
+    }
+}
+
+TEST_F(FormInMainWindow, InitialisingTheToolkitOffersTheDialogManagerToTheMainWindow) {
+    Embedding() = windlass::FormEmbedding{};
+    WInitialise();
+    EXPECT_TRUE(Embedding().test);
+    EXPECT_TRUE(Embedding().embed);
+    EXPECT_TRUE(Embedding().unload_all);
+    WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm);
+    EXPECT_EQ(CurrentDialogId(), kForm);
+}
+
+}  // namespace
+}  // namespace windlass::testing

@@ -1,0 +1,113 @@
+// Shared by the dialog manager's tests: every case starts from the toolkit's state at program
+// start, on a platform that makes frames and dialogs in memory and plays a simulated user.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <vector>
+
+#include "dialog/dialog_manager.h"
+#include "dialog/dialog_table.h"
+#include "errors/message_box.h"
+#include "errors/window_hooks.h"
+#include "init/settings.h"
+#include "message/message_queue.h"
+#include "numeric/validation_state.h"
+#include "windlass/windlass.h"
+#include "window/form_embedding.h"
+#include "window/recording_platform.h"
+#include "window/window_table.h"
+
+namespace windlass::testing {
+
+// The dialogs of test_dialogs.rc.
+inline constexpr int kForm = 200;
+inline constexpr int kSettings = 300;
+inline constexpr int kNote = 310;
+inline constexpr int kPanel = 400;
+
+// A message as the tests compare it: its type, the dialog and the two field values.
+struct Posted {
+    int type = 0;
+    int window = 0;
+    int data1 = 0;
+    int data2 = 0;
+
+    bool operator==(const Posted&) const = default;
+    friend void PrintTo(const Posted& posted, std::ostream* out) {
+        *out << "{type " << posted.type << ", dialog " << posted.window << ", " << posted.data1
+             << ", " << posted.data2 << "}";
+    }
+};
+
+inline Posted FieldMessage(int dialog, int previous, int current) {
+    return {MSG_FIELD, dialog, previous, current};
+}
+inline Posted ButtonMessage(int dialog, int button, int previous) {
+    return {MSG_BUTTON, dialog, button, previous};
+}
+
+class DialogTest : public ::testing::Test {
+  protected:
+    DialogTest() {
+        ResetToolkit();
+        auto platform = std::make_unique<RecordingPlatform>();
+        platform_ = platform.get();
+        previous_ = InstallPlatform(std::move(platform));
+        InstallDialogManager();
+    }
+    ~DialogTest() override {
+        WindowClose();
+        UnloadAllDialogs();
+        ResetToolkit();
+        InstallPlatform(std::move(previous_));
+    }
+
+    static void ResetToolkit() {
+        ForgetInitialisation();
+        Windows() = WindowTable{};
+        Messages() = MessageQueue{};
+        Hooks() = WindowHooks{};
+        Embedding() = FormEmbedding{};
+        Dialogs() = DialogTable{};
+        Validation() = ValidationState{};
+        DialogExit() = DialogExitState{};
+    }
+
+    RecordingPlatform& platform() { return *platform_; }
+
+    // The platform's dialog and controls of the current dialog.
+    FakeDialog& CurrentFake() {
+        DialogRecord* dialog = Dialogs().Current();
+        EXPECT_NE(dialog, nullptr);
+        return *platform().DialogOf(dialog->window);
+    }
+    WindowHandle Field(int id) { return platform().ControlById(CurrentFake().handle(), id); }
+    FakeControl& Control(int id) { return *platform().ControlOf(Field(id)); }
+    FieldRecord& Record(int id) { return Dialogs().Current()->Find(id)->field; }
+
+    // The messages raised so far, oldest first; they are taken out of the queue.
+    std::vector<Posted> TakeMessages() {
+        std::vector<Posted> taken;
+        while (Messages().HasQueued()) {
+            RaisedMessage message = Messages().Next(Windows(), [] {});
+            const MessageRecord& record = message.record;
+            taken.push_back({message.type, record.window, record.data1, record.data2});
+        }
+        return taken;
+    }
+
+    // Loads the form and lets field-changed messages through.
+    void LoadFormWithMessages() {
+        WDialogLoad(kForm);
+        WMessageEnable(MSG_FIELD, 1);
+    }
+
+  private:
+    RecordingPlatform* platform_;
+    std::unique_ptr<Platform> previous_;
+};
+
+}  // namespace windlass::testing

@@ -1,0 +1,305 @@
+// The numeric edit fields: which characters go in, and the check that keeps the focus in a
+// field whose text is not a number or lies outside its range, played by a simulated user.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dialog_test.h"
+#include "numeric/focus_check.h"
+#include "numeric/numeric_input.h"
+
+namespace windlass::testing {
+namespace {
+
+using Kind = CharacterVerdict::Kind;
+
+TEST(NumericCharacters, EachClassTakesTheCharactersOfItsNumbers) {
+    Settings().bell_enabled = 1;
+    struct Case {
+        ControlClass control_class;
+        const char* typed;
+        const char* inserted;  // '_' for a dropped character.
+    };
+    const Case cases[] = {
+        {ControlClass::IntegerEdit, "0123456789+-", "0123456789+-"},
+        {ControlClass::IntegerEdit, ".eEdDa x,", "_________"},
+        {ControlClass::IntegerSpin, "7-e", "7-_"},
+        {ControlClass::RealEdit, "1.5e-3E+2", "1.5E-3E+2"},
+        {ControlClass::RealSpin, "dD.", "__."},
+        {ControlClass::DoubleEdit, "2.5d3D1e", "2.5D3D1E"},
+        {ControlClass::DoubleSpin, "x/ ", "___"},
+    };
+    for (const Case& c : cases) {
+        std::string inserted;
+        for (const char* typed = c.typed; *typed != '\0'; ++typed) {
+            CharacterVerdict verdict = NumericCharacterVerdict(c.control_class, *typed);
+            EXPECT_EQ(verdict.beep, verdict.kind == Kind::Drop) << c.typed;
+            inserted += verdict.kind == Kind::Insert ? static_cast<char>(verdict.character) : '_';
+        }
+        EXPECT_EQ(inserted, c.inserted) << c.typed;
+    }
+}
+
+TEST(NumericCharacters, EditingCharactersGoInEverywhereAndTheBellCanBeOff) {
+    for (int character : {1, 3, 8, 9, 13, 22, 24, 26, 27}) {
+        CharacterVerdict verdict = NumericCharacterVerdict(ControlClass::IntegerEdit, character);
+        EXPECT_EQ(verdict.kind, Kind::Insert) << character;
+        EXPECT_EQ(verdict.character, character);
+    }
+    for (int character : {2, 4, 10, 127}) {
+        EXPECT_EQ(NumericCharacterVerdict(ControlClass::RealEdit, character).kind, Kind::Drop)
+            << character;
+    }
+    Settings().bell_enabled = 0;
+    EXPECT_FALSE(NumericCharacterVerdict(ControlClass::RealEdit, 'x').beep);
+    Settings().bell_enabled = 1;
+}
+
+class NumericFields : public DialogTest {
+  protected:
+    // The form fills the main window; the user is in field 201 with its text selected.
+    NumericFields() {
+        WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm);
+        WMessageEnable(MSG_FIELD, 1);
+        platform().UserFocus(Field(201));
+        platform().UserType("\x01");
+        TakeMessages();
+    }
+};
+
+TEST_F(NumericFields, TypingOutsideTheSetBeepsAndLeavesTheText) {
+    platform().UserType("1a");
+    EXPECT_EQ(Control(201).text, "1");
+    EXPECT_EQ(platform().beeps, 1);
+    EXPECT_TRUE(Control(201).modified);
+    platform().UserFocus(Field(202));
+    platform().UserType("e");
+    EXPECT_EQ(Control(202).text, "0.80000E-01E");
+    EXPECT_EQ(platform().beeps, 1);
+}
+
+TEST_F(NumericFields, AnIntegerFieldTakesElevenCharactersFromTheKeyboard) {
+    platform().UserType("1234567890123");
+    EXPECT_EQ(Control(201).text, "12345678901");
+    WDialogPutString(201, "1234567890123");
+    EXPECT_EQ(Control(201).text, "1234567890123");
+}
+
+TEST_F(NumericFields, CtrlASelectsTheWholeTextAndGoesNoFurther) {
+    platform().UserType("\x01");
+    EXPECT_TRUE(Control(201).all_selected);
+    EXPECT_EQ(platform().beeps, 0);
+    platform().UserType("5");
+    EXPECT_EQ(Control(201).text, "5");
+}
+
+TEST_F(NumericFields, TypingOutOfRangeAndPressingTabKeepsTheFocusWithTheTextSelected) {
+    // The companion text gave field 201 the range 0 to 8.
+    platform().UserType(
+        "\x01"
+        "9");
+    EXPECT_FALSE(platform().UserTab());
+    EXPECT_EQ(platform().beeps, 1);
+    EXPECT_EQ(platform().focused, Field(201));
+    EXPECT_TRUE(Control(201).all_selected);
+    EXPECT_EQ(Control(201).text, "9");
+    EXPECT_TRUE(TakeMessages().empty());
+    EXPECT_EQ(Validation().pending_invalid, nullptr);
+    EXPECT_FALSE(Validation().busy);
+    // Put right, the field lets the focus go.
+    platform().UserType("8");
+    EXPECT_TRUE(platform().UserTab());
+    EXPECT_EQ(platform().focused, Field(202));
+    EXPECT_EQ(TakeMessages(), std::vector<Posted>{FieldMessage(kForm, 201, 202)});
+}
+
+TEST_F(NumericFields, TheCheckAsAFieldLosesTheFocus) {
+    struct Case {
+        const char* what;
+        int field;
+        const char* text;
+        bool range;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"a number inside the range", 201, "8", true, false},
+        {"a number outside the range", 201, "-1", true, true},
+        {"not wholly a number, no range", 202, "12x", false, true},
+        {"not wholly a number, trailing blank", 202, "12 ", false, true},
+        {"a number and no range", 202, "1e300", false, false},
+        {"no digits at all is 0", 202, "-", false, false},
+        {"emptied after having a value, with a range", 201, "", true, true},
+        {"emptied after having a value, without a range", 202, "", false, false},
+        {"empty and never a value, with a range", 203, "", true, false},
+    };
+    for (const Case& c : cases) {
+        int beeps = platform().beeps;
+        if (c.range) {
+            WDialogRangeInteger(c.field, 0, 8);
+        } else {
+            WDialogRangeInteger(c.field, 1, 0);
+        }
+        ASSERT_TRUE(platform().UserFocus(Field(c.field))) << c.what;
+        platform().UserPaste(Field(c.field), c.text);
+        bool moved = platform().UserFocus(Field(204));
+        EXPECT_EQ(moved, !c.refused) << c.what;
+        EXPECT_EQ(platform().beeps - beeps, c.refused ? 1 : 0) << c.what;
+        EXPECT_EQ(platform().focused, Field(c.refused ? c.field : 204)) << c.what;
+        platform().UserPaste(Field(c.field), "1");
+        ASSERT_TRUE(platform().UserFocus(Field(204))) << c.what;
+    }
+}
+
+TEST_F(NumericFields, AFieldWithARealRangeIsTestedAgainstItsWidenedBounds) {
+    WDialogRangeReal(202, 0.05f, 0.35f);
+    const std::pair<const char*, bool> cases[] = {
+        {"0.05", true}, {"0.06", false}, {"0.34", false}, {"0.35", true}, {"0.3499999", false}};
+    for (const auto& [text, refused] : cases) {
+        ASSERT_TRUE(platform().UserFocus(Field(202))) << text;
+        platform().UserPaste(Field(202), text);
+        EXPECT_EQ(platform().UserFocus(Field(204)), !refused) << text;
+        platform().UserPaste(Field(202), "0.1");
+    }
+}
+
+TEST_F(NumericFields, TheMainWindowAndTheFieldsOwnFocusAreNotTested) {
+    platform().UserPaste(Field(201), "99");
+    EXPECT_FALSE(yyoutofrange(Field(201), nullptr, StrictText::No));
+    // Asked about itself, a field is refused for a bad number, and for bad text only when
+    // asked strictly.
+    EXPECT_TRUE(yyoutofrange(Field(201), Field(201), StrictText::No));
+    platform().UserPaste(Field(201), "1x");
+    EXPECT_FALSE(yyoutofrange(Field(201), Field(201), StrictText::No));
+    EXPECT_TRUE(yyoutofrange(Field(201), Field(201), StrictText::Yes));
+    EXPECT_EQ(platform().beeps, 0);
+    // Fields of other classes are never tested, nor any while the toolkit is busy.
+    platform().UserPaste(Field(204), "x");
+    EXPECT_FALSE(yyoutofrange(Field(204), Field(202), StrictText::Yes));
+    BusyScope busy;
+    EXPECT_FALSE(yyoutofrange(Field(201), Field(202), StrictText::Yes));
+}
+
+TEST_F(NumericFields, AValueTypedIsNotLostWhenTheFieldGainsTheFocusAgain) {
+    platform().UserType(
+        "\x01"
+        "5");
+    ASSERT_TRUE(platform().UserTab());
+    ASSERT_TRUE(platform().UserFocus(Field(201)));
+    EXPECT_FALSE(Control(201).modified);
+    int value = 0;
+    WDialogGetInteger(201, value);
+    EXPECT_EQ(value, 5);
+    EXPECT_EQ(Validation().saved_text, "5");
+    EXPECT_EQ(Validation().saved_value, 5.0);
+}
+
+TEST_F(NumericFields, SpinArrowsStepTheValueWithinTheRange) {
+    // REALSPIN 251 starts at 1.0 with the range -2.5 to 2.5.
+    struct Case {
+        int field;
+        int step;
+        const char* text;
+    };
+    const Case cases[] = {
+        {251, 1, "2.0000"},   {251, 5, "2.5000"}, {251, -5, "-2.5000"},
+        {251, -1, "-2.5000"}, {252, 5, "8"},      {252, -1, "7"},
+    };
+    for (const Case& c : cases) {
+        platform().UserSpin(Field(c.field), c.step);
+        EXPECT_EQ(Control(c.field).text, c.text) << c.field << " " << c.step;
+        EXPECT_FALSE(Control(c.field).modified);
+        EXPECT_EQ(Record(c.field).has_value, 1);
+    }
+    // A typed text is taken first.
+    platform().UserPaste(Field(251), "0.5");
+    platform().UserSpin(Field(251), 1);
+    EXPECT_EQ(Control(251).text, "1.5000");
+    platform().UserPaste(Field(252), "31070");
+    platform().UserSpin(Field(252), 5);
+    EXPECT_EQ(Control(252).text, "31073");
+    float real = 0.0f;
+    WDialogGetReal(251, real);
+    EXPECT_EQ(real, 1.5f);
+}
+
+// The settings dialog: 301 has the range 0 to 8; Apply (303), Cancel (2) and the default OK (1)
+// are push buttons.
+class PendingField : public DialogTest {
+  protected:
+    PendingField() {
+        WDialogLoad(kSettings);
+        WMessageEnable(MSG_FIELD, 1);
+        WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 301);
+        TakeMessages();
+        platform().UserType("9");
+    }
+};
+
+TEST_F(PendingField, APushButtonOtherThanOkDecidesAndPutsTheSavedTextBack) {
+    platform().UserClick(Field(303));
+    EXPECT_EQ(platform().beeps, 0);
+    EXPECT_EQ(Control(301).text, "1");
+    EXPECT_FALSE(Control(301).modified);
+    EXPECT_EQ(Record(301).value, 1.0);
+    EXPECT_EQ(Validation().pending_invalid, nullptr);
+    EXPECT_TRUE(Validation().save_on_next_focus);
+    EXPECT_EQ(platform().focused, Field(303));
+    EXPECT_EQ(TakeMessages(), (std::vector<Posted>{FieldMessage(kSettings, 301, 303),
+                                                   ButtonMessage(kSettings, 303, 301)}));
+}
+
+TEST_F(PendingField, OkSendsTheUserBackToTheInvalidField) {
+    platform().UserClick(Field(1));
+    // Refused once as the focus went to OK, and once more as OK was pressed.
+    EXPECT_EQ(platform().beeps, 2);
+    EXPECT_EQ(platform().focused, Field(301));
+    EXPECT_TRUE(Control(301).all_selected);
+    EXPECT_EQ(Control(301).text, "9");
+    EXPECT_EQ(Validation().pending_invalid, nullptr);
+    EXPECT_TRUE(TakeMessages().empty());
+}
+
+TEST_F(PendingField, ReturnInTheInvalidFieldPressesOkInVain) {
+    platform().UserReturn();
+    EXPECT_EQ(platform().beeps, 1);
+    EXPECT_EQ(platform().focused, Field(301));
+    EXPECT_TRUE(TakeMessages().empty());
+}
+
+TEST_F(PendingField, AFieldLeftByTabIsRefusedAtOnceEvenForAPushButton) {
+    EXPECT_FALSE(platform().UserTab());
+    EXPECT_FALSE(platform().UserFocus(Field(303)));
+    EXPECT_EQ(platform().beeps, 2);
+    EXPECT_EQ(platform().focused, Field(301));
+    EXPECT_EQ(Validation().pending_invalid, nullptr);
+}
+
+TEST_F(PendingField, AButtonThatLosesTheFocusSendsItBackToThePendingField) {
+    ASSERT_TRUE(platform().UserFocus(Field(303)));
+    EXPECT_EQ(Validation().pending_invalid, Field(301));
+    EXPECT_FALSE(platform().UserTab());
+    EXPECT_EQ(platform().beeps, 1);
+    EXPECT_EQ(platform().focused, Field(301));
+    EXPECT_TRUE(Control(301).all_selected);
+    // Left by the keyboard: the button keeps the default look, the default button loses it.
+    EXPECT_EQ(Control(303).look, DefaultLook::Default);
+    EXPECT_EQ(Control(1).look, DefaultLook::Plain);
+}
+
+TEST_F(PendingField, AButtonReleasedOutsideSendsTheFocusBackToThePendingField) {
+    ASSERT_TRUE(platform().UserFocus(Field(2)));
+    platform().UserReleaseOutside(Field(2));
+    EXPECT_EQ(platform().beeps, 1);
+    EXPECT_EQ(platform().focused, Field(301));
+    EXPECT_EQ(Control(2).look, DefaultLook::Plain);
+    EXPECT_EQ(Control(1).look, DefaultLook::Default);
+    // The field is still pending until the focus leaves it again, accepted.
+    platform().UserType(
+        "\x01"
+        "3");
+    ASSERT_TRUE(platform().UserFocus(Field(302)));
+    EXPECT_EQ(Validation().pending_invalid, nullptr);
+}
+
+}  // namespace
+}  // namespace windlass::testing

@@ -1,0 +1,124 @@
+#include "dialog/control_class.h"
+
+#include <array>
+#include <cctype>
+#include <utility>
+
+namespace windlass {
+namespace {
+
+bool SameNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::toupper(static_cast<unsigned char>(a[i])) !=
+            std::toupper(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+constexpr std::array<std::pair<std::string_view, ControlClass>, 17> kClassNames = {{
+    {"BUTTON", ControlClass::Button},
+    {"STATIC", ControlClass::Static},
+    {"EDIT", ControlClass::Edit},
+    {"LISTBOX", ControlClass::ListBox},
+    {"COMBOBOX", ControlClass::ComboBox},
+    {"INTEGEREDIT", ControlClass::IntegerEdit},
+    {"INTEGERSPIN", ControlClass::IntegerSpin},
+    {"REALEDIT", ControlClass::RealEdit},
+    {"REALSPIN", ControlClass::RealSpin},
+    {"DOUBLEEDIT", ControlClass::DoubleEdit},
+    {"DOUBLESPIN", ControlClass::DoubleSpin},
+    {"MSCTLS_TRACKBAR32", ControlClass::Trackbar},
+    {"SYSTREEVIEW32", ControlClass::Treeview},
+    {"SYSTABCONTROL32", ControlClass::TabControl},
+    {"MSCTLS_PROGRESS32", ControlClass::Progress},
+    {"MSCTLS_UPDOWN32", ControlClass::UpDown},
+    {"SYSHEADER32", ControlClass::Header},
+}};
+
+}  // namespace
+
+ControlClass ClassOf(std::string_view class_name) {
+    for (const auto& [name, control_class] : kClassNames) {
+        if (SameNoCase(name, class_name)) {
+            return control_class;
+        }
+    }
+    return ControlClass::Other;
+}
+
+bool IsNumericClass(ControlClass control_class) {
+    return IsIntegerClass(control_class) || IsRealClass(control_class) ||
+           IsDoubleClass(control_class);
+}
+
+bool IsIntegerClass(ControlClass control_class) {
+    return control_class == ControlClass::IntegerEdit || control_class == ControlClass::IntegerSpin;
+}
+
+bool IsSpinClass(ControlClass control_class) {
+    return control_class == ControlClass::IntegerSpin || control_class == ControlClass::RealSpin ||
+           control_class == ControlClass::DoubleSpin;
+}
+
+bool IsRealClass(ControlClass control_class) {
+    return control_class == ControlClass::RealEdit || control_class == ControlClass::RealSpin;
+}
+
+bool IsDoubleClass(ControlClass control_class) {
+    return control_class == ControlClass::DoubleEdit || control_class == ControlClass::DoubleSpin;
+}
+
+bool IsEditLike(ControlClass control_class) {
+    return control_class == ControlClass::Edit || IsNumericClass(control_class);
+}
+
+std::uint32_t NormalisedStyle(ControlClass control_class, std::uint32_t style) {
+    if (control_class != ControlClass::Button) {
+        return style;
+    }
+    std::uint32_t kind = style & styles::kButtonKindMask;
+    std::uint32_t normalised = kind;
+    switch (kind) {
+        case styles::kCheckBox:
+        case styles::kThreeState:
+        case styles::kAutoThreeState:
+            normalised = styles::kAutoCheckBox;
+            break;
+        case styles::kRadioButton:
+            normalised = styles::kAutoRadioButton;
+            break;
+        default:
+            break;
+    }
+    style = (style & ~styles::kButtonKindMask) | normalised;
+    return style & ~(styles::kButtonIcon | styles::kButtonBitmap);
+}
+
+std::uint32_t ButtonKind(std::uint32_t style) {
+    return style & styles::kButtonKindMask;
+}
+
+bool IsPushButton(ControlClass control_class, std::uint32_t style) {
+    return control_class == ControlClass::Button &&
+           (ButtonKind(style) == styles::kPushButton ||
+            ButtonKind(style) == styles::kDefaultPushButton);
+}
+
+bool IsDefaultPushButton(ControlClass control_class, std::uint32_t style) {
+    return control_class == ControlClass::Button && ButtonKind(style) == styles::kDefaultPushButton;
+}
+
+bool IsAutoRadioButton(ControlClass control_class, std::uint32_t style) {
+    return control_class == ControlClass::Button && ButtonKind(style) == styles::kAutoRadioButton;
+}
+
+bool IsAutoCheckBox(ControlClass control_class, std::uint32_t style) {
+    return control_class == ControlClass::Button && ButtonKind(style) == styles::kAutoCheckBox;
+}
+
+}  // namespace windlass

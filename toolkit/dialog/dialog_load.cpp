@@ -1,0 +1,139 @@
+#include "dialog/dialog_load.h"
+
+#include <memory>
+#include <string_view>
+
+#include "convert/zstring_convert.h"
+#include "dialog/companion_apply.h"
+#include "dialog/dialog_procedure.h"
+#include "dialog/dialog_table.h"
+#include "resources/resource_lookup.h"
+#include "window/window_table.h"
+
+namespace windlass {
+namespace {
+
+// Text limits: an integer field holds a sign and ten digits; plain edit fields take what
+// their platform control can hold.
+constexpr int kIntegerTextLimit = 11;
+constexpr int kSingleLineLimit = 32767;
+constexpr int kMultiLineLimit = 65535;
+
+// The reach of a spin field's arrows until a range is set.
+constexpr int kIntegerSpinReach = 31073;
+constexpr int kRealSpinReach = 100;
+
+// The field record a numeric field makes for itself as it is created.
+void PrepareNumericField(ControlRecord& control, Platform& platform) {
+    FieldRecord& field = control.field;
+    std::string_view text = control.source->text != nullptr ? control.source->text : "";
+    int at_end = 0;
+    field.value = yyAsciiToDouble(text, at_end);
+    field.small_step = 1.0;
+    field.large_step = 5.0;
+    field.has_value = text.empty() ? 0 : 1;
+    platform.SetModified(control.handle, false);
+    if (IsIntegerClass(control.control_class)) {
+        field.text_limit = kIntegerTextLimit;
+        platform.SetTextLimit(control.handle, kIntegerTextLimit);
+    }
+    if (IsSpinClass(control.control_class)) {
+        int reach = IsIntegerClass(control.control_class) ? kIntegerSpinReach : kRealSpinReach;
+        platform.SetSpinRange(control.handle, -reach, reach);
+    }
+}
+
+}  // namespace
+
+int yydialogfind(int dialog_id) {
+    return Dialogs().SlotOf(dialog_id);
+}
+
+FieldState yygetfieldstate(const ControlRecord& control) {
+    std::uint32_t style = control.source->style;
+    if (!styles::Has(style, styles::kVisible)) {
+        return FieldState::Hidden;
+    }
+    if (styles::Has(style, styles::kDisabled)) {
+        return FieldState::Disabled;
+    }
+    if (IsEditLike(control.control_class) && styles::Has(style, styles::kEditReadOnly)) {
+        return FieldState::ReadOnly;
+    }
+    return FieldState::Enabled;
+}
+
+void yydialoginitialise(DialogRecord& dialog) {
+    Platform& platform = ThePlatform();
+    int count = std::min(platform.ControlCount(dialog.window), dialog.source->control_count);
+    dialog.controls.clear();
+    dialog.controls.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int position = 0; position < count; ++position) {
+        ControlRecord control;
+        control.handle = platform.Control(dialog.window, position);
+        control.source = &dialog.source->controls[position];
+        control.id = control.source->id;
+        control.control_class = ClassOf(control.source->class_name);
+        control.style = NormalisedStyle(control.control_class, control.source->style);
+        if (IsNumericClass(control.control_class)) {
+            PrepareNumericField(control, platform);
+        } else if (IsAutoCheckBox(control.control_class, control.style) ||
+                   IsAutoRadioButton(control.control_class, control.style)) {
+            // Every check box and radio button changes its own state when clicked.
+            platform.MakeButtonAutomatic(control.handle);
+        } else if (control.control_class == ControlClass::Edit) {
+            bool multi_line = styles::Has(control.style, styles::kEditMultiLine);
+            control.field.text_limit = multi_line ? kMultiLineLimit : kSingleLineLimit;
+            platform.SetTextLimit(control.handle, control.field.text_limit);
+        }
+        dialog.controls.push_back(control);
+    }
+}
+
+WindowHandle ParentFor(const DialogTemplate& dialog) {
+    WindowHandle frame = Windows().by_slot[kMainWindowSlot].frame;
+    if (!styles::Has(dialog.style, styles::kChild) || frame == nullptr) {
+        return nullptr;
+    }
+    return ThePlatform().ClientArea(frame);
+}
+
+int yydialogload2(int dialog_id, WindowHandle parent) {
+    DialogTable& table = Dialogs();
+    if (int slot = yydialogfind(dialog_id); slot != 0) {
+        table.current = slot;
+        return dialog_id;
+    }
+    if (table.count + 1 >= kMaxDialogs + 1) {
+        return kLoadTableFull;
+    }
+    const DialogTemplate* source = FindDialog(dialog_id);
+    if (source == nullptr) {
+        return kLoadNoResource;
+    }
+    WindowHandle active = table.active;
+    auto dialog = std::make_unique<DialogRecord>();
+    dialog->id = dialog_id;
+    dialog->source = source;
+    dialog->procedure = std::make_unique<DialogProcedure>(*dialog);
+    dialog->creating = true;
+    Platform& platform = ThePlatform();
+    dialog->window = platform.CreateDialog(*source, parent, *dialog->procedure);
+    if (dialog->window == nullptr) {
+        return kLoadTableFull;
+    }
+    yydialoginitialise(*dialog);
+    dialog->creating = false;
+    ++table.count;
+    DialogRecord& loaded = *dialog;
+    table.slots[static_cast<std::size_t>(table.count)] = std::move(dialog);
+    table.current = table.count;
+    yydialogextra(loaded);
+    for (ControlRecord& control : loaded.controls) {
+        control.field.state_at_load = yygetfieldstate(control);
+    }
+    table.active = active;
+    return dialog_id;
+}
+
+}  // namespace windlass

@@ -1,0 +1,17 @@
+// Internal to Windlass: not part of the public interface. Programs include windlass/windlass.h.
+#pragma once
+
+#include "window/form_embedding.h"
+
+namespace windlass {
+
+// Offers the dialog manager to the main window: WindowOpen2 can then show a form as its
+// client area and WindowClose unloads every dialog. Done as the toolkit initialises; doing
+// it again changes nothing.
+void InstallDialogManager();
+
+// The three parts of that offer, for the main window's use.
+FormTest TestForm(int dialog_id);
+void EmbedForm(int dialog_id, WindowHandle frame, WindowHandle client);
+
+}  // namespace windlass

@@ -1,0 +1,203 @@
+#include "dialog/dialog_procedure.h"
+
+#include <string>
+
+#include "dialog/dialog_messages.h"
+#include "dialog/dialog_table.h"
+#include "errors/message_box.h"
+#include "init/settings.h"
+#include "message/message_queue.h"
+#include "message/window_messages.h"
+#include "numeric/focus_check.h"
+#include "numeric/numeric_input.h"
+#include "numeric/validation_state.h"
+
+namespace windlass {
+namespace {
+
+// The OK button's id, and the button F1 counts as.
+constexpr int kOkButton = 1;
+constexpr int kHelpButton = 9;
+
+// Puts the text and value a field had when it gained the focus back into it.
+void RestoreSavedCopy(WindowHandle field) {
+    ControlRef found = Dialogs().FindControl(field);
+    if (!found) {
+        return;
+    }
+    const ValidationState& validation = Validation();
+    Platform& platform = ThePlatform();
+    if (platform.SetControlText(field, validation.saved_text)) {
+        platform.SetModified(field, false);
+        found.control->field.value = validation.saved_value;
+        found.control->field.has_value = validation.saved_text.empty() ? 0 : 1;
+    }
+}
+
+}  // namespace
+
+ControlRecord* DialogProcedure::At(int position) {
+    if (dialog_.creating || position < 0 || position >= static_cast<int>(dialog_.controls.size())) {
+        return nullptr;
+    }
+    return &dialog_.controls[static_cast<std::size_t>(position)];
+}
+
+void DialogProcedure::FieldTouched(const ControlRecord& control, Post post) {
+    dialog_.previous_field = dialog_.current_field;
+    dialog_.current_field = control.id;
+    if (dialog_.running_modal) {
+        return;
+    }
+    if (post == Post::Always || dialog_.current_field != dialog_.previous_field) {
+        Messages().Raise(FieldChangedMessage(dialog_.id, dialog_.previous_field,
+                                             dialog_.current_field, CurrentMessageTime()));
+    }
+}
+
+void DialogProcedure::PushButtonPressed(const ControlRecord& button) {
+    Platform& platform = ThePlatform();
+    ValidationState& validation = Validation();
+    WindowHandle focused = platform.FocusedControl();
+    if (focused != nullptr && yyoutofrange(focused, focused, StrictText::No)) {
+        validation.pending_invalid = focused;
+    }
+    if (WindowHandle invalid = validation.pending_invalid) {
+        validation.pending_invalid = nullptr;
+        if (button.id == kOkButton) {
+            // OK never takes an invalid field: the user is sent back to it.
+            if (Settings().bell_enabled != 0) {
+                platform.Beep();
+            }
+            BusyScope busy;
+            platform.FocusControl(invalid, SelectText::All);
+            return;
+        }
+        // Any other button (Cancel, typically) goes ahead with the field as it was.
+        RestoreSavedCopy(invalid);
+        validation.save_on_next_focus = true;
+    }
+    if (dialog_.running_modal) {
+        dialog_.current_field = button.id;
+        DialogExit().exit_field = button.id;
+        platform.EndModalDialog(dialog_.window);
+        return;
+    }
+    if (focused != button.handle) {
+        dialog_.previous_field = dialog_.current_field;
+    }
+    Messages().Raise(
+        ButtonPressedMessage(dialog_.id, button.id, dialog_.previous_field, CurrentMessageTime()));
+}
+
+void DialogProcedure::OnNotice(int control, ControlNotice notice) {
+    ControlRecord* record = At(control);
+    if (record == nullptr) {
+        return;
+    }
+    switch (notice) {
+        case ControlNotice::PushButtonPressed:
+        case ControlNotice::Clicked:
+            if (IsPushButton(record->control_class, record->style)) {
+                PushButtonPressed(*record);
+            } else {
+                FieldTouched(*record, Post::Always);
+            }
+            break;
+        case ControlNotice::SelectionChanged:
+            FieldTouched(*record, Post::Always);
+            break;
+        case ControlNotice::DoubleClicked:
+            if (record->control_class == ControlClass::ListBox ||
+                record->control_class == ControlClass::ComboBox) {
+                ControlRecord* default_button = dialog_.DefaultButton();
+                if (default_button != nullptr &&
+                    default_button->field.state_at_load != FieldState::Disabled) {
+                    PushButtonPressed(*default_button);
+                }
+            }
+            break;
+        case ControlNotice::FocusGained:
+            FieldTouched(*record, Post::WhenChanged);
+            break;
+    }
+}
+
+void DialogProcedure::OnHelpRequest() {
+    if (dialog_.creating || dialog_.running_modal) {
+        return;
+    }
+    ControlRecord* focused = dialog_.Find(ThePlatform().FocusedControl());
+    if (focused == nullptr || focused->id != kHelpButton) {
+        dialog_.previous_field = dialog_.current_field;
+    }
+    Messages().Raise(ButtonPressedMessage(dialog_.id, kHelpButton, dialog_.previous_field,
+                                          CurrentMessageTime()));
+}
+
+void DialogProcedure::OnActivate() {
+    if (!dialog_.creating) {
+        Dialogs().active = dialog_.window;
+    }
+}
+
+CharacterVerdict DialogProcedure::OnNumericCharacter(int control, int character) {
+    ControlRecord* record = At(control);
+    if (record == nullptr || !IsNumericClass(record->control_class)) {
+        return {CharacterVerdict::Kind::Insert, character, false};
+    }
+    return NumericCharacter(*record, character);
+}
+
+void DialogProcedure::OnNumericKey(int control, int virtual_key) {
+    if (ControlRecord* record = At(control)) {
+        NumericKey(*record, virtual_key);
+    }
+}
+
+void DialogProcedure::OnNumericFocusGained(int control) {
+    ControlRecord* record = At(control);
+    if (record != nullptr && IsNumericClass(record->control_class)) {
+        NumericFocusGained(*record);
+    }
+}
+
+FocusVerdict DialogProcedure::OnNumericFocusLeaving(int control, WindowHandle target) {
+    ControlRecord* record = At(control);
+    if (record == nullptr) {
+        return FocusVerdict::Allow;
+    }
+    return yyoutofrange(record->handle, target, StrictText::No) ? FocusVerdict::Refuse
+                                                                : FocusVerdict::Allow;
+}
+
+void DialogProcedure::OnSpin(int control, int step) {
+    ControlRecord* record = At(control);
+    if (record != nullptr && IsSpinClass(record->control_class)) {
+        SpinStep(*record, step);
+    }
+}
+
+void DialogProcedure::ReturnToPendingField(const ControlRecord& button, LeftByTab left_by_tab) {
+    const ValidationState& validation = Validation();
+    if (validation.pending_invalid == nullptr || validation.CheckOff()) {
+        return;
+    }
+    yyselectinvalid(button.handle, validation.pending_invalid, left_by_tab);
+}
+
+void DialogProcedure::OnButtonFocusLost(int control) {
+    // A button that the mouse gave the focus to loses it again by the keyboard.
+    if (ControlRecord* record = At(control)) {
+        ReturnToPendingField(*record, LeftByTab::Yes);
+    }
+}
+
+void DialogProcedure::OnButtonReleasedOutside(int control) {
+    // The field was left by mouse, or it would not be pending.
+    if (ControlRecord* record = At(control)) {
+        ReturnToPendingField(*record, LeftByTab::No);
+    }
+}
+
+}  // namespace windlass

@@ -1,0 +1,45 @@
+// Internal to Windlass: not part of the public interface. Programs include windlass/windlass.h.
+#pragma once
+
+#include "dialog/dialog_record.h"
+#include "numeric/focus_check.h"
+#include "platform/platform.h"
+
+namespace windlass {
+
+// The dialog procedure: hears what the platform reports of one dialog's controls, keeps the
+// dialog's current and previous field ids, and raises the program's field-changed and
+// push-button messages. The questions of the numeric fields go to the numeric edit logic.
+// While the dialog is being made nothing is heard.
+class DialogProcedure : public DialogListener {
+  public:
+    explicit DialogProcedure(DialogRecord& dialog) : dialog_(dialog) {}
+
+    void OnNotice(int control, ControlNotice notice) override;
+    void OnHelpRequest() override;
+    void OnActivate() override;
+    CharacterVerdict OnNumericCharacter(int control, int character) override;
+    void OnNumericKey(int control, int virtual_key) override;
+    void OnNumericFocusGained(int control) override;
+    FocusVerdict OnNumericFocusLeaving(int control, WindowHandle target) override;
+    void OnSpin(int control, int step) override;
+    void OnButtonFocusLost(int control) override;
+    void OnButtonReleasedOutside(int control) override;
+
+  private:
+    // Whether a field-changed message follows a change of the ids.
+    enum class Post { Always, WhenChanged };
+
+    // The control at a template position, or null while the dialog is being made or for a
+    // position it has not got.
+    ControlRecord* At(int position);
+    void FieldTouched(const ControlRecord& control, Post post);
+    void PushButtonPressed(const ControlRecord& button);
+    // A pending invalid field gets the focus back when the push button it was left for does
+    // not take it after all.
+    void ReturnToPendingField(const ControlRecord& button, LeftByTab left_by_tab);
+
+    DialogRecord& dialog_;
+};
+
+}  // namespace windlass

@@ -1,0 +1,62 @@
+// Internal to Windlass: not part of the public interface. Programs include windlass/windlass.h.
+#pragma once
+
+// The routines behind the field procedures: a field's display format, its range, writing a
+// text with its value, and reading a field's value.
+
+#include <string>
+#include <string_view>
+
+#include "dialog/dialog_record.h"
+
+namespace windlass {
+
+// The format every real is written in when a field has none of its own.
+inline constexpr std::string_view kDefaultRealFormat = "(G15.5E2)";
+// The format every whole number is written in.
+inline constexpr std::string_view kIntegerFormat = "(I11)";
+// The work areas of the put procedures: the text they build and the format they use.
+inline constexpr std::size_t kPutTextArea = 100;
+inline constexpr std::size_t kFormatArea = 50;
+// The most characters of a field's text that a number is read from.
+inline constexpr std::size_t kValueTextArea = 254;
+
+// yyfieldgetformat: the format stored with a real or double field, else the default. Other
+// kinds of control always give the default, whatever format they keep.
+std::string yyfieldgetformat(const ControlRecord& control);
+
+// yyfieldrangecheck: whether the value may be written into the current dialog's field of this
+// id. A missing field raises ERR_FIELD_IDENTIFIER, a value outside a range in force
+// ERR_FIELD_RANGE; both give false.
+bool yyfieldrangecheck(int field_id, double value);
+
+// yyfieldputtext: the control's text becomes `text`; when the platform takes it, the field's
+// value becomes `value` (a value of exactly 0 gives way to the number the text holds, when
+// the text is wholly a number), the field has a value when the text is not empty, keeps
+// `format` as its format (none when empty), and an edit-like control's modified flag is
+// cleared.
+void yyfieldputtext(ControlRecord& control, std::string_view text, double value,
+                    std::string_view format);
+
+// The range of a field, as yyfieldrange2 stores it: any control takes one, and a spin
+// field's arrows are held to it too.
+void SetFieldRange(ControlRecord& control, double minimum, double maximum);
+
+// yyfieldrange2: the range of the current dialog's field of this id; ERR_FIELD_IDENTIFIER
+// when there is none.
+void yyfieldrange2(int field_id, double minimum, double maximum);
+
+// What yyfieldgetvalue found.
+struct FieldValue {
+    enum class Kind { Unchanged, Undefined, Number };
+    Kind kind = Kind::Unchanged;
+    double value = 0.0;
+};
+
+// yyfieldgetvalue: the value of the current dialog's field of this id. Unchanged, with its
+// error raised, when there is no current dialog or no such field; Undefined, with
+// ERR_FIELD_UNDEFINED, for an empty text; otherwise the number: a numeric field's own value
+// while its text is unmodified, else the text read as a double (with that reading's errors).
+FieldValue yyfieldgetvalue(int field_id);
+
+}  // namespace windlass

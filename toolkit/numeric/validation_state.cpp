@@ -1,0 +1,10 @@
+#include "numeric/validation_state.h"
+
+namespace windlass {
+
+ValidationState& Validation() {
+    static ValidationState state;
+    return state;
+}
+
+}  // namespace windlass
