@@ -1,12 +1,17 @@
 #include "dialog/dialog_manager.h"
 
+#include <utility>
+#include <vector>
+
 #include "dialog/dialog_load.h"
 #include "dialog/dialog_show.h"
 #include "dialog/dialog_table.h"
 #include "errors/error_state.h"
+#include "errors/window_hooks.h"
 #include "numeric/validation_state.h"
 #include "resources/resource_lookup.h"
 #include "windlass/windlass.h"
+#include "window/window_table.h"
 
 namespace windlass {
 namespace {
@@ -37,6 +42,47 @@ class DeafListener : public DialogListener {
     void OnButtonFocusLost(int) override {}
     void OnButtonReleasedOutside(int) override {}
 };
+
+// The dialogs a message box disabled, to be enabled again when it closes.
+std::vector<WindowHandle>& DisabledForBox() {
+    static std::vector<WindowHandle> disabled;
+    return disabled;
+}
+
+// The owner of a message box: the active dialog while it is shown (the main window for the
+// form inside it), else the main window.
+WindowHandle MessageBoxOwner() {
+    DialogTable& table = Dialogs();
+    DialogRecord* active = table.FindDialog(table.active);
+    if (active != nullptr && active->shown != 0) {
+        return active->main_window != nullptr ? active->main_window : active->window;
+    }
+    return Windows().by_slot[kMainWindowSlot].frame;
+}
+
+void DisableDialogsForBox() {
+    DialogTable& table = Dialogs();
+    WindowHandle owner = MessageBoxOwner();
+    std::vector<WindowHandle>& disabled = DisabledForBox();
+    disabled.clear();
+    for (int slot = 1; slot <= table.count; ++slot) {
+        DialogRecord* dialog = table.AtSlot(slot);
+        if (dialog->shown != 0 && dialog->window != owner && dialog->main_window == nullptr) {
+            ThePlatform().EnableWindow(dialog->window, Enable::No);
+            disabled.push_back(dialog->window);
+        }
+    }
+}
+
+// The owner itself was never disabled: the platform hands it the focus back as the box goes.
+void EnableDialogsAfterBox(WindowHandle) {
+    for (WindowHandle dialog : std::exchange(DisabledForBox(), {})) {
+        // A dialog unloaded while the box was up is not there to enable.
+        if (Dialogs().FindDialog(dialog) != nullptr) {
+            ThePlatform().EnableWindow(dialog, Enable::Yes);
+        }
+    }
+}
 
 }  // namespace
 
@@ -78,6 +124,10 @@ void InstallDialogManager() {
     embedding.test = TestForm;
     embedding.embed = EmbedForm;
     embedding.unload_all = UnloadAllDialogs;
+    WindowHooks& hooks = Hooks();
+    hooks.message_box_owner = MessageBoxOwner;
+    hooks.disable_dialogs = DisableDialogsForBox;
+    hooks.enable_dialogs = EnableDialogsAfterBox;
 }
 
 }  // namespace windlass

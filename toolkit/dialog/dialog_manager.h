@@ -5,9 +5,10 @@
 
 namespace windlass {
 
-// Offers the dialog manager to the main window: WindowOpen2 can then show a form as its
-// client area and WindowClose unloads every dialog. Done as the toolkit initialises; doing
-// it again changes nothing.
+// Offers the dialog manager to the main window and to message boxes: WindowOpen2 can then
+// show a form as its client area, WindowClose unloads every dialog, and a message box is
+// owned by the active dialog and disables the others while it is up. Done as the toolkit
+// initialises; doing it again changes nothing.
 void InstallDialogManager();
 
 // The three parts of that offer, for the main window's use.

@@ -294,5 +294,30 @@ TEST_F(FormInMainWindow, InitialisingTheToolkitOffersTheDialogManagerToTheMainWi
     EXPECT_EQ(CurrentDialogId(), kForm);
 }
 
+TEST_F(DialogShow, AMessageBoxBelongsToTheActiveDialogAndDisablesTheOthers) {
+    WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm);
+    WindowHandle frame = Windows().by_slot[kMainWindowSlot].frame;
+    // The form inside the main window: the main window owns the box.
+    EXPECT_EQ(Hooks().message_box_owner(), frame);
+    WDialogLoad(kSettings);
+    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
+    WDialogLoad(kNote);
+    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
+    WindowHandle settings = Dialogs().AtSlot(2)->window;
+    WindowHandle note = Dialogs().AtSlot(3)->window;
+    Dialogs().active = note;
+    bool while_up = false;
+    platform().while_box_shown = [&](const MessageBoxRequest& request) {
+        while_up = request.owner == note && !platform().DialogOf(settings)->enabled &&
+                   platform().DialogOf(note)->enabled;
+    };
+    WMessageBox(0, 0, 1, "Check the rate", "Heatwise");
+    EXPECT_TRUE(while_up);
+    EXPECT_TRUE(platform().DialogOf(settings)->enabled);
+    // A hidden dialog owns nothing.
+    WDialogHide();
+    EXPECT_EQ(Hooks().message_box_owner(), frame);
+}
+
 }  // namespace
 }  // namespace windlass::testing
