@@ -25,6 +25,10 @@ constexpr std::string_view kPlatformHeaders[] = {"windows.h", "winres.h",   "win
 
 constexpr int kMaximumIncludeDepth = 32;
 constexpr std::size_t kMaximumExpansion = 100000;
+// Each use of a macro is bounded above, but a line of many uses multiplies that bound: the
+// script as a whole is bounded too, far beyond any real script, so a few hundred bytes cannot
+// make the compiler fill the memory.
+constexpr std::size_t kMaximumScriptTokens = 1000000;
 
 // Whether a file contributes its resource statements or only its directives.
 enum class FileRole { kScript, kDirectivesOnly };
@@ -121,6 +125,8 @@ class Preprocessor {
     std::set<std::filesystem::path> once_files_;
     std::vector<Token> tokens_;
     std::vector<std::filesystem::path> headers_;
+    // Tokens made so far, macros replaced, in the script and in its conditions.
+    std::size_t made_tokens_ = 0;
 };
 
 void Preprocessor::ProcessText(std::string_view text, std::shared_ptr<const SourceFile> file,
@@ -374,6 +380,10 @@ void Preprocessor::Expand(const Token& token, const Location& use, std::vector<T
         if (++produced > kMaximumExpansion) {
             Fail(use, "'" + active.front() + "' expands to more than " +
                           std::to_string(kMaximumExpansion) + " tokens");
+        }
+        if (++made_tokens_ > kMaximumScriptTokens) {
+            Fail(use, "the script grows to more than " + std::to_string(kMaximumScriptTokens) +
+                          " tokens as its macros are replaced");
         }
         out.push_back(token);
         out.back().where = use;

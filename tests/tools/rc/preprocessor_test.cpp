@@ -149,6 +149,21 @@ TEST(rc_Preprocessor, ProblemsAreReportedAtTheirLine) {
     }
 }
 
+TEST(rc_Preprocessor, ManyUsesOfALargeMacroStopAtTheScriptsBound) {
+    // Each use stays within its own bound of 100000 tokens, but 300 uses on one line would
+    // make thirty million: the compiler stops at a million instead of filling the memory.
+    std::string script =
+        "#define A B B B B B B B B B B\n#define B C C C C C C C C C C\n"
+        "#define C D D D D D D D D D D\n#define D E E E E E E E E E E\n"
+        "#define E 1 1 1 1 1 1 1 1 1 1\n";
+    for (int i = 0; i < 300; ++i) {
+        script += "A ";
+    }
+    EXPECT_THAT(ErrorOf(script),
+                HasSubstr("pre.rc:6: the script grows to more than 1000000 tokens as its macros "
+                          "are replaced"));
+}
+
 TEST(rc_Preprocessor, DefinesAreAllowedAgainWithTheSameValue) {
     EXPECT_THAT(Spellings("#define A (1 + 2)\n#define A (1 + 2)\nA"),
                 ElementsAre("(", "1", "+", "2", ")"));
