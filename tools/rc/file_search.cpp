@@ -1,7 +1,6 @@
 #include "file_search.h"
 
 #include <fstream>
-#include <iterator>
 #include <string>
 
 namespace heatwise::rc {
@@ -52,8 +51,16 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::filesystem::pa
     if (!in) {
         return std::nullopt;
     }
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
+    // Read in pieces and stop past the limit: a file's reported size cannot be trusted (files
+    // under /proc report none), so only the bytes read tell.
+    std::vector<std::uint8_t> bytes;
+    char piece[1 << 16];
+    while (in.read(piece, sizeof piece) || in.gcount() > 0) {
+        bytes.insert(bytes.end(), piece, piece + in.gcount());
+        if (bytes.size() > kLargestFile) {
+            return std::nullopt;
+        }
+    }
     if (in.bad()) {
         return std::nullopt;
     }

@@ -362,7 +362,8 @@ void Preprocessor::Include(std::string_view rest, const Location& where, LexStat
     }
     auto bytes = ReadFileBytes(*path);
     if (!bytes) {
-        Fail(where, "cannot read include file '" + name + "'");
+        Fail(where, "cannot read include file '" + name + "': unreadable, or larger than the " +
+                        kLargestFileText + " a file may hold");
     }
     headers_.push_back(*path);
     auto file = std::make_shared<SourceFile>(

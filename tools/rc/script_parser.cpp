@@ -87,9 +87,14 @@ ResourceKey ScriptReader::ReadId() {
 Bytes ScriptReader::ReadFile(const Token& name_token, const std::string& kind) {
     auto path = FindFile(name_token.bytes, name_token.where.file->directory, options_.include_dirs,
                          SearchNear::kNamingFile);
-    auto bytes = path ? ReadFileBytes(*path) : std::nullopt;
-    if (!bytes) {
+    if (!path) {
         TokenCursor::FailAt(name_token, "cannot open " + kind + " file '" + name_token.bytes + "'");
+    }
+    auto bytes = ReadFileBytes(*path);
+    if (!bytes) {
+        TokenCursor::FailAt(name_token, "cannot read " + kind + " file '" + name_token.bytes +
+                                            "': unreadable, or larger than the " +
+                                            kLargestFileText + " a file may hold");
     }
     script_.dependencies.push_back(*path);
     return std::move(*bytes);

@@ -4,6 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "file_search.h"
 #include "script_test_support.h"
 
 namespace heatwise::rc {
@@ -186,6 +189,20 @@ TEST(rc_Data, StringTablesAndAccelerators) {
     EXPECT_EQ(row(keys[2]), (std::vector<int>{0x01 | 0x08 | 0x04, 'Q', 40004}));
     EXPECT_EQ(row(keys[3]), (std::vector<int>{0x01 | 0x10, 0x70, 40002}));
     EXPECT_EQ(row(keys[4]), (std::vector<int>{0, 65, 1}));
+}
+
+TEST(rc_Data, FilesLargerThanAnyResourceAreNotRead) {
+    // A sparse file: its size costs no disk, and the compiler stops reading past the limit.
+    WriteFile("huge.dat", "");
+    std::filesystem::resize_file("huge.dat", kLargestFile + 1);
+    EXPECT_THAT(ErrorOf("\n1 RCDATA \"huge.dat\""),
+                HasSubstr("test.rc:2: cannot read data file 'huge.dat': unreadable, or larger "
+                          "than the 64 MiB a file may hold"));
+    EXPECT_THAT(ErrorOf("#include \"huge.dat\""),
+                HasSubstr("test.rc:1: cannot read include file 'huge.dat'"));
+    std::filesystem::resize_file("huge.dat", kLargestFile);
+    EXPECT_EQ(BytesOf(Only("1 RCDATA \"huge.dat\"")).size(), kLargestFile);
+    std::filesystem::remove("huge.dat");
 }
 
 TEST(rc_Script, IdsAreNumbersOrNamesInAnyCase) {
