@@ -1,0 +1,205 @@
+// Shared by the tests that run the program's own start-up and main loop on Qt's offscreen
+// platform, against the real form, menu, help document and climate files, with real key and
+// mouse events. The events are played from inside WMessage, where a user's would arrive.
+#pragma once
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "climate_data.h"
+#include "dialog/dialog_table.h"
+#include "errors/message_box.h"
+#include "errors/window_hooks.h"
+#include "form_ids.h"
+#include "init/settings.h"
+#include "main_loop.h"
+#include "message/message_queue.h"
+#include "numeric/validation_state.h"
+#include "platform/platform.h"
+#include "platform/qt/qt_frame.h"
+#include "platform/qt/qt_platform.h"
+#include "program_state.h"
+#include "startup.h"
+#include "windlass/windlass.h"
+#include "window/form_embedding.h"
+#include "window/window_table.h"
+
+namespace heatwise::testing {
+
+// The Qt platform with a bell that only counts.
+class CountingQtPlatform : public windlass::qt::QtPlatform {
+  public:
+    void Beep() override { ++beeps; }
+    int beeps = 0;
+};
+
+class HeatwiseWindowTest : public ::testing::Test {
+  public:
+    HeatwiseWindowTest() {
+        // The program reads its climate files from its working folder, which is the test's.
+        for (const char* name : {kBinFileName, kDesignFileName}) {
+            std::filesystem::copy_file(std::filesystem::path(HEATWISE_SOURCE_DIR) / "data" / name,
+                                       name, std::filesystem::copy_options::overwrite_existing);
+        }
+        ResetToolkit();
+        auto platform = std::make_unique<CountingQtPlatform>();
+        platform_ = platform.get();
+        previous_ = windlass::InstallPlatform(std::move(platform));
+    }
+
+    ~HeatwiseWindowTest() override {
+        WHelpFile1("");
+        ShutDown();
+        windlass::UnloadAllDialogs();
+        ResetToolkit();
+        QCoreApplication::processEvents();
+        windlass::InstallPlatform(std::move(previous_));
+    }
+
+    static void ResetToolkit() {
+        windlass::ForgetInitialisation();
+        windlass::Windows() = windlass::WindowTable{};
+        windlass::Messages() = windlass::MessageQueue{};
+        windlass::Hooks() = windlass::WindowHooks{};
+        windlass::Embedding() = windlass::FormEmbedding{};
+        windlass::Dialogs() = windlass::DialogTable{};
+        windlass::Validation() = windlass::ValidationState{};
+        windlass::DialogExit() = windlass::DialogExitState{};
+    }
+
+    // The program's start-up, then the window's first display, as a user first sees it.
+    void Start() {
+        StartUp(state_);
+        ASSERT_NE(Frame(), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
+        QCoreApplication::processEvents();
+    }
+
+    // Runs the program's main loop while `user` acts from inside it, and lets the loop end
+    // with a click on the close box once everything the user did has been answered. The
+    // quit flag is then cleared, so that a test may go on with the same window.
+    void Act(std::function<void()> user) {
+        RunLoopWhile([this, user = std::move(user)] {
+            user();
+            QCoreApplication::processEvents();
+            Frame()->close();
+        });
+        state_.quit_flag = 0;
+    }
+
+    // Runs the program's main loop while `user` acts from inside it; the user must end the
+    // loop. A loop still running after a generous while fails the test and is closed.
+    void RunLoopWhile(std::function<void()> user) {
+        QTimer::singleShot(0, QCoreApplication::instance(), std::move(user));
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        bool timed_out = false;
+        QObject::connect(&watchdog, &QTimer::timeout, [this, &timed_out] {
+            timed_out = true;
+            Frame()->close();
+        });
+        watchdog.start(20000);
+        RunMainLoop(state_);
+        watchdog.stop();
+        EXPECT_FALSE(timed_out) << "the main loop did not end by itself";
+    }
+
+    static windlass::qt::FrameWindow* Frame() {
+        return windlass::qt::ToFrame(windlass::Windows().by_slot[0].frame);
+    }
+
+    // The platform's window of a field of the form, and its widget.
+    static windlass::WindowHandle Handle(int id) {
+        windlass::DialogRecord* form = windlass::Dialogs().Embedded();
+        EXPECT_NE(form, nullptr) << "the form is in the main window";
+        if (form == nullptr) {
+            return nullptr;
+        }
+        windlass::ControlRecord* control = form->Find(id);
+        EXPECT_NE(control, nullptr) << "the form has field " << id;
+        return control != nullptr ? control->handle : nullptr;
+    }
+    static QWidget* Field(int id) { return windlass::qt::ToWidget(Handle(id)); }
+
+    // What a field shows, without the blanks around it.
+    static std::string Shown(int id) {
+        std::string text = windlass::ThePlatform().ControlText(Handle(id));
+        std::size_t first = text.find_first_not_of(' ');
+        std::size_t last = text.find_last_not_of(' ');
+        return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+    }
+
+    // A field's number as the program reads it.
+    static int Number(int id) {
+        int value = 0;
+        WDialogGetInteger(id, value);
+        return value;
+    }
+
+    static int FocusedId() {
+        windlass::DialogRecord* form = windlass::Dialogs().Embedded();
+        QWidget* focused = QApplication::focusWidget();
+        for (const windlass::ControlRecord& control : form->controls) {
+            QWidget* widget = windlass::qt::ToWidget(control.handle);
+            if (widget != nullptr && (widget == focused || widget->isAncestorOf(focused))) {
+                return control.id;
+            }
+        }
+        return 0;
+    }
+
+    // A user's click on a field, and keys to the widget with the focus.
+    static void Click(int id) { QTest::mouseClick(Field(id), Qt::LeftButton); }
+    static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    static void Type(const char* text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+
+    // Clicks into a number field, wipes its text with the keyboard and types a new one.
+    static void Retype(int id, const char* text) {
+        Click(id);
+        Press(Qt::Key_End);
+        for (std::size_t left = Shown(id).size(); left > 0; --left) {
+            Press(Qt::Key_Backspace);
+        }
+        Type(text);
+    }
+
+    // Opens the city list with a click and clicks entry `city` (1-based) in it.
+    static void ChooseCity(int city) {
+        auto* list = qobject_cast<QComboBox*>(Field(FLD_CITY));
+        ASSERT_NE(list, nullptr);
+        QTest::mouseClick(list, Qt::LeftButton);
+        QAbstractItemView* view = list->view();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+        // The open list takes no click until a double-click's time has passed, so that the
+        // release of the click that opened it chooses nothing.
+        QTest::qWait(QApplication::doubleClickInterval() + 100);
+        QModelIndex entry = view->model()->index(city - 1, 0);
+        // Scrolled to the middle of the list, clear of the arrows that scroll it when the mouse
+        // rests at its top or bottom edge.
+        view->scrollTo(entry, QAbstractItemView::PositionAtCenter);
+        QTest::qWait(50);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
+    }
+
+    ProgramState state_;
+    CountingQtPlatform* platform_ = nullptr;
+
+  private:
+    std::unique_ptr<windlass::Platform> previous_;
+};
+
+}  // namespace heatwise::testing

@@ -1,0 +1,239 @@
+// The program's start-up, main loop and shutdown on a platform without a display, which
+// records the window and plays a simulated user: the status bar, a pass for each field change,
+// the ends of the loop, and a climate file that stops the start.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "bin_calc.h"
+#include "dialog/dialog_table.h"
+#include "errors/message_box.h"
+#include "form_ids.h"
+#include "form_inputs.h"
+#include "main_loop.h"
+#include "numeric/validation_state.h"
+#include "startup.h"
+#include "support/toolkit_test.h"
+#include "window/recording_platform.h"
+
+namespace heatwise {
+namespace {
+
+namespace fs = std::filesystem;
+using windlass::testing::RecordingPlatform;
+
+std::string DataFile(const char* name) {
+    std::ifstream file(fs::path(HEATWISE_SOURCE_DIR) / "data" / name, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+void Write(const char* name, const std::string& text) {
+    std::ofstream(name, std::ios::binary) << text;
+}
+
+class ProgramFlowTest : public ::testing::Test {
+  protected:
+    ProgramFlowTest() {
+        ResetToolkit();
+        auto platform = std::make_unique<RecordingPlatform>();
+        platform_ = platform.get();
+        previous_ = windlass::InstallPlatform(std::move(platform));
+    }
+    ~ProgramFlowTest() override {
+        WindowClose();
+        windlass::UnloadAllDialogs();
+        ResetToolkit();
+        windlass::InstallPlatform(std::move(previous_));
+    }
+
+    static void ResetToolkit() {
+        windlass::ForgetInitialisation();
+        windlass::Windows() = windlass::WindowTable{};
+        windlass::Messages() = windlass::MessageQueue{};
+        windlass::Hooks() = windlass::WindowHooks{};
+        windlass::Embedding() = windlass::FormEmbedding{};
+        windlass::Dialogs() = windlass::DialogTable{};
+        windlass::Validation() = windlass::ValidationState{};
+        windlass::DialogExit() = windlass::DialogExitState{};
+    }
+
+    void WriteClimateFiles() {
+        Write(kBinFileName, DataFile(kBinFileName));
+        Write(kDesignFileName, DataFile(kDesignFileName));
+    }
+
+    windlass::FakeControl& Control(int id) {
+        windlass::FakeControl* control = platform_->LastDialog()->Find(id);
+        EXPECT_NE(control, nullptr) << "field " << id;
+        static windlass::FakeControl nowhere;
+        return control != nullptr ? *control : nowhere;
+    }
+
+    static int Number(int id) {
+        int value = 0;
+        WDialogGetInteger(id, value);
+        return value;
+    }
+
+    windlass::testing::ScratchDirectory scratch_;
+    RecordingPlatform* platform_;
+    ProgramState state_;
+
+  private:
+    std::unique_ptr<windlass::Platform> previous_;
+};
+
+TEST_F(ProgramFlowTest, TheStatusBarHasThreeEqualPartsWithCentredTexts) {
+    WriteClimateFiles();
+
+    StartUp(state_);
+
+    const RecordingPlatform::Frame& frame = platform_->main_frame();
+    EXPECT_EQ(frame.request.title, "Heatwise 2.0");
+    const std::vector<windlass::StatusPartView>& parts = platform_->last_status();
+    ASSERT_EQ(parts.size(), 3u);
+    const int third = 3333 * (frame.request.client_width - 1) / 9999;
+    for (std::size_t part = 0; part < 3; ++part) {
+        EXPECT_EQ(parts[part].right_edge, third * static_cast<int>(part + 1));
+        EXPECT_EQ(parts[part].left, "") << "each text starts with a tab, so it is centred";
+        EXPECT_EQ(parts[part].centre, kStatusTexts[part].substr(1));
+    }
+    EXPECT_EQ(parts[1].centre, "Quillmoor Software, Inc.");
+}
+
+TEST_F(ProgramFlowTest, EachFieldChangeRunsAPassAndExitEndsTheLoop) {
+    WriteClimateFiles();
+    StartUp(state_);
+    const windlass::WindowHandle list = Control(FLD_CITY).handle();
+    platform_->events.push_back([this, list] { platform_->UserChoose(list, 109); });
+    platform_->events.push_back([this] { platform_->listener().OnCommand(CMD_EXIT, 0); });
+
+    RunMainLoop(state_);
+
+    EXPECT_EQ(state_.quit_flag, 1);
+    EXPECT_EQ(platform_->waits, 2) << "the loop ends at its test, without another wait";
+    FormInputs inputs;
+    inputs.city = 110;
+    const BinCalcResult expected = ComputeBinCosts(MakeBinCalcInput(inputs, state_.climate), 0.0);
+    EXPECT_EQ(Number(FLD_SUMMER_DESIGN), expected.summer_design);
+    EXPECT_EQ(Number(FLD_COST_COOLING), expected.cooling_cost);
+    EXPECT_EQ(Number(FLD_HOURS_17_24 + 20), expected.scaled_hours[62]);
+
+    ShutDown();
+    EXPECT_TRUE(platform_->main_frame().destroyed);
+}
+
+TEST_F(ProgramFlowTest, ACloseRequestEndsTheLoopAndTheProgramClosesTheWindow) {
+    WriteClimateFiles();
+    StartUp(state_);
+    platform_->events.push_back([this] { platform_->listener().OnCloseRequest(0); });
+
+    RunMainLoop(state_);
+
+    EXPECT_EQ(state_.quit_flag, 1);
+    EXPECT_FALSE(platform_->main_frame().destroyed) << "the close box only asks";
+    ShutDown();
+    EXPECT_TRUE(platform_->main_frame().destroyed);
+}
+
+TEST_F(ProgramFlowTest, OtherMenuCommandsAndMessagesLeaveTheLoopRunning) {
+    WriteClimateFiles();
+    StartUp(state_);
+    MessageRecord message;
+    for (int type : {MSG_KEY, MSG_BUTTON, MSG_MOUSE_DOWN, MSG_EXPOSE, MSG_RESIZE, MSG_TIMER}) {
+        HandleMessage(state_, type, message);
+    }
+    message.data1 = 40001;
+    HandleMessage(state_, MSG_MENU, message);
+
+    EXPECT_EQ(state_.quit_flag, 0);
+    EXPECT_EQ(Number(FLD_DEGREE_DAYS), 1700) << "no pass ran";
+}
+
+// A climate file that cannot be used ends the start with exit code 2, after a report on
+// standard error and in a box over the open window, before the form is filled.
+struct DataFault {
+    const char* label;
+    bool write_bins;
+    std::string bins;
+    bool write_design;
+    std::string design;
+    const char* named;
+};
+
+TEST_F(ProgramFlowTest, AClimateFileThatCannotBeUsedEndsTheStartWithAReport) {
+    const std::string bins = DataFile(kBinFileName);
+    const std::string design = DataFile(kDesignFileName);
+    const DataFault faults[] = {
+        {"no cities.dat", true, bins, false, "", "cities.dat"},
+        {"no bindata2.dat", false, "", true, design, "bindata2.dat"},
+        {"a value that is not whole", true, "12.5" + bins.substr(bins.find_first_of(" ,")), true,
+         design, "12.5"},
+        {"210 records", true, bins, true,
+         design.substr(0, design.rfind('\n', design.size() - 2) + 1), "city 211"},
+    };
+    for (const DataFault& fault : faults) {
+        SCOPED_TRACE(fault.label);
+        fs::remove(kBinFileName);
+        fs::remove(kDesignFileName);
+        if (fault.write_bins) {
+            Write(kBinFileName, fault.bins);
+        }
+        if (fault.write_design) {
+            Write(kDesignFileName, fault.design);
+        }
+        platform_->boxes_shown.clear();
+        platform_->frames.clear();
+        int exit_code = -1;
+
+        try {
+            StartUp(state_);
+        } catch (const windlass::ProcessExit& exit) {
+            exit_code = exit.exit_code;
+        }
+
+        EXPECT_EQ(exit_code, kDataFaultExitCode);
+        ASSERT_EQ(platform_->frames.size(), 1u) << "the window is open";
+        EXPECT_FALSE(platform_->main_frame().destroyed);
+        ASSERT_EQ(platform_->boxes_shown.size(), 1u);
+        const windlass::MessageBoxRequest& box = platform_->boxes_shown[0];
+        EXPECT_EQ(box.icon, windlass::BoxIcon::Stop);
+        EXPECT_EQ(box.title, "Heatwise 2.0");
+        EXPECT_NE(box.text.find(fault.named), std::string::npos) << box.text;
+        EXPECT_TRUE(platform_->main_frame().status_updates.empty() ||
+                    platform_->last_status().size() != 3)
+            << "the start went no further";
+        // A missing file is created empty by the open that finds it missing.
+        EXPECT_TRUE(fs::exists(kBinFileName));
+        EXPECT_TRUE(fs::exists(kDesignFileName));
+        if (!fault.write_bins) {
+            EXPECT_EQ(fs::file_size(kBinFileName), 0u);
+        }
+        if (!fault.write_design) {
+            EXPECT_EQ(fs::file_size(kDesignFileName), 0u);
+        }
+
+        WindowClose();
+        windlass::UnloadAllDialogs();
+        ResetToolkit();
+    }
+}
+
+TEST_F(ProgramFlowTest, ThePassesOfTheFormAreNotRunAtStartUp) {
+    WriteClimateFiles();
+
+    StartUp(state_);
+
+    EXPECT_EQ(Number(FLD_HOURS_1_8), state_.climate.bins.City(1)[0]);
+    EXPECT_EQ(Number(FLD_SUMMER_DESIGN), 97);
+    EXPECT_EQ(Number(FLD_COST_HEATING), 0);
+    EXPECT_EQ(Control(FLD_ELECTRIC_RATE).text, "0.08");
+}
+
+}  // namespace
+}  // namespace heatwise

@@ -1,0 +1,249 @@
+// The recalculation pass against a form that records every read and write: the fixed order of
+// the reads and writes, the values it moves between the form and the bin method, and what it
+// carries from one pass to the next.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "bin_calc.h"
+#include "climate_data.h"
+#include "form_fields.h"
+#include "form_ids.h"
+#include "recalculate_form.h"
+
+namespace heatwise {
+namespace {
+
+// A form in memory. Reads give the values set here; a field left out of `unreadable` but
+// absent from the values reads as the toolkit reads an empty field. Every call is logged as
+// "menu 1112", "radio 1118", "int 1124", "real 1137" or "put 1028=0".
+class RecordingForm final : public FormFields {
+  public:
+    void GetMenu1(int field, int& entry) override {
+        Log("menu", field);
+        Read(field, entry);
+    }
+    void GetRadioButton(int first_button, int& position) override {
+        Log("radio", first_button);
+        Read(first_button, position);
+    }
+    void GetInteger(int field, int& value) override {
+        Log("int", field);
+        Read(field, value);
+    }
+    void GetReal(int field, float& value) override {
+        Log("real", field);
+        if (unreadable.count(field) == 0) {
+            auto found = reals.find(field);
+            value = found != reals.end() ? found->second : -999.0f;
+        }
+    }
+    void PutInteger(int field, int value) override {
+        log.push_back("put " + std::to_string(field));
+        shown[field] = value;
+    }
+
+    std::map<int, int> integers;
+    std::map<int, float> reals;
+    // Fields that cannot be read at all: the variable keeps its value.
+    std::map<int, bool> unreadable;
+    std::map<int, int> shown;
+    std::vector<std::string> log;
+
+  private:
+    void Log(const char* kind, int field) {
+        log.push_back(std::string(kind) + " " + std::to_string(field));
+    }
+    void Read(int field, int& value) {
+        if (unreadable.count(field) == 0) {
+            auto found = integers.find(field);
+            value = found != integers.end() ? found->second : -999;
+        }
+    }
+};
+
+// The form as the user first sees it, in Cooling mode with Electricity.
+RecordingForm DefaultForm() {
+    RecordingForm form;
+    form.integers = {
+        {FLD_CITY, 1},
+        {FLD_MODE_COOLING, 1},
+        {FLD_FUEL_ELECTRIC, 1},
+        {FLD_TSTAT_HOURS_1, 8},
+        {FLD_TSTAT_HOURS_2, 8},
+        {FLD_TSTAT_HOURS_3, 8},
+        {FLD_TSTAT_SUMMER_1, 85},
+        {FLD_TSTAT_SUMMER_2, 85},
+        {FLD_TSTAT_SUMMER_3, 78},
+        {FLD_TSTAT_WINTER_1, 65},
+        {FLD_TSTAT_WINTER_2, 60},
+        {FLD_TSTAT_WINTER_3, 75},
+        {FLD_COOL_CAPACITY, 20000},
+        {FLD_HEAT_CAPACITY, 20000},
+        {FLD_HEAT_EFF, 85},
+    };
+    form.reals = {{FLD_ELECTRIC_RATE, 0.08f}, {FLD_FUEL_PRICE, 4.0f}, {FLD_COOL_EER, 6.5f}};
+    return form;
+}
+
+// City 1 holds the hours of the cooling example of the bin method: 0, 100 and 20 hours in bin
+// 90/94 and 0, 200 and 80 in bin 85/89 for the three shifts, a summer design temperature of
+// 97. City 2 holds those of the heating example: 100, 50 and 150 hours in bin 30/34, a winter
+// design temperature of 28.
+ClimateTables ExampleClimate() {
+    ClimateTables climate;
+    CityBinHours& cooling = climate.bins.City(1);
+    cooling[BinValueIndex(2, 3)] = 100;
+    cooling[BinValueIndex(3, 3)] = 20;
+    cooling[BinValueIndex(2, 4)] = 200;
+    cooling[BinValueIndex(3, 4)] = 80;
+    climate.design.City(1) = {40, 1234, 97};
+    CityBinHours& heating = climate.bins.City(2);
+    heating[BinValueIndex(1, 15)] = 100;
+    heating[BinValueIndex(2, 15)] = 50;
+    heating[BinValueIndex(3, 15)] = 150;
+    climate.design.City(2) = {28, 4321, 70};
+    return climate;
+}
+
+std::vector<std::string> Range(const char* kind, int first, int last) {
+    std::vector<std::string> lines;
+    for (int field = first; field <= last; ++field) {
+        lines.push_back(std::string(kind) + " " + std::to_string(field));
+    }
+    return lines;
+}
+
+TEST(RecalculateForm, ReadsAndWritesInTheFormsFixedOrder) {
+    std::vector<std::string> expected = {"menu 1112", "radio 1118", "int 1124", "int 1127",
+                                         "int 1130",  "int 1125",   "int 1128", "int 1131",
+                                         "int 1123",  "int 1126",   "int 1129"};
+    for (const std::string& line : Range("put", 1028, 1090)) {
+        expected.push_back(line);
+    }
+    for (const std::string& line : Range("put", 1091, 1111)) {
+        expected.push_back(line);
+    }
+    for (const char* line :
+         {"put 1135", "put 1138", "put 1139", "int 1157", "int 1158", "int 1162", "real 1137",
+          "real 1149", "real 1161", "radio 1144", "put 1152", "put 1153"}) {
+        expected.push_back(line);
+    }
+    RecordingForm form = DefaultForm();
+    CarriedValues carried;
+
+    RecalculateForm(ExampleClimate(), carried, form);
+
+    EXPECT_EQ(form.log, expected);
+}
+
+TEST(RecalculateForm, TheCoolingExampleShowsItsPercentagesAndCost) {
+    RecordingForm form = DefaultForm();
+    CarriedValues carried;
+
+    RecalculateForm(ExampleClimate(), carried, form);
+
+    EXPECT_EQ(form.shown[FLD_HOURS_9_16 + 2], 100) << "eight thermostat hours keep the hours";
+    EXPECT_EQ(form.shown[FLD_HOURS_17_24 + 3], 80);
+    EXPECT_EQ(form.shown[FLD_PCT_CALCD + 2], 57) << "bin 90/94";
+    EXPECT_EQ(form.shown[FLD_PCT_CALCD + 3], 42) << "bin 85/89";
+    EXPECT_EQ(form.shown[FLD_COST_COOLING], 20) << "20.92 dollars";
+    EXPECT_EQ(form.shown[FLD_COST_HEATING], 0);
+    EXPECT_EQ(form.shown[FLD_DEGREE_DAYS], 1234);
+    EXPECT_EQ(form.shown[FLD_SUMMER_DESIGN], 97);
+    EXPECT_EQ(form.shown[FLD_WINTER_DESIGN], 40);
+}
+
+TEST(RecalculateForm, TheHeatingExampleCostsEachFuelAtItsPrice) {
+    struct Case {
+        int fuel;
+        int cost;
+    };
+    const Case cases[] = {{1, 121}, {2, 142}, {3, 216}};
+    for (const Case& c : cases) {
+        RecordingForm form = DefaultForm();
+        form.integers[FLD_CITY] = 2;
+        form.integers[FLD_MODE_COOLING] = 2;
+        form.integers[FLD_TSTAT_HOURS_3] = 4;
+        form.integers[FLD_FUEL_ELECTRIC] = c.fuel;
+        CarriedValues carried;
+
+        RecalculateForm(ExampleClimate(), carried, form);
+
+        EXPECT_EQ(form.shown[FLD_HOURS_17_24 + 14], 75) << "150 hours, 4 of 8 thermostat hours";
+        EXPECT_EQ(form.shown[FLD_PCT_CALCD + 14], 100) << "bin 30/34";
+        EXPECT_EQ(form.shown[FLD_COST_HEATING], c.cost) << "fuel " << c.fuel;
+        EXPECT_EQ(form.shown[FLD_COST_COOLING], 0) << "fuel " << c.fuel;
+    }
+}
+
+TEST(RecalculateForm, WithoutAFuelOrAnEfficiencyTheLastHeatingCostShowsAgain) {
+    const ClimateTables climate = ExampleClimate();
+    RecordingForm form = DefaultForm();
+    form.integers[FLD_CITY] = 2;
+    form.integers[FLD_MODE_COOLING] = 2;
+    form.integers[FLD_TSTAT_HOURS_3] = 4;
+    form.integers[FLD_FUEL_ELECTRIC] = 2;
+    CarriedValues carried;
+    RecalculateForm(climate, carried, form);
+    ASSERT_EQ(form.shown[FLD_COST_HEATING], 142);
+
+    form.integers.erase(FLD_FUEL_ELECTRIC);  // no fuel button selected: -999
+    form.integers[FLD_HEAT_CAPACITY] = 40000;
+    RecalculateForm(climate, carried, form);
+    EXPECT_EQ(form.shown[FLD_COST_HEATING], 142);
+
+    form.integers[FLD_FUEL_ELECTRIC] = 3;
+    form.integers[FLD_HEAT_EFF] = 0;
+    RecalculateForm(climate, carried, form);
+    EXPECT_EQ(form.shown[FLD_COST_HEATING], 142);
+
+    form.integers[FLD_HEAT_EFF] = 85;
+    RecalculateForm(climate, carried, form);
+    EXPECT_EQ(form.shown[FLD_COST_HEATING], 433) << "propane, twice the capacity";
+}
+
+TEST(RecalculateForm, AFieldThatCannotBeReadKeepsTheValueOfTheLastPass) {
+    const ClimateTables climate = ExampleClimate();
+    RecordingForm form = DefaultForm();
+    CarriedValues carried;
+    RecalculateForm(climate, carried, form);
+    ASSERT_EQ(form.shown[FLD_COST_COOLING], 20);
+
+    form.integers[FLD_COOL_CAPACITY] = 40000;
+    form.unreadable[FLD_COOL_CAPACITY] = true;
+    form.integers[FLD_CITY] = 2;
+    form.unreadable[FLD_CITY] = true;
+    RecalculateForm(climate, carried, form);
+
+    EXPECT_EQ(form.shown[FLD_COST_COOLING], 20) << "still 20000 BTU per hour";
+    EXPECT_EQ(form.shown[FLD_SUMMER_DESIGN], 97) << "still city 1";
+}
+
+TEST(RecalculateForm, AnEmptyNumberFieldEntersTheCalculationAsMinus999) {
+    RecordingForm form = DefaultForm();
+    form.integers.erase(FLD_TSTAT_HOURS_2);
+    CarriedValues carried;
+
+    RecalculateForm(ExampleClimate(), carried, form);
+
+    EXPECT_EQ(form.shown[FLD_HOURS_9_16 + 2], 100 * -999 / 8);
+}
+
+TEST(RecalculateForm, AListWithoutASelectionCostsTheCityOfTheLastPass) {
+    const ClimateTables climate = ExampleClimate();
+    RecordingForm form = DefaultForm();
+    form.integers[FLD_CITY] = 2;
+    CarriedValues carried;
+    RecalculateForm(climate, carried, form);
+
+    form.integers.erase(FLD_CITY);
+    RecalculateForm(climate, carried, form);
+
+    EXPECT_EQ(form.shown[FLD_WINTER_DESIGN], 28) << "city 2";
+}
+
+}  // namespace
+}  // namespace heatwise
