@@ -311,5 +311,28 @@ TEST_F(QtDialogKeyboard, AFormInTheClientAreaKeepsEveryKeyFromIt) {
     platform_->DestroyFrame(frame);
 }
 
+TEST_F(QtDialogKeyboard, AFormShownInAFocusedClientAreaTakesTheFocus) {
+    KeyCountingFrame frame_listener;
+    FrameRequest request;
+    request.client_width = 400;
+    request.client_height = 200;
+    WindowHandle frame = platform_->CreateFrame(request, frame_listener);
+    platform_->ShowFrame(frame, FrameShow::Normal);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(qt::ToWidget(frame)));
+    ASSERT_EQ(QApplication::focusWidget(), qt::ToWidget(platform_->ClientArea(frame)));
+    ASSERT_NE(Open(201, platform_->ClientArea(frame)), nullptr);
+    platform_->ShowDialog(dialog_, DialogShowMode::Modeless);
+    EXPECT_EQ(FocusedId(), 2);
+    EXPECT_THAT(listener_.Notices(), ElementsAre("focus 2"));
+    // Hidden, the form gives the client area back its own focus and keys.
+    platform_->HideDialog(dialog_);
+    QTest::mouseClick(qt::ToWidget(platform_->ClientArea(frame)), Qt::LeftButton);
+    Press(Qt::Key_X);
+    EXPECT_EQ(frame_listener.keys, 1);
+    platform_->DestroyDialog(dialog_);
+    dialog_ = nullptr;
+    platform_->DestroyFrame(frame);
+}
+
 }  // namespace
 }  // namespace windlass::testing

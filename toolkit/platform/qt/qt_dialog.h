@@ -89,7 +89,9 @@ class DialogWindow : public QWidget, public NumericFieldHost {
                  Qt::WindowFlags flags);
     void AddControl(const DialogControl& control, ControlKind kind);
     void ConnectNotices(int position);
-    void AttachClientFocus();
+    // Makes the dialog stand for the client area it is embedded in; true when that client area
+    // had the focus.
+    bool AttachClientFocus();
     void ReleaseClientFocus();
 
     // Every call of the listener goes through these, so that the dialog is never deleted

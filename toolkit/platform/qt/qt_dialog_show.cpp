@@ -1,5 +1,6 @@
 // Showing a dialog, as a window of its own or in the window it is embedded in, blocking the
 // other windows while a modal show lasts, hiding it and deleting it safely.
+#include <QApplication>
 #include <QEventLoop>
 
 #include "platform/qt/qt_client_area.h"
@@ -7,12 +8,15 @@
 
 namespace windlass::qt {
 
-void DialogWindow::AttachClientFocus() {
+bool DialogWindow::AttachClientFocus() {
     // An embedded form stands for the client area it fills: the focus the window gives its
     // client area goes to the form's controls.
     if (auto* client = dynamic_cast<ClientArea*>(parentWidget())) {
+        bool client_had_focus = client->hasFocus();
         client->setFocusProxy(this);
+        return client_had_focus;
     }
+    return false;
 }
 
 void DialogWindow::ReleaseClientFocus() {
@@ -22,13 +26,15 @@ void DialogWindow::ReleaseClientFocus() {
 }
 
 void DialogWindow::ShowModeless() {
-    if (!isWindow()) {
-        AttachClientFocus();
-    }
+    // A form shown in a client area that has the focus takes it over.
+    bool take_client_focus = !isWindow() && AttachClientFocus();
     show();
     raise();
     if (isWindow()) {
         activateWindow();
+    }
+    if (take_client_focus && !isAncestorOf(QApplication::focusWidget())) {
+        setFocus(Qt::OtherFocusReason);
     }
 }
 
