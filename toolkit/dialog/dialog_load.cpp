@@ -126,7 +126,7 @@ int yydialogload2(int dialog_id, WindowHandle parent) {
     dialog->creating = false;
     ++table.count;
     DialogRecord& loaded = *dialog;
-    table.slots[static_cast<std::size_t>(table.count)] = std::move(dialog);
+    table.loaded[static_cast<std::size_t>(table.count)] = std::move(dialog);
     table.current = table.count;
     yydialogextra(loaded);
     for (ControlRecord& control : loaded.controls) {

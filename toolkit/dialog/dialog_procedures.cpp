@@ -126,10 +126,10 @@ void WDialogUnload(int ioption) {
     }
     int slot = table.SlotOf(*dialog);
     for (int later = slot; later < table.count; ++later) {
-        table.slots[static_cast<std::size_t>(later)] =
-            std::move(table.slots[static_cast<std::size_t>(later + 1)]);
+        table.loaded[static_cast<std::size_t>(later)] =
+            std::move(table.loaded[static_cast<std::size_t>(later + 1)]);
     }
-    table.slots[static_cast<std::size_t>(table.count)].reset();
+    table.loaded[static_cast<std::size_t>(table.count)].reset();
     --table.count;
     table.current = 0;
     table.current_id = 0;

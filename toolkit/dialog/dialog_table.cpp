@@ -50,12 +50,12 @@ DialogRecord* DialogTable::AtSlot(int slot) {
     if (slot < 1 || slot > count) {
         return nullptr;
     }
-    return slots[static_cast<std::size_t>(slot)].get();
+    return loaded[static_cast<std::size_t>(slot)].get();
 }
 
 int DialogTable::SlotOf(int dialog_id) const {
     for (int slot = 1; slot <= count; ++slot) {
-        if (slots[static_cast<std::size_t>(slot)]->id == dialog_id) {
+        if (loaded[static_cast<std::size_t>(slot)]->id == dialog_id) {
             return slot;
         }
     }
@@ -64,7 +64,7 @@ int DialogTable::SlotOf(int dialog_id) const {
 
 int DialogTable::SlotOf(const DialogRecord& dialog) const {
     for (int slot = 1; slot <= count; ++slot) {
-        if (slots[static_cast<std::size_t>(slot)].get() == &dialog) {
+        if (loaded[static_cast<std::size_t>(slot)].get() == &dialog) {
             return slot;
         }
     }
@@ -73,8 +73,8 @@ int DialogTable::SlotOf(const DialogRecord& dialog) const {
 
 DialogRecord* DialogTable::FindDialog(WindowHandle window) {
     for (int slot = 1; slot <= count && window != nullptr; ++slot) {
-        if (slots[static_cast<std::size_t>(slot)]->window == window) {
-            return slots[static_cast<std::size_t>(slot)].get();
+        if (loaded[static_cast<std::size_t>(slot)]->window == window) {
+            return loaded[static_cast<std::size_t>(slot)].get();
         }
     }
     return nullptr;
@@ -82,7 +82,7 @@ DialogRecord* DialogTable::FindDialog(WindowHandle window) {
 
 ControlRef DialogTable::FindControl(WindowHandle window) {
     for (int slot = 1; slot <= count && window != nullptr; ++slot) {
-        DialogRecord* dialog = slots[static_cast<std::size_t>(slot)].get();
+        DialogRecord* dialog = loaded[static_cast<std::size_t>(slot)].get();
         if (ControlRecord* control = dialog->Find(window)) {
             return {dialog, control};
         }
@@ -92,8 +92,8 @@ ControlRef DialogTable::FindControl(WindowHandle window) {
 
 DialogRecord* DialogTable::Embedded() {
     for (int slot = 1; slot <= count; ++slot) {
-        if (slots[static_cast<std::size_t>(slot)]->main_window != nullptr) {
-            return slots[static_cast<std::size_t>(slot)].get();
+        if (loaded[static_cast<std::size_t>(slot)]->main_window != nullptr) {
+            return loaded[static_cast<std::size_t>(slot)].get();
         }
     }
     return nullptr;
@@ -109,7 +109,7 @@ void UnloadAllDialogs() {
     Platform& platform = ThePlatform();
     // The latest first, so that a dialog is never left without the one it was shown from.
     for (int slot = table.count; slot >= 1; --slot) {
-        std::unique_ptr<DialogRecord>& dialog = table.slots[static_cast<std::size_t>(slot)];
+        std::unique_ptr<DialogRecord>& dialog = table.loaded[static_cast<std::size_t>(slot)];
         if (dialog->window != nullptr) {
             platform.HideDialog(dialog->window);
             platform.DestroyDialog(dialog->window);

@@ -24,7 +24,7 @@ struct ControlRef {
 // the later ones down. The modal slot (slot 0 of the table) names the dialog of a blocking
 // modal show while it runs; that dialog stays in its own slot too.
 struct DialogTable {
-    std::array<std::unique_ptr<DialogRecord>, kMaxDialogs + 1> slots;
+    std::array<std::unique_ptr<DialogRecord>, kMaxDialogs + 1> loaded;
     DialogRecord* modal = nullptr;
     int count = 0;
     // The slot the field procedures act on; 0 for none.
