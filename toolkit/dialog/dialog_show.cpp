@@ -136,7 +136,9 @@ int yydialogshow(DialogRecord& dialog, DialogPlace place, int focus_field, int m
         result = kShowModeChanged;
     }
     dialog.show_mode = static_cast<ShowMode>(mode);
-    dialog.owner = table.active;
+    // The owner is the active dialog, else the program's main window.
+    dialog.owner =
+        table.active != nullptr ? table.active : Windows().by_slot[kMainWindowSlot].frame;
     if (mode == 1) {
         RunModal(dialog, place, focus_field);
         return result;
