@@ -104,7 +104,10 @@ void EndWithDataFault(const DataError& fault) {
         std::string("Heatwise cannot start: a climate file cannot be used.\n\n") + fault.what() +
         "\n\nHeatwise reads " + kBinFileName + " and " + kDesignFileName +
         " from its working folder, " + folder.string() + ".";
-    WMessageBox(0, 1, 1, report, kWindowTitle);
+    constexpr int kOkButtonOnly = 0;
+    constexpr int kStopIcon = 1;
+    constexpr int kFocusOnFirstButton = 1;
+    WMessageBox(kOkButtonOnly, kStopIcon, kFocusOnFirstButton, report, kWindowTitle);
     // A blank message: the user has been told already, in the program's own words.
     IOsExitProgram({}, kDataFaultExitCode);
 }
