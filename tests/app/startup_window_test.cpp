@@ -103,5 +103,30 @@ TEST_F(StartUpWindow, TheWindowHasItsTitleMenuFixedSizeAndThreeCentredStatusText
     EXPECT_EQ(parts[2].centre, std::string(kStatusTexts[2].substr(1)));
 }
 
+// Disabled while the Qt platform gives the form its first focus only when the window becomes
+// active, which happens in the first wait for a message, after the start-up has let field
+// changes through: the form's first field then reports taking the focus (from field 0) and a
+// pass runs before the user has done anything. The focus the window gives the form as it
+// opens belongs to the opening itself, while field changes are not yet reported.
+TEST_F(StartUpWindow, DISABLED_TheWindowsFirstDisplayBringsNoFieldChange) {
+    StartUp(state_);
+    QTimer::singleShot(0, QCoreApplication::instance(), [] {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(Frame()));
+        QCoreApplication::processEvents();
+        Frame()->close();
+    });
+
+    std::vector<int> types;
+    MessageRecord message;
+    do {
+        int type = 0;
+        WMessage(type, message);
+        types.push_back(type);
+    } while (types.back() != MSG_CLOSE && types.size() < 10);
+
+    // Until the user changes something, the form shows what the start-up put there.
+    EXPECT_EQ(types, std::vector<int>{MSG_CLOSE});
+}
+
 }  // namespace
 }  // namespace heatwise::testing
