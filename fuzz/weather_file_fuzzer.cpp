@@ -138,7 +138,9 @@ bool IsBlank(std::string_view line) {
 
 // The hours a file that was read holds: its rows after the header lines that are not blank.
 int RowCount(std::string_view text) {
-    const std::size_t header = text.starts_with("LOCATION,") ? 8 : 2;
+    // A byte order mark before the first line is no part of it.
+    const std::string_view first = text.starts_with("\xEF\xBB\xBF") ? text.substr(3) : text;
+    const std::size_t header = first.starts_with("LOCATION,") ? 8 : 2;
     int rows = 0;
     std::size_t line = 0;
     for (std::size_t start = 0; start < text.size(); ++line) {
