@@ -1,0 +1,350 @@
+// A small form in the main window on the real Qt platform, driven with real key presses and
+// clicks: what numeric fields let the user type, the focus they keep while their text is out
+// of range, the field messages the program hears, and push buttons pressed while a field is
+// invalid.
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "form_on_qt.h"
+
+namespace windlass::testing {
+namespace {
+
+// The fields of form 500, in tab order.
+constexpr int kForm = 500;
+constexpr int kHours = 510;  // INTEGEREDIT held to 0 to 8 by the companion text.
+constexpr int kCount = 511;  // INTEGEREDIT without a range.
+constexpr int kRate = 512;   // REALEDIT without a range.
+constexpr int kPrice = 513;  // REALEDIT showing 0.08.
+constexpr int kCooling = 520;
+constexpr int kHeating = 521;   // A plain radio button, made automatic when the form loads.
+constexpr int kWeekends = 530;  // A plain check box, made automatic likewise.
+constexpr int kCity = 540;
+constexpr int kOk = 1;
+constexpr int kApply = 550;
+
+class TestFormOnQt : public FormOnQt {
+  protected:
+    TestFormOnQt() {
+        Open(kForm);
+        WMessageEnable(MSG_FIELD, 1);
+    }
+
+    static QLineEdit* Edit(int id) { return qobject_cast<QLineEdit*>(Widget(id)); }
+    static std::string Text(int id) { return Edit(id)->text().toStdString(); }
+
+    // Replaces the text of the focused field by typing, as a user does.
+    static void Retype(int id, const char* text) {
+        QTest::keyClick(Widget(id), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(Widget(id), Qt::Key_Delete);
+        QTest::keyClicks(Widget(id), text);
+    }
+};
+
+TEST_F(TestFormOnQt, AnHourOutsideTheRangeKeepsTheFocusOnTab) {
+    UserIn(kHours);
+    TakeMessages();
+    QTest::keyClicks(Widget(kHours), "9");
+    QTest::keyClick(Widget(kHours), Qt::Key_Tab);
+    EXPECT_EQ(platform_->beeps, 1);
+    EXPECT_EQ(QApplication::focusWidget(), Widget(kHours));
+    EXPECT_EQ(Edit(kHours)->selectedText().toStdString(), "9");
+    EXPECT_TRUE(FieldMessages().empty());
+    // The selected 9 is replaced by an hour in range, and Tab then leaves with one message.
+    QTest::keyClicks(Widget(kHours), "8");
+    QTest::keyClick(Widget(kHours), Qt::Key_Tab);
+    EXPECT_EQ(platform_->beeps, 1);
+    EXPECT_EQ(QApplication::focusWidget(), Widget(kCount));
+    auto messages = FieldMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], std::make_pair(kHours, kCount));
+    int hours = 0;
+    WDialogGetInteger(kHours, hours);
+    EXPECT_EQ(hours, 8);
+    EXPECT_EQ(InfoError(1), 0);
+}
+
+TEST_F(TestFormOnQt, AnHourOutsideTheRangeKeepsTheFocusOnBackTab) {
+    UserIn(kHours);
+    QTest::keyClicks(Widget(kHours), "9");
+    TakeMessages();
+    // Backwards from the first field the focus would go round to the last push button.
+    QTest::keyClick(Widget(kHours), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(platform_->beeps, 1);
+    EXPECT_EQ(QApplication::focusWidget(), Widget(kHours));
+    EXPECT_EQ(Edit(kHours)->selectedText().toStdString(), "9");
+    EXPECT_TRUE(TakeMessages().empty());
+}
+
+TEST_F(TestFormOnQt, AnHourOutsideTheRangeKeepsTheFocusFromAClickElsewhere) {
+    UserIn(kHours);
+    QTest::keyClicks(Widget(kHours), "9");
+    TakeMessages();
+    QTest::mouseClick(Widget(kRate), Qt::LeftButton);
+    EXPECT_EQ(platform_->beeps, 1);
+    EXPECT_EQ(QApplication::focusWidget(), Widget(kHours));
+    QTest::mouseClick(Widget(kCity), Qt::LeftButton);
+    EXPECT_EQ(platform_->beeps, 2);
+    EXPECT_EQ(QApplication::focusWidget(), Widget(kHours));
+    QTest::mouseClick(Widget(kWeekends), Qt::LeftButton);
+    EXPECT_EQ(platform_->beeps, 3);
+    EXPECT_EQ(QApplication::focusWidget(), Widget(kHours));
+    EXPECT_EQ(Edit(kHours)->selectedText().toStdString(), "9");
+    EXPECT_TRUE(FieldMessages().empty());
+}
+
+TEST_F(TestFormOnQt, ClearingAnHourThatHadAValueKeepsTheFocus) {
+    WDialogPutInteger(kHours, 4);
+    UserIn(kHours);
+    Retype(kHours, "");
+    QTest::keyClick(Widget(kHours), Qt::Key_Tab);
+    EXPECT_EQ(platform_->beeps, 1);
+    EXPECT_EQ(QApplication::focusWidget(), Widget(kHours));
+}
+
+TEST_F(TestFormOnQt, LettersBeepAndLeaveTheIntegerText) {
+    UserIn(kCount);
+    QTest::keyClicks(Widget(kCount), "12");
+    QTest::keyClicks(Widget(kCount), "a");
+    EXPECT_EQ(platform_->beeps, 1);
+    EXPECT_EQ(Text(kCount), "12");
+    // A point is no character of a whole number either.
+    QTest::keyClicks(Widget(kCount), ".");
+    EXPECT_EQ(platform_->beeps, 2);
+    EXPECT_EQ(Text(kCount), "12");
+}
+
+TEST_F(TestFormOnQt, AnExponentTypedInLowerCaseGoesInAsUpperCase) {
+    UserIn(kRate);
+    QTest::keyClicks(Widget(kRate), "1.5e3");
+    EXPECT_EQ(platform_->beeps, 0);
+    EXPECT_EQ(Text(kRate), "1.5E3");
+    float rate = 0.0f;
+    WDialogGetReal(kRate, rate);
+    EXPECT_EQ(rate, 1500.0f);
+}
+
+TEST_F(TestFormOnQt, AnIntegerFieldTakesElevenTypedCharacters) {
+    UserIn(kCount);
+    QTest::keyClicks(Widget(kCount), "-12345678901234");
+    EXPECT_EQ(Text(kCount), "-1234567890");
+    // Text the program writes is not held to the typing limit.
+    WDialogPutString(kCount, "123456789012345");
+    EXPECT_EQ(Text(kCount), "123456789012345");
+}
+
+TEST_F(TestFormOnQt, ReadingTypedRealsAsIntegersTruncatesTowardZero) {
+    UserIn(kRate);
+    QTest::keyClicks(Widget(kRate), "7.9");
+    int value = 0;
+    WDialogGetInteger(kRate, value);
+    EXPECT_EQ(value, 7);
+    Retype(kRate, "-7.9");
+    WDialogGetInteger(kRate, value);
+    EXPECT_EQ(value, -7);
+    EXPECT_EQ(InfoError(1), 0);
+}
+
+TEST_F(TestFormOnQt, AnEmptyFieldReadsAsUndefined) {
+    int value = 0;
+    WDialogGetInteger(kCount, value);
+    EXPECT_EQ(value, -999);
+    EXPECT_EQ(InfoError(1), ERR_FIELD_UNDEFINED);
+    float real = 0.0f;
+    WDialogGetReal(kRate, real);
+    EXPECT_EQ(real, -999.0f);
+    EXPECT_EQ(InfoError(1), ERR_FIELD_UNDEFINED);
+}
+
+TEST_F(TestFormOnQt, ARealWrittenInAFormatShowsThatWayAndReadsBack) {
+    WDialogPutReal(kPrice, 0.08f, "(F4.2)");
+    EXPECT_EQ(InfoError(1), 0);
+    EXPECT_EQ(Text(kPrice), "0.08");
+    float price = 0.0f;
+    WDialogGetReal(kPrice, price);
+    EXPECT_EQ(price, 0.08f);
+    // Without a format the field's own one goes on being used.
+    WDialogPutReal(kPrice, 4.0f);
+    EXPECT_EQ(Text(kPrice), "4.00");
+    // An hour out of range is refused and the field keeps what it showed.
+    WDialogPutInteger(kHours, 3);
+    WDialogPutInteger(kHours, 9);
+    EXPECT_EQ(InfoError(1), ERR_FIELD_RANGE);
+    EXPECT_EQ(Text(kHours), "3");
+}
+
+TEST_F(TestFormOnQt, TabFromOneEditFieldIntoAnotherRaisesOneMessage) {
+    UserIn(kCount);
+    TakeMessages();
+    QTest::keyClicks(Widget(kCount), "5");
+    QTest::keyClick(Widget(kCount), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Widget(kRate));
+    auto messages = TakeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].type, MSG_FIELD);
+    EXPECT_EQ(messages[0].record.window, kForm);
+    EXPECT_EQ(messages[0].record.data1, kCount);
+    EXPECT_EQ(messages[0].record.data2, kRate);
+}
+
+TEST_F(TestFormOnQt, ARadioClickFromAnotherFieldRaisesTwoMessages) {
+    UserIn(kCount);
+    TakeMessages();
+    QTest::mouseClick(Widget(kHeating), Qt::LeftButton);
+    auto messages = FieldMessages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0], std::make_pair(kCount, kHeating));
+    EXPECT_EQ(messages[1], std::make_pair(kHeating, kHeating));
+    // The plain radio button checked itself and unchecked the other of its group.
+    int mode = 0;
+    WDialogGetRadioButton(kCooling, mode);
+    EXPECT_EQ(mode, 2);
+    int cooling = -1;
+    WDialogGetCheckBox(kCooling, cooling);
+    EXPECT_EQ(cooling, 0);
+}
+
+TEST_F(TestFormOnQt, APlainCheckBoxTurnsItselfOnAndOff) {
+    UserIn(kCount);
+    QTest::mouseClick(Widget(kWeekends), Qt::LeftButton);
+    int weekends = -1;
+    WDialogGetCheckBox(kWeekends, weekends);
+    EXPECT_EQ(weekends, 1);
+    QTest::mouseClick(Widget(kWeekends), Qt::LeftButton);
+    WDialogGetCheckBox(kWeekends, weekends);
+    EXPECT_EQ(weekends, 0);
+    EXPECT_EQ(InfoError(1), 0);
+}
+
+TEST_F(TestFormOnQt, ChoosingACityWithTheKeysRaisesOneMessageAfterTheFocusOne) {
+    UserIn(kCount);
+    TakeMessages();
+    Widget(kCity)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Widget(kCity), Qt::Key_Down);
+    auto messages = FieldMessages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0], std::make_pair(kCount, kCity));
+    EXPECT_EQ(messages[1], std::make_pair(kCity, kCity));
+    int city = 0;
+    std::string name(10, ' ');
+    WDialogGetMenu1(kCity, city, name);
+    EXPECT_EQ(city, 2);
+    EXPECT_EQ(name, "boston, MA");
+}
+
+TEST_F(TestFormOnQt, ChoosingACityWithTheMouseRaisesOneMessageAfterTheFocusOne) {
+    UserIn(kCount);
+    TakeMessages();
+    auto* city = qobject_cast<QComboBox*>(Widget(kCity));
+    QTest::mouseClick(city, Qt::LeftButton);
+    QWidget* list = city->view();
+    ASSERT_TRUE(QTest::qWaitFor([list] { return list->isVisible(); }));
+    QRect entry = city->view()->visualRect(city->model()->index(2, 0));
+    QTest::mouseClick(city->view()->viewport(), Qt::LeftButton, {}, entry.center());
+    ASSERT_TRUE(QTest::qWaitFor([list] { return !list->isVisible(); }));
+    auto messages = FieldMessages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0], std::make_pair(kCount, kCity));
+    EXPECT_EQ(messages[1].second, kCity);
+    int chosen = 0;
+    WDialogGetMenu1(kCity, chosen);
+    EXPECT_EQ(chosen, 3);
+}
+
+TEST_F(TestFormOnQt, LeavingTheCityListRaisesNothingUntilTheNextFieldTakesTheFocus) {
+    UserIn(kCount);
+    Widget(kCity)->setFocus(Qt::TabFocusReason);
+    TakeMessages();
+    QTest::keyClick(Widget(kCity), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Widget(kOk));
+    EXPECT_EQ(FieldMessages(), (std::vector<std::pair<int, int>>{{kCity, kOk}}));
+}
+
+TEST_F(TestFormOnQt, AnEmptyHourThatNeverHadAValueLetsTheFocusGo) {
+    UserIn(kHours);
+    QTest::keyClick(Widget(kHours), Qt::Key_Tab);
+    EXPECT_EQ(platform_->beeps, 0);
+    EXPECT_EQ(QApplication::focusWidget(), Widget(kCount));
+}
+
+TEST_F(TestFormOnQt, PastedTextIsNotFilteredButMustBeANumberToLeave) {
+    UserIn(kCount);
+    QApplication::clipboard()->setText("7.9");
+    QTest::keyClick(Widget(kCount), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Text(kCount), "7.9");
+    int value = 0;
+    WDialogGetInteger(kCount, value);
+    EXPECT_EQ(value, 7);
+    // Text that is not wholly a number keeps the focus, range or none.
+    QApplication::clipboard()->setText("x");
+    QTest::keyClick(Widget(kCount), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Text(kCount), "7.9x");
+    QTest::keyClick(Widget(kCount), Qt::Key_Tab);
+    EXPECT_EQ(platform_->beeps, 1);
+    EXPECT_EQ(QApplication::focusWidget(), Widget(kCount));
+    EXPECT_EQ(Edit(kCount)->selectedText().toStdString(), "7.9x");
+    WDialogGetInteger(kCount, value);
+    EXPECT_EQ(value, 0);
+    EXPECT_EQ(InfoError(1), ERR_INVALID_CHARACTER);
+}
+
+TEST_F(TestFormOnQt, OkPressedWhileAnHourIsOutOfRangeReturnsToTheHour) {
+    UserIn(kHours);
+    QTest::keyClicks(Widget(kHours), "9");
+    TakeMessages();
+    QTest::mouseClick(Widget(kOk), Qt::LeftButton);
+    EXPECT_EQ(platform_->beeps, 1);
+    EXPECT_EQ(QApplication::focusWidget(), Widget(kHours));
+    EXPECT_EQ(Edit(kHours)->selectedText().toStdString(), "9");
+    EXPECT_TRUE(TakeMessages().empty());
+}
+
+TEST_F(TestFormOnQt, AnotherButtonPressedWhileAnHourIsOutOfRangeRestoresIt) {
+    // The hour the field showed when the user entered it is the one put back.
+    UserIn(kCount);
+    WDialogPutInteger(kHours, 3);
+    QTest::keyClick(Widget(kCount), Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), Widget(kHours));
+    Retype(kHours, "9");
+    TakeMessages();
+    QTest::mouseClick(Widget(kApply), Qt::LeftButton);
+    EXPECT_EQ(Text(kHours), "3");
+    int hours = 0;
+    WDialogGetInteger(kHours, hours);
+    EXPECT_EQ(hours, 3);
+    // The button took the focus from the hour, then reported its press with the hour as the
+    // field the user was in.
+    auto messages = TakeMessages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].type, MSG_FIELD);
+    EXPECT_EQ(messages[0].record.data1, kHours);
+    EXPECT_EQ(messages[0].record.data2, kApply);
+    EXPECT_EQ(messages[1].type, MSG_BUTTON);
+    EXPECT_EQ(messages[1].record.window, kForm);
+    EXPECT_EQ(messages[1].record.data1, kApply);
+    EXPECT_EQ(messages[1].record.data2, kHours);
+}
+
+TEST_F(TestFormOnQt, AButtonPressedWithEveryFieldValidRaisesItsMessage) {
+    UserIn(kCount);
+    QTest::keyClicks(Widget(kCount), "5");
+    TakeMessages();
+    QTest::mouseClick(Widget(kOk), Qt::LeftButton);
+    EXPECT_EQ(platform_->beeps, 0);
+    auto messages = TakeMessages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].type, MSG_FIELD);
+    EXPECT_EQ(messages[0].record.data2, kOk);
+    EXPECT_EQ(messages[1].type, MSG_BUTTON);
+    EXPECT_EQ(messages[1].record.data1, kOk);
+    EXPECT_EQ(messages[1].record.data2, kCount);
+}
+
+}  // namespace
+}  // namespace windlass::testing
