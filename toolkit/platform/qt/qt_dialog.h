@@ -101,6 +101,7 @@ class DialogWindow : public QWidget, public NumericFieldHost {
     void Notice(int position, ControlNotice notice);
 
     void ControlFocusIn(int position, Qt::FocusReason reason);
+    void ReportFocusOfInactiveWindow();
     void ControlFocusOut(int position, Qt::FocusReason reason);
     void ShowDefaultLookFor(const ControlRecord* focused);
     void UncheckGroup(int position);

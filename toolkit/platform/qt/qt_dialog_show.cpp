@@ -36,6 +36,24 @@ void DialogWindow::ShowModeless() {
     if (take_client_focus && !isAncestorOf(QApplication::focusWidget())) {
         setFocus(Qt::OtherFocusReason);
     }
+    ReportFocusOfInactiveWindow();
+}
+
+void DialogWindow::ReportFocusOfInactiveWindow() {
+    // In a window that is not active yet the focus arrives only when the window manager
+    // activates it, long after the program has gone on from the show. The control that will
+    // have it is told now, as at the show itself; the activation that follows gives the focus
+    // back to that same control and is not reported again.
+    if (window()->isActiveWindow() || !last_focus_.isNull()) {
+        return;
+    }
+    QWidget* entry = EntryControl();
+    int position = PositionOf(entry);
+    if (entry == nullptr || position < 0) {
+        return;
+    }
+    entry->setFocus(Qt::OtherFocusReason);
+    ControlFocusIn(position, Qt::OtherFocusReason);
 }
 
 void DialogWindow::RunModal() {
