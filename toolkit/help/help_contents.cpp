@@ -1,8 +1,6 @@
 #include "help/help_contents.h"
 
 #include <charconv>
-#include <fstream>
-#include <iterator>
 
 #include "help/help_text.h"
 
@@ -121,15 +119,12 @@ ContentsReading ParseHelpContents(std::string_view text) {
 }
 
 ContentsReading ReadHelpContents(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return {std::nullopt, path + ": the file cannot be opened"};
+    std::string error;
+    std::optional<std::string> text = ReadWholeFile(path, error);
+    if (!text) {
+        return {std::nullopt, error};
     }
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        return {std::nullopt, path + ": the file cannot be read"};
-    }
-    ContentsReading reading = ParseHelpContents(text);
+    ContentsReading reading = ParseHelpContents(*text);
     if (!reading.entries) {
         reading.error = path + ": " + reading.error;
     }

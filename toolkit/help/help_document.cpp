@@ -1,8 +1,6 @@
 #include "help/help_document.h"
 
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <map>
 
 #include "help/help_text.h"
@@ -336,15 +334,12 @@ HelpDocumentReading ParseHelpDocument(std::string_view text) {
 }
 
 HelpDocumentReading ReadHelpDocument(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return {std::nullopt, path + ": the file cannot be opened"};
+    std::string error;
+    std::optional<std::string> text = ReadWholeFile(path, error);
+    if (!text) {
+        return {std::nullopt, error};
     }
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        return {std::nullopt, path + ": the file cannot be read"};
-    }
-    HelpDocumentReading reading = ParseHelpDocument(text);
+    HelpDocumentReading reading = ParseHelpDocument(*text);
     if (!reading.document) {
         reading.error = path + ": " + reading.error;
     }

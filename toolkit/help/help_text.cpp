@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <optional>
 
 namespace windlass {
@@ -202,6 +204,20 @@ std::string AsciiLower(std::string_view text) {
         }
     }
     return lower;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        error = path + ": the file cannot be opened";
+        return std::nullopt;
+    }
+    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad()) {
+        error = path + ": the file cannot be read";
+        return std::nullopt;
+    }
+    return text;
 }
 
 }  // namespace windlass

@@ -5,6 +5,7 @@
 // character references, and the plain text of a piece of HTML.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,10 @@ std::string CollapseWhitespace(std::string_view text);
 // The words a reader sees in a piece of HTML: tags and comments dropped (each leaves a blank),
 // references decoded, whitespace collapsed.
 std::string PlainText(std::string_view html);
+
+// Reads a whole file as it is. On failure gives nothing and sets `error` to "PATH: the file
+// cannot be opened" or "... read".
+std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error);
 
 // Letters A to Z lowered; every other byte, those of UTF-8 sequences included, unchanged.
 std::string AsciiLower(std::string_view text);
