@@ -32,6 +32,7 @@
 #include "platform/qt/qt_platform.h"
 #include "program_state.h"
 #include "startup.h"
+#include "support/toolkit_reset.h"
 #include "windlass/windlass.h"
 #include "window/form_embedding.h"
 #include "window/window_table.h"
@@ -68,16 +69,7 @@ class HeatwiseWindowTest : public ::testing::Test {
         windlass::InstallPlatform(std::move(previous_));
     }
 
-    static void ResetToolkit() {
-        windlass::ForgetInitialisation();
-        windlass::Windows() = windlass::WindowTable{};
-        windlass::Messages() = windlass::MessageQueue{};
-        windlass::Hooks() = windlass::WindowHooks{};
-        windlass::Embedding() = windlass::FormEmbedding{};
-        windlass::Dialogs() = windlass::DialogTable{};
-        windlass::Validation() = windlass::ValidationState{};
-        windlass::DialogExit() = windlass::DialogExitState{};
-    }
+    static void ResetToolkit() { windlass::testing::ResetToolkitState(); }
 
     // The program's start-up, then the window's first display, as a user first sees it.
     void Start() {

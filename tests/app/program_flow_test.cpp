@@ -16,6 +16,7 @@
 #include "main_loop.h"
 #include "numeric/validation_state.h"
 #include "startup.h"
+#include "support/toolkit_reset.h"
 #include "support/toolkit_test.h"
 #include "window/recording_platform.h"
 
@@ -51,16 +52,7 @@ class ProgramFlowTest : public ::testing::Test {
         windlass::InstallPlatform(std::move(previous_));
     }
 
-    static void ResetToolkit() {
-        windlass::ForgetInitialisation();
-        windlass::Windows() = windlass::WindowTable{};
-        windlass::Messages() = windlass::MessageQueue{};
-        windlass::Hooks() = windlass::WindowHooks{};
-        windlass::Embedding() = windlass::FormEmbedding{};
-        windlass::Dialogs() = windlass::DialogTable{};
-        windlass::Validation() = windlass::ValidationState{};
-        windlass::DialogExit() = windlass::DialogExitState{};
-    }
+    static void ResetToolkit() { windlass::testing::ResetToolkitState(); }
 
     void WriteClimateFiles() {
         Write(kBinFileName, DataFile(kBinFileName));
