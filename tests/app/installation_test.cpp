@@ -1,6 +1,7 @@
 // The installation: cmake --install lays out one application folder with the program, its
 // help and its climate files, a launcher on the PATH, a desktop entry and the icon; the
-// launcher starts the program in its folder; without a display the program says what to do.
+// launcher starts the program in its folder; without a display the program says what to do;
+// the command-line estimator is installed beside the program and finds the same climate files.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -69,6 +70,8 @@ TEST_F(InstallationTest, OneApplicationFolderHoldsTheProgramItsHelpAndItsClimate
             << name;
     }
     EXPECT_EQ(access(Launcher().c_str(), X_OK), 0);
+    EXPECT_EQ(access((AppFolder() / "heatwise-cli").c_str(), X_OK), 0);
+    EXPECT_EQ(access((prefix_ / "bin" / "heatwise-cli").c_str(), X_OK), 0);
     EXPECT_EQ(ReadAll(prefix_ / "share/icons/hicolor/256x256/apps/heatwise.png"),
               ReadAll(fs::path(HEATWISE_SOURCE_DIR) / "resources/heatwise.png"));
 }
@@ -126,6 +129,29 @@ TEST_F(InstallationTest, WithoutADisplayTheProgramSaysWhatToDoInOneLine) {
     EXPECT_EQ(run.output.find('\n'), run.output.size() - 1) << run.output;
     EXPECT_NE(run.output.find("xvfb-run"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("heatwise-cli"), std::string::npos) << run.output;
+}
+
+// The installed estimator, run from a folder of the caller's that holds no climate files, uses
+// the installation's; the caller's own folder is left as it was, and --data-dir still wins.
+TEST_F(InstallationTest, TheInstalledEstimatorReadsTheInstalledClimateFiles) {
+    const fs::path caller = fs::current_path() / "caller" /
+                            ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    fs::remove_all(caller);
+    fs::create_directories(caller);
+    const std::string estimator = (prefix_ / "bin" / "heatwise-cli").string();
+
+    FinishedChild run = RunChild({{estimator, "estimate", "--city", "1", "--csv"},
+                                  caller,
+                                  {{"HEATWISE_DATA_DIR", std::nullopt}}});
+    EXPECT_EQ(run.exit_code, 0) << run.output;
+    EXPECT_NE(run.output.find("austin, TX"), std::string::npos) << run.output;
+    EXPECT_TRUE(fs::is_empty(caller)) << "nothing is written into the caller's folder";
+
+    FinishedChild elsewhere = RunChild({{estimator, "estimate", "--data-dir", caller.string()},
+                                        caller,
+                                        {{"HEATWISE_DATA_DIR", std::nullopt}}});
+    EXPECT_EQ(elsewhere.exit_code, 1) << "the empty folder named by --data-dir is used";
+    EXPECT_NE(elsewhere.output.find("bindata2.dat"), std::string::npos) << elsewhere.output;
 }
 
 }  // namespace

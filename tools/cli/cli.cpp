@@ -59,9 +59,10 @@ std::string InputOptionsHelp() {
                        DescribeRange(kFuelPriceRange, RangeDetail::kWords), "4.00") +
            InputOption("--eer E", "cooling efficiency, EER",
                        DescribeRange(kCoolEerRange, RangeDetail::kWords), "6.50") +
-           "  --data-dir DIR       folder of bindata2.dat and cities.dat (default: the working\n"
-           "                       folder; a missing file is created empty, as the application\n"
-           "                       does, and then reported)\n"
+           "  --data-dir DIR       folder of bindata2.dat and cities.dat (default: the folder\n"
+           "                       HEATWISE_DATA_DIR names, else the working folder; a missing\n"
+           "                       file is created empty, as the application does, and then\n"
+           "                       reported)\n"
            "  --json               print JSON instead of a table\n"
            "  --csv                print a CSV header line and data instead of a table\n"
            "  --help               print this help\n\n"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -126,6 +127,14 @@ void AddInputRules(std::vector<OptionRule>& rules, FormInputs& inputs,
                      }});
 }
 
+// Without --data-dir the climate files come from the folder that HEATWISE_DATA_DIR names, as
+// the installed launcher sets it to the installation's own folder, else from the working
+// folder, where the application itself reads them.
+std::filesystem::path DefaultDataDir() {
+    const char* folder = std::getenv("HEATWISE_DATA_DIR");
+    return folder != nullptr ? std::filesystem::path(folder) : std::filesystem::path();
+}
+
 void AddOutputRules(std::vector<OptionRule>& rules, bool& json, bool& csv) {
     rules.push_back(
         {"--json", false, [&json](std::string_view, std::string_view) { json = true; }});
@@ -158,6 +167,7 @@ EstimateOptions ParseEstimateOptions(std::span<const std::string_view> args) {
     EstimateOptions options;
     bool json = false;
     bool csv = false;
+    options.data_dir = DefaultDataDir();
     std::vector<OptionRule> rules;
     AddInputRules(rules, options.inputs, options.data_dir);
     AddOutputRules(rules, json, csv);
@@ -184,6 +194,7 @@ CompareOptions ParseCompareOptions(std::span<const std::string_view> args) {
     CompareOptions options;
     bool json = false;
     bool csv = false;
+    options.data_dir = DefaultDataDir();
     std::vector<OptionRule> rules;
     AddInputRules(rules, options.inputs, options.data_dir);
     AddOutputRules(rules, json, csv);

@@ -22,7 +22,7 @@ enum class CompareOrder { kList, kCooling, kHeating, kName };
 struct EstimateOptions {
     FormInputs inputs;
     FuelSelection fuels = FuelSelection::kChosen;
-    std::filesystem::path data_dir;  // empty: the working directory
+    std::filesystem::path data_dir;  // empty: the working folder
     OutputFormat format = OutputFormat::kTable;
 };
 
