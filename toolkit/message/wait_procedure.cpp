@@ -1,4 +1,5 @@
 // WMessage: the program's wait for its next message.
+#include "message/first_wait_exit.h"
 #include "message/message_queue.h"
 #include "message/record_completion.h"
 #include "message/window_messages.h"
@@ -31,7 +32,14 @@ void WMessage(int& itype, MessageRecord& mesg) {
         // that its window is to close, so that its loop ends instead of hanging.
         message = CloseRequestMessage(kMainWindowSlot, CurrentMessageTime());
     } else {
-        message = queue.Next(windows, [] { ThePlatform().WaitForEvents(); });
+        message = queue.Next(windows, [&queue] {
+            if (FirstWaitEndsRun()) {
+                // A start-up being timed ends here, through the program's own close path.
+                queue.Raise(CloseRequestMessage(kMainWindowSlot, CurrentMessageTime()));
+                return;
+            }
+            ThePlatform().WaitForEvents();
+        });
     }
     if (message.type == MSG_RESIZE) {
         if (WindowSlot* window = windows.Slot(message.record.window)) {

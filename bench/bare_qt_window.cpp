@@ -1,0 +1,50 @@
+// The yardstick of the program's start-up: a bare Qt Widgets program that creates its
+// application object and an empty main window, shows the window, and writes the line
+// "first wait" on standard output where its start-up is over. Its one argument says where:
+//   loop-entry  just before its event loop first runs, the point at which Heatwise stops when
+//               its start-up is timed (its first wait, before the window's first paint);
+//   idle        when its event loop has dealt with every event there is and is about to
+//               block for more, after the window's first paint.
+// The line is flushed at once, so that the clock of the process that started this one stops
+// there, and the program then ends normally.
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QMainWindow>
+#include <QObject>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+void ReportStartUpOver() {
+    std::fputs("first wait\n", stdout);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool at_idle = argc == 2 && std::strcmp(argv[1], "idle") == 0;
+    if (argc != 2 || (!at_idle && std::strcmp(argv[1], "loop-entry") != 0)) {
+        std::fprintf(stderr, "usage: %s loop-entry|idle\n", argv[0]);
+        return 2;
+    }
+    QApplication application(argc, argv);
+    QMainWindow window;
+    window.show();
+    if (!at_idle) {
+        ReportStartUpOver();
+        return 0;
+    }
+    bool reported = false;
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                     &application, [&reported] {
+                         if (!reported) {
+                             reported = true;
+                             ReportStartUpOver();
+                             QCoreApplication::quit();
+                         }
+                     });
+    return QApplication::exec();
+}
