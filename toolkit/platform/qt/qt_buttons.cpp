@@ -5,10 +5,21 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionButton>
 
 #include "platform/qt/qt_control_styles.h"
+#include "platform/qt/qt_text_fit.h"
 
 namespace windlass::qt {
+namespace {
+
+// A group box's title stands one average character in from either corner of the frame,
+// measured in the dialog's font so that a condensed title keeps its place.
+int TitleIndent(const QWidget& group) {
+    return QFontMetrics(UncondensedFont(group)).averageCharWidth();
+}
+
+}  // namespace
 
 PushButton::PushButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
     setAutoDefault(false);
@@ -27,6 +38,7 @@ CheckBox::CheckBox(const QString& text, std::uint32_t button_kind, QWidget* pare
     : QCheckBox(text, parent),
       automatic_(button_kind == style::kAutoCheckBox || button_kind == style::kAutoThreeState) {
     setTristate(button_kind == style::kThreeState || button_kind == style::kAutoThreeState);
+    setStyle(ButtonStyle());
 }
 
 void CheckBox::MakeAutomatic() {
@@ -59,6 +71,43 @@ RadioButton::RadioButton(const QString& text, bool automatic, QWidget* parent)
     : QRadioButton(text, parent), automatic_(automatic) {
     // Buttons of one parent are not one group here: the template's groups decide.
     setAutoExclusive(false);
+    setStyle(ButtonStyle());
+}
+
+void RadioButton::FitText() {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    FitTextToRoom(*this, text(),
+                  style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this).width());
+}
+
+// The text is fitted as it is drawn, since a program may change it at any time.
+void RadioButton::paintEvent(QPaintEvent* event) {
+    FitText();
+    QRadioButton::paintEvent(event);
+}
+
+void RadioButton::resizeEvent(QResizeEvent* event) {
+    QRadioButton::resizeEvent(event);
+    FitText();
+}
+
+void CheckBox::FitText() {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    FitTextToRoom(*this, text(),
+                  style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this).width());
+}
+
+// The text is fitted as it is drawn, since a program may change it at any time.
+void CheckBox::paintEvent(QPaintEvent* event) {
+    FitText();
+    QCheckBox::paintEvent(event);
+}
+
+void CheckBox::resizeEvent(QResizeEvent* event) {
+    QCheckBox::resizeEvent(event);
+    FitText();
 }
 
 void RadioButton::nextCheckState() {
@@ -76,10 +125,21 @@ GroupBox::GroupBox(const QString& title, QWidget* parent) : QWidget(parent), tit
 
 void GroupBox::setTitle(const QString& title) {
     title_ = title;
+    FitText();
     update();
 }
 
+void GroupBox::FitText() {
+    FitTextToRoom(*this, title_, width() - 2 * TitleIndent(*this));
+}
+
+void GroupBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FitText();
+}
+
 void GroupBox::paintEvent(QPaintEvent*) {
+    FitText();
     QPainter painter(this);
     QFontMetrics metrics = fontMetrics();
     const QPalette& colours = palette();
@@ -90,7 +150,7 @@ void GroupBox::paintEvent(QPaintEvent*) {
         return;
     }
     int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextSingleLine;
-    int indent = metrics.averageCharWidth();
+    int indent = TitleIndent(*this);
     QRect title = metrics.boundingRect(QRect(indent, 0, width() - 2 * indent, metrics.height()),
                                        flags, title_);
     title.adjust(-2, 0, 2, 0);

@@ -29,7 +29,8 @@ class PushButton : public QPushButton {
 
 // A check box of one of the four kinds: automatic or not, two or three states. An automatic
 // box steps through its states when clicked (unchecked, checked, and indeterminate for three
-// states); any other box keeps its state and leaves the change to the program.
+// states); any other box keeps its state and leaves the change to the program. Its text fits
+// beside the indicator (qt_text_fit.h).
 class CheckBox : public QCheckBox {
   public:
     CheckBox(const QString& text, std::uint32_t button_kind, QWidget* parent);
@@ -39,13 +40,18 @@ class CheckBox : public QCheckBox {
 
   protected:
     void nextCheckState() override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void FitText();
+
     bool automatic_;
 };
 
 // A radio button. An automatic one checks itself when clicked (the dialog unchecks the others
 // of its group); any other keeps its state. Exclusivity is the dialog's, by template groups.
+// Its text fits beside the indicator (qt_text_fit.h).
 class RadioButton : public QRadioButton {
   public:
     RadioButton(const QString& text, bool automatic, QWidget* parent);
@@ -55,13 +61,18 @@ class RadioButton : public QRadioButton {
 
   protected:
     void nextCheckState() override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void FitText();
+
     bool automatic_;
 };
 
 // A group box: an etched frame with its title set into the top edge, greyed when disabled. It
 // only frames the controls over it: clicks pass through to them, and it never takes the focus.
+// The title fits between the frame's corners (qt_text_fit.h).
 class GroupBox : public QWidget {
   public:
     GroupBox(const QString& title, QWidget* parent);
@@ -71,8 +82,11 @@ class GroupBox : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void FitText();
+
     QString title_;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_controls.h"
 
 #include <qdrawutil.h>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,6 +16,7 @@
 #include "platform/qt/qt_control_styles.h"
 #include "platform/qt/qt_numeric_edit.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/qt_text_fit.h"
 
 namespace windlass::qt {
 namespace {
@@ -130,7 +132,26 @@ StaticText::StaticText(const QString& text, std::uint32_t style_bits, QWidget* p
 
 void StaticText::setText(const QString& text) {
     text_ = text;
+    FitText();
     update();
+}
+
+void StaticText::FitText() {
+    std::uint32_t kind = style_ & style::kStaticKindMask;
+    bool text_kind = kind == style::kStaticLeft || kind == style::kStaticCentre ||
+                     kind == style::kStaticRight || kind == style::kStaticSimple ||
+                     kind == style::kStaticLeftNoWordWrap;
+    // A label with room for a second line, or a text of several lines, wraps as it always did;
+    // a label of one line would lose its last words to the wrap, so it is narrowed instead.
+    bool one_line = height() < 2 * QFontMetrics(UncondensedFont(*this)).lineSpacing();
+    if (text_kind && one_line && !text_.contains(QLatin1Char('\n'))) {
+        FitTextToRoom(*this, text_, width());
+    }
+}
+
+void StaticText::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FitText();
 }
 
 int StaticText::TextFlags() const {
@@ -158,6 +179,7 @@ int StaticText::TextFlags() const {
 }
 
 void StaticText::paintEvent(QPaintEvent*) {
+    FitText();
     QPainter painter(this);
     const QPalette& colours = palette();
     QRect area = rect();

@@ -45,7 +45,8 @@ QWidget* MakeControl(const DialogControl& control, ControlKind kind, QWidget* di
 
 // A label, a filled rectangle or a frame. The text is drawn as the style places it: left,
 // centred or right, wrapped at word ends unless the style says otherwise, with "&" marking the
-// mnemonic letter unless the style turns prefixes off; a disabled label is greyed.
+// mnemonic letter unless the style turns prefixes off; a disabled label is greyed. A label of one
+// line fits its text to its width (qt_text_fit.h).
 class StaticText : public QWidget {
   public:
     StaticText(const QString& text, std::uint32_t style, QWidget* parent);
@@ -55,9 +56,11 @@ class StaticText : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     int TextFlags() const;
+    void FitText();
 
     QString text_;
     std::uint32_t style_;
