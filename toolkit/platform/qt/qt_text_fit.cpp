@@ -31,7 +31,7 @@ class ClassicButtonStyle : public QProxyStyle {
                     return line;
                 case PM_RadioButtonLabelSpacing:
                 case PM_CheckBoxLabelSpacing:
-                    return std::max(2, (line + 2) / 4);
+                    return std::max(2, line / 3);
                 default:
                     break;
             }

@@ -17,7 +17,7 @@ class QWidget;
 namespace windlass::qt {
 
 // The style of a dialog's radio buttons and check boxes: the application's style with the
-// indicator as tall as a line of the button's font and a gap of a quarter of that to the text.
+// indicator as tall as a line of the button's font and a gap of a third of that to the text.
 // One style for all buttons, owned by the application object.
 QStyle* ButtonStyle();
 
