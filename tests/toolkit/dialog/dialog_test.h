@@ -9,16 +9,9 @@
 #include <vector>
 
 #include "dialog/dialog_manager.h"
-#include "dialog/dialog_table.h"
-#include "errors/message_box.h"
-#include "errors/window_hooks.h"
-#include "init/settings.h"
-#include "message/message_queue.h"
-#include "numeric/validation_state.h"
+#include "support/toolkit_reset.h"
 #include "windlass/windlass.h"
-#include "window/form_embedding.h"
 #include "window/recording_platform.h"
-#include "window/window_table.h"
 
 namespace windlass::testing {
 
@@ -52,7 +45,7 @@ inline Posted ButtonMessage(int dialog, int button, int previous) {
 class DialogTest : public ::testing::Test {
   protected:
     DialogTest() {
-        ResetToolkit();
+        ResetToolkitState();
         auto platform = std::make_unique<RecordingPlatform>();
         platform_ = platform.get();
         previous_ = InstallPlatform(std::move(platform));
@@ -61,19 +54,8 @@ class DialogTest : public ::testing::Test {
     ~DialogTest() override {
         WindowClose();
         UnloadAllDialogs();
-        ResetToolkit();
+        ResetToolkitState();
         InstallPlatform(std::move(previous_));
-    }
-
-    static void ResetToolkit() {
-        ForgetInitialisation();
-        Windows() = WindowTable{};
-        Messages() = MessageQueue{};
-        Hooks() = WindowHooks{};
-        Embedding() = FormEmbedding{};
-        Dialogs() = DialogTable{};
-        Validation() = ValidationState{};
-        DialogExit() = DialogExitState{};
     }
 
     RecordingPlatform& platform() { return *platform_; }

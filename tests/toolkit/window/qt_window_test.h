@@ -13,33 +13,22 @@
 #include <functional>
 #include <utility>
 
-#include "errors/window_hooks.h"
-#include "init/settings.h"
-#include "message/message_queue.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_client_area.h"
 #include "platform/qt/qt_frame.h"
 #include "platform/qt/qt_status_bar.h"
+#include "support/toolkit_reset.h"
 #include "windlass/windlass.h"
-#include "window/form_embedding.h"
 #include "window/window_table.h"
 
 namespace windlass::testing {
 
 class QtWindowTest : public ::testing::Test {
   protected:
-    QtWindowTest() { ResetToolkit(); }
+    QtWindowTest() { ResetToolkitState(); }
     ~QtWindowTest() override {
         WindowClose();
-        ResetToolkit();
-    }
-
-    static void ResetToolkit() {
-        ForgetInitialisation();
-        Windows() = WindowTable{};
-        Messages() = MessageQueue{};
-        Hooks() = WindowHooks{};
-        Embedding() = FormEmbedding{};
+        ResetToolkitState();
     }
 
     // The application's main window without its form: menu 30001, a status bar, and a

@@ -13,13 +13,9 @@
 #include <utility>
 #include <vector>
 
-#include "errors/window_hooks.h"
-#include "init/settings.h"
-#include "message/message_queue.h"
 #include "platform/fake/fake_platform.h"
+#include "support/toolkit_reset.h"
 #include "windlass/windlass.h"
-#include "window/form_embedding.h"
-#include "window/window_table.h"
 
 namespace windlass::testing {
 
@@ -117,23 +113,15 @@ class RecordingPlatform : public FakePlatform {
 class WindowTest : public ::testing::Test {
   protected:
     WindowTest() {
-        ResetToolkit();
+        ResetToolkitState();
         auto platform = std::make_unique<RecordingPlatform>();
         platform_ = platform.get();
         previous_ = InstallPlatform(std::move(platform));
     }
     ~WindowTest() override {
         WindowClose();
-        ResetToolkit();
+        ResetToolkitState();
         InstallPlatform(std::move(previous_));
-    }
-
-    static void ResetToolkit() {
-        ForgetInitialisation();
-        Windows() = WindowTable{};
-        Messages() = MessageQueue{};
-        Hooks() = WindowHooks{};
-        Embedding() = FormEmbedding{};
     }
 
     RecordingPlatform& platform() { return *platform_; }
