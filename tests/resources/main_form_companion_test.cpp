@@ -75,19 +75,11 @@ TEST(resources_MainFormCompanion, CityEntriesAreTheListTextsAsShown) {
     ASSERT_EQ(lines.size(), 9u + 211u + 1u);
     ASSERT_EQ(lines[8], "1112 211 1 ");
     auto entry = [&](int k) { return lines[8 + k]; };
-    // Letter case, the blank-less comma and the state that only the first entry of a state
-    // carries are shown exactly as listed.
-    EXPECT_EQ(entry(1), "austin, TX");
+    // The list texts themselves are the city list's (engine_CityList checks them); here the
+    // entries not named there, a state only on the first entry and texts that occur twice.
     EXPECT_EQ(entry(2), "birmingham, AL");
-    EXPECT_EQ(entry(93), "K I Sawyer AFB");
-    EXPECT_EQ(entry(133), "albany,NY");
-    EXPECT_EQ(entry(178), "amarillo, TX");
-    EXPECT_EQ(entry(211), "sheridan");
-    // Texts that occur twice stay apart by their entry number.
     EXPECT_EQ(entry(54), "brunswick");
     EXPECT_EQ(entry(85), "brunswick");
-    EXPECT_EQ(entry(67), "springfield");
-    EXPECT_EQ(entry(110), "springfield");
     for (int k = 1; k <= 211; ++k) {
         const std::string text = entry(k);
         SCOPED_TRACE("entry " + std::to_string(k) + " '" + text + "'");
