@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "convert/zstring_convert.h"
+#include "dialog/accessible_names.h"
 #include "dialog/companion_apply.h"
 #include "dialog/dialog_procedure.h"
 #include "dialog/dialog_table.h"
@@ -123,6 +124,7 @@ int yydialogload2(int dialog_id, WindowHandle parent) {
         return kLoadTableFull;
     }
     yydialoginitialise(*dialog);
+    GiveAccessibleTexts(*dialog);
     dialog->creating = false;
     ++table.count;
     DialogRecord& loaded = *dialog;

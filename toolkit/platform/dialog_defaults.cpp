@@ -94,4 +94,6 @@ void Platform::SetDefaultLook(WindowHandle, DefaultLook) {}
 
 void Platform::MakeButtonAutomatic(WindowHandle) {}
 
+void Platform::SetAccessibleText(WindowHandle, const std::string&, const std::string&) {}
+
 }  // namespace windlass

@@ -185,6 +185,10 @@ class Platform {
     // one, so that each changes its own state when clicked, as the toolkit wants every check
     // box and radio button of its dialogs to. Other controls stay as they are.
     virtual void MakeButtonAutomatic(WindowHandle button);
+    // What assistive technology (a screen reader) announces for a control: its name, and a
+    // description such as the title of the group box it lies in. The default keeps neither.
+    virtual void SetAccessibleText(WindowHandle control, const std::string& name,
+                                   const std::string& description);
 
     // 7. Help documents and the desktop. The defaults act as a platform without a viewer or a
     //    desktop: nothing is shown, opened or started. Finding a program is the same on every

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "platform/qt/qt_accessible.h"
 #include "platform/qt/qt_control_styles.h"
 #include "platform/qt/qt_dialog_gate.h"
 #include "platform/qt/qt_platform.h"
@@ -101,6 +102,7 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, QWidget* parent, Dialog
     if (dialog.caption != nullptr) {
         setWindowTitle(ToQString(dialog.caption));
     }
+    InstallAccessibleAccounts();
     controls_.reserve(static_cast<std::size_t>(dialog.control_count));
     for (int position = 0; position < dialog.control_count; ++position) {
         const DialogControl& control = dialog.controls[position];
@@ -111,6 +113,7 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, QWidget* parent, Dialog
 
 void DialogWindow::AddControl(const DialogControl& control, ControlKind kind) {
     QWidget* widget = MakeControl(control, kind, this);
+    TakeAccessibleAccount(widget);
     QRect area = DialogUnitsToPixels(control.x, control.y, control.width, control.height, units_);
     if (auto* combo = dynamic_cast<ComboBox*>(widget)) {
         FitComboBox(*combo, area);

@@ -355,4 +355,12 @@ void QtPlatform::MakeButtonAutomatic(WindowHandle button) {
     }
 }
 
+void QtPlatform::SetAccessibleText(WindowHandle control, const std::string& name,
+                                   const std::string& description) {
+    if (QWidget* widget = ToWidget(control)) {
+        widget->setAccessibleName(ToQString(name));
+        widget->setAccessibleDescription(ToQString(description));
+    }
+}
+
 }  // namespace windlass::qt

@@ -70,6 +70,8 @@ class QtPlatform : public Platform {
     WindowHandle FocusedControl() override;
     void SetDefaultLook(WindowHandle button, DefaultLook look) override;
     void MakeButtonAutomatic(WindowHandle button) override;
+    void SetAccessibleText(WindowHandle control, const std::string& name,
+                           const std::string& description) override;
 
     bool ShowHelp(WindowHandle owner, const std::string& document,
                   const HelpRequest& request) override;
