@@ -91,21 +91,33 @@ TEST_F(QtDialogKeyboard, ChoosingAComboEntryWithTheMouseGivesFocusThenSelection)
     EXPECT_THAT(listener_.Notices(), ElementsAre("focus 142"));
 }
 
-TEST_F(QtDialogKeyboard, TabVisitsTheEnabledVisibleTabStopsInTemplateOrderAndWraps) {
+TEST_F(QtDialogKeyboard, TabVisitsEveryEnabledVisibleInputInTemplateOrderAndWraps) {
     ASSERT_NE(Open(200), nullptr);
     ShowActive();
     Focus(101);
     std::vector<int> visited;
-    for (int press = 0; press < 21; ++press) {
+    for (int press = 0; press < 20; ++press) {
         Press(Qt::Key_Tab);
         visited.push_back(FocusedId());
     }
-    EXPECT_THAT(visited, ElementsAre(103, 106, 107, 108, 109, 111, 112, 121, 122, 124, 125, 131,
-                                     132, 133, 141, 142, 143, 153, 1, 2, 101));
+    // The radio group 121 to 124 is one stop, at its first tab stop while none is checked;
+    // the list box 144 is visited although its template marks no tab stop.
+    EXPECT_THAT(visited, ElementsAre(103, 106, 107, 108, 109, 111, 112, 121, 125, 131, 132, 133,
+                                     141, 142, 143, 144, 153, 1, 2, 101));
     Press(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(FocusedId(), 2);
     Press(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(FocusedId(), 1);
+    // With a button checked, the group's stop is that button, from either side.
+    platform_->SetCheckState(Handle(124), 1);
+    Focus(112);
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(FocusedId(), 124);
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(FocusedId(), 125);
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(FocusedId(), 124);
+    EXPECT_EQ(platform_->CheckState(Handle(124)), 1) << "Tab checks nothing";
     // Each move gave the field's Tab key to the toolkit before the focus left it.
     Focus(101);
     listener_.log.clear();

@@ -4,9 +4,9 @@
 // A dialog made from its template: a widget holding one control per template control, in
 // template order, placed in dialog units of the template's font. It tells its listener (the
 // toolkit's dialog procedure) what the user does, in the order the toolkit expects, and it
-// moves the focus between its controls from the keyboard as dialogs always have: Tab and
-// Shift+Tab through the tab stops, the arrow keys within a group, Return for the default push
-// button, Escape for the Cancel button.
+// moves the focus between its controls from the keyboard: Tab and Shift+Tab through every
+// control that takes input (a radio group once, at its checked button), the arrow keys within
+// a group, Return for the default push button, Escape for the Cancel button.
 //
 // The dialog is created here; its keyboard handling is in qt_dialog_keys.cpp, its showing,
 // hiding and deletion in qt_dialog_show.cpp.
@@ -54,7 +54,8 @@ class DialogWindow : public QWidget, public NumericFieldHost {
     void Destroy();
 
     // The control the dialog hands the focus on to when it is given the focus itself: the one
-    // that had it last, else the first tab stop.
+    // that had it last, else the first control its template marks as a tab stop, else the
+    // first control Tab stops at.
     QWidget* EntryControl() const;
 
     // Whether the focus may leave this dialog's numeric field for `target`: asks the listener.
@@ -108,7 +109,13 @@ class DialogWindow : public QWidget, public NumericFieldHost {
 
     // Keyboard navigation (qt_dialog_keys.cpp).
     bool CanFocus(int position) const;
+    // Whether Tab and Shift+Tab stop at the control: every control that takes input does,
+    // a radio group only at one of its buttons (RadioGroupStop).
     bool IsTabStop(int position) const;
+    int RadioGroupStop(int position) const;
+    // The first control the template marks as a tab stop (for a radio button, its group's
+    // stop), where the focus goes first when the dialog is shown; -1 when there is none.
+    int FirstMarkedTabStop() const;
     int NextTabStop(int from, bool forward) const;
     std::pair<int, int> GroupOf(int position) const;
     int NextInGroup(int from, bool forward) const;

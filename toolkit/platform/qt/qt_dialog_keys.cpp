@@ -1,6 +1,7 @@
 // The keyboard of a dialog: which control the focus goes to on Tab, Shift+Tab and the arrow
 // keys, and which push button Return and Escape press. The keys are taken before the focused
 // control sees them, so none of them reaches the control or the window behind the dialog.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -39,8 +40,50 @@ bool DialogWindow::CanFocus(int position) const {
 }
 
 bool DialogWindow::IsTabStop(int position) const {
-    return CanFocus(position) &&
-           (controls_[static_cast<std::size_t>(position)].style & style::kTabStop) != 0;
+    // Tab reaches every control the user can work with, whether or not its template marks it
+    // as a tab stop, so that no input of a form needs the mouse. A radio group is one stop:
+    // the arrow keys move within it.
+    if (!CanFocus(position)) {
+        return false;
+    }
+    if (controls_[static_cast<std::size_t>(position)].kind == ControlKind::RadioButton) {
+        return RadioGroupStop(position) == position;
+    }
+    return true;
+}
+
+int DialogWindow::RadioGroupStop(int position) const {
+    // The group's checked button, as the user's choice is where they expect to land; with
+    // none checked, the first button the template marks as a tab stop, else the first.
+    auto [first, last] = GroupOf(position);
+    int marked = -1;
+    int any = -1;
+    for (int member = first; member <= last; ++member) {
+        const ControlRecord& record = controls_[static_cast<std::size_t>(member)];
+        if (record.kind != ControlKind::RadioButton || !CanFocus(member)) {
+            continue;
+        }
+        if (static_cast<QAbstractButton*>(record.widget)->isChecked()) {
+            return member;
+        }
+        if (marked < 0 && (record.style & style::kTabStop)) {
+            marked = member;
+        }
+        if (any < 0) {
+            any = member;
+        }
+    }
+    return marked >= 0 ? marked : any;
+}
+
+int DialogWindow::FirstMarkedTabStop() const {
+    for (int position = 0; position < ControlCount(); ++position) {
+        const ControlRecord& record = controls_[static_cast<std::size_t>(position)];
+        if (CanFocus(position) && (record.style & style::kTabStop)) {
+            return record.kind == ControlKind::RadioButton ? RadioGroupStop(position) : position;
+        }
+    }
+    return -1;
 }
 
 int DialogWindow::NextTabStop(int from, bool forward) const {

@@ -113,16 +113,12 @@ QWidget* DialogWindow::EntryControl() const {
     if (last >= 0 && CanFocus(last)) {
         return last_focus_.data();
     }
-    int first = NextTabStop(-1, true);
+    // The template's own tab stops say where its author wants the user to begin.
+    int first = FirstMarkedTabStop();
     if (first < 0) {
-        for (int position = 0; position < ControlCount(); ++position) {
-            if (CanFocus(position)) {
-                return ControlAt(position);
-            }
-        }
-        return nullptr;
+        first = NextTabStop(-1, true);
     }
-    return ControlAt(first);
+    return first >= 0 ? ControlAt(first) : nullptr;
 }
 
 }  // namespace windlass::qt
