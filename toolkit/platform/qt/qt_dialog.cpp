@@ -16,8 +16,11 @@
 namespace windlass::qt {
 namespace {
 
+// Another window, a popup or the menu bar (which keeps the keyboard after a menu is left with
+// Escape) only borrows the focus: the form's own focus stays with its control.
 bool IsWindowOrPopupChange(Qt::FocusReason reason) {
-    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+           reason == Qt::MenuBarFocusReason;
 }
 
 // Embedded dialogs have no window decorations; a dialog of its own has a title bar when the
@@ -279,8 +282,8 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DialogWindow::ControlFocusIn(int position, Qt::FocusReason reason) {
-    // A window coming back to the front, or a menu closing, gives the focus back to the
-    // control that had it: no control took it from another.
+    // A window coming back to the front, a menu closing or the menu bar giving the keyboard
+    // back returns the focus to the control that had it: no control took it from another.
     const ControlRecord& record = controls_[static_cast<std::size_t>(position)];
     if (IsWindowOrPopupChange(reason) && last_focus_ == record.widget) {
         return;

@@ -69,8 +69,11 @@ int SpinStepOf(int key) {
     }
 }
 
+// Another window, a popup or the menu bar (which keeps the keyboard after a menu is left with
+// Escape) only borrows the focus: the form's own focus stays with its control.
 bool IsWindowOrPopupChange(Qt::FocusReason reason) {
-    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+           reason == Qt::MenuBarFocusReason;
 }
 
 }  // namespace
