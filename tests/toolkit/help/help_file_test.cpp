@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -29,9 +30,10 @@ class HelpFileTest : public testing::ToolkitTest {
 
     fs::path Bin() const { return scratch_.path() / "bin"; }
 
-    // Makes each file, relative to the scratch folder.
-    void Touch(const std::vector<std::string>& files) {
-        for (const std::string& file : files) {
+    // Makes each file of a blank-separated list, relative to the scratch folder.
+    void Touch(std::string_view files) {
+        std::istringstream names{std::string(files)};
+        for (std::string file; names >> file;) {
             WriteFile(scratch_.path() / file, "<title>t</title>");
         }
     }
@@ -57,106 +59,33 @@ class HelpFileTest : public testing::ToolkitTest {
 TEST_F(HelpFileTest, HelpDocumentsGoToTheViewerWithTheRequestTheArgumentsAsk) {
     struct Case {
         std::string label;
-        std::vector<std::string> files;
+        std::string files;
         std::string helpfile;
         int icontext;
         int ipopup;
         std::string document;
         HelpCommand command;
-        int topic;
-        std::string contents_file;
+        int topic = 0;
+        std::string contents_file = "";
     };
+    const std::string hlp = "bin/HELP.HLP";
+    const std::string both = "bin/HELP.HLP bin/HELP.CNT";
     const std::vector<Case> cases = {
-        {"contents without a contents file",
-         {"bin/HELP.HLP"},
-         "HELP.HLP",
-         -1,
-         0,
-         "bin/HELP.HLP",
-         HelpCommand::Contents,
-         0,
-         ""},
-        {"contents with a contents file beside it",
-         {"bin/HELP.HLP", "bin/HELP.CNT"},
-         "HELP.HLP",
-         -1,
-         0,
-         "bin/HELP.HLP",
-         HelpCommand::Finder,
-         0,
-         "bin/HELP.CNT"},
-        {"lower-case name and contents file",
-         {"bin/help.hlp", "bin/help.cnt"},
-         "help.hlp",
-         -1,
-         0,
-         "bin/help.hlp",
-         HelpCommand::Finder,
-         0,
-         "bin/help.cnt"},
-        {"mixed-case extension",
-         {"bin/Guide.Hlp", "bin/Guide.Cnt"},
-         "Guide.Hlp",
-         -1,
-         0,
-         "bin/Guide.Hlp",
-         HelpCommand::Finder,
-         0,
-         "bin/Guide.Cnt"},
-        {"contents file of another case does not count",
-         {"bin/HELP.HLP", "bin/HELP.cnt"},
-         "HELP.HLP",
-         -1,
-         0,
-         "bin/HELP.HLP",
-         HelpCommand::Contents,
-         0,
-         ""},
-        {"trailing blanks of the name",
-         {"bin/HELP.HLP"},
-         "HELP.HLP      ",
-         -1,
-         0,
-         "bin/HELP.HLP",
-         HelpCommand::Contents,
-         0,
-         ""},
-        {"a topic, even with a contents file",
-         {"bin/HELP.HLP", "bin/HELP.CNT"},
-         "HELP.HLP",
-         20,
-         0,
-         "bin/HELP.HLP",
-         HelpCommand::Topic,
-         20,
-         ""},
-        {"a topic in a pop-up",
-         {"bin/HELP.HLP"},
-         "HELP.HLP",
-         20,
-         1,
-         "bin/HELP.HLP",
-         HelpCommand::TopicPopup,
-         20,
-         ""},
-        {"only 1 asks for a pop-up",
-         {"bin/HELP.HLP"},
-         "HELP.HLP",
-         20,
-         2,
-         "bin/HELP.HLP",
-         HelpCommand::Topic,
-         20,
-         ""},
-        {"topic 0 is a topic",
-         {"bin/HELP.HLP"},
-         "HELP.HLP",
-         0,
-         0,
-         "bin/HELP.HLP",
-         HelpCommand::Topic,
-         0,
-         ""},
+        {"contents without a contents file", hlp, "HELP.HLP", -1, 0, hlp, HelpCommand::Contents},
+        {"contents with a contents file beside it", both, "HELP.HLP", -1, 0, hlp,
+         HelpCommand::Finder, 0, "bin/HELP.CNT"},
+        {"lower-case name and contents file", "bin/help.hlp bin/help.cnt", "help.hlp", -1, 0,
+         "bin/help.hlp", HelpCommand::Finder, 0, "bin/help.cnt"},
+        {"mixed-case extension", "bin/Guide.Hlp bin/Guide.Cnt", "Guide.Hlp", -1, 0, "bin/Guide.Hlp",
+         HelpCommand::Finder, 0, "bin/Guide.Cnt"},
+        {"contents file of another case does not count", "bin/HELP.HLP bin/HELP.cnt", "HELP.HLP",
+         -1, 0, hlp, HelpCommand::Contents},
+        {"trailing blanks of the name", hlp, "HELP.HLP      ", -1, 0, hlp, HelpCommand::Contents},
+        {"a topic, even with a contents file", both, "HELP.HLP", 20, 0, hlp, HelpCommand::Topic,
+         20},
+        {"a topic in a pop-up", hlp, "HELP.HLP", 20, 1, hlp, HelpCommand::TopicPopup, 20},
+        {"only 1 asks for a pop-up", hlp, "HELP.HLP", 20, 2, hlp, HelpCommand::Topic, 20},
+        {"topic 0 is a topic", hlp, "HELP.HLP", 0, 0, hlp, HelpCommand::Topic, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -198,7 +127,7 @@ TEST_F(HelpFileTest, OnlyABareNameIsLookedForInTheExecutablesFolder) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         platform_->help_shown.clear();
-        Touch({c.file});
+        Touch(c.file);
 
         WHelpFile1(c.helpfile);
 
@@ -209,7 +138,7 @@ TEST_F(HelpFileTest, OnlyABareNameIsLookedForInTheExecutablesFolder) {
 }
 
 TEST_F(HelpFileTest, ABareNameIsNotLookedForInTheCurrentDirectory) {
-    Touch({"HELP.HLP"});
+    Touch("HELP.HLP");
 
     WHelpFile1("HELP.HLP");
 
@@ -239,7 +168,7 @@ TEST_F(HelpFileTest, RequestsAreOwnedByTheMainWindowWhileItIsOpen) {
     int frame_stand_in = 0;
     auto* frame = reinterpret_cast<WindowHandle>(&frame_stand_in);
     Windows().by_slot[kMainWindowSlot].frame = frame;
-    Touch({"bin/HELP.HLP"});
+    Touch("bin/HELP.HLP");
 
     WHelpFile1("HELP.HLP");
 
@@ -250,35 +179,26 @@ TEST_F(HelpFileTest, RequestsAreOwnedByTheMainWindowWhileItIsOpen) {
 TEST_F(HelpFileTest, FailuresRaiseTheirErrorAndOpenNothing) {
     struct Case {
         std::string label;
-        std::vector<std::string> files;
+        std::string files;
         std::string helpfile;
         int icontext;
         int error;
     };
     const std::vector<Case> cases = {
-        {"a text file is no help", {"bin/NOTES.TXT"}, "NOTES.TXT", -1, ERR_HELP_EXTENSION},
-        {"a name without extension", {}, "HELP", -1, ERR_HELP_EXTENSION},
-        {"an extension that only begins like one",
-         {"bin/HELP.HLPX"},
-         "HELP.HLPX",
-         -1,
+        {"a text file is no help", "bin/NOTES.TXT", "NOTES.TXT", -1, ERR_HELP_EXTENSION},
+        {"a name without extension", "", "HELP", -1, ERR_HELP_EXTENSION},
+        {"an extension that only begins like one", "bin/HELP.HLPX", "HELP.HLPX", -1,
          ERR_HELP_EXTENSION},
-        {"a missing help document", {}, "MISSING.HLP", -1, ERR_OPEN_FILE},
-        {"a missing help document, by topic", {}, "MISSING.HLP", 20, ERR_OPEN_FILE},
-        {"a missing contents file does not make the document exist",
-         {"bin/HELP.CNT"},
-         "HELP.HLP",
-         -1,
+        {"a missing help document", "", "MISSING.HLP", -1, ERR_OPEN_FILE},
+        {"a missing help document, by topic", "", "MISSING.HLP", 20, ERR_OPEN_FILE},
+        {"a missing contents file does not make the document exist", "bin/HELP.CNT", "HELP.HLP", -1,
          ERR_OPEN_FILE},
-        {"a missing compiled help file", {}, "MISSING.CHM", -1, ERR_OPEN_FILE},
-        {"a missing web page", {}, "missing.htm", -1, ERR_OPEN_FILE},
-        {"a blank name with a topic names no document", {}, "", 20, ERR_OPEN_FILE},
-        {"an address that ends in .HLP is a help document, and no file",
-         {},
-         "http://example.org/HELP.HLP",
-         -1,
-         ERR_OPEN_FILE},
-        {"a folder is not a document", {"bin/FOLDER.HLP/x"}, "FOLDER.HLP", -1, ERR_OPEN_FILE},
+        {"a missing compiled help file", "", "MISSING.CHM", -1, ERR_OPEN_FILE},
+        {"a missing web page", "", "missing.htm", -1, ERR_OPEN_FILE},
+        {"a blank name with a topic names no document", "", "", 20, ERR_OPEN_FILE},
+        {"an address that ends in .HLP is a help document, and no file", "",
+         "http://example.org/HELP.HLP", -1, ERR_OPEN_FILE},
+        {"a folder is not a document", "bin/FOLDER.HLP/x", "FOLDER.HLP", -1, ERR_OPEN_FILE},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -323,7 +243,7 @@ TEST_F(HelpFileTest, ANameIsCutAtTheLengthOfTheWorkingBuffer) {
 }
 
 TEST_F(HelpFileTest, AViewerThatRefusesRaisesTheViewerError) {
-    Touch({"bin/HELP.HLP"});
+    Touch("bin/HELP.HLP");
     platform_->help_answer = false;
 
     WHelpFile1("HELP.HLP", 20, 1);
@@ -346,7 +266,7 @@ TEST_F(HelpFileTest, CompiledHelpOpensWithTheDesktopAndFailsAsAViewerError) {
         {"no program for the kind", DesktopOpen::NoAssociation, -1, ERR_HELP_VIEWER},
         {"the program does not start", DesktopOpen::Failed, -1, ERR_HELP_VIEWER},
     };
-    Touch({"bin/manual.chm"});
+    Touch("bin/manual.chm");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         platform_->desktop_opened.clear();
@@ -367,7 +287,7 @@ TEST_F(HelpFileTest, WebPagesAndAddressesGoToTheDesktopWhenNoBrowserIsFound) {
         std::string helpfile;
         std::string opened;
     };
-    Touch({"bin/guide.htm", "bin/Guide.HTML"});
+    Touch("bin/guide.htm bin/Guide.HTML");
     const std::vector<Case> cases = {
         {"an address", "http://example.org/help", "http://example.org/help"},
         {"an address after blanks, in capitals", "   HTTP://EXAMPLE.ORG/A.HTM",
@@ -399,7 +319,7 @@ TEST_F(HelpFileTest, TheDesktopsAnswerForAWebPageDecidesTheError) {
         {DesktopOpen::NoAssociation, ERR_OPEN_FILE},
         {DesktopOpen::Failed, ERR_HELP_VIEWER},
     };
-    Touch({"bin/guide.htm"});
+    Touch("bin/guide.htm");
     for (const Case& c : cases) {
         platform_->desktop_answer = c.answer;
         WHelpFile1("guide.htm");
@@ -430,7 +350,7 @@ TEST_F(HelpFileTest, TheSettingsBrowserOpensWebPagesWhenItsProgramIsFound) {
          with_blank.string(),
          {"-x"}},
     };
-    Touch({"bin/guide.htm"});
+    Touch("bin/guide.htm");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         Settings().browser = c.browser;
