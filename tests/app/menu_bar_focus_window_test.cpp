@@ -97,5 +97,28 @@ TEST_F(MenuBarFocusWindow, EscapeOnTheMenuBarGivesTheKeyboardBackToTheField) {
     EXPECT_EQ(Shown(FLD_COST_COOLING), cooling_cost) << "no pass has run";
 }
 
+TEST_F(MenuBarFocusWindow, AWipedFieldTakenBackFromTheMenuBarIsStillRefusedWhenLeftEmpty) {
+    Start();
+    Act([] { Click(FLD_ELECTRIC_RATE); });
+    const std::string cooling_cost = Shown(FLD_COST_COOLING);
+    const int beeps_before = platform_->beeps;
+
+    Act([] {
+        Press(Qt::Key_End);
+        for (std::size_t left = Shown(FLD_ELECTRIC_RATE).size(); left > 0; --left) {
+            Press(Qt::Key_Backspace);
+        }
+        OpenAndEscapeFileMenu();
+        // The user clicks back into the field, then tries to leave it empty.
+        Click(FLD_ELECTRIC_RATE);
+        Press(Qt::Key_Tab);
+    });
+
+    EXPECT_EQ(FocusedId(), FLD_ELECTRIC_RATE) << "an empty rate is no rate";
+    EXPECT_EQ(Shown(FLD_ELECTRIC_RATE), "");
+    EXPECT_GT(platform_->beeps, beeps_before);
+    EXPECT_EQ(Shown(FLD_COST_COOLING), cooling_cost) << "no pass ran without a rate";
+}
+
 }  // namespace
 }  // namespace heatwise::testing

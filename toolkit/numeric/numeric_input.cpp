@@ -96,7 +96,11 @@ void NumericFocusGained(ControlRecord& field) {
     }
     if (platform.IsModified(field.handle)) {
         field.field.value = ScannedValue(text);
-        field.field.has_value = text.empty() ? 0 : 1;
+        // A field once given a value keeps it in the range check: a text the user has wiped
+        // is still refused when the focus would leave.
+        if (!text.empty()) {
+            field.field.has_value = 1;
+        }
     }
     ValidationState& validation = Validation();
     if (validation.save_on_next_focus) {

@@ -27,7 +27,8 @@ CharacterVerdict NumericCharacter(ControlRecord& field, int character);
 void NumericKey(ControlRecord& field, int virtual_key);
 
 // The field gained the focus. A text the user changed since the toolkit last wrote it is
-// taken into the field's value first, so that clearing the modified flag loses nothing; then
+// taken into the field's value first, so that clearing the modified flag loses nothing (an
+// empty text leaves the field marked as having had a value, if it had one); then
 // the field saves its text and value when the next field to gain focus is to, and the tab
 // and modified flags are cleared.
 void NumericFocusGained(ControlRecord& field);
