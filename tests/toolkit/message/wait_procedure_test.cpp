@@ -36,36 +36,6 @@ TEST_F(WaitProcedure, WaitsUntilTheProceduresRaiseAnEnabledType) {
     EXPECT_EQ(platform().waits, 2);
 }
 
-TEST_F(WaitProcedure, ARepaintWhileBusyComesFirstOverTheWholeClient) {
-    Open();
-    // While the program is busy: a key, then a repaint of a small area.
-    Procedures().OnKey({'A', 'a', Held::No, Held::No}, 0, 0, 1);
-    Procedures().OnExpose({100, 100, 10, 10}, 2);
-    MessageRecord record;
-    EXPECT_EQ(Wait(record), MSG_EXPOSE);
-    EXPECT_EQ(record.x, 5);
-    EXPECT_EQ(record.y, 10);
-    EXPECT_EQ(record.data1, 9994 - 5);
-    EXPECT_EQ(record.data2, 9989 - 10);
-    EXPECT_EQ(Wait(record), MSG_KEY);
-    EXPECT_EQ(record.data1, 'a');
-    EXPECT_EQ(platform().waits, 0);
-}
-
-TEST_F(WaitProcedure, AResizeBecomesTheBasisOfWindowUnits) {
-    Open();
-    platform().events.push_back([&] { Procedures().OnResize(2000, 1000, ResizeKind::Normal, 1); });
-    MessageRecord record;
-    EXPECT_EQ(Wait(record), MSG_RESIZE);
-    EXPECT_EQ(record.data1, 2000);
-    EXPECT_EQ(record.data2, 1000);
-    int px = 0;
-    int py = 0;
-    WindowUnitsToPixels(9999, 9999, px, py);
-    EXPECT_EQ(px, 1999);
-    EXPECT_EQ(py, 999);
-}
-
 TEST_F(WaitProcedure, MinimisingAndSizesOfAnInvisibleWindowRaiseNothing) {
     Open();
     platform().events.push_back([&] {
