@@ -17,15 +17,6 @@ class MainForm : public DialogTest {
     }
 };
 
-TEST(MainFormBeforeTheWindow, EveryFieldProcedureRaises1005) {
-    Dialogs() = DialogTable{};
-    int value = 0;
-    WDialogGetInteger(FLD_COOL_CAPACITY, value);
-    EXPECT_EQ(InfoError(1), ERR_NO_DIALOG);
-    WDialogPutInteger(FLD_COST_COOLING, 1);
-    EXPECT_EQ(InfoError(1), ERR_NO_DIALOG);
-}
-
 TEST_F(MainForm, OpensWithTheFormAsItsCurrentDialog) {
     EXPECT_EQ(InfoError(1), 0);
     EXPECT_EQ(CurrentDialogId(), DLG_MAIN);
