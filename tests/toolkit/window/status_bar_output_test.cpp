@@ -101,14 +101,5 @@ TEST_F(StatusBarOutput, LevelThreeWithoutStatusBarOnlyStoresTheCode) {
     EXPECT_EQ(InfoError(1), ERR_FIELD_IDENTIFIER);
 }
 
-TEST_F(StatusBarOutput, UnitsConvertWithTheOpenWindowsClientSize) {
-    OpenWithStatusBar();
-    int px = 0;
-    int py = 0;
-    WindowUnitsToPixels(3333, 9999, px, py);
-    EXPECT_EQ(px, 333);
-    EXPECT_EQ(py, 399);
-}
-
 }  // namespace
 }  // namespace windlass::testing

@@ -38,6 +38,7 @@ TEST_F(WindowOpen, NoArgumentsGiveACentredResizableWindowOf80PercentOfTheScreen)
     EXPECT_EQ(Windows().flags, 7);
     EXPECT_EQ(Windows().current, 0);
     EXPECT_EQ(Windows().by_slot[0].client.width, 819);
+    EXPECT_EQ(Windows().by_slot[0].client.height, 614);
     EXPECT_EQ(InfoError(1), 0);
 }
 

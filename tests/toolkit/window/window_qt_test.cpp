@@ -11,7 +11,6 @@
 
 #include <vector>
 
-#include "errors/error_state.h"
 #include "window/qt_window_test.h"
 
 namespace windlass::testing {
@@ -120,13 +119,6 @@ TEST_F(QtWindow, StatusTextsWithoutTrailingBlanksAndOutOfRangePartsIgnored) {
     EXPECT_EQ(bar.parts()[0].centre, "Ann Arbor, Michigan");
     EXPECT_EQ(bar.parts()[1].centre, "");
     EXPECT_EQ(bar.parts()[2].centre, "");
-}
-
-TEST_F(QtWindow, LevelThreeReportsInPartOneOfTheStatusBar) {
-    OpenApplicationWindow(600, 200);
-    IDebugLevel(3);
-    yyerror(ERR_FIELD_IDENTIFIER);
-    EXPECT_EQ(Frame()->status_bar()->parts()[0].left, "Error=1006:Invalid field identifier");
 }
 
 TEST_F(QtWindow, ScreenshotOfTheWindowWithMenuAndThreeParts) {
