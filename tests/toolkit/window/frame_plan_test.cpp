@@ -86,35 +86,16 @@ struct PlacementCase {
 };
 
 TEST(FramePlacement, CentresWithTheDescribedIntegerFormulas) {
+    constexpr int kCentred = kCentreOnScreen;
     const PlacementCase cases[] = {
-        {"centred, no status bar",
-         7,
-         kCentreOnScreen,
-         kCentreOnScreen,
-         {641, 481, 0},
-         {79, 59, 641, 481}},
-        // The bar grows the frame and lifts it by half its height, truncated: 21 / 2 = 10.
-        {"centred with a status bar",
-         39,
-         kCentreOnScreen,
-         kCentreOnScreen,
-         {500, 300, 21},
-         {150, 150 - 10, 500, 321}},
+        {"centred, no status bar", 7, kCentred, kCentred, {641, 481, 0}, {79, 59, 641, 481}},
+        // The bar grows the frame and lifts it by half its height, truncated: 150 - 21 / 2.
+        {"centred with a status bar", 39, kCentred, kCentred, {500, 300, 21}, {150, 140, 500, 321}},
         {"given position stays", 39, 10, 20, {500, 300, 21}, {10, 20, 500, 321}},
         // A maximised frame is not lifted.
-        {"maximised",
-         39 | WF_MAXIMISED,
-         kCentreOnScreen,
-         kCentreOnScreen,
-         {500, 300, 21},
-         {150, 150, 500, 321}},
+        {"maximised", 39 | WF_MAXIMISED, kCentred, kCentred, {500, 300, 21}, {150, 150, 500, 321}},
         // A frame larger than the screen: the halving truncates toward zero.
-        {"larger than the screen",
-         7,
-         kCentreOnScreen,
-         kCentreOnScreen,
-         {803, 605, 0},
-         {-1, -2, 803, 605}},
+        {"larger than the screen", 7, kCentred, kCentred, {803, 605, 0}, {-1, -2, 803, 605}},
     };
     for (const PlacementCase& c : cases) {
         OpenArguments arguments;
