@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QStyleFactory>
 #include <QWidget>
 
 #include <algorithm>
@@ -19,24 +20,25 @@ namespace {
 // room its author left for it.
 class ClassicButtonStyle : public QProxyStyle {
   public:
+    using QProxyStyle::QProxyStyle;
+
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override {
-        if (widget != nullptr) {
-            int line = QFontMetrics(widget->font()).height();
-            switch (metric) {
-                case PM_ExclusiveIndicatorWidth:
-                case PM_ExclusiveIndicatorHeight:
-                case PM_IndicatorWidth:
-                case PM_IndicatorHeight:
-                    return line;
-                case PM_RadioButtonLabelSpacing:
-                case PM_CheckBoxLabelSpacing:
-                    return std::max(2, line / 3);
-                default:
-                    break;
-            }
+        if (widget == nullptr) {
+            return QProxyStyle::pixelMetric(metric, option, widget);
         }
-        return QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+            case PM_ExclusiveIndicatorWidth:
+            case PM_ExclusiveIndicatorHeight:
+            case PM_IndicatorWidth:
+            case PM_IndicatorHeight:
+                return QFontMetrics(widget->font()).height();
+            case PM_RadioButtonLabelSpacing:
+            case PM_CheckBoxLabelSpacing:
+                return std::max(2, QFontMetrics(widget->font()).height() / 3);
+            default:
+                return QProxyStyle::pixelMetric(metric, option, widget);
+        }
     }
 };
 
@@ -50,7 +52,8 @@ qreal LineWidth(const QFont& font, const QString& text) {
 QStyle* ButtonStyle() {
     static QPointer<ClassicButtonStyle> style;
     if (style.isNull()) {
-        style = new ClassicButtonStyle;
+        // The application's own style underneath, whichever the desktop or the user chose.
+        style = new ClassicButtonStyle(QStyleFactory::create(QApplication::style()->name()));
         style->setParent(QCoreApplication::instance());
     }
     return style.data();
