@@ -29,6 +29,13 @@ void PrintTo(const OptionCase& c, std::ostream* os) {
     }
 }
 
+OptionCase Accepted(std::vector<std::string> options) {
+    return {std::move(options), kExitSuccess, ""};
+}
+OptionCase Refused(std::vector<std::string> options, std::string message) {
+    return {std::move(options), kExitUsageError, std::move(message)};
+}
+
 class cli_Options : public ::testing::TestWithParam<OptionCase> {};
 
 TEST_P(cli_Options, AreAcceptedOrRefusedAsTheFormWould) {
@@ -50,99 +57,76 @@ TEST_P(cli_Options, AreAcceptedOrRefusedAsTheFormWould) {
 INSTANTIATE_TEST_SUITE_P(
     RealLimits, cli_Options,
     ::testing::Values(
-        OptionCase{{"--rate", "0.05"},
-                   kExitUsageError,
-                   "--rate: '0.05' is outside the accepted range above 0.05 and below 0.35 "
-                   "(single-precision limits 0.0500000007 and 0.349999994)"},
-        OptionCase{{"--rate", "0.06"}, kExitSuccess, ""},
-        OptionCase{{"--rate=0.34"}, kExitSuccess, ""},
-        OptionCase{{"--rate", "0.35"}, kExitUsageError, "--rate: '0.35' is outside"},
-        OptionCase{{"--rate", "0.0500000008"}, kExitSuccess, ""},
-        OptionCase{{"--fuel-price", "0"}, kExitSuccess, ""},
-        OptionCase{{"--fuel-price", "10.0"}, kExitSuccess, ""},
-        OptionCase{{"--fuel-price", "10.000001"},
-                   kExitUsageError,
-                   "--fuel-price: '10.000001' is outside the accepted range 0 to 10"},
-        OptionCase{{"--fuel-price", "-0.01"}, kExitUsageError, "outside the accepted range"},
-        OptionCase{{"--eer", "4"}, kExitSuccess, ""}, OptionCase{{"--eer", "15"}, kExitSuccess, ""},
-        OptionCase{{"--eer", "3.99"},
-                   kExitUsageError,
-                   "--eer: '3.99' is outside the accepted range 4 to 15"},
-        OptionCase{{"--eer", "0"}, kExitUsageError, "--eer: '0' is outside"},
-        OptionCase{{"--rate", "abc"}, kExitUsageError, "--rate: 'abc' is not a number"},
-        OptionCase{{"--rate", "0.06x"}, kExitUsageError, "--rate: '0.06x' is not a number"},
-        OptionCase{{"--rate", "nan"}, kExitUsageError, "--rate: 'nan' is not a number"},
-        OptionCase{{"--eer", "inf"}, kExitUsageError, "--eer: 'inf' is not a number"},
-        OptionCase{{"--eer", "1e999"}, kExitUsageError, "--eer: '1e999' is outside"},
-        OptionCase{{"--rate", ""}, kExitUsageError, "--rate: '' is not a number"}));
+        Refused({"--rate", "0.05"},
+                "--rate: '0.05' is outside the accepted range above 0.05 and below 0.35 "
+                "(single-precision limits 0.0500000007 and 0.349999994)"),
+        Accepted({"--rate", "0.06"}), Accepted({"--rate=0.34"}),
+        Refused({"--rate", "0.35"}, "--rate: '0.35' is outside"),
+        Accepted({"--rate", "0.0500000008"}), Accepted({"--fuel-price", "0"}),
+        Accepted({"--fuel-price", "10.0"}),
+        Refused({"--fuel-price", "10.000001"},
+                "--fuel-price: '10.000001' is outside the accepted range 0 to 10"),
+        Refused({"--fuel-price", "-0.01"}, "outside the accepted range"), Accepted({"--eer", "4"}),
+        Accepted({"--eer", "15"}),
+        Refused({"--eer", "3.99"}, "--eer: '3.99' is outside the accepted range 4 to 15"),
+        Refused({"--eer", "0"}, "--eer: '0' is outside"),
+        Refused({"--rate", "abc"}, "--rate: 'abc' is not a number"),
+        Refused({"--rate", "0.06x"}, "--rate: '0.06x' is not a number"),
+        Refused({"--rate", "nan"}, "--rate: 'nan' is not a number"),
+        Refused({"--eer", "inf"}, "--eer: 'inf' is not a number"),
+        Refused({"--eer", "1e999"}, "--eer: '1e999' is outside"),
+        Refused({"--rate", ""}, "--rate: '' is not a number")));
 
 INSTANTIATE_TEST_SUITE_P(
     WholeNumberLimits, cli_Options,
     ::testing::Values(
-        OptionCase{{"--hours", "0,4,8"}, kExitSuccess, ""},
-        OptionCase{{"--hours", "8,9,8"},
-                   kExitUsageError,
-                   "--hours (shift 2): '9' is outside the accepted range 0 to 8"},
-        OptionCase{{"--hours", "8,8"}, kExitUsageError, "--hours: '8,8' is not three"},
-        OptionCase{{"--hours", "8,8,8,8"}, kExitUsageError, "is not three whole numbers"},
-        OptionCase{
-            {"--hours", "8,,8"}, kExitUsageError, "--hours (shift 2): '' is not a whole number"},
-        OptionCase{{"--hours", "8,7.5,8"}, kExitUsageError, "'7.5' is not a whole number"},
-        OptionCase{{"--summer", "65,94,80"}, kExitSuccess, ""},
-        OptionCase{{"--summer", "64,85,78"},
-                   kExitUsageError,
-                   "--summer (shift 1): '64' is outside the accepted range 65 to 94"},
-        OptionCase{{"--winter", "40,84,60"}, kExitSuccess, ""},
-        OptionCase{{"--winter", "65,60,85"},
-                   kExitUsageError,
-                   "--winter (shift 3): '85' is outside the accepted range 40 to 84"},
-        OptionCase{{"--cool-capacity", "240000"}, kExitSuccess, ""},
-        OptionCase{{"--cool-capacity", "240001"},
-                   kExitUsageError,
-                   "--cool-capacity: '240001' is outside the accepted range 0 to 240000"},
-        OptionCase{{"--heat-capacity", "-1"}, kExitUsageError, "--heat-capacity: '-1' is outside"},
-        OptionCase{{"--heat-capacity", "99999999999999999999999"},
-                   kExitUsageError,
-                   "is outside the accepted range 0 to 240000"},
-        OptionCase{{"--heat-eff", "50"}, kExitSuccess, ""},
-        OptionCase{{"--heat-eff", "250"}, kExitSuccess, ""},
-        OptionCase{{"--heat-eff", "49"},
-                   kExitUsageError,
-                   "--heat-eff: '49' is outside the accepted range 50 to 250"},
-        OptionCase{{"--heat-eff", "85.0"}, kExitUsageError, "'85.0' is not a whole number"}));
+        Accepted({"--hours", "0,4,8"}),
+        Refused({"--hours", "8,9,8"},
+                "--hours (shift 2): '9' is outside the accepted range 0 to 8"),
+        Refused({"--hours", "8,8"}, "--hours: '8,8' is not three"),
+        Refused({"--hours", "8,8,8,8"}, "is not three whole numbers"),
+        Refused({"--hours", "8,,8"}, "--hours (shift 2): '' is not a whole number"),
+        Refused({"--hours", "8,7.5,8"}, "'7.5' is not a whole number"),
+        Accepted({"--summer", "65,94,80"}),
+        Refused({"--summer", "64,85,78"},
+                "--summer (shift 1): '64' is outside the accepted range 65 to 94"),
+        Accepted({"--winter", "40,84,60"}),
+        Refused({"--winter", "65,60,85"},
+                "--winter (shift 3): '85' is outside the accepted range 40 to 84"),
+        Accepted({"--cool-capacity", "240000"}),
+        Refused({"--cool-capacity", "240001"},
+                "--cool-capacity: '240001' is outside the accepted range 0 to 240000"),
+        Refused({"--heat-capacity", "-1"}, "--heat-capacity: '-1' is outside"),
+        Refused({"--heat-capacity", "99999999999999999999999"},
+                "is outside the accepted range 0 to 240000"),
+        Accepted({"--heat-eff", "50"}), Accepted({"--heat-eff", "250"}),
+        Refused({"--heat-eff", "49"}, "--heat-eff: '49' is outside the accepted range 50 to 250"),
+        Refused({"--heat-eff", "85.0"}, "'85.0' is not a whole number")));
 
 INSTANTIATE_TEST_SUITE_P(
     Cities, cli_Options,
     ::testing::Values(
-        OptionCase{{"--city", "211"}, kExitSuccess, ""},
-        OptionCase{{"--city", "AUSTIN"}, kExitSuccess, ""},
-        OptionCase{
-            {"--city", "0"}, kExitUsageError, "--city: '0' is outside the accepted range 1 to 211"},
-        OptionCase{{"--city", "212"}, kExitUsageError, "--city: '212' is outside"},
-        OptionCase{{"--city", "springfield"},
-                   kExitUsageError,
-                   "--city: 'springfield' names several cities: 67 (springfield), 110 "
-                   "(springfield)"},
-        OptionCase{{"--city", "Brunswick"}, kExitUsageError, "54 (brunswick), 85 (brunswick)"},
-        OptionCase{{"--city", "atlantis"},
-                   kExitUsageError,
-                   "--city: 'atlantis' is not in the city list"}));
+        Accepted({"--city", "211"}), Accepted({"--city", "AUSTIN"}),
+        Refused({"--city", "0"}, "--city: '0' is outside the accepted range 1 to 211"),
+        Refused({"--city", "212"}, "--city: '212' is outside"),
+        Refused({"--city", "springfield"},
+                "--city: 'springfield' names several cities: 67 (springfield), 110 "
+                "(springfield)"),
+        Refused({"--city", "Brunswick"}, "54 (brunswick), 85 (brunswick)"),
+        Refused({"--city", "atlantis"}, "--city: 'atlantis' is not in the city list")));
 
 INSTANTIATE_TEST_SUITE_P(
     Syntax, cli_Options,
-    ::testing::Values(
-        OptionCase{{"--mode", "Heating", "--fuel", "gas"}, kExitSuccess, ""},
-        OptionCase{
-            {"--mode", "cold"}, kExitUsageError, "--mode: 'cold' is not one of cooling, heating"},
-        OptionCase{{"--fuel", "coal"},
-                   kExitUsageError,
-                   "--fuel: 'coal' is not one of electricity, oil, propane, gas"},
-        OptionCase{{"--colour", "red"}, kExitUsageError, "unknown option '--colour'"},
-        OptionCase{{"--rate"}, kExitUsageError, "--rate needs a value"},
-        OptionCase{{"--json=yes"}, kExitUsageError, "--json takes no value"},
-        OptionCase{{"--json", "--csv"}, kExitUsageError, "--json and --csv cannot be combined"},
-        OptionCase{{"austin"}, kExitUsageError, "unexpected argument 'austin'"},
-        OptionCase{{"--sort", "name"}, kExitUsageError, "unknown option '--sort'"}));
+    ::testing::Values(Accepted({"--mode", "Heating", "--fuel", "gas"}),
+                      Refused({"--mode", "cold"}, "--mode: 'cold' is not one of cooling, heating"),
+                      Refused({"--fuel", "coal"},
+                              "--fuel: 'coal' is not one of electricity, oil, propane, gas"),
+                      Refused({"--colour", "red"}, "unknown option '--colour'"),
+                      Refused({"--rate"}, "--rate needs a value"),
+                      Refused({"--json=yes"}, "--json takes no value"),
+                      Refused({"--json", "--csv"}, "--json and --csv cannot be combined"),
+                      Refused({"austin"}, "unexpected argument 'austin'"),
+                      Refused({"--sort", "name"}, "unknown option '--sort'")));
 
 TEST(cli_Refusal, ComesBeforeTheClimateFilesAreTouched) {
     const fs::path folder = "cli_Refusal.untouched";
