@@ -13,9 +13,9 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
-#include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "bin_calc.h"
 #include "climate_data.h"
@@ -55,6 +55,19 @@ inline constexpr std::array<InputField, 15> kInputFields = {{
 inline constexpr std::array<int, 2> kModeButtons = {FLD_MODE_COOLING, FLD_MODE_HEATING};
 inline constexpr std::array<int, 4> kFuelButtons = {FLD_FUEL_ELECTRIC, FLD_FUEL_OIL,
                                                     FLD_FUEL_PROPANE, FLD_FUEL_GAS};
+
+// The output fields: 63 bin hours, 21 percentages, the city's three values and the two costs.
+inline std::vector<int> OutputIds() {
+    std::vector<int> ids;
+    for (int id = FLD_HOURS_1_8; id < FLD_PCT_CALCD + kBinCount; ++id) {
+        ids.push_back(id);
+    }
+    for (int id : {FLD_DEGREE_DAYS, FLD_SUMMER_DESIGN, FLD_WINTER_DESIGN, FLD_COST_COOLING,
+                   FLD_COST_HEATING}) {
+        ids.push_back(id);
+    }
+    return ids;
+}
 
 // A field's text read the way a number field judges it when the focus would leave: blanks
 // and tabs first, a sign, digits with at most one decimal point, then an exponent letter with
