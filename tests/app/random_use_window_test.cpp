@@ -8,7 +8,9 @@
 // the inputs the form holds at that moment, read from the widgets themselves; between passes
 // nothing may change an output; and after every key or click no number field that lost the
 // focus may hold a text it refuses. Every failure names the seed and the step, so that the
-// same run can be played again (HEATWISE_RANDOM_USE_TRACE=1 prints every step as it is played).
+// same run can be played again: HEATWISE_RANDOM_USE_TRACE=1 prints every step and message as
+// it is played, and HEATWISE_RANDOM_USE_SEED and HEATWISE_RANDOM_USE_STEPS give a run another
+// seed and length.
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
@@ -98,6 +100,13 @@ const ClimateTables& Climate() {
 
 void RandomUseWindow::PlayRun() {
     run_ = GetParam();
+    // Other seeds and lengths can be tried without a rebuild.
+    if (const char* seed = std::getenv("HEATWISE_RANDOM_USE_SEED")) {
+        run_.seed = static_cast<std::uint32_t>(std::strtoul(seed, nullptr, 10));
+    }
+    if (const char* steps = std::getenv("HEATWISE_RANDOM_USE_STEPS")) {
+        run_.steps = std::atoi(steps);
+    }
     user_ =
         std::make_unique<RandomUser>(run_.seed, [this](const std::string& what) { Fail(what); });
     Start();
