@@ -4,11 +4,15 @@
 //   loop-entry  just before its event loop first runs, the point at which Heatwise stops when
 //               its start-up is timed (its first wait, before the window's first paint);
 //   idle        when its event loop has dealt with every event there is and is about to
-//               block for more, after the window's first paint.
+//               block for more, after the window's first paint;
+//   label       just before its event loop first runs, as loop-entry, but with one line of
+//               text in the window: the window's first text makes Qt set up its fonts, which
+//               an empty window never needs and any window with text does.
 // The line is flushed at once, so that the clock of the process that started this one stops
 // there, and the program then ends normally.
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
 #include <QObject>
 
@@ -26,12 +30,16 @@ void ReportStartUpOver() {
 
 int main(int argc, char** argv) {
     const bool at_idle = argc == 2 && std::strcmp(argv[1], "idle") == 0;
-    if (argc != 2 || (!at_idle && std::strcmp(argv[1], "loop-entry") != 0)) {
-        std::fprintf(stderr, "usage: %s loop-entry|idle\n", argv[0]);
+    const bool with_label = argc == 2 && std::strcmp(argv[1], "label") == 0;
+    if (argc != 2 || (!at_idle && !with_label && std::strcmp(argv[1], "loop-entry") != 0)) {
+        std::fprintf(stderr, "usage: %s loop-entry|idle|label\n", argv[0]);
         return 2;
     }
     QApplication application(argc, argv);
     QMainWindow window;
+    if (with_label) {
+        window.setCentralWidget(new QLabel("Heating and cooling by the bin method"));
+    }
     window.show();
     if (!at_idle) {
         ReportStartUpOver();
