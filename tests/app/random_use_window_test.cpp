@@ -75,6 +75,18 @@ class RandomUseWindow : public HeatwiseWindowTest, public ::testing::WithParamIn
     std::set<int> cities_;
     std::set<std::pair<int, int>> modes_and_fuels_;
     std::vector<std::string> outputs_after_pass_;
+    // Where the user stood before the step: the control with the focus, the city and the
+    // two radio groups. A step that changes one of them must bring a pass.
+    struct Stance {
+        int focused = 0;
+        int city = 0;
+        int mode = 0;
+        int fuel = 0;
+        bool operator==(const Stance&) const = default;
+    };
+    static Stance StanceNow();
+    Stance before_step_;
+    int passes_before_step_ = 0;
     bool failed_ = false;
     bool closing_ = false;
     bool trace_ = std::getenv("HEATWISE_RANDOM_USE_TRACE") != nullptr;
@@ -167,6 +179,8 @@ void RandomUseWindow::NextStep() {
         return;
     }
     ++step_;
+    before_step_ = StanceNow();
+    passes_before_step_ = passes_;
     watchdog_.start();
     user_->PlayOneStep();
     if (trace_) {
@@ -205,6 +219,22 @@ void RandomUseWindow::CheckBetweenSteps() {
         Fail("the main window is no longer the active window");
         return;
     }
+    // A radio click, a new city and every move of the focus from one control of the form to
+    // another are answered by a pass. The menu bar borrowing the keyboard, or another window
+    // the focus, moves it to no control.
+    const Stance now = StanceNow();
+    const bool moved =
+        before_step_.focused != 0 && now.focused != 0 && before_step_.focused != now.focused;
+    const bool chose = before_step_.city != now.city || before_step_.mode != now.mode ||
+                       before_step_.fuel != now.fuel;
+    if (step_ > 0 && (moved || chose) && passes_ == passes_before_step_) {
+        Fail("no recalculation pass followed " +
+             std::string(moved ? "a move of the focus from control " +
+                                     std::to_string(before_step_.focused) + " to " +
+                                     std::to_string(now.focused)
+                               : "a new choice of city, mode or fuel"));
+        return;
+    }
     // The menu bar may borrow the keyboard (after Escape in one of its menus) and give it
     // back; only a control of the form that took the focus has left a field behind.
     const int focused = FocusedControlId();
@@ -217,6 +247,12 @@ void RandomUseWindow::CheckBetweenSteps() {
             return;
         }
     }
+}
+
+RandomUseWindow::Stance RandomUseWindow::StanceNow() {
+    auto* list = qobject_cast<QComboBox*>(Field(FLD_CITY));
+    return {FocusedControlId(), list->currentIndex() + 1, CheckedPosition(kModeButtons, &Field),
+            CheckedPosition(kFuelButtons, &Field)};
 }
 
 std::vector<std::string> RandomUseWindow::OutputTexts() const {
