@@ -79,7 +79,11 @@ TEST_F(StartUpWindow, TheWindowHasItsTitleMenuFixedSizeAndThreeCentredStatusText
     Start();
     windlass::qt::FrameWindow* frame = Frame();
     EXPECT_EQ(frame->windowTitle(), "Heatwise 2.0");
-    EXPECT_FALSE(frame->windowIcon().isNull());
+    // Every image of the icon is offered, so a task bar or a switcher shows a sharp one.
+    const QList<QSize> sizes = frame->windowIcon().availableSizes();
+    for (int side : {16, 32, 48, 256}) {
+        EXPECT_TRUE(sizes.contains(QSize(side, side))) << "icon image of " << side << " pixels";
+    }
     EXPECT_FALSE(frame->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(frame->minimumSize(), frame->maximumSize()) << "the form has one size";
     ASSERT_NE(frame->menu_bar(), nullptr);
