@@ -56,35 +56,36 @@ BENCHMARK(BM_RecalculateForm_Unchanged)
     ->Repetitions(kRepetitions)
     ->ReportAggregatesOnly(true);
 
-// A pass after a new thermostat schedule: every result field shows a new value. The three
-// writes of the schedule are timed with it.
-void BM_RecalculateForm_NewSchedule(benchmark::State& bench) {
+// What follows each timed pass: nothing, or what the main loop's next wait does before the
+// user sees the results (the platform's events dealt with and the changed fields repainted).
+enum class AfterPass { kNothing, kRepaint };
+
+// Passes after a new thermostat schedule: every result field shows a new value. The three
+// writes of the schedule are timed with each pass.
+void TimeNewSchedules(benchmark::State& bench, AfterPass after) {
     ProgramState& program = Program();
     int hours = kDefaultThermostatHours[0];
     for (auto _ : bench) {
         hours = hours == 8 ? 7 : 8;
         WriteSchedule(hours);
         RecalculateForm(program.climate, program.carried);
+        if (after == AfterPass::kRepaint) {
+            QCoreApplication::processEvents();
+        }
     }
     WriteSchedule(kDefaultThermostatHours[0]);
+}
+
+void BM_RecalculateForm_NewSchedule(benchmark::State& bench) {
+    TimeNewSchedules(bench, AfterPass::kNothing);
 }
 BENCHMARK(BM_RecalculateForm_NewSchedule)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(kRepetitions)
     ->ReportAggregatesOnly(true);
 
-// As above, followed by what the main loop's next wait does before the user sees the
-// results: the platform's events are dealt with and the changed fields repainted.
 void BM_RecalculateForm_NewScheduleRepainted(benchmark::State& bench) {
-    ProgramState& program = Program();
-    int hours = kDefaultThermostatHours[0];
-    for (auto _ : bench) {
-        hours = hours == 8 ? 7 : 8;
-        WriteSchedule(hours);
-        RecalculateForm(program.climate, program.carried);
-        QCoreApplication::processEvents();
-    }
-    WriteSchedule(kDefaultThermostatHours[0]);
+    TimeNewSchedules(bench, AfterPass::kRepaint);
 }
 BENCHMARK(BM_RecalculateForm_NewScheduleRepainted)
     ->Unit(benchmark::kMicrosecond)
