@@ -8,52 +8,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "resources/template_styles.h"
+
 namespace windlass {
-
-namespace styles {
-// Every window.
-inline constexpr std::uint32_t kChild = 0x40000000;
-inline constexpr std::uint32_t kVisible = 0x10000000;
-inline constexpr std::uint32_t kDisabled = 0x08000000;
-inline constexpr std::uint32_t kCaption = 0x00C00000;
-inline constexpr std::uint32_t kBorder = 0x00800000;
-inline constexpr std::uint32_t kDialogFrame = 0x00400000;
-inline constexpr std::uint32_t kSystemMenu = 0x00080000;
-inline constexpr std::uint32_t kGroup = 0x00020000;
-inline constexpr std::uint32_t kTabStop = 0x00010000;
-
-// Dialog templates.
-inline constexpr std::uint32_t kControlDialog = 0x0400;
-
-// Buttons: the low four bits name the kind.
-inline constexpr std::uint32_t kButtonKindMask = 0x0F;
-inline constexpr std::uint32_t kPushButton = 0x0;
-inline constexpr std::uint32_t kDefaultPushButton = 0x1;
-inline constexpr std::uint32_t kCheckBox = 0x2;
-inline constexpr std::uint32_t kAutoCheckBox = 0x3;
-inline constexpr std::uint32_t kRadioButton = 0x4;
-inline constexpr std::uint32_t kThreeState = 0x5;
-inline constexpr std::uint32_t kAutoThreeState = 0x6;
-inline constexpr std::uint32_t kAutoRadioButton = 0x9;
-inline constexpr std::uint32_t kButtonIcon = 0x0040;
-inline constexpr std::uint32_t kButtonBitmap = 0x0080;
-
-// Edit controls.
-inline constexpr std::uint32_t kEditMultiLine = 0x0004;
-inline constexpr std::uint32_t kEditReadOnly = 0x0800;
-
-// Combo boxes: the low two bits name the kind.
-inline constexpr std::uint32_t kComboKindMask = 0x3;
-inline constexpr std::uint32_t kComboDropDownList = 0x3;
-
-// List boxes.
-inline constexpr std::uint32_t kListMultipleSelection = 0x0008;
-inline constexpr std::uint32_t kListExtendedSelection = 0x0800;
-
-constexpr bool Has(std::uint32_t style, std::uint32_t bits) {
-    return (style & bits) == bits;
-}
-}  // namespace styles
 
 // The window classes the dialog manager tells apart. The six numeric classes are the
 // toolkit's own edit fields; everything it has no use for is Other.
