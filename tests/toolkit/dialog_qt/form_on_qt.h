@@ -14,13 +14,9 @@
 
 #include "dialog/dialog_manager.h"
 #include "dialog/dialog_table.h"
-#include "errors/window_hooks.h"
-#include "init/settings.h"
-#include "message/message_queue.h"
-#include "numeric/validation_state.h"
 #include "platform/qt/qt_platform.h"
+#include "support/toolkit_reset.h"
 #include "windlass/windlass.h"
-#include "window/form_embedding.h"
 #include "window/window_table.h"
 
 namespace windlass::testing {
@@ -59,15 +55,7 @@ class FormOnQt : public ::testing::Test {
         WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, form_id, "Form");
     }
 
-    static void Reset() {
-        ForgetInitialisation();
-        Windows() = WindowTable{};
-        Messages() = MessageQueue{};
-        Hooks() = WindowHooks{};
-        Embedding() = FormEmbedding{};
-        Dialogs() = DialogTable{};
-        Validation() = ValidationState{};
-    }
+    static void Reset() { ResetToolkitState(); }
 
     static QWidget* Frame() { return qt::ToWidget(Windows().by_slot[kMainWindowSlot].frame); }
     static QWidget* Form() { return qt::ToWidget(Dialogs().Current()->window); }
