@@ -159,11 +159,8 @@ TEST_F(QtDialogControls, EnablingWorksForControlsDialogsAndFrames) {
     EXPECT_TRUE(Widget(101)->isEnabled());
     EXPECT_FALSE(Widget(104)->isEnabled()) << "a control keeps its own state";
 
-    FrameRequest request;
-    request.client_width = 100;
-    request.client_height = 50;
     KeyCountingFrame frame_listener;
-    WindowHandle frame = platform_->CreateFrame(request, frame_listener);
+    WindowHandle frame = CreateFrame(frame_listener, 100, 50);
     platform_->EnableWindow(frame, Enable::No);
     EXPECT_FALSE(qt::ToWidget(frame)->isEnabled());
     platform_->DestroyFrame(frame);

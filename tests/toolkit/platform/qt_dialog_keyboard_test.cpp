@@ -294,11 +294,7 @@ TEST_F(QtDialogKeyboard, AModalShowReturnsWhenTheToolkitEndsIt) {
 
 TEST_F(QtDialogKeyboard, AFormInTheClientAreaKeepsEveryKeyFromIt) {
     KeyCountingFrame frame_listener;
-    FrameRequest request;
-    request.title = "Heatwise";
-    request.client_width = 400;
-    request.client_height = 200;
-    WindowHandle frame = platform_->CreateFrame(request, frame_listener);
+    WindowHandle frame = CreateFrame(frame_listener, 400, 200);
     ASSERT_NE(Open(201, platform_->ClientArea(frame)), nullptr);
     platform_->AddEntry(Handle(2), "austin, TX");
     platform_->AddEntry(Handle(2), "barrow");
@@ -325,10 +321,7 @@ TEST_F(QtDialogKeyboard, AFormInTheClientAreaKeepsEveryKeyFromIt) {
 
 TEST_F(QtDialogKeyboard, AFormShownInAFocusedClientAreaTakesTheFocus) {
     KeyCountingFrame frame_listener;
-    FrameRequest request;
-    request.client_width = 400;
-    request.client_height = 200;
-    WindowHandle frame = platform_->CreateFrame(request, frame_listener);
+    WindowHandle frame = CreateFrame(frame_listener, 400, 200);
     platform_->ShowFrame(frame, FrameShow::Normal);
     ASSERT_TRUE(QTest::qWaitForWindowActive(qt::ToWidget(frame)));
     ASSERT_EQ(QApplication::focusWidget(), qt::ToWidget(platform_->ClientArea(frame)));

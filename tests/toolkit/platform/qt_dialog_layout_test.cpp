@@ -260,11 +260,7 @@ TEST_F(QtDialogLayout, ScreenshotOfEveryKindOfControl) {
 
 TEST_F(QtDialogLayout, ScreenshotOfAFormInTheClientAreaOfAWindow) {
     KeyCountingFrame frame_listener;
-    FrameRequest request;
-    request.title = "Heatwise";
-    request.client_width = 400;
-    request.client_height = 200;
-    WindowHandle frame = platform_->CreateFrame(request, frame_listener);
+    WindowHandle frame = CreateFrame(frame_listener, 400, 200);
     ASSERT_NE(Open(201, platform_->ClientArea(frame)), nullptr);
     platform_->AddEntry(Handle(2), "austin, TX");
     platform_->Select(Handle(2), 0);
@@ -292,11 +288,7 @@ TEST_F(QtDialogLayout, TheApplicationsFormFillsTheClientAreaMeasuredForIt) {
     platform_->DestroyDialog(dialog_);
 
     KeyCountingFrame frame_listener;
-    FrameRequest request;
-    request.title = "Heatwise";
-    request.client_width = size.width;
-    request.client_height = size.height;
-    WindowHandle frame = platform_->CreateFrame(request, frame_listener);
+    WindowHandle frame = CreateFrame(frame_listener, size.width, size.height);
     ASSERT_NE(Open(102, platform_->ClientArea(frame)), nullptr);
     for (int id : {1028, 1111, 1135, 1152}) {
         auto* field = As<QLineEdit>(id);

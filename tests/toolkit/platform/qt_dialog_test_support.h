@@ -178,6 +178,15 @@ class QtDialogTest : public ::testing::Test {
         return dialog_;
     }
 
+    // A main window whose client area, `width` by `height` pixels, may hold a form.
+    WindowHandle CreateFrame(FrameListener& listener, int width, int height) {
+        FrameRequest request;
+        request.title = "Heatwise";
+        request.client_width = width;
+        request.client_height = height;
+        return platform_->CreateFrame(request, listener);
+    }
+
     // Shows the dialog as a window of its own and waits until it is the active window, its
     // first tab stop focused; what the listener heard until then is forgotten.
     void ShowActive() {
