@@ -32,6 +32,7 @@
 #include "platform/qt/qt_platform.h"
 #include "program_state.h"
 #include "startup.h"
+#include "support/scratch_directory.h"
 #include "support/toolkit_reset.h"
 #include "windlass/windlass.h"
 #include "window/form_embedding.h"
@@ -39,17 +40,25 @@
 
 namespace heatwise::testing {
 
-// The Qt platform with a bell that only counts.
+// The Qt platform with a bell that only counts. No case here expects a message box: one that
+// shows (a climate file the program cannot use, say) fails the case with its text and is
+// answered at once, instead of waiting for a click that never comes.
 class CountingQtPlatform : public windlass::qt::QtPlatform {
   public:
     void Beep() override { ++beeps; }
+    windlass::BoxAnswer ShowMessageBox(const windlass::MessageBoxRequest& request) override {
+        ADD_FAILURE() << "a message box showed: " << request.text;
+        return windlass::ButtonAt(request.buttons, request.default_button);
+    }
     int beeps = 0;
 };
 
 class HeatwiseWindowTest : public ::testing::Test {
   public:
     HeatwiseWindowTest() {
-        // The program reads its climate files from its working folder, which is the test's.
+        // The program reads its climate files from its working folder, which is the case's
+        // own: cases of the same program run at the same time and must not see each other's
+        // copies half written.
         for (const char* name : {kBinFileName, kDesignFileName}) {
             std::filesystem::copy_file(std::filesystem::path(HEATWISE_SOURCE_DIR) / "data" / name,
                                        name, std::filesystem::copy_options::overwrite_existing);
@@ -187,6 +196,7 @@ class HeatwiseWindowTest : public ::testing::Test {
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
     }
 
+    windlass::testing::ScratchDirectory scratch_;
     ProgramState state_;
     CountingQtPlatform* platform_ = nullptr;
 
