@@ -35,10 +35,9 @@ void PushButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 CheckBox::CheckBox(const QString& text, std::uint32_t button_kind, QWidget* parent)
-    : QCheckBox(text, parent),
+    : FittedButton(text, parent),
       automatic_(button_kind == style::kAutoCheckBox || button_kind == style::kAutoThreeState) {
     setTristate(button_kind == style::kThreeState || button_kind == style::kAutoThreeState);
-    setStyle(ButtonStyle());
 }
 
 void CheckBox::MakeAutomatic() {
@@ -68,46 +67,9 @@ void CheckBox::nextCheckState() {
 }
 
 RadioButton::RadioButton(const QString& text, bool automatic, QWidget* parent)
-    : QRadioButton(text, parent), automatic_(automatic) {
+    : FittedButton(text, parent), automatic_(automatic) {
     // Buttons of one parent are not one group here: the template's groups decide.
     setAutoExclusive(false);
-    setStyle(ButtonStyle());
-}
-
-void RadioButton::FitText() {
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    FitTextToRoom(*this, text(),
-                  style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this).width());
-}
-
-// The text is fitted as it is drawn, since a program may change it at any time.
-void RadioButton::paintEvent(QPaintEvent* event) {
-    FitText();
-    QRadioButton::paintEvent(event);
-}
-
-void RadioButton::resizeEvent(QResizeEvent* event) {
-    QRadioButton::resizeEvent(event);
-    FitText();
-}
-
-void CheckBox::FitText() {
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    FitTextToRoom(*this, text(),
-                  style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this).width());
-}
-
-// The text is fitted as it is drawn, since a program may change it at any time.
-void CheckBox::paintEvent(QPaintEvent* event) {
-    FitText();
-    QCheckBox::paintEvent(event);
-}
-
-void CheckBox::resizeEvent(QResizeEvent* event) {
-    QCheckBox::resizeEvent(event);
-    FitText();
 }
 
 void RadioButton::nextCheckState() {

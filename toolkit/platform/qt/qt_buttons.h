@@ -8,10 +8,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
+
+#include "platform/qt/qt_text_fit.h"
 
 namespace windlass::qt {
 
@@ -27,11 +31,39 @@ class PushButton : public QPushButton {
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
+// A radio button or a check box whose text fits beside its indicator (qt_text_fit.h). The text
+// is fitted as it is drawn, since a program may change it at any time, and again when the
+// button's room changes.
+template <class Button, QStyle::SubElement kContents>
+class FittedButton : public Button {
+  public:
+    FittedButton(const QString& text, QWidget* parent) : Button(text, parent) {
+        this->setStyle(ButtonStyle());
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        FitText();
+        Button::paintEvent(event);
+    }
+    void resizeEvent(QResizeEvent* event) override {
+        Button::resizeEvent(event);
+        FitText();
+    }
+
+  private:
+    void FitText() {
+        QStyleOptionButton option;
+        this->initStyleOption(&option);
+        FitTextToRoom(*this, this->text(),
+                      this->style()->subElementRect(kContents, &option, this).width());
+    }
+};
+
 // A check box of one of the four kinds: automatic or not, two or three states. An automatic
 // box steps through its states when clicked (unchecked, checked, and indeterminate for three
-// states); any other box keeps its state and leaves the change to the program. Its text fits
-// beside the indicator (qt_text_fit.h).
-class CheckBox : public QCheckBox {
+// states); any other box keeps its state and leaves the change to the program.
+class CheckBox : public FittedButton<QCheckBox, QStyle::SE_CheckBoxContents> {
   public:
     CheckBox(const QString& text, std::uint32_t button_kind, QWidget* parent);
 
@@ -40,19 +72,14 @@ class CheckBox : public QCheckBox {
 
   protected:
     void nextCheckState() override;
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void FitText();
-
     bool automatic_;
 };
 
 // A radio button. An automatic one checks itself when clicked (the dialog unchecks the others
 // of its group); any other keeps its state. Exclusivity is the dialog's, by template groups.
-// Its text fits beside the indicator (qt_text_fit.h).
-class RadioButton : public QRadioButton {
+class RadioButton : public FittedButton<QRadioButton, QStyle::SE_RadioButtonContents> {
   public:
     RadioButton(const QString& text, bool automatic, QWidget* parent);
 
@@ -61,12 +88,8 @@ class RadioButton : public QRadioButton {
 
   protected:
     void nextCheckState() override;
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void FitText();
-
     bool automatic_;
 };
 
