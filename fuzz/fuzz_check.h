@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace heatwise::fuzz {
 
@@ -32,6 +34,29 @@ inline int LineCount(std::string_view text) {
         lines += c == '\n' ? 1 : 0;
     }
     return lines + (!text.empty() && text.back() != '\n' ? 1 : 0);
+}
+
+// What a line split keeps of a carriage return that ends a line.
+enum class CarriageReturn { kKeep, kDrop };
+
+// The lines of `text` split at line feeds; a last line without its line feed counts, and an
+// empty text has none.
+inline std::vector<std::string> SplitLines(std::string_view text, CarriageReturn at_end) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        std::string line(text.substr(start, end - start));
+        if (at_end == CarriageReturn::kDrop && !line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return lines;
 }
 
 // Reads the whole number that starts `text` (digits only); -1 when no digit stands there.

@@ -27,30 +27,12 @@
 
 namespace {
 
+using heatwise::fuzz::CarriageReturn;
 using heatwise::fuzz::Require;
+using heatwise::fuzz::SplitLines;
 using windlass::ToolkitSettings;
 
 constexpr std::size_t kLineLimit = 270;
-
-// The lines as the reader sees them: split at line feeds, a carriage return before the line
-// feed dropped.
-std::vector<std::string> Lines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) {
-            end = text.size();
-        }
-        std::string line(text.substr(start, end - start));
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
 
 // The key of a line that has the key=value shape, upper-cased and cut to eight characters,
 // with the rest of the line after "="; no key for any other line.
@@ -203,7 +185,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The same file with only its well-formed lines.
     std::string kept;
     std::map<std::string, std::string> last_value;
-    for (const std::string& line : Lines(text)) {
+    // The lines as the reader sees them: a carriage return before the line feed dropped.
+    for (const std::string& line : SplitLines(text, CarriageReturn::kDrop)) {
         Shape shape = ShapeOf(line);
         if (!shape.key.empty()) {
             // The reader drops one carriage return before a line feed: writing one keeps a

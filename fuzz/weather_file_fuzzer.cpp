@@ -54,20 +54,6 @@ std::string TenthsText(int c10) {
     return buffer;
 }
 
-std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) {
-            end = text.size();
-        }
-        lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
 MadeYear MakeYear(std::string_view description) {
     description.remove_prefix(kYearMark.size());
     const bool epw = !description.empty() && (static_cast<unsigned char>(description[0]) & 1);
@@ -115,7 +101,7 @@ MadeYear MakeYear(std::string_view description) {
         }
         lines.emplace_back(row);
     }
-    for (const std::string& edit : SplitLines(edits)) {
+    for (const std::string& edit : heatwise::fuzz::SplitLines(edits, heatwise::fuzz::CarriageReturn::kKeep)) {
         std::size_t digits = 0;
         const long long line = LeadingNumber(edit, &digits);
         if (line >= 1 && line <= static_cast<long long>(lines.size()) && digits < edit.size() &&
