@@ -7,33 +7,24 @@
 #include <limits>
 
 #include "bin_calc.h"
+#include "bin_calc_inputs.h"
 
 namespace heatwise {
 namespace {
 
+using testing::HoursAt;
+
 constexpr std::int32_t kLargest = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kSmallest = std::numeric_limits<std::int32_t>::min();
-
-std::int32_t& HoursAt(BinCalcInput& input, int shift, int bin) {
-    return input.bin_hours[static_cast<std::size_t>(BinValueIndex(shift, bin))];
-}
 
 // Cooling at summer setpoint 65 from shift 1 only, unscaled, so a bin's degree-hours are its
 // hours times 102 - 5 × (bin - 1) - 65.
 BinCalcInput CoolingFromShiftOne() {
-    BinCalcInput input;
+    BinCalcInput input = testing::FormDefaultsWithoutHours();
     input.mode = CalcMode::kCooling;
-    input.fuel = HeatingFuel::kElectricity;
     input.thermostat_hours = {8, 0, 0};
     input.summer_setpoint = {65, 65, 65};
     input.winter_setpoint = {65, 65, 65};
-    input.design = DesignRecord{28, 1700, 97};
-    input.cool_capacity = 20000;
-    input.heat_capacity = 20000;
-    input.heat_efficiency = 85;
-    input.electric_rate = 0.08f;
-    input.fuel_price = 4.0f;
-    input.cool_eer = 6.5f;
     return input;
 }
 

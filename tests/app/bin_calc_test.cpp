@@ -6,42 +6,24 @@
 #include <ostream>
 
 #include "bin_calc.h"
+#include "bin_calc_inputs.h"
 
 namespace heatwise {
 namespace {
+
+using testing::FormDefaultsWithoutHours;
+using testing::HoursAt;
 
 constexpr int kBin90To94 = 3;
 constexpr int kBin85To89 = 4;
 constexpr int kBin30To34 = 15;
 
-std::int32_t& HoursAt(BinCalcInput& input, int shift, int bin) {
-    return input.bin_hours[static_cast<std::size_t>(BinValueIndex(shift, bin))];
-}
-
 std::int32_t Percent(const BinCalcResult& result, int bin) {
     return result.percent_calcd[static_cast<std::size_t>(bin - 1)];
 }
 
-// The form's inputs with no hours in any bin.
-BinCalcInput FormInput() {
-    BinCalcInput input;
-    input.mode = CalcMode::kCooling;
-    input.fuel = HeatingFuel::kElectricity;
-    input.thermostat_hours = {8, 8, 8};
-    input.summer_setpoint = {85, 85, 78};
-    input.winter_setpoint = {65, 60, 75};
-    input.design = DesignRecord{28, 1700, 97};
-    input.cool_capacity = 20000;
-    input.heat_capacity = 20000;
-    input.heat_efficiency = 85;
-    input.electric_rate = 0.08f;
-    input.fuel_price = 4.0f;
-    input.cool_eer = 6.5f;
-    return input;
-}
-
 BinCalcInput CoolingExample() {
-    BinCalcInput input = FormInput();
+    BinCalcInput input = FormDefaultsWithoutHours();
     HoursAt(input, 2, kBin90To94) = 100;
     HoursAt(input, 3, kBin90To94) = 20;
     HoursAt(input, 2, kBin85To89) = 200;
@@ -50,7 +32,7 @@ BinCalcInput CoolingExample() {
 }
 
 BinCalcInput HeatingExample() {
-    BinCalcInput input = FormInput();
+    BinCalcInput input = FormDefaultsWithoutHours();
     input.mode = CalcMode::kHeating;
     input.thermostat_hours = {8, 8, 4};
     input.design.winter_design = 28;
@@ -115,7 +97,7 @@ TEST(engine_BinCalc, ScaledHoursTruncateTowardZero) {
                           {-10, 3, -3}, {-7, 1, 0},    {2920, 8, 2920}, {2920, 5, 1825}};
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.table_hours << " x " << c.thermostat_hours);
-        BinCalcInput input = FormInput();
+        BinCalcInput input = FormDefaultsWithoutHours();
         input.thermostat_hours = {c.thermostat_hours, 8, 8};
         HoursAt(input, 1, 10) = c.table_hours;
         EXPECT_EQ(ComputeBinCosts(input, 0.0).scaled_hours[BinValueIndex(1, 10)], c.shown);
@@ -139,7 +121,7 @@ class engine_Setpoints : public ::testing::TestWithParam<SetpointCase> {};
 
 TEST_P(engine_Setpoints, CountTheBinsOfTheirRow) {
     const SetpointCase& c = GetParam();
-    BinCalcInput input = FormInput();
+    BinCalcInput input = FormDefaultsWithoutHours();
     input.mode = c.mode;
     input.thermostat_hours = {8, 0, 0};
     input.summer_setpoint[0] = c.setpoint;
@@ -259,7 +241,7 @@ TEST(engine_BinCalc, ModeDecidesTheColumnAndWhichSeasonCosts) {
 }
 
 TEST(engine_BinCalc, CoolingModeWithoutHotHoursShowsNothing) {
-    BinCalcInput input = FormInput();
+    BinCalcInput input = FormDefaultsWithoutHours();
     for (int bin = 6; bin <= kBinCount; ++bin) {
         HoursAt(input, 2, bin) = 100;
     }
