@@ -32,6 +32,7 @@
 #include "platform/qt/qt_platform.h"
 #include "program_state.h"
 #include "startup.h"
+#include "support/counting_qt_platform.h"
 #include "support/scratch_directory.h"
 #include "support/toolkit_reset.h"
 #include "windlass/windlass.h"
@@ -40,17 +41,15 @@
 
 namespace heatwise::testing {
 
-// The Qt platform with a bell that only counts. No case here expects a message box: one that
+// The Qt platform with a bell that only counts, where no case expects a message box: one that
 // shows (a climate file the program cannot use, say) fails the case with its text and is
 // answered at once, instead of waiting for a click that never comes.
-class CountingQtPlatform : public windlass::qt::QtPlatform {
+class WindowTestPlatform : public windlass::testing::CountingQtPlatform {
   public:
-    void Beep() override { ++beeps; }
     windlass::BoxAnswer ShowMessageBox(const windlass::MessageBoxRequest& request) override {
         ADD_FAILURE() << "a message box showed: " << request.text;
         return windlass::ButtonAt(request.buttons, request.default_button);
     }
-    int beeps = 0;
 };
 
 class HeatwiseWindowTest : public ::testing::Test {
@@ -64,7 +63,7 @@ class HeatwiseWindowTest : public ::testing::Test {
                                        name, std::filesystem::copy_options::overwrite_existing);
         }
         ResetToolkit();
-        auto platform = std::make_unique<CountingQtPlatform>();
+        auto platform = std::make_unique<WindowTestPlatform>();
         platform_ = platform.get();
         previous_ = windlass::InstallPlatform(std::move(platform));
     }
@@ -198,7 +197,7 @@ class HeatwiseWindowTest : public ::testing::Test {
 
     windlass::testing::ScratchDirectory scratch_;
     ProgramState state_;
-    CountingQtPlatform* platform_ = nullptr;
+    WindowTestPlatform* platform_ = nullptr;
 
   private:
     std::unique_ptr<windlass::Platform> previous_;

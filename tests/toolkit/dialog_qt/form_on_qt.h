@@ -15,18 +15,12 @@
 #include "dialog/dialog_manager.h"
 #include "dialog/dialog_table.h"
 #include "platform/qt/qt_platform.h"
+#include "support/counting_qt_platform.h"
 #include "support/toolkit_reset.h"
 #include "windlass/windlass.h"
 #include "window/window_table.h"
 
 namespace windlass::testing {
-
-// The Qt platform with a bell that only counts.
-class CountingQtPlatform : public qt::QtPlatform {
-  public:
-    void Beep() override { ++beeps; }
-    int beeps = 0;
-};
 
 // One message as WMessage hands it to the program.
 struct TakenMessage {

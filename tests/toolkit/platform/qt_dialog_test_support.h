@@ -22,17 +22,11 @@
 #include "platform/dialog_types.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_platform.h"
+#include "support/counting_qt_platform.h"
 #include "platform/window_types.h"
 #include "resources/resource_lookup.h"
 
 namespace windlass::testing {
-
-// The Qt platform with a bell that only counts.
-class CountingQtPlatform : public qt::QtPlatform {
-  public:
-    void Beep() override { ++beeps; }
-    int beeps = 0;
-};
 
 // Records every notice and question as one line, with controls named by their ids:
 // "focus 101", "clicked 122", "pressed 1", "selection 141", "double 143", "help", "activate",
