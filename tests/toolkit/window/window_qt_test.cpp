@@ -107,20 +107,6 @@ TEST_F(QtWindow, StatusBarPartsEndAtTheirEdges) {
     EXPECT_EQ(RightEdges(bar), (std::vector<int>{499, 1000}));
 }
 
-TEST_F(QtWindow, StatusTextsWithoutTrailingBlanksAndOutOfRangePartsIgnored) {
-    OpenApplicationWindow(600, 200);
-    const qt::StatusBar& bar = *Frame()->status_bar();
-    const int thirds[] = {3333, 3333, 3333};
-    WindowStatusBarParts(3, thirds);
-    WindowOutStatusBar(1, "\tAnn Arbor, Michigan    ");
-    WindowOutStatusBar(0, "part zero");
-    WindowOutStatusBar(256, "part 256");
-    ASSERT_EQ(bar.parts().size(), 3u);
-    EXPECT_EQ(bar.parts()[0].centre, "Ann Arbor, Michigan");
-    EXPECT_EQ(bar.parts()[1].centre, "");
-    EXPECT_EQ(bar.parts()[2].centre, "");
-}
-
 TEST_F(QtWindow, ScreenshotOfTheWindowWithMenuAndThreeParts) {
     OpenApplicationWindow(640, 240);
     const int thirds[] = {3333, 3333, 3333};
