@@ -70,6 +70,7 @@ TEST_F(QtWindow, TheApplicationsWindowHasItsTitleIconMenuAndStatusBar) {
     EXPECT_EQ(bar[1]->text(), "&File");
     EXPECT_EQ(bar[1]->data().toInt(), 40001);
     ASSERT_NE(bar[1]->menu(), nullptr);
+    ASSERT_EQ(bar[1]->menu()->actions().size(), 1);
     EXPECT_EQ(ActionWithId(bar[1]->menu(), 40004)->text(), "E&xit");
     ASSERT_NE(frame->status_bar(), nullptr);
     EXPECT_EQ(frame->status_bar()->width(), 600);
