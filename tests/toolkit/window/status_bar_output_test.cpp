@@ -14,18 +14,18 @@ namespace {
 
 class StatusBarOutput : public WindowTest {
   protected:
-    // The application's window, with a client area 1000 pixels wide.
-    void OpenWithStatusBar() {
+    // The application's window, with a client area 1000 pixels wide and its bar in thirds.
+    void OpenWithThreeParts() {
         WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 1000, 400, 30001, {}, 0, "Heatwise 2.0");
+        const int widths[] = {3333, 3333, 3333};
+        WindowStatusBarParts(3, widths);
     }
 
     std::size_t Updates() { return platform().main_frame().status_updates.size(); }
 };
 
 TEST_F(StatusBarOutput, TabbedTextsAreCentredAndTrailingBlanksDropped) {
-    OpenWithStatusBar();
-    const int widths[] = {3333, 3333, 3333};
-    WindowStatusBarParts(3, widths);
+    OpenWithThreeParts();
     WindowOutStatusBar(1, "\tAnn Arbor, Michigan");
     WindowOutStatusBar(2, "\tQuillmoor Software, Inc.     ");
     WindowOutStatusBar(3, "left\tmiddle\tright  ");
@@ -44,9 +44,7 @@ TEST_F(StatusBarOutput, TabbedTextsAreCentredAndTrailingBlanksDropped) {
 }
 
 TEST_F(StatusBarOutput, PartNumbersAndCountsOutOfRangeChangeNothing) {
-    OpenWithStatusBar();
-    const int widths[] = {3333, 3333, 3333};
-    WindowStatusBarParts(3, widths);
+    OpenWithThreeParts();
     std::size_t updates = Updates();
     WindowOutStatusBar(0, "zero");
     WindowOutStatusBar(256, "too far");
@@ -62,12 +60,15 @@ TEST_F(StatusBarOutput, PartNumbersAndCountsOutOfRangeChangeNothing) {
     EXPECT_EQ(InfoError(1), 0);
 }
 
-TEST_F(StatusBarOutput, AWindowWithoutStatusBarShowsNothing) {
+TEST_F(StatusBarOutput, AWindowWithoutStatusBarShowsNothingAndLevelThreeOnlyStoresTheCode) {
     WindowOpen2(7, WINDOW_CENTRED, WINDOW_CENTRED, 1000, 400);
     const int widths[] = {3333, 3333, 3333};
     WindowStatusBarParts(3, widths);
     WindowOutStatusBar(1, "text");
+    IDebugLevel(3);
+    yyerror(ERR_FIELD_IDENTIFIER);
     EXPECT_TRUE(platform().main_frame().status_updates.empty());
+    EXPECT_EQ(InfoError(1), ERR_FIELD_IDENTIFIER);
 }
 
 TEST_F(StatusBarOutput, NothingHappensWithNoWindowOpen) {
@@ -78,9 +79,7 @@ TEST_F(StatusBarOutput, NothingHappensWithNoWindowOpen) {
 }
 
 TEST_F(StatusBarOutput, LevelThreeWritesTheErrorLineIntoPartOne) {
-    OpenWithStatusBar();
-    const int widths[] = {3333, 3333, 3333};
-    WindowStatusBarParts(3, widths);
+    OpenWithThreeParts();
     WindowOutStatusBar(2, "\tQuillmoor Software, Inc.");
     IDebugLevel(3);
     // The report selects the main window and selects the window that was current again.
@@ -90,14 +89,6 @@ TEST_F(StatusBarOutput, LevelThreeWritesTheErrorLineIntoPartOne) {
     const std::vector<StatusPartView>& parts = platform().last_status();
     EXPECT_EQ(parts[0].left, "Error=1006:Invalid field identifier");
     EXPECT_EQ(parts[1].centre, "Quillmoor Software, Inc.");
-    EXPECT_EQ(InfoError(1), ERR_FIELD_IDENTIFIER);
-}
-
-TEST_F(StatusBarOutput, LevelThreeWithoutStatusBarOnlyStoresTheCode) {
-    WindowOpen2();
-    IDebugLevel(3);
-    yyerror(ERR_FIELD_IDENTIFIER);
-    EXPECT_TRUE(platform().main_frame().status_updates.empty());
     EXPECT_EQ(InfoError(1), ERR_FIELD_IDENTIFIER);
 }
 
