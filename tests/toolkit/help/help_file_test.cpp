@@ -137,19 +137,15 @@ TEST_F(HelpFileTest, OnlyABareNameIsLookedForInTheExecutablesFolder) {
     }
 }
 
-TEST_F(HelpFileTest, ABareNameIsNotLookedForInTheCurrentDirectory) {
-    Touch("HELP.HLP");
-
-    WHelpFile1("HELP.HLP");
-
-    EXPECT_EQ(InfoError(1), ERR_OPEN_FILE);
-    EXPECT_TRUE(NothingOpened());
-}
-
-TEST_F(HelpFileTest, ABlankNameWithoutATopicClosesTheViewerOfTheMainWindow) {
+TEST_F(HelpFileTest, WhileTheMainWindowIsOpenItOwnsRequestsAndABlankNameClosesItsViewer) {
     int frame_stand_in = 0;
     auto* frame = reinterpret_cast<WindowHandle>(&frame_stand_in);
     Windows().by_slot[kMainWindowSlot].frame = frame;
+    Touch("bin/HELP.HLP");
+
+    WHelpFile1("HELP.HLP");
+    ASSERT_EQ(platform_->help_shown.size(), 1u);
+    EXPECT_EQ(platform_->help_shown.front().owner, frame);
 
     for (std::string_view blank : {"", "        "}) {
         platform_->help_shown.clear();
@@ -162,18 +158,6 @@ TEST_F(HelpFileTest, ABlankNameWithoutATopicClosesTheViewerOfTheMainWindow) {
         EXPECT_EQ(shown.document, "");
         EXPECT_EQ(shown.owner, frame);
     }
-}
-
-TEST_F(HelpFileTest, RequestsAreOwnedByTheMainWindowWhileItIsOpen) {
-    int frame_stand_in = 0;
-    auto* frame = reinterpret_cast<WindowHandle>(&frame_stand_in);
-    Windows().by_slot[kMainWindowSlot].frame = frame;
-    Touch("bin/HELP.HLP");
-
-    WHelpFile1("HELP.HLP");
-
-    ASSERT_EQ(platform_->help_shown.size(), 1u);
-    EXPECT_EQ(platform_->help_shown.front().owner, frame);
 }
 
 TEST_F(HelpFileTest, FailuresRaiseTheirErrorAndOpenNothing) {
@@ -199,6 +183,8 @@ TEST_F(HelpFileTest, FailuresRaiseTheirErrorAndOpenNothing) {
         {"an address that ends in .HLP is a help document, and no file", "",
          "http://example.org/HELP.HLP", -1, ERR_OPEN_FILE},
         {"a folder is not a document", "bin/FOLDER.HLP/x", "FOLDER.HLP", -1, ERR_OPEN_FILE},
+        {"a bare name is not looked for in the current directory", "HELP.HLP", "HELP.HLP", -1,
+         ERR_OPEN_FILE},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
