@@ -80,7 +80,7 @@ class HelpViewerTest : public ::testing::Test {
     fs::path folder_;
 };
 
-TEST_F(HelpViewerTest, OpensAtTheContentsTopicTitledFromTheDocument) {
+TEST_F(HelpViewerTest, OpensAtTheContentsTopicTitledFromTheDocumentThenATopicInTheSameWindow) {
     std::string document = Write("BOILER.HLP", kDocument);
 
     WHelpFile1(document);
@@ -93,11 +93,6 @@ TEST_F(HelpViewerTest, OpensAtTheContentsTopicTitledFromTheDocument) {
     EXPECT_EQ(Window()->current_topic(), 1);
     EXPECT_TRUE(Shown().startsWith(QStringLiteral("Boiler Help\nStart here.")));
     EXPECT_FALSE(Window()->finder()->isVisible());
-}
-
-TEST_F(HelpViewerTest, ShowsATopicByItsNumberAndReusesTheOneWindow) {
-    std::string document = Write("BOILER.HLP", kDocument);
-    WHelpFile1(document);
     qt::HelpWindow* first = Window();
 
     WHelpFile1(document, 30);
@@ -222,9 +217,9 @@ TEST_F(HelpViewerTest, ABrokenContentsFileLeavesItsMessageAndTheIndexAndSearchAt
     EXPECT_GT(finder->index_list()->count(), 0);
 }
 
-TEST_F(HelpViewerTest, ATopicKeepsTheFinderOfTheSameDocument) {
+TEST_F(HelpViewerTest, TheFinderStaysForATopicOfItsDocumentAndGoesWithItsContentsFile) {
     std::string document = Write("BOILER.HLP", kDocument);
-    Write("BOILER.CNT", kContents);
+    std::string contents = Write("BOILER.CNT", kContents);
     std::string other = Write("OTHER.HLP", kDocument);
     WHelpFile1(document);
     ASSERT_TRUE(Window()->finder()->isVisible());
@@ -236,17 +231,11 @@ TEST_F(HelpViewerTest, ATopicKeepsTheFinderOfTheSameDocument) {
 
     WHelpFile1(other, 30);
     EXPECT_FALSE(Window()->finder()->isVisible());
-}
 
-TEST_F(HelpViewerTest, AFinderIsNotShownForADocumentWithoutContentsFile) {
-    std::string document = Write("BOILER.HLP", kDocument);
-    std::string contents = Write("BOILER.CNT", kContents);
     WHelpFile1(document);
     ASSERT_TRUE(Window()->finder()->isVisible());
-
     fs::remove(contents);
     WHelpFile1(document);
-
     EXPECT_FALSE(Window()->finder()->isVisible());
 }
 
