@@ -181,24 +181,22 @@ class NoDisplay : public ::testing::Test {
     }
 };
 
-TEST_F(NoDisplay, WithoutAnyDisplayVariableTheProgramSaysSoAndEnds) {
-    EXPECT_EXIT(OpenDisplayWith({}), ::testing::ExitedWithCode(qt::kNoDisplayExitCode),
-                OneLineAboutTheDisplay("DISPLAY is not set"));
-    EXPECT_EXIT(OpenDisplayWith({{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}),
-                ::testing::ExitedWithCode(qt::kNoDisplayExitCode),
-                OneLineAboutTheDisplay("DISPLAY is not set"));
-}
-
-TEST_F(NoDisplay, FailingPlatformPluginIsReportedInOneLine) {
-    EXPECT_EXIT(OpenDisplayWith({{"QT_QPA_PLATFORM", "nosuchplatform"}}),
-                ::testing::ExitedWithCode(qt::kNoDisplayExitCode),
-                OneLineAboutTheDisplay("[^\n]*nosuchplatform[^\n]*"));
-}
-
-TEST_F(NoDisplay, UnreachableXServerIsReportedInOneLine) {
-    EXPECT_EXIT(OpenDisplayWith({{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", ":97"}}),
-                ::testing::ExitedWithCode(qt::kNoDisplayExitCode),
-                OneLineAboutTheDisplay("[^\n]+"));
+TEST_F(NoDisplay, EachReasonIsReportedInOneLineAndTheProgramEnds) {
+    struct Case {
+        std::vector<std::pair<const char*, const char*>> env;
+        std::string reason;
+    };
+    const std::vector<Case> cases = {
+        {{}, "DISPLAY is not set"},
+        {{{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}, "DISPLAY is not set"},
+        {{{"QT_QPA_PLATFORM", "nosuchplatform"}}, "[^\n]*nosuchplatform[^\n]*"},
+        // An X server that cannot be reached.
+        {{{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", ":97"}}, "[^\n]+"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EXIT(OpenDisplayWith(c.env), ::testing::ExitedWithCode(qt::kNoDisplayExitCode),
+                    OneLineAboutTheDisplay(c.reason));
+    }
 }
 
 TEST(QtProcessExit, EndsWithTheCodeWhileTheApplicationLives) {
