@@ -258,24 +258,6 @@ TEST_F(QtDialogLayout, ScreenshotOfEveryKindOfControl) {
     EXPECT_TRUE(shot.save(folder + "/dialog_controls.png"));
 }
 
-TEST_F(QtDialogLayout, ScreenshotOfAFormInTheClientAreaOfAWindow) {
-    KeyCountingFrame frame_listener;
-    WindowHandle frame = CreateFrame(frame_listener, 400, 200);
-    ASSERT_NE(Open(201, platform_->ClientArea(frame)), nullptr);
-    platform_->AddEntry(Handle(2), "austin, TX");
-    platform_->Select(Handle(2), 0);
-    platform_->SetCheckState(Handle(6), 1);
-    platform_->ShowDialog(dialog_, DialogShowMode::Modeless);
-    platform_->ShowFrame(frame, FrameShow::Normal);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(qt::ToWidget(frame)));
-    QString folder = QStringLiteral(HEATWISE_BINARY_DIR "/screenshots");
-    ASSERT_TRUE(QDir().mkpath(folder));
-    EXPECT_TRUE(Dialog()->grab().save(folder + "/dialog_form.png"));
-    platform_->DestroyDialog(dialog_);
-    dialog_ = nullptr;
-    platform_->DestroyFrame(frame);
-}
-
 TEST_F(QtDialogLayout, TheApplicationsFormFillsTheClientAreaMeasuredForIt) {
     // Measured first as a window of its own, then embedded in a client area of that size, as
     // the main window is opened with it.
