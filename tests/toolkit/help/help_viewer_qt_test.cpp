@@ -62,6 +62,7 @@ class HelpViewerTest : public ::testing::Test {
                   ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(folder_);
         fs::create_directories(folder_);
+        boiler_ = Write("BOILER.HLP", kDocument);
     }
     ~HelpViewerTest() override {
         WHelpFile1("");
@@ -78,12 +79,12 @@ class HelpViewerTest : public ::testing::Test {
     static QString Shown() { return Window()->browser()->toPlainText(); }
 
     fs::path folder_;
+    // The path of kDocument, written for every case.
+    std::string boiler_;
 };
 
 TEST_F(HelpViewerTest, OpensAtTheContentsTopicTitledFromTheDocumentThenATopicInTheSameWindow) {
-    std::string document = Write("BOILER.HLP", kDocument);
-
-    WHelpFile1(document);
+    WHelpFile1(boiler_);
 
     EXPECT_EQ(InfoError(1), 0);
     ASSERT_NE(Window(), nullptr);
@@ -95,7 +96,7 @@ TEST_F(HelpViewerTest, OpensAtTheContentsTopicTitledFromTheDocumentThenATopicInT
     EXPECT_FALSE(Window()->finder()->isVisible());
     qt::HelpWindow* first = Window();
 
-    WHelpFile1(document, 30);
+    WHelpFile1(boiler_, 30);
 
     EXPECT_EQ(InfoError(1), 0);
     EXPECT_EQ(Window(), first);
@@ -104,8 +105,7 @@ TEST_F(HelpViewerTest, OpensAtTheContentsTopicTitledFromTheDocumentThenATopicInT
 }
 
 TEST_F(HelpViewerTest, LinksOpenTopicsAndBackAndForwardWalkTheHistory) {
-    std::string document = Write("BOILER.HLP", kDocument);
-    WHelpFile1(document);
+    WHelpFile1(boiler_);
     EXPECT_FALSE(Window()->back_button()->isEnabled());
 
     emit Window()->browser()->anchorClicked(QUrl(QStringLiteral("#context-20")));
@@ -122,9 +122,7 @@ TEST_F(HelpViewerTest, LinksOpenTopicsAndBackAndForwardWalkTheHistory) {
 }
 
 TEST_F(HelpViewerTest, AMissingTopicIsExplainedInTheWindowAndRefused) {
-    std::string document = Write("BOILER.HLP", kDocument);
-
-    WHelpFile1(document, 77);
+    WHelpFile1(boiler_, 77);
 
     EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
     ASSERT_NE(Window(), nullptr);
@@ -149,10 +147,9 @@ TEST_F(HelpViewerTest, ABrokenDocumentIsExplainedInTheWindowWithItsLine) {
 }
 
 TEST_F(HelpViewerTest, AContentsFileBesideTheDocumentOpensTheFinderWithItsThreeTabs) {
-    std::string document = Write("BOILER.HLP", kDocument);
     Write("BOILER.CNT", kContents);
 
-    WHelpFile1(document);
+    WHelpFile1(boiler_);
 
     EXPECT_EQ(InfoError(1), 0);
     qt::HelpFinder* finder = Window()->finder();
@@ -202,10 +199,9 @@ TEST_F(HelpViewerTest, AContentsFileBesideTheDocumentOpensTheFinderWithItsThreeT
 }
 
 TEST_F(HelpViewerTest, ABrokenContentsFileLeavesItsMessageAndTheIndexAndSearchAtWork) {
-    std::string document = Write("BOILER.HLP", kDocument);
     Write("BOILER.CNT", "1 1 Boiler Help\n3 20 Too deep\n");
 
-    WHelpFile1(document);
+    WHelpFile1(boiler_);
 
     EXPECT_EQ(InfoError(1), 0);
     qt::HelpFinder* finder = Window()->finder();
@@ -218,13 +214,12 @@ TEST_F(HelpViewerTest, ABrokenContentsFileLeavesItsMessageAndTheIndexAndSearchAt
 }
 
 TEST_F(HelpViewerTest, TheFinderStaysForATopicOfItsDocumentAndGoesWithItsContentsFile) {
-    std::string document = Write("BOILER.HLP", kDocument);
     std::string contents = Write("BOILER.CNT", kContents);
     std::string other = Write("OTHER.HLP", kDocument);
-    WHelpFile1(document);
+    WHelpFile1(boiler_);
     ASSERT_TRUE(Window()->finder()->isVisible());
 
-    WHelpFile1(document, 30);
+    WHelpFile1(boiler_, 30);
     EXPECT_TRUE(Window()->finder()->isVisible());
     EXPECT_EQ(Window()->finder()->contents_tree()->topLevelItemCount(), 2);
     EXPECT_EQ(Window()->current_topic(), 30);
@@ -232,17 +227,15 @@ TEST_F(HelpViewerTest, TheFinderStaysForATopicOfItsDocumentAndGoesWithItsContent
     WHelpFile1(other, 30);
     EXPECT_FALSE(Window()->finder()->isVisible());
 
-    WHelpFile1(document);
+    WHelpFile1(boiler_);
     ASSERT_TRUE(Window()->finder()->isVisible());
     fs::remove(contents);
-    WHelpFile1(document);
+    WHelpFile1(boiler_);
     EXPECT_FALSE(Window()->finder()->isVisible());
 }
 
 TEST_F(HelpViewerTest, APopupShowsOneTopicInASmallFramelessWindow) {
-    std::string document = Write("BOILER.HLP", kDocument);
-
-    WHelpFile1(document, 20, 1);
+    WHelpFile1(boiler_, 20, 1);
 
     EXPECT_EQ(InfoError(1), 0);
     qt::HelpPopup* popup = qt::OpenHelpPopup();
@@ -253,15 +246,14 @@ TEST_F(HelpViewerTest, APopupShowsOneTopicInASmallFramelessWindow) {
     EXPECT_TRUE(popup->browser()->toPlainText().startsWith(QStringLiteral("Water temperature")));
     EXPECT_TRUE(Window() == nullptr || !Window()->isVisible());
 
-    WHelpFile1(document, 99, 1);
+    WHelpFile1(boiler_, 99, 1);
     EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
     EXPECT_TRUE(popup->browser()->toPlainText().contains(QStringLiteral("no topic number 99")));
 }
 
 TEST_F(HelpViewerTest, ABlankNameClosesTheHelpWindowAndThePopup) {
-    std::string document = Write("BOILER.HLP", kDocument);
-    WHelpFile1(document);
-    WHelpFile1(document, 20, 1);
+    WHelpFile1(boiler_);
+    WHelpFile1(boiler_, 20, 1);
     ASSERT_TRUE(Window()->isVisible());
 
     WHelpFile1("   ");
