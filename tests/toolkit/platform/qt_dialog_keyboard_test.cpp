@@ -18,10 +18,10 @@ namespace windlass::testing {
 namespace {
 
 using ::testing::ElementsAre;
-using QtDialogKeyboard = QtDialogTest;
+using QtDialogKeyboard = QtTestDialog;
+using QtFormKeyboard = QtDialogTest;
 
 TEST_F(QtDialogKeyboard, ClickingARadioButtonFromAFieldGivesItTheFocusThenTheClick) {
-    ASSERT_NE(Open(200), nullptr);
     platform_->SetCheckState(Handle(121), 1);
     ShowActive();
     Focus(103);
@@ -39,7 +39,6 @@ TEST_F(QtDialogKeyboard, ClickingARadioButtonFromAFieldGivesItTheFocusThenTheCli
 }
 
 TEST_F(QtDialogKeyboard, ManualButtonsKeepTheirStateWhenClickedAndAutomaticOnesChangeIt) {
-    ASSERT_NE(Open(200), nullptr);
     ShowActive();
     Click(125);
     Click(132);
@@ -65,7 +64,6 @@ TEST_F(QtDialogKeyboard, ManualButtonsKeepTheirStateWhenClickedAndAutomaticOnesC
 }
 
 TEST_F(QtDialogKeyboard, ChoosingAComboEntryWithTheMouseGivesFocusThenSelection) {
-    ASSERT_NE(Open(200), nullptr);
     for (const char* city : {"austin, TX", "birmingham, AL", "fort rucker"}) {
         platform_->AddEntry(Handle(141), city);
     }
@@ -89,7 +87,6 @@ TEST_F(QtDialogKeyboard, ChoosingAComboEntryWithTheMouseGivesFocusThenSelection)
 }
 
 TEST_F(QtDialogKeyboard, TabVisitsEveryEnabledVisibleInputInTemplateOrderAndWraps) {
-    ASSERT_NE(Open(200), nullptr);
     ShowActive();
     Focus(101);
     std::vector<int> visited;
@@ -124,7 +121,6 @@ TEST_F(QtDialogKeyboard, TabVisitsEveryEnabledVisibleInputInTemplateOrderAndWrap
 }
 
 TEST_F(QtDialogKeyboard, ArrowsMoveWithinARadioGroupCheckingEachButton) {
-    ASSERT_NE(Open(200), nullptr);
     platform_->SetCheckState(Handle(121), 1);
     ShowActive();
     Focus(121);
@@ -154,7 +150,6 @@ TEST_F(QtDialogKeyboard, ArrowsMoveWithinARadioGroupCheckingEachButton) {
 }
 
 TEST_F(QtDialogKeyboard, ReturnPressesTheDefaultButtonOrTheFocusedOne) {
-    ASSERT_NE(Open(200), nullptr);
     ShowActive();
     Focus(111);
     listener_.log.clear();
@@ -189,7 +184,6 @@ TEST_F(QtDialogKeyboard, ReturnPressesTheDefaultButtonOrTheFocusedOne) {
 }
 
 TEST_F(QtDialogKeyboard, EscapeAndTheCloseBoxPressCancelAndSpacePressesAButton) {
-    ASSERT_NE(Open(200), nullptr);
     ShowActive();
     Focus(111);
     listener_.log.clear();
@@ -211,7 +205,6 @@ TEST_F(QtDialogKeyboard, EscapeAndTheCloseBoxPressCancelAndSpacePressesAButton) 
 }
 
 TEST_F(QtDialogKeyboard, AShownDialogIsActivatedWithItsFirstTabStopFocusedAndF1AsksForHelp) {
-    ASSERT_NE(Open(200), nullptr);
     platform_->ShowDialog(dialog_, DialogShowMode::Modeless);
     ASSERT_TRUE(QTest::qWaitForWindowActive(Dialog()));
     EXPECT_EQ(FocusedId(), 101);
@@ -223,7 +216,6 @@ TEST_F(QtDialogKeyboard, AShownDialogIsActivatedWithItsFirstTabStopFocusedAndF1A
 }
 
 TEST_F(QtDialogKeyboard, ListBoxesReportTheUsersSelectionsOnlyWhenAskedTo) {
-    ASSERT_NE(Open(200), nullptr);
     for (int id : {143, 144}) {
         for (const char* city : {"nome", "juneau", "kodiak"}) {
             platform_->AddEntry(Handle(id), city);
@@ -249,7 +241,6 @@ TEST_F(QtDialogKeyboard, ListBoxesReportTheUsersSelectionsOnlyWhenAskedTo) {
 }
 
 TEST_F(QtDialogKeyboard, APushButtonTellsOfLosingTheFocusAndOfAReleaseOutsideIt) {
-    ASSERT_NE(Open(200), nullptr);
     ShowActive();
     Focus(2);
     listener_.log.clear();
@@ -265,7 +256,6 @@ TEST_F(QtDialogKeyboard, APushButtonTellsOfLosingTheFocusAndOfAReleaseOutsideIt)
 }
 
 TEST_F(QtDialogKeyboard, AModalShowReturnsWhenTheToolkitEndsIt) {
-    ASSERT_NE(Open(200), nullptr);
     listener_.on_press = [this](int) { platform_->EndModalDialog(dialog_); };
     QTimer::singleShot(0, [this] {
         ASSERT_TRUE(QTest::qWaitForWindowActive(Dialog()));
@@ -289,7 +279,7 @@ TEST_F(QtDialogKeyboard, AModalShowReturnsWhenTheToolkitEndsIt) {
     EXPECT_TRUE(watched.isNull());
 }
 
-TEST_F(QtDialogKeyboard, AFormInTheClientAreaKeepsEveryKeyFromIt) {
+TEST_F(QtFormKeyboard, AFormInTheClientAreaKeepsEveryKeyFromIt) {
     KeyCountingFrame frame_listener;
     WindowHandle frame = CreateFrame(frame_listener, 400, 200);
     ASSERT_NE(Open(201, platform_->ClientArea(frame)), nullptr);
@@ -316,7 +306,7 @@ TEST_F(QtDialogKeyboard, AFormInTheClientAreaKeepsEveryKeyFromIt) {
     platform_->DestroyFrame(frame);
 }
 
-TEST_F(QtDialogKeyboard, AFormShownInAFocusedClientAreaTakesTheFocus) {
+TEST_F(QtFormKeyboard, AFormShownInAFocusedClientAreaTakesTheFocus) {
     KeyCountingFrame frame_listener;
     WindowHandle frame = CreateFrame(frame_listener, 400, 200);
     platform_->ShowFrame(frame, FrameShow::Normal);

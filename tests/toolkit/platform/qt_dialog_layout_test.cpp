@@ -22,7 +22,8 @@
 namespace windlass::testing {
 namespace {
 
-using QtDialogLayout = QtDialogTest;
+using QtDialogLayout = QtTestDialog;
+using QtFormLayout = QtDialogTest;
 
 // The base units as dialog units define them: the average width of the 52 letters, rounded,
 // and the height of the font.
@@ -66,7 +67,6 @@ InkSpan InkOf(QWidget* widget) {
 }
 
 TEST_F(QtDialogLayout, TheTemplatesFontIsASansSerifOfItsPointSize) {
-    ASSERT_NE(Open(200), nullptr);
     QFontInfo font(Dialog()->font());
     EXPECT_TRUE(font.family() == "Liberation Sans" || font.family() == "DejaVu Sans")
         << font.family().toStdString();
@@ -75,7 +75,6 @@ TEST_F(QtDialogLayout, TheTemplatesFontIsASansSerifOfItsPointSize) {
 }
 
 TEST_F(QtDialogLayout, DialogUnitsBecomePixelsOfTheFont) {
-    ASSERT_NE(Open(200), nullptr);
     Units units = UnitsOf(Dialog()->font());
     EXPECT_GE(units.x, 5);
     EXPECT_LE(units.x, 8);
@@ -98,7 +97,6 @@ TEST_F(QtDialogLayout, DialogUnitsBecomePixelsOfTheFont) {
 }
 
 TEST_F(QtDialogLayout, ALargerFontMakesALargerDialog) {
-    ASSERT_NE(Open(200), nullptr);
     Units small = UnitsOf(Dialog()->font());
     platform_->DestroyDialog(dialog_);
     ASSERT_NE(Open(203), nullptr);
@@ -113,7 +111,6 @@ TEST_F(QtDialogLayout, ALargerFontMakesALargerDialog) {
 }
 
 TEST_F(QtDialogLayout, EveryControlIsMadeInTemplateOrderAsItsClassAndStyleSay) {
-    ASSERT_NE(Open(200), nullptr);
     ASSERT_EQ(platform_->ControlCount(dialog_), template_->control_count);
     EXPECT_EQ(platform_->Control(dialog_, template_->control_count), nullptr);
     EXPECT_FALSE(Dialog()->isVisible()) << "made hidden";
@@ -182,7 +179,6 @@ TEST_F(QtDialogLayout, EveryControlIsMadeInTemplateOrderAsItsClassAndStyleSay) {
 }
 
 TEST_F(QtDialogLayout, NumbersAreCentredWhereTheStyleAsksAndDisabledTextIsGreyed) {
-    ASSERT_NE(Open(200), nullptr);
     ShowActive();
     platform_->SetControlText(Handle(108), "1.0");
     InkSpan centred = InkOf(Widget(101));
@@ -203,7 +199,6 @@ TEST_F(QtDialogLayout, NumbersAreCentredWhereTheStyleAsksAndDisabledTextIsGreyed
 }
 
 TEST_F(QtDialogLayout, AComboBoxShowsOneLineAndItsTemplateHeightIsTheOpenedList) {
-    ASSERT_NE(Open(200), nullptr);
     Units units = UnitsOf(Dialog()->font());
     auto* combo = As<QComboBox>(141);
     EXPECT_EQ(combo->height(), combo->sizeHint().height());
@@ -211,7 +206,7 @@ TEST_F(QtDialogLayout, AComboBoxShowsOneLineAndItsTemplateHeightIsTheOpenedList)
     EXPECT_GE(combo->maxVisibleItems(), 3);
 }
 
-TEST_F(QtDialogLayout, AChildFormFitsItsParentWithBorderlessCentredFields) {
+TEST_F(QtFormLayout, AChildFormFitsItsParentWithBorderlessCentredFields) {
     auto parent = std::make_unique<QWidget>();
     ASSERT_NE(Open(201, qt::ToHandle(parent.get())), nullptr);
     EXPECT_EQ(Dialog()->parentWidget(), parent.get());
@@ -234,7 +229,6 @@ TEST_F(QtDialogLayout, AChildFormFitsItsParentWithBorderlessCentredFields) {
 }
 
 TEST_F(QtDialogLayout, ScreenshotOfEveryKindOfControl) {
-    ASSERT_NE(Open(200), nullptr);
     for (const char* city : {"austin, TX", "birmingham, AL", "fort rucker"}) {
         platform_->AddEntry(Handle(141), city);
         platform_->AddEntry(Handle(143), city);
@@ -258,7 +252,7 @@ TEST_F(QtDialogLayout, ScreenshotOfEveryKindOfControl) {
     EXPECT_TRUE(shot.save(folder + "/dialog_controls.png"));
 }
 
-TEST_F(QtDialogLayout, TheApplicationsFormFillsTheClientAreaMeasuredForIt) {
+TEST_F(QtFormLayout, TheApplicationsFormFillsTheClientAreaMeasuredForIt) {
     // Measured first as a window of its own, then embedded in a client area of that size, as
     // the main window is opened with it.
     ASSERT_NE(Open(102), nullptr);
@@ -295,7 +289,7 @@ TEST_F(QtDialogLayout, TheApplicationsFormFillsTheClientAreaMeasuredForIt) {
     platform_->DestroyFrame(frame);
 }
 
-TEST_F(QtDialogLayout, ADialogWithAClassThePlatformHasNotGotIsNotMade) {
+TEST_F(QtFormLayout, ADialogWithAClassThePlatformHasNotGotIsNotMade) {
     EXPECT_EQ(Open(202), nullptr);
     dialog_ = nullptr;
 }

@@ -22,9 +22,9 @@
 #include "platform/dialog_types.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_platform.h"
-#include "support/counting_qt_platform.h"
 #include "platform/window_types.h"
 #include "resources/resource_lookup.h"
+#include "support/counting_qt_platform.h"
 
 namespace windlass::testing {
 
@@ -238,6 +238,12 @@ class QtDialogTest : public ::testing::Test {
 
   private:
     std::unique_ptr<Platform> previous_;
+};
+
+// Every case starts with dialog 200 of the test script, a control of every kind, made hidden.
+class QtTestDialog : public QtDialogTest {
+  protected:
+    void SetUp() override { ASSERT_NE(Open(200), nullptr); }
 };
 
 }  // namespace windlass::testing

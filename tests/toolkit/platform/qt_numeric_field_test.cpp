@@ -19,7 +19,7 @@ namespace windlass::testing {
 namespace {
 
 using ::testing::ElementsAre;
-using QtNumericField = QtDialogTest;
+using QtNumericField = QtTestDialog;
 
 // Counts the focus events each watched widget receives.
 class FocusInCounter : public QObject {
@@ -57,7 +57,6 @@ CharacterVerdict RealFieldRule(int character) {
 }
 
 TEST_F(QtNumericField, EveryTypedCharacterGoesThroughTheToolkit) {
-    ASSERT_NE(Open(200), nullptr);
     listener_.characters = RealFieldRule;
     ShowActive();
     Focus(101);
@@ -83,7 +82,6 @@ TEST_F(QtNumericField, EveryTypedCharacterGoesThroughTheToolkit) {
 }
 
 TEST_F(QtNumericField, CtrlASelectsAllAndPastedTextIsNotFiltered) {
-    ASSERT_NE(Open(200), nullptr);
     listener_.characters = RealFieldRule;
     ShowActive();
     Focus(103);
@@ -100,7 +98,6 @@ TEST_F(QtNumericField, CtrlASelectsAllAndPastedTextIsNotFiltered) {
 }
 
 TEST_F(QtNumericField, WholeNumbersAreTypedIntoElevenCharactersAtMost) {
-    ASSERT_NE(Open(200), nullptr);
     ShowActive();
     Focus(103);
     Type("123456789012345");
@@ -127,7 +124,6 @@ TEST_F(QtNumericField, WholeNumbersAreTypedIntoElevenCharactersAtMost) {
 }
 
 TEST_F(QtNumericField, SpinKeysAndArrowsAskTheToolkitToStep) {
-    ASSERT_NE(Open(200), nullptr);
     ShowActive();
     Focus(106);
     for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown}) {
@@ -160,7 +156,7 @@ TEST_F(QtNumericField, SpinKeysAndArrowsAskTheToolkitToStep) {
 class RefusedMove : public QtNumericField {
   protected:
     void SetUp() override {
-        ASSERT_NE(Open(200), nullptr);
+        ASSERT_NO_FATAL_FAILURE(QtNumericField::SetUp());
         ShowActive();
         Focus(101);
         As<QLineEdit>(101)->deselect();
