@@ -97,14 +97,8 @@ TEST(MenuPrompts, RecordsOfCommandAndText) {
     EXPECT_TRUE(ParseMenuPrompts({}).empty());
 }
 
-TEST(MenuNumbering, TheApplicationsRecordNumbersTheFilePopUp) {
-    MenuBar bar = ApplicationMenu();
-    EXPECT_EQ(NumberMenuItems(bar, ParseMenuCompanion(Words({40001, 2, 0, 0}))), 1);
-    EXPECT_EQ(bar[1].id, 40001);
-    EXPECT_EQ(bar[0].id, 40002);
-    EXPECT_EQ(bar[1].items[0].id, 40004);
-}
-
+// The application's own record, which numbers the File pop-up on the bar, is checked from the
+// resources to the real menu in QtWindow.TheApplicationsWindowHasItsTitleIconMenuAndStatusBar.
 TEST(MenuNumbering, PathsThatLeadNowhereAreSkipped) {
     MenuBar bar = ApplicationMenu();
     std::vector<MenuNumbering> numbering = {
