@@ -267,7 +267,7 @@ TEST_F(HelpFileTest, CompiledHelpOpensWithTheDesktopAndFailsAsAViewerError) {
     }
 }
 
-TEST_F(HelpFileTest, WebPagesAndAddressesGoToTheDesktopWhenNoBrowserIsFound) {
+TEST_F(HelpFileTest, WebPagesAndAddressesGoToTheDesktopWhenNoBrowserIsFoundAndFailByItsAnswer) {
     struct Case {
         std::string label;
         std::string helpfile;
@@ -293,25 +293,14 @@ TEST_F(HelpFileTest, WebPagesAndAddressesGoToTheDesktopWhenNoBrowserIsFound) {
         EXPECT_EQ(platform_->desktop_opened, std::vector<std::string>{c.opened});
         EXPECT_TRUE(platform_->programs_started.empty());
     }
-}
-
-TEST_F(HelpFileTest, TheDesktopsAnswerForAWebPageDecidesTheError) {
-    struct Case {
-        DesktopOpen answer;
-        int error;
-    };
-    const std::vector<Case> cases = {
-        {DesktopOpen::Opened, 0},
-        {DesktopOpen::NoAssociation, ERR_OPEN_FILE},
-        {DesktopOpen::Failed, ERR_HELP_VIEWER},
-    };
-    Touch("bin/guide.htm");
-    for (const Case& c : cases) {
-        platform_->desktop_answer = c.answer;
+    // A page and an address fail alike, by the desktop's answer.
+    for (auto [answer, error] : {std::pair{DesktopOpen::NoAssociation, ERR_OPEN_FILE},
+                                 std::pair{DesktopOpen::Failed, ERR_HELP_VIEWER}}) {
+        platform_->desktop_answer = answer;
         WHelpFile1("guide.htm");
-        EXPECT_EQ(InfoError(1), c.error);
+        EXPECT_EQ(InfoError(1), error);
         WHelpFile1("http://example.org/");
-        EXPECT_EQ(InfoError(1), c.error);
+        EXPECT_EQ(InfoError(1), error);
     }
 }
 
