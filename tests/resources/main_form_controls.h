@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 namespace heatwise {
 
@@ -14,7 +15,7 @@ struct ExpectedControl {
     int id;
     const char* class_name;
     ControlKind kind;
-    const char* text;
+    std::string text;
     int x;
     int y;
     int width;
