@@ -6,10 +6,8 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <set>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "main_form_controls.h"
 #include "resources/resource_lookup.h"
@@ -25,11 +23,7 @@ using windlass::DialogTemplate;
 constexpr std::uint32_t kChild = 0x40000000;
 constexpr std::uint32_t kVisible = 0x10000000;
 constexpr std::uint32_t kDisabled = 0x08000000;
-constexpr std::uint32_t kCaption = 0x00C00000;  // border and dialog frame together
-constexpr std::uint32_t kBorder = 0x00800000;
-constexpr std::uint32_t kDialogFrame = 0x00400000;
 constexpr std::uint32_t kVerticalScroll = 0x00200000;
-constexpr std::uint32_t kSystemMenu = 0x00080000;
 constexpr std::uint32_t kGroup = 0x00020000;
 constexpr std::uint32_t kTabStop = 0x00010000;
 constexpr std::uint32_t kDialog3dLook = 0x0004;
@@ -90,30 +84,12 @@ std::span<const DialogControl> Controls() {
     return {form->controls, static_cast<std::size_t>(form->control_count)};
 }
 
-// The ids of a radio group: from the control with `first_id` on, up to the next control that
-// starts a group.
-std::vector<int> RadioGroup(int first_id) {
-    std::vector<int> ids;
-    bool inside = false;
-    for (const DialogControl& control : Controls()) {
-        if (inside && (control.style & kGroup) != 0) {
-            break;
-        }
-        inside = inside || control.id == first_id;
-        if (inside) {
-            ids.push_back(control.id);
-        }
-    }
-    return ids;
-}
-
 TEST(resources_MainForm, IsAChildControlDialogThatFillsTheMainWindow) {
     const DialogTemplate* found = MainForm();
     ASSERT_NE(found, nullptr);
     const DialogTemplate& form = *found;
     EXPECT_EQ(form.form, windlass::DialogForm::kDialogEx);
     EXPECT_EQ(Hex(form.style), Hex(kChild | kDialogControl | kDialogSetFont | kDialog3dLook));
-    EXPECT_EQ(form.style & (kCaption | kBorder | kDialogFrame | kSystemMenu), 0u);
     EXPECT_EQ(form.ex_style, 0u);
     EXPECT_EQ(form.x, 0);
     EXPECT_EQ(form.y, 0);
@@ -150,29 +126,6 @@ TEST(resources_MainForm, EveryControlMatchesItsRowInTemplateOrder) {
         EXPECT_EQ(control.ex_style, 0u);
         EXPECT_EQ(control.help_id, 0);
     }
-}
-
-TEST(resources_MainForm, RadioGroupsFollowFromTheGroupFlags) {
-    EXPECT_EQ(RadioGroup(1118), (std::vector<int>{1118, 1119}));
-    EXPECT_EQ(RadioGroup(1144), (std::vector<int>{1144, 1145, 1146, 1147}));
-}
-
-TEST(resources_MainForm, OnlyTheInputsAreEnabledAmongFieldsListAndButtons) {
-    const std::set<int> inputs = {1112, 1118, 1119, 1123, 1124, 1125, 1126, 1127, 1128, 1129, 1130,
-                                  1131, 1157, 1158, 1162, 1137, 1149, 1161, 1144, 1145, 1146, 1147};
-    std::set<int> enabled;
-    std::set<int> ids;
-    for (const DialogControl& control : Controls()) {
-        ids.insert(control.id);
-        std::string_view class_name = control.class_name;
-        bool is_label_or_frame = class_name == "STATIC" ||
-                                 (class_name == "BUTTON" && (control.style & 0xF) == kGroupBox);
-        if (!is_label_or_frame && (control.style & kDisabled) == 0) {
-            enabled.insert(control.id);
-        }
-    }
-    EXPECT_EQ(enabled, inputs);
-    EXPECT_EQ(ids.size(), static_cast<std::size_t>(kControlCount)) << "ids repeat";
 }
 
 }  // namespace
