@@ -17,12 +17,6 @@ class MainForm : public DialogTest {
     }
 };
 
-TEST_F(MainForm, OpensWithTheFormAsItsCurrentDialog) {
-    EXPECT_EQ(InfoError(1), 0);
-    EXPECT_EQ(CurrentDialogId(), DLG_MAIN);
-    EXPECT_EQ(Windows().flags, 99);
-}
-
 TEST_F(MainForm, TheCityListStartsAtItsFirstEntry) {
     int city = 0;
     std::string name(20, '?');
