@@ -81,12 +81,6 @@ class DialogTest : public ::testing::Test {
         return taken;
     }
 
-    // Loads the form and lets field-changed messages through.
-    void LoadFormWithMessages() {
-        WDialogLoad(kForm);
-        WMessageEnable(MSG_FIELD, 1);
-    }
-
   private:
     RecordingPlatform* platform_;
     std::unique_ptr<Platform> previous_;

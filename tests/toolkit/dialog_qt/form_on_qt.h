@@ -31,7 +31,7 @@ struct TakenMessage {
 class FormOnQt : public ::testing::Test {
   protected:
     FormOnQt() {
-        Reset();
+        ResetToolkitState();
         auto platform = std::make_unique<CountingQtPlatform>();
         platform_ = platform.get();
         previous_ = InstallPlatform(std::move(platform));
@@ -40,7 +40,7 @@ class FormOnQt : public ::testing::Test {
     ~FormOnQt() override {
         WindowClose();
         QCoreApplication::processEvents();
-        Reset();
+        ResetToolkitState();
         InstallPlatform(std::move(previous_));
     }
 
@@ -48,8 +48,6 @@ class FormOnQt : public ::testing::Test {
     void Open(int form_id) {
         WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, form_id, "Form");
     }
-
-    static void Reset() { ResetToolkitState(); }
 
     static QWidget* Frame() { return qt::ToWidget(Windows().by_slot[kMainWindowSlot].frame); }
     static QWidget* Form() { return qt::ToWidget(Dialogs().Current()->window); }
