@@ -77,15 +77,6 @@ std::vector<std::string> Parse(std::string_view text, std::size_t grid_reads = 0
     return recorder.log;
 }
 
-TEST(CompanionData, TheFormsThreeSectionsSetChecksFillTheCityListAndSelectItsFirstEntry) {
-    EXPECT_THAT(
-        Parse("[Checks]\n1118 1 \n1119 0 \n"
-              "[Menus]\n1112 3 1 \naustin, TX\nbirmingham, AL\nfort rucker\n"
-              "[Ranges]\n"),
-        ElementsAre("check 1118 1", "check 1119 0", "clear 1112", "add 1112 [austin, TX]",
-                    "add 1112 [birmingham, AL]", "add 1112 [fort rucker]", "select 1112 0"));
-}
-
 struct Case {
     const char* what;
     std::string text;
