@@ -20,8 +20,6 @@ constexpr MenuTemplate kMenu = {kItems, 1};
 constexpr DialogTemplate kDialog = {
     DialogForm::kDialogEx, 0x40000444u, 0,     0, 0,       510, 289, 0, "", ResourceName(0), "", 8,
     "MS Sans Serif",       0,           false, 1, nullptr, 0};
-constexpr Accelerator kKeys[] = {{kAcceleratorVirtualKey, 0x70, 40002}};
-constexpr AcceleratorTable kAccelerators = {kKeys, 1};
 
 constexpr Resource kTable[] = {
     {ResourceName(kTypeMenu), ResourceName(30001), nullptr, 0, &kMenu, nullptr, nullptr},
@@ -29,9 +27,6 @@ constexpr Resource kTable[] = {
     {ResourceName(kTypeDialog), ResourceName(102), nullptr, 0, nullptr, &kDialog, nullptr},
     {ResourceName(kTypeRcData), ResourceName(102), kText, 5, nullptr, nullptr, nullptr},
     {ResourceName(kTypeIcon), ResourceName("ICON1"), kIcon, 3, nullptr, nullptr, nullptr},
-    {ResourceName(kTypeAccelerators), ResourceName(30001), nullptr, 0, nullptr, nullptr,
-     &kAccelerators},
-    {ResourceName(kTypeString), ResourceName(40002), kText, 3, nullptr, nullptr, nullptr},
     // A number-like name is still a name: "102" is not resource 102.
     {ResourceName(kTypeRcData), ResourceName("102"), kOther, 1, nullptr, nullptr, nullptr},
     {ResourceName("WLMENUSTRING"), ResourceName(30001), kOther, 1, nullptr, nullptr, nullptr},
@@ -51,21 +46,13 @@ class resources_Lookup : public ::testing::Test {
     }
 };
 
-TEST_F(resources_Lookup, EachKindOfResourceByItsType) {
+TEST_F(resources_Lookup, TheSameIdUnderAnotherTypeIsAnotherResource) {
     ASSERT_NE(FindMenu(30001), nullptr);
     EXPECT_STREQ(FindMenu(30001)->items[0].text, "&Help");
     ASSERT_NE(FindDialog(102), nullptr);
     EXPECT_EQ(FindDialog(102)->width, 510);
-    ASSERT_NE(FindAccelerators(30001), nullptr);
-    EXPECT_EQ(FindAccelerators(30001)->entries[0].command, 40002);
-    EXPECT_EQ(FindString(40002), "a\nb");
-
-    // The same id under another type is another resource.
     EXPECT_EQ(FindDialog(30001), nullptr);
     EXPECT_EQ(FindMenu(102), nullptr);
-    auto words = FindData(kTypeRcData, 30001);
-    ASSERT_TRUE(words);
-    EXPECT_THAT(DataWords(*words), ElementsAre(40001, 2, 0, 0));
 }
 
 struct NameCase {
