@@ -50,30 +50,5 @@ TEST_F(MainForm, EitherButtonOfARadioGroupGivesItsPosition) {
     EXPECT_EQ(InfoError(1), 0);
 }
 
-TEST_F(MainForm, TheRealInputsTakeTheProgramsFormatAndTheRateItsRange) {
-    WDialogPutReal(FLD_ELECTRIC_RATE, 0.08f, "(F4.2)");
-    WDialogPutReal(FLD_FUEL_PRICE, 4.0f, "(F4.2)");
-    EXPECT_EQ(Control(FLD_ELECTRIC_RATE).text, "0.08");
-    EXPECT_EQ(Control(FLD_FUEL_PRICE).text, "4.00");
-    WDialogRangeReal(FLD_ELECTRIC_RATE, 0.05f, 0.35f);
-    WMessageEnable(MSG_FIELD, 1);
-    ASSERT_TRUE(platform().UserFocus(Field(FLD_ELECTRIC_RATE)));
-    TakeMessages();
-    platform().UserType(
-        "\x01"
-        "0.05");
-    EXPECT_FALSE(platform().UserTab());
-    EXPECT_EQ(platform().beeps, 1);
-    EXPECT_TRUE(TakeMessages().empty());
-    platform().UserType(
-        "\x01"
-        "0.06");
-    EXPECT_TRUE(platform().UserTab());
-    ASSERT_EQ(TakeMessages().size(), 1u);
-    float rate = 0.0f;
-    WDialogGetReal(FLD_ELECTRIC_RATE, rate);
-    EXPECT_EQ(rate, 0.06f);
-}
-
 }  // namespace
 }  // namespace windlass::testing
