@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -47,32 +48,55 @@ class TestFormOnQt : public FormOnQt {
     }
 };
 
-TEST_F(TestFormOnQt, AnHourOutsideTheRangeKeepsTheFocusWhicheverWayTheUserLeaves) {
+// A way the user may try to leave a field: a key press, or a click on another control.
+struct WayOut {
+    const char* what;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int click;
+
+    friend void PrintTo(const WayOut& way, std::ostream* out) { *out << way.what; }
+};
+
+class HourOutOfRange : public TestFormOnQt, public ::testing::WithParamInterface<WayOut> {};
+
+// Each way is tried on a fresh form: a refusal already met (by Tab) would decide a later one.
+TEST_P(HourOutOfRange, KeepsTheFocusWithItsTextSelectedAndRaisesNothing) {
     UserIn(kHours);
     QTest::keyClicks(Widget(kHours), "9");
     TakeMessages();
-    // Each way out is refused with one beep, the 9 left selected to be typed over, and the
-    // program hears nothing: no field message, and no button pressed.
-    int beeps = 0;
-    auto expect_kept = [&](const std::string& way) {
-        EXPECT_EQ(platform_->beeps, ++beeps) << way;
-        EXPECT_EQ(QApplication::focusWidget(), Widget(kHours)) << way;
-        EXPECT_EQ(Edit(kHours)->selectedText().toStdString(), "9") << way;
-        EXPECT_TRUE(TakeMessages().empty()) << way;
-    };
-    QTest::keyClick(Widget(kHours), Qt::Key_Tab);
-    expect_kept("Tab");
-    // Backwards from the first field the focus would go round to the last push button.
-    QTest::keyClick(Widget(kHours), Qt::Key_Backtab, Qt::ShiftModifier);
-    expect_kept("Shift+Tab");
-    for (int id : {kRate, kCity, kWeekends, kOk}) {
-        QTest::mouseClick(Widget(id), Qt::LeftButton);
-        expect_kept("a click on " + std::to_string(id));
+    const WayOut& way = GetParam();
+    if (way.click != 0) {
+        QTest::mouseClick(Widget(way.click), Qt::LeftButton);
+    } else {
+        QTest::keyClick(Widget(kHours), way.key, way.modifiers);
     }
-    // Put right, the hour lets Tab go on with one message.
+    EXPECT_EQ(platform_->beeps, 1);
+    EXPECT_EQ(QApplication::focusWidget(), Widget(kHours));
+    EXPECT_EQ(Edit(kHours)->selectedText().toStdString(), "9");
+    EXPECT_TRUE(TakeMessages().empty()) << "no field message, and no button pressed";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, HourOutOfRange,
+    ::testing::Values(
+        WayOut{"Tab", Qt::Key_Tab, Qt::NoModifier, 0},
+        // Backwards from the first field the focus would go round to the last push button.
+        WayOut{"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier, 0},
+        WayOut{"a click on another field", Qt::Key_unknown, Qt::NoModifier, kRate},
+        WayOut{"a click on the city list", Qt::Key_unknown, Qt::NoModifier, kCity},
+        WayOut{"a click on a check box", Qt::Key_unknown, Qt::NoModifier, kWeekends},
+        WayOut{"a click on OK", Qt::Key_unknown, Qt::NoModifier, kOk}));
+
+TEST_F(TestFormOnQt, AnHourPutRightLetsTabGoWithOneMessage) {
+    UserIn(kHours);
+    QTest::keyClicks(Widget(kHours), "9");
+    QTest::keyClick(Widget(kHours), Qt::Key_Tab);
+    TakeMessages();
+    // The selected 9 is typed over.
     QTest::keyClicks(Widget(kHours), "8");
     QTest::keyClick(Widget(kHours), Qt::Key_Tab);
-    EXPECT_EQ(platform_->beeps, beeps);
+    EXPECT_EQ(platform_->beeps, 1);
     EXPECT_EQ(QApplication::focusWidget(), Widget(kCount));
     EXPECT_EQ(FieldMessages(), (std::vector<std::pair<int, int>>{{kHours, kCount}}));
     int hours = 0;
