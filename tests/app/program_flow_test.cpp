@@ -1,6 +1,7 @@
-// The program's start-up, main loop and shutdown on a platform without a display, which
-// records the window and plays a simulated user: the status bar, a pass for each field change,
-// the ends of the loop, and a climate file that stops the start.
+// The program's start-up and main loop on a platform without a display, which records the
+// window: the messages that leave the loop running, and a climate file that stops the start.
+// What the started window shows and how the loop ends are checked on Qt's offscreen platform
+// (startup_window_test.cpp, menu_window_test.cpp).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,13 +9,10 @@
 #include <sstream>
 #include <string>
 
-#include "bin_calc.h"
 #include "dialog/dialog_table.h"
 #include "errors/message_box.h"
 #include "form_ids.h"
-#include "form_inputs.h"
 #include "main_loop.h"
-#include "numeric/validation_state.h"
 #include "startup.h"
 #include "support/toolkit_reset.h"
 #include "support/toolkit_test.h"
@@ -59,13 +57,6 @@ class ProgramFlowTest : public ::testing::Test {
         Write(kDesignFileName, DataFile(kDesignFileName));
     }
 
-    windlass::FakeControl& Control(int id) {
-        windlass::FakeControl* control = platform_->LastDialog()->Find(id);
-        EXPECT_NE(control, nullptr) << "field " << id;
-        static windlass::FakeControl nowhere;
-        return control != nullptr ? *control : nowhere;
-    }
-
     static int Number(int id) {
         int value = 0;
         WDialogGetInteger(id, value);
@@ -79,59 +70,6 @@ class ProgramFlowTest : public ::testing::Test {
   private:
     std::unique_ptr<windlass::Platform> previous_;
 };
-
-TEST_F(ProgramFlowTest, TheStatusBarHasThreeEqualPartsWithCentredTexts) {
-    WriteClimateFiles();
-
-    StartUp(state_);
-
-    const RecordingPlatform::Frame& frame = platform_->main_frame();
-    EXPECT_EQ(frame.request.title, "Heatwise 2.0");
-    const std::vector<windlass::StatusPartView>& parts = platform_->last_status();
-    ASSERT_EQ(parts.size(), 3u);
-    const int third = 3333 * (frame.request.client_width - 1) / 9999;
-    for (std::size_t part = 0; part < 3; ++part) {
-        EXPECT_EQ(parts[part].right_edge, third * static_cast<int>(part + 1));
-        EXPECT_EQ(parts[part].left, "") << "each text starts with a tab, so it is centred";
-        EXPECT_EQ(parts[part].centre, kStatusTexts[part].substr(1));
-    }
-    EXPECT_EQ(parts[1].centre, "Quillmoor Software, Inc.");
-}
-
-TEST_F(ProgramFlowTest, EachFieldChangeRunsAPassAndExitEndsTheLoop) {
-    WriteClimateFiles();
-    StartUp(state_);
-    const windlass::WindowHandle list = Control(FLD_CITY).handle();
-    platform_->events.push_back([this, list] { platform_->UserChoose(list, 109); });
-    platform_->events.push_back([this] { platform_->listener().OnCommand(CMD_EXIT, 0); });
-
-    RunMainLoop(state_);
-
-    EXPECT_EQ(state_.quit_flag, 1);
-    EXPECT_EQ(platform_->waits, 2) << "the loop ends at its test, without another wait";
-    FormInputs inputs;
-    inputs.city = 110;
-    const BinCalcResult expected = ComputeBinCosts(MakeBinCalcInput(inputs, state_.climate), 0.0);
-    EXPECT_EQ(Number(FLD_SUMMER_DESIGN), expected.summer_design);
-    EXPECT_EQ(Number(FLD_COST_COOLING), expected.cooling_cost);
-    EXPECT_EQ(Number(FLD_HOURS_17_24 + 20), expected.scaled_hours[62]);
-
-    ShutDown();
-    EXPECT_TRUE(platform_->main_frame().destroyed);
-}
-
-TEST_F(ProgramFlowTest, ACloseRequestEndsTheLoopAndTheProgramClosesTheWindow) {
-    WriteClimateFiles();
-    StartUp(state_);
-    platform_->events.push_back([this] { platform_->listener().OnCloseRequest(0); });
-
-    RunMainLoop(state_);
-
-    EXPECT_EQ(state_.quit_flag, 1);
-    EXPECT_FALSE(platform_->main_frame().destroyed) << "the close box only asks";
-    ShutDown();
-    EXPECT_TRUE(platform_->main_frame().destroyed);
-}
 
 TEST_F(ProgramFlowTest, OtherMenuCommandsAndMessagesLeaveTheLoopRunning) {
     WriteClimateFiles();
@@ -214,17 +152,6 @@ TEST_F(ProgramFlowTest, AClimateFileThatCannotBeUsedEndsTheStartWithAReport) {
         windlass::UnloadAllDialogs();
         ResetToolkit();
     }
-}
-
-TEST_F(ProgramFlowTest, ThePassesOfTheFormAreNotRunAtStartUp) {
-    WriteClimateFiles();
-
-    StartUp(state_);
-
-    EXPECT_EQ(Number(FLD_HOURS_1_8), state_.climate.bins.City(1)[0]);
-    EXPECT_EQ(Number(FLD_SUMMER_DESIGN), 97);
-    EXPECT_EQ(Number(FLD_COST_HEATING), 0);
-    EXPECT_EQ(Control(FLD_ELECTRIC_RATE).text, "0.08");
 }
 
 }  // namespace
