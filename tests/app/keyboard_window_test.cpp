@@ -94,20 +94,5 @@ TEST_F(KeyboardWindow, EveryInputIsChangedWithKeysAndTheCostsFollow) {
     EXPECT_EQ(platform_->beeps, 0);
 }
 
-TEST_F(KeyboardWindow, TabOutOfAnInvalidFieldKeepsTheFocus) {
-    Start();
-    Act([] {
-        for (int press = 0; press < 18 && FocusedId() != FLD_TSTAT_HOURS_1; ++press) {
-            Press(Qt::Key_Tab);
-        }
-        ASSERT_EQ(FocusedId(), FLD_TSTAT_HOURS_1);
-        Type("9");
-        Press(Qt::Key_Tab);
-    });
-    EXPECT_EQ(FocusedId(), FLD_TSTAT_HOURS_1);
-    EXPECT_EQ(Shown(FLD_TSTAT_HOURS_1), "9");
-    EXPECT_EQ(platform_->beeps, 1);
-}
-
 }  // namespace
 }  // namespace heatwise::testing
