@@ -18,11 +18,13 @@
 #include <memory>
 #include <string>
 
+#include "bin_calc.h"
 #include "climate_data.h"
 #include "dialog/dialog_table.h"
 #include "errors/message_box.h"
 #include "errors/window_hooks.h"
 #include "form_ids.h"
+#include "form_inputs.h"
 #include "init/settings.h"
 #include "main_loop.h"
 #include "message/message_queue.h"
@@ -139,6 +141,13 @@ class HeatwiseWindowTest : public ::testing::Test {
         std::size_t first = text.find_first_not_of(' ');
         std::size_t last = text.find_last_not_of(' ');
         return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+    }
+
+    // What the bin method gives for these inputs on the committed climate files, for
+    // comparison with what the form shows after a pass.
+    static BinCalcResult EngineResult(const FormInputs& inputs) {
+        static const ClimateTables climate = LoadClimateTables(HEATWISE_SOURCE_DIR "/data");
+        return ComputeBinCosts(MakeBinCalcInput(inputs, climate), 0.0);
     }
 
     // A field's number as the program reads it.

@@ -1,21 +1,11 @@
 // The program used with the keyboard alone while its main loop runs: every input is reached
 // with Tab and changed with keys, and the costs on the form follow each change.
-#include <QComboBox>
-#include <QLineEdit>
-
-#include "bin_calc.h"
-#include "form_inputs.h"
 #include "heatwise_window_test.h"
 
 namespace heatwise::testing {
 namespace {
 
 using KeyboardWindow = HeatwiseWindowTest;
-
-BinCalcResult Expected(const FormInputs& inputs) {
-    static const ClimateTables climate = LoadClimateTables(HEATWISE_SOURCE_DIR "/data");
-    return ComputeBinCosts(MakeBinCalcInput(inputs, climate), 0.0);
-}
 
 // Tab to the next field, which must be `id`, and type `text` over what it shows (Tab selects
 // a field's whole text).
@@ -73,7 +63,7 @@ TEST_F(KeyboardWindow, EveryInputIsChangedWithKeysAndTheCostsFollow) {
     inputs.thermostat_hours = {7, 6, 5};
     inputs.summer_setpoint = {80, 82, 76};
     inputs.winter_setpoint = {68, 62, 70};
-    const BinCalcResult cooling = Expected(inputs);
+    const BinCalcResult cooling = EngineResult(inputs);
     ASSERT_GT(cooling.cooling_cost, 0);
     EXPECT_EQ(Number(FLD_COST_COOLING), cooling.cooling_cost);
     EXPECT_EQ(Number(FLD_DEGREE_DAYS), cooling.degree_days) << "the city's own, city 72";
@@ -86,7 +76,7 @@ TEST_F(KeyboardWindow, EveryInputIsChangedWithKeysAndTheCostsFollow) {
     });
 
     inputs.mode = CalcMode::kHeating;
-    const BinCalcResult heating = Expected(inputs);
+    const BinCalcResult heating = EngineResult(inputs);
     ASSERT_GT(heating.heating_cost, 0);
     EXPECT_EQ(Number(FLD_COST_HEATING), heating.heating_cost);
     EXPECT_EQ(Number(FLD_COST_COOLING), 0) << "Heating mode costs no cooling";

@@ -1,4 +1,4 @@
-// What the random-use test expects of the program's form, worked out from the widgets alone:
+// What the window tests expect of the program's form, worked out from the widgets alone:
 // the inputs the form holds (the texts of its number fields, its radio buttons and its city
 // list, read straight from the Qt widgets), whether a number field's text is one the field
 // lets go of, and what every output field must show after a recalculation pass. Nothing here
