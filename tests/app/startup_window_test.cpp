@@ -15,7 +15,7 @@ namespace {
 
 using StartUpWindow = HeatwiseWindowTest;
 
-TEST_F(StartUpWindow, TheBinColumnsShowTheFirstCitysHoursAsFiled) {
+TEST_F(StartUpWindow, NoPassHasRunSoOnlyTheBinColumnsShowTheFirstCitysOwnValues) {
     Start();
     const ClimateTables climate = LoadClimateTables({});
     const CityBinHours& filed = climate.bins.City(1);
@@ -23,18 +23,6 @@ TEST_F(StartUpWindow, TheBinColumnsShowTheFirstCitysHoursAsFiled) {
         EXPECT_EQ(Number(FLD_HOURS_1_8 + k - 1), filed[static_cast<std::size_t>(k - 1)])
             << "value " << k;
     }
-}
-
-TEST_F(StartUpWindow, PricesAndEfficiencyShowTwoDecimals) {
-    Start();
-    EXPECT_EQ(Shown(FLD_ELECTRIC_RATE), "0.08");
-    EXPECT_EQ(Shown(FLD_FUEL_PRICE), "4.00");
-    EXPECT_EQ(Shown(FLD_COOL_EER), "6.50");
-}
-
-TEST_F(StartUpWindow, NoPassHasRunSoCityValuesPercentagesAndCostsAreTheForms) {
-    Start();
-    const ClimateTables climate = LoadClimateTables({});
     const DesignRecord& austin = climate.design.City(1);
     ASSERT_FALSE(austin.degree_days == 1700 && austin.summer_design == 97 &&
                  austin.winter_design == 28)
@@ -49,8 +37,11 @@ TEST_F(StartUpWindow, NoPassHasRunSoCityValuesPercentagesAndCostsAreTheForms) {
     EXPECT_EQ(Shown(FLD_COST_HEATING), "0");
 }
 
-TEST_F(StartUpWindow, TheInputsHoldTheirDefaults) {
+TEST_F(StartUpWindow, TheInputsHoldTheirDefaultsWithTwoDecimalsForPrices) {
     Start();
+    EXPECT_EQ(Shown(FLD_ELECTRIC_RATE), "0.08");
+    EXPECT_EQ(Shown(FLD_FUEL_PRICE), "4.00");
+    EXPECT_EQ(Shown(FLD_COOL_EER), "6.50");
     int city = 0;
     WDialogGetMenu1(FLD_CITY, city);
     EXPECT_EQ(city, 1);
