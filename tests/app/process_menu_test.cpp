@@ -42,18 +42,6 @@ TEST_F(ProcessMenuTest, HelpOpensTheHelpDocumentBesideTheProgramAtItsFinder) {
     EXPECT_EQ(fs::path(shown.request.contents_file), AppFolder() / "HELP.CNT");
 }
 
-TEST_F(ProcessMenuTest, HelpTwiceAsksTheSameTwice) {
-    int quit_flag = 0;
-
-    ProcessMenu(CMD_HELP, quit_flag);
-    ProcessMenu(CMD_HELP, quit_flag);
-
-    ASSERT_EQ(platform_->help_shown.size(), 2u);
-    EXPECT_EQ(platform_->help_shown[1].document, platform_->help_shown[0].document);
-    EXPECT_EQ(platform_->help_shown[1].request.command, platform_->help_shown[0].request.command);
-    EXPECT_EQ(quit_flag, 0);
-}
-
 TEST_F(ProcessMenuTest, AMissingHelpDocumentOpensNothingAndTheProgramGoesOn) {
     fs::remove(AppFolder() / "HELP.HLP");
     int quit_flag = 0;
