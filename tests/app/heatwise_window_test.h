@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -184,6 +185,21 @@ class HeatwiseWindowTest : public ::testing::Test {
             Press(Qt::Key_Backspace);
         }
         Type(text);
+    }
+
+    // The entry of the menu bar with this text, such as "&File", and a user's click on one.
+    static QAction* MenuBarEntry(const QString& text) {
+        for (QAction* action : Frame()->menu_bar()->actions()) {
+            if (action->text() == text) {
+                return action;
+            }
+        }
+        ADD_FAILURE() << "no " << text.toStdString() << " on the menu bar";
+        return nullptr;
+    }
+    static void ClickOnMenuBar(QAction* entry) {
+        QMenuBar* bar = Frame()->menu_bar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(entry).center());
     }
 
     // Opens the city list with a click and clicks entry `city` (1-based) in it.

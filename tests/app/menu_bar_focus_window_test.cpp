@@ -2,7 +2,6 @@
 // the keyboard to the menu bar for a while, and the field must still keep the focus from every
 // other control of the form, as it does when no menu was opened.
 #include <QMenu>
-#include <QMenuBar>
 
 #include "heatwise_window_test.h"
 
@@ -11,23 +10,12 @@ namespace {
 
 using MenuBarFocusWindow = HeatwiseWindowTest;
 
-QAction* FileMenu() {
-    for (QAction* action : HeatwiseWindowTest::Frame()->menu_bar()->actions()) {
-        if (action->text() == "&File") {
-            return action;
-        }
-    }
-    ADD_FAILURE() << "no &File on the menu bar";
-    return nullptr;
-}
-
 // Opens the File menu with a click and leaves it with Escape, which leaves the menu bar with
 // the keyboard.
 void OpenAndEscapeFileMenu() {
-    QMenuBar* bar = HeatwiseWindowTest::Frame()->menu_bar();
-    QAction* file = FileMenu();
+    QAction* file = HeatwiseWindowTest::MenuBarEntry("&File");
     ASSERT_NE(file, nullptr);
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file).center());
+    HeatwiseWindowTest::ClickOnMenuBar(file);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(file->menu()));
     QTest::keyClick(file->menu(), Qt::Key_Escape);
     ASSERT_TRUE(QTest::qWaitFor([file] { return !file->menu()->isVisible(); }));

@@ -1,7 +1,6 @@
 // The menu bar and the close box while the program's main loop runs: Help opens the help
 // document and the loop goes on; File > Exit and the close box end the loop.
 #include <QMenu>
-#include <QMenuBar>
 
 #include "form_ids.h"
 #include "heatwise_window_test.h"
@@ -14,24 +13,13 @@ namespace {
 
 using MenuWindow = HeatwiseWindowTest;
 
-QAction* BarAction(const QString& text) {
-    for (QAction* action : HeatwiseWindowTest::Frame()->menu_bar()->actions()) {
-        if (action->text() == text) {
-            return action;
-        }
-    }
-    ADD_FAILURE() << "no " << text.toStdString() << " on the menu bar";
-    return nullptr;
-}
-
 void ClickOnBar(const QString& text) {
-    QMenuBar* bar = HeatwiseWindowTest::Frame()->menu_bar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(BarAction(text)).center());
+    HeatwiseWindowTest::ClickOnMenuBar(HeatwiseWindowTest::MenuBarEntry(text));
 }
 
 void ChooseFileExit() {
     ClickOnBar("&File");
-    QMenu* file = BarAction("&File")->menu();
+    QMenu* file = HeatwiseWindowTest::MenuBarEntry("&File")->menu();
     ASSERT_NE(file, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
     QAction* exit = file->actions().value(0);

@@ -245,27 +245,13 @@ inline void RandomUser::ChooseInOpenList() {
     }
 }
 
-inline QAction* BarAction(const QString& text) {
-    for (QAction* action : HeatwiseWindowTest::Frame()->menu_bar()->actions()) {
-        if (action->text() == text) {
-            return action;
-        }
-    }
-    return nullptr;
-}
-
-inline void ClickOnBar(QAction* action) {
-    QMenuBar* bar = HeatwiseWindowTest::Frame()->menu_bar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
-}
-
 // Clicks Help on the menu bar; the program opens the help window when it answers the
 // command, and the next step closes it again.
 inline void RandomUser::OpenHelp() {
     action_ = "click Help on the menu bar";
-    QAction* help = BarAction("&Help");
+    QAction* help = HeatwiseWindowTest::MenuBarEntry("&Help");
     ASSERT_NE(help, nullptr);
-    ClickOnBar(help);
+    HeatwiseWindowTest::ClickOnMenuBar(help);
     ++events_;
     Then("close the help window", [this] { CloseHelp(); });
 }
@@ -285,9 +271,9 @@ inline void RandomUser::CloseHelp() {
 
 inline void RandomUser::OpenFileMenu() {
     action_ = "click File on the menu bar";
-    QAction* file = BarAction("&File");
+    QAction* file = HeatwiseWindowTest::MenuBarEntry("&File");
     ASSERT_NE(file, nullptr);
-    ClickOnBar(file);
+    HeatwiseWindowTest::ClickOnMenuBar(file);
     ++events_;
     if (!QTest::qWaitForWindowExposed(file->menu())) {
         Fail("the File menu did not open");
@@ -297,7 +283,7 @@ inline void RandomUser::OpenFileMenu() {
 }
 
 inline void RandomUser::LeaveFileMenu() {
-    QMenu* menu = BarAction("&File")->menu();
+    QMenu* menu = HeatwiseWindowTest::MenuBarEntry("&File")->menu();
     QTest::keyClick(menu, Qt::Key_Escape);
     ++events_;
     if (!QTest::qWaitFor([menu] { return !menu->isVisible(); })) {
