@@ -263,14 +263,10 @@ TEST(engine_BinCalc, EachPriceServesItsOwnSeasons) {
     const Case cases[] = {
         {"electricity heats at the electric rate", CalcMode::kHeating, HeatingFuel::kElectricity,
          0.08f, 9.0f, 0, 121},
-        {"the fuel price plays no part with electricity", CalcMode::kHeating,
-         HeatingFuel::kElectricity, 0.08f, 0.0f, 0, 121},
         {"oil heats at the fuel price", CalcMode::kHeating, HeatingFuel::kFuelOil, 0.30f, 4.0f, 0,
          142},
         {"cooling is priced at the electric rate whatever the fuel", CalcMode::kCooling,
          HeatingFuel::kFuelOil, 0.08f, 9.0f, 20, 0},
-        {"20.92 dollars show as 20", CalcMode::kCooling, HeatingFuel::kElectricity, 0.08f, 4.0f, 20,
-         0},
         {"0.99 dollars show as 0", CalcMode::kCooling, HeatingFuel::kElectricity, 0.0038f, 4.0f, 0,
          0},
     };
