@@ -13,6 +13,7 @@ namespace heatwise {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ExpectGeneratedTables;
 using testing::FreshTestFolder;
 using testing::GeneratedBinFile;
 using testing::GeneratedDesignFile;
@@ -37,20 +38,6 @@ std::string Rejoin(const std::string& line, const std::function<std::string(int)
         out += separator(static_cast<int>(i)) + words[i];
     }
     return out;
-}
-
-void ExpectGeneratedTables(const ClimateTables& tables) {
-    for (int city = 1; city <= kCityCount; ++city) {
-        for (int value = 1; value <= kBinValueCount; ++value) {
-            ASSERT_EQ(tables.bins.City(city)[static_cast<std::size_t>(value - 1)],
-                      testing::GeneratedBinValue(city, value))
-                << "city " << city << ", value " << value;
-        }
-        const DesignRecord& design = tables.design.City(city);
-        ASSERT_EQ(design.winter_design, testing::GeneratedWinterDesign(city)) << city;
-        ASSERT_EQ(design.degree_days, testing::GeneratedDegreeDays(city)) << city;
-        ASSERT_EQ(design.summer_design, testing::GeneratedSummerDesign(city)) << city;
-    }
 }
 
 TEST(engine_ClimateLoad, EveryAcceptedLayoutLoadsTheSameTables) {

@@ -11,21 +11,9 @@ namespace heatwise {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::FreshTestFolder;
+using testing::ExpectGeneratedTables;
 using testing::GeneratedBinFile;
 using testing::GeneratedDesignFile;
-using testing::WriteText;
-
-void ExpectSameTables(const ClimateTables& a, const ClimateTables& b) {
-    for (int city = 1; city <= kCityCount; ++city) {
-        ASSERT_EQ(a.bins.City(city), b.bins.City(city)) << "city " << city;
-        const DesignRecord& x = a.design.City(city);
-        const DesignRecord& y = b.design.City(city);
-        ASSERT_EQ(x.winter_design, y.winter_design) << "city " << city;
-        ASSERT_EQ(x.degree_days, y.degree_days) << "city " << city;
-        ASSERT_EQ(x.summer_design, y.summer_design) << "city " << city;
-    }
-}
 
 std::string ParseError(const std::string& bins, const std::string& design) {
     try {
@@ -42,11 +30,7 @@ TEST(engine_ClimateParseText, GivesTheTablesTheFilesGive) {
     const std::string bins = "\n" + GeneratedBinFile(kCityCount, [](int city, std::string line) {
                                  return city == 7 ? line.replace(line.find(' '), 1, ",\n") : line;
                              });
-    const std::string design = GeneratedDesignFile(kCityCount);
-    const fs::path folder = FreshTestFolder();
-    WriteText(folder / kBinFileName, bins);
-    WriteText(folder / kDesignFileName, design);
-    ExpectSameTables(ParseClimateTables(bins, design), LoadClimateTables(folder));
+    ExpectGeneratedTables(ParseClimateTables(bins, GeneratedDesignFile(kCityCount)));
 }
 
 // The messages themselves are the load's (climate_load_failures_test.cpp); the texts name

@@ -58,6 +58,20 @@ std::string GeneratedDesignFile(int records, const RecordLineEditor& line_of_rec
     return GeneratedFile(records, kDesignValueCount, GeneratedDesignValue, line_of_record);
 }
 
+void ExpectGeneratedTables(const ClimateTables& tables) {
+    for (int city = 1; city <= kCityCount; ++city) {
+        for (int value = 1; value <= kBinValueCount; ++value) {
+            ASSERT_EQ(tables.bins.City(city)[static_cast<std::size_t>(value - 1)],
+                      GeneratedBinValue(city, value))
+                << "city " << city << ", value " << value;
+        }
+        const DesignRecord& design = tables.design.City(city);
+        ASSERT_EQ(design.winter_design, GeneratedWinterDesign(city)) << city;
+        ASSERT_EQ(design.degree_days, GeneratedDegreeDays(city)) << city;
+        ASSERT_EQ(design.summer_design, GeneratedSummerDesign(city)) << city;
+    }
+}
+
 std::filesystem::path FreshTestFolder() {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(test->test_suite_name()) + "." + test->name();

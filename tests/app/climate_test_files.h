@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "climate_data.h"
+
 namespace heatwise::testing {
 
 // Value `value` (1..63) of city `city` in the generated bindata2.dat: every value of the file is
@@ -21,6 +23,9 @@ int GeneratedSummerDesign(int city);
 using RecordLineEditor = std::function<std::string(int city, const std::string& line)>;
 std::string GeneratedBinFile(int records, const RecordLineEditor& line_of_record = {});
 std::string GeneratedDesignFile(int records, const RecordLineEditor& line_of_record = {});
+
+// Fails the test unless the tables hold every value of the generated files of 211 records.
+void ExpectGeneratedTables(const ClimateTables& tables);
 
 // A fresh empty folder, relative to the working directory, named after the running test.
 std::filesystem::path FreshTestFolder();
