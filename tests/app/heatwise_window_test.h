@@ -111,6 +111,9 @@ class HeatwiseWindowTest : public ::testing::Test {
         bool timed_out = false;
         QObject::connect(&watchdog, &QTimer::timeout, [this, &timed_out] {
             timed_out = true;
+            // The flag is set here as well, so that a program whose close box no longer ends
+            // the loop fails the test rather than hanging it.
+            state_.quit_flag = 1;
             Frame()->close();
         });
         watchdog.start(20000);
