@@ -10,7 +10,6 @@
 namespace heatwise {
 namespace {
 
-namespace fs = std::filesystem;
 using testing::ExpectGeneratedTables;
 using testing::GeneratedBinFile;
 using testing::GeneratedDesignFile;
@@ -40,16 +39,6 @@ TEST(engine_ClimateParseText, MessagesNameTheFileWithoutAFolder) {
               "bindata2.dat: line 1: end of file before the 63 values of city 1");
     EXPECT_EQ(ParseError(GeneratedBinFile(kCityCount), "1 2 x\n"),
               "cities.dat: line 1: city 1, value 3: 'x' is not a whole number");
-}
-
-TEST(engine_ClimateParseText, ErrorKnowsItsFileAndLine) {
-    try {
-        ParseClimateTables(GeneratedBinFile(kCityCount), "1 2 3\n\n4 5\n");
-        FAIL() << "loaded";
-    } catch (const DataError& error) {
-        EXPECT_EQ(error.file(), fs::path(kDesignFileName));
-        EXPECT_EQ(error.line(), 4);
-    }
 }
 
 }  // namespace
