@@ -90,6 +90,17 @@ class HeatwiseWindowTest : public ::testing::Test {
         QCoreApplication::processEvents();
     }
 
+    // The start-up, then a first pass, brought by a Tab out of the electric rate: the form as
+    // the user sees it filled.
+    void StartAndRunFirstPass() {
+        Start();
+        Act([] {
+            Click(FLD_ELECTRIC_RATE);
+            Press(Qt::Key_Tab);
+        });
+        ASSERT_NE(Shown(FLD_COST_COOLING), "0") << "the first pass has filled the form";
+    }
+
     // Runs the program's main loop while `user` acts from inside it, and lets the loop end
     // with a click on the close box once everything the user did has been answered. The
     // quit flag is then cleared, so that a test may go on with the same window.

@@ -48,16 +48,6 @@ constexpr int kPartTextMargin = 4;
 
 class ScalingWindow : public HeatwiseWindowTest {
   protected:
-    // The program started, and its first recalculation done, as the user would see it.
-    void StartAndRecalculate() {
-        Start();
-        Act([] {
-            Click(FLD_ELECTRIC_RATE);
-            Press(Qt::Key_Tab);
-        });
-        ASSERT_NE(Shown(FLD_COST_COOLING), "0") << "the first pass has filled the form";
-    }
-
     static QWidget* Form() { return Field(FLD_CITY)->parentWidget(); }
 
     // Every control of the form with its id.
@@ -83,7 +73,7 @@ class ScalingWindow : public HeatwiseWindowTest {
 };
 
 TEST_F(ScalingWindow, ThePictureIsTheWindowAtTheDisplaysOwnResolution) {
-    StartAndRecalculate();
+    StartAndRunFirstPass();
     SCOPED_TRACE(display_.Describe());
     ASSERT_DOUBLE_EQ(Frame()->devicePixelRatioF(), display_.scale) << "the scale took effect";
     ASSERT_DOUBLE_EQ(Frame()->screen()->logicalDotsPerInchY(), display_.font_dpi)
@@ -105,7 +95,7 @@ TEST_F(ScalingWindow, ThePictureIsTheWindowAtTheDisplaysOwnResolution) {
 }
 
 TEST_F(ScalingWindow, EveryControlLiesInsideTheClientAreaAndItsGroupBox) {
-    StartAndRecalculate();
+    StartAndRunFirstPass();
     SCOPED_TRACE(display_.Describe());
     QWidget* client = Frame()->client();
     const QRect area = client->rect();
@@ -144,7 +134,7 @@ TEST_F(ScalingWindow, EveryControlLiesInsideTheClientAreaAndItsGroupBox) {
 }
 
 TEST_F(ScalingWindow, NoTwoControlsOverlap) {
-    StartAndRecalculate();
+    StartAndRunFirstPass();
     SCOPED_TRACE(display_.Describe());
     std::vector<std::pair<int, QRect>> placed;
     for (const auto& [id, widget] : Controls()) {
@@ -162,7 +152,7 @@ TEST_F(ScalingWindow, NoTwoControlsOverlap) {
 }
 
 TEST_F(ScalingWindow, EveryTextFitsItsControl) {
-    StartAndRecalculate();
+    StartAndRunFirstPass();
     SCOPED_TRACE(display_.Describe());
     Frame()->grab();  // Every control has drawn its text once.
     const QFontInfo form_font(Form()->font());
@@ -215,7 +205,7 @@ TEST_F(ScalingWindow, EveryTextFitsItsControl) {
 }
 
 TEST_F(ScalingWindow, TheStatusBarShowsItsThreeTexts) {
-    StartAndRecalculate();
+    StartAndRunFirstPass();
     SCOPED_TRACE(display_.Describe());
     wq::StatusBar* bar = Frame()->status_bar();
     ASSERT_NE(bar, nullptr);

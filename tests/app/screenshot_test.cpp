@@ -13,12 +13,7 @@ namespace {
 using Screenshot = HeatwiseWindowTest;
 
 TEST_F(Screenshot, TheMainWindowAfterItsFirstPass) {
-    Start();
-    Act([] {
-        Click(FLD_ELECTRIC_RATE);
-        Press(Qt::Key_Tab);
-    });
-    ASSERT_NE(Shown(FLD_COST_COOLING), "0") << "the pass has filled the form";
+    StartAndRunFirstPass();
 
     QPixmap picture = Frame()->grab();
     ASSERT_FALSE(picture.isNull());
