@@ -1,10 +1,6 @@
 // The program's window on a display scaled to 100 %, 150 % or 200 %, or with fonts at 144 dpi:
-// one run per display, its environment set by the build (tests/app/CMakeLists.txt). Each run
-// saves a picture of the window after the first recalculation (screenshots/window-100.png and
-// so on) and checks that the picture is the window at the display's own resolution, that every
-// control of the form lies inside the client area and inside its group box, that every text of
-// a label, radio button and group box fits in its control, that the status bar shows its three
-// texts, and that the form grows with its font.
+// one run per display, its environment set by the build (tests/app/CMakeLists.txt), each saving
+// a picture of the window after the first pass (screenshots/window-100.png and so on).
 #include <QDir>
 #include <QFontInfo>
 #include <QFontMetrics>
