@@ -23,13 +23,10 @@
 #include "climate_data.h"
 #include "dialog/dialog_table.h"
 #include "errors/message_box.h"
-#include "errors/window_hooks.h"
 #include "form_ids.h"
 #include "form_inputs.h"
-#include "init/settings.h"
 #include "main_loop.h"
 #include "message/message_queue.h"
-#include "numeric/validation_state.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_frame.h"
 #include "platform/qt/qt_platform.h"
@@ -39,7 +36,6 @@
 #include "support/scratch_directory.h"
 #include "support/toolkit_reset.h"
 #include "windlass/windlass.h"
-#include "window/form_embedding.h"
 #include "window/window_table.h"
 
 namespace heatwise::testing {
