@@ -34,19 +34,18 @@ struct ControlCase {
 
 // The style numbers are written out by hand: visible child 0x50000000, group 0x00020000,
 // tab stop 0x00010000, border 0x00800000, disabled 0x08000000, vertical scroll 0x00200000.
+// DEFPUSHBUTTON, and LTEXT and AUTORADIOBUTTON with a style, are in the sample script, whose
+// generated table rc_GeneratedTables.ControlsInTemplateOrder checks.
 TEST(rc_Dialog, ControlStatementsAddTheirDefaultStyles) {
     const ControlCase cases[] = {
         {"LTEXT \"a\", 1, 1, 2, 3, 4", "STATIC", 0x50020000},
         {"RTEXT \"a\", 1, 1, 2, 3, 4", "STATIC", 0x50020002},
         {"CTEXT \"a\", 1, 1, 2, 3, 4", "STATIC", 0x50020001},
-        {"LTEXT \"a\", 1, 1, 2, 3, 4, NOT WS_GROUP | WS_DISABLED", "STATIC", 0x58000000},
         {"PUSHBUTTON \"a\", 1, 1, 2, 3, 4", "BUTTON", 0x50010000},
-        {"DEFPUSHBUTTON \"a\", 1, 1, 2, 3, 4", "BUTTON", 0x50010001},
         {"PUSHBUTTON \"a\", 1, 1, 2, 3, 4, NOT WS_TABSTOP", "BUTTON", 0x50000000},
         {"GROUPBOX \"a\", 1, 1, 2, 3, 4", "BUTTON", 0x50000007},
         {"GROUPBOX \"a\", 1, 1, 2, 3, 4, WS_DISABLED", "BUTTON", 0x58000007},
         {"AUTORADIOBUTTON \"a\", 1, 1, 2, 3, 4", "BUTTON", 0x50010009},
-        {"AUTORADIOBUTTON \"a\", 1, 1, 2, 3, 4, WS_GROUP", "BUTTON", 0x50030009},
         {"RADIOBUTTON \"a\", 1, 1, 2, 3, 4", "BUTTON", 0x50010004},
         {"CHECKBOX \"a\", 1, 1, 2, 3, 4", "BUTTON", 0x50010002},
         {"AUTOCHECKBOX \"a\", 1, 1, 2, 3, 4", "BUTTON", 0x50010003},
@@ -79,40 +78,12 @@ TEST(rc_Dialog, ControlStatementsAddTheirDefaultStyles) {
     }
 }
 
-TEST(rc_Dialog, ControlsKeepTextIdPositionAndTail) {
-    ControlDef control = ControlOf(
-        "CONTROL \"0.80000E-01\", 1137, \"REALEDIT\", 0x5, 260, -44, 40, 8, WS_EX_CLIENTEDGE, 12");
-    EXPECT_EQ(control.text, "0.80000E-01");
-    EXPECT_EQ(control.id, 1137);
-    EXPECT_EQ(control.x, 260);
-    EXPECT_EQ(control.y, -44);
-    EXPECT_EQ(control.width, 40);
-    EXPECT_EQ(control.height, 8);
-    EXPECT_EQ(control.ex_style, 0x200u);
-    EXPECT_EQ(control.help_id, 12);
+// A CONTROL's text, id, position and tail are read back from the generated tables in
+// rc_GeneratedTables.ControlsInTemplateOrder.
+TEST(rc_Dialog, UnlabelledControlsAndTheTailOfAStatement) {
     ControlDef unlabelled = ControlOf("LTEXT \"x\", IDC_STATIC, 1, 2, 3, 4, 0, WS_EX_STATICEDGE");
     EXPECT_EQ(unlabelled.id, -1);
     EXPECT_EQ(unlabelled.ex_style, 0x20000u);
-}
-
-TEST(rc_Dialog, TheFormsTemplateHeader) {
-    DialogDef dialog = DialogOf(R"(
-        102 DIALOGEX 0, 0, 510, 289
-        STYLE DS_SETFONT | DS_3DLOOK | DS_CONTROL | WS_CHILD
-        FONT 8, "MS Sans Serif", 0, 0, 0x1
-        BEGIN
-            LTEXT "Temperature", 1002, 6, 12, 44, 8, NOT WS_GROUP | WS_DISABLED
-        END)");
-    EXPECT_EQ(dialog.form, windlass::DialogForm::kDialogEx);
-    EXPECT_EQ(dialog.style, 0x40000444u);
-    EXPECT_EQ(dialog.width, 510);
-    EXPECT_EQ(dialog.height, 289);
-    EXPECT_EQ(dialog.font_point_size, 8);
-    EXPECT_EQ(dialog.font_face, "MS Sans Serif");
-    EXPECT_EQ(dialog.caption, "");
-    EXPECT_FALSE(dialog.has_menu);
-    ASSERT_EQ(dialog.controls.size(), 1u);
-    EXPECT_EQ(dialog.controls[0].style, 0x58000000u);
 }
 
 struct HeaderCase {
@@ -138,32 +109,19 @@ TEST(rc_Dialog, HeaderLinesShapeTheDialogStyle) {
     }
 }
 
-TEST(rc_Dialog, EveryHeaderLineOfADialogEx) {
-    DialogDef dialog = DialogOf(R"(
-        MAIN dialogex 10, 20, 300, 150, 77
-        EXSTYLE WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW
-        CAPTION "Sample ""dialog"""
-        FONT 9, "Tahoma", 700, 1, 238
-        MENU MainMenu
-        CLASS "SampleClass"
-        BEGIN
-        END)");
-    EXPECT_EQ(dialog.x, 10);
-    EXPECT_EQ(dialog.y, 20);
-    EXPECT_EQ(dialog.help_id, 77);
-    EXPECT_EQ(dialog.ex_style, 0x10080u);
-    EXPECT_EQ(dialog.caption, "Sample \"dialog\"");
-    EXPECT_EQ(dialog.font_point_size, 9);
-    EXPECT_EQ(dialog.font_face, "Tahoma");
-    EXPECT_EQ(dialog.font_weight, 700);
-    EXPECT_TRUE(dialog.font_italic);
-    EXPECT_EQ(dialog.font_charset, 238);
-    EXPECT_TRUE(dialog.has_menu);
-    EXPECT_EQ(dialog.menu, ResourceKey::Named("MAINMENU"));
-    EXPECT_EQ(dialog.class_name, "SAMPLECLASS");
-    EXPECT_TRUE(dialog.controls.empty());
+// The header lines themselves, with their values, are read back from the generated tables in
+// rc_GeneratedTables.DialogTemplateWithEveryHeaderLine; here only what the sample does not show.
+TEST(rc_Dialog, HeaderValuesTheSampleScriptDoesNotShow) {
+    DialogDef named = DialogOf("1 DIALOG 0,0,1,1 MENU MainMenu BEGIN END");
+    EXPECT_TRUE(named.has_menu);
+    EXPECT_EQ(named.menu, ResourceKey::Named("MAINMENU"));
     EXPECT_EQ(DialogOf("1 DIALOG 0,0,1,1 MENU 30001 BEGIN END").menu, ResourceKey::Number(30001));
-    EXPECT_EQ(DialogOf("1 DIALOGEX 0,0,1,1 FONT 8, \"x\" BEGIN END").font_charset, 1);
+    EXPECT_EQ(DialogOf("1 DIALOGEX 0,0,1,1 FONT 8, \"x\", 400, 0, 238 BEGIN END").font_charset,
+              238);
+    DialogDef plain = DialogOf("1 DIALOGEX 0,0,1,1 FONT 8, \"x\" BEGIN END");
+    EXPECT_EQ(plain.font_charset, 1);
+    EXPECT_EQ(plain.caption, "");
+    EXPECT_FALSE(plain.has_menu);
 }
 
 struct ErrorCase {
