@@ -12,12 +12,10 @@
 namespace heatwise::rc {
 namespace {
 
-using ::testing::ElementsAre;
 using testing::ErrorOf;
 using ::testing::HasSubstr;
 using testing::Only;
 using testing::Read;
-using testing::Words;
 using testing::WriteFile;
 using windlass::MenuItemKind;
 
@@ -106,7 +104,6 @@ struct DataCase {
 
 TEST(rc_Data, WordsLongsAndStringsInOrder) {
     const DataCase cases[] = {
-        {"1 RCDATA BEGIN 40001, 2, 0, 0 END", {0x41, 0x9C, 2, 0, 0, 0, 0, 0}},
         {"1 RCDATA { 0x1234 65535 }", {0x34, 0x12, 0xFF, 0xFF}},  // commas may be left out
         {"1 RCDATA BEGIN 70000L, 1 END", {0x70, 0x11, 0x01, 0x00, 1, 0}},
         {"1 RCDATA BEGIN (2 + 3) * 4 | 1, 6 / 4 - 2 & 0xF END", {21, 0, 15, 0}},
@@ -122,24 +119,6 @@ TEST(rc_Data, WordsLongsAndStringsInOrder) {
     }
 }
 
-TEST(rc_Data, CompanionTextKeepsItsLinesAndSpaces) {
-    ResourceDef resource = Only(R"(102 RCDATA
-        BEGIN
-            "[Checks]\n"
-            "1118 1 \n"
-            "[Menus]\n"
-            "1112 2 1 \n"
-            "austin, TX\n"
-            "birmingham, AL\n"
-            "\0"
-        END)");
-    const Bytes& bytes = BytesOf(resource);
-    constexpr char kExpected[] =
-        "[Checks]\n1118 1 \n[Menus]\n1112 2 1 \naustin, TX\nbirmingham, AL\n\0";
-    EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
-              std::string(kExpected, sizeof kExpected - 1));
-}
-
 TEST(rc_Data, FilesAndTypesOfTheProgramsOwn) {
     WriteFile("data/form.txt", "[Checks]\n1118 1 \n");
     auto script = Read(R"(
@@ -153,7 +132,6 @@ TEST(rc_Data, FilesAndTypesOfTheProgramsOwn) {
               Bytes({'[', 'C', 'h', 'e', 'c', 'k', 's', ']', '\n', '1', '1', '1', '8', ' ', '1',
                      ' ', '\n'}));
     EXPECT_EQ(script.resources[1].type, ResourceKey::Named("wlmenustring"));
-    EXPECT_EQ(Words(std::get<Bytes>(script.resources[1].content))[0], 40002u);
     EXPECT_EQ(script.resources[2].type.name, "HELP");
     EXPECT_EQ(script.resources[2].id.name, "NOTES");
     EXPECT_EQ(script.resources[3].type, ResourceKey::Number(300));

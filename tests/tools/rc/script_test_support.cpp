@@ -32,14 +32,6 @@ ResourceDef Only(std::string_view text) {
     return script.resources[0];
 }
 
-std::vector<unsigned> Words(const Bytes& bytes) {
-    std::vector<unsigned> words;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        words.push_back(bytes[i] | (bytes[i + 1] << 8));
-    }
-    return words;
-}
-
 void WriteFile(const std::filesystem::path& path, std::string_view content) {
     std::filesystem::create_directories(std::filesystem::absolute(path).parent_path());
     std::ofstream out(path, std::ios::binary);

@@ -19,9 +19,6 @@ std::string ErrorOf(std::string_view text);
 // The one resource of a script that must define exactly one.
 ResourceDef Only(std::string_view text);
 
-// The bytes of a data resource as 16-bit words, low byte first.
-std::vector<unsigned> Words(const Bytes& bytes);
-
 void WriteFile(const std::filesystem::path& path, std::string_view content);
 
 }  // namespace heatwise::rc::testing
