@@ -39,28 +39,18 @@ TEST(Rounding, NearestWholeFahrenheitWithHalvesUpward) {
     }
 }
 
-struct BinCase {
-    int fahrenheit;
-    int bin;
-};
-
-TEST(Bins, EdgesOfTheBinsAndTheClampedEnds) {
-    // Hotter than the table is held in 100/104, colder in 0/4.
-    const BinCase cases[] = {
-        {140, 1}, {109, 1}, {105, 1}, {104, 1}, {100, 1},  {99, 2},  {95, 2},
-        {94, 3},  {69, 8},  {65, 8},  {64, 9},  {60, 9},   {10, 19}, {9, 20},
-        {5, 20},  {4, 21},  {0, 21},  {-1, 21}, {-40, 21},
-    };
-    for (const BinCase& c : cases) {
-        EXPECT_EQ(BinOfFahrenheit(c.fahrenheit), c.bin) << c.fahrenheit << " °F";
-    }
-}
-
-TEST(Bins, EveryTemperatureWithinTheTableLiesInsideItsBin) {
+TEST(Bins, EveryTemperatureLiesInsideItsBinAndTheEndsAreClamped) {
     for (int fahrenheit = 0; fahrenheit <= 104; ++fahrenheit) {
         const int bin = BinOfFahrenheit(fahrenheit);
         EXPECT_LE(105 - 5 * bin, fahrenheit) << fahrenheit << " °F in bin " << bin;
         EXPECT_GE(109 - 5 * bin, fahrenheit) << fahrenheit << " °F in bin " << bin;
+    }
+    // Hotter than the table is held in 100/104, colder in 0/4.
+    for (const int fahrenheit : {105, 109, 140}) {
+        EXPECT_EQ(BinOfFahrenheit(fahrenheit), 1) << fahrenheit << " °F";
+    }
+    for (const int fahrenheit : {-1, -40}) {
+        EXPECT_EQ(BinOfFahrenheit(fahrenheit), 21) << fahrenheit << " °F";
     }
 }
 
