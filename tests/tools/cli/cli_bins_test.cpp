@@ -3,8 +3,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <numeric>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,15 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::CliRun;
 using testing::RunCommand;
-
-std::vector<long long> Numbers(const std::string& line) {
-    std::istringstream stream(line);
-    std::vector<long long> numbers;
-    for (long long n = 0; stream >> n;) {
-        numbers.push_back(n);
-    }
-    return numbers;
-}
 
 std::string FirstLine(const fs::path& file) {
     std::ifstream stream(file);
@@ -46,10 +35,6 @@ TEST(cli_Bins, GivesTheCommittedRecordsOfTheFirstCity) {
     ASSERT_EQ(run.status, kExitSuccess) << run.err;
     const std::vector<std::string> lines = testing::Lines(run.out);
     ASSERT_EQ(lines.size(), 2u);
-    const std::vector<long long> hours = Numbers(lines[0]);
-    ASSERT_EQ(hours.size(), 63u);
-    EXPECT_EQ(std::accumulate(hours.begin(), hours.end(), 0LL), 8760);
-    EXPECT_EQ(Numbers(lines[1]).size(), 3u);
     EXPECT_EQ(lines[0], FirstLine(data / "bindata2.dat"));
     EXPECT_EQ(lines[1], FirstLine(data / "cities.dat"));
 }
