@@ -13,10 +13,7 @@ namespace heatwise::cli::testing {
 namespace fs = std::filesystem;
 
 CliRun RunCommand(std::initializer_list<std::string_view> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(std::vector<std::string_view>(args), out, err);
-    return {status, out.str(), err.str()};
+    return RunCommand(std::vector<std::string>(args.begin(), args.end()));
 }
 
 CliRun RunCommand(const std::vector<std::string>& args) {
