@@ -109,7 +109,6 @@ TEST(cli_Estimate, WorkedExamplesThroughTheOptions) {
     std::vector<std::string> propane = kHeatingExample;
     propane.insert(propane.end(), {"--fuel", "propane"});
     const Case cases[] = {
-        {"cooling on the form's defaults", {}, "20", "0"},
         {"twice the hours cost twice", {"--city", "1"}, "41", "0"},
         {"oil", oil, "0", "142"},
         {"propane", propane, "0", "216"},
