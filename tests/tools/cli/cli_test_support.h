@@ -28,11 +28,6 @@ std::filesystem::path WriteExampleClimate();
 // The city whose costs are exactly those of the worked examples.
 inline constexpr int kExampleCity = 7;
 
-// Multiplier of city k in WriteExampleClimate.
-inline int ExampleMultiplier(int city) {
-    return city % 7 + 1;
-}
-
 // The top-level keys of the estimator's JSON object and the raw text of each value, in order;
 // it relies on the estimator's layout of one member per line and is no general JSON reader.
 std::vector<std::pair<std::string, std::string>> JsonMembers(std::string_view json);

@@ -17,6 +17,13 @@ std::string TwoDigits(int value) {
     return text;
 }
 
+// "-12.5", "0.0", "7.3": a temperature as a weather file writes it.
+std::string TenthsText(int c10) {
+    const int magnitude = std::abs(c10);
+    return (c10 < 0 ? "-" : "") + std::to_string(magnitude / 10) + "." +
+           std::to_string(magnitude % 10);
+}
+
 }  // namespace
 
 HourlyWeather MakeYear(const std::function<int(int index)>& c10_of, std::string source) {
@@ -26,12 +33,6 @@ HourlyWeather MakeYear(const std::function<int(int index)>& c10_of, std::string 
         weather.hours.push_back(HourlyReading{when.month, when.day, when.hour, c10_of(i)});
     }
     return weather;
-}
-
-std::string TenthsText(int c10) {
-    const int magnitude = std::abs(c10);
-    return (c10 < 0 ? "-" : "") + std::to_string(magnitude / 10) + "." +
-           std::to_string(magnitude % 10);
 }
 
 std::vector<std::string> Tmy3Lines(const HourlyWeather& weather) {

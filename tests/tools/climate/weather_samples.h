@@ -15,9 +15,6 @@ namespace heatwise::climate::samples {
 // c10_of(index) in tenths of a degree Celsius.
 HourlyWeather MakeYear(const std::function<int(int index)>& c10_of, std::string source = "year");
 
-// "-12.5", "0.0", "7.3": a temperature as a weather file writes it.
-std::string TenthsText(int c10);
-
 // The lines of a TMY3 file with only the three columns the reader needs.
 std::vector<std::string> Tmy3Lines(const HourlyWeather& weather);
 
