@@ -219,8 +219,6 @@ TEST(rc_Script, MalformedScriptsAreReportedWithFileAndLine) {
          "test.rc:1: expected the text of a MENUITEM in MENU 1 in double quotes, found 'x'"},
         {"1 MENUEX BEGIN MENUITEM \"x\", 5, MFT_OWNERDRAW END",
          "test.rc:1: type 0x100 of menu item \"x\" is not supported"},
-        {"1 MENU BEGIN FOO END",
-         "test.rc:1: expected MENUITEM, POPUP or END in MENU 1, found 'FOO'"},
         {"\n\n1 RCDATA BEGIN 70000 END",
          "test.rc:3: 70000 does not fit in a 16-bit word (-32768 to 65535); write it with an L"},
         {"1 RCDATA BEGIN 1, 2", "test.rc:1: the file ends inside RCDATA 1: END is missing"},
