@@ -124,7 +124,6 @@ INSTANTIATE_TEST_SUITE_P(
                     RealCase{"1" + std::string(38, '0'), 1e38, 0},
                     RealCase{"1" + std::string(39, '0'), 0, ERR_NUMBER_TOO_LARGE},
                     RealCase{"0.12345+010", 0.12345e10, 0},
-                    RealCase{"0.12345+10", 0, ERR_INVALID_CHARACTER}, RealCase{"1E-60", 0, 0},
-                    RealCase{"1.2.3", 0, ERR_DECIMAL_POINTS}, RealCase{"", 0, ERR_NO_SUBSTRING}));
+                    RealCase{"0.12345+10", 0, ERR_INVALID_CHARACTER}, RealCase{"1E-60", 0, 0}));
 
 }  // namespace
