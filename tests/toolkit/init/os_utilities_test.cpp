@@ -135,19 +135,5 @@ TEST_F(OsUtilities, ExitProgramShowsTheCodeInTheTemplateThenEnds) {
     EXPECT_EQ(platform_->exits, (std::vector<int>{0, 7, 1234, -12, 3, 0}));
 }
 
-TEST(ExitProgramDeath, RealProcessEndsWithTheCode) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            // The fake's exit throws; the default ending of a platform ends the process.
-            struct EndingPlatform : FakePlatform {
-                [[noreturn]] void ExitProcess(int code) override { Platform::ExitProcess(code); }
-            };
-            InstallPlatform(std::make_unique<EndingPlatform>());
-            IOsExitProgram("", 42);
-        },
-        ::testing::ExitedWithCode(42), "");
-}
-
 }  // namespace
 }  // namespace windlass
