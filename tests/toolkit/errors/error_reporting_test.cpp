@@ -20,27 +20,17 @@ TEST_F(ErrorReporting, InfoErrorReadsClearsAndRepeats) {
         int expected;
     };
     yyerror(ERR_FIELD_IDENTIFIER);
+    ASSERT_EQ(InfoError(1), 1006);
+    yyerror(ERR_FIELD_RANGE);
     Errors().last_file_status = 2;
     Errors().last_os_error = 5;
     // Each slot is cleared when read; any other type repeats the last result, clearing nothing.
     const std::vector<Step> steps = {
-        {1, 1006}, {5, 1006}, {1, 0}, {0, 0}, {2, 2}, {-3, 2}, {2, 0}, {3, 5}, {3, 0}, {7, 0},
+        {5, 1006}, {-3, 1006}, {0, 1006}, {1, 1009}, {1, 0}, {7, 0}, {2, 2}, {2, 0}, {3, 5}, {3, 0},
     };
     for (const Step& step : steps) {
         EXPECT_EQ(InfoError(step.itype), step.expected) << "InfoError(" << step.itype << ")";
     }
-}
-
-TEST_F(ErrorReporting, RepeatingTypeLeavesEverySlotAlone) {
-    yyerror(ERR_FIELD_IDENTIFIER);
-    ASSERT_EQ(InfoError(1), 1006);
-    yyerror(ERR_FIELD_RANGE);
-    Errors().last_file_status = 3;
-    Errors().last_os_error = 4;
-    EXPECT_EQ(InfoError(5), 1006);
-    EXPECT_EQ(Errors().last_toolkit_error, 1009);
-    EXPECT_EQ(Errors().last_file_status, 3);
-    EXPECT_EQ(Errors().last_os_error, 4);
 }
 
 TEST_F(ErrorReporting, ErrorLineHasCodeInFourColumnsAndNoBlankAfterColon) {
