@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "errors/fixed_text.h"
 #include "support/toolkit_test.h"
 #include "windlass/windlass.h"
 
@@ -55,12 +54,6 @@ TEST_F(OsUtilities, DirectoryNameWithItsFailures) {
     EXPECT_EQ(name, std::string(20, ' '));
     EXPECT_EQ(InfoError(1), ERR_OS_COMMAND);
     EXPECT_EQ(InfoError(3), 2);
-}
-
-TEST_F(OsUtilities, DirectoryNameOfTheRealCurrentDirectory) {
-    std::string name(1024, ' ');
-    IOsDirName(name);
-    EXPECT_EQ(std::string(TrimTrailingBlanks(name)), scratch_.path().string());
 }
 
 TEST_F(OsUtilities, DebugLevelTakesOnlyZeroToFour) {
