@@ -29,7 +29,6 @@ TEST_F(MessageBoxTest, LayoutFollowsTypeIconAndDefault) {
         {1, 0, 2, BoxButtons::OkCancel, BoxIcon::None, 1},
         {2, 5, 7, BoxButtons::RetryCancel, BoxIcon::None, 1},
         {3, -1, 0, BoxButtons::YesNo, BoxIcon::None, 1},
-        {3, 2, 1, BoxButtons::YesNo, BoxIcon::Question, 0},
         {4, 2, 1, BoxButtons::YesNoCancel, BoxIcon::Question, 0},
         {4, 2, 2, BoxButtons::YesNoCancel, BoxIcon::Question, 1},
         {4, 2, 3, BoxButtons::YesNoCancel, BoxIcon::Question, 2},
@@ -56,7 +55,7 @@ TEST_F(MessageBoxTest, PressedButtonBecomesTheExitButtonAndTheExitFieldIsCleared
     const std::vector<Case> cases = {
         {0, BoxAnswer::Ok, 1},     {1, BoxAnswer::Cancel, 0}, {2, BoxAnswer::Retry, 1},
         {3, BoxAnswer::Yes, 1},    {3, BoxAnswer::No, 2},     {5, BoxAnswer::Abort, 2},
-        {5, BoxAnswer::Ignore, 0}, {4, BoxAnswer::Cancel, 0},
+        {5, BoxAnswer::Ignore, 0},
     };
     for (const Case& c : cases) {
         DialogExit().exit_field = 1112;
