@@ -33,9 +33,11 @@
 
 namespace {
 
+using heatwise::fuzz::CarriageReturn;
 using heatwise::fuzz::LeadingNumber;
 using heatwise::fuzz::LineCount;
 using heatwise::fuzz::Require;
+using heatwise::fuzz::SplitLines;
 namespace climate = heatwise::climate;
 
 constexpr std::string_view kYearMark = "@year";
@@ -101,7 +103,7 @@ MadeYear MakeYear(std::string_view description) {
         }
         lines.emplace_back(row);
     }
-    for (const std::string& edit : heatwise::fuzz::SplitLines(edits, heatwise::fuzz::CarriageReturn::kKeep)) {
+    for (const std::string& edit : SplitLines(edits, CarriageReturn::kKeep)) {
         std::size_t digits = 0;
         const long long line = LeadingNumber(edit, &digits);
         if (line >= 1 && line <= static_cast<long long>(lines.size()) && digits < edit.size() &&
