@@ -155,10 +155,11 @@ class HeatwiseWindowTest : public ::testing::Test {
     }
 
     // What the bin method gives for these inputs on the committed climate files, for
-    // comparison with what the form shows after a pass.
-    static BinCalcResult EngineResult(const FormInputs& inputs) {
+    // comparison with what the form shows after a pass; `carried_heating_cost` is what the
+    // pass before left for the heating cost.
+    static BinCalcResult EngineResult(const FormInputs& inputs, double carried_heating_cost = 0.0) {
         static const ClimateTables climate = LoadClimateTables(HEATWISE_SOURCE_DIR "/data");
-        return ComputeBinCosts(MakeBinCalcInput(inputs, climate), 0.0);
+        return ComputeBinCosts(MakeBinCalcInput(inputs, climate), carried_heating_cost);
     }
 
     // A field's number as the program reads it.

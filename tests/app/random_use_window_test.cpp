@@ -105,11 +105,6 @@ void RandomUseWindow::Fail(const std::string& what) {
     failed_ = true;
 }
 
-const ClimateTables& Climate() {
-    static const ClimateTables climate = LoadClimateTables(HEATWISE_SOURCE_DIR "/data");
-    return climate;
-}
-
 void RandomUseWindow::PlayRun() {
     run_ = GetParam();
     // Other seeds and lengths can be tried without a rebuild.
@@ -196,8 +191,7 @@ void RandomUseWindow::CheckPass() {
         Fail("a recalculation pass ran while " + read.refused);
         return;
     }
-    const BinCalcResult expected =
-        ComputeBinCosts(MakeBinCalcInput(read.inputs, Climate()), carried_heating_cost_);
+    const BinCalcResult expected = EngineResult(read.inputs, carried_heating_cost_);
     carried_heating_cost_ = expected.carried_heating_cost;
     cities_.insert(read.inputs.city);
     modes_and_fuels_.emplace(static_cast<int>(read.inputs.mode),
