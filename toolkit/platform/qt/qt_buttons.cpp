@@ -7,8 +7,8 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
-#include "platform/qt/qt_control_styles.h"
 #include "platform/qt/qt_text_fit.h"
+#include "resources/template_styles.h"
 
 namespace windlass::qt {
 namespace {
@@ -36,8 +36,8 @@ void PushButton::mouseReleaseEvent(QMouseEvent* event) {
 
 CheckBox::CheckBox(const QString& text, std::uint32_t button_kind, QWidget* parent)
     : FittedButton(text, parent),
-      automatic_(button_kind == style::kAutoCheckBox || button_kind == style::kAutoThreeState) {
-    setTristate(button_kind == style::kThreeState || button_kind == style::kAutoThreeState);
+      automatic_(button_kind == styles::kAutoCheckBox || button_kind == styles::kAutoThreeState) {
+    setTristate(button_kind == styles::kThreeState || button_kind == styles::kAutoThreeState);
 }
 
 void CheckBox::MakeAutomatic() {

@@ -13,10 +13,10 @@
 #include <algorithm>
 #include <climits>
 
-#include "platform/qt/qt_control_styles.h"
 #include "platform/qt/qt_numeric_edit.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_text_fit.h"
+#include "resources/template_styles.h"
 
 namespace windlass::qt {
 namespace {
@@ -28,17 +28,17 @@ bool NameIs(const char* name, const char* wanted) {
 
 QWidget* MakeButton(const DialogControl& control, ControlKind kind, QWidget* dialog) {
     QString text = ToQString(control.text);
-    std::uint32_t button_kind = control.style & style::kButtonKindMask;
+    std::uint32_t button_kind = control.style & styles::kButtonKindMask;
     switch (kind) {
         case ControlKind::PushButton: {
             auto* button = new PushButton(text, dialog);
-            button->setDefault(button_kind == style::kDefaultPushButton);
+            button->setDefault(button_kind == styles::kDefaultPushButton);
             return button;
         }
         case ControlKind::CheckBox:
             return new CheckBox(text, button_kind, dialog);
         case ControlKind::RadioButton:
-            return new RadioButton(text, button_kind == style::kAutoRadioButton, dialog);
+            return new RadioButton(text, button_kind == styles::kAutoRadioButton, dialog);
         default: {
             auto* group = new GroupBox(text, dialog);
             return group;
@@ -54,16 +54,16 @@ std::optional<ControlKind> KindOf(const DialogControl& control) {
         return ControlKind::Static;
     }
     if (NameIs(name, "BUTTON")) {
-        switch (control.style & style::kButtonKindMask) {
-            case style::kCheckBox:
-            case style::kAutoCheckBox:
-            case style::kThreeState:
-            case style::kAutoThreeState:
+        switch (control.style & styles::kButtonKindMask) {
+            case styles::kCheckBox:
+            case styles::kAutoCheckBox:
+            case styles::kThreeState:
+            case styles::kAutoThreeState:
                 return ControlKind::CheckBox;
-            case style::kRadioButton:
-            case style::kAutoRadioButton:
+            case styles::kRadioButton:
+            case styles::kAutoRadioButton:
                 return ControlKind::RadioButton;
-            case style::kGroupBox:
+            case styles::kGroupBox:
                 return ControlKind::GroupBox;
             default:
                 return ControlKind::PushButton;
@@ -76,8 +76,8 @@ std::optional<ControlKind> KindOf(const DialogControl& control) {
         return ControlKind::ListBox;
     }
     if (NameIs(name, "EDIT")) {
-        return (control.style & style::kEditMultiLine) ? ControlKind::MultiLineEdit
-                                                       : ControlKind::Edit;
+        return (control.style & styles::kEditMultiLine) ? ControlKind::MultiLineEdit
+                                                        : ControlKind::Edit;
     }
     if (NumericClassOf(name)) {
         return ControlKind::Numeric;
@@ -104,7 +104,7 @@ QWidget* MakeControl(const DialogControl& control, ControlKind kind, QWidget* di
         case ControlKind::ListBox: {
             auto* list = new ListBox(control.style, dialog);
             list->caption = text;
-            list->setFrameShape(style::HasBorder(control.style, control.ex_style)
+            list->setFrameShape(styles::HasBorder(control.style, control.ex_style)
                                     ? QFrame::StyledPanel
                                     : QFrame::NoFrame);
             return list;
@@ -124,7 +124,7 @@ QWidget* MakeControl(const DialogControl& control, ControlKind kind, QWidget* di
 StaticText::StaticText(const QString& text, std::uint32_t style_bits, QWidget* parent)
     : QWidget(parent), text_(text), style_(style_bits) {
     // A label only shows; clicks reach whatever lies under it, unless it asks to hear them.
-    if (!(style_bits & style::kStaticNotify)) {
+    if (!(style_bits & styles::kStaticNotify)) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     setFocusPolicy(Qt::NoFocus);
@@ -137,10 +137,10 @@ void StaticText::setText(const QString& text) {
 }
 
 void StaticText::FitText() {
-    std::uint32_t kind = style_ & style::kStaticKindMask;
-    bool text_kind = kind == style::kStaticLeft || kind == style::kStaticCentre ||
-                     kind == style::kStaticRight || kind == style::kStaticSimple ||
-                     kind == style::kStaticLeftNoWordWrap;
+    std::uint32_t kind = style_ & styles::kStaticKindMask;
+    bool text_kind = kind == styles::kStaticLeft || kind == styles::kStaticCentre ||
+                     kind == styles::kStaticRight || kind == styles::kStaticSimple ||
+                     kind == styles::kStaticLeftNoWordWrap;
     // A label with room for a second line, or a text of several lines, wraps as it always did;
     // a label of one line would lose its last words to the wrap, so it is narrowed instead.
     bool one_line = height() < 2 * QFontMetrics(UncondensedFont(*this)).lineSpacing();
@@ -156,23 +156,23 @@ void StaticText::resizeEvent(QResizeEvent* event) {
 
 int StaticText::TextFlags() const {
     int flags = Qt::AlignTop;
-    switch (style_ & style::kStaticKindMask) {
-        case style::kStaticCentre:
+    switch (style_ & styles::kStaticKindMask) {
+        case styles::kStaticCentre:
             flags = Qt::AlignHCenter | Qt::TextWordWrap;
             break;
-        case style::kStaticRight:
+        case styles::kStaticRight:
             flags = Qt::AlignRight | Qt::TextWordWrap;
             break;
-        case style::kStaticSimple:
-        case style::kStaticLeftNoWordWrap:
+        case styles::kStaticSimple:
+        case styles::kStaticLeftNoWordWrap:
             flags = Qt::AlignLeft;
             break;
         default:
             flags = Qt::AlignLeft | Qt::TextWordWrap;
             break;
     }
-    flags |= (style_ & style::kStaticCentreVertically) ? Qt::AlignVCenter : Qt::AlignTop;
-    if (!(style_ & style::kStaticNoPrefix)) {
+    flags |= (style_ & styles::kStaticCentreVertically) ? Qt::AlignVCenter : Qt::AlignTop;
+    if (!(style_ & styles::kStaticNoPrefix)) {
         flags |= Qt::TextShowMnemonic;
     }
     return flags;
@@ -183,49 +183,49 @@ void StaticText::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QPalette& colours = palette();
     QRect area = rect();
-    switch (style_ & style::kStaticKindMask) {
-        case style::kStaticBlackRect:
+    switch (style_ & styles::kStaticKindMask) {
+        case styles::kStaticBlackRect:
             painter.fillRect(area, colours.windowText());
             return;
-        case style::kStaticGrayRect:
+        case styles::kStaticGrayRect:
             painter.fillRect(area, colours.mid());
             return;
-        case style::kStaticWhiteRect:
+        case styles::kStaticWhiteRect:
             painter.fillRect(area, colours.light());
             return;
-        case style::kStaticBlackFrame:
-        case style::kStaticGrayFrame:
-        case style::kStaticWhiteFrame: {
-            std::uint32_t kind = style_ & style::kStaticKindMask;
-            QColor colour = kind == style::kStaticBlackFrame  ? colours.color(QPalette::WindowText)
-                            : kind == style::kStaticGrayFrame ? colours.color(QPalette::Mid)
-                                                              : colours.color(QPalette::Light);
+        case styles::kStaticBlackFrame:
+        case styles::kStaticGrayFrame:
+        case styles::kStaticWhiteFrame: {
+            std::uint32_t kind = style_ & styles::kStaticKindMask;
+            QColor colour = kind == styles::kStaticBlackFrame  ? colours.color(QPalette::WindowText)
+                            : kind == styles::kStaticGrayFrame ? colours.color(QPalette::Mid)
+                                                               : colours.color(QPalette::Light);
             painter.setPen(colour);
             painter.drawRect(area.adjusted(0, 0, -1, -1));
             return;
         }
-        case style::kStaticEtchedHorizontal:
+        case styles::kStaticEtchedHorizontal:
             qDrawShadeLine(&painter, area.left(), area.top(), area.right(), area.top(), colours,
                            true);
             return;
-        case style::kStaticEtchedVertical:
+        case styles::kStaticEtchedVertical:
             qDrawShadeLine(&painter, area.left(), area.top(), area.left(), area.bottom(), colours,
                            true);
             return;
-        case style::kStaticEtchedFrame:
+        case styles::kStaticEtchedFrame:
             qDrawShadeRect(&painter, area, colours, true);
             return;
-        case style::kStaticLeft:
-        case style::kStaticCentre:
-        case style::kStaticRight:
-        case style::kStaticSimple:
-        case style::kStaticLeftNoWordWrap:
+        case styles::kStaticLeft:
+        case styles::kStaticCentre:
+        case styles::kStaticRight:
+        case styles::kStaticSimple:
+        case styles::kStaticLeftNoWordWrap:
             break;
         default:
             // Icons, bitmaps and owner-drawn labels have no picture on this platform.
             return;
     }
-    if (style_ & style::kStaticSunken) {
+    if (style_ & styles::kStaticSunken) {
         qDrawShadePanel(&painter, area, colours, true);
     }
     style()->drawItemText(&painter, area, TextFlags(), colours, isEnabled(), text_,

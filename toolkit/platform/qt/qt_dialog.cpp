@@ -9,9 +9,9 @@
 #include <algorithm>
 
 #include "platform/qt/qt_accessible.h"
-#include "platform/qt/qt_control_styles.h"
 #include "platform/qt/qt_dialog_gate.h"
 #include "platform/qt/qt_platform.h"
+#include "resources/template_styles.h"
 
 namespace windlass::qt {
 namespace {
@@ -30,12 +30,12 @@ Qt::WindowFlags WindowFlagsFor(const DialogTemplate& dialog, bool embedded) {
         return {};
     }
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
-    if (style::Has(dialog.style, style::kCaption)) {
+    if (styles::Has(dialog.style, styles::kCaption)) {
         flags |= Qt::WindowTitleHint;
     } else {
         flags |= Qt::FramelessWindowHint;
     }
-    if (dialog.style & style::kSystemMenu) {
+    if (dialog.style & styles::kSystemMenu) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     }
     return flags;
@@ -72,7 +72,7 @@ DialogWindow* DialogWindow::Create(const DialogTemplate& dialog, QWidget* parent
             return nullptr;
         }
     }
-    bool embedded = parent != nullptr && (dialog.style & style::kChild) != 0;
+    bool embedded = parent != nullptr && (dialog.style & styles::kChild) != 0;
     return new DialogWindow(dialog, parent, listener, WindowFlagsFor(dialog, embedded));
 }
 
@@ -124,13 +124,13 @@ void DialogWindow::AddControl(const DialogControl& control, ControlKind kind) {
         widget->setGeometry(area);
     }
     if (TakesFocus(kind)) {
-        widget->setFocusPolicy((control.style & style::kTabStop) ? Qt::StrongFocus
-                                                                 : Qt::ClickFocus);
+        widget->setFocusPolicy((control.style & styles::kTabStop) ? Qt::StrongFocus
+                                                                  : Qt::ClickFocus);
     } else {
         widget->setFocusPolicy(Qt::NoFocus);
     }
-    widget->setEnabled(!(control.style & style::kDisabled));
-    if (!(control.style & style::kVisible)) {
+    widget->setEnabled(!(control.style & styles::kDisabled));
+    if (!(control.style & styles::kVisible)) {
         widget->hide();
     }
     // Controls earlier in the template lie over later ones where they overlap.
@@ -138,7 +138,7 @@ void DialogWindow::AddControl(const DialogControl& control, ControlKind kind) {
     widget->installEventFilter(this);
     controls_.push_back({widget, kind, control.style, control.id});
     if (kind == ControlKind::PushButton && home_default_ == nullptr &&
-        (control.style & style::kButtonKindMask) == style::kDefaultPushButton) {
+        (control.style & styles::kButtonKindMask) == styles::kDefaultPushButton) {
         home_default_ = static_cast<QPushButton*>(widget);
     }
     ConnectNotices(static_cast<int>(controls_.size()) - 1);

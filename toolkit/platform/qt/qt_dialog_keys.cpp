@@ -6,9 +6,9 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "platform/qt/qt_control_styles.h"
 #include "platform/qt/qt_dialog.h"
 #include "platform/qt/qt_dialog_gate.h"
+#include "resources/template_styles.h"
 
 namespace windlass::qt {
 namespace {
@@ -66,7 +66,7 @@ int DialogWindow::RadioGroupStop(int position) const {
         if (static_cast<QAbstractButton*>(record.widget)->isChecked()) {
             return member;
         }
-        if (marked < 0 && (record.style & style::kTabStop)) {
+        if (marked < 0 && (record.style & styles::kTabStop)) {
             marked = member;
         }
         if (any < 0) {
@@ -79,7 +79,7 @@ int DialogWindow::RadioGroupStop(int position) const {
 int DialogWindow::FirstMarkedTabStop() const {
     for (int position = 0; position < ControlCount(); ++position) {
         const ControlRecord& record = controls_[static_cast<std::size_t>(position)];
-        if (CanFocus(position) && (record.style & style::kTabStop)) {
+        if (CanFocus(position) && (record.style & styles::kTabStop)) {
             return record.kind == ControlKind::RadioButton ? RadioGroupStop(position) : position;
         }
     }
@@ -101,12 +101,12 @@ int DialogWindow::NextTabStop(int from, bool forward) const {
 std::pair<int, int> DialogWindow::GroupOf(int position) const {
     // A group runs from a control with the group style up to the next one with it.
     int first = position;
-    while (first > 0 && !(controls_[static_cast<std::size_t>(first)].style & style::kGroup)) {
+    while (first > 0 && !(controls_[static_cast<std::size_t>(first)].style & styles::kGroup)) {
         --first;
     }
     int end = position + 1;
     while (end < ControlCount() &&
-           !(controls_[static_cast<std::size_t>(end)].style & style::kGroup)) {
+           !(controls_[static_cast<std::size_t>(end)].style & styles::kGroup)) {
         ++end;
     }
     return {first, end - 1};

@@ -6,16 +6,16 @@
 
 #include <climits>
 
-#include "platform/qt/qt_control_styles.h"
+#include "resources/template_styles.h"
 
 namespace windlass::qt {
 namespace {
 
 Qt::Alignment EditAlignment(std::uint32_t style_bits) {
-    if (style_bits & style::kEditCentre) {
+    if (style_bits & styles::kEditCentre) {
         return Qt::AlignHCenter;
     }
-    if (style_bits & style::kEditRight) {
+    if (style_bits & styles::kEditRight) {
         return Qt::AlignRight;
     }
     return Qt::AlignLeft;
@@ -48,10 +48,10 @@ void WriteLineText(QLineEdit& edit, const QString& text) {
 QLineEdit* MakeLineEdit(const QString& text, std::uint32_t style_bits, std::uint32_t ex_style,
                         QWidget* parent) {
     auto* edit = new QLineEdit(parent);
-    edit->setFrame(style::HasBorder(style_bits, ex_style));
+    edit->setFrame(styles::HasBorder(style_bits, ex_style));
     edit->setAlignment(EditAlignment(style_bits) | Qt::AlignVCenter);
-    edit->setReadOnly((style_bits & style::kEditReadOnly) != 0);
-    if (style_bits & style::kEditPassword) {
+    edit->setReadOnly((style_bits & styles::kEditReadOnly) != 0);
+    if (style_bits & styles::kEditPassword) {
         edit->setEchoMode(QLineEdit::Password);
     }
     WriteLineText(*edit, text);
@@ -60,15 +60,15 @@ QLineEdit* MakeLineEdit(const QString& text, std::uint32_t style_bits, std::uint
 
 MultiLineEdit::MultiLineEdit(const QString& text, std::uint32_t style_bits, std::uint32_t ex_style,
                              QWidget* parent)
-    : QPlainTextEdit(parent), wants_return_((style_bits & style::kEditWantReturn) != 0) {
-    setFrameShape(style::HasBorder(style_bits, ex_style) ? QFrame::StyledPanel : QFrame::NoFrame);
-    setReadOnly((style_bits & style::kEditReadOnly) != 0);
-    setLineWrapMode((style_bits & style::kEditScrollsSideways) ? QPlainTextEdit::NoWrap
-                                                               : QPlainTextEdit::WidgetWidth);
-    setVerticalScrollBarPolicy((style_bits & style::kVerticalScroll) ? Qt::ScrollBarAlwaysOn
-                                                                     : Qt::ScrollBarAlwaysOff);
-    setHorizontalScrollBarPolicy((style_bits & style::kHorizontalScroll) ? Qt::ScrollBarAlwaysOn
-                                                                         : Qt::ScrollBarAlwaysOff);
+    : QPlainTextEdit(parent), wants_return_((style_bits & styles::kEditWantReturn) != 0) {
+    setFrameShape(styles::HasBorder(style_bits, ex_style) ? QFrame::StyledPanel : QFrame::NoFrame);
+    setReadOnly((style_bits & styles::kEditReadOnly) != 0);
+    setLineWrapMode((style_bits & styles::kEditScrollsSideways) ? QPlainTextEdit::NoWrap
+                                                                : QPlainTextEdit::WidgetWidth);
+    setVerticalScrollBarPolicy((style_bits & styles::kVerticalScroll) ? Qt::ScrollBarAlwaysOn
+                                                                      : Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy((style_bits & styles::kHorizontalScroll) ? Qt::ScrollBarAlwaysOn
+                                                                          : Qt::ScrollBarAlwaysOff);
     QTextOption option = document()->defaultTextOption();
     option.setAlignment(EditAlignment(style_bits));
     document()->setDefaultTextOption(option);

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "platform/qt/qt_control_styles.h"
 #include "platform/qt/qt_edit_fields.h"
+#include "resources/template_styles.h"
 
 namespace windlass::qt {
 namespace {
@@ -25,9 +25,9 @@ int SortedPosition(const QStringList& entries, const QString& text) {
 }  // namespace
 
 ComboBox::ComboBox(std::uint32_t style_bits, QWidget* parent)
-    : QComboBox(parent), sorted_((style_bits & style::kComboSort) != 0) {
-    std::uint32_t kind = style_bits & style::kComboKindMask;
-    setEditable(kind == style::kComboSimple || kind == style::kComboDropDown);
+    : QComboBox(parent), sorted_((style_bits & styles::kComboSort) != 0) {
+    std::uint32_t kind = style_bits & styles::kComboKindMask;
+    setEditable(kind == styles::kComboSimple || kind == styles::kComboDropDown);
     setInsertPolicy(QComboBox::NoInsert);
     // The program's entries are shown as given, even the same text twice.
     setDuplicatesEnabled(true);
@@ -67,21 +67,21 @@ void ComboBox::wheelEvent(QWheelEvent* event) {
 
 ListBox::ListBox(std::uint32_t style_bits, QWidget* parent)
     : QListWidget(parent),
-      sorted_((style_bits & style::kListSort) != 0),
-      notifies_((style_bits & style::kListNotify) != 0) {
-    if (style_bits & style::kListNoSelection) {
+      sorted_((style_bits & styles::kListSort) != 0),
+      notifies_((style_bits & styles::kListNotify) != 0) {
+    if (style_bits & styles::kListNoSelection) {
         setSelectionMode(QAbstractItemView::NoSelection);
-    } else if (style_bits & style::kListExtendedSelection) {
+    } else if (style_bits & styles::kListExtendedSelection) {
         setSelectionMode(QAbstractItemView::ExtendedSelection);
-    } else if (style_bits & style::kListMultipleSelection) {
+    } else if (style_bits & styles::kListMultipleSelection) {
         setSelectionMode(QAbstractItemView::MultiSelection);
     } else {
         setSelectionMode(QAbstractItemView::SingleSelection);
     }
-    setVerticalScrollBarPolicy((style_bits & style::kVerticalScroll) ? Qt::ScrollBarAsNeeded
-                                                                     : Qt::ScrollBarAlwaysOff);
-    setHorizontalScrollBarPolicy((style_bits & style::kHorizontalScroll) ? Qt::ScrollBarAsNeeded
-                                                                         : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy((style_bits & styles::kVerticalScroll) ? Qt::ScrollBarAsNeeded
+                                                                      : Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy((style_bits & styles::kHorizontalScroll) ? Qt::ScrollBarAsNeeded
+                                                                          : Qt::ScrollBarAlwaysOff);
 }
 
 void ListBox::AddEntry(const QString& text) {

@@ -8,10 +8,10 @@
 #include <QStyleOption>
 
 #include "platform/platform.h"
-#include "platform/qt/qt_control_styles.h"
 #include "platform/qt/qt_edit_fields.h"
 #include "platform/qt/qt_keys.h"
 #include "platform/qt/qt_platform.h"
+#include "resources/template_styles.h"
 
 namespace windlass::qt {
 namespace {
@@ -154,15 +154,15 @@ NumericEdit::NumericEdit(const QString& text, const DialogControl& control, QWid
     // The field's style is that of the edit fields it extends: its numbers are centred when the
     // style asks, and the multi-line bit that comes with that in the templates is not honoured,
     // as a number is one line.
-    setFrame(style::HasBorder(control.style, control.ex_style));
+    setFrame(styles::HasBorder(control.style, control.ex_style));
     Qt::Alignment across = Qt::AlignLeft;
-    if (control.style & style::kEditCentre) {
+    if (control.style & styles::kEditCentre) {
         across = Qt::AlignHCenter;
-    } else if (control.style & style::kEditRight) {
+    } else if (control.style & styles::kEditRight) {
         across = Qt::AlignRight;
     }
     setAlignment(across | Qt::AlignVCenter);
-    setReadOnly((control.style & style::kEditReadOnly) != 0);
+    setReadOnly((control.style & styles::kEditReadOnly) != 0);
     // Every character is typed through the key presses, where the toolkit can refuse it.
     setAttribute(Qt::WA_InputMethodEnabled, false);
     if (number_class_ == NumericClass::Integer) {
