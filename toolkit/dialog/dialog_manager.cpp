@@ -41,6 +41,8 @@ class DeafListener : public DialogListener {
     void OnSpin(int, int) override {}
     void OnButtonFocusLost(int) override {}
     void OnButtonReleasedOutside(int) override {}
+    KeyVerdict OnNavigationKey(int, NavigationKey) override { return KeyVerdict::Taken; }
+    int EntryControl() override { return -1; }
 };
 
 // The dialogs a message box disabled, to be enabled again when it closes.

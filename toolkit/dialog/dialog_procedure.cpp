@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "dialog/dialog_keyboard.h"
 #include "dialog/dialog_messages.h"
 #include "dialog/dialog_table.h"
 #include "errors/message_box.h"
@@ -33,6 +34,32 @@ void RestoreSavedCopy(WindowHandle field) {
         found.control->field.has_value = validation.saved_text.empty() ? 0 : 1;
     }
 }
+
+// The keyboard's view of a loaded dialog: its control records, and its procedure to hear what
+// the keyboard did as it hears the platform.
+class RecordKeyboard : public KeyboardDialog {
+  public:
+    RecordKeyboard(DialogRecord& dialog, DialogListener& procedure)
+        : dialog_(dialog), procedure_(procedure) {}
+
+    int ControlCount() const override { return static_cast<int>(dialog_.controls.size()); }
+    ControlClass ClassAt(int position) const override { return At(position).control_class; }
+    std::uint32_t StyleAt(int position) const override { return At(position).style; }
+    int IdAt(int position) const override { return At(position).id; }
+    WindowHandle HandleAt(int position) const override { return At(position).handle; }
+    void TellNumericTab(int position) override { procedure_.OnNumericKey(position, vk::kTab); }
+    void Notice(int position, ControlNotice notice) override {
+        procedure_.OnNotice(position, notice);
+    }
+
+  private:
+    const ControlRecord& At(int position) const {
+        return dialog_.controls[static_cast<std::size_t>(position)];
+    }
+
+    DialogRecord& dialog_;
+    DialogListener& procedure_;
+};
 
 }  // namespace
 
@@ -198,6 +225,22 @@ void DialogProcedure::OnButtonReleasedOutside(int control) {
     if (ControlRecord* record = At(control)) {
         ReturnToPendingField(*record, LeftByTab::No);
     }
+}
+
+KeyVerdict DialogProcedure::OnNavigationKey(int focused_control, NavigationKey key) {
+    if (dialog_.creating) {
+        return KeyVerdict::Taken;
+    }
+    RecordKeyboard keyboard(dialog_, *this);
+    return ActOnNavigationKey(keyboard, focused_control, key);
+}
+
+int DialogProcedure::EntryControl() {
+    if (dialog_.creating) {
+        return -1;
+    }
+    RecordKeyboard keyboard(dialog_, *this);
+    return EntryStop(keyboard);
 }
 
 }  // namespace windlass

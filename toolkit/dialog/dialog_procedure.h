@@ -9,7 +9,8 @@ namespace windlass {
 
 // The dialog procedure: hears what the platform reports of one dialog's controls, keeps the
 // dialog's current and previous field ids, and raises the program's field-changed and
-// push-button messages. The questions of the numeric fields go to the numeric edit logic.
+// push-button messages. The questions of the numeric fields go to the numeric edit logic,
+// the navigation keys to the dialog keyboard (dialog_keyboard.h).
 // While the dialog is being made nothing is heard.
 class DialogProcedure : public DialogListener {
   public:
@@ -25,6 +26,8 @@ class DialogProcedure : public DialogListener {
     void OnSpin(int control, int step) override;
     void OnButtonFocusLost(int control) override;
     void OnButtonReleasedOutside(int control) override;
+    KeyVerdict OnNavigationKey(int focused_control, NavigationKey key) override;
+    int EntryControl() override;
 
   private:
     // Whether a field-changed message follows a change of the ids.

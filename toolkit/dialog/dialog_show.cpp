@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "dialog/dialog_keyboard.h"
 #include "dialog/dialog_table.h"
 #include "init/settings.h"
 #include "windlass/windlass.h"
@@ -105,9 +106,8 @@ DialogPlace yydialogcentre(const DialogRecord& dialog, DialogPlace place) {
 }
 
 void yyDialogSelectAll(const ControlRecord& control) {
-    bool keeps_caret = control.control_class == ControlClass::Edit &&
-                       styles::Has(control.style, styles::kEditMultiLine);
-    ThePlatform().FocusControl(control.handle, keeps_caret ? SelectText::Keep : SelectText::All);
+    ThePlatform().FocusControl(control.handle,
+                               SelectionOnEntry(control.control_class, control.style));
 }
 
 int yydialogshow(DialogRecord& dialog, DialogPlace place, int focus_field, int mode,

@@ -90,7 +90,15 @@ WindowHandle Platform::FocusedControl() {
     return nullptr;
 }
 
+bool Platform::CanFocus(WindowHandle) {
+    return false;
+}
+
 void Platform::SetDefaultLook(WindowHandle, DefaultLook) {}
+
+DefaultLook Platform::LookOf(WindowHandle) {
+    return DefaultLook::Plain;
+}
 
 void Platform::MakeButtonAutomatic(WindowHandle) {}
 

@@ -11,7 +11,8 @@
 // Sections:
 //  1. Making a dialog
 //  2. Notices from the controls
-//  3. The receiver of a dialog's notices and questions
+//  3. Keys that move the focus or press buttons
+//  4. The receiver of a dialog's notices and questions
 
 #include <string>
 
@@ -73,7 +74,26 @@ struct CharacterVerdict {
 // a focus event for the refused move.
 enum class FocusVerdict { Allow, Refuse };
 
-// 3. The receiver of a dialog's notices and questions: the toolkit's dialog procedure. The
+// 3. Keys that move the focus or press buttons. The platform only reports them, with the
+// control that has the focus; the toolkit decides where the focus goes and which button is
+// pressed, and acts through the platform's own operations (FocusControl, SetCheckState) and
+// the same notices a click or press raises. A focus the platform must move on by itself (its
+// control was disabled or hidden) is reported as Tab or BackTab.
+enum class NavigationKey { Tab, BackTab, Left, Up, Right, Down, Return, Escape };
+
+// What the toolkit answers to a navigation key.
+enum class KeyVerdict {
+    // The dialog dealt with the key; the focused control never sees it.
+    Taken,
+    // The key belongs to the focused control (the arrows of an edit field or a list box,
+    // Return in a multi-line field that wants it), which gets it as usual.
+    ToControl,
+    // Tab or BackTab found no control that can take the focus; the platform does with the
+    // focus what it does when nothing can have it.
+    NowhereToGo,
+};
+
+// 4. The receiver of a dialog's notices and questions: the toolkit's dialog procedure. The
 // platform calls it from inside its event dispatch, on the toolkit's thread. `control` is
 // the position of the control in the template.
 class DialogListener {
@@ -102,6 +122,13 @@ class DialogListener {
     // may send the focus back to a pending invalid field.
     virtual void OnButtonFocusLost(int control) = 0;
     virtual void OnButtonReleasedOutside(int control) = 0;
+
+    // A navigation key went down while `focused_control` had the focus (-1 when no control of
+    // the dialog had it).
+    virtual KeyVerdict OnNavigationKey(int focused_control, NavigationKey key) = 0;
+    // The control the focus goes to when the dialog itself is given it and none of its
+    // controls had it before; -1 when no control can take it.
+    virtual int EntryControl() = 0;
 };
 
 }  // namespace windlass

@@ -179,8 +179,12 @@ class Platform {
     virtual void FocusControl(WindowHandle control, SelectText select);
     // The control that has the focus, or null.
     virtual WindowHandle FocusedControl();
-    // Makes a push button look (and act on Return) as the default button, or not.
+    // Whether a control is enabled and shown, so that the user can reach it now.
+    virtual bool CanFocus(WindowHandle control);
+    // Makes a push button look as the default button, or not; LookOf tells how it looks now.
+    // Return presses the button that looks so while the focus is on no push button.
     virtual void SetDefaultLook(WindowHandle button, DefaultLook look);
+    virtual DefaultLook LookOf(WindowHandle button);
     // Makes a check box of any kind an automatic two-state one and a radio button an automatic
     // one, so that each changes its own state when clicked, as the toolkit wants every check
     // box and radio button of its dialogs to. Other controls stay as they are.

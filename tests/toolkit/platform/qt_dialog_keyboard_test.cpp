@@ -1,5 +1,6 @@
-// The notices of a dialog in the order the toolkit expects them, and its keyboard: Tab order,
-// arrows within a group, Return, Escape and Space, F1, and no key reaching the window behind.
+// The notices of a dialog in the order the toolkit expects them, and its keyboard: the keys
+// that move the focus or press buttons reported to the toolkit and the focus moved where it
+// says, the default look, Space, F1, and no key reaching the window behind.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
@@ -86,100 +87,115 @@ TEST_F(QtDialogKeyboard, ChoosingAComboEntryWithTheMouseGivesFocusThenSelection)
     EXPECT_THAT(listener_.Notices(), ElementsAre("focus 142"));
 }
 
-TEST_F(QtDialogKeyboard, TabVisitsEveryEnabledVisibleInputInTemplateOrderAndWraps) {
+TEST_F(QtDialogKeyboard, TheNavigationKeysAreReportedWithTheFocusedControl) {
     ShowActive();
     Focus(101);
-    std::vector<int> visited;
-    for (int press = 0; press < 20; ++press) {
-        Press(Qt::Key_Tab);
-        visited.push_back(FocusedId());
-    }
-    // The radio group 121 to 124 is one stop, at its first tab stop while none is checked;
-    // the list box 144 is visited although its template marks no tab stop.
-    EXPECT_THAT(visited, ElementsAre(103, 106, 107, 108, 109, 111, 112, 121, 125, 131, 132, 133,
-                                     141, 142, 143, 144, 153, 1, 2, 101));
-    Press(Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(FocusedId(), 2);
-    Press(Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(FocusedId(), 1);
-    // With a button checked, the group's stop is that button, from either side.
-    platform_->SetCheckState(Handle(124), 1);
-    Focus(112);
-    Press(Qt::Key_Tab);
-    EXPECT_EQ(FocusedId(), 124);
-    Press(Qt::Key_Tab);
-    EXPECT_EQ(FocusedId(), 125);
-    Press(Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(FocusedId(), 124);
-    EXPECT_EQ(platform_->CheckState(Handle(124)), 1) << "Tab checks nothing";
-    // Each move gave the field's Tab key to the toolkit before the focus left it.
-    Focus(101);
     listener_.log.clear();
-    Press(Qt::Key_Tab);
-    EXPECT_THAT(listener_.Only({"key", "leaving", "focus", "numeric-focus"}),
-                ElementsAre("key 101 9", "leaving 101 to 103", "numeric-focus 103", "focus 103"));
+    listener_.navigation = [](int, NavigationKey) { return KeyVerdict::Taken; };
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down,
+                        Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        Press(key);
+    }
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    // Shift and Control leave Return what it is; other keys with Control or Alt are the
+    // control's, as is F1 the help's.
+    Press(Qt::Key_Return, Qt::ControlModifier);
+    Press(Qt::Key_Tab, Qt::ControlModifier);
+    Press(Qt::Key_Down, Qt::AltModifier);
+    Press(Qt::Key_Return, Qt::AltModifier);
+    Press(Qt::Key_Escape, Qt::ControlModifier);
+    Press(Qt::Key_F1);
+    EXPECT_THAT(listener_.keys, ElementsAre("tab 101", "left 101", "up 101", "right 101",
+                                            "down 101", "return 101", "return 101", "escape 101",
+                                            "backtab 101", "backtab 101", "return 101"));
+    EXPECT_EQ(FocusedId(), 101) << "the toolkit moved nothing";
+    EXPECT_THAT(listener_.Notices(), ElementsAre());
+    EXPECT_THAT(listener_.Only({"help"}), ElementsAre("help"));
 }
 
-TEST_F(QtDialogKeyboard, ArrowsMoveWithinARadioGroupCheckingEachButton) {
-    platform_->SetCheckState(Handle(121), 1);
+TEST_F(QtDialogKeyboard, TheFocusGoesWhereTheToolkitSendsIt) {
     ShowActive();
-    Focus(121);
+    Focus(101);
     listener_.log.clear();
-    struct Step {
-        Qt::Key key;
-        int focused;
+    listener_.navigation = [this](int, NavigationKey) {
+        platform_->FocusControl(Handle(111), SelectText::All);
+        return KeyVerdict::Taken;
     };
-    // 123 is disabled and passed over; the group ends before 125, which starts its own.
-    for (Step step : {Step{Qt::Key_Down, 122}, Step{Qt::Key_Down, 124}, Step{Qt::Key_Right, 121},
-                      Step{Qt::Key_Up, 124}, Step{Qt::Key_Left, 122}}) {
-        Press(step.key);
-        EXPECT_EQ(FocusedId(), step.focused);
-        for (int id : {121, 122, 124}) {
-            EXPECT_EQ(platform_->CheckState(Handle(id)), id == step.focused ? 1 : 0) << id;
+    platform_->SetControlText(Handle(111), "nome");
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(FocusedId(), 111);
+    EXPECT_THAT(listener_.log, ElementsAre("leaving 101 to 111", "focus 111"));
+    Type("x");
+    EXPECT_EQ(platform_->ControlText(Handle(111)), "x") << "the field was entered selected";
+
+    // A key the toolkit leaves to the control reaches it; a key it takes does not.
+    for (int id : {143}) {
+        for (const char* city : {"nome", "juneau", "kodiak"}) {
+            platform_->AddEntry(Handle(id), city);
         }
     }
-    EXPECT_THAT(listener_.Notices(),
-                ElementsAre("focus 122", "clicked 122", "focus 124", "clicked 124", "focus 121",
-                            "clicked 121", "focus 124", "clicked 124", "focus 122", "clicked 122"));
-    EXPECT_EQ(platform_->CheckState(Handle(123)), 0);
-    // Check boxes are moved between, not clicked.
-    Focus(131);
+    platform_->Select(Handle(143), 0);
+    Focus(143);
+    listener_.log.clear();
+    listener_.navigation = [](int, NavigationKey) { return KeyVerdict::Taken; };
     Press(Qt::Key_Down);
-    EXPECT_EQ(FocusedId(), 132);
-    EXPECT_EQ(platform_->CheckState(Handle(132)), 0);
+    EXPECT_EQ(platform_->Selection(Handle(143)), 0);
+    listener_.navigation = [](int, NavigationKey) { return KeyVerdict::ToControl; };
+    Press(Qt::Key_Down);
+    EXPECT_EQ(platform_->Selection(Handle(143)), 1);
+    EXPECT_THAT(listener_.Notices(), ElementsAre("selection 143"));
 }
 
-TEST_F(QtDialogKeyboard, ReturnPressesTheDefaultButtonOrTheFocusedOne) {
+TEST_F(QtDialogKeyboard, AFocusedControlDisabledOrHiddenIsReportedAsTab) {
     ShowActive();
     Focus(111);
-    listener_.log.clear();
-    Press(Qt::Key_Return);
-    EXPECT_THAT(listener_.Notices(), ElementsAre("pressed 1"));
+    listener_.keys.clear();
+    platform_->EnableWindow(Handle(111), Enable::No);
+    EXPECT_THAT(listener_.keys, ElementsAre("tab 111"));
+    EXPECT_EQ(FocusedId(), 112) << "where the toolkit's rules send it";
+    listener_.keys.clear();
+    Widget(112)->hide();
+    EXPECT_THAT(listener_.keys, ElementsAre("tab 112"));
+    EXPECT_EQ(FocusedId(), 121);
+    // With nowhere to go the focus is no control's.
+    listener_.keys.clear();
+    listener_.navigation = [](int, NavigationKey) { return KeyVerdict::NowhereToGo; };
+    platform_->EnableWindow(Handle(121), Enable::No);
+    EXPECT_THAT(listener_.keys, ElementsAre("tab 121"));
+    EXPECT_NE(FocusedId(), 121);
+}
 
+TEST_F(QtDialogKeyboard, TheDefaultLookFollowsTheFocusAndTheToolkitAsksForIt) {
+    ShowActive();
+    Focus(111);
+    EXPECT_EQ(platform_->LookOf(Handle(1)), DefaultLook::Default);
+    EXPECT_EQ(platform_->LookOf(Handle(2)), DefaultLook::Plain);
     Focus(2);
     EXPECT_TRUE(As<QPushButton>(2)->isDefault()) << "the focused push button looks default";
-    EXPECT_FALSE(As<QPushButton>(1)->isDefault());
-    listener_.log.clear();
-    Press(Qt::Key_Enter);
-    EXPECT_THAT(listener_.Notices(), ElementsAre("pressed 2"));
+    EXPECT_EQ(platform_->LookOf(Handle(2)), DefaultLook::Default);
+    EXPECT_EQ(platform_->LookOf(Handle(1)), DefaultLook::Plain);
     Focus(111);
     EXPECT_TRUE(As<QPushButton>(1)->isDefault()) << "back to the template's default";
-
-    // The toolkit may make another button the default.
     platform_->SetDefaultLook(Handle(1), DefaultLook::Plain);
     platform_->SetDefaultLook(Handle(2), DefaultLook::Default);
-    listener_.log.clear();
-    Press(Qt::Key_Return);
-    EXPECT_THAT(listener_.Notices(), ElementsAre("pressed 2"));
+    EXPECT_EQ(platform_->LookOf(Handle(2)), DefaultLook::Default);
+    EXPECT_EQ(platform_->LookOf(Handle(1)), DefaultLook::Plain);
+    // What the toolkit asks of a control: whether the user can reach it now.
+    EXPECT_TRUE(platform_->CanFocus(Handle(111)));
+    EXPECT_FALSE(platform_->CanFocus(Handle(123))) << "disabled";
+    EXPECT_FALSE(platform_->CanFocus(Handle(154))) << "hidden";
 
-    // A multi-line field that wants Return gets a new line instead.
+    // A multi-line field that wants Return gets a new line when the toolkit leaves it Return.
     Focus(153);
     platform_->SetControlText(Handle(153), "");
     listener_.log.clear();
+    listener_.keys.clear();
     Type("a");
     Press(Qt::Key_Return);
     Type("b");
     EXPECT_EQ(platform_->ControlText(Handle(153)), "a\nb");
+    EXPECT_THAT(listener_.keys, ElementsAre("return 153"));
     EXPECT_THAT(listener_.Notices(), ElementsAre());
 }
 
@@ -192,6 +208,7 @@ TEST_F(QtDialogKeyboard, EscapeAndTheCloseBoxPressCancelAndSpacePressesAButton) 
     EXPECT_TRUE(Dialog()->isVisible()) << "the program decides whether the dialog goes";
     Focus(1);
     Press(Qt::Key_Space);
+    EXPECT_THAT(listener_.keys, ElementsAre("escape 111", "escape 111"));
     EXPECT_THAT(listener_.Notices(), ElementsAre("pressed 2", "pressed 2", "focus 1", "pressed 1"));
 
     // The automatic three-state box steps unchecked, checked, indeterminate, unchecked.

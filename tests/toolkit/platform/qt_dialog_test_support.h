@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog/dialog_keyboard.h"
 #include "platform/dialog_types.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_platform.h"
@@ -31,8 +32,10 @@ namespace windlass::testing {
 // Records every notice and question as one line, with controls named by their ids:
 // "focus 101", "clicked 122", "pressed 1", "selection 141", "double 143", "help", "activate",
 // "numeric-focus 101", "key 101 9", "char 101 97", "leaving 101 to 103", "spin 106 -5",
-// "button-lost 2", "released-outside 1".
-class RecordingListener : public DialogListener {
+// "button-lost 2", "released-outside 1". The navigation keys are recorded on their own
+// ("tab 101", "down 121", "return 153", "escape 111") and answered by the
+// toolkit's keyboard rules over the template, unless a test answers them itself.
+class RecordingListener : public DialogListener, private KeyboardDialog {
   public:
     void Attach(const DialogTemplate& dialog, WindowHandle window) {
         template_ = &dialog;
@@ -92,6 +95,15 @@ class RecordingListener : public DialogListener {
     void OnButtonReleasedOutside(int control) override {
         log.push_back("released-outside " + Id(control));
     }
+    KeyVerdict OnNavigationKey(int focused, NavigationKey key) override {
+        const char* names[] = {"tab", "backtab", "left", "up", "right", "down", "return", "escape"};
+        keys.push_back(std::string(names[static_cast<int>(key)]) + " " + Id(focused));
+        if (navigation) {
+            return navigation(focused, key);
+        }
+        return ActOnNavigationKey(*this, focused, key);
+    }
+    int EntryControl() override { return EntryStop(*this); }
 
     std::vector<std::string> log;
     // The toolkit's answer to a typed character; every character goes in unless a test says
@@ -102,8 +114,27 @@ class RecordingListener : public DialogListener {
     bool refuse_leaving = false;
     // Runs when a push button is pressed, with its position.
     std::function<void(int)> on_press;
+    std::vector<std::string> keys;
+    // The test's own answer to a navigation key, in place of the toolkit's.
+    std::function<KeyVerdict(int, NavigationKey)> navigation;
 
   private:
+    int ControlCount() const override {
+        return template_ != nullptr ? template_->control_count : 0;
+    }
+    ControlClass ClassAt(int position) const override {
+        return ClassOf(template_->controls[position].class_name);
+    }
+    std::uint32_t StyleAt(int position) const override {
+        return template_->controls[position].style;
+    }
+    int IdAt(int position) const override { return template_->controls[position].id; }
+    WindowHandle HandleAt(int position) const override {
+        return ThePlatform().Control(window_, position);
+    }
+    void TellNumericTab(int position) override { OnNumericKey(position, vk::kTab); }
+    void Notice(int position, ControlNotice notice) override { OnNotice(position, notice); }
+
     std::string Id(int position) const {
         if (template_ == nullptr || position < 0 || position >= template_->control_count) {
             return "?" + std::to_string(position);

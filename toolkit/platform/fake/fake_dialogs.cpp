@@ -9,7 +9,9 @@ namespace windlass {
 namespace {
 
 // Style bits of the templates that the fake platform acts on.
+constexpr std::uint32_t kVisible = 0x10000000;
 constexpr std::uint32_t kDisabled = 0x08000000;
+constexpr std::uint32_t kDefaultPushButton = 0x1;
 constexpr std::uint32_t kButtonKindMask = 0x0F;
 constexpr std::uint32_t kGroupBox = 0x7;
 
@@ -317,6 +319,9 @@ void FakePlatform::SetSpinRange(WindowHandle control, int minimum, int maximum) 
 }
 
 void FakePlatform::FocusControl(WindowHandle control, SelectText select) {
+    if (watching_tab_ && tab_target_ == nullptr) {
+        tab_target_ = control;
+    }
     FakeControl* made = ControlOf(control);
     if (made == nullptr) {
         return;
@@ -328,10 +333,29 @@ void FakePlatform::FocusControl(WindowHandle control, SelectText select) {
     MoveFocus(control, select);
 }
 
+bool FakePlatform::CanFocus(WindowHandle control) {
+    // A control is shown or hidden as its template says; nothing hides one later.
+    FakeControl* made = ControlOf(control);
+    return made != nullptr && made->enabled && (made->style & kVisible) != 0;
+}
+
 void FakePlatform::SetDefaultLook(WindowHandle button, DefaultLook look) {
     if (FakeControl* made = ControlOf(button)) {
         made->look = look;
     }
+}
+
+DefaultLook FakePlatform::LookOf(WindowHandle button) {
+    // A push button looks as its template made it until the toolkit says otherwise.
+    FakeControl* made = ControlOf(button);
+    if (made == nullptr || !made->IsPushButton()) {
+        return DefaultLook::Plain;
+    }
+    if (made->look) {
+        return *made->look;
+    }
+    return (made->style & kButtonKindMask) == kDefaultPushButton ? DefaultLook::Default
+                                                                 : DefaultLook::Plain;
 }
 
 void FakePlatform::MakeButtonAutomatic(WindowHandle button) {

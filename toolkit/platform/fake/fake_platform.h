@@ -116,7 +116,9 @@ class FakePlatform : public Platform {
     void SetSpinRange(WindowHandle control, int minimum, int maximum) override;
     void FocusControl(WindowHandle control, SelectText select) override;
     WindowHandle FocusedControl() override { return focused; }
+    bool CanFocus(WindowHandle control) override;
     void SetDefaultLook(WindowHandle button, DefaultLook look) override;
+    DefaultLook LookOf(WindowHandle button) override;
     void MakeButtonAutomatic(WindowHandle button) override;
 
     // Every dialog made, destroyed ones included, in the order made.
@@ -142,11 +144,14 @@ class FakePlatform : public Platform {
     FakeDialog* LastDialog();
 
     // The simulated user. Each acts on the control with the focus unless it names one.
-    // A click, Tab or choice moves the focus first, as the mouse or keyboard would; the move
-    // is refused when the numeric field that has the focus says so, and then (but for a push
-    // button, which is pressed all the same) nothing more happens. UserFocus and UserTab
-    // give true when the focus moved.
+    // A click or choice moves the focus first, as the mouse would; the move is refused when
+    // the numeric field that has the focus says so, and then (but for a push button, which is
+    // pressed all the same) nothing more happens. UserFocus gives true when the focus moved,
+    // UserTab when it went where the toolkit sent it.
     bool UserFocus(WindowHandle control);
+    // A navigation key, reported to the focused control's dialog as a backend reports it; the
+    // toolkit's answer, or nothing when no control of a dialog has the focus.
+    std::optional<KeyVerdict> UserKey(NavigationKey key);
     bool UserTab();
     void UserType(std::string_view characters);
     // Pastes a text over the field's whole text, unfiltered.
@@ -154,7 +159,6 @@ class FakePlatform : public Platform {
     void UserClick(WindowHandle control);
     void UserChoose(WindowHandle list, int index);
     void UserDoubleClick(WindowHandle list);
-    // Return: the dialog's default push button is pressed where the focus is.
     void UserReturn();
     void UserHelp();
     void UserSpin(WindowHandle control, int step);
@@ -164,6 +168,10 @@ class FakePlatform : public Platform {
     // Moves the focus after asking the control that has it; false when refused.
     bool MoveFocus(WindowHandle target, SelectText select);
     void TypeCharacter(FakeControl& control, int character);
+
+    // While UserTab waits for the toolkit's answer: where the toolkit first sent the focus.
+    bool watching_tab_ = false;
+    WindowHandle tab_target_ = nullptr;
 };
 
 // Puts a fake platform in place for the life of a test and restores the previous one after.

@@ -1,5 +1,5 @@
-// The simulated user of the fake platform's dialogs: focus moves by mouse and keyboard, typing,
-// pasting, clicks, choices, Return, F1 and the spin arrows, each told to the dialog's listener
+// The simulated user of the fake platform's dialogs: focus moves by mouse, navigation keys,
+// typing, pasting, clicks, choices, F1 and the spin arrows, each told to the dialog's listener
 // as the platform would tell it.
 #include <cstdint>
 
@@ -8,12 +8,8 @@
 namespace windlass {
 namespace {
 
-constexpr std::uint32_t kVisible = 0x10000000;
 constexpr std::uint32_t kGroup = 0x00020000;
-constexpr std::uint32_t kTabStop = 0x00010000;
 constexpr std::uint32_t kButtonKindMask = 0x0F;
-constexpr std::uint32_t kDefaultPushButton = 0x1;
-constexpr int kTabKey = 0x09;
 constexpr int kBackspace = 0x08;
 
 // The automatic kinds of check box and radio button: the only ones a click changes.
@@ -41,11 +37,6 @@ void CheckRadioInGroup(FakeDialog& dialog, FakeControl& clicked) {
             member.check = &member == &clicked ? 1 : 0;
         }
     }
-}
-
-bool CanTakeTab(const FakeControl& control) {
-    return control.TakesFocus() && control.enabled && (control.style & kTabStop) != 0 &&
-           (control.style & kVisible) != 0;
 }
 
 }  // namespace
@@ -91,25 +82,24 @@ bool FakePlatform::UserFocus(WindowHandle control) {
     return MoveFocus(control, SelectText::Keep);
 }
 
-bool FakePlatform::UserTab() {
+std::optional<KeyVerdict> FakePlatform::UserKey(NavigationKey key) {
+    // The key is reported as a backend reports it; the toolkit decides what it does.
     FakeControl* from = ControlOf(focused);
-    if (from == nullptr) {
-        return false;
+    if (from == nullptr || from->dialog->listener == nullptr) {
+        return std::nullopt;
     }
-    FakeDialog& dialog = *from->dialog;
-    if (from->IsNumeric() && dialog.listener != nullptr) {
-        dialog.listener->OnNumericKey(from->position, kTabKey);
-    }
-    int count = static_cast<int>(dialog.controls.size());
-    for (int step = 1; step <= count; ++step) {
-        FakeControl& next =
-            *dialog.controls[static_cast<std::size_t>((from->position + step) % count)];
-        if (CanTakeTab(next)) {
-            // Dialog navigation selects the whole text of the field it enters.
-            return &next == from || MoveFocus(next.handle(), SelectText::All);
-        }
-    }
-    return false;
+    return from->dialog->listener->OnNavigationKey(from->position, key);
+}
+
+bool FakePlatform::UserTab() {
+    // The focus moved when it is where the toolkit first sent it: a numeric field that refused
+    // to let it go, or a pending field that took it back, keeps it.
+    WindowHandle from = focused;
+    tab_target_ = nullptr;
+    watching_tab_ = true;
+    UserKey(NavigationKey::Tab);
+    watching_tab_ = false;
+    return tab_target_ != nullptr && focused == tab_target_ && focused != from;
 }
 
 void FakePlatform::TypeCharacter(FakeControl& control, int character) {
@@ -213,18 +203,7 @@ void FakePlatform::UserDoubleClick(WindowHandle list) {
 }
 
 void FakePlatform::UserReturn() {
-    FakeControl* from = ControlOf(focused);
-    if (from == nullptr) {
-        return;
-    }
-    for (auto& control : from->dialog->controls) {
-        if (control->IsButton() && (control->style & kButtonKindMask) == kDefaultPushButton) {
-            if (DialogListener* listener = from->dialog->listener) {
-                listener->OnNotice(control->position, ControlNotice::PushButtonPressed);
-            }
-            return;
-        }
-    }
+    UserKey(NavigationKey::Return);
 }
 
 void FakePlatform::UserHelp() {

@@ -348,7 +348,7 @@ void DialogWindow::focusInEvent(QFocusEvent* event) {
 void DialogWindow::closeEvent(QCloseEvent* event) {
     // The close box asks, as Escape does; the program decides whether the dialog goes.
     event->ignore();
-    PressCancelButton();
+    ReportKey(PositionOf(QApplication::focusWidget()), NavigationKey::Escape);
 }
 
 }  // namespace windlass::qt

@@ -3,10 +3,8 @@
 
 // A dialog made from its template: a widget holding one control per template control, in
 // template order, placed in dialog units of the template's font. It tells its listener (the
-// toolkit's dialog procedure) what the user does, in the order the toolkit expects, and it
-// moves the focus between its controls from the keyboard: Tab and Shift+Tab through every
-// control that takes input (a radio group once, at its checked button), the arrow keys within
-// a group, Return for the default push button, Escape for the Cancel button.
+// toolkit's dialog procedure) what the user does, in the order the toolkit expects. Keys that
+// move the focus or press buttons are reported to the listener, which decides what they do.
 //
 // The dialog is created here; its keyboard handling is in qt_dialog_keys.cpp, its showing,
 // hiding and deletion in qt_dialog_show.cpp.
@@ -54,15 +52,17 @@ class DialogWindow : public QWidget, public NumericFieldHost {
     void Destroy();
 
     // The control the dialog hands the focus on to when it is given the focus itself: the one
-    // that had it last, else the first control its template marks as a tab stop, else the
-    // first control Tab stops at.
+    // that had it last, else the one its listener names.
     QWidget* EntryControl() const;
+    // Whether the control takes input and is enabled and shown, so that the user can reach it.
+    bool CanFocus(int position) const;
 
     // Whether the focus may leave this dialog's numeric field for `target`: asks the listener.
     FocusVerdict AskFocusLeaving(NumericEdit& field, QWidget* target);
 
     // Keys that move the focus or press buttons, seen before the focused control gets them
-    // (by the gate of qt_dialog_gate.h). True when the key was the dialog's.
+    // (by the gate of qt_dialog_gate.h) and reported to the listener. True when the key was
+    // the dialog's.
     bool HandleKey(QWidget* receiver, QKeyEvent* event);
 
     CharacterVerdict AskCharacter(NumericEdit& field, int character) override;
@@ -107,23 +107,10 @@ class DialogWindow : public QWidget, public NumericFieldHost {
     void ShowDefaultLookFor(const ControlRecord* focused);
     void UncheckGroup(int position);
 
-    // Keyboard navigation (qt_dialog_keys.cpp).
-    bool CanFocus(int position) const;
-    // Whether Tab and Shift+Tab stop at the control: every control that takes input does,
-    // a radio group only at one of its buttons (RadioGroupStop).
-    bool IsTabStop(int position) const;
-    int RadioGroupStop(int position) const;
-    // The first control the template marks as a tab stop (for a radio button, its group's
-    // stop), where the focus goes first when the dialog is shown; -1 when there is none.
-    int FirstMarkedTabStop() const;
-    int NextTabStop(int from, bool forward) const;
+    // Keyboard (qt_dialog_keys.cpp): the group of buttons a control belongs to, and a
+    // navigation key told to the listener.
     std::pair<int, int> GroupOf(int position) const;
-    int NextInGroup(int from, bool forward) const;
-    bool MoveFocusTo(QWidget* target, Qt::FocusReason reason);
-    void MoveInGroup(int from, bool forward);
-    void PressReturnButton(int focused);
-    void PressCancelButton();
-    int PushButtonWithId(int id) const;
+    KeyVerdict ReportKey(int focused, NavigationKey key);
 
     DialogListener* listener_;
     std::vector<ControlRecord> controls_;

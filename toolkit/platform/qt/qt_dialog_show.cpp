@@ -113,12 +113,8 @@ QWidget* DialogWindow::EntryControl() const {
     if (last >= 0 && CanFocus(last)) {
         return last_focus_.data();
     }
-    // The template's own tab stops say where its author wants the user to begin.
-    int first = FirstMarkedTabStop();
-    if (first < 0) {
-        first = NextTabStop(-1, true);
-    }
-    return first >= 0 ? ControlAt(first) : nullptr;
+    // Where the user begins is the toolkit's to say.
+    return listener_ != nullptr ? ControlAt(listener_->EntryControl()) : nullptr;
 }
 
 }  // namespace windlass::qt

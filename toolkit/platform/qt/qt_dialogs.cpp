@@ -341,6 +341,24 @@ WindowHandle QtPlatform::FocusedControl() {
     return ToHandle(focus);
 }
 
+bool QtPlatform::CanFocus(WindowHandle control) {
+    QWidget* widget = ToWidget(control);
+    if (widget == nullptr) {
+        return false;
+    }
+    DialogWindow* dialog = DialogOf(widget);
+    int position = dialog != nullptr ? dialog->PositionOf(widget) : -1;
+    if (position >= 0) {
+        return dialog->CanFocus(position);
+    }
+    return widget->isEnabled() && !widget->isHidden();
+}
+
+DefaultLook QtPlatform::LookOf(WindowHandle button) {
+    auto* push = As<QPushButton>(button);
+    return push != nullptr && push->isDefault() ? DefaultLook::Default : DefaultLook::Plain;
+}
+
 void QtPlatform::SetDefaultLook(WindowHandle button, DefaultLook look) {
     if (auto* push = As<QPushButton>(button)) {
         push->setDefault(look == DefaultLook::Default);

@@ -67,6 +67,8 @@ class QtPlatform : public Platform {
     int FindExactEntry(WindowHandle control, const std::string& text) override;
     void SetSpinRange(WindowHandle control, int minimum, int maximum) override;
     void FocusControl(WindowHandle control, SelectText select) override;
+    bool CanFocus(WindowHandle control) override;
+    DefaultLook LookOf(WindowHandle button) override;
     WindowHandle FocusedControl() override;
     void SetDefaultLook(WindowHandle button, DefaultLook look) override;
     void MakeButtonAutomatic(WindowHandle button) override;

@@ -1,0 +1,256 @@
+// The keyboard of every dialog: where Tab, Shift+Tab and the arrow keys take the focus and which
+// push button Return and Escape press, with the keys reported to the dialog's listener as a
+// platform reports them.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "dialog_test.h"
+
+namespace windlass::testing {
+namespace {
+
+constexpr int kKeyboard = 320;
+constexpr int kNone = 0;
+
+// How the push buttons look as the key goes down.
+enum class Looks { AsMade, ApplyDefault, NoneDefault };
+
+struct KeyCase {
+    const char* what;
+    int focused;
+    NavigationKey key;
+    KeyVerdict verdict;
+    int focused_after;
+    // The messages the program receives: the field left and entered, or the button pressed.
+    std::vector<Posted> messages;
+    // The radio button checked before the key and the one checked after it.
+    int checked_before = kNone;
+    int checked_after = kNone;
+    Looks looks = Looks::AsMade;
+    // A control disabled under the focus before the key: the platform moves the focus on.
+    int disabled = kNone;
+};
+
+Posted Moved(int from, int to) {
+    return FieldMessage(kKeyboard, from, to);
+}
+
+Posted Pressed(int button, int previous) {
+    return ButtonMessage(kKeyboard, button, previous);
+}
+
+using Key = NavigationKey;
+using Verdict = KeyVerdict;
+
+const KeyCase kCases[] = {
+    {"Tab stops at a field its template marks as no tab stop",
+     321,
+     Key::Tab,
+     Verdict::Taken,
+     322,
+     {Moved(321, 322)}},
+    {"Tab passes over a disabled and a hidden field to the radio group's marked button",
+     322,
+     Key::Tab,
+     Verdict::Taken,
+     332,
+     {Moved(322, 332)}},
+    {"a radio group is one stop: Tab goes on to the next group",
+     332,
+     Key::Tab,
+     Verdict::Taken,
+     341,
+     {Moved(332, 341)}},
+    {"a group with a checked button is entered at that button, and Tab checks nothing",
+     341,
+     Key::BackTab,
+     Verdict::Taken,
+     333,
+     {Moved(341, 333)},
+     333,
+     333},
+    {"Shift+Tab leaves the group for the field before it",
+     332,
+     Key::BackTab,
+     Verdict::Taken,
+     322,
+     {Moved(332, 322)}},
+    {"Tab goes round from the last stop to the first, passing over the label",
+     2,
+     Key::Tab,
+     Verdict::Taken,
+     321,
+     {Moved(2, 321)}},
+    {"Shift+Tab goes round from the first stop to the last",
+     321,
+     Key::BackTab,
+     Verdict::Taken,
+     2,
+     {Moved(321, 2)}},
+    {"a down arrow moves within the group and checks the automatic button it lands on",
+     332,
+     Key::Down,
+     Verdict::Taken,
+     333,
+     {Moved(332, 333), Moved(333, 333)},
+     332,
+     333},
+    {"an up arrow goes round within the group",
+     331,
+     Key::Up,
+     Verdict::Taken,
+     333,
+     {Moved(331, 333), Moved(333, 333)},
+     331,
+     333},
+    {"the arrows belong to an edit field", 322, Key::Down, Verdict::ToControl, 322, {}},
+    {"the arrows belong to a numeric field", 321, Key::Left, Verdict::ToControl, 321, {}},
+    {"Return presses the focused push button",
+     361,
+     Key::Return,
+     Verdict::Taken,
+     361,
+     {Pressed(361, 321)}},
+    {"Return elsewhere presses the button that looks like the default one",
+     322,
+     Key::Return,
+     Verdict::Taken,
+     322,
+     {Pressed(1, 322)}},
+    {"the toolkit may give another button the default look",
+     322,
+     Key::Return,
+     Verdict::Taken,
+     322,
+     {Pressed(361, 322)},
+     kNone,
+     kNone,
+     Looks::ApplyDefault},
+    {"with no button looking default Return presses OK",
+     322,
+     Key::Return,
+     Verdict::Taken,
+     322,
+     {Pressed(1, 322)},
+     kNone,
+     kNone,
+     Looks::NoneDefault},
+    {"a multi-line field that wants Return gets it", 351, Key::Return, Verdict::ToControl, 351, {}},
+    {"Escape presses Cancel", 341, Key::Escape, Verdict::Taken, 341, {Pressed(2, 341)}},
+    {"a field disabled under the focus hands it on as Tab would",
+     322,
+     Key::Tab,
+     Verdict::Taken,
+     332,
+     {Moved(322, 332)},
+     kNone,
+     kNone,
+     Looks::AsMade,
+     322},
+};
+
+class DialogKeyboard : public DialogTest {
+  protected:
+    DialogKeyboard() {
+        WDialogLoad(kKeyboard);
+        WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
+        WMessageEnable(MSG_FIELD, 1);
+    }
+
+    // The key as a platform reports it: with the position of the control that has the focus.
+    KeyVerdict Report(NavigationKey key) {
+        FakeControl* focused = platform().ControlOf(platform().focused);
+        return CurrentFake().listener->OnNavigationKey(focused != nullptr ? focused->position : -1,
+                                                       key);
+    }
+
+    int FocusedId() {
+        FakeControl* focused = platform().ControlOf(platform().focused);
+        return focused != nullptr ? focused->id : kNone;
+    }
+
+    void Prepare(const KeyCase& row) {
+        for (int radio : {331, 332, 333}) {
+            Control(radio).check = radio == row.checked_before ? 1 : 0;
+        }
+        for (int button : {361, 1, 2}) {
+            Control(button).look.reset();
+        }
+        if (row.looks == Looks::ApplyDefault) {
+            platform().SetDefaultLook(Field(361), DefaultLook::Default);
+            platform().SetDefaultLook(Field(1), DefaultLook::Plain);
+        } else if (row.looks == Looks::NoneDefault) {
+            platform().SetDefaultLook(Field(1), DefaultLook::Plain);
+        }
+        for (int id : {321, 322, 351}) {
+            Control(id).enabled = true;
+            Record(id).tab_flag = 0;
+        }
+        // The user comes to the control from the numeric field, the field a pressed button
+        // reports as left for it.
+        ASSERT_TRUE(platform().UserFocus(Field(321)));
+        ASSERT_TRUE(platform().UserFocus(Field(row.focused)));
+        if (row.disabled != kNone) {
+            platform().EnableWindow(Field(row.disabled), Enable::No);
+        }
+        TakeMessages();
+    }
+};
+
+TEST_F(DialogKeyboard, EachKeyMovesTheFocusOrPressesAButtonAsTheDialogsRulesSay) {
+    for (const KeyCase& row : kCases) {
+        SCOPED_TRACE(row.what);
+        Prepare(row);
+        EXPECT_EQ(Report(row.key), row.verdict);
+        EXPECT_EQ(FocusedId(), row.focused_after);
+        EXPECT_EQ(TakeMessages(), row.messages);
+        for (int radio : {331, 332, 333}) {
+            EXPECT_EQ(Control(radio).check, radio == row.checked_after ? 1 : 0) << radio;
+        }
+    }
+}
+
+TEST_F(DialogKeyboard, TabTellsANumericFieldBeforeTheFocusLeavesAndSelectsTheFieldItEnters) {
+    ASSERT_TRUE(platform().UserFocus(Field(321)));
+    EXPECT_EQ(Record(321).tab_flag, 0);
+    EXPECT_EQ(Report(NavigationKey::Tab), KeyVerdict::Taken);
+    EXPECT_EQ(Record(321).tab_flag, 1);
+    EXPECT_TRUE(Control(322).all_selected);
+    // A field that lost the focus by being disabled was left by no key.
+    ASSERT_TRUE(platform().UserFocus(Field(321)));
+    platform().EnableWindow(Field(321), Enable::No);
+    EXPECT_EQ(Report(NavigationKey::Tab), KeyVerdict::Taken);
+    EXPECT_EQ(FocusedId(), 322);
+    EXPECT_EQ(Record(321).tab_flag, 0);
+    // The multi-line field keeps its caret where it was.
+    ASSERT_TRUE(platform().UserFocus(Field(341)));
+    EXPECT_EQ(Report(NavigationKey::Tab), KeyVerdict::Taken);
+    EXPECT_EQ(FocusedId(), 351);
+    EXPECT_FALSE(Control(351).all_selected);
+}
+
+TEST_F(DialogKeyboard, ARefusedMoveLeavesTheFocusInTheNumericField) {
+    Record(321).minimum = 0;
+    Record(321).maximum = 8;
+    ASSERT_TRUE(platform().UserFocus(Field(321)));
+    TakeMessages();
+    platform().UserType(
+        "\x01"
+        "9");
+    EXPECT_EQ(Report(NavigationKey::Tab), KeyVerdict::Taken);
+    EXPECT_EQ(FocusedId(), 321);
+    EXPECT_EQ(platform().beeps, 1);
+    EXPECT_TRUE(Control(321).all_selected);
+    EXPECT_TRUE(TakeMessages().empty());
+}
+
+TEST_F(DialogKeyboard, TheDialogBeginsAtItsFirstMarkedTabStopAndWithNoneAtItsFirstStop) {
+    DialogListener& listener = *CurrentFake().listener;
+    EXPECT_EQ(listener.EntryControl(), Control(321).position);
+    Control(321).enabled = false;
+    EXPECT_EQ(listener.EntryControl(), Control(332).position) << "the radio group's marked button";
+}
+
+}  // namespace
+}  // namespace windlass::testing

@@ -1,0 +1,58 @@
+// Internal to Windlass: not part of the public interface. Programs include windlass/windlass.h.
+#pragma once
+
+// The keyboard of a dialog, the same on every platform: where Tab, Shift+Tab and the arrow
+// keys take the focus, and which push button Return and Escape press. The platform only
+// reports the keys (DialogListener::OnNavigationKey); the rules here decide, and act through
+// the platform's own operations and the notices a click or press raises.
+//
+// Tab and Shift+Tab visit, in template order and round again, every control the user can work
+// with now (enabled and shown), whether or not its template marks it as a tab stop, so that no
+// input of a form needs the mouse. A radio group is one stop: its checked button, else the
+// first the template marks as a tab stop, else its first. The arrow keys move within a group
+// (a group runs from a control with the group style to the next one with it), checking an
+// automatic radio button they land on as a click would, except in the controls that use the
+// arrows themselves. Return presses the focused push button, else the one that looks like the
+// default, else OK (id 1), unless a multi-line field wants the Return itself; Escape presses
+// Cancel (id 2).
+
+#include <cstdint>
+
+#include "dialog/control_class.h"
+#include "platform/dialog_types.h"
+
+namespace windlass {
+
+// What the keyboard rules need of one dialog: its controls by template position as the
+// toolkit knows them, and where to tell what the keyboard did. Whether a control is enabled,
+// shown or checked, and how a button looks, is asked of the platform.
+class KeyboardDialog {
+  public:
+    virtual ~KeyboardDialog() = default;
+
+    virtual int ControlCount() const = 0;
+    virtual ControlClass ClassAt(int position) const = 0;
+    // The style the toolkit goes by (see NormalisedStyle).
+    virtual std::uint32_t StyleAt(int position) const = 0;
+    virtual int IdAt(int position) const = 0;
+    virtual WindowHandle HandleAt(int position) const = 0;
+    // The Tab key went down in the numeric field at `position`; told before the focus leaves.
+    virtual void TellNumericTab(int position) = 0;
+    // A press of a push button or a click of a radio button, as the control itself would
+    // raise it.
+    virtual void Notice(int position, ControlNotice notice) = 0;
+};
+
+// Acts on a navigation key pressed while the control at `focused` (-1 for none) had the
+// focus, and tells the platform whether the key was the dialog's.
+KeyVerdict ActOnNavigationKey(KeyboardDialog& dialog, int focused, NavigationKey key);
+
+// Where the focus goes first in a dialog: the first control the template marks as a tab stop
+// (for a radio button, its group's stop), else the first Tab reaches; -1 when there is none.
+int EntryStop(const KeyboardDialog& dialog);
+
+// How the text of a field is selected when the keyboard takes the focus into it: whole,
+// except in a multi-line field, which keeps its caret.
+SelectText SelectionOnEntry(ControlClass control_class, std::uint32_t style);
+
+}  // namespace windlass
