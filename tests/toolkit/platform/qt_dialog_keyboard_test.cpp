@@ -1,12 +1,9 @@
 // The notices of a dialog in the order the toolkit expects them, and its keyboard: the keys
 // that move the focus or press buttons reported to the toolkit and the focus moved where it
 // says, the default look, Space, F1, and no key reaching the window behind.
-#include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
 
 #include <gmock/gmock.h>

@@ -317,6 +317,20 @@ void DialogWindow::ShowDefaultLookFor(const ControlRecord* focused) {
     }
 }
 
+std::pair<int, int> DialogWindow::GroupOf(int position) const {
+    // A group runs from a control with the group style up to the next one with it.
+    int first = position;
+    while (first > 0 && !(controls_[static_cast<std::size_t>(first)].style & styles::kGroup)) {
+        --first;
+    }
+    int end = position + 1;
+    while (end < ControlCount() &&
+           !(controls_[static_cast<std::size_t>(end)].style & styles::kGroup)) {
+        ++end;
+    }
+    return {first, end - 1};
+}
+
 void DialogWindow::UncheckGroup(int position) {
     // The other automatic radio buttons of the group lose their check, except those disabled
     // or hidden, which are passed over as the keyboard passes over them.

@@ -105,11 +105,11 @@ class DialogWindow : public QWidget, public NumericFieldHost {
     void ReportFocusOfInactiveWindow();
     void ControlFocusOut(int position, Qt::FocusReason reason);
     void ShowDefaultLookFor(const ControlRecord* focused);
+    // The group of buttons a click on a radio button acts within.
+    std::pair<int, int> GroupOf(int position) const;
     void UncheckGroup(int position);
 
-    // Keyboard (qt_dialog_keys.cpp): the group of buttons a control belongs to, and a
-    // navigation key told to the listener.
-    std::pair<int, int> GroupOf(int position) const;
+    // A navigation key told to the listener (qt_dialog_keys.cpp).
     KeyVerdict ReportKey(int focused, NavigationKey key);
 
     DialogListener* listener_;

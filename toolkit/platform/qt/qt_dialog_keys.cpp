@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 
 #include "platform/qt/qt_dialog.h"
-#include "resources/template_styles.h"
 
 namespace windlass::qt {
 
@@ -14,20 +13,6 @@ bool DialogWindow::CanFocus(int position) const {
     const ControlRecord& record = controls_[static_cast<std::size_t>(position)];
     return TakesFocus(record.kind) && record.widget->isEnabledTo(this) &&
            !record.widget->isHidden();
-}
-
-std::pair<int, int> DialogWindow::GroupOf(int position) const {
-    // A group runs from a control with the group style up to the next one with it.
-    int first = position;
-    while (first > 0 && !(controls_[static_cast<std::size_t>(first)].style & styles::kGroup)) {
-        --first;
-    }
-    int end = position + 1;
-    while (end < ControlCount() &&
-           !(controls_[static_cast<std::size_t>(end)].style & styles::kGroup)) {
-        ++end;
-    }
-    return {first, end - 1};
 }
 
 KeyVerdict DialogWindow::ReportKey(int focused, NavigationKey key) {
