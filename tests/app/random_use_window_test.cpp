@@ -159,7 +159,7 @@ void RandomUseWindow::RunLoop() {
 void RandomUseWindow::NextStep() {
     // A step is played only once the program has answered every message of the last one and
     // waits again.
-    if (!windlass::Messages().waiting() || windlass::Messages().HasQueued()) {
+    if (!ProgramWaits()) {
         QTimer::singleShot(1, QCoreApplication::instance(), [this] { NextStep(); });
         return;
     }
@@ -231,7 +231,7 @@ void RandomUseWindow::CheckBetweenSteps() {
     }
     // The menu bar may borrow the keyboard (after Escape in one of its menus) and give it
     // back; only a control of the form that took the focus has left a field behind.
-    const int focused = FocusedControlId();
+    const int focused = FocusedId();
     for (const InputField& input : kInputFields) {
         std::string text = TextOf(Field(input.id));
         if (focused != 0 && input.id != focused && !Acceptable(input, text)) {
@@ -245,7 +245,7 @@ void RandomUseWindow::CheckBetweenSteps() {
 
 RandomUseWindow::Stance RandomUseWindow::StanceNow() {
     auto* list = qobject_cast<QComboBox*>(Field(FLD_CITY));
-    return {FocusedControlId(), list->currentIndex() + 1, CheckedPosition(kModeButtons, &Field),
+    return {FocusedId(), list->currentIndex() + 1, CheckedPosition(kModeButtons, &Field),
             CheckedPosition(kFuelButtons, &Field)};
 }
 
