@@ -32,6 +32,7 @@
 #include "message/message_queue.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_frame.h"
+#include "platform/qt/qt_help_viewer.h"
 #include "platform/qt/qt_help_window.h"
 #include "platform/qt/qt_platform.h"
 #include "program_state.h"
