@@ -232,6 +232,18 @@ TEST(engine_BinCalc, ModeDecidesTheColumnAndWhichSeasonCosts) {
     }
 }
 
+TEST(engine_BinCalc, HeatingModeGivesTheHotBinsNoShare) {
+    // Hours in every bin that can count for cooling: in Heating mode none of them shows a share.
+    BinCalcInput input = FormDefaultsWithoutHours();
+    input.mode = CalcMode::kHeating;
+    for (int bin = 1; bin <= 5; ++bin) {
+        HoursAt(input, 1, bin) = 10;
+    }
+    const BinCalcResult result = ComputeBinCosts(input, 0.0);
+    EXPECT_EQ(result.percent_calcd, (std::array<std::int32_t, kBinCount>{}));
+    EXPECT_EQ(result.heating_degree_hours, 0);
+}
+
 TEST(engine_BinCalc, DesignTemperaturesAndPricesDecideTheCosts) {
     struct Case {
         const char* what;

@@ -61,7 +61,7 @@ class ProgramFlowTest : public ::testing::Test {
 
 // A climate file that cannot be used ends the start with exit code 2, after a report on
 // standard error and in a box over the open window, before the form is filled. The load's own
-// tests (climate_load_failures_test.cpp) check each fault's message and the creation of a
+// tests (climate_data_test.cpp) check each fault's message and the creation of a
 // missing file; here a fault of each file shows its message in the box.
 struct DataFault {
     const char* label;
