@@ -1,22 +1,47 @@
-// The bin method on the worked examples and on the edge cases of its setpoint tables, its
-// design-temperature guards and its modes.
+// The bin method: the worked examples, the edges of its setpoint tables, its design-temperature
+// guards, its modes and prices, the heating cost it carries, and the limits of 32-bit
+// arithmetic that arbitrary climate files reach.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
-#include <ostream>
+#include <limits>
 
 #include "bin_calc.h"
-#include "bin_calc_inputs.h"
+#include "form_defaults.h"
 
 namespace heatwise {
 namespace {
 
-using testing::FormDefaultsWithoutHours;
-using testing::HoursAt;
-
 constexpr int kBin90To94 = 3;
 constexpr int kBin85To89 = 4;
 constexpr int kBin30To34 = 15;
+constexpr std::int32_t kLargest = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kSmallest = std::numeric_limits<std::int32_t>::min();
+
+// The form's defaults with no hours in any bin, and the design record of the form's first
+// display (28 °F winter, 1700 degree days, 97 °F summer).
+BinCalcInput FormDefaultsWithoutHours() {
+    BinCalcInput input;
+    input.mode = kDefaultMode;
+    input.fuel = kDefaultFuel;
+    input.thermostat_hours = kDefaultThermostatHours;
+    input.summer_setpoint = kDefaultSummerSetpoints;
+    input.winter_setpoint = kDefaultWinterSetpoints;
+    input.design = DesignRecord{28, 1700, 97};
+    input.cool_capacity = kDefaultCoolCapacity;
+    input.heat_capacity = kDefaultHeatCapacity;
+    input.heat_efficiency = kDefaultHeatEfficiency;
+    input.electric_rate = kDefaultElectricRate;
+    input.fuel_price = kDefaultFuelPrice;
+    input.cool_eer = kDefaultCoolEer;
+    return input;
+}
+
+// The hours of one bin (1 for 100/104 °F) in one shift (1 to 3).
+std::int32_t& HoursAt(BinCalcInput& input, int shift, int bin) {
+    return input.bin_hours[static_cast<std::size_t>(BinValueIndex(shift, bin))];
+}
 
 std::int32_t Percent(const BinCalcResult& result, int bin) {
     return result.percent_calcd[static_cast<std::size_t>(bin - 1)];
@@ -35,10 +60,19 @@ BinCalcInput HeatingExample() {
     BinCalcInput input = FormDefaultsWithoutHours();
     input.mode = CalcMode::kHeating;
     input.thermostat_hours = {8, 8, 4};
-    input.design.winter_design = 28;
     HoursAt(input, 1, kBin30To34) = 100;
     HoursAt(input, 2, kBin30To34) = 50;
     HoursAt(input, 3, kBin30To34) = 150;
+    return input;
+}
+
+// Cooling at summer setpoint 65 from shift 1 only, unscaled, so a bin's degree-hours are its
+// hours times 102 - 5 × (bin - 1) - 65.
+BinCalcInput CoolingFromShiftOne() {
+    BinCalcInput input = FormDefaultsWithoutHours();
+    input.thermostat_hours = {8, 0, 0};
+    input.summer_setpoint = {65, 65, 65};
+    input.winter_setpoint = {65, 65, 65};
     return input;
 }
 
@@ -87,14 +121,24 @@ TEST(engine_BinCalc, HeatingWorkedExampleForEachEnergySource) {
     }
 }
 
-TEST(engine_BinCalc, ScaledHoursTruncateTowardZero) {
+TEST(engine_BinCalc, ScaledHoursTruncateTowardZeroAndWrapAsThirtyTwoBitsDo) {
     struct Case {
         std::int32_t table_hours;
         std::int32_t thermostat_hours;
         std::int32_t shown;
     };
-    const Case cases[] = {{10, 3, 3},   {100, 8, 100}, {100, 0, 0},     {150, 4, 75},   {7, 1, 0},
-                          {-10, 3, -3}, {-7, 1, 0},    {2920, 8, 2920}, {2920, 5, 1825}};
+    // 2147483647 × 8 wraps to -8 before the division by 8.
+    const Case cases[] = {{10, 3, 3},
+                          {100, 8, 100},
+                          {100, 0, 0},
+                          {150, 4, 75},
+                          {7, 1, 0},
+                          {-10, 3, -3},
+                          {-7, 1, 0},
+                          {2920, 8, 2920},
+                          {2920, 5, 1825},
+                          {kLargest, 8, -1},
+                          {2000000000, 1, 250000000}};
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.table_hours << " x " << c.thermostat_hours);
         BinCalcInput input = FormDefaultsWithoutHours();
@@ -106,63 +150,44 @@ TEST(engine_BinCalc, ScaledHoursTruncateTowardZero) {
 
 // One bin of shift 1 holds 10 hours and the other shifts have no thermostat hours, so the
 // season's degree-hours are 10 × the bin's difference when it counts and 0 when it does not.
-struct SetpointCase {
-    CalcMode mode;
-    std::int32_t setpoint;
-    int bin;
-    std::int32_t difference;
-};
-
-void PrintTo(const SetpointCase& c, std::ostream* os) {
-    *os << (c.mode == CalcMode::kCooling ? "summer " : "winter ") << c.setpoint << " bin " << c.bin;
+TEST(engine_BinCalc, SetpointsCountTheBinsOfTheirRow) {
+    struct Case {
+        CalcMode mode;
+        std::int32_t setpoint;
+        int bin;
+        std::int32_t difference;
+    };
+    constexpr CalcMode kSummer = CalcMode::kCooling;
+    constexpr CalcMode kWinter = CalcMode::kHeating;
+    // Summer: bin 85/89 counts at 84 but not at 85; 80/84 is the last bin and 75/79 never
+    // counts; outside 65..94 none counts. Winter: bin 40/44 counts at 45 but not at 44; 60/64
+    // is the first bin and 65/69 never counts; outside 40..84 only bins 14 to 21 count,
+    // whatever their difference.
+    const Case cases[] = {{kSummer, 84, 4, 3},   {kSummer, 85, 4, 0},       {kSummer, 65, 5, 17},
+                          {kSummer, 65, 6, 0},   {kSummer, 65, 1, 37},      {kSummer, 79, 5, 3},
+                          {kSummer, 80, 5, 0},   {kSummer, 80, 4, 7},       {kSummer, 89, 3, 3},
+                          {kSummer, 90, 3, 0},   {kSummer, 94, 2, 3},       {kSummer, 94, 1, 8},
+                          {kSummer, 95, 1, 0},   {kSummer, 64, 1, 0},       {kSummer, -999, 1, 0},
+                          {kWinter, 45, 13, 3},  {kWinter, 44, 13, 0},      {kWinter, 40, 14, 3},
+                          {kWinter, 40, 21, 38}, {kWinter, 84, 9, 22},      {kWinter, 84, 8, 0},
+                          {kWinter, 65, 9, 3},   {kWinter, 64, 10, 7},      {kWinter, 64, 9, 0},
+                          {kWinter, 55, 11, 3},  {kWinter, 54, 11, 0},      {kWinter, 85, 14, 48},
+                          {kWinter, 85, 13, 0},  {kWinter, 39, 14, 2},      {kWinter, 20, 14, -17},
+                          {kWinter, 20, 21, 18}, {kWinter, -999, 14, -1036}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << (c.mode == kSummer ? "summer " : "winter ")
+                                          << c.setpoint << ", bin " << c.bin);
+        BinCalcInput input = FormDefaultsWithoutHours();
+        input.mode = c.mode;
+        input.thermostat_hours = {8, 0, 0};
+        input.summer_setpoint[0] = c.setpoint;
+        input.winter_setpoint[0] = c.setpoint;
+        HoursAt(input, 1, c.bin) = 10;
+        const BinCalcResult result = ComputeBinCosts(input, 0.0);
+        EXPECT_EQ(c.mode == kSummer ? result.cooling_degree_hours : result.heating_degree_hours,
+                  10 * c.difference);
+    }
 }
-
-class engine_Setpoints : public ::testing::TestWithParam<SetpointCase> {};
-
-TEST_P(engine_Setpoints, CountTheBinsOfTheirRow) {
-    const SetpointCase& c = GetParam();
-    BinCalcInput input = FormDefaultsWithoutHours();
-    input.mode = c.mode;
-    input.thermostat_hours = {8, 0, 0};
-    input.summer_setpoint[0] = c.setpoint;
-    input.winter_setpoint[0] = c.setpoint;
-    HoursAt(input, 1, c.bin) = 10;
-    const BinCalcResult result = ComputeBinCosts(input, 0.0);
-    const std::int32_t total =
-        c.mode == CalcMode::kCooling ? result.cooling_degree_hours : result.heating_degree_hours;
-    EXPECT_EQ(total, 10 * c.difference);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Summer, engine_Setpoints,
-    ::testing::Values(
-        SetpointCase{CalcMode::kCooling, 84, 4, 3},   // 85/89 counts at 84...
-        SetpointCase{CalcMode::kCooling, 85, 4, 0},   // ...not at 85.
-        SetpointCase{CalcMode::kCooling, 65, 5, 17},  // 80/84 is the last bin.
-        SetpointCase{CalcMode::kCooling, 65, 6, 0},   // 75/79 never counts.
-        SetpointCase{CalcMode::kCooling, 65, 1, 37}, SetpointCase{CalcMode::kCooling, 79, 5, 3},
-        SetpointCase{CalcMode::kCooling, 80, 5, 0}, SetpointCase{CalcMode::kCooling, 80, 4, 7},
-        SetpointCase{CalcMode::kCooling, 89, 3, 3}, SetpointCase{CalcMode::kCooling, 90, 3, 0},
-        SetpointCase{CalcMode::kCooling, 94, 2, 3}, SetpointCase{CalcMode::kCooling, 94, 1, 8},
-        SetpointCase{CalcMode::kCooling, 95, 1, 0},  // Outside 65..94: none.
-        SetpointCase{CalcMode::kCooling, 64, 1, 0}, SetpointCase{CalcMode::kCooling, -999, 1, 0}));
-
-INSTANTIATE_TEST_SUITE_P(
-    Winter, engine_Setpoints,
-    ::testing::Values(
-        SetpointCase{CalcMode::kHeating, 45, 13, 3},  // 40/44 counts at 45...
-        SetpointCase{CalcMode::kHeating, 44, 13, 0},  // ...not at 44.
-        SetpointCase{CalcMode::kHeating, 40, 14, 3}, SetpointCase{CalcMode::kHeating, 40, 21, 38},
-        SetpointCase{CalcMode::kHeating, 84, 9, 22},  // 60/64 is the first bin...
-        SetpointCase{CalcMode::kHeating, 84, 8, 0},   // ...65/69 never counts.
-        SetpointCase{CalcMode::kHeating, 65, 9, 3}, SetpointCase{CalcMode::kHeating, 64, 10, 7},
-        SetpointCase{CalcMode::kHeating, 64, 9, 0}, SetpointCase{CalcMode::kHeating, 55, 11, 3},
-        SetpointCase{CalcMode::kHeating, 54, 11, 0},
-        // Outside 40..84 only bins 14 to 21 count, whatever their difference.
-        SetpointCase{CalcMode::kHeating, 85, 14, 48}, SetpointCase{CalcMode::kHeating, 85, 13, 0},
-        SetpointCase{CalcMode::kHeating, 39, 14, 2}, SetpointCase{CalcMode::kHeating, 20, 14, -17},
-        SetpointCase{CalcMode::kHeating, 20, 21, 18},
-        SetpointCase{CalcMode::kHeating, -999, 14, -1036}));
 
 TEST(engine_BinCalc, ZeroThermostatHoursShowNothingInEitherMode) {
     for (const CalcMode mode : {CalcMode::kCooling, CalcMode::kHeating}) {
@@ -179,40 +204,6 @@ TEST(engine_BinCalc, ZeroThermostatHoursShowNothingInEitherMode) {
     }
 }
 
-TEST(engine_BinCalc, DesignTemperaturesGateAndScaleTheLoadLines) {
-    struct Case {
-        const char* what;
-        CalcMode mode;
-        HeatingFuel fuel;
-        std::int32_t summer_design;
-        std::int32_t winter_design;
-        std::int32_t cooling_cost;
-        std::int32_t heating_cost;
-    };
-    // 209.23 = 20000 × 1700 × 1e-6 / 2 × 0.08 × (1000 / 6.5); 5144.02 = the oil example with
-    // the load line divided by 1 instead of 36.
-    const Case cases[] = {
-        {"summer design 78 costs no cooling", CalcMode::kCooling, HeatingFuel::kElectricity, 78, 28,
-         0, 0},
-        {"summer design 79 divides by 2", CalcMode::kCooling, HeatingFuel::kElectricity, 79, 28,
-         209, 0},
-        {"winter design 64 costs no heating", CalcMode::kHeating, HeatingFuel::kFuelOil, 97, 64, 0,
-         0},
-        {"winter design 63 divides by 1", CalcMode::kHeating, HeatingFuel::kFuelOil, 97, 63, 0,
-         5144},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        BinCalcInput input = c.mode == CalcMode::kCooling ? CoolingExample() : HeatingExample();
-        input.fuel = c.fuel;
-        input.design.summer_design = c.summer_design;
-        input.design.winter_design = c.winter_design;
-        const BinCalcResult result = ComputeBinCosts(input, 0.0);
-        EXPECT_EQ(result.cooling_cost, c.cooling_cost);
-        EXPECT_EQ(result.heating_cost, c.heating_cost);
-    }
-}
-
 TEST(engine_BinCalc, ModeDecidesTheColumnAndWhichSeasonCosts) {
     // Hours in both seasons' bins: the mode alone decides what shows.
     BinCalcInput input = CoolingExample();
@@ -226,6 +217,7 @@ TEST(engine_BinCalc, ModeDecidesTheColumnAndWhichSeasonCosts) {
     EXPECT_EQ(cooling.heating_degree_hours, 0);
     EXPECT_EQ(Percent(cooling, kBin30To34), 0);
 
+    // Every mode other than Cooling is Heating.
     for (const std::int32_t mode : {2, -999, 0, 7}) {
         SCOPED_TRACE(mode);
         input.mode = static_cast<CalcMode>(mode);
@@ -240,40 +232,52 @@ TEST(engine_BinCalc, ModeDecidesTheColumnAndWhichSeasonCosts) {
     }
 }
 
-TEST(engine_BinCalc, CoolingModeWithoutHotHoursShowsNothing) {
+TEST(engine_BinCalc, HeatingModeGivesTheHotBinsNoShare) {
+    // Hours in every bin that can count for cooling: in Heating mode none of them shows a share.
     BinCalcInput input = FormDefaultsWithoutHours();
-    for (int bin = 6; bin <= kBinCount; ++bin) {
-        HoursAt(input, 2, bin) = 100;
+    input.mode = CalcMode::kHeating;
+    for (int bin = 1; bin <= 5; ++bin) {
+        HoursAt(input, 1, bin) = 10;
     }
     const BinCalcResult result = ComputeBinCosts(input, 0.0);
     EXPECT_EQ(result.percent_calcd, (std::array<std::int32_t, kBinCount>{}));
-    EXPECT_EQ(result.cooling_cost, 0);
+    EXPECT_EQ(result.heating_degree_hours, 0);
 }
 
-TEST(engine_BinCalc, EachPriceServesItsOwnSeasons) {
+TEST(engine_BinCalc, DesignTemperaturesAndPricesDecideTheCosts) {
     struct Case {
         const char* what;
         CalcMode mode;
         HeatingFuel fuel;
+        std::int32_t summer_design;
+        std::int32_t winter_design;
         float electric_rate;
         float fuel_price;
         std::int32_t cooling_cost;
         std::int32_t heating_cost;
     };
+    constexpr CalcMode kCool = CalcMode::kCooling;
+    constexpr CalcMode kHeat = CalcMode::kHeating;
+    constexpr HeatingFuel kElectric = HeatingFuel::kElectricity;
+    constexpr HeatingFuel kOil = HeatingFuel::kFuelOil;
+    // 209.23 = 20000 × 1700 × 1e-6 / 2 × 0.08 × (1000 / 6.5); 5144.02 = the oil example with
+    // the load line divided by 1 instead of 36.
     const Case cases[] = {
-        {"electricity heats at the electric rate", CalcMode::kHeating, HeatingFuel::kElectricity,
-         0.08f, 9.0f, 0, 121},
-        {"oil heats at the fuel price", CalcMode::kHeating, HeatingFuel::kFuelOil, 0.30f, 4.0f, 0,
-         142},
-        {"cooling is priced at the electric rate whatever the fuel", CalcMode::kCooling,
-         HeatingFuel::kFuelOil, 0.08f, 9.0f, 20, 0},
-        {"0.99 dollars show as 0", CalcMode::kCooling, HeatingFuel::kElectricity, 0.0038f, 4.0f, 0,
-         0},
+        {"summer design 78 costs no cooling", kCool, kElectric, 78, 28, 0.08f, 4.0f, 0, 0},
+        {"summer design 79 divides by 2", kCool, kElectric, 79, 28, 0.08f, 4.0f, 209, 0},
+        {"winter design 64 costs no heating", kHeat, kOil, 97, 64, 0.08f, 4.0f, 0, 0},
+        {"winter design 63 divides by 1", kHeat, kOil, 97, 63, 0.08f, 4.0f, 0, 5144},
+        {"electricity heats at the electric rate", kHeat, kElectric, 97, 28, 0.08f, 9.0f, 0, 121},
+        {"oil heats at the fuel price", kHeat, kOil, 97, 28, 0.30f, 4.0f, 0, 142},
+        {"cooling is priced at the electric rate", kCool, kOil, 97, 28, 0.08f, 9.0f, 20, 0},
+        {"0.99 dollars show as 0", kCool, kElectric, 97, 28, 0.0038f, 4.0f, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         BinCalcInput input = c.mode == CalcMode::kCooling ? CoolingExample() : HeatingExample();
         input.fuel = c.fuel;
+        input.design.summer_design = c.summer_design;
+        input.design.winter_design = c.winter_design;
         input.electric_rate = c.electric_rate;
         input.fuel_price = c.fuel_price;
         const BinCalcResult result = ComputeBinCosts(input, 0.0);
@@ -285,21 +289,23 @@ TEST(engine_BinCalc, EachPriceServesItsOwnSeasons) {
 TEST(engine_BinCalc, HeatingCostIsCarriedWhenItCannotBeWorkedOut) {
     struct Case {
         const char* what;
+        CalcMode mode;
         std::int32_t efficiency;
         std::int32_t fuel;
         double carried;
     };
     const double previous = 123.75;
-    const double oil_example = 142.88934677798676;
     const Case cases[] = {
-        {"efficiency 0", 0, 2, previous},
-        {"no fuel selected", 85, -999, previous},
-        {"no such fuel", 85, 5, previous},
-        {"fuel oil", 85, 2, oil_example},
+        {"efficiency 0", CalcMode::kHeating, 0, 2, previous},
+        {"no fuel selected", CalcMode::kHeating, 85, -999, previous},
+        {"no such fuel", CalcMode::kHeating, 85, 5, previous},
+        {"fuel oil", CalcMode::kHeating, 85, 2, 142.88934677798676},
+        {"a computed cost replaces it even when 0", CalcMode::kCooling, 85, 2, 0.0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         BinCalcInput input = HeatingExample();
+        input.mode = c.mode;
         input.heat_efficiency = c.efficiency;
         input.fuel = static_cast<HeatingFuel>(c.fuel);
         const BinCalcResult result = ComputeBinCosts(input, previous);
@@ -308,12 +314,83 @@ TEST(engine_BinCalc, HeatingCostIsCarriedWhenItCannotBeWorkedOut) {
     }
 }
 
-TEST(engine_BinCalc, ComputedHeatingCostReplacesTheCarriedOneEvenWhenZero) {
-    BinCalcInput input = HeatingExample();
-    input.mode = CalcMode::kCooling;
-    const BinCalcResult result = ComputeBinCosts(input, 500.0);
-    EXPECT_EQ(result.carried_heating_cost, 0.0);
-    EXPECT_EQ(result.heating_cost, 0);
+TEST(engine_WholeDollars, TruncatesTowardZeroAndHoldsTheEndsOfTheRange) {
+    const double infinity = std::numeric_limits<double>::infinity();
+    const std::pair<double, std::int32_t> cases[] = {{20.92, 20},
+                                                     {0.99, 0},
+                                                     {-0.99, 0},
+                                                     {-20.92, -20},
+                                                     {2147483647.9, kLargest},
+                                                     {2147483648.0, kLargest},
+                                                     {1e300, kLargest},
+                                                     {infinity, kLargest},
+                                                     {-2147483648.9, kSmallest},
+                                                     {-2147483649.0, kSmallest},
+                                                     {-infinity, kSmallest},
+                                                     {std::numeric_limits<double>::quiet_NaN(), 0}};
+    for (const auto& [cost, shown] : cases) {
+        EXPECT_EQ(WholeDollars(cost), shown) << cost;
+    }
+}
+
+TEST(engine_BinCalcLimits, PercentagesWrapInsteadOfTrapping) {
+    // 2000000000 × 1 / 8 = 250000000 hours; × 37 °F wraps to 660065408 degree-hours, and
+    // 100 × that wraps to 1582031360, so the bin shows 2 percent of its own total.
+    BinCalcInput input = CoolingFromShiftOne();
+    input.thermostat_hours = {1, 0, 0};
+    HoursAt(input, 1, 1) = 2000000000;
+    const BinCalcResult wrapped = ComputeBinCosts(input, 0.0);
+    EXPECT_EQ(wrapped.cooling_degree_hours, 660065408);
+    EXPECT_EQ(wrapped.percent_calcd[0], 2);
+
+    // With summer setpoints 65 and 66 in shifts 1 and 2, bin 1 (100/104) holds
+    // 37 × -43530072 + 36 × -2 = -1610612736 degree-hours and bin 3 (90/94) holds
+    // 27 × -99420547 (wrapping to 1610612527) + 26 × 8 = 1610612735. The season total is -1, and
+    // 100 × bin 1 wraps to -2147483648, whose quotient by -1 does not fit in 32 bits.
+    input = CoolingFromShiftOne();
+    input.thermostat_hours = {8, 8, 0};
+    input.summer_setpoint = {65, 66, 65};
+    HoursAt(input, 1, 1) = -43530072;
+    HoursAt(input, 2, 1) = -2;
+    HoursAt(input, 1, 3) = -99420547;
+    HoursAt(input, 2, 3) = 8;
+    const BinCalcResult result = ComputeBinCosts(input, 0.0);
+    EXPECT_EQ(result.cooling_degree_hours, -1);
+    EXPECT_EQ(result.percent_calcd[0], kSmallest);
+    EXPECT_EQ(result.percent_calcd[2], -2147483548);
+
+    // -2147483648 - 37 wraps to 2147483611 degrees, over one hour.
+    input = CoolingFromShiftOne();
+    input.mode = CalcMode::kHeating;
+    input.winter_setpoint = {kSmallest, 65, 65};
+    HoursAt(input, 1, 14) = 1;
+    EXPECT_EQ(ComputeBinCosts(input, 0.0).heating_degree_hours, 2147483611);
+}
+
+TEST(engine_BinCalcLimits, EerOfZeroGivesTheEndOfTheRangeOrZero) {
+    // With no degree-hours the formula is 0 × infinity, which is not a number: it shows 0.
+    const std::pair<std::int32_t, std::int32_t> cases[] = {
+        {100, kLargest}, {-100, kSmallest}, {0, 0}};
+    for (const auto& [hours, cooling_cost] : cases) {
+        BinCalcInput input = CoolingFromShiftOne();
+        input.cool_eer = 0.0f;
+        HoursAt(input, 1, 2) = hours;
+        EXPECT_EQ(ComputeBinCosts(input, 0.0).cooling_cost, cooling_cost) << hours << " hours";
+    }
+}
+
+TEST(engine_BinCalcLimits, HeatingCostBeyondTheRangeIsHeldButCarriedInFull) {
+    BinCalcInput input = CoolingFromShiftOne();
+    input.mode = CalcMode::kHeating;
+    input.heat_capacity = kLargest;
+    input.heat_efficiency = 1;
+    input.fuel = HeatingFuel::kNaturalGas;
+    input.fuel_price = 10.0f;
+    HoursAt(input, 1, 21) = 2920;
+    const BinCalcResult result = ComputeBinCosts(input, 0.0);
+    EXPECT_EQ(result.heating_cost, kLargest);
+    EXPECT_GT(result.carried_heating_cost, 2147483648.0);
+    EXPECT_TRUE(std::isfinite(result.carried_heating_cost));
 }
 
 }  // namespace

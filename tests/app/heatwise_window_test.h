@@ -1,6 +1,7 @@
 // Shared by the tests that run the program's own start-up and main loop on Qt's offscreen
 // platform, against the real form, menu, help document and climate files, with real key and
-// mouse events. The events are played from inside WMessage, where a user's would arrive.
+// mouse events. The events are played from inside WMessage, where a user's would arrive. The
+// tests reach the toolkit's own tables only through this fixture.
 #pragma once
 
 #include <QAbstractItemView>
@@ -18,6 +19,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "bin_calc.h"
 #include "climate_data.h"
@@ -29,6 +32,8 @@
 #include "message/message_queue.h"
 #include "platform/platform.h"
 #include "platform/qt/qt_frame.h"
+#include "platform/qt/qt_help_viewer.h"
+#include "platform/qt/qt_help_window.h"
 #include "platform/qt/qt_platform.h"
 #include "program_state.h"
 #include "startup.h"
@@ -132,15 +137,25 @@ class HeatwiseWindowTest : public ::testing::Test {
     static windlass::qt::FrameWindow* Frame() {
         return windlass::qt::ToFrame(windlass::Windows().by_slot[0].frame);
     }
+    // The display that the program's main opens before the start-up.
+    static void OpenDisplay() { windlass::ThePlatform().Display(); }
+    static bool MainWindowClosed() { return windlass::Windows().by_slot[0].frame == nullptr; }
+
+    // Every control of the form with its id and widget, in template order.
+    static std::vector<std::pair<int, QWidget*>> Controls() {
+        std::vector<std::pair<int, QWidget*>> controls;
+        if (windlass::DialogRecord* form = windlass::Dialogs().Embedded()) {
+            for (const windlass::ControlRecord& control : form->controls) {
+                controls.emplace_back(control.id, windlass::qt::ToWidget(control.handle));
+            }
+        }
+        return controls;
+    }
 
     // The platform's window of a field of the form, and its widget.
     static windlass::WindowHandle Handle(int id) {
         windlass::DialogRecord* form = windlass::Dialogs().Embedded();
-        EXPECT_NE(form, nullptr) << "the form is in the main window";
-        if (form == nullptr) {
-            return nullptr;
-        }
-        windlass::ControlRecord* control = form->Find(id);
+        windlass::ControlRecord* control = form != nullptr ? form->Find(id) : nullptr;
         EXPECT_NE(control, nullptr) << "the form has field " << id;
         return control != nullptr ? control->handle : nullptr;
     }
@@ -153,6 +168,14 @@ class HeatwiseWindowTest : public ::testing::Test {
         std::size_t last = text.find_last_not_of(' ');
         return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
     }
+
+    // Whether the program waits for the user, with every message of the last act answered.
+    static bool ProgramWaits() {
+        return windlass::Messages().waiting() && !windlass::Messages().HasQueued();
+    }
+
+    // The help window, once Help has opened it.
+    static QWidget* HelpWindow() { return windlass::qt::OpenHelpWindow(); }
 
     // What the bin method gives for these inputs on the committed climate files, for
     // comparison with what the form shows after a pass; `carried_heating_cost` is what the
@@ -169,13 +192,14 @@ class HeatwiseWindowTest : public ::testing::Test {
         return value;
     }
 
+    // The control of the form that holds the main window's focus, 0 when none does (the menu
+    // bar may hold the keyboard for a while).
     static int FocusedId() {
-        windlass::DialogRecord* form = windlass::Dialogs().Embedded();
-        QWidget* focused = QApplication::focusWidget();
-        for (const windlass::ControlRecord& control : form->controls) {
-            QWidget* widget = windlass::qt::ToWidget(control.handle);
-            if (widget != nullptr && (widget == focused || widget->isAncestorOf(focused))) {
-                return control.id;
+        QWidget* focused = Frame()->focusWidget();
+        for (const auto& [id, widget] : Controls()) {
+            if (widget != nullptr && focused != nullptr &&
+                (widget == focused || widget->isAncestorOf(focused))) {
+                return id;
             }
         }
         return 0;
@@ -218,8 +242,12 @@ class HeatwiseWindowTest : public ::testing::Test {
         auto* list = qobject_cast<QComboBox*>(Field(FLD_CITY));
         ASSERT_NE(list, nullptr);
         QTest::mouseClick(list, Qt::LeftButton);
-        QAbstractItemView* view = list->view();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(list->view()->window()));
+        ClickListEntry(list->view(), city);
+    }
+
+    // Clicks entry `city` of the open city list.
+    static void ClickListEntry(QAbstractItemView* view, int city) {
         // The open list takes no click until a double-click's time has passed, so that the
         // release of the click that opened it chooses nothing.
         QTest::qWait(QApplication::doubleClickInterval() + 100);

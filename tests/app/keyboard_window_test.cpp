@@ -66,8 +66,6 @@ TEST_F(KeyboardWindow, EveryInputIsChangedWithKeysAndTheCostsFollow) {
     const BinCalcResult cooling = EngineResult(inputs);
     ASSERT_GT(cooling.cooling_cost, 0);
     EXPECT_EQ(Number(FLD_COST_COOLING), cooling.cooling_cost);
-    EXPECT_EQ(Number(FLD_DEGREE_DAYS), cooling.degree_days) << "the city's own, city 72";
-    EXPECT_EQ(Number(FLD_PCT_CALCD + 4), cooling.percent_calcd[4]);
 
     Act([] {
         ASSERT_EQ(FocusedId(), FLD_MODE_COOLING);
@@ -79,8 +77,6 @@ TEST_F(KeyboardWindow, EveryInputIsChangedWithKeysAndTheCostsFollow) {
     const BinCalcResult heating = EngineResult(inputs);
     ASSERT_GT(heating.heating_cost, 0);
     EXPECT_EQ(Number(FLD_COST_HEATING), heating.heating_cost);
-    EXPECT_EQ(Number(FLD_COST_COOLING), 0) << "Heating mode costs no cooling";
-    EXPECT_EQ(Number(FLD_PCT_CALCD + 16), heating.percent_calcd[16]);
     EXPECT_EQ(platform_->beeps, 0);
 }
 

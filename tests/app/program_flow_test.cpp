@@ -1,7 +1,6 @@
-// The program's start-up and main loop on a platform without a display, which records the
-// window: the messages that leave the loop running, and a climate file that stops the start.
-// What the started window shows and how the loop ends are checked on Qt's offscreen platform
-// (startup_window_test.cpp, menu_window_test.cpp).
+// The program's start-up on a platform without a display, which records the window: a climate
+// file that stops the start. What the started window shows and how the loop ends are checked
+// on Qt's offscreen platform (startup_window_test.cpp).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -52,17 +51,6 @@ class ProgramFlowTest : public ::testing::Test {
 
     static void ResetToolkit() { windlass::testing::ResetToolkitState(); }
 
-    void WriteClimateFiles() {
-        Write(kBinFileName, DataFile(kBinFileName));
-        Write(kDesignFileName, DataFile(kDesignFileName));
-    }
-
-    static int Number(int id) {
-        int value = 0;
-        WDialogGetInteger(id, value);
-        return value;
-    }
-
     windlass::testing::ScratchDirectory scratch_;
     RecordingPlatform* platform_;
     ProgramState state_;
@@ -71,23 +59,9 @@ class ProgramFlowTest : public ::testing::Test {
     std::unique_ptr<windlass::Platform> previous_;
 };
 
-TEST_F(ProgramFlowTest, OtherMenuCommandsAndMessagesLeaveTheLoopRunning) {
-    WriteClimateFiles();
-    StartUp(state_);
-    MessageRecord message;
-    for (int type : {MSG_KEY, MSG_BUTTON, MSG_MOUSE_DOWN, MSG_EXPOSE, MSG_RESIZE, MSG_TIMER}) {
-        HandleMessage(state_, type, message);
-    }
-    message.data1 = 40001;
-    HandleMessage(state_, MSG_MENU, message);
-
-    EXPECT_EQ(state_.quit_flag, 0);
-    EXPECT_EQ(Number(FLD_DEGREE_DAYS), 1700) << "no pass ran";
-}
-
 // A climate file that cannot be used ends the start with exit code 2, after a report on
 // standard error and in a box over the open window, before the form is filled. The load's own
-// tests (climate_load_failures_test.cpp) check each fault's message and the creation of a
+// tests (climate_data_test.cpp) check each fault's message and the creation of a
 // missing file; here a fault of each file shows its message in the box.
 struct DataFault {
     const char* label;

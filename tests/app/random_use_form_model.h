@@ -24,32 +24,52 @@
 
 namespace heatwise::testing {
 
-// A number field the user may type into, with the bounds its range holds it to. The real
-// bounds are single-precision values widened exactly, as the field holds them: 0.05 lies just
-// below the electric rate's smallest value, 0.35 just above its largest.
+// A number field the user may type into, with the bounds its range holds it to and the input
+// its number stands for. The real bounds are single-precision values widened exactly, as the
+// field holds them: 0.05 lies just below the electric rate's smallest value, 0.35 just above
+// its largest. A whole number is the field's number truncated.
 struct InputField {
     int id;
     bool whole_number;
     double minimum;
     double maximum;
+    void (*store)(FormInputs& inputs, double number);
 };
 
+inline std::int32_t Whole(double number) {
+    return static_cast<std::int32_t>(std::trunc(number));
+}
+
 inline constexpr std::array<InputField, 15> kInputFields = {{
-    {FLD_TSTAT_HOURS_1, true, 0, 8},
-    {FLD_TSTAT_SUMMER_1, true, 65, 94},
-    {FLD_TSTAT_WINTER_1, true, 40, 84},
-    {FLD_TSTAT_HOURS_2, true, 0, 8},
-    {FLD_TSTAT_SUMMER_2, true, 65, 94},
-    {FLD_TSTAT_WINTER_2, true, 40, 84},
-    {FLD_TSTAT_HOURS_3, true, 0, 8},
-    {FLD_TSTAT_SUMMER_3, true, 65, 94},
-    {FLD_TSTAT_WINTER_3, true, 40, 84},
-    {FLD_COOL_CAPACITY, true, 0, 240000},
-    {FLD_HEAT_CAPACITY, true, 0, 240000},
-    {FLD_HEAT_EFF, true, 50, 250},
-    {FLD_ELECTRIC_RATE, false, static_cast<double>(0.05f), static_cast<double>(0.35f)},
-    {FLD_FUEL_PRICE, false, 0.0, 10.0},
-    {FLD_COOL_EER, false, 4.0, 15.0},
+    {FLD_TSTAT_HOURS_1, true, 0, 8,
+     [](FormInputs& in, double n) { in.thermostat_hours[0] = Whole(n); }},
+    {FLD_TSTAT_SUMMER_1, true, 65, 94,
+     [](FormInputs& in, double n) { in.summer_setpoint[0] = Whole(n); }},
+    {FLD_TSTAT_WINTER_1, true, 40, 84,
+     [](FormInputs& in, double n) { in.winter_setpoint[0] = Whole(n); }},
+    {FLD_TSTAT_HOURS_2, true, 0, 8,
+     [](FormInputs& in, double n) { in.thermostat_hours[1] = Whole(n); }},
+    {FLD_TSTAT_SUMMER_2, true, 65, 94,
+     [](FormInputs& in, double n) { in.summer_setpoint[1] = Whole(n); }},
+    {FLD_TSTAT_WINTER_2, true, 40, 84,
+     [](FormInputs& in, double n) { in.winter_setpoint[1] = Whole(n); }},
+    {FLD_TSTAT_HOURS_3, true, 0, 8,
+     [](FormInputs& in, double n) { in.thermostat_hours[2] = Whole(n); }},
+    {FLD_TSTAT_SUMMER_3, true, 65, 94,
+     [](FormInputs& in, double n) { in.summer_setpoint[2] = Whole(n); }},
+    {FLD_TSTAT_WINTER_3, true, 40, 84,
+     [](FormInputs& in, double n) { in.winter_setpoint[2] = Whole(n); }},
+    {FLD_COOL_CAPACITY, true, 0, 240000,
+     [](FormInputs& in, double n) { in.cool_capacity = Whole(n); }},
+    {FLD_HEAT_CAPACITY, true, 0, 240000,
+     [](FormInputs& in, double n) { in.heat_capacity = Whole(n); }},
+    {FLD_HEAT_EFF, true, 50, 250, [](FormInputs& in, double n) { in.heat_efficiency = Whole(n); }},
+    {FLD_ELECTRIC_RATE, false, static_cast<double>(0.05f), static_cast<double>(0.35f),
+     [](FormInputs& in, double n) { in.electric_rate = static_cast<float>(n); }},
+    {FLD_FUEL_PRICE, false, 0.0, 10.0,
+     [](FormInputs& in, double n) { in.fuel_price = static_cast<float>(n); }},
+    {FLD_COOL_EER, false, 4.0, 15.0,
+     [](FormInputs& in, double n) { in.cool_eer = static_cast<float>(n); }},
 }};
 
 inline constexpr std::array<int, 2> kModeButtons = {FLD_MODE_COOLING, FLD_MODE_HEATING};
@@ -199,58 +219,7 @@ inline ReadInputs InputsOnTheForm(QWidget* (*field)(int)) {
             }
             continue;
         }
-        double value = NumberIn(text);
-        auto whole = static_cast<std::int32_t>(std::trunc(value));
-        auto real = static_cast<float>(value);
-        switch (input.id) {
-            case FLD_TSTAT_HOURS_1:
-                inputs.thermostat_hours[0] = whole;
-                break;
-            case FLD_TSTAT_HOURS_2:
-                inputs.thermostat_hours[1] = whole;
-                break;
-            case FLD_TSTAT_HOURS_3:
-                inputs.thermostat_hours[2] = whole;
-                break;
-            case FLD_TSTAT_SUMMER_1:
-                inputs.summer_setpoint[0] = whole;
-                break;
-            case FLD_TSTAT_SUMMER_2:
-                inputs.summer_setpoint[1] = whole;
-                break;
-            case FLD_TSTAT_SUMMER_3:
-                inputs.summer_setpoint[2] = whole;
-                break;
-            case FLD_TSTAT_WINTER_1:
-                inputs.winter_setpoint[0] = whole;
-                break;
-            case FLD_TSTAT_WINTER_2:
-                inputs.winter_setpoint[1] = whole;
-                break;
-            case FLD_TSTAT_WINTER_3:
-                inputs.winter_setpoint[2] = whole;
-                break;
-            case FLD_COOL_CAPACITY:
-                inputs.cool_capacity = whole;
-                break;
-            case FLD_HEAT_CAPACITY:
-                inputs.heat_capacity = whole;
-                break;
-            case FLD_HEAT_EFF:
-                inputs.heat_efficiency = whole;
-                break;
-            case FLD_ELECTRIC_RATE:
-                inputs.electric_rate = real;
-                break;
-            case FLD_FUEL_PRICE:
-                inputs.fuel_price = real;
-                break;
-            case FLD_COOL_EER:
-                inputs.cool_eer = real;
-                break;
-            default:
-                break;
-        }
+        input.store(inputs, NumberIn(text));
     }
     return read;
 }

@@ -1,10 +1,11 @@
 // The recalculation pass against a form that records every read and write: the fixed order of
 // the reads and writes, and what it carries from one pass to the next when a field gives it
 // nothing to use. That each output field shows the bin method's result for the inputs on the
-// form is checked on the real widgets (recalculation_window_test.cpp).
+// form is checked on the real widgets, in the random-use test.
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,30 +18,17 @@
 namespace heatwise {
 namespace {
 
-// A form in memory. Reads give the values set here; a field left out of `unreadable` but
-// absent from the values reads as the toolkit reads an empty field. Every call is logged as
-// "menu 1112", "radio 1118", "int 1124", "real 1137" or "put 1028=0".
+// A form in memory. Reads give the values set here, or -999 as the toolkit reads an empty
+// field; a field in `unreadable` leaves the variable as it was. Every call is logged as
+// "menu 1112", "radio 1118", "int 1124", "real 1137" or "put 1028".
 class RecordingForm final : public FormFields {
   public:
-    void GetMenu1(int field, int& entry) override {
-        Log("menu", field);
-        Read(field, entry);
+    void GetMenu1(int field, int& entry) override { Read("menu", field, integers, entry); }
+    void GetRadioButton(int first, int& position) override {
+        Read("radio", first, integers, position);
     }
-    void GetRadioButton(int first_button, int& position) override {
-        Log("radio", first_button);
-        Read(first_button, position);
-    }
-    void GetInteger(int field, int& value) override {
-        Log("int", field);
-        Read(field, value);
-    }
-    void GetReal(int field, float& value) override {
-        Log("real", field);
-        if (unreadable.count(field) == 0) {
-            auto found = reals.find(field);
-            value = found != reals.end() ? found->second : -999.0f;
-        }
-    }
+    void GetInteger(int field, int& value) override { Read("int", field, integers, value); }
+    void GetReal(int field, float& value) override { Read("real", field, reals, value); }
     void PutInteger(int field, int value) override {
         log.push_back("put " + std::to_string(field));
         shown[field] = value;
@@ -48,19 +36,17 @@ class RecordingForm final : public FormFields {
 
     std::map<int, int> integers;
     std::map<int, float> reals;
-    // Fields that cannot be read at all: the variable keeps its value.
-    std::map<int, bool> unreadable;
+    std::set<int> unreadable;
     std::map<int, int> shown;
     std::vector<std::string> log;
 
   private:
-    void Log(const char* kind, int field) {
+    template <typename T>
+    void Read(const char* kind, int field, const std::map<int, T>& values, T& value) {
         log.push_back(std::string(kind) + " " + std::to_string(field));
-    }
-    void Read(int field, int& value) {
         if (unreadable.count(field) == 0) {
-            auto found = integers.find(field);
-            value = found != integers.end() ? found->second : -999;
+            auto found = values.find(field);
+            value = found != values.end() ? found->second : T{-999};
         }
     }
 };
@@ -68,23 +54,21 @@ class RecordingForm final : public FormFields {
 // The form as the user first sees it, in Cooling mode with Electricity.
 RecordingForm DefaultForm() {
     RecordingForm form;
-    form.integers = {
-        {FLD_CITY, 1},
-        {FLD_MODE_COOLING, 1},
-        {FLD_FUEL_ELECTRIC, 1},
-        {FLD_TSTAT_HOURS_1, 8},
-        {FLD_TSTAT_HOURS_2, 8},
-        {FLD_TSTAT_HOURS_3, 8},
-        {FLD_TSTAT_SUMMER_1, 85},
-        {FLD_TSTAT_SUMMER_2, 85},
-        {FLD_TSTAT_SUMMER_3, 78},
-        {FLD_TSTAT_WINTER_1, 65},
-        {FLD_TSTAT_WINTER_2, 60},
-        {FLD_TSTAT_WINTER_3, 75},
-        {FLD_COOL_CAPACITY, 20000},
-        {FLD_HEAT_CAPACITY, 20000},
-        {FLD_HEAT_EFF, 85},
-    };
+    form.integers = {{FLD_CITY, 1},
+                     {FLD_MODE_COOLING, 1},
+                     {FLD_FUEL_ELECTRIC, 1},
+                     {FLD_TSTAT_HOURS_1, 8},
+                     {FLD_TSTAT_HOURS_2, 8},
+                     {FLD_TSTAT_HOURS_3, 8},
+                     {FLD_TSTAT_SUMMER_1, 85},
+                     {FLD_TSTAT_SUMMER_2, 85},
+                     {FLD_TSTAT_SUMMER_3, 78},
+                     {FLD_TSTAT_WINTER_1, 65},
+                     {FLD_TSTAT_WINTER_2, 60},
+                     {FLD_TSTAT_WINTER_3, 75},
+                     {FLD_COOL_CAPACITY, 20000},
+                     {FLD_HEAT_CAPACITY, 20000},
+                     {FLD_HEAT_EFF, 85}};
     form.reals = {{FLD_ELECTRIC_RATE, 0.08f}, {FLD_FUEL_PRICE, 4.0f}, {FLD_COOL_EER, 6.5f}};
     return form;
 }
@@ -166,7 +150,9 @@ TEST(RecalculateForm, WithoutAFuelOrAnEfficiencyTheLastHeatingCostShowsAgain) {
     EXPECT_EQ(form.shown[FLD_COST_HEATING], 433) << "propane, twice the capacity";
 }
 
-TEST(RecalculateForm, AFieldThatCannotBeReadKeepsTheValueOfTheLastPass) {
+// A field that cannot be read, or a list without a selection, leaves the value of the last
+// pass in the calculation.
+TEST(RecalculateForm, AFieldThatGivesNothingKeepsTheValueOfTheLastPass) {
     const ClimateTables climate = ExampleClimate();
     RecordingForm form = DefaultForm();
     CarriedValues carried;
@@ -174,36 +160,19 @@ TEST(RecalculateForm, AFieldThatCannotBeReadKeepsTheValueOfTheLastPass) {
     ASSERT_EQ(form.shown[FLD_COST_COOLING], 20);
 
     form.integers[FLD_COOL_CAPACITY] = 40000;
-    form.unreadable[FLD_COOL_CAPACITY] = true;
+    form.unreadable.insert(FLD_COOL_CAPACITY);
     form.integers[FLD_CITY] = 2;
-    form.unreadable[FLD_CITY] = true;
+    form.unreadable.insert(FLD_CITY);
     RecalculateForm(climate, carried, form);
-
     EXPECT_EQ(form.shown[FLD_COST_COOLING], 20) << "still 20000 BTU per hour";
     EXPECT_EQ(form.shown[FLD_SUMMER_DESIGN], 97) << "still city 1";
-}
 
-TEST(RecalculateForm, AnEmptyNumberFieldEntersTheCalculationAsMinus999) {
-    RecordingForm form = DefaultForm();
-    form.integers.erase(FLD_TSTAT_HOURS_2);
-    CarriedValues carried;
-
-    RecalculateForm(ExampleClimate(), carried, form);
-
-    EXPECT_EQ(form.shown[FLD_HOURS_9_16 + 2], 100 * -999 / 8);
-}
-
-TEST(RecalculateForm, AListWithoutASelectionCostsTheCityOfTheLastPass) {
-    const ClimateTables climate = ExampleClimate();
-    RecordingForm form = DefaultForm();
-    form.integers[FLD_CITY] = 2;
-    CarriedValues carried;
+    form.unreadable.clear();
     RecalculateForm(climate, carried, form);
-
+    ASSERT_EQ(form.shown[FLD_WINTER_DESIGN], 28) << "city 2";
     form.integers.erase(FLD_CITY);
     RecalculateForm(climate, carried, form);
-
-    EXPECT_EQ(form.shown[FLD_WINTER_DESIGN], 28) << "city 2";
+    EXPECT_EQ(form.shown[FLD_WINTER_DESIGN], 28) << "still city 2";
 }
 
 }  // namespace

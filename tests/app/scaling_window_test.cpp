@@ -1,6 +1,8 @@
 // The program's window on a display scaled to 100 %, 150 % or 200 %, or with fonts at 144 dpi:
 // one run per display, its environment set by the build (tests/app/CMakeLists.txt), each saving
 // a picture of the window after the first pass (screenshots/window-100.png and so on).
+// QT_SCALE_FACTOR scales the whole display; QT_FONT_DPI, with Qt's own high-DPI scaling turned
+// off, makes the fonts larger in logical pixels, as a desktop set to larger fonts does.
 #include <QDir>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -20,7 +22,6 @@
 #include "platform/qt/qt_client_area.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_status_bar.h"
-#include "scaling_window_display.h"
 
 namespace heatwise::testing {
 namespace {
@@ -28,71 +29,91 @@ namespace {
 namespace wq = windlass::qt;
 
 // The group boxes of the form and the controls each of them frames, from the template.
-const std::map<int, std::vector<int>>& GroupMembers() {
-    static const std::map<int, std::vector<int>> members = {
-        {1143, {1144, 1145, 1146, 1147, 1148, 1149, 1150}},
-        {1154, {1155, 1156, 1157, 1158, 1159, 1160, 1161, 1162, 1163, 1164}},
-        {1114,
-         {1001, 1113, 1115, 1116, 1120, 1121, 1122, 1123, 1124, 1125, 1126, 1127, 1128, 1129, 1130,
-          1131}},
-    };
-    return members;
-}
+const std::map<int, std::vector<int>> kGroupMembers = {
+    {1143, {1144, 1145, 1146, 1147, 1148, 1149, 1150}},
+    {1154, {1155, 1156, 1157, 1158, 1159, 1160, 1161, 1162, 1163, 1164}},
+    {1114,
+     {1001, 1113, 1115, 1116, 1120, 1121, 1122, 1123, 1124, 1125, 1126, 1127, 1128, 1129, 1130,
+      1131}},
+};
 
+// The form is 510 × 289 dialog units in an 8-point font.
+constexpr int kFormWidthUnits = 510;
+constexpr int kFormHeightUnits = 289;
+constexpr int kFormFontPoints = 8;
 // The status bar keeps its texts this many pixels from the edges of a part.
 constexpr int kPartTextMargin = 4;
 
+// The form's size in pixels for a font: a horizontal dialog unit is a quarter of the average
+// width of the 52 letters, rounded as dialog units always have been, a vertical one an eighth
+// of the height of a line.
+QSize FormSizeFor(const QFont& font) {
+    QFontMetrics metrics(font);
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return {static_cast<int>(std::lround(kFormWidthUnits * ((letters / 26 + 1) / 2) / 4.0)),
+            static_cast<int>(std::lround(kFormHeightUnits * metrics.height() / 8.0))};
+}
+
+std::string Text(const QRect& rect) {
+    return std::to_string(rect.x()) + "," + std::to_string(rect.y()) + " " +
+           std::to_string(rect.width()) + "x" + std::to_string(rect.height());
+}
+
+// A widget's rectangle in the coordinates of another that contains it.
+QRect RectIn(const QWidget* outer, const QWidget* widget) {
+    return {widget->mapTo(outer, QPoint(0, 0)), widget->size()};
+}
+
 class ScalingWindow : public HeatwiseWindowTest {
   protected:
-    static QWidget* Form() { return Field(FLD_CITY)->parentWidget(); }
-
-    // Every control of the form with its id.
-    static std::vector<std::pair<int, QWidget*>> Controls() {
-        std::vector<std::pair<int, QWidget*>> controls;
-        for (const windlass::ControlRecord& control : windlass::Dialogs().Embedded()->controls) {
-            controls.emplace_back(control.id, wq::ToWidget(control.handle));
+    ScalingWindow() {
+        bool ok = false;
+        if (double scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok); ok && scale > 0) {
+            scale_ = scale;
         }
-        return controls;
+        if (double dpi = qEnvironmentVariable("QT_FONT_DPI").toDouble(&ok); ok && dpi > 0) {
+            font_dpi_ = dpi;
+        }
     }
 
-    // A widget's rectangle in the coordinates of another that contains it.
-    static QRect RectIn(const QWidget* outer, const QWidget* widget) {
-        return {widget->mapTo(outer, QPoint(0, 0)), widget->size()};
+    static QWidget* Form() { return Field(FLD_CITY)->parentWidget(); }
+    std::string Display() const {
+        return "scale " + std::to_string(scale_) + ", fonts at " + std::to_string(font_dpi_) +
+               " dpi";
     }
 
-    static std::string Text(const QRect& rect) {
-        return std::to_string(rect.x()) + "," + std::to_string(rect.y()) + " " +
-               std::to_string(rect.width()) + "x" + std::to_string(rect.height());
-    }
-
-    const Display display_ = Display::FromEnvironment();
+    double scale_ = 1.0;
+    double font_dpi_ = 96.0;
 };
 
 TEST_F(ScalingWindow, ThePictureIsTheWindowAtTheDisplaysOwnResolution) {
     StartAndRunFirstPass();
-    SCOPED_TRACE(display_.Describe());
-    ASSERT_DOUBLE_EQ(Frame()->devicePixelRatioF(), display_.scale) << "the scale took effect";
-    ASSERT_DOUBLE_EQ(Frame()->screen()->logicalDotsPerInchY(), display_.font_dpi)
+    SCOPED_TRACE(Display());
+    ASSERT_DOUBLE_EQ(Frame()->devicePixelRatioF(), scale_) << "the scale took effect";
+    ASSERT_DOUBLE_EQ(Frame()->screen()->logicalDotsPerInchY(), font_dpi_)
         << "the font resolution took effect";
 
     QPixmap picture = Frame()->grab();
     ASSERT_FALSE(picture.isNull());
     // Drawn at the display's resolution, not enlarged from a picture at 100 %: every logical
     // pixel has scale × scale pixels of its own.
-    EXPECT_DOUBLE_EQ(picture.devicePixelRatio(), display_.scale);
-    QSize logical = Frame()->size();
-    EXPECT_NEAR(picture.width(), logical.width() * display_.scale, 1.0);
-    EXPECT_NEAR(picture.height(), logical.height() * display_.scale, 1.0);
+    EXPECT_DOUBLE_EQ(picture.devicePixelRatio(), scale_);
+    EXPECT_NEAR(picture.width(), Frame()->width() * scale_, 1.0);
+    EXPECT_NEAR(picture.height(), Frame()->height() * scale_, 1.0);
 
     const QString folder = QStringLiteral(HEATWISE_BINARY_DIR "/screenshots");
+    const QString name = qEnvironmentVariable("HEATWISE_PICTURE", "window-unnamed.png");
     ASSERT_TRUE(QDir().mkpath(folder));
-    EXPECT_TRUE(picture.save(folder + QLatin1Char('/') + display_.picture))
-        << display_.picture.toStdString();
+    EXPECT_TRUE(picture.save(folder + QLatin1Char('/') + name)) << name.toStdString();
 }
 
-TEST_F(ScalingWindow, EveryControlLiesInsideTheClientAreaAndItsGroupBox) {
+// Every control lies inside the client area, none overlaps another, and the members of a group
+// box lie inside its frame, below the title set into its top edge, while no other control
+// reaches into it.
+TEST_F(ScalingWindow, EveryControlHasItsOwnPlaceInsideTheClientAreaAndItsGroupBox) {
     StartAndRunFirstPass();
-    SCOPED_TRACE(display_.Describe());
+    SCOPED_TRACE(Display());
     QWidget* client = Frame()->client();
     const QRect area = client->rect();
     EXPECT_EQ(RectIn(client, Form()), area) << "the form fills the client area";
@@ -105,10 +126,9 @@ TEST_F(ScalingWindow, EveryControlLiesInsideTheClientAreaAndItsGroupBox) {
     }
     ASSERT_EQ(placed.size(), 162u) << "the form has all its controls";
 
-    // Inside the frame and below the title that is set into its top edge.
-    int title_line = QFontMetrics(Form()->font()).height();
+    const int title_line = QFontMetrics(Form()->font()).height();
     std::set<int> framed;
-    for (const auto& [group, members] : GroupMembers()) {
+    for (const auto& [group, members] : kGroupMembers) {
         QRect inside = placed.at(group).adjusted(2, title_line, -2, -2);
         for (int member : members) {
             framed.insert(member);
@@ -117,52 +137,36 @@ TEST_F(ScalingWindow, EveryControlLiesInsideTheClientAreaAndItsGroupBox) {
                 << " is not inside group box " << group << " " << Text(inside);
         }
     }
-    for (const auto& [id, rect] : placed) {
-        if (framed.count(id) != 0 || GroupMembers().count(id) != 0) {
-            continue;
-        }
-        for (const auto& [group, members] : GroupMembers()) {
-            EXPECT_FALSE(rect.intersects(placed.at(group)))
-                << "control " << id << " at " << Text(rect) << " reaches into group box " << group
-                << " " << Text(placed.at(group));
-        }
-    }
-}
-
-TEST_F(ScalingWindow, NoTwoControlsOverlap) {
-    StartAndRunFirstPass();
-    SCOPED_TRACE(display_.Describe());
-    std::vector<std::pair<int, QRect>> placed;
-    for (const auto& [id, widget] : Controls()) {
-        if (GroupMembers().count(id) == 0) {
-            placed.emplace_back(id, widget->geometry());
-        }
-    }
-    for (std::size_t first = 0; first < placed.size(); ++first) {
-        for (std::size_t second = first + 1; second < placed.size(); ++second) {
-            EXPECT_FALSE(placed[first].second.intersects(placed[second].second))
-                << "controls " << placed[first].first << " " << Text(placed[first].second)
-                << " and " << placed[second].first << " " << Text(placed[second].second);
+    for (auto first = placed.begin(); first != placed.end(); ++first) {
+        const bool is_group = kGroupMembers.count(first->first) != 0;
+        for (auto second = std::next(first); second != placed.end(); ++second) {
+            const bool other_is_group = kGroupMembers.count(second->first) != 0;
+            // A group box may only hold its members; two members of no box never overlap.
+            if ((is_group && framed.count(second->first) != 0) ||
+                (other_is_group && framed.count(first->first) != 0)) {
+                continue;
+            }
+            EXPECT_FALSE(first->second.intersects(second->second))
+                << "controls " << first->first << " " << Text(first->second) << " and "
+                << second->first << " " << Text(second->second);
         }
     }
 }
 
-TEST_F(ScalingWindow, EveryTextFitsItsControl) {
+TEST_F(ScalingWindow, EveryTextFitsItsControlInTheFormsOwnFont) {
     StartAndRunFirstPass();
-    SCOPED_TRACE(display_.Describe());
+    SCOPED_TRACE(Display());
     Frame()->grab();  // Every control has drawn its text once.
     const QFontInfo form_font(Form()->font());
     const int title_indent = QFontMetrics(Form()->font()).averageCharWidth();
-    int labels = 0;
-    int radio_buttons = 0;
-    int group_boxes = 0;
+    std::map<std::string, int> kinds;
     for (const auto& [id, widget] : Controls()) {
         QString text;
         int room = 0;
         if (auto* label = dynamic_cast<wq::StaticText*>(widget)) {
             text = label->text();
             room = label->width();
-            ++labels;
+            ++kinds["labels"];
         } else if (auto* radio = dynamic_cast<QRadioButton*>(widget)) {
             QStyleOptionButton option;
             option.initFrom(radio);
@@ -177,11 +181,11 @@ TEST_F(ScalingWindow, EveryTextFitsItsControl) {
                 << "the text of radio button " << id << " runs under its indicator";
             text = radio->text();
             room = contents.width();
-            ++radio_buttons;
+            ++kinds["radio buttons"];
         } else if (auto* group = dynamic_cast<wq::GroupBox*>(widget)) {
             text = group->title();
             room = group->width() - 2 * title_indent;
-            ++group_boxes;
+            ++kinds["group boxes"];
         } else {
             continue;
         }
@@ -195,20 +199,18 @@ TEST_F(ScalingWindow, EveryTextFitsItsControl) {
         EXPECT_EQ(drawn.family(), form_font.family()) << "control " << id;
         EXPECT_EQ(drawn.pixelSize(), form_font.pixelSize()) << "control " << id;
     }
-    EXPECT_EQ(labels, 48);
-    EXPECT_EQ(radio_buttons, 6);
-    EXPECT_EQ(group_boxes, 3);
+    EXPECT_EQ(kinds, (std::map<std::string, int>{
+                         {"labels", 48}, {"radio buttons", 6}, {"group boxes", 3}}));
 }
 
-TEST_F(ScalingWindow, TheStatusBarShowsItsThreeTexts) {
+TEST_F(ScalingWindow, TheStatusBarShowsItsThreeTextsCentredBelowTheForm) {
     StartAndRunFirstPass();
-    SCOPED_TRACE(display_.Describe());
+    SCOPED_TRACE(Display());
     wq::StatusBar* bar = Frame()->status_bar();
     ASSERT_NE(bar, nullptr);
     const QRect bar_area = RectIn(Frame(), bar);
     EXPECT_TRUE(Frame()->rect().contains(bar_area)) << Text(bar_area);
-    EXPECT_GE(bar_area.top(), RectIn(Frame(), Frame()->client()).bottom())
-        << "the bar lies below the form";
+    EXPECT_GE(bar_area.top(), RectIn(Frame(), Frame()->client()).bottom());
 
     ASSERT_EQ(bar->parts().size(), kStatusTexts.size());
     std::vector<QRect> parts = bar->PartRectangles();
@@ -217,9 +219,8 @@ TEST_F(ScalingWindow, TheStatusBarShowsItsThreeTexts) {
     for (std::size_t index = 0; index < parts.size(); ++index) {
         const windlass::StatusPartView& part = bar->parts()[index];
         // The text after the leading tab, centred.
-        EXPECT_EQ(part.left, "");
+        EXPECT_EQ(part.left + part.right, "");
         EXPECT_EQ(part.centre, std::string(kStatusTexts[index].substr(1)));
-        EXPECT_EQ(part.right, "");
         EXPECT_TRUE(bar->rect().contains(parts[index])) << "part " << index + 1;
         EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(part.centre)),
                   parts[index].width() - 2 * kPartTextMargin)
@@ -230,19 +231,22 @@ TEST_F(ScalingWindow, TheStatusBarShowsItsThreeTexts) {
 
 TEST_F(ScalingWindow, TheFormGrowsWithItsFont) {
     Start();
-    SCOPED_TRACE(display_.Describe());
+    SCOPED_TRACE(Display());
     const QFont font = Form()->font();
     EXPECT_EQ(QFontInfo(font).pixelSize(),
-              static_cast<int>(std::lround(kFormFontPoints * display_.font_dpi / 72.0)));
+              static_cast<int>(std::lround(kFormFontPoints * font_dpi_ / 72.0)));
     EXPECT_EQ(Form()->size(), FormSizeFor(font)) << "dialog units follow the form's font";
     EXPECT_EQ(Frame()->client()->size(), Form()->size());
 
     // Against the same form at 96 dpi: larger fonts make a larger form in the same proportion,
     // within the rounding of dialog units; a scaled display leaves its logical size alone.
-    QSize at_96_dpi = FormSizeFor(FontAt96Dpi(font));
-    double expected = display_.font_dpi / 96.0;
-    EXPECT_NEAR(Form()->width() / static_cast<double>(at_96_dpi.width()), expected, 0.1 * expected);
-    EXPECT_NEAR(Form()->height() / static_cast<double>(at_96_dpi.height()), expected,
+    QFont at_96_dpi = font;
+    at_96_dpi.setPixelSize(static_cast<int>(std::lround(kFormFontPoints * 96.0 / 72.0)));
+    const QSize size_at_96_dpi = FormSizeFor(at_96_dpi);
+    const double expected = font_dpi_ / 96.0;
+    EXPECT_NEAR(Form()->width() / static_cast<double>(size_at_96_dpi.width()), expected,
+                0.1 * expected);
+    EXPECT_NEAR(Form()->height() / static_cast<double>(size_at_96_dpi.height()), expected,
                 0.1 * expected);
 }
 

@@ -1,10 +1,12 @@
 // The program's start-up on Qt's offscreen platform: what the user sees before touching
-// anything, and the window around the form.
+// anything, the window around the form, and the whole program from its start to File > Exit.
+#include <QMenu>
 #include <QMenuBar>
 
 #include <string>
 #include <vector>
 
+#include "city_list.h"
 #include "heatwise_window_test.h"
 #include "platform/qt/qt_client_area.h"
 #include "platform/qt/qt_status_bar.h"
@@ -14,54 +16,48 @@ namespace {
 
 using StartUpWindow = HeatwiseWindowTest;
 
-TEST_F(StartUpWindow, NoPassHasRunSoOnlyTheBinColumnsShowTheFirstCitysOwnValues) {
+TEST_F(StartUpWindow, TheFormShowsTheDefaultsAndTheFirstCitysBinsBeforeAnyPass) {
     Start();
+    // No pass has run: only the bin columns show the first city's own values.
     const ClimateTables climate = LoadClimateTables({});
-    const CityBinHours& filed = climate.bins.City(1);
     for (int k = 1; k <= kBinValueCount; ++k) {
-        EXPECT_EQ(Number(FLD_HOURS_1_8 + k - 1), filed[static_cast<std::size_t>(k - 1)])
+        EXPECT_EQ(Number(FLD_HOURS_1_8 + k - 1),
+                  climate.bins.City(1)[static_cast<std::size_t>(k - 1)])
             << "value " << k;
     }
     const DesignRecord& austin = climate.design.City(1);
     ASSERT_FALSE(austin.degree_days == 1700 && austin.summer_design == 97 &&
                  austin.winter_design == 28)
         << "the first city's own values would hide a pass";
-    EXPECT_EQ(Number(FLD_DEGREE_DAYS), 1700);
-    EXPECT_EQ(Number(FLD_SUMMER_DESIGN), 97);
-    EXPECT_EQ(Number(FLD_WINTER_DESIGN), 28);
     for (int bin = 1; bin <= kBinCount; ++bin) {
         EXPECT_EQ(Shown(FLD_PCT_CALCD + bin - 1), "0") << "bin " << bin;
     }
-    EXPECT_EQ(Shown(FLD_COST_COOLING), "0");
-    EXPECT_EQ(Shown(FLD_COST_HEATING), "0");
-}
-
-TEST_F(StartUpWindow, TheInputsHoldTheirDefaultsWithTwoDecimalsForPrices) {
-    Start();
-    EXPECT_EQ(Shown(FLD_ELECTRIC_RATE), "0.08");
-    EXPECT_EQ(Shown(FLD_FUEL_PRICE), "4.00");
-    EXPECT_EQ(Shown(FLD_COOL_EER), "6.50");
+    const std::pair<int, const char*> shown[] = {
+        {FLD_DEGREE_DAYS, "1700"},    {FLD_SUMMER_DESIGN, "97"},  {FLD_WINTER_DESIGN, "28"},
+        {FLD_COST_COOLING, "0"},      {FLD_COST_HEATING, "0"},    {FLD_ELECTRIC_RATE, "0.08"},
+        {FLD_FUEL_PRICE, "4.00"},     {FLD_COOL_EER, "6.50"},     {FLD_TSTAT_HOURS_1, "8"},
+        {FLD_TSTAT_HOURS_2, "8"},     {FLD_TSTAT_HOURS_3, "8"},   {FLD_TSTAT_SUMMER_1, "85"},
+        {FLD_TSTAT_SUMMER_2, "85"},   {FLD_TSTAT_SUMMER_3, "78"}, {FLD_TSTAT_WINTER_1, "65"},
+        {FLD_TSTAT_WINTER_2, "60"},   {FLD_TSTAT_WINTER_3, "75"}, {FLD_COOL_CAPACITY, "20000"},
+        {FLD_HEAT_CAPACITY, "20000"}, {FLD_HEAT_EFF, "85"}};
+    for (const auto& [field, text] : shown) {
+        EXPECT_EQ(Shown(field), text) << "field " << field;
+    }
     int city = 0;
-    WDialogGetMenu1(FLD_CITY, city);
-    EXPECT_EQ(city, 1);
     int mode = 0;
-    WDialogGetRadioButton(FLD_MODE_COOLING, mode);
-    EXPECT_EQ(mode, 1) << "Cooling";
     int fuel = 0;
+    WDialogGetMenu1(FLD_CITY, city);
+    WDialogGetRadioButton(FLD_MODE_COOLING, mode);
     WDialogGetRadioButton(FLD_FUEL_ELECTRIC, fuel);
+    EXPECT_EQ(city, 1);
+    EXPECT_EQ(mode, 1) << "Cooling";
     EXPECT_EQ(fuel, 1) << "Electricity";
-    struct Expected {
-        int field;
-        int value;
-    };
-    const Expected inputs[] = {
-        {FLD_TSTAT_HOURS_1, 8},     {FLD_TSTAT_HOURS_2, 8},     {FLD_TSTAT_HOURS_3, 8},
-        {FLD_TSTAT_SUMMER_1, 85},   {FLD_TSTAT_SUMMER_2, 85},   {FLD_TSTAT_SUMMER_3, 78},
-        {FLD_TSTAT_WINTER_1, 65},   {FLD_TSTAT_WINTER_2, 60},   {FLD_TSTAT_WINTER_3, 75},
-        {FLD_COOL_CAPACITY, 20000}, {FLD_HEAT_CAPACITY, 20000}, {FLD_HEAT_EFF, 85},
-    };
-    for (const Expected& input : inputs) {
-        EXPECT_EQ(Number(input.field), input.value) << "field " << input.field;
+    // The list offers the cities in the order of the climate files' records.
+    auto* list = qobject_cast<QComboBox*>(Field(FLD_CITY));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), kCityCount);
+    for (int entry = 0; entry < kCityCount; ++entry) {
+        EXPECT_EQ(list->itemText(entry).toStdString(), CityName(entry + 1)) << "entry " << entry;
     }
 }
 
@@ -112,8 +108,35 @@ TEST_F(StartUpWindow, TheWindowsFirstDisplayBringsNoFieldChange) {
         types.push_back(type);
     } while (types.back() != MSG_CLOSE && types.size() < 10);
 
-    // Until the user changes something, the form shows what the start-up put there.
     EXPECT_EQ(types, std::vector<int>{MSG_CLOSE});
+}
+
+// Chooses File > Exit once the program's window is up and its form filled.
+void ExitOnceStarted() {
+    windlass::qt::FrameWindow* frame = HeatwiseWindowTest::Frame();
+    if (frame == nullptr || !frame->isActiveWindow() ||
+        HeatwiseWindowTest::Shown(FLD_ELECTRIC_RATE) != "0.08") {
+        QTimer::singleShot(50, QCoreApplication::instance(), ExitOnceStarted);
+        return;
+    }
+    QAction* entry = HeatwiseWindowTest::MenuBarEntry("&File");
+    ASSERT_NE(entry, nullptr);
+    HeatwiseWindowTest::ClickOnMenuBar(entry);
+    QMenu* file = entry->menu();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
+    QAction* exit = file->actions().value(0);
+    ASSERT_NE(exit, nullptr);
+    EXPECT_EQ(exit->text(), "E&xit");
+    QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(exit).center());
+}
+
+TEST_F(StartUpWindow, TheWholeProgramStartsRunsAndStopsOnExit) {
+    OpenDisplay();
+    QTimer::singleShot(0, QCoreApplication::instance(), ExitOnceStarted);
+
+    EXPECT_EQ(RunHeatwise(), 0);
+
+    EXPECT_TRUE(MainWindowClosed());
 }
 
 }  // namespace
