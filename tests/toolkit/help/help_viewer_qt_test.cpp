@@ -191,6 +191,8 @@ TEST_F(HelpViewerTest, ABrokenContentsFileLeavesItsMessageAndTheIndexAndSearchAt
 
     qt::HelpFinder* finder = Window()->finder();
     ASSERT_TRUE(finder->isVisible());
+    // The message stands on the Contents tab, whichever tab an earlier request left in front.
+    finder->setCurrentIndex(0);
     EXPECT_TRUE(finder->contents_message()->isVisible());
     EXPECT_TRUE(finder->contents_message()->text().contains(
         QStringLiteral("line 2: level 3 follows level 1")));
