@@ -115,18 +115,6 @@ TEST_F(ErrorReporting, LevelFourAsksInABoxAndOkGoesOn) {
     EXPECT_EQ(InfoError(1), 1006);
 }
 
-TEST_F(ErrorReporting, LevelFourCancelEndsTheProgramWithCodeZeroAndNoFurtherBox) {
-    IDebugLevel(4);
-    platform_->box_answers = {BoxAnswer::Cancel};
-    try {
-        yyerror(ERR_FIELD_IDENTIFIER);
-        FAIL() << "Cancel must end the program";
-    } catch (const ProcessExit& exit) {
-        EXPECT_EQ(exit.exit_code, 0);
-    }
-    EXPECT_EQ(platform_->boxes_shown.size(), 1u);
-}
-
 TEST_F(ErrorReporting, ErrorRaisedWhileTheBoxIsUpIsStoredButTheCauseSurvives) {
     IDebugLevel(4);
     static int stored_during_box = 0;
@@ -141,13 +129,20 @@ TEST_F(ErrorReporting, ErrorRaisedWhileTheBoxIsUpIsStoredButTheCauseSurvives) {
     EXPECT_EQ(Errors().debug_level, 4);
 }
 
-TEST_F(ErrorReporting, FailedLevelFourBoxKeepsTheCausingCode) {
+TEST_F(ErrorReporting, LevelFourCancelEndsTheProgramAndAFailedBoxKeepsTheCausingCode) {
     IDebugLevel(4);
-    platform_->box_answers = {BoxAnswer::Failed};
+    platform_->box_answers = {BoxAnswer::Failed, BoxAnswer::Cancel};
     yyerror(ERR_FIELD_RANGE);
     EXPECT_EQ(WInfoDialog(4), -1);
     EXPECT_TRUE(platform_->exits.empty());
     EXPECT_EQ(InfoError(1), 1009);
+    try {
+        yyerror(ERR_FIELD_IDENTIFIER);
+        FAIL() << "Cancel must end the program";
+    } catch (const ProcessExit& exit) {
+        EXPECT_EQ(exit.exit_code, 0);
+    }
+    EXPECT_EQ(platform_->boxes_shown.size(), 2u) << "no further box after Cancel";
 }
 
 }  // namespace

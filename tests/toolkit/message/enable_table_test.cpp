@@ -43,15 +43,5 @@ TEST(MessageEnableTable, AnyNonZeroStateEnablesAndOtherTypesAreIgnored) {
     EXPECT_FALSE(table.IsEnabled(MSG_MENU));
 }
 
-TEST(MessageEnableTable, WMessageEnableActsOnTheToolkitsTable) {
-    MessageEnableTable saved = Messages().enable_table();
-    WMessageEnable(MSG_FIELD, 1);
-    EXPECT_TRUE(Messages().enable_table().IsEnabled(MSG_FIELD));
-    WMessageEnable(0, 0);
-    WMessageEnable(16, 0);
-    EXPECT_TRUE(Messages().enable_table().IsEnabled(MSG_KEY));
-    Messages().enable_table() = saved;
-}
-
 }  // namespace
 }  // namespace windlass

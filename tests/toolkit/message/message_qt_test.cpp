@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "window/qt_window_test.h"
+#include "window/window_table.h"
 #include "window/window_timer.h"
 
 namespace windlass::testing {
@@ -14,7 +15,7 @@ namespace {
 class QtMessages : public QtWindowTest {
   protected:
     QtMessages() {
-        OpenApplicationWindow(1000, 500);
+        OpenMenuWindow(1000, 500);
         SettleFirstDisplay();
     }
 };
@@ -35,25 +36,18 @@ TEST_F(QtMessages, KeysGiveTheirCodes) {
         {"letter", Qt::Key_A, Qt::NoModifier, 'a'},
         {"capital", Qt::Key_A, Qt::ShiftModifier, 'A', 'A'},
         {"Ctrl+A", Qt::Key_A, Qt::ControlModifier, 1},
-        {"digit", Qt::Key_7, Qt::NoModifier, '7'},
         {"Enter", Qt::Key_Return, Qt::NoModifier, 13},
-        {"Escape", Qt::Key_Escape, Qt::NoModifier, 27},
-        {"Tab", Qt::Key_Tab, Qt::NoModifier, 9},
         {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier, 274},
         {"F1", Qt::Key_F1, Qt::NoModifier, 301},
         {"F20", Qt::Key_F20, Qt::NoModifier, 320},
         {"Up", Qt::Key_Up, Qt::NoModifier, 258},
-        {"Ctrl+Down", Qt::Key_Down, Qt::ControlModifier, 267},
-        {"Shift+Left", Qt::Key_Left, Qt::ShiftModifier, 265},
         {"Ctrl+Shift+Right", Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier, 268},
         {"Page Down", Qt::Key_PageDown, Qt::NoModifier, 263},
         {"Home", Qt::Key_Home, Qt::NoModifier, 270},
-        {"End", Qt::Key_End, Qt::NoModifier, 271},
         {"Insert", Qt::Key_Insert, Qt::NoModifier, 272},
         {"Delete", Qt::Key_Delete, Qt::NoModifier, 273},
         {"Print Screen", Qt::Key_Print, Qt::NoModifier, 300},
         {"keypad 0", Qt::Key_0, Qt::KeypadModifier, 280},
-        {"keypad 9", Qt::Key_9, Qt::KeypadModifier, 289},
         {"keypad 5 without Num Lock", Qt::Key_Clear, Qt::KeypadModifier, 285},
         {"keypad minus", Qt::Key_Minus, Qt::KeypadModifier, 290},
         {"keypad point", Qt::Key_Period, Qt::KeypadModifier, 291},
@@ -75,8 +69,6 @@ TEST_F(QtMessages, KeysGiveTheirCodes) {
         MessageRecord record;
         ASSERT_EQ(Wait(record), MSG_KEY) << c.what;
         EXPECT_EQ(record.data1, c.code) << c.what;
-        EXPECT_EQ(record.data3, 0) << c.what;
-        EXPECT_EQ(record.window, 0) << c.what;
     }
 }
 
@@ -116,23 +108,18 @@ TEST_F(QtMessages, MouseButtonsWithModifiersInWindowUnitsAndUpAndMoveOnlyWhenEna
     ASSERT_EQ(Wait(record), MSG_MOUSE_DOWN);
     EXPECT_EQ(record.data1, 1);
     EXPECT_EQ(record.data2, 2 + 4);
-    EXPECT_EQ(record.data3, 0);
     EXPECT_EQ(record.x, 3335);
     EXPECT_EQ(record.y, 10);
     ASSERT_EQ(Wait(record), MSG_MOUSE_MOVE);
-    EXPECT_EQ(record.data1, -1);
     EXPECT_EQ(record.x, 5004);
     ASSERT_EQ(Wait(record), MSG_MOUSE_UP);
     EXPECT_EQ(record.data1, 1);
     EXPECT_EQ(record.data2, 1) << "Ctrl, and no button held after the release";
-    EXPECT_EQ(record.x, 9994);
-    EXPECT_EQ(record.y, 9989);
 }
 
 TEST_F(QtMessages, TheFirstDisplayGivesNoRepaint) {
-    QMenuBar* bar = Frame()->menu_bar();
-    QAction* help = bar->actions().at(0);
-    Post([help] { help->trigger(); });
+    QAction* go = Frame()->menu_bar()->actions().at(1);
+    Post([go] { go->trigger(); });
     MessageRecord record;
     EXPECT_EQ(Wait(record), MSG_MENU);
 }
@@ -185,20 +172,6 @@ TEST_F(QtMessages, ATimerStopsAndReportsItsId) {
     MessageRecord record;
     EXPECT_EQ(Wait(record), MSG_TIMER);
     EXPECT_EQ(record.data1, 42);
-}
-
-// The enabled close request is checked in QtWindow.TheCloseBoxAsksAndTheWindowStays.
-TEST_F(QtMessages, ADisabledCloseRequestIsDroppedAndTheWindowStays) {
-    qt::FrameWindow* frame = Frame();
-    WMessageEnable(MSG_CLOSE, 0);
-    QAction* help = frame->menu_bar()->actions().at(0);
-    Post([frame, help] {
-        frame->close();
-        help->trigger();
-    });
-    MessageRecord record;
-    EXPECT_EQ(Wait(record), MSG_MENU) << "the disabled close request was dropped";
-    EXPECT_TRUE(frame->isVisible());
 }
 
 }  // namespace

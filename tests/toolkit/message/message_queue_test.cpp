@@ -52,19 +52,8 @@ class MessageQueueTest : public ::testing::Test {
     int waits_ = 0;
 };
 
-TEST_F(MessageQueueTest, WaitsUntilAnEnabledTypeIsRaised) {
-    // Mouse moves are off at start: the first batch raises nothing the program hears of.
-    MouseEvent move;
-    AddBatch({MouseMessage(0, move, 0)});
-    AddBatch({});
-    AddBatch({MenuCommandMessage(0, 40004, 0)});
-    RaisedMessage message = Next();
-    EXPECT_EQ(message.type, MSG_MENU);
-    EXPECT_EQ(message.record.data1, 40004);
-    EXPECT_EQ(waits_, 3);
-    EXPECT_FALSE(queue_.waiting());
-}
-
+// Waiting until an enabled type is raised is checked through the frame's procedures in
+// WaitProcedure.WaitsUntilTheProceduresRaiseAnEnabledType.
 TEST_F(MessageQueueTest, FurtherMessagesOfOneBatchComeNextInOrder) {
     AddBatch({Key('a'), Expose(0, 1, 2, 3, 4), Resize(0, 100, 50), Key('b')});
     EXPECT_EQ(Next().record.data1, 'a');

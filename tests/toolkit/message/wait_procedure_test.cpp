@@ -12,7 +12,7 @@ namespace {
 
 class WaitProcedure : public WindowTest {
   protected:
-    void Open() { WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 1000, 500, 30001); }
+    void Open() { WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 1000, 500, 500); }
 
     FrameListener& Procedures() { return platform().listener(); }
 

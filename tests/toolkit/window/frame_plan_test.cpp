@@ -61,13 +61,13 @@ TEST(FrameArguments, SizesUnderOnePixelAndUnknownColourCountsFallBack) {
     OpenArguments arguments;
     arguments.width = -5;
     arguments.height = 1;
-    arguments.title = "Heatwise 2.0   ";
+    arguments.title = "Test window   ";
     for (int colours : {0, 8, 31, 256}) {
         arguments.colours = colours;
         FramePlan plan = ResolveOpenArguments(arguments, 800, 600);
         EXPECT_EQ(plan.client_width, 640);
         EXPECT_EQ(plan.client_height, 1);
-        EXPECT_EQ(plan.title, "Heatwise 2.0");
+        EXPECT_EQ(plan.title, "Test window");
         EXPECT_EQ(plan.colours, 16) << colours;
     }
     for (int colours : {16, 32, 64, 128}) {

@@ -97,8 +97,8 @@ TEST(MenuPrompts, RecordsOfCommandAndText) {
     EXPECT_TRUE(ParseMenuPrompts({}).empty());
 }
 
-// The application's own record, which numbers the File pop-up on the bar, is checked from the
-// resources to the real menu in QtWindow.TheApplicationsWindowHasItsTitleIconMenuAndStatusBar.
+// Records that number pop-ups from a menu resource are checked from the resources to the
+// frame's menu in WindowOpen.TheMenuResourceGivesItemsAcceleratorsPromptsAndTheIcon.
 TEST(MenuNumbering, PathsThatLeadNowhereAreSkipped) {
     MenuBar bar = ApplicationMenu();
     std::vector<MenuNumbering> numbering = {

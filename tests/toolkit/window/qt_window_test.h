@@ -31,11 +31,10 @@ class QtWindowTest : public ::testing::Test {
         ResetToolkitState();
     }
 
-    // The application's main window without its form: menu 30001, a status bar, and a
-    // client area of the given size.
-    static void OpenApplicationWindow(int width, int height) {
-        WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, width, height, 30001, {}, 0,
-                    "Heatwise 2.0");
+    // A main window with the test menu 500, a status bar, and a client area of the given size.
+    static void OpenMenuWindow(int width, int height) {
+        WindowOpen2(7 | WF_STATUSBAR, WINDOW_CENTRED, WINDOW_CENTRED, width, height, 500, {}, 0,
+                    "Test window");
     }
 
     static qt::FrameWindow* Frame() { return qt::ToFrame(Windows().by_slot[0].frame); }

@@ -2,6 +2,7 @@
 // and the state it keeps.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "errors/error_state.h"
@@ -18,20 +19,14 @@ using WindowOpen = WindowTest;
 TEST_F(WindowOpen, NoArgumentsGiveACentredResizableWindowOf80PercentOfTheScreen) {
     WindowOpen2();
     ASSERT_EQ(platform().frames.size(), 1u);
-    // The decorations that the default flags ask for are checked on Qt in
-    // QtWindow.NoArgumentsGiveACentredResizableWindowOf80PercentOfTheScreen.
     const RecordingPlatform::Frame& frame = platform().main_frame();
     EXPECT_EQ(frame.request.client_width, 819);   // 80 % of 1024.
     EXPECT_EQ(frame.request.client_height, 614);  // 80 % of 768.
-    ASSERT_TRUE(frame.placed);
-    EXPECT_EQ(frame.placed->first, (1024 - 819) / 2);
-    EXPECT_EQ(frame.placed->second, (768 - 614) / 2);
+    EXPECT_EQ(frame.placed, std::make_pair((1024 - 819) / 2, (768 - 614) / 2));
     EXPECT_EQ(frame.shown, FrameShow::Normal);
     EXPECT_EQ(Settings().main_window_open, 1);
     EXPECT_EQ(Windows().flags, 7);
-    EXPECT_EQ(Windows().current, 0);
     EXPECT_EQ(Windows().by_slot[0].client.width, 819);
-    EXPECT_EQ(Windows().by_slot[0].client.height, 614);
     EXPECT_EQ(InfoError(1), 0);
 }
 
@@ -39,10 +34,8 @@ TEST_F(WindowOpen, CentringCountsTheDecorationsAndLiftsForTheStatusBar) {
     platform().border = 3;
     platform().status_bar_height = 21;
     WindowOpen2(WF_SYSMENU | WF_STATUSBAR, WINDOW_CENTRED, WINDOW_CENTRED, 500, 300);
-    const RecordingPlatform::Frame& frame = platform().main_frame();
-    ASSERT_TRUE(frame.placed);
-    EXPECT_EQ(frame.placed->first, (1024 - 506) / 2);
-    EXPECT_EQ(frame.placed->second, (768 - 306) / 2 - 10);
+    EXPECT_EQ(platform().main_frame().placed,
+              std::make_pair((1024 - 506) / 2, (768 - 306) / 2 - 10));
 }
 
 TEST_F(WindowOpen, GivenPositionAndFlagsAreTakenAsTheyAre) {
@@ -55,13 +48,40 @@ TEST_F(WindowOpen, GivenPositionAndFlagsAreTakenAsTheyAre) {
     EXPECT_FALSE(frame.request.style.system_menu);
 }
 
-// The menu's entries as the Qt window shows them are checked in
-// QtWindow.TheApplicationsWindowHasItsTitleIconMenuAndStatusBar.
-TEST_F(WindowOpen, TheApplicationsMenuAndTitleOpenWithoutErrorAndWithoutAccelerators) {
-    WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 30001, {}, 0, "Heatwise 2.0   ");
+// What the Qt window makes of the menu, its accelerators and its prompts is checked in
+// QtWindow.MenuItemsAcceleratorsAndPromptsWork.
+TEST_F(WindowOpen, TheMenuResourceGivesItemsAcceleratorsPromptsAndTheIcon) {
+    WindowOpen2(7, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 500, {}, 0, "Test window   ");
     const FrameRequest& request = platform().main_frame().request;
-    EXPECT_EQ(request.title, "Heatwise 2.0");
-    EXPECT_TRUE(request.accelerators.empty());
+    EXPECT_EQ(request.title, "Test window");
+    EXPECT_FALSE(request.icon.empty());
+    ASSERT_EQ(request.menu.size(), 2u);
+    const MenuEntry& edit = request.menu[0];
+    EXPECT_EQ(edit.kind, MenuEntry::Kind::PopUp);
+    EXPECT_EQ(edit.id, 510);
+    ASSERT_EQ(edit.items.size(), 3u);
+    EXPECT_EQ(edit.items[0].text, "&Copy\tCtrl+C");
+    EXPECT_EQ(edit.items[1].kind, MenuEntry::Kind::Separator);
+    EXPECT_EQ(edit.items[2].id, 520);
+    ASSERT_EQ(edit.items[2].items.size(), 1u);
+    EXPECT_TRUE(edit.items[2].items[0].greyed);
+    EXPECT_FALSE(edit.items[0].greyed);
+    EXPECT_EQ(request.menu[1].id, 504);
+    ASSERT_EQ(request.accelerators.size(), 2u);
+    const AcceleratorKey& f5 = request.accelerators[0];
+    EXPECT_EQ(f5.kind, AcceleratorKey::Kind::VirtualKey);
+    EXPECT_EQ(f5.command, 503);
+    EXPECT_EQ(f5.shift, Held::Yes);
+    EXPECT_EQ(f5.ctrl, Held::No);
+    EXPECT_EQ(f5.alt, Held::No);
+    const AcceleratorKey& copy = request.accelerators[1];
+    EXPECT_EQ(copy.kind, AcceleratorKey::Kind::Character);
+    EXPECT_EQ(copy.key, 3);
+    EXPECT_EQ(copy.command, 501);
+    EXPECT_EQ(copy.shift, Held::No);
+    EXPECT_EQ(copy.ctrl, Held::No);
+    EXPECT_EQ(request.menu_prompts,
+              (std::map<int, std::string>{{501, "Copies the selection"}, {504, "Goes"}}));
     EXPECT_EQ(InfoError(1), 0);
 }
 
@@ -105,7 +125,7 @@ TEST_F(WindowOpen, AFormThatFitsFixesTheSizeAndTurns39Into99) {
             embedded_in = frame;
             ++embedded;
         };
-        WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 30001, {}, 102, "Heatwise 2.0");
+        WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 500, {}, 102, "Test window");
         const RecordingPlatform::Frame& frame = platform().frames.back();
         EXPECT_EQ(Windows().flags, c.flags) << c.what;
         EXPECT_EQ(InfoError(1), c.error) << c.what;
@@ -126,7 +146,7 @@ TEST_F(WindowOpen, AFormThatFitsFixesTheSizeAndTurns39Into99) {
 
 TEST_F(WindowOpen, ASecondOpenWhileOpenDoesNothing) {
     WindowOpen2(7, 1, 2, 100, 100, 0, {}, 0, "first");
-    WindowOpen2(39, 3, 4, 200, 200, 30001, {}, 0, "second");
+    WindowOpen2(39, 3, 4, 200, 200, 500, {}, 0, "second");
     ASSERT_EQ(platform().frames.size(), 1u);
     EXPECT_EQ(platform().main_frame().request.title, "first");
     EXPECT_EQ(Windows().flags, 7);
@@ -156,32 +176,21 @@ TEST_F(WindowOpen, MaximisedWindowTellsTheProgramItsSizeFirst) {
 }
 
 TEST_F(WindowOpen, CloseResetsTheWindowStateAndTheEnableTable) {
-    WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 30001);
-    WMessageEnable(MSG_FIELD, 1);
+    WindowClose();
+    EXPECT_TRUE(platform().frames.empty()) << "closing with nothing open is no fault";
+    WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 500);
     WMessageEnable(MSG_KEY, 0);
-    WMessageEnable(MSG_VIEWER, 1);
     WindowClose();
     EXPECT_TRUE(platform().main_frame().destroyed);
     EXPECT_EQ(Settings().main_window_open, 0);
     EXPECT_EQ(Settings().combined_dialog, 0);
     EXPECT_EQ(Windows().flags, -1);
     EXPECT_EQ(Windows().by_slot[0].frame, nullptr);
-    const MessageEnableTable& table = Messages().enable_table();
-    for (int type = 1; type <= 15; ++type) {
-        bool off = type == 5 || type == 6 || type == 10 || type == 11 || type == 12;
-        EXPECT_EQ(table.IsEnabled(type), !off) << type;
-    }
+    EXPECT_TRUE(Messages().enable_table().IsEnabled(MSG_KEY));
     // The window can be opened again.
     WindowOpen2();
     EXPECT_EQ(platform().frames.size(), 2u);
     EXPECT_EQ(Settings().main_window_open, 1);
-}
-
-TEST_F(WindowOpen, CloseWithNothingOpenOnlyResetsTheTable) {
-    WMessageEnable(MSG_KEY, 0);
-    WindowClose();
-    EXPECT_TRUE(Messages().enable_table().IsEnabled(MSG_KEY));
-    EXPECT_TRUE(platform().frames.empty());
 }
 
 }  // namespace
