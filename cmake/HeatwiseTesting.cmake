@@ -11,10 +11,10 @@ function(heatwise_add_test name)
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
     target_compile_definitions(${name} PRIVATE
-        HEATWISE_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
-        HEATWISE_BINARY_DIR="${CMAKE_BINARY_DIR}"
+        HEATWISE_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+        HEATWISE_BINARY_DIR="${PROJECT_BINARY_DIR}"
         HEATWISE_CLIMATE_DIR="${HEATWISE_CLIMATE_DIR}")
-    set(work_dir "${CMAKE_BINARY_DIR}/test-work/${name}")
+    set(work_dir "${PROJECT_BINARY_DIR}/test-work/${name}")
     file(MAKE_DIRECTORY "${work_dir}")
     # Each test runs through "cmake -E env", which sets its environment: a list given as the
     # ENVIRONMENT property of discovered tests would keep only its first entry.
