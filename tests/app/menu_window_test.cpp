@@ -89,7 +89,7 @@ void ExitOnceStarted() {
 }
 
 TEST_F(MenuWindow, TheWholeProgramStartsRunsAndStopsOnExit) {
-    windlass::ThePlatform().Display();
+    windlass::ThePlatform().Windowing().Display();
     QTimer::singleShot(0, QCoreApplication::instance(), ExitOnceStarted);
 
     EXPECT_EQ(RunHeatwise(), 0);

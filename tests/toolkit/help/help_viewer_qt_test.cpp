@@ -301,7 +301,7 @@ TEST(QtProgramStart, ArgumentsReachTheProgramAsTheyAreWithoutAShell) {
     // A shell would split this name at the blank and run what follows the semicolon.
     fs::path made = folder / "a name; touch injected";
 
-    ASSERT_TRUE(ThePlatform().StartProgram("touch", {made.string()}));
+    ASSERT_TRUE(ThePlatform().Os().StartProgram("touch", {made.string()}));
 
     for (int waited = 0; waited < 100 && !fs::exists(made); ++waited) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -309,7 +309,7 @@ TEST(QtProgramStart, ArgumentsReachTheProgramAsTheyAreWithoutAShell) {
     EXPECT_TRUE(fs::exists(made));
     EXPECT_FALSE(fs::exists(folder / "injected"));
     EXPECT_FALSE(fs::exists(fs::current_path() / "injected"));
-    EXPECT_FALSE(ThePlatform().StartProgram(folder.string() + "/no-such-program", {}));
+    EXPECT_FALSE(ThePlatform().Os().StartProgram(folder.string() + "/no-such-program", {}));
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ std::string& LastPluginComplaint() {
 }
 
 std::string ProgramName() {
-    std::string path = ThePlatform().ExecutablePath();
+    std::string path = ThePlatform().Os().ExecutablePath();
     std::size_t slash = path.rfind('/');
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     return name.empty() ? std::string("windlass") : name;

@@ -26,7 +26,7 @@ QUrl UrlOf(const std::string& path_or_address) {
 
 // The desktop's opener starts its program detached and reports only whether it found one that
 // takes the document, so a refusal is read as a missing association.
-DesktopOpen QtPlatform::OpenWithDesktop(const std::string& path_or_address) {
+DesktopOpen QtHelpDesktop::OpenWithDesktop(const std::string& path_or_address) {
     Application();
     if (QDesktopServices::openUrl(UrlOf(path_or_address))) {
         return DesktopOpen::Opened;
@@ -34,8 +34,8 @@ DesktopOpen QtPlatform::OpenWithDesktop(const std::string& path_or_address) {
     return DesktopOpen::NoAssociation;
 }
 
-bool QtPlatform::StartProgram(const std::string& program,
-                              const std::vector<std::string>& arguments) {
+bool QtOsServices::StartProgram(const std::string& program,
+                                const std::vector<std::string>& arguments) {
     QStringList list;
     for (const std::string& argument : arguments) {
         list.append(ToQString(argument));

@@ -46,34 +46,34 @@ void SelectAllText(QWidget* widget) {
 
 }  // namespace
 
-WindowHandle QtPlatform::CreateDialog(const DialogTemplate& dialog, WindowHandle parent,
-                                      DialogListener& listener) {
+WindowHandle QtDialogControls::CreateDialog(const DialogTemplate& dialog, WindowHandle parent,
+                                            DialogListener& listener) {
     Application();
     return ToHandle(DialogWindow::Create(dialog, ToWidget(parent), listener));
 }
 
-PixelSize QtPlatform::DialogSize(WindowHandle dialog) {
+PixelSize QtDialogControls::DialogSize(WindowHandle dialog) {
     DialogWindow* window = ToDialog(dialog);
     return window != nullptr ? PixelSize{window->width(), window->height()} : PixelSize{};
 }
 
-int QtPlatform::ControlCount(WindowHandle dialog) {
+int QtDialogControls::ControlCount(WindowHandle dialog) {
     DialogWindow* window = ToDialog(dialog);
     return window != nullptr ? window->ControlCount() : 0;
 }
 
-WindowHandle QtPlatform::Control(WindowHandle dialog, int position) {
+WindowHandle QtDialogControls::Control(WindowHandle dialog, int position) {
     DialogWindow* window = ToDialog(dialog);
     return window != nullptr ? ToHandle(window->ControlAt(position)) : nullptr;
 }
 
-void QtPlatform::MoveDialog(WindowHandle dialog, int x, int y) {
+void QtDialogControls::MoveDialog(WindowHandle dialog, int x, int y) {
     if (DialogWindow* window = ToDialog(dialog)) {
         window->move(x, y);
     }
 }
 
-void QtPlatform::ShowDialog(WindowHandle dialog, DialogShowMode mode) {
+void QtDialogControls::ShowDialog(WindowHandle dialog, DialogShowMode mode) {
     if (DialogWindow* window = ToDialog(dialog)) {
         if (mode == DialogShowMode::Modal) {
             window->RunModal();
@@ -83,31 +83,31 @@ void QtPlatform::ShowDialog(WindowHandle dialog, DialogShowMode mode) {
     }
 }
 
-void QtPlatform::EndModalDialog(WindowHandle dialog) {
+void QtDialogControls::EndModalDialog(WindowHandle dialog) {
     if (DialogWindow* window = ToDialog(dialog)) {
         window->EndModal();
     }
 }
 
-void QtPlatform::HideDialog(WindowHandle dialog) {
+void QtDialogControls::HideDialog(WindowHandle dialog) {
     if (DialogWindow* window = ToDialog(dialog)) {
         window->HideDialog();
     }
 }
 
-void QtPlatform::DestroyDialog(WindowHandle dialog) {
+void QtDialogControls::DestroyDialog(WindowHandle dialog) {
     if (DialogWindow* window = ToDialog(dialog)) {
         window->Destroy();
     }
 }
 
-void QtPlatform::SetDialogTitle(WindowHandle dialog, const std::string& title) {
+void QtDialogControls::SetDialogTitle(WindowHandle dialog, const std::string& title) {
     if (DialogWindow* window = ToDialog(dialog)) {
         window->setWindowTitle(ToQString(title));
     }
 }
 
-void QtPlatform::EnableWindow(WindowHandle window, Enable enable) {
+void QtDialogControls::EnableWindow(WindowHandle window, Enable enable) {
     if (QWidget* widget = ToWidget(window)) {
         widget->setEnabled(enable == Enable::Yes);
     }
@@ -115,7 +115,7 @@ void QtPlatform::EnableWindow(WindowHandle window, Enable enable) {
 
 // ---- Texts -----------------------------------------------------------------------------------
 
-std::string QtPlatform::ControlText(WindowHandle control) {
+std::string QtDialogControls::ControlText(WindowHandle control) {
     QWidget* widget = ToWidget(control);
     QString text;
     if (auto* edit = dynamic_cast<QLineEdit*>(widget)) {
@@ -138,7 +138,7 @@ std::string QtPlatform::ControlText(WindowHandle control) {
     return FromQString(text);
 }
 
-bool QtPlatform::SetControlText(WindowHandle control, const std::string& text) {
+bool QtDialogControls::SetControlText(WindowHandle control, const std::string& text) {
     QWidget* widget = ToWidget(control);
     QString value = ToQString(text);
     if (auto* edit = dynamic_cast<QLineEdit*>(widget)) {
@@ -168,7 +168,7 @@ bool QtPlatform::SetControlText(WindowHandle control, const std::string& text) {
     return true;
 }
 
-bool QtPlatform::IsModified(WindowHandle control) {
+bool QtDialogControls::IsModified(WindowHandle control) {
     if (QLineEdit* edit = LineEditOf(control)) {
         return edit->isModified();
     }
@@ -178,7 +178,7 @@ bool QtPlatform::IsModified(WindowHandle control) {
     return false;
 }
 
-void QtPlatform::SetModified(WindowHandle control, bool modified) {
+void QtDialogControls::SetModified(WindowHandle control, bool modified) {
     if (QLineEdit* edit = LineEditOf(control)) {
         edit->setModified(modified);
     } else if (auto* lines = As<QPlainTextEdit>(control)) {
@@ -186,7 +186,7 @@ void QtPlatform::SetModified(WindowHandle control, bool modified) {
     }
 }
 
-void QtPlatform::SetTextLimit(WindowHandle control, int limit) {
+void QtDialogControls::SetTextLimit(WindowHandle control, int limit) {
     if (QLineEdit* edit = LineEditOf(control)) {
         TypingLimitOf(*edit).set_limit(limit);
     }
@@ -194,7 +194,7 @@ void QtPlatform::SetTextLimit(WindowHandle control, int limit) {
 
 // ---- Check boxes and radio buttons -----------------------------------------------------------
 
-int QtPlatform::CheckState(WindowHandle control) {
+int QtDialogControls::CheckState(WindowHandle control) {
     if (auto* box = As<QCheckBox>(control)) {
         switch (box->checkState()) {
             case Qt::Checked:
@@ -211,7 +211,7 @@ int QtPlatform::CheckState(WindowHandle control) {
     return 0;
 }
 
-bool QtPlatform::SetCheckState(WindowHandle control, int state) {
+bool QtDialogControls::SetCheckState(WindowHandle control, int state) {
     // A state a button cannot show becomes the highest it can: a two-state box or a radio
     // button asked for "indeterminate" is checked.
     if (auto* box = As<QCheckBox>(control)) {
@@ -231,7 +231,7 @@ bool QtPlatform::SetCheckState(WindowHandle control, int state) {
 
 // ---- Entries of list and combo boxes ---------------------------------------------------------
 
-void QtPlatform::ClearEntries(WindowHandle control) {
+void QtDialogControls::ClearEntries(WindowHandle control) {
     if (auto* combo = As<ComboBox>(control)) {
         combo->clear();
     } else if (auto* list = As<ListBox>(control)) {
@@ -239,7 +239,7 @@ void QtPlatform::ClearEntries(WindowHandle control) {
     }
 }
 
-void QtPlatform::AddEntry(WindowHandle control, const std::string& text) {
+void QtDialogControls::AddEntry(WindowHandle control, const std::string& text) {
     if (auto* combo = As<ComboBox>(control)) {
         combo->AddEntry(ToQString(text));
     } else if (auto* list = As<ListBox>(control)) {
@@ -247,7 +247,7 @@ void QtPlatform::AddEntry(WindowHandle control, const std::string& text) {
     }
 }
 
-int QtPlatform::EntryCount(WindowHandle control) {
+int QtDialogControls::EntryCount(WindowHandle control) {
     if (auto* combo = As<ComboBox>(control)) {
         return combo->count();
     }
@@ -257,7 +257,7 @@ int QtPlatform::EntryCount(WindowHandle control) {
     return 0;
 }
 
-std::string QtPlatform::EntryText(WindowHandle control, int index) {
+std::string QtDialogControls::EntryText(WindowHandle control, int index) {
     if (auto* combo = As<ComboBox>(control); combo && index >= 0 && index < combo->count()) {
         return FromQString(combo->itemText(index));
     }
@@ -267,7 +267,7 @@ std::string QtPlatform::EntryText(WindowHandle control, int index) {
     return {};
 }
 
-int QtPlatform::Selection(WindowHandle control) {
+int QtDialogControls::Selection(WindowHandle control) {
     if (auto* combo = As<ComboBox>(control)) {
         return combo->currentIndex();
     }
@@ -277,7 +277,7 @@ int QtPlatform::Selection(WindowHandle control) {
     return -1;
 }
 
-bool QtPlatform::Select(WindowHandle control, int index) {
+bool QtDialogControls::Select(WindowHandle control, int index) {
     // An index past the entries clears the selection, and so does -1, which is no failure.
     if (auto* combo = As<ComboBox>(control)) {
         bool exists = index >= 0 && index < combo->count();
@@ -290,7 +290,7 @@ bool QtPlatform::Select(WindowHandle control, int index) {
     return false;
 }
 
-int QtPlatform::FindExactEntry(WindowHandle control, const std::string& text) {
+int QtDialogControls::FindExactEntry(WindowHandle control, const std::string& text) {
     QString wanted = ToQString(text);
     int count = EntryCount(control);
     for (int index = 0; index < count; ++index) {
@@ -302,7 +302,7 @@ int QtPlatform::FindExactEntry(WindowHandle control, const std::string& text) {
     return -1;
 }
 
-void QtPlatform::SetSpinRange(WindowHandle control, int minimum, int maximum) {
+void QtDialogControls::SetSpinRange(WindowHandle control, int minimum, int maximum) {
     if (auto* field = As<NumericEdit>(control)) {
         field->SetSpinRange(minimum, maximum);
     }
@@ -310,7 +310,7 @@ void QtPlatform::SetSpinRange(WindowHandle control, int minimum, int maximum) {
 
 // ---- Focus and the default button ------------------------------------------------------------
 
-void QtPlatform::FocusControl(WindowHandle control, SelectText select) {
+void QtDialogControls::FocusControl(WindowHandle control, SelectText select) {
     QWidget* widget = ToWidget(control);
     if (auto* dialog = dynamic_cast<DialogWindow*>(widget)) {
         widget = dialog->EntryControl();
@@ -327,7 +327,7 @@ void QtPlatform::FocusControl(WindowHandle control, SelectText select) {
     }
 }
 
-WindowHandle QtPlatform::FocusedControl() {
+WindowHandle QtDialogControls::FocusedControl() {
     QWidget* focus = QApplication::focusWidget();
     if (focus == nullptr) {
         return nullptr;
@@ -341,13 +341,13 @@ WindowHandle QtPlatform::FocusedControl() {
     return ToHandle(focus);
 }
 
-void QtPlatform::SetDefaultLook(WindowHandle button, DefaultLook look) {
+void QtDialogControls::SetDefaultLook(WindowHandle button, DefaultLook look) {
     if (auto* push = As<QPushButton>(button)) {
         push->setDefault(look == DefaultLook::Default);
     }
 }
 
-void QtPlatform::MakeButtonAutomatic(WindowHandle button) {
+void QtDialogControls::MakeButtonAutomatic(WindowHandle button) {
     if (auto* box = As<CheckBox>(button)) {
         box->MakeAutomatic();
     } else if (auto* radio = As<RadioButton>(button)) {
@@ -355,8 +355,8 @@ void QtPlatform::MakeButtonAutomatic(WindowHandle button) {
     }
 }
 
-void QtPlatform::SetAccessibleText(WindowHandle control, const std::string& name,
-                                   const std::string& description) {
+void QtDialogControls::SetAccessibleText(WindowHandle control, const std::string& name,
+                                         const std::string& description) {
     if (QWidget* widget = ToWidget(control)) {
         widget->setAccessibleName(ToQString(name));
         widget->setAccessibleDescription(ToQString(description));

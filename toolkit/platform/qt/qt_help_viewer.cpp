@@ -96,8 +96,8 @@ HelpPopup* OpenHelpPopup() {
     return Popup().data();
 }
 
-bool QtPlatform::ShowHelp(WindowHandle owner, const std::string& document,
-                          const HelpRequest& request) {
+bool QtHelpDesktop::ShowHelp(WindowHandle owner, const std::string& document,
+                             const HelpRequest& request) {
     // Closing needs no application: without one, no viewer can be open.
     if (request.command == HelpCommand::Quit) {
         Quit();

@@ -221,7 +221,7 @@ void NumericEdit::keyPressEvent(QKeyEvent* event) {
     if (verdict.kind == CharacterVerdict::Kind::Drop) {
         event->accept();
         if (verdict.beep) {
-            ThePlatform().Beep();
+            ThePlatform().Windowing().Beep();
         }
         return;
     }

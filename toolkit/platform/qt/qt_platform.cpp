@@ -88,7 +88,7 @@ WindowHandle ToHandle(QWidget* widget) {
     return reinterpret_cast<WindowHandle>(widget);
 }
 
-DisplayMetrics QtPlatform::Display() {
+DisplayMetrics QtWindowing::Display() {
     Application();
     DisplayMetrics metrics;
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -99,7 +99,7 @@ DisplayMetrics QtPlatform::Display() {
     return metrics;
 }
 
-BoxAnswer QtPlatform::ShowMessageBox(const MessageBoxRequest& request) {
+BoxAnswer QtWindowing::ShowMessageBox(const MessageBoxRequest& request) {
     Application();
     QMessageBox box(ToWidget(request.owner));
     box.setWindowTitle(ToQString(request.title));
@@ -121,7 +121,7 @@ BoxAnswer QtPlatform::ShowMessageBox(const MessageBoxRequest& request) {
     return FromStandardButton(box.standardButton(pressed));
 }
 
-void QtPlatform::Beep() {
+void QtWindowing::Beep() {
     Application();
     QApplication::beep();
 }

@@ -14,30 +14,30 @@ FrameWindow* ToFrame(WindowHandle frame) {
     return dynamic_cast<FrameWindow*>(ToWidget(frame));
 }
 
-WindowHandle QtPlatform::CreateFrame(const FrameRequest& request, FrameListener& listener) {
+WindowHandle QtWindowing::CreateFrame(const FrameRequest& request, FrameListener& listener) {
     Application();
     return ToHandle(new FrameWindow(request, listener));
 }
 
-FrameMeasures QtPlatform::MeasureFrame(WindowHandle frame) {
+FrameMeasures QtWindowing::MeasureFrame(WindowHandle frame) {
     FrameWindow* window = ToFrame(frame);
     return window != nullptr ? window->Measures() : FrameMeasures{};
 }
 
-void QtPlatform::PlaceFrame(WindowHandle frame, int x, int y) {
+void QtWindowing::PlaceFrame(WindowHandle frame, int x, int y) {
     // A frame's position is that of its outer corner, decorations included.
     if (FrameWindow* window = ToFrame(frame)) {
         window->move(x, y);
     }
 }
 
-void QtPlatform::ShowFrame(WindowHandle frame, FrameShow show) {
+void QtWindowing::ShowFrame(WindowHandle frame, FrameShow show) {
     if (FrameWindow* window = ToFrame(frame)) {
         window->Show(show);
     }
 }
 
-PixelSize QtPlatform::ClientAreaSize(WindowHandle frame) {
+PixelSize QtWindowing::ClientAreaSize(WindowHandle frame) {
     FrameWindow* window = ToFrame(frame);
     if (window == nullptr) {
         return {};
@@ -46,29 +46,29 @@ PixelSize QtPlatform::ClientAreaSize(WindowHandle frame) {
     return {size.width(), size.height()};
 }
 
-WindowHandle QtPlatform::ClientArea(WindowHandle frame) {
+WindowHandle QtWindowing::ClientArea(WindowHandle frame) {
     FrameWindow* window = ToFrame(frame);
     return window != nullptr ? ToHandle(window->client()) : nullptr;
 }
 
-void QtPlatform::ShowStatusBar(WindowHandle frame, const std::vector<StatusPartView>& parts) {
+void QtWindowing::ShowStatusBar(WindowHandle frame, const std::vector<StatusPartView>& parts) {
     FrameWindow* window = ToFrame(frame);
     if (window != nullptr && window->status_bar() != nullptr) {
         window->status_bar()->SetParts(parts);
     }
 }
 
-void QtPlatform::StartTimer(WindowHandle frame, int timer_id, int milliseconds) {
+void QtWindowing::StartTimer(WindowHandle frame, int timer_id, int milliseconds) {
     if (FrameWindow* window = ToFrame(frame)) {
         window->StartTimer(timer_id, milliseconds);
     }
 }
 
-void QtPlatform::DestroyFrame(WindowHandle frame) {
+void QtWindowing::DestroyFrame(WindowHandle frame) {
     delete ToFrame(frame);
 }
 
-void QtPlatform::WaitForEvents() {
+void QtWindowing::WaitForEvents() {
     Application();
     // Blocks in the platform until events arrive, then dispatches all that are there.
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
