@@ -4,9 +4,9 @@
 
 #include "form_ids.h"
 #include "heatwise_window_test.h"
-#include "platform/qt/qt_help_finder.h"
-#include "platform/qt/qt_help_viewer.h"
-#include "platform/qt/qt_help_window.h"
+#include "qt/qt_help_finder.h"
+#include "qt/qt_help_viewer.h"
+#include "qt/qt_help_window.h"
 
 namespace heatwise::testing {
 namespace {

@@ -21,8 +21,8 @@
 #include <vector>
 
 #include "heatwise_window_test.h"
-#include "platform/qt/qt_help_viewer.h"
-#include "platform/qt/qt_help_window.h"
+#include "qt/qt_help_viewer.h"
+#include "qt/qt_help_window.h"
 #include "random_use_form_model.h"
 
 namespace heatwise::testing {

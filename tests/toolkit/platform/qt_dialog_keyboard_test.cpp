@@ -11,7 +11,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/qt/qt_client_area.h"
+#include "qt/qt_client_area.h"
 #include "qt_dialog_test_support.h"
 
 namespace windlass::testing {

@@ -15,8 +15,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/qt/qt_controls.h"
-#include "platform/qt/qt_numeric_edit.h"
+#include "qt/qt_controls.h"
+#include "qt/qt_numeric_edit.h"
 #include "qt_dialog_test_support.h"
 
 namespace windlass::testing {

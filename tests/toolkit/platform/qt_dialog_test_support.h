@@ -21,8 +21,8 @@
 
 #include "platform/dialog_types.h"
 #include "platform/platform.h"
-#include "platform/qt/qt_platform.h"
 #include "platform/window_types.h"
+#include "qt/qt_platform.h"
 #include "resources/resource_lookup.h"
 #include "support/counting_qt_platform.h"
 

@@ -10,7 +10,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/qt/qt_numeric_edit.h"
+#include "qt/qt_numeric_edit.h"
 #include "qt_dialog_test_support.h"
 
 namespace windlass::testing {

@@ -18,8 +18,8 @@
 
 #include "init/command_line.h"
 #include "platform/platform.h"
-#include "platform/qt/qt_application.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/qt_application.h"
+#include "qt/qt_platform.h"
 #include "windlass/windlass.h"
 
 namespace windlass {

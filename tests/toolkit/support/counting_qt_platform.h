@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "platform/qt/qt_platform.h"
+#include "qt/qt_platform.h"
 
 namespace windlass::testing {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_text_fit.h"
+#include "qt/qt_text_fit.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_dialog_units.h"
+#include "qt/qt_dialog_units.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -9,7 +9,7 @@
 
 #include <cmath>
 
-#include "platform/qt/qt_platform.h"
+#include "qt/qt_platform.h"
 
 namespace windlass::qt {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_platform.h"
+#include "qt/qt_platform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QScreen>
 
-#include "platform/qt/qt_application.h"
+#include "qt/qt_application.h"
 
 namespace windlass::qt {
 namespace {

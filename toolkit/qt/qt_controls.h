@@ -12,9 +12,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/qt/qt_buttons.h"
-#include "platform/qt/qt_edit_fields.h"
-#include "platform/qt/qt_list_boxes.h"
+#include "qt/qt_buttons.h"
+#include "qt/qt_edit_fields.h"
+#include "qt/qt_list_boxes.h"
 #include "resources/resource_types.h"
 
 namespace windlass::qt {

@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "platform/qt/qt_text_fit.h"
+#include "qt/qt_text_fit.h"
 
 namespace windlass::qt {
 

@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "platform/dialog_types.h"
-#include "platform/qt/qt_controls.h"
-#include "platform/qt/qt_dialog_units.h"
-#include "platform/qt/qt_numeric_edit.h"
+#include "qt/qt_controls.h"
+#include "qt/qt_dialog_units.h"
+#include "qt/qt_numeric_edit.h"
 #include "resources/resource_types.h"
 
 class QEventLoop;

@@ -7,10 +7,10 @@
 #include <string_view>
 
 #include "platform/platform.h"
-#include "platform/qt/qt_dialog_controls.h"
-#include "platform/qt/qt_help_desktop.h"
-#include "platform/qt/qt_os_services.h"
-#include "platform/qt/qt_windowing.h"
+#include "qt/qt_dialog_controls.h"
+#include "qt/qt_help_desktop.h"
+#include "qt/qt_os_services.h"
+#include "qt/qt_windowing.h"
 
 class QWidget;
 

@@ -1,12 +1,12 @@
-#include "platform/qt/qt_accessible.h"
+#include "qt/qt_accessible.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QStringList>
 
-#include "platform/qt/qt_buttons.h"
-#include "platform/qt/qt_list_boxes.h"
+#include "qt/qt_buttons.h"
+#include "qt/qt_list_boxes.h"
 
 namespace windlass::qt {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_help_window.h"
+#include "qt/qt_help_window.h"
 
 #include <QCursor>
 #include <QDesktopServices>
@@ -16,8 +16,8 @@
 #include <algorithm>
 
 #include "help/help_contents.h"
-#include "platform/qt/qt_help_finder.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/qt_help_finder.h"
+#include "qt/qt_platform.h"
 
 namespace windlass::qt {
 namespace {

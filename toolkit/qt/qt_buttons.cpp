@@ -1,4 +1,4 @@
-#include "platform/qt/qt_buttons.h"
+#include "qt/qt_buttons.h"
 
 #include <qdrawutil.h>
 #include <QFontMetrics>
@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
-#include "platform/qt/qt_text_fit.h"
+#include "qt/qt_text_fit.h"
 #include "resources/template_styles.h"
 
 namespace windlass::qt {

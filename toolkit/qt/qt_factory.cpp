@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "platform/platform.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/qt_platform.h"
 
 namespace windlass {
 

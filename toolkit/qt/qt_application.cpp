@@ -1,4 +1,4 @@
-#include "platform/qt/qt_application.h"
+#include "qt/qt_application.h"
 
 #include <QApplication>
 #include <QString>

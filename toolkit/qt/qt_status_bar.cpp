@@ -1,4 +1,4 @@
-#include "platform/qt/qt_status_bar.h"
+#include "qt/qt_status_bar.h"
 
 #include <qdrawutil.h>
 #include <QPainter>
@@ -7,7 +7,7 @@
 
 #include <utility>
 
-#include "platform/qt/qt_platform.h"
+#include "qt/qt_platform.h"
 #include "window/status_bar_layout.h"
 
 namespace windlass::qt {

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_list_boxes.h"
+#include "qt/qt_list_boxes.h"
 
 #include <QLineEdit>
 #include <QStringList>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "platform/qt/qt_edit_fields.h"
+#include "qt/qt_edit_fields.h"
 #include "resources/template_styles.h"
 
 namespace windlass::qt {

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_dialog.h"
+#include "qt/qt_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -8,9 +8,9 @@
 
 #include <algorithm>
 
-#include "platform/qt/qt_accessible.h"
-#include "platform/qt/qt_dialog_gate.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/qt_accessible.h"
+#include "qt/qt_dialog_gate.h"
+#include "qt/qt_platform.h"
 #include "resources/template_styles.h"
 
 namespace windlass::qt {

@@ -6,8 +6,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "platform/qt/qt_dialog.h"
-#include "platform/qt/qt_dialog_gate.h"
+#include "qt/qt_dialog.h"
+#include "qt/qt_dialog_gate.h"
 #include "resources/template_styles.h"
 
 namespace windlass::qt {

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_controls.h"
+#include "qt/qt_controls.h"
 
 #include <qdrawutil.h>
 #include <QFontMetrics>
@@ -13,9 +13,9 @@
 #include <algorithm>
 #include <climits>
 
-#include "platform/qt/qt_numeric_edit.h"
-#include "platform/qt/qt_platform.h"
-#include "platform/qt/qt_text_fit.h"
+#include "qt/qt_numeric_edit.h"
+#include "qt/qt_platform.h"
+#include "qt/qt_text_fit.h"
 #include "resources/template_styles.h"
 
 namespace windlass::qt {

@@ -2,11 +2,11 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
-#include "platform/qt/qt_application.h"
-#include "platform/qt/qt_client_area.h"
-#include "platform/qt/qt_frame.h"
-#include "platform/qt/qt_platform.h"
-#include "platform/qt/qt_status_bar.h"
+#include "qt/qt_application.h"
+#include "qt/qt_client_area.h"
+#include "qt/qt_frame.h"
+#include "qt/qt_platform.h"
+#include "qt/qt_status_bar.h"
 
 namespace windlass::qt {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_numeric_edit.h"
+#include "qt/qt_numeric_edit.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -8,9 +8,9 @@
 #include <QStyleOption>
 
 #include "platform/platform.h"
-#include "platform/qt/qt_edit_fields.h"
-#include "platform/qt/qt_keys.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/qt_edit_fields.h"
+#include "qt/qt_keys.h"
+#include "qt/qt_platform.h"
 #include "resources/template_styles.h"
 
 namespace windlass::qt {

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QEventLoop>
 
-#include "platform/qt/qt_client_area.h"
-#include "platform/qt/qt_dialog.h"
+#include "qt/qt_client_area.h"
+#include "qt/qt_dialog.h"
 
 namespace windlass::qt {
 

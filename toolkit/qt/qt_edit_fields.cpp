@@ -1,4 +1,4 @@
-#include "platform/qt/qt_edit_fields.h"
+#include "qt/qt_edit_fields.h"
 
 #include <QLineEdit>
 #include <QTextDocument>

@@ -6,8 +6,8 @@
 #include <QStringList>
 #include <QUrl>
 
-#include "platform/qt/qt_application.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/qt_application.h"
+#include "qt/qt_platform.h"
 
 namespace windlass::qt {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_frame.h"
+#include "qt/qt_frame.h"
 
 #include <algorithm>
 
@@ -20,10 +20,10 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include "platform/qt/qt_client_area.h"
-#include "platform/qt/qt_keys.h"
-#include "platform/qt/qt_platform.h"
-#include "platform/qt/qt_status_bar.h"
+#include "qt/qt_client_area.h"
+#include "qt/qt_keys.h"
+#include "qt/qt_platform.h"
+#include "qt/qt_status_bar.h"
 #include "resources/icon_directory.h"
 
 namespace windlass::qt {

@@ -4,12 +4,12 @@
 #include <QApplication>
 #include <QLineEdit>
 
-#include "platform/qt/qt_application.h"
-#include "platform/qt/qt_controls.h"
-#include "platform/qt/qt_dialog.h"
-#include "platform/qt/qt_dialog_gate.h"
-#include "platform/qt/qt_numeric_edit.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/qt_application.h"
+#include "qt/qt_controls.h"
+#include "qt/qt_dialog.h"
+#include "qt/qt_dialog_gate.h"
+#include "qt/qt_numeric_edit.h"
+#include "qt/qt_platform.h"
 
 namespace windlass::qt {
 namespace {

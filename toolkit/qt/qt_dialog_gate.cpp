@@ -1,4 +1,4 @@
-#include "platform/qt/qt_dialog_gate.h"
+#include "qt/qt_dialog_gate.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -8,8 +8,8 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "platform/qt/qt_dialog.h"
-#include "platform/qt/qt_numeric_edit.h"
+#include "qt/qt_dialog.h"
+#include "qt/qt_numeric_edit.h"
 
 namespace windlass::qt {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_client_area.h"
+#include "qt/qt_client_area.h"
 
 #include <QCursor>
 #include <QKeyEvent>
@@ -9,7 +9,7 @@
 #include <chrono>
 #include <optional>
 
-#include "platform/qt/qt_keys.h"
+#include "qt/qt_keys.h"
 
 namespace windlass::qt {
 namespace {

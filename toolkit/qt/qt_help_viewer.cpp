@@ -1,15 +1,15 @@
 // The help viewer of the Qt platform: carries the toolkit's help requests to the one help
 // window and the one pop-up of the program.
-#include "platform/qt/qt_help_viewer.h"
+#include "qt/qt_help_viewer.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include "help/help_document.h"
-#include "platform/qt/qt_application.h"
-#include "platform/qt/qt_help_finder.h"
-#include "platform/qt/qt_help_window.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/qt_application.h"
+#include "qt/qt_help_finder.h"
+#include "qt/qt_help_window.h"
+#include "qt/qt_platform.h"
 
 namespace windlass::qt {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_keys.h"
+#include "qt/qt_keys.h"
 
 #include <QKeyEvent>
 #include <QString>
