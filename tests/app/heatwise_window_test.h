@@ -31,11 +31,11 @@
 #include "main_loop.h"
 #include "message/message_queue.h"
 #include "platform/platform.h"
-#include "platform/qt/qt_frame.h"
-#include "platform/qt/qt_help_viewer.h"
-#include "platform/qt/qt_help_window.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/qt_help_viewer.h"
+#include "qt/qt_help_window.h"
 #include "program_state.h"
+#include "qt/qt_frame.h"
+#include "qt/qt_platform.h"
 #include "startup.h"
 #include "support/counting_qt_platform.h"
 #include "support/scratch_directory.h"
@@ -50,9 +50,11 @@ namespace heatwise::testing {
 // answered at once, instead of waiting for a click that never comes.
 class WindowTestPlatform : public windlass::testing::CountingQtPlatform {
   public:
-    windlass::BoxAnswer ShowMessageBox(const windlass::MessageBoxRequest& request) override {
-        ADD_FAILURE() << "a message box showed: " << request.text;
-        return windlass::ButtonAt(request.buttons, request.default_button);
+    WindowTestPlatform() {
+        windowing_.answer_box = [](const windlass::MessageBoxRequest& request) {
+            ADD_FAILURE() << "a message box showed: " << request.text;
+            return windlass::ButtonAt(request.buttons, request.default_button);
+        };
     }
 };
 
@@ -163,7 +165,7 @@ class HeatwiseWindowTest : public ::testing::Test {
 
     // What a field shows, without the blanks around it.
     static std::string Shown(int id) {
-        std::string text = windlass::ThePlatform().ControlText(Handle(id));
+        std::string text = windlass::ThePlatform().Controls().ControlText(Handle(id));
         std::size_t first = text.find_first_not_of(' ');
         std::size_t last = text.find_last_not_of(' ');
         return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);

@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "heatwise_window_test.h"
-#include "platform/qt/qt_client_area.h"
-#include "platform/qt/qt_controls.h"
-#include "platform/qt/qt_status_bar.h"
+#include "qt/qt_client_area.h"
+#include "qt/qt_controls.h"
+#include "qt/qt_status_bar.h"
 
 namespace heatwise::testing {
 namespace {

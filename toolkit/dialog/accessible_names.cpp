@@ -280,7 +280,7 @@ void GiveAccessibleTexts(const DialogRecord& dialog) {
         return;
     }
     std::vector<AccessibleText> texts = AccessibleTexts(*dialog.source);
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     for (std::size_t position = 0; position < dialog.controls.size() && position < texts.size();
          ++position) {
         const AccessibleText& text = texts[position];

@@ -31,7 +31,8 @@ bool IsList(const ControlRecord& control) {
 // act on.
 class DialogCompanion : public CompanionActions {
   public:
-    explicit DialogCompanion(DialogRecord& dialog) : dialog_(dialog), platform_(ThePlatform()) {}
+    explicit DialogCompanion(DialogRecord& dialog)
+        : dialog_(dialog), platform_(ThePlatform().Controls()) {}
 
     void Check(int field, int state) override {
         if (ControlRecord* control = dialog_.Find(field)) {
@@ -90,7 +91,7 @@ class DialogCompanion : public CompanionActions {
 
   private:
     DialogRecord& dialog_;
-    Platform& platform_;
+    DialogControls& platform_;
 };
 
 }  // namespace

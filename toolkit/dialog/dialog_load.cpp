@@ -25,7 +25,7 @@ constexpr int kIntegerSpinReach = 31073;
 constexpr int kRealSpinReach = 100;
 
 // The field record a numeric field makes for itself as it is created.
-void PrepareNumericField(ControlRecord& control, Platform& platform) {
+void PrepareNumericField(ControlRecord& control, DialogControls& platform) {
     FieldRecord& field = control.field;
     std::string_view text = control.source->text != nullptr ? control.source->text : "";
     int at_end = 0;
@@ -65,7 +65,7 @@ FieldState yygetfieldstate(const ControlRecord& control) {
 }
 
 void yydialoginitialise(DialogRecord& dialog) {
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     int count = std::min(platform.ControlCount(dialog.window), dialog.source->control_count);
     dialog.controls.clear();
     dialog.controls.reserve(static_cast<std::size_t>(std::max(count, 0)));
@@ -96,7 +96,7 @@ WindowHandle ParentFor(const DialogTemplate& dialog) {
     if (!styles::Has(dialog.style, styles::kChild) || frame == nullptr) {
         return nullptr;
     }
-    return ThePlatform().ClientArea(frame);
+    return ThePlatform().Windowing().ClientArea(frame);
 }
 
 int yydialogload2(int dialog_id, WindowHandle parent) {
@@ -118,7 +118,7 @@ int yydialogload2(int dialog_id, WindowHandle parent) {
     dialog->source = source;
     dialog->procedure = std::make_unique<DialogProcedure>(*dialog);
     dialog->creating = true;
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     dialog->window = platform.CreateDialog(*source, parent, *dialog->procedure);
     if (dialog->window == nullptr) {
         return kLoadTableFull;

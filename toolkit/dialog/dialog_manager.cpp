@@ -70,7 +70,7 @@ void DisableDialogsForBox() {
     for (int slot = 1; slot <= table.count; ++slot) {
         DialogRecord* dialog = table.AtSlot(slot);
         if (dialog->shown != 0 && dialog->window != owner && dialog->main_window == nullptr) {
-            ThePlatform().EnableWindow(dialog->window, Enable::No);
+            ThePlatform().Controls().EnableWindow(dialog->window, Enable::No);
             disabled.push_back(dialog->window);
         }
     }
@@ -81,7 +81,7 @@ void EnableDialogsAfterBox(WindowHandle) {
     for (WindowHandle dialog : std::exchange(DisabledForBox(), {})) {
         // A dialog unloaded while the box was up is not there to enable.
         if (Dialogs().FindDialog(dialog) != nullptr) {
-            ThePlatform().EnableWindow(dialog, Enable::Yes);
+            ThePlatform().Controls().EnableWindow(dialog, Enable::Yes);
         }
     }
 }
@@ -93,7 +93,7 @@ FormTest TestForm(int dialog_id) {
     if (source == nullptr) {
         return {FormTest::Result::CannotLoad, {}};
     }
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     DeafListener listener;
     // The size and the style come from the template's own header and font, so the trial is
     // made without the controls, which the real load makes once.

@@ -27,7 +27,7 @@ void RestoreSavedCopy(WindowHandle field) {
         return;
     }
     const ValidationState& validation = Validation();
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     if (platform.SetControlText(field, validation.saved_text)) {
         platform.SetModified(field, false);
         found.control->field.value = validation.saved_value;
@@ -85,7 +85,7 @@ void DialogProcedure::FieldTouched(const ControlRecord& control, Post post) {
 void DialogProcedure::PushButtonPressed(const ControlRecord& button) {
     Platform& platform = ThePlatform();
     ValidationState& validation = Validation();
-    WindowHandle focused = platform.FocusedControl();
+    WindowHandle focused = platform.Controls().FocusedControl();
     if (focused != nullptr && yyoutofrange(focused, focused, StrictText::No)) {
         validation.pending_invalid = focused;
     }
@@ -94,10 +94,10 @@ void DialogProcedure::PushButtonPressed(const ControlRecord& button) {
         if (button.id == kOkButton) {
             // OK never takes an invalid field: the user is sent back to it.
             if (Settings().bell_enabled != 0) {
-                platform.Beep();
+                platform.Windowing().Beep();
             }
             BusyScope busy;
-            platform.FocusControl(invalid, SelectText::All);
+            platform.Controls().FocusControl(invalid, SelectText::All);
             return;
         }
         // Any other button (Cancel, typically) goes ahead with the field as it was.
@@ -107,7 +107,7 @@ void DialogProcedure::PushButtonPressed(const ControlRecord& button) {
     if (dialog_.running_modal) {
         dialog_.current_field = button.id;
         DialogExit().exit_field = button.id;
-        platform.EndModalDialog(dialog_.window);
+        platform.Controls().EndModalDialog(dialog_.window);
         return;
     }
     if (focused != button.handle) {
@@ -154,7 +154,7 @@ void DialogProcedure::OnHelpRequest() {
     if (dialog_.creating || dialog_.running_modal) {
         return;
     }
-    ControlRecord* focused = dialog_.Find(ThePlatform().FocusedControl());
+    ControlRecord* focused = dialog_.Find(ThePlatform().Controls().FocusedControl());
     if (focused == nullptr || focused->id != kHelpButton) {
         dialog_.previous_field = dialog_.current_field;
     }

@@ -120,7 +120,7 @@ void WDialogUnload(int ioption) {
     DialogTable& table = Dialogs();
     HideShownDialog(*dialog);
     ForgetFieldsOf(*dialog);
-    ThePlatform().DestroyDialog(dialog->window);
+    ThePlatform().Controls().DestroyDialog(dialog->window);
     if (table.active == dialog->window) {
         table.active = nullptr;
     }
@@ -142,6 +142,7 @@ void WDialogTitle(std::string_view title) {
         return;
     }
     if (styles::Has(dialog->source->style, styles::kCaption)) {
-        ThePlatform().SetDialogTitle(dialog->window, std::string(TrimTrailingBlanks(title)));
+        ThePlatform().Controls().SetDialogTitle(dialog->window,
+                                                std::string(TrimTrailingBlanks(title)));
     }
 }

@@ -36,7 +36,7 @@ std::vector<WindowHandle> OtherWindows(const DialogRecord& except) {
 }
 
 void EnableAll(const std::vector<WindowHandle>& windows, Enable enable) {
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     for (WindowHandle window : windows) {
         platform.EnableWindow(window, enable);
     }
@@ -49,13 +49,14 @@ void FocusAfterShow(DialogRecord& dialog, int focus_field) {
     if (focus != nullptr) {
         yyDialogSelectAll(*focus);
     }
-    ControlRecord* focused = focus != nullptr ? focus : dialog.Find(ThePlatform().FocusedControl());
+    ControlRecord* focused =
+        focus != nullptr ? focus : dialog.Find(ThePlatform().Controls().FocusedControl());
     dialog.previous_field = focused != nullptr ? focused->id : 0;
 }
 
 // A blocking modal show: the program's other windows wait until a push button ends it.
 void RunModal(DialogRecord& dialog, DialogPlace place, int focus_field) {
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     DialogTable& table = Dialogs();
     std::vector<WindowHandle> others = OtherWindows(dialog);
     EnableAll(others, Enable::No);
@@ -84,7 +85,7 @@ void RunModal(DialogRecord& dialog, DialogPlace place, int focus_field) {
 }  // namespace
 
 DialogPlace yydialogcentre(const DialogRecord& dialog, DialogPlace place) {
-    PixelSize size = ThePlatform().DialogSize(dialog.window);
+    PixelSize size = ThePlatform().Controls().DialogSize(dialog.window);
     int area_width = 0;
     int area_height = 0;
     if (dialog.ChildStyle()) {
@@ -92,7 +93,7 @@ DialogPlace yydialogcentre(const DialogRecord& dialog, DialogPlace place) {
         area_width = client.width;
         area_height = client.height;
     } else {
-        DisplayMetrics display = ThePlatform().Display();
+        DisplayMetrics display = ThePlatform().Windowing().Display();
         area_width = display.width_px;
         area_height = display.height_px;
     }
@@ -106,13 +107,13 @@ DialogPlace yydialogcentre(const DialogRecord& dialog, DialogPlace place) {
 }
 
 void yyDialogSelectAll(const ControlRecord& control) {
-    ThePlatform().FocusControl(control.handle,
-                               SelectionOnEntry(control.control_class, control.style));
+    ThePlatform().Controls().FocusControl(control.handle,
+                                          SelectionOnEntry(control.control_class, control.style));
 }
 
 int yydialogshow(DialogRecord& dialog, DialogPlace place, int focus_field, int mode,
                  ShowRoot root) {
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     DialogTable& table = Dialogs();
     if (dialog.shown != 0) {
         platform.ShowDialog(dialog.window, DialogShowMode::Modeless);
@@ -167,7 +168,7 @@ int yydialogshow(DialogRecord& dialog, DialogPlace place, int focus_field, int m
 }
 
 void HideShownDialog(DialogRecord& dialog) {
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     DialogTable& table = Dialogs();
     platform.HideDialog(dialog.window);
     if (dialog.shown != 0 && dialog.show_mode == ShowMode::SemiModal) {

@@ -106,7 +106,7 @@ DialogTable& Dialogs() {
 
 void UnloadAllDialogs() {
     DialogTable& table = Dialogs();
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     // The latest first, so that a dialog is never left without the one it was shown from.
     for (int slot = table.count; slot >= 1; --slot) {
         std::unique_ptr<DialogRecord>& dialog = table.loaded[static_cast<std::size_t>(slot)];

@@ -103,7 +103,7 @@ void WMessageBox(int btype, int icon, int idefault, std::string_view message,
     if (hooks.disable_dialogs) {
         hooks.disable_dialogs();
     }
-    windlass::BoxAnswer answer = windlass::ThePlatform().ShowMessageBox(request);
+    windlass::BoxAnswer answer = windlass::ThePlatform().Windowing().ShowMessageBox(request);
     if (hooks.enable_dialogs) {
         hooks.enable_dialogs(request.owner);
     }

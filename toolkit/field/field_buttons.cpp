@@ -33,7 +33,7 @@ RadioField FindRadio(DialogRecord& dialog, int field_id) {
 void WDialogPutCheckBox(int ifield, int istate) {
     using namespace windlass;
     if (ControlRecord* control = CurrentFieldOrRaise(ifield)) {
-        if (!ThePlatform().SetCheckState(control->handle, istate)) {
+        if (!ThePlatform().Controls().SetCheckState(control->handle, istate)) {
             yyerror(ERR_FIELD_IDENTIFIER);
         }
     }
@@ -50,7 +50,7 @@ void WDialogGetCheckBox(int ifield, int& istate) {
         yyerror(ERR_FIELD_IDENTIFIER);
         return;
     }
-    istate = ThePlatform().CheckState(control->handle);
+    istate = ThePlatform().Controls().CheckState(control->handle);
 }
 
 void WDialogPutRadioButton(int ifield) {
@@ -63,7 +63,7 @@ void WDialogPutRadioButton(int ifield) {
     if (radio.control == nullptr) {
         return;
     }
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     for (int at = radio.group.first; at <= radio.group.last; ++at) {
         const ControlRecord& member = dialog->controls[static_cast<std::size_t>(at)];
         platform.SetCheckState(member.handle, &member == radio.control ? 1 : 0);
@@ -81,7 +81,7 @@ void WDialogGetRadioButton(int ifield, int& istate) {
         istate = 0;
         return;
     }
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     for (int at = radio.group.first; at <= radio.group.last; ++at) {
         if (platform.CheckState(dialog->controls[static_cast<std::size_t>(at)].handle) == 1) {
             istate = at - radio.group.first + 1;

@@ -56,7 +56,7 @@ struct MenuChoice {
 };
 
 MenuChoice yyfieldgetlist(const ControlRecord& control) {
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     int selection = platform.Selection(control.handle);
     if (selection < 0) {
         return {};
@@ -67,7 +67,7 @@ MenuChoice yyfieldgetlist(const ControlRecord& control) {
 // A combo box's text may have been typed rather than chosen: it then names the entry equal
 // to it, or none (0).
 MenuChoice yyfieldgetcombo(const ControlRecord& control) {
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     int selection = platform.Selection(control.handle);
     MenuChoice choice;
     choice.text = platform.ControlText(control.handle);
@@ -121,7 +121,7 @@ void WDialogPutMenu1(int ifield, std::span<const std::string> options, int nopts
     if (control == nullptr) {
         return;
     }
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     platform.ClearEntries(control->handle);
     int count = std::clamp(nopts, 0, static_cast<int>(options.size()));
     for (int entry = 0; entry < count; ++entry) {

@@ -19,13 +19,13 @@ void WDialogPutString(int ifield, std::string_view text) {
 void WDialogGetString(int ifield, std::string& text) {
     using namespace windlass;
     if (ControlRecord* control = CurrentFieldOrRaise(ifield)) {
-        PutFixed(text, ThePlatform().ControlText(control->handle));
+        PutFixed(text, ThePlatform().Controls().ControlText(control->handle));
     }
 }
 
 void WDialogGetStringLength(int ifield, int& length) {
     using namespace windlass;
     if (ControlRecord* control = CurrentFieldOrRaise(ifield)) {
-        length = static_cast<int>(ThePlatform().ControlText(control->handle).size());
+        length = static_cast<int>(ThePlatform().Controls().ControlText(control->handle).size());
     }
 }

@@ -48,7 +48,7 @@ bool yyfieldrangecheck(int field_id, double value) {
 
 void yyfieldputtext(ControlRecord& control, std::string_view text, double value,
                     std::string_view format) {
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     if (!platform.SetControlText(control.handle, std::string(text))) {
         return;
     }
@@ -77,7 +77,8 @@ void SetFieldRange(ControlRecord& control, double minimum, double maximum) {
     control.field.minimum = minimum;
     control.field.maximum = maximum;
     if (IsSpinClass(control.control_class)) {
-        ThePlatform().SetSpinRange(control.handle, SpinBound(minimum), SpinBound(maximum));
+        ThePlatform().Controls().SetSpinRange(control.handle, SpinBound(minimum),
+                                              SpinBound(maximum));
     }
 }
 
@@ -92,7 +93,7 @@ FieldValue yyfieldgetvalue(int field_id) {
     if (control == nullptr) {
         return {};
     }
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     std::string text = platform.ControlText(control->handle);
     if (text.size() > kValueTextArea) {
         text.resize(kValueTextArea);

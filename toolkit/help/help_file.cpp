@@ -42,7 +42,7 @@ std::optional<std::vector<std::string>> ConfiguredBrowser() {
     if (words.empty()) {
         return std::nullopt;
     }
-    std::optional<std::string> program = windlass::ThePlatform().FindProgram(words.front());
+    std::optional<std::string> program = windlass::ThePlatform().Os().FindProgram(words.front());
     if (!program) {
         return std::nullopt;
     }
@@ -55,12 +55,12 @@ void OpenInBrowser(const std::string& target) {
     if (auto browser = ConfiguredBrowser()) {
         std::vector<std::string> arguments(browser->begin() + 1, browser->end());
         arguments.push_back(target);
-        if (!platform.StartProgram(browser->front(), arguments)) {
+        if (!platform.Os().StartProgram(browser->front(), arguments)) {
             yyerror(ERR_HELP_VIEWER);
         }
         return;
     }
-    switch (platform.OpenWithDesktop(target)) {
+    switch (platform.Desktop().OpenWithDesktop(target)) {
         case DesktopOpen::Opened:
             return;
         case DesktopOpen::NoAssociation:
@@ -92,7 +92,7 @@ void WHelpFile1(std::string_view helpfile, int icontext, int ipopup) {
         request.command = ipopup == 1 ? HelpCommand::TopicPopup : HelpCommand::Topic;
         request.topic = icontext;
     } else if (name.empty()) {
-        if (!platform.ShowHelp(MainWindow(), {}, HelpRequest{HelpCommand::Quit, 0, {}})) {
+        if (!platform.Desktop().ShowHelp(MainWindow(), {}, HelpRequest{HelpCommand::Quit, 0, {}})) {
             yyerror(ERR_HELP_VIEWER);
         }
         return;
@@ -100,7 +100,7 @@ void WHelpFile1(std::string_view helpfile, int icontext, int ipopup) {
 
     std::string path = name;
     if (windlass::IsBareName(name)) {
-        path = std::string(windlass::FolderOf(platform.ExecutablePath())) + name;
+        path = std::string(windlass::FolderOf(platform.Os().ExecutablePath())) + name;
     }
     if (*kind == HelpKind::ViewerDocument && request.command == HelpCommand::Contents) {
         std::string contents = windlass::ContentsFileOf(path);
@@ -116,14 +116,14 @@ void WHelpFile1(std::string_view helpfile, int icontext, int ipopup) {
 
     switch (*kind) {
         case HelpKind::ViewerDocument:
-            if (!platform.ShowHelp(MainWindow(), path, request)) {
+            if (!platform.Desktop().ShowHelp(MainWindow(), path, request)) {
                 yyerror(ERR_HELP_VIEWER);
             }
             return;
         case HelpKind::CompiledHtml:
             // Desktop viewers of compiled HTML take no topic number, so a topic request opens
             // the file at its start.
-            if (platform.OpenWithDesktop(path) != DesktopOpen::Opened) {
+            if (platform.Desktop().OpenWithDesktop(path) != DesktopOpen::Opened) {
                 yyerror(ERR_HELP_VIEWER);
             }
             return;

@@ -48,7 +48,7 @@ std::optional<std::string> NextWord(std::string_view line, std::size_t& at) {
 const CapturedCommandLine& CommandLine() {
     auto& captured = Captured();
     if (!captured) {
-        Platform& platform = ThePlatform();
+        OsServices& platform = ThePlatform().Os();
         captured = CapturedCommandLine{CutAtNul(platform.CommandLine(), kCommandLineLimit),
                                        CutAtNul(platform.ExecutablePath(), kExecutablePathLimit)};
     }

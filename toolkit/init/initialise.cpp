@@ -134,8 +134,8 @@ void WInitialise(std::string_view inifile) {
     }
     windlass::Platform& platform = windlass::ThePlatform();
 
-    windlass::DisplayMetrics display = platform.Display();
-    windlass::OsVersion os = platform.Version();
+    windlass::DisplayMetrics display = platform.Windowing().Display();
+    windlass::OsVersion os = platform.Os().Version();
 
     settings = ToolkitSettings{};
     settings.initialised = ToolkitSettings::kInitialisedMarker;
@@ -157,7 +157,7 @@ void WInitialise(std::string_view inifile) {
     settings.charset_file = "standard.chr";
     // Hardcopy output names its temporary files in this folder.
     settings.temp_directory = windlass::TempDirectory(separator);
-    std::optional<std::string> system_directory = platform.SystemDirectory();
+    std::optional<std::string> system_directory = platform.Os().SystemDirectory();
     settings.system_directory = windlass::CutAtNul(system_directory.value_or(""));
 
     // One character decides the level: "0" to "4" are taken, anything else leaves 0.

@@ -21,7 +21,7 @@ bool SameLetterIgnoringCase(char a, char b) {
 
 void IOsVariable(std::string_view name, std::string& value) {
     std::string wanted(windlass::TrimTrailingBlanks(name));
-    std::optional<std::string> found = windlass::ThePlatform().EnvironmentVariable(wanted);
+    std::optional<std::string> found = windlass::ThePlatform().Os().EnvironmentVariable(wanted);
     std::string_view text = found ? std::string_view(*found) : std::string_view();
     if (text.size() > value.size()) {
         windlass::PutFixed(value, "");
@@ -32,7 +32,7 @@ void IOsVariable(std::string_view name, std::string& value) {
 }
 
 void IOsDirName(std::string& dirname) {
-    windlass::CurrentDirectory current = windlass::ThePlatform().WorkingDirectory();
+    windlass::CurrentDirectory current = windlass::ThePlatform().Os().WorkingDirectory();
     if (current.os_error != 0) {
         windlass::PutFixed(dirname, "");
         yyerror(ERR_OS_COMMAND);
@@ -88,9 +88,9 @@ void IOsExitProgram(std::string_view message, int iexit) {
         request.title = "Windlass";
         request.text = std::string(windlass::TrimTrailingBlanks(text)) + " " + std::string(message);
         request.modality = windlass::BoxModality::Program;
-        windlass::ThePlatform().ShowMessageBox(request);
+        windlass::ThePlatform().Windowing().ShowMessageBox(request);
     }
-    windlass::ThePlatform().ExitProcess(iexit);
+    windlass::ThePlatform().Os().ExitProcess(iexit);
     // Every platform ends the process above; should one come back, the program still ends.
     std::_Exit(iexit);
 }

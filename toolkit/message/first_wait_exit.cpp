@@ -15,7 +15,8 @@ bool FirstWaitEndsRun() {
     if (!std::exchange(first_wait, false)) {
         return false;
     }
-    std::optional<std::string> value = ThePlatform().EnvironmentVariable(kFirstWaitExitVariable);
+    std::optional<std::string> value =
+        ThePlatform().Os().EnvironmentVariable(kFirstWaitExitVariable);
     if (value != "1") {
         return false;
     }

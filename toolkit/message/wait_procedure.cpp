@@ -38,7 +38,7 @@ void WMessage(int& itype, MessageRecord& mesg) {
                 queue.Raise(CloseRequestMessage(kMainWindowSlot, CurrentMessageTime()));
                 return;
             }
-            ThePlatform().WaitForEvents();
+            ThePlatform().Windowing().WaitForEvents();
         });
     }
     if (message.type == MSG_RESIZE) {

@@ -22,7 +22,8 @@ bool IsMainWindow(WindowHandle window) {
     if (window == nullptr) {
         return true;
     }
-    return frame != nullptr && (window == frame || window == ThePlatform().ClientArea(frame));
+    return frame != nullptr &&
+           (window == frame || window == ThePlatform().Windowing().ClientArea(frame));
 }
 
 bool IsPushButtonOtherThanOk(WindowHandle window) {
@@ -38,7 +39,7 @@ bool IsTabControl(WindowHandle window) {
 
 // Whether the field's text is refused: the text itself, not yet where the focus goes.
 bool TextRefused(const ControlRecord& field, bool elsewhere, StrictText strict) {
-    std::string text = ThePlatform().ControlText(field.handle);
+    std::string text = ThePlatform().Controls().ControlText(field.handle);
     if (text.size() > kCheckedText) {
         text.resize(kCheckedText);
     }
@@ -100,11 +101,11 @@ bool yyoutofrange(WindowHandle field, WindowHandle gaining, StrictText strict) {
 void yyselectinvalid(WindowHandle meant_for, WindowHandle field, LeftByTab left_by_tab) {
     Platform& platform = ThePlatform();
     if (meant_for != field && Settings().bell_enabled != 0) {
-        platform.Beep();
+        platform.Windowing().Beep();
     }
     {
         BusyScope busy;
-        platform.FocusControl(field, SelectText::All);
+        platform.Controls().FocusControl(field, SelectText::All);
     }
     ControlRef button = Dialogs().FindControl(meant_for);
     if (!button || !IsPushButton(button.control->control_class, button.control->style)) {
@@ -115,10 +116,10 @@ void yyselectinvalid(WindowHandle meant_for, WindowHandle field, LeftByTab left_
         return;
     }
     bool tab = left_by_tab == LeftByTab::Yes;
-    platform.SetDefaultLook(meant_for, tab ? DefaultLook::Default : DefaultLook::Plain);
+    platform.Controls().SetDefaultLook(meant_for, tab ? DefaultLook::Default : DefaultLook::Plain);
     if (default_button != nullptr) {
-        platform.SetDefaultLook(default_button->handle,
-                                tab ? DefaultLook::Plain : DefaultLook::Default);
+        platform.Controls().SetDefaultLook(default_button->handle,
+                                           tab ? DefaultLook::Plain : DefaultLook::Default);
     }
 }
 

@@ -76,7 +76,7 @@ CharacterVerdict NumericCharacterVerdict(ControlClass control_class, int charact
 
 CharacterVerdict NumericCharacter(ControlRecord& field, int character) {
     if (character == kSelectAllCharacter) {
-        ThePlatform().FocusControl(field.handle, SelectText::All);
+        ThePlatform().Controls().FocusControl(field.handle, SelectText::All);
         return {CharacterVerdict::Kind::Drop, character, false};
     }
     return NumericCharacterVerdict(field.control_class, character);
@@ -89,7 +89,7 @@ void NumericKey(ControlRecord& field, int virtual_key) {
 }
 
 void NumericFocusGained(ControlRecord& field) {
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     std::string text = platform.ControlText(field.handle);
     if (text.size() > kValueTextArea) {
         text.resize(kValueTextArea);
@@ -113,7 +113,7 @@ void NumericFocusGained(ControlRecord& field) {
 }
 
 void SpinStep(ControlRecord& field, int step) {
-    Platform& platform = ThePlatform();
+    DialogControls& platform = ThePlatform().Controls();
     FieldRecord& record = field.field;
     if (platform.IsModified(field.handle)) {
         record.value = ScannedValue(platform.ControlText(field.handle));

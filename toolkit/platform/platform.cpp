@@ -45,6 +45,8 @@ BoxAnswer ButtonAt(BoxButtons buttons, int position) {
     return kButtonsOfSet[static_cast<std::size_t>(buttons)][static_cast<std::size_t>(position)];
 }
 
+void DialogControls::SetAccessibleText(WindowHandle, const std::string&, const std::string&) {}
+
 Platform& ThePlatform() {
     auto& platform = Installed();
     if (!platform) {

@@ -19,7 +19,7 @@ void ShowStatusBar(const WindowSlot& window) {
         views.push_back({part.right_edge, part.border, std::move(pieces.left),
                          std::move(pieces.centre), std::move(pieces.right)});
     }
-    ThePlatform().ShowStatusBar(window.frame, views);
+    ThePlatform().Windowing().ShowStatusBar(window.frame, views);
 }
 
 void WriteStatusBarReport(std::string_view line) {

@@ -38,8 +38,8 @@ void AbortWithoutWindow() {
     box.text = "Failed to create window - aborting.";
     box.title = "Windlass Window";
     box.modality = BoxModality::Program;
-    ThePlatform().ShowMessageBox(box);
-    ThePlatform().ExitProcess(0);
+    ThePlatform().Windowing().ShowMessageBox(box);
+    ThePlatform().Os().ExitProcess(0);
 }
 
 // Tests the form named for the client area. A form that fits fixes the client size and the
@@ -119,7 +119,7 @@ void WindowOpen2(int flags, int x, int y, int width, int height, int menuid,
     if (settings.main_window_open != 0 || windows.by_slot[kMainWindowSlot].frame != nullptr) {
         return;
     }
-    Platform& platform = ThePlatform();
+    WindowingSystem& platform = ThePlatform().Windowing();
     // Asking for the display opens it, or ends the program with one line that says why not.
     DisplayMetrics display = platform.Display();
     OpenArguments arguments{flags, x, y, width, height, menuid, toolbars, idialog, title, ncol};
@@ -182,7 +182,7 @@ void WindowClose() {
     for (int index = kWindowSlots - 1; index >= 0; --index) {
         WindowSlot& slot = windows.by_slot[static_cast<std::size_t>(index)];
         if (slot.frame != nullptr) {
-            ThePlatform().DestroyFrame(slot.frame);
+            ThePlatform().Windowing().DestroyFrame(slot.frame);
         }
         slot = WindowSlot{};
         Procedures()[static_cast<std::size_t>(index)].reset();

@@ -10,7 +10,7 @@ namespace windlass {
 void StartWindowTimer(int timer_id, int milliseconds) {
     WindowSlot& window = Windows().Current();
     if (window.frame != nullptr) {
-        ThePlatform().StartTimer(window.frame, timer_id, std::max(milliseconds, 0));
+        ThePlatform().Windowing().StartTimer(window.frame, timer_id, std::max(milliseconds, 0));
     }
 }
 

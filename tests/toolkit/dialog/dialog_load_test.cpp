@@ -27,7 +27,7 @@ TEST_F(DialogLoad, ALoadedDialogBecomesCurrentWithARecordForEveryControl) {
     ASSERT_EQ(form.controls.size(), static_cast<std::size_t>(form.source->control_count));
     for (std::size_t position = 0; position < form.controls.size(); ++position) {
         EXPECT_EQ(form.controls[position].handle,
-                  platform().Control(form.window, static_cast<int>(position)));
+                  platform().Controls().Control(form.window, static_cast<int>(position)));
         EXPECT_EQ(form.controls[position].id, form.source->controls[position].id);
     }
     // Not shown by the load, and made inside no window while there is no main window.

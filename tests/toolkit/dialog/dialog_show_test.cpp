@@ -222,7 +222,7 @@ TEST_F(FormInMainWindow, AFormFillsTheMainWindowAndBecomesTheCurrentDialog) {
     FakeDialog& form = CurrentFake();
     EXPECT_EQ(&form, platform().dialogs[1].get());
     WindowHandle frame_handle = Windows().by_slot[kMainWindowSlot].frame;
-    EXPECT_EQ(form.parent, platform().ClientArea(frame_handle));
+    EXPECT_EQ(form.parent, platform().Windowing().ClientArea(frame_handle));
     EXPECT_TRUE(form.visible);
     EXPECT_EQ(form.mode, DialogShowMode::Modeless);
     EXPECT_EQ(form.position, std::make_pair(0, 0));

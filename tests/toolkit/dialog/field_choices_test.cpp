@@ -152,7 +152,7 @@ TEST_F(FieldChoices, MenuCallsOnOtherFieldsRaise1006) {
 TEST_F(FieldChoices, AListWithNoSelectionGivesMinus999With1010) {
     int position = 0;
     WDialogPutMenu1(242, std::vector<std::string>{"x"}, 1, 1);
-    platform().Select(Field(242), -1);
+    platform().Controls().Select(Field(242), -1);
     WDialogGetMenu1(242, position);
     EXPECT_EQ(position, -999);
     EXPECT_EQ(InfoError(1), ERR_FIELD_UNDEFINED);

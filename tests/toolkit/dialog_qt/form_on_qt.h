@@ -14,7 +14,7 @@
 
 #include "dialog/dialog_manager.h"
 #include "dialog/dialog_table.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/qt_platform.h"
 #include "support/counting_qt_platform.h"
 #include "support/toolkit_reset.h"
 #include "windlass/windlass.h"

@@ -17,10 +17,10 @@ TEST_F(MainFormOnQt, TheFormBecomesTheCurrentDialogAndFillsTheWindowsClientArea)
     EXPECT_EQ(CurrentDialogId(), DLG_MAIN);
     Platform& platform = ThePlatform();
     WindowHandle frame = Windows().by_slot[kMainWindowSlot].frame;
-    EXPECT_EQ(Form()->parentWidget(), qt::ToWidget(platform.ClientArea(frame)));
+    EXPECT_EQ(Form()->parentWidget(), qt::ToWidget(platform.Windowing().ClientArea(frame)));
     EXPECT_TRUE(Form()->isVisible());
-    PixelSize client = platform.ClientAreaSize(frame);
-    PixelSize form = platform.DialogSize(Dialogs().Current()->window);
+    PixelSize client = platform.Windowing().ClientAreaSize(frame);
+    PixelSize form = platform.Controls().DialogSize(Dialogs().Current()->window);
     EXPECT_GT(form.width, 0);
     EXPECT_EQ(client.width, form.width);
     EXPECT_EQ(client.height, form.height);

@@ -333,14 +333,14 @@ TEST_F(HelpFileTest, AProgramIsFoundOnlyAsAnExecutableFile) {
     fs::permissions(scratch_.path() / "tools/plain", fs::perms::owner_read);
     platform_->environment["PATH"] = (scratch_.path() / "tools").string();
 
-    EXPECT_EQ(platform_->FindProgram("tool"), program.string());
-    EXPECT_EQ(platform_->FindProgram(program.string()), program.string());
-    EXPECT_EQ(platform_->FindProgram("plain"), std::nullopt);
-    EXPECT_EQ(platform_->FindProgram("tools"), std::nullopt);
-    EXPECT_EQ(platform_->FindProgram("absent"), std::nullopt);
-    EXPECT_EQ(platform_->FindProgram(""), std::nullopt);
+    EXPECT_EQ(platform_->Os().FindProgram("tool"), program.string());
+    EXPECT_EQ(platform_->Os().FindProgram(program.string()), program.string());
+    EXPECT_EQ(platform_->Os().FindProgram("plain"), std::nullopt);
+    EXPECT_EQ(platform_->Os().FindProgram("tools"), std::nullopt);
+    EXPECT_EQ(platform_->Os().FindProgram("absent"), std::nullopt);
+    EXPECT_EQ(platform_->Os().FindProgram(""), std::nullopt);
     platform_->environment.erase("PATH");
-    EXPECT_EQ(platform_->FindProgram("tool"), std::nullopt);
+    EXPECT_EQ(platform_->Os().FindProgram("tool"), std::nullopt);
 }
 
 // The kinds of the names that WHelpFile1's cases above pass are checked there by where the name

@@ -24,10 +24,10 @@
 #include "errors/error_state.h"
 #include "init/settings.h"
 #include "platform/platform.h"
-#include "platform/qt/qt_application.h"
-#include "platform/qt/qt_help_finder.h"
-#include "platform/qt/qt_help_viewer.h"
-#include "platform/qt/qt_help_window.h"
+#include "qt/qt_application.h"
+#include "qt/qt_help_finder.h"
+#include "qt/qt_help_viewer.h"
+#include "qt/qt_help_window.h"
 #include "windlass/windlass.h"
 
 namespace windlass {
@@ -256,7 +256,7 @@ TEST(QtProgramStart, ArgumentsReachTheProgramAsTheyAreWithoutAShell) {
     // A shell would split this name at the blank and run what follows the semicolon.
     fs::path made = folder / "a name; touch injected";
 
-    ASSERT_TRUE(ThePlatform().StartProgram("touch", {made.string()}));
+    ASSERT_TRUE(ThePlatform().Os().StartProgram("touch", {made.string()}));
 
     for (int waited = 0; waited < 100 && !fs::exists(made); ++waited) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -264,7 +264,7 @@ TEST(QtProgramStart, ArgumentsReachTheProgramAsTheyAreWithoutAShell) {
     EXPECT_TRUE(fs::exists(made));
     EXPECT_FALSE(fs::exists(folder / "injected"));
     EXPECT_FALSE(fs::exists(fs::current_path() / "injected"));
-    EXPECT_FALSE(ThePlatform().StartProgram(folder.string() + "/no-such-program", {}));
+    EXPECT_FALSE(ThePlatform().Os().StartProgram(folder.string() + "/no-such-program", {}));
 }
 
 }  // namespace

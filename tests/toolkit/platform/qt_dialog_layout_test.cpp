@@ -15,8 +15,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/qt/qt_controls.h"
-#include "platform/qt/qt_numeric_edit.h"
+#include "qt/qt_controls.h"
+#include "qt/qt_numeric_edit.h"
 #include "qt_dialog_test_support.h"
 
 namespace windlass::testing {
@@ -80,7 +80,7 @@ TEST_F(QtDialogLayout, DialogUnitsBecomePixelsOfTheFont) {
     EXPECT_LE(units.x, 8);
     EXPECT_GE(units.y, 11);
     EXPECT_LE(units.y, 15);
-    PixelSize size = platform_->DialogSize(dialog_);
+    PixelSize size = platform_->Controls().DialogSize(dialog_);
     EXPECT_EQ(size.width, Rounded(280, units.x, 4));
     EXPECT_EQ(size.height, Rounded(206, units.y, 8));
     EXPECT_EQ(Dialog()->size(), QSize(size.width, size.height));
@@ -98,12 +98,12 @@ TEST_F(QtDialogLayout, DialogUnitsBecomePixelsOfTheFont) {
 
 TEST_F(QtDialogLayout, ALargerFontMakesALargerDialog) {
     Units small = UnitsOf(Dialog()->font());
-    platform_->DestroyDialog(dialog_);
+    platform_->Controls().DestroyDialog(dialog_);
     ASSERT_NE(Open(203), nullptr);
     Units large = UnitsOf(Dialog()->font());
     EXPECT_GE(large.x, 2 * small.x - 1);
     EXPECT_GE(large.y, 2 * small.y - 2);
-    PixelSize size = platform_->DialogSize(dialog_);
+    PixelSize size = platform_->Controls().DialogSize(dialog_);
     EXPECT_EQ(size.width, Rounded(100, large.x, 4));
     EXPECT_EQ(size.height, Rounded(40, large.y, 8));
     EXPECT_EQ(Widget(2)->geometry(), QRect(Rounded(40, large.x, 4), Rounded(5, large.y, 8),
@@ -111,8 +111,8 @@ TEST_F(QtDialogLayout, ALargerFontMakesALargerDialog) {
 }
 
 TEST_F(QtDialogLayout, EveryControlIsMadeInTemplateOrderAsItsClassAndStyleSay) {
-    ASSERT_EQ(platform_->ControlCount(dialog_), template_->control_count);
-    EXPECT_EQ(platform_->Control(dialog_, template_->control_count), nullptr);
+    ASSERT_EQ(platform_->Controls().ControlCount(dialog_), template_->control_count);
+    EXPECT_EQ(platform_->Controls().Control(dialog_, template_->control_count), nullptr);
     EXPECT_FALSE(Dialog()->isVisible()) << "made hidden";
     EXPECT_EQ(Dialog()->windowTitle(), "Heating and cooling inputs");
 
@@ -180,7 +180,7 @@ TEST_F(QtDialogLayout, EveryControlIsMadeInTemplateOrderAsItsClassAndStyleSay) {
 
 TEST_F(QtDialogLayout, NumbersAreCentredWhereTheStyleAsksAndDisabledTextIsGreyed) {
     ShowActive();
-    platform_->SetControlText(Handle(108), "1.0");
+    platform_->Controls().SetControlText(Handle(108), "1.0");
     InkSpan centred = InkOf(Widget(101));
     ASSERT_GE(centred.left, 0);
     int left_margin = centred.left;
@@ -217,32 +217,32 @@ TEST_F(QtFormLayout, AChildFormFitsItsParentWithBorderlessCentredFields) {
         << "centred, and one line whatever the multi-line bit says";
     parent->show();
     EXPECT_FALSE(Dialog()->isVisible()) << "hidden until shown, though its parent is shown";
-    platform_->MoveDialog(dialog_, 5, 7);
-    platform_->ShowDialog(dialog_, DialogShowMode::Modeless);
+    platform_->Controls().MoveDialog(dialog_, 5, 7);
+    platform_->Controls().ShowDialog(dialog_, DialogShowMode::Modeless);
     EXPECT_TRUE(Dialog()->isVisible());
     EXPECT_EQ(Dialog()->pos(), QPoint(5, 7));
-    platform_->HideDialog(dialog_);
+    platform_->Controls().HideDialog(dialog_);
     EXPECT_FALSE(Dialog()->isVisible());
-    platform_->DestroyDialog(dialog_);
+    platform_->Controls().DestroyDialog(dialog_);
     dialog_ = nullptr;
     EXPECT_TRUE(parent->findChildren<QLineEdit*>().isEmpty()) << "destroyed with its controls";
 }
 
 TEST_F(QtDialogLayout, ScreenshotOfEveryKindOfControl) {
     for (const char* city : {"austin, TX", "birmingham, AL", "fort rucker"}) {
-        platform_->AddEntry(Handle(141), city);
-        platform_->AddEntry(Handle(143), city);
-        platform_->AddEntry(Handle(144), city);
+        platform_->Controls().AddEntry(Handle(141), city);
+        platform_->Controls().AddEntry(Handle(143), city);
+        platform_->Controls().AddEntry(Handle(144), city);
     }
-    platform_->Select(Handle(141), 0);
-    platform_->Select(Handle(143), 1);
-    platform_->SetControlText(Handle(142), "springfield");
-    platform_->SetControlText(Handle(111), "Ann Arbor office");
-    platform_->SetControlText(Handle(112), "read only");
-    platform_->SetControlText(Handle(153), "Two lines\nof notes");
-    platform_->SetCheckState(Handle(121), 1);
-    platform_->SetCheckState(Handle(131), 1);
-    platform_->SetCheckState(Handle(133), 2);
+    platform_->Controls().Select(Handle(141), 0);
+    platform_->Controls().Select(Handle(143), 1);
+    platform_->Controls().SetControlText(Handle(142), "springfield");
+    platform_->Controls().SetControlText(Handle(111), "Ann Arbor office");
+    platform_->Controls().SetControlText(Handle(112), "read only");
+    platform_->Controls().SetControlText(Handle(153), "Two lines\nof notes");
+    platform_->Controls().SetCheckState(Handle(121), 1);
+    platform_->Controls().SetCheckState(Handle(131), 1);
+    platform_->Controls().SetCheckState(Handle(133), 2);
     ShowActive();
     Focus(101);
     QString folder = QStringLiteral(HEATWISE_BINARY_DIR "/screenshots");
@@ -256,16 +256,16 @@ TEST_F(QtFormLayout, TheApplicationsFormFillsTheClientAreaMeasuredForIt) {
     // Measured first as a window of its own, then embedded in a client area of that size, as
     // the main window is opened with it.
     ASSERT_NE(Open(102), nullptr);
-    ASSERT_EQ(platform_->ControlCount(dialog_), 162);
+    ASSERT_EQ(platform_->Controls().ControlCount(dialog_), 162);
     Units units = UnitsOf(Dialog()->font());
-    PixelSize size = platform_->DialogSize(dialog_);
+    PixelSize size = platform_->Controls().DialogSize(dialog_);
     EXPECT_EQ(size.width, Rounded(510, units.x, 4));
     EXPECT_EQ(size.height, Rounded(289, units.y, 8));
-    platform_->DestroyDialog(dialog_);
+    platform_->Controls().DestroyDialog(dialog_);
 
     KeyCountingFrame frame_listener;
     WindowHandle frame = CreateFrame(frame_listener, size.width, size.height);
-    ASSERT_NE(Open(102, platform_->ClientArea(frame)), nullptr);
+    ASSERT_NE(Open(102, platform_->Windowing().ClientArea(frame)), nullptr);
     for (int id : {1028, 1111, 1135, 1152}) {
         auto* field = As<QLineEdit>(id);
         ASSERT_NE(field, nullptr) << id;
@@ -273,20 +273,20 @@ TEST_F(QtFormLayout, TheApplicationsFormFillsTheClientAreaMeasuredForIt) {
         EXPECT_EQ(field->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter) << id;
         EXPECT_FALSE(field->hasFrame()) << id;
     }
-    platform_->AddEntry(Handle(1112), "austin, TX");
-    platform_->Select(Handle(1112), 0);
-    platform_->SetCheckState(Handle(1118), 1);
-    platform_->SetCheckState(Handle(1144), 1);
-    platform_->ShowDialog(dialog_, DialogShowMode::Modeless);
-    platform_->ShowFrame(frame, FrameShow::Normal);
+    platform_->Controls().AddEntry(Handle(1112), "austin, TX");
+    platform_->Controls().Select(Handle(1112), 0);
+    platform_->Controls().SetCheckState(Handle(1118), 1);
+    platform_->Controls().SetCheckState(Handle(1144), 1);
+    platform_->Controls().ShowDialog(dialog_, DialogShowMode::Modeless);
+    platform_->Windowing().ShowFrame(frame, FrameShow::Normal);
     ASSERT_TRUE(QTest::qWaitForWindowActive(qt::ToWidget(frame)));
     EXPECT_EQ(FocusedId(), 1137) << "the electric rate, the first tab stop of the form";
     QString folder = QStringLiteral(HEATWISE_BINARY_DIR "/screenshots");
     ASSERT_TRUE(QDir().mkpath(folder));
     EXPECT_TRUE(Dialog()->grab().save(folder + "/dialog_main_form.png"));
-    platform_->DestroyDialog(dialog_);
+    platform_->Controls().DestroyDialog(dialog_);
     dialog_ = nullptr;
-    platform_->DestroyFrame(frame);
+    platform_->Windowing().DestroyFrame(frame);
 }
 
 TEST_F(QtFormLayout, ADialogWithAClassThePlatformHasNotGotIsNotMade) {

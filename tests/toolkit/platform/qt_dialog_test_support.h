@@ -22,8 +22,8 @@
 #include "dialog/dialog_keyboard.h"
 #include "platform/dialog_types.h"
 #include "platform/platform.h"
-#include "platform/qt/qt_platform.h"
 #include "platform/window_types.h"
+#include "qt/qt_platform.h"
 #include "resources/resource_lookup.h"
 #include "support/counting_qt_platform.h"
 
@@ -84,7 +84,7 @@ class RecordingListener : public DialogListener, private KeyboardDialog {
             return FocusVerdict::Allow;
         }
         // As the toolkit does: the field gets the focus back with its text selected.
-        Platform& platform = ThePlatform();
+        DialogControls& platform = ThePlatform().Controls();
         platform.FocusControl(platform.Control(window_, control), SelectText::All);
         return FocusVerdict::Refuse;
     }
@@ -146,7 +146,7 @@ class RecordingListener : public DialogListener, private KeyboardDialog {
         if (target == nullptr) {
             return "none";
         }
-        Platform& platform = ThePlatform();
+        DialogControls& platform = ThePlatform().Controls();
         for (int position = 0; position < platform.ControlCount(window_); ++position) {
             if (platform.Control(window_, position) == target) {
                 return Id(position);
@@ -180,12 +180,12 @@ class QtDialogTest : public ::testing::Test {
         platform_ = platform.get();
         previous_ = InstallPlatform(std::move(platform));
         // Opens the offscreen display, so that tests may make widgets of their own.
-        platform_->Display();
+        platform_->Windowing().Display();
     }
 
     ~QtDialogTest() override {
         if (dialog_ != nullptr) {
-            platform_->DestroyDialog(dialog_);
+            platform_->Controls().DestroyDialog(dialog_);
         }
         QCoreApplication::processEvents();
         InstallPlatform(std::move(previous_));
@@ -198,7 +198,7 @@ class QtDialogTest : public ::testing::Test {
         if (template_ == nullptr) {
             return nullptr;
         }
-        dialog_ = platform_->CreateDialog(*template_, parent, listener_);
+        dialog_ = platform_->Controls().CreateDialog(*template_, parent, listener_);
         listener_.Attach(*template_, dialog_);
         return dialog_;
     }
@@ -209,13 +209,13 @@ class QtDialogTest : public ::testing::Test {
         request.title = "Heatwise";
         request.client_width = width;
         request.client_height = height;
-        return platform_->CreateFrame(request, listener);
+        return platform_->Windowing().CreateFrame(request, listener);
     }
 
     // Shows the dialog as a window of its own and waits until it is the active window, its
     // first tab stop focused; what the listener heard until then is forgotten.
     void ShowActive() {
-        platform_->ShowDialog(dialog_, DialogShowMode::Modeless);
+        platform_->Controls().ShowDialog(dialog_, DialogShowMode::Modeless);
         ASSERT_TRUE(QTest::qWaitForWindowActive(Dialog()));
         listener_.log.clear();
     }
@@ -231,7 +231,9 @@ class QtDialogTest : public ::testing::Test {
         ADD_FAILURE() << "no control " << id;
         return -1;
     }
-    WindowHandle Handle(int id) const { return platform_->Control(dialog_, PositionOf(id)); }
+    WindowHandle Handle(int id) const {
+        return platform_->Controls().Control(dialog_, PositionOf(id));
+    }
     QWidget* Widget(int id) const { return qt::ToWidget(Handle(id)); }
     template <typename Control>
     Control* As(int id) const {
@@ -240,19 +242,19 @@ class QtDialogTest : public ::testing::Test {
 
     // The id of the control with the focus; 0 for none, -1 for a widget that is no control.
     int FocusedId() const {
-        WindowHandle focused = platform_->FocusedControl();
+        WindowHandle focused = platform_->Controls().FocusedControl();
         if (focused == nullptr) {
             return 0;
         }
         for (int position = 0; position < template_->control_count; ++position) {
-            if (platform_->Control(dialog_, position) == focused) {
+            if (platform_->Controls().Control(dialog_, position) == focused) {
                 return template_->controls[position].id;
             }
         }
         return -1;
     }
 
-    void Focus(int id) { platform_->FocusControl(Handle(id), SelectText::All); }
+    void Focus(int id) { platform_->Controls().FocusControl(Handle(id), SelectText::All); }
 
     // Keys go where a user's go: to the widget with the focus.
     static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

@@ -18,8 +18,8 @@
 
 #include "init/command_line.h"
 #include "platform/platform.h"
-#include "platform/qt/qt_application.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/qt_application.h"
+#include "qt/qt_platform.h"
 #include "windlass/windlass.h"
 
 namespace windlass {
@@ -109,7 +109,7 @@ TEST(QtMessageBox, ShowsTitleTextButtonsAndDefaultOverItsOwnerAndReportsThePress
         request.title = "Library Error";
         SeenBox seen;
         AnswerWhenShown(seen, c.press);
-        EXPECT_EQ(platform.ShowMessageBox(request), c.answer);
+        EXPECT_EQ(platform.Windowing().ShowMessageBox(request), c.answer);
         EXPECT_EQ(seen.title, "Library Error");
         EXPECT_EQ(seen.text, "Error=1006:Invalid field identifier <b>not bold</b>");
         EXPECT_EQ(seen.format, Qt::PlainText);
@@ -122,7 +122,7 @@ TEST(QtMessageBox, ShowsTitleTextButtonsAndDefaultOverItsOwnerAndReportsThePress
 
 TEST(QtPlatform, DisplayOfTheOffscreenScreen) {
     qt::QtPlatform platform;
-    DisplayMetrics display = platform.Display();
+    DisplayMetrics display = platform.Windowing().Display();
     EXPECT_GT(display.width_px, 0);
     EXPECT_GT(display.height_px, 0);
     EXPECT_EQ(display.planes, 1);
@@ -131,17 +131,17 @@ TEST(QtPlatform, DisplayOfTheOffscreenScreen) {
 
 TEST(QtPlatform, ProcessOperationsOfThisProcess) {
     qt::QtPlatform platform;
-    std::string executable = platform.ExecutablePath();
+    std::string executable = platform.Os().ExecutablePath();
     EXPECT_THAT(executable, ::testing::EndsWith("/windlass_platform_test"));
-    std::string line = platform.CommandLine();
+    std::string line = platform.Os().CommandLine();
     EXPECT_THAT(line, ::testing::HasSubstr("windlass_platform_test"));
-    EXPECT_EQ(platform.EnvironmentVariable("QT_QPA_PLATFORM"), "offscreen");
-    EXPECT_EQ(platform.EnvironmentVariable("WINDLASS_SURELY_UNSET_VARIABLE"), std::nullopt);
-    CurrentDirectory current = platform.WorkingDirectory();
+    EXPECT_EQ(platform.Os().EnvironmentVariable("QT_QPA_PLATFORM"), "offscreen");
+    EXPECT_EQ(platform.Os().EnvironmentVariable("WINDLASS_SURELY_UNSET_VARIABLE"), std::nullopt);
+    CurrentDirectory current = platform.Os().WorkingDirectory();
     EXPECT_EQ(current.os_error, 0);
     EXPECT_EQ(current.path, std::filesystem::current_path().string());
-    EXPECT_EQ(platform.Version().family, OsFamily::Nt);
-    EXPECT_GT(platform.Version().major, 0);
+    EXPECT_EQ(platform.Os().Version().family, OsFamily::Nt);
+    EXPECT_GT(platform.Os().Version().major, 0);
 }
 
 TEST(JoinCommandLine, SplittingTheLineGivesTheWordsBack) {
@@ -177,7 +177,7 @@ class NoDisplay : public ::testing::Test {
         for (const auto& [name, value] : env) {
             setenv(name, value, 1);
         }
-        ThePlatform().Display();
+        ThePlatform().Windowing().Display();
     }
 };
 
@@ -203,7 +203,7 @@ TEST(QtProcessExit, EndsWithTheCodeWhileTheApplicationLives) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            ThePlatform().Display();
+            ThePlatform().Windowing().Display();
             IOsExitProgram("", 3);
         },
         ::testing::ExitedWithCode(3), "");

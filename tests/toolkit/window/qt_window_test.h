@@ -14,9 +14,9 @@
 #include <utility>
 
 #include "platform/platform.h"
-#include "platform/qt/qt_client_area.h"
-#include "platform/qt/qt_frame.h"
-#include "platform/qt/qt_status_bar.h"
+#include "qt/qt_client_area.h"
+#include "qt/qt_frame.h"
+#include "qt/qt_status_bar.h"
 #include "support/toolkit_reset.h"
 #include "windlass/windlass.h"
 #include "window/window_table.h"

@@ -16,7 +16,7 @@ CurrentDirectory FakePlatform::WorkingDirectory() {
     if (working_directory) {
         return *working_directory;
     }
-    return Platform::WorkingDirectory();
+    return PosixOsServices::WorkingDirectory();
 }
 
 void FakePlatform::ExitProcess(int exit_code) {

@@ -11,6 +11,7 @@
 
 #include "platform/fake/fake_dialogs.h"
 #include "platform/platform.h"
+#include "platform/posix_os_services.h"
 
 namespace windlass {
 
@@ -31,8 +32,20 @@ struct ProcessExit {
 // focus. A simulated user types, tabs, clicks and chooses as a person would, through the
 // dialog's listener: a numeric field is asked before it loses the focus and before each
 // character goes in, and the listener hears every notice the platform would send.
-class FakePlatform : public Platform {
+//
+// It has no frame windows: making one fails, and everything asked of a frame that does not
+// exist does nothing. Finding a program searches the PATH of its own environment.
+class FakePlatform : public Platform,
+                     public PosixOsServices,
+                     public WindowingSystem,
+                     public DialogControls,
+                     public HelpDesktop {
   public:
+    OsServices& Os() override { return *this; }
+    WindowingSystem& Windowing() override { return *this; }
+    DialogControls& Controls() override { return *this; }
+    HelpDesktop& Desktop() override { return *this; }
+
     DisplayMetrics Display() override { return display; }
     OsVersion Version() override { return version; }
     std::optional<std::string> SystemDirectory() override { return system_directory; }
@@ -43,6 +56,17 @@ class FakePlatform : public Platform {
     [[noreturn]] void ExitProcess(int exit_code) override;
     BoxAnswer ShowMessageBox(const MessageBoxRequest& request) override;
     void Beep() override { ++beeps; }
+    WindowHandle CreateFrame(const FrameRequest&, FrameListener&) override { return nullptr; }
+    FrameMeasures MeasureFrame(WindowHandle) override { return {}; }
+    void PlaceFrame(WindowHandle, int, int) override {}
+    void ShowFrame(WindowHandle, FrameShow) override {}
+    PixelSize ClientAreaSize(WindowHandle) override { return {}; }
+    WindowHandle ClientArea(WindowHandle) override { return nullptr; }
+    void ShowStatusBar(WindowHandle, const std::vector<StatusPartView>&) override {}
+    void StartTimer(WindowHandle, int, int) override {}
+    void DestroyFrame(WindowHandle) override {}
+    // Nothing ever happens on a platform without windows, so a wait returns at once.
+    void WaitForEvents() override {}
     bool ShowHelp(WindowHandle owner, const std::string& document,
                   const HelpRequest& request) override;
     DesktopOpen OpenWithDesktop(const std::string& path_or_address) override;

@@ -1,0 +1,83 @@
+// Internal to Windlass: not part of the public interface. Programs include windlass/windlass.h.
+#pragma once
+
+#include <string>
+
+#include "platform/dialog_types.h"
+#include "platform/window_types.h"
+
+namespace windlass {
+
+// What the toolkit asks of the platform's dialogs and their controls.
+class DialogControls {
+  public:
+    virtual ~DialogControls() = default;
+
+    // Makes a hidden dialog with all its controls from the template; `parent` is the window it
+    // is embedded in (a frame's client area) or null for a window of its own. Null when the
+    // dialog cannot be made (an unknown control class, a refused window).
+    virtual WindowHandle CreateDialog(const DialogTemplate& dialog, WindowHandle parent,
+                                      DialogListener& listener) = 0;
+    // The dialog's size in pixels, from its template and its font.
+    virtual PixelSize DialogSize(WindowHandle dialog) = 0;
+    // The number of controls and each control by its template position; null past the end.
+    virtual int ControlCount(WindowHandle dialog) = 0;
+    virtual WindowHandle Control(WindowHandle dialog, int position) = 0;
+    // Moves the dialog's corner: in pixels of its parent's client area, or of the screen.
+    virtual void MoveDialog(WindowHandle dialog, int x, int y) = 0;
+    // Shows the dialog. A modal show returns only after EndModalDialog().
+    virtual void ShowDialog(WindowHandle dialog, DialogShowMode mode) = 0;
+    virtual void EndModalDialog(WindowHandle dialog) = 0;
+    virtual void HideDialog(WindowHandle dialog) = 0;
+    virtual void DestroyDialog(WindowHandle dialog) = 0;
+    virtual void SetDialogTitle(WindowHandle dialog, const std::string& title) = 0;
+    // Enables or disables a window: a dialog, a frame or a single control.
+    virtual void EnableWindow(WindowHandle window, Enable enable) = 0;
+
+    // The text of a control (an edit field's contents, a label's or button's caption, a combo
+    // box's edit or selection part); SetControlText gives false when the platform refuses.
+    virtual std::string ControlText(WindowHandle control) = 0;
+    virtual bool SetControlText(WindowHandle control, const std::string& text) = 0;
+    // The modified flag of an edit-like control: set by typing, cleared by the toolkit.
+    virtual bool IsModified(WindowHandle control) = 0;
+    virtual void SetModified(WindowHandle control, bool modified) = 0;
+    // The most characters the user may type into an edit-like control or a combo box's edit.
+    virtual void SetTextLimit(WindowHandle control, int limit) = 0;
+    // Check state of a check box or radio button: 0 unchecked, 1 checked, 2 indeterminate.
+    virtual int CheckState(WindowHandle control) = 0;
+    virtual bool SetCheckState(WindowHandle control, int state) = 0;
+    // The entries of a list box or combo box. Selections are 0-based, -1 for none;
+    // FindExactEntry compares whole texts without regard to letter case and gives -1 when no
+    // entry matches.
+    virtual void ClearEntries(WindowHandle control) = 0;
+    virtual void AddEntry(WindowHandle control, const std::string& text) = 0;
+    virtual int EntryCount(WindowHandle control) = 0;
+    virtual std::string EntryText(WindowHandle control, int index) = 0;
+    virtual int Selection(WindowHandle control) = 0;
+    virtual bool Select(WindowHandle control, int index) = 0;
+    virtual int FindExactEntry(WindowHandle control, const std::string& text) = 0;
+    // The range of a spin field's arrows.
+    virtual void SetSpinRange(WindowHandle control, int minimum, int maximum) = 0;
+    // Gives the focus to a control, with its whole text selected when asked.
+    virtual void FocusControl(WindowHandle control, SelectText select) = 0;
+    // The control that has the focus, or null.
+    virtual WindowHandle FocusedControl() = 0;
+    // Whether a control is enabled and shown, so that the user can reach it now.
+    virtual bool CanFocus(WindowHandle control) = 0;
+    // Makes a push button look as the default button, or not; LookOf tells how it looks now.
+    // Return presses the button that looks so while the focus is on no push button.
+    virtual void SetDefaultLook(WindowHandle button, DefaultLook look) = 0;
+    virtual DefaultLook LookOf(WindowHandle button) = 0;
+    // Makes a check box of any kind an automatic two-state one and a radio button an automatic
+    // one, so that each changes its own state when clicked, as the toolkit wants every check
+    // box and radio button of its dialogs to. Other controls stay as they are.
+    virtual void MakeButtonAutomatic(WindowHandle button) = 0;
+    // What assistive technology (a screen reader) announces for a control: its name, and a
+    // description such as the title of the group box it lies in. Optional, and by default
+    // nothing is kept: a platform without a screen reader has no one to announce to, and the
+    // dialog works the same for everyone else.
+    virtual void SetAccessibleText(WindowHandle control, const std::string& name,
+                                   const std::string& description);
+};
+
+}  // namespace windlass

@@ -1,0 +1,46 @@
+// The desktop of the Qt platform: documents and addresses go to the program the user's desktop
+// associates with them; programs are started directly, never through a shell, so that no
+// character of a file name or address is read as a command.
+#include <QDesktopServices>
+#include <QProcess>
+#include <QStringList>
+#include <QUrl>
+
+#include "qt/qt_application.h"
+#include "qt/qt_platform.h"
+
+namespace windlass::qt {
+namespace {
+
+// "http://..." and the like are addresses; anything else is the path of a file.
+QUrl UrlOf(const std::string& path_or_address) {
+    QString text = ToQString(path_or_address);
+    QUrl url(text, QUrl::StrictMode);
+    if (url.isValid() && url.scheme().size() > 1 && text.contains(QLatin1String("://"))) {
+        return url;
+    }
+    return QUrl::fromLocalFile(text);
+}
+
+}  // namespace
+
+// The desktop's opener starts its program detached and reports only whether it found one that
+// takes the document, so a refusal is read as a missing association.
+DesktopOpen QtHelpDesktop::OpenWithDesktop(const std::string& path_or_address) {
+    Application();
+    if (QDesktopServices::openUrl(UrlOf(path_or_address))) {
+        return DesktopOpen::Opened;
+    }
+    return DesktopOpen::NoAssociation;
+}
+
+bool QtOsServices::StartProgram(const std::string& program,
+                                const std::vector<std::string>& arguments) {
+    QStringList list;
+    for (const std::string& argument : arguments) {
+        list.append(ToQString(argument));
+    }
+    return QProcess::startDetached(ToQString(program), list);
+}
+
+}  // namespace windlass::qt

@@ -1,0 +1,194 @@
+#include "qt/qt_dialog_gate.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+#include "qt/qt_dialog.h"
+#include "qt/qt_numeric_edit.h"
+
+namespace windlass::qt {
+namespace {
+
+// Set while a numeric field is being asked: the focus moves its answer causes (the toolkit
+// giving the focus back to the field) are not asked about again.
+bool& Asking() {
+    static bool asking = false;
+    return asking;
+}
+
+QWidget* DeepestProxy(QWidget* widget) {
+    while (widget->focusProxy() != nullptr) {
+        widget = widget->focusProxy();
+    }
+    return widget;
+}
+
+bool AcceptsClickFocus(QWidget* widget) {
+    auto accepts = [](const QWidget* w) {
+        return (w->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus;
+    };
+    QWidget* proxy = DeepestProxy(widget);
+    return accepts(widget) && (proxy == widget || accepts(proxy));
+}
+
+// The widget a press at `local` in `receiver` gives the focus to, found as Qt finds it: the
+// first enabled widget from the receiver outwards that takes the focus on a click, within the
+// receiver's window; null when the press moves the focus nowhere.
+QWidget* ClickFocusTarget(QWidget* receiver, QPoint local) {
+    for (QWidget* widget = receiver; widget != nullptr; widget = widget->parentWidget()) {
+        if (widget->isEnabled() && widget->rect().contains(local) && AcceptsClickFocus(widget)) {
+            return DeepestProxy(widget);
+        }
+        if (widget->isWindow()) {
+            break;
+        }
+        local += widget->pos();
+    }
+    return nullptr;
+}
+
+// Where a move of the focus to `target` ends: a dialog hands the focus on to one of its
+// controls, and a part of a control (a combo box's edit part) stands for the control.
+QWidget* Destination(QWidget* target) {
+    if (target == nullptr) {
+        return nullptr;
+    }
+    target = DeepestProxy(target);
+    if (auto* dialog = dynamic_cast<DialogWindow*>(target)) {
+        if (QWidget* entry = dialog->EntryControl()) {
+            target = entry;
+        }
+    }
+    if (DialogWindow* owner = DialogOf(target)) {
+        int position = owner->PositionOf(target);
+        if (position >= 0) {
+            return owner->ControlAt(position);
+        }
+    }
+    return target;
+}
+
+QWidget* TopLevelOf(const QWindow* window) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->windowHandle() == window) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+class DialogGate : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    bool KeyPress(QObject* watched, QKeyEvent* event);
+    bool MousePress(QObject* watched, QMouseEvent* event);
+
+    // The window whose press was refused: the rest of that click goes nowhere either.
+    QPointer<QObject> refused_window_;
+};
+
+bool DialogGate::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+            return KeyPress(watched, static_cast<QKeyEvent*>(event));
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (refused_window_ != nullptr && refused_window_ == watched) {
+                return true;
+            }
+            return MousePress(watched, static_cast<QMouseEvent*>(event));
+        case QEvent::MouseButtonRelease:
+            if (refused_window_ != nullptr && refused_window_ == watched) {
+                if (static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton) {
+                    refused_window_ = nullptr;
+                }
+                return true;
+            }
+            return false;
+        case QEvent::Shortcut: {
+            // A mnemonic letter focuses and presses its control: a move like any other.
+            auto* widget = watched->isWidgetType() ? static_cast<QWidget*>(watched) : nullptr;
+            return widget != nullptr && DialogOf(widget) != nullptr &&
+                   widget->focusPolicy() != Qt::NoFocus && !MayMoveFocus(widget);
+        }
+        default:
+            return false;
+    }
+}
+
+bool DialogGate::KeyPress(QObject* watched, QKeyEvent* event) {
+    if (!watched->isWidgetType()) {
+        return false;
+    }
+    auto* widget = static_cast<QWidget*>(watched);
+    // Only the key's first receiver counts; keys that the focused widget leaves alone come
+    // past here again on their way to its parents.
+    QWidget* focus = QApplication::focusWidget();
+    if (widget != focus && !(focus == nullptr && widget->isWindow())) {
+        return false;
+    }
+    DialogWindow* dialog = DialogOf(widget);
+    return dialog != nullptr && dialog->HandleKey(widget, event);
+}
+
+bool DialogGate::MousePress(QObject* watched, QMouseEvent* event) {
+    // Presses are looked at as they reach their window, before Qt picks the widget under the
+    // mouse and gives it the focus.
+    if (!watched->isWindowType() || QApplication::activePopupWidget() != nullptr) {
+        return false;
+    }
+    NumericEdit* holder = NumericEdit::Holder();
+    QWidget* top = TopLevelOf(static_cast<QWindow*>(watched));
+    if (holder == nullptr || top == nullptr || holder->window() != top) {
+        return false;
+    }
+    QPoint position = event->position().toPoint();
+    QWidget* receiver = top->childAt(position);
+    if (receiver == nullptr) {
+        receiver = top;
+    }
+    QWidget* target = ClickFocusTarget(receiver, receiver->mapFrom(top, position));
+    if (target == nullptr || MayMoveFocus(target)) {
+        return false;
+    }
+    refused_window_ = watched;
+    return true;
+}
+
+}  // namespace
+
+void InstallDialogGate() {
+    static DialogGate* gate = nullptr;
+    if (gate == nullptr) {
+        gate = new DialogGate(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(gate);
+    }
+}
+
+bool MayMoveFocus(QWidget* target) {
+    NumericEdit* holder = NumericEdit::Holder();
+    if (holder == nullptr || Asking() || !holder->isEnabled() || !holder->isVisible()) {
+        return true;
+    }
+    QWidget* destination = Destination(target);
+    DialogWindow* dialog = DialogOf(holder);
+    if (destination == holder || dialog == nullptr) {
+        return true;
+    }
+    Asking() = true;
+    FocusVerdict verdict = dialog->AskFocusLeaving(*holder, destination);
+    Asking() = false;
+    return verdict == FocusVerdict::Allow;
+}
+
+}  // namespace windlass::qt

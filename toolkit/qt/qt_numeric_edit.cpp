@@ -1,0 +1,270 @@
+#include "qt/qt_numeric_edit.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+#include "platform/platform.h"
+#include "qt/qt_edit_fields.h"
+#include "qt/qt_keys.h"
+#include "qt/qt_platform.h"
+#include "resources/template_styles.h"
+
+namespace windlass::qt {
+namespace {
+
+struct NumericClassName {
+    const char* name;
+    NumericClass number_class;
+    bool spin;
+};
+
+constexpr NumericClassName kClasses[] = {
+    {"INTEGEREDIT", NumericClass::Integer, false}, {"INTEGERSPIN", NumericClass::Integer, true},
+    {"REALEDIT", NumericClass::Real, false},       {"REALSPIN", NumericClass::Real, true},
+    {"DOUBLEEDIT", NumericClass::Double, false},   {"DOUBLESPIN", NumericClass::Double, true},
+};
+
+const NumericClassName* FindClass(const char* class_name) {
+    if (class_name == nullptr) {
+        return nullptr;
+    }
+    for (const NumericClassName& known : kClasses) {
+        if (QLatin1String(class_name).compare(QLatin1String(known.name), Qt::CaseInsensitive) ==
+            0) {
+            return &known;
+        }
+    }
+    return nullptr;
+}
+
+// Whole numbers are typed into at most 11 characters, the width of the longest 32-bit one
+// with its sign.
+constexpr int kIntegerTypingLimit = 11;
+
+// The arrows of an integer spin field cover the range of a 16-bit position with room to
+// spare; those of the real classes a small range around zero.
+constexpr int kIntegerSpinLimit = 31073;
+constexpr int kRealSpinLimit = 100;
+
+constexpr int kFirstRepeatDelay = 400;
+constexpr int kRepeatInterval = 80;
+
+// The step of a spin key: the arrows by one, the page keys by five.
+int SpinStepOf(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+            return 1;
+        case Qt::Key_Down:
+            return -1;
+        case Qt::Key_PageUp:
+            return 5;
+        case Qt::Key_PageDown:
+            return -5;
+        default:
+            return 0;
+    }
+}
+
+// Another window, a popup or the menu bar (which keeps the keyboard after a menu is left with
+// Escape) only borrows the focus: the form's own focus stays with its control.
+bool IsWindowOrPopupChange(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+           reason == Qt::MenuBarFocusReason;
+}
+
+}  // namespace
+
+QPointer<NumericEdit> NumericEdit::holder_;
+
+std::optional<NumericClass> NumericClassOf(const char* class_name) {
+    const NumericClassName* known = FindClass(class_name);
+    if (known == nullptr) {
+        return std::nullopt;
+    }
+    return known->number_class;
+}
+
+// ---- The arrows ------------------------------------------------------------------------------
+
+SpinArrows::SpinArrows(NumericEdit& field) : QWidget(&field), field_(field) {
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::ArrowCursor);
+    repeat_.setSingleShot(false);
+    connect(&repeat_, &QTimer::timeout, this, [this] { Repeat(); });
+}
+
+void SpinArrows::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    int half = height() / 2;
+    QRect halves[] = {QRect(0, 0, width(), half), QRect(0, half, width(), height() - half)};
+    for (int index = 0; index < 2; ++index) {
+        bool held = held_ == (index == 0 ? 1 : -1);
+        QStyleOptionButton bevel;
+        bevel.initFrom(this);
+        bevel.rect = halves[index];
+        bevel.state |= held ? QStyle::State_Sunken : QStyle::State_Raised;
+        style()->drawPrimitive(QStyle::PE_PanelButtonBevel, &bevel, &painter, this);
+        QStyleOption arrow;
+        arrow.initFrom(this);
+        arrow.rect = halves[index].adjusted(2, 1, -2, -1);
+        style()->drawPrimitive(
+            index == 0 ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown, &arrow,
+            &painter, this);
+    }
+}
+
+void SpinArrows::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || field_.isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    held_ = event->position().y() < height() / 2 ? 1 : -1;
+    update();
+    repeat_.start(kFirstRepeatDelay);
+    field_.Step(held_);
+}
+
+void SpinArrows::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        held_ = 0;
+        repeat_.stop();
+        update();
+    }
+}
+
+void SpinArrows::Repeat() {
+    if (held_ == 0) {
+        repeat_.stop();
+        return;
+    }
+    repeat_.setInterval(kRepeatInterval);
+    field_.Step(held_);
+}
+
+// ---- The field -------------------------------------------------------------------------------
+
+NumericEdit::NumericEdit(const QString& text, const DialogControl& control, QWidget* parent)
+    : QLineEdit(parent) {
+    const NumericClassName* known = FindClass(control.class_name);
+    number_class_ = known != nullptr ? known->number_class : NumericClass::Real;
+    // The field's style is that of the edit fields it extends: its numbers are centred when the
+    // style asks, and the multi-line bit that comes with that in the templates is not honoured,
+    // as a number is one line.
+    setFrame(styles::HasBorder(control.style, control.ex_style));
+    Qt::Alignment across = Qt::AlignLeft;
+    if (control.style & styles::kEditCentre) {
+        across = Qt::AlignHCenter;
+    } else if (control.style & styles::kEditRight) {
+        across = Qt::AlignRight;
+    }
+    setAlignment(across | Qt::AlignVCenter);
+    setReadOnly((control.style & styles::kEditReadOnly) != 0);
+    // Every character is typed through the key presses, where the toolkit can refuse it.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    if (number_class_ == NumericClass::Integer) {
+        TypingLimitOf(*this).set_limit(kIntegerTypingLimit);
+    }
+    if (known != nullptr && known->spin) {
+        arrows_ = new SpinArrows(*this);
+        arrows_->setEnabled(!isReadOnly());
+        int limit = number_class_ == NumericClass::Integer ? kIntegerSpinLimit : kRealSpinLimit;
+        SetSpinRange(-limit, limit);
+        PlaceArrows();
+    }
+    WriteLineText(*this, text);
+}
+
+void NumericEdit::SetSpinRange(int minimum, int maximum) {
+    spin_minimum_ = minimum;
+    spin_maximum_ = maximum;
+}
+
+void NumericEdit::Step(int step) {
+    if (host_ != nullptr && !isReadOnly()) {
+        host_->Spin(*this, step);
+    }
+}
+
+NumericEdit* NumericEdit::Holder() {
+    return holder_.data();
+}
+
+void NumericEdit::keyPressEvent(QKeyEvent* event) {
+    std::optional<KeyPress> key = KeyPressFromQt(*event);
+    if (!key || host_ == nullptr) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // The key goes down before it produces its character.
+    host_->NumericKeyDown(*this, key->virtual_key);
+    int step = SpinStepOf(event->key());
+    if (has_spin() && step != 0 && key->ctrl == Held::No) {
+        event->accept();
+        Step(step);
+        return;
+    }
+    constexpr int kCtrlA = 1;
+    if (key->character == kCtrlA) {
+        event->accept();
+        selectAll();
+        return;
+    }
+    if (key->character == 0) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    CharacterVerdict verdict = host_->AskCharacter(*this, key->character);
+    if (verdict.kind == CharacterVerdict::Kind::Drop) {
+        event->accept();
+        if (verdict.beep) {
+            ThePlatform().Windowing().Beep();
+        }
+        return;
+    }
+    if (verdict.character == key->character || verdict.character < ' ') {
+        // The character goes in as typed; control characters keep their editing meaning
+        // (Backspace deletes, Ctrl+C copies, Ctrl+V pastes unfiltered).
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (!isReadOnly()) {
+        char32_t replacement = static_cast<char32_t>(verdict.character);
+        insert(QString::fromUcs4(&replacement, 1));
+    }
+}
+
+void NumericEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (event->reason() != Qt::PopupFocusReason) {
+        holder_ = this;
+    }
+}
+
+void NumericEdit::focusOutEvent(QFocusEvent* event) {
+    if (!IsWindowOrPopupChange(event->reason()) && holder_ == this) {
+        holder_ = nullptr;
+    }
+    QLineEdit::focusOutEvent(event);
+}
+
+void NumericEdit::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    PlaceArrows();
+}
+
+void NumericEdit::PlaceArrows() {
+    if (arrows_ == nullptr) {
+        return;
+    }
+    int width = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    int frame = hasFrame() ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) : 0;
+    arrows_->setGeometry(this->width() - frame - width, frame, width, height() - 2 * frame);
+    setTextMargins(0, 0, width, 0);
+}
+
+}  // namespace windlass::qt
