@@ -140,7 +140,7 @@ class HeatwiseWindowTest : public ::testing::Test {
         return windlass::qt::ToFrame(windlass::Windows().by_slot[0].frame);
     }
     // The display that the program's main opens before the start-up.
-    static void OpenDisplay() { windlass::ThePlatform().Display(); }
+    static void OpenDisplay() { windlass::ThePlatform().Windowing().Display(); }
     static bool MainWindowClosed() { return windlass::Windows().by_slot[0].frame == nullptr; }
 
     // Every control of the form with its id and widget, in template order.

@@ -14,7 +14,7 @@ constexpr int kCancelId = 2;
 // The keyboard's view of one dialog, with what only the platform knows asked as it is needed.
 class Keyboard {
   public:
-    explicit Keyboard(const KeyboardDialog& dialog) : dialog_(dialog), platform_(ThePlatform()) {}
+    explicit Keyboard(const KeyboardDialog& dialog) : dialog_(dialog), platform_(ThePlatform().Controls()) {}
 
     int Count() const { return dialog_.ControlCount(); }
     ControlClass ClassAt(int position) const { return dialog_.ClassAt(position); }
@@ -199,7 +199,7 @@ class Keyboard {
 
   private:
     const KeyboardDialog& dialog_;
-    Platform& platform_;
+    DialogControls& platform_;
 };
 
 KeyVerdict Tab(KeyboardDialog& dialog, const Keyboard& keyboard, int focused, bool forward) {

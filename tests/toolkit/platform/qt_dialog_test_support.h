@@ -130,7 +130,7 @@ class RecordingListener : public DialogListener, private KeyboardDialog {
     }
     int IdAt(int position) const override { return template_->controls[position].id; }
     WindowHandle HandleAt(int position) const override {
-        return ThePlatform().Control(window_, position);
+        return ThePlatform().Controls().Control(window_, position);
     }
     void TellNumericTab(int position) override { OnNumericKey(position, vk::kTab); }
     void Notice(int position, ControlNotice notice) override { OnNotice(position, notice); }
