@@ -12,10 +12,6 @@ namespace heatwise::cli::testing {
 
 namespace fs = std::filesystem;
 
-CliRun RunCommand(std::initializer_list<std::string_view> args) {
-    return RunCommand(std::vector<std::string>(args.begin(), args.end()));
-}
-
 CliRun RunCommand(const std::vector<std::string>& args) {
     const std::vector<std::string_view> views(args.begin(), args.end());
     std::ostringstream out;
@@ -26,16 +22,9 @@ CliRun RunCommand(const std::vector<std::string>& args) {
 
 fs::path WriteExampleClimate() {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(test->test_suite_name()) + "." + test->name();
-    for (char& c : name) {
-        if (c == '/') {
-            c = '_';
-        }
-    }
-    const fs::path folder = name;
+    const fs::path folder = std::string(test->test_suite_name()) + "." + test->name();
     fs::remove_all(folder);
     fs::create_directories(folder);
-
     std::ofstream bins(folder / kBinFileName);
     std::ofstream design(folder / kDesignFileName);
     for (int city = 1; city <= kCityCount; ++city) {
@@ -57,31 +46,26 @@ fs::path WriteExampleClimate() {
     return folder;
 }
 
-std::vector<std::pair<std::string, std::string>> JsonMembers(std::string_view json) {
-    // The estimator writes each top-level member on a line of its own: `  "key": value,`.
-    std::vector<std::pair<std::string, std::string>> members;
-    for (const std::string& line : Lines(json)) {
-        if (!line.starts_with("  \"")) {
-            continue;
-        }
-        const std::size_t key_end = line.find("\": ", 3);
-        std::string value = line.substr(key_end + 3);
-        if (value.ends_with(",")) {
-            value.pop_back();
-        }
-        members.emplace_back(line.substr(3, key_end - 3), value);
-    }
-    return members;
+CliRun Estimate(std::vector<std::string> options) {
+    options.insert(options.begin(), {"estimate", "--data-dir", WriteExampleClimate().string()});
+    return RunCommand(options);
 }
 
-std::vector<long long> JsonNumbers(std::string_view array) {
-    std::string text(array);
-    for (char& c : text) {
-        if (c == '[' || c == ']' || c == ',') {
-            c = ' ';
+std::string JsonMember(const std::string& json, const std::string& key) {
+    for (const std::string& line : Lines(json)) {
+        const std::string start = "  \"" + key + "\": ";
+        if (line.starts_with(start)) {
+            return line.substr(start.size(), line.size() - start.size() - line.ends_with(","));
         }
     }
-    std::istringstream stream(text);
+    return "(absent)";
+}
+
+std::vector<long long> JsonNumbers(std::string array) {
+    for (char& c : array) {
+        c = c == '[' || c == ']' || c == ',' ? ' ' : c;
+    }
+    std::istringstream stream(array);
     std::vector<long long> numbers;
     for (long long n = 0; stream >> n;) {
         numbers.push_back(n);
@@ -89,34 +73,9 @@ std::vector<long long> JsonNumbers(std::string_view array) {
     return numbers;
 }
 
-std::vector<std::string> CsvFields(std::string_view line) {
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-                fields.back() += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                fields.back() += c;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            fields.emplace_back();
-        } else {
-            fields.back() += c;
-        }
-    }
-    return fields;
-}
-
-std::vector<std::string> Lines(std::string_view text) {
+std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
-    std::istringstream stream{std::string(text)};
+    std::istringstream stream(text);
     for (std::string line; std::getline(stream, line);) {
         lines.push_back(line);
     }

@@ -2,10 +2,7 @@
 #pragma once
 
 #include <filesystem>
-#include <initializer_list>
-#include <map>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace heatwise::cli::testing {
@@ -16,7 +13,6 @@ struct CliRun {
     std::string err;
 };
 
-CliRun RunCommand(std::initializer_list<std::string_view> args);
 CliRun RunCommand(const std::vector<std::string>& args);
 
 // A fresh folder named after the running test, holding climate files in which city k has
@@ -25,19 +21,16 @@ CliRun RunCommand(const std::vector<std::string>& args);
 // and city 7 (m = 1) therefore differ, and city 7 costs exactly the worked examples.
 std::filesystem::path WriteExampleClimate();
 
-// The city whose costs are exactly those of the worked examples.
-inline constexpr int kExampleCity = 7;
+// "heatwise-cli estimate --data-dir FOLDER" on the example climate, then the options.
+CliRun Estimate(std::vector<std::string> options);
 
-// The top-level keys of the estimator's JSON object and the raw text of each value, in order;
-// it relies on the estimator's layout of one member per line and is no general JSON reader.
-std::vector<std::pair<std::string, std::string>> JsonMembers(std::string_view json);
+// The raw text of the top-level member `key` of the estimator's JSON object, which writes each
+// member on a line of its own; "(absent)" when there is none.
+std::string JsonMember(const std::string& json, const std::string& key);
 
 // The values of a JSON array of numbers such as "[1, 2, 3]".
-std::vector<long long> JsonNumbers(std::string_view array);
+std::vector<long long> JsonNumbers(std::string array);
 
-// The fields of one CSV line, with quoted fields unquoted.
-std::vector<std::string> CsvFields(std::string_view line);
-
-std::vector<std::string> Lines(std::string_view text);
+std::vector<std::string> Lines(const std::string& text);
 
 }  // namespace heatwise::cli::testing

@@ -1,8 +1,10 @@
-// Bin hours, design temperatures and heating degree days of hand-made years whose answers are
-// known, and the records written for them.
+// Rounding of tenths of a degree Celsius to whole °F and the bins and shifts an hour falls in;
+// bin hours, design temperatures and heating degree days of hand-made years whose answers are
+// known, the records written for them, and the years that are refused.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 
 #include "climate_derivation.h"
@@ -13,14 +15,35 @@ namespace heatwise::climate {
 namespace {
 
 using samples::MakeYear;
-using samples::WeatherErrorOf;
 using ::testing::HasSubstr;
 
 constexpr int kWarmDay = 200;  // 20 °C = 68 °F: no heating degree days.
 
-int ShiftTotal(const StationClimate& climate, int shift) {
-    auto first = climate.bin_hours.begin() + kBinCount * (shift - 1);
-    return std::accumulate(first, first + kBinCount, 0);
+TEST(Rounding, NearestWholeFahrenheitWithHalvesUpward) {
+    // Halves go upward, not away from zero (-22.5 °C is -8.5 °F, so -8), and negative values are
+    // not truncated toward zero (-18.1 °C is -0.58 °F, so -1).
+    const std::pair<int, int> cases[] = {
+        {0, 32},     {1, 32},     {3, 33},     {25, 37},    {370, 99},    {1000, 212},
+        {-25, 28},   {-175, 1},   {-178, 0},   {-180, 0},   {-181, -1},   {-225, -8},
+        {-275, -17}, {-276, -18}, {-400, -40}, {-403, -41}, {-900, -130}, {600, 140}};
+    for (const auto& [c10, fahrenheit] : cases) {
+        EXPECT_EQ(TenthsCelsiusToFahrenheit(c10), fahrenheit) << "c10 = " << c10;
+    }
+}
+
+TEST(Bins, EveryTemperatureLiesInsideItsBinAndTheEndsAreClamped) {
+    // Hotter than the table is held in 100/104 (bin 1), colder in 0/4 (bin 21).
+    for (int fahrenheit = -40; fahrenheit <= 140; ++fahrenheit) {
+        const int bin = BinOfFahrenheit(fahrenheit);
+        const int held = std::clamp(fahrenheit, 0, 104);
+        EXPECT_TRUE(105 - 5 * bin <= held && held <= 109 - 5 * bin) << fahrenheit << " in " << bin;
+    }
+}
+
+TEST(Shifts, HoursOneToEightNineToSixteenSeventeenToTwentyFour) {
+    for (int hour = 1; hour <= 24; ++hour) {
+        EXPECT_EQ(ShiftOfHour(hour), hour <= 8 ? 1 : hour <= 16 ? 2 : 3) << "hour " << hour;
+    }
 }
 
 TEST(Derivation, EachShiftCountsItsOwnHoursInTheFlatOrder) {
@@ -37,94 +60,60 @@ TEST(Derivation, EachShiftCountsItsOwnHoursInTheFlatOrder) {
     EXPECT_EQ(climate.bin_hours, expected);
 }
 
-TEST(Derivation, EveryShiftTotals2920HoursWhateverTheWeather) {
-    // A year sweeping from far below the coldest bin to far above the hottest.
-    const StationClimate climate =
-        DeriveStationClimate(MakeYear([](int index) { return (index * 37) % 1501 - 900; }));
-    for (int shift = 1; shift <= kShiftCount; ++shift) {
-        EXPECT_EQ(ShiftTotal(climate, shift), 2920) << "shift " << shift;
+TEST(Derivation, DesignTemperaturesAreTheEightyEighthColdestAndHottestHours) {
+    // A year mostly at 10 °C (50 °F) with `extreme` hours beyond one marker hour, spread over the
+    // year: the marker is the design temperature only when exactly 87 hours lie beyond it.
+    struct Case {
+        int extreme_hours, extreme_c10, marker_c10, winter, summer;
+    };
+    const Case cases[] = {{87, -300, -200, -4, 50},  {86, -300, -200, 50, 50},
+                          {88, -300, -200, -22, 50}, {87, 400, 350, 50, 95},
+                          {86, 400, 350, 50, 50},    {88, 400, 350, 50, 104}};
+    for (const Case& c : cases) {
+        const StationClimate climate = DeriveStationClimate(MakeYear([&](int index) {
+            const int position = index / 97;
+            return index % 97 != 5 || position > c.extreme_hours ? 100
+                   : position < c.extreme_hours                  ? c.extreme_c10
+                                                                 : c.marker_c10;
+        }));
+        EXPECT_EQ(climate.winter_design, c.winter) << c.extreme_hours << " at " << c.extreme_c10;
+        EXPECT_EQ(climate.summer_design, c.summer) << c.extreme_hours << " at " << c.extreme_c10;
     }
 }
-
-struct DesignCase {
-    int extreme_hours;  // Hours beyond the marker hour.
-    int expected;       // Design temperature, °F.
-};
-
-// A year mostly at 10 °C with `extreme` hours at `extreme_c10` and one hour at `marker_c10`
-// between them, the special hours spread over the year.
-HourlyWeather DesignYear(int extreme_hours, int extreme_c10, int marker_c10) {
-    return MakeYear([=](int index) {
-        if (index % 97 != 5) {
-            return 100;
-        }
-        const int position = index / 97;
-        return position < extreme_hours    ? extreme_c10
-               : position == extreme_hours ? marker_c10
-                                           : 100;
-    });
-}
-
-TEST(Derivation, WinterDesignIsTheEightyEighthColdestHour) {
-    // The marker, -20.0 °C = -4 °F, is the design temperature only when exactly 87 hours are
-    // colder; one more or one fewer cold hour moves the design value away from it.
-    const DesignCase cases[] = {{87, -4}, {86, 50}, {88, -22}};
-    for (const DesignCase& c : cases) {
-        const StationClimate climate =
-            DeriveStationClimate(DesignYear(c.extreme_hours, -300, -200));
-        EXPECT_EQ(climate.winter_design, c.expected) << c.extreme_hours << " colder hours";
-        EXPECT_EQ(climate.summer_design, 50) << c.extreme_hours << " colder hours";
-    }
-}
-
-TEST(Derivation, SummerDesignIsTheEightyEighthHottestHour) {
-    // The marker, 35.0 °C = 95 °F, against hotter hours at 40.0 °C = 104 °F.
-    const DesignCase cases[] = {{87, 95}, {86, 50}, {88, 104}};
-    for (const DesignCase& c : cases) {
-        const StationClimate climate = DeriveStationClimate(DesignYear(c.extreme_hours, 400, 350));
-        EXPECT_EQ(climate.summer_design, c.expected) << c.extreme_hours << " hotter hours";
-        EXPECT_EQ(climate.winter_design, 50) << c.extreme_hours << " hotter hours";
-    }
-}
-
-struct DegreeDayCase {
-    const char* name;
-    std::function<int(int day, int hour)> c10;
-    int expected;
-};
 
 TEST(Derivation, HeatingDegreeDaysOfHandMadeYears) {
-    const DegreeDayCase cases[] = {
-        // 18.3 °C = 64.94 °F: 0.06 degree days a day, 21.9 over the year. Rounding each day
-        // first would give 0.
+    struct Case {
+        const char* name;
+        std::function<int(int day, int hour)> c10;
+        int expected;
+    };
+    const Case cases[] = {
+        // 18.3 °C = 64.94 °F: 0.06 a day, 21.9 over the year; rounding each day would give 0.
         {"constant 18.3 C", [](int, int) { return 183; }, 22},
-        // Highest 10 °C, lowest 0 °C: mean 41 °F, 24 degree days a day; the other hours, at
-        // 5 °C, do not count because the mean is that of the extremes.
+        // The mean is that of the extremes 0 and 10 °C (41 °F), not of all hours (5 °C).
         {"extremes 0 and 10 C", [](int, int hour) { return hour == 3    ? 0
                                                            : hour == 15 ? 100
                                                                         : 50; },
          24 * 365},
         // Warm days count as zero, they do not subtract from the cold ones.
-        {"182 hot days, 183 cold days",
+        {"182 hot days",
          [](int day, int hour) {
              return day < 182 ? 300 : hour == 3 ? 0 : hour == 15 ? 100 : 50;
          },
          24 * 183},
-        // 24:00 belongs to the date on its row: 01/01 has 20 °C until 23:00 and -10 °C at 24:00
-        // (mean 50.9 °F, 24 degree days), 01/02 is -10 °C all day (14 °F, 51 degree days).
+        // 24:00 belongs to the date on its row: 01/01 has a mean of 50.9 °F (24 degree days),
+        // 01/02 is 14 °F all day (51 degree days).
         {"24:00 on its own date",
          [](int day, int hour) { return (day == 0 && hour == 24) || day == 1 ? -100 : kWarmDay; },
          75},
-        // 17.5 °C all day is 63.5 °F: 1.5 degree days, a half, rounded upward.
+        // 17.5 °C is 63.5 °F: 1.5 degree days rounded upward; 1.41 rounded down; two halves are
+        // rounded once over the year, not per day.
         {"one and a half", [](int day, int) { return day == 100 ? 175 : kWarmDay; }, 2},
-        // Highest 17.6 °C, lowest 17.5 °C: 1.41 degree days, rounded down.
         {"1.41", [](int day, int hour) { return day == 100 ? (hour == 1 ? 176 : 175) : kWarmDay; },
          1},
-        // Two days of 1.5 degree days: rounded once over the year, not per day.
         {"two halves", [](int day, int) { return day == 7 || day == 300 ? 175 : kWarmDay; }, 3},
-        {"no cold day", [](int, int) { return kWarmDay; }, 0},
     };
-    for (const DegreeDayCase& c : cases) {
+    for (const Case& c : cases) {
         const StationClimate climate = DeriveStationClimate(
             MakeYear([&](int index) { return c.c10(index / 24, index % 24 + 1); }));
         EXPECT_EQ(climate.degree_days, c.expected) << c.name;
@@ -137,7 +126,6 @@ TEST(Derivation, RecordsAreBlankSeparatedLines) {
     climate.winter_design = -34;
     climate.degree_days = 19862;
     climate.summer_design = 53;
-
     std::string bins;
     for (int value = -1; value < 62; ++value) {
         bins += std::to_string(value) + (value == 61 ? "\n" : " ");
@@ -147,40 +135,23 @@ TEST(Derivation, RecordsAreBlankSeparatedLines) {
 }
 
 TEST(Derivation, RefusesAnythingButTheHoursOfOneYear) {
-    const auto year = [] { return MakeYear([](int) { return 100; }, "722540.csv"); };
-    struct Case {
-        const char* name;
-        std::function<void(HourlyWeather&)> change;
-        std::vector<std::string> parts;
+    const std::pair<std::function<void(HourlyWeather&)>, const char*> cases[] = {
+        {[](HourlyWeather& w) { w.hours.pop_back(); },
+         "722540.csv: holds 8759 hours; a year of hourly weather holds exactly 8760 (365 days of "
+         "24 hours)"},
+        {[](HourlyWeather& w) { w.hours.push_back(w.hours.back()); }, "holds 8761 hours"},
+        {[](HourlyWeather& w) { std::swap(w.hours[24], w.hours[25]); },
+         "722540.csv: hour 25 of the year: reads 01/02 02:00 where 01/02 01:00 belongs"},
+        {[](HourlyWeather& w) { w.hours[8759].c10 = 999; },
+         "722540.csv: hour 8760 of the year: dry-bulb 999 tenths of a degree Celsius is outside "
+         "the "
+         "accepted range -900 to 600"},
     };
-    const Case cases[] = {
-        {"one hour short",
-         [](HourlyWeather& w) { w.hours.pop_back(); },
-         {"722540.csv: holds 8759 hours", "exactly 8760"}},
-        {"one hour too many",
-         [](HourlyWeather& w) { w.hours.push_back(w.hours.back()); },
-         {"722540.csv: holds 8761 hours"}},
-        {"empty", [](HourlyWeather& w) { w.hours.clear(); }, {"722540.csv: holds 0 hours"}},
-        {"two hours swapped",
-         [](HourlyWeather& w) { std::swap(w.hours[24], w.hours[25]); },
-         {"722540.csv: hour 25 of the year: reads 01/02 02:00 where 01/02 01:00 belongs"}},
-        {"leap day",
-         [](HourlyWeather& w) {
-             w.hours[59 * 24].month = 2;
-             w.hours[59 * 24].day = 29;
-         },
-         {"hour 1417 of the year: reads 02/29 01:00 where 03/01 01:00 belongs"}},
-        {"too hot",
-         [](HourlyWeather& w) { w.hours[8759].c10 = 999; },
-         {"hour 8760 of the year: dry-bulb 999", "-900 to 600"}},
-    };
-    for (const Case& c : cases) {
-        HourlyWeather weather = year();
-        c.change(weather);
-        const std::string message = WeatherErrorOf([&] { DeriveStationClimate(weather); });
-        for (const std::string& part : c.parts) {
-            EXPECT_THAT(message, HasSubstr(part)) << c.name;
-        }
+    for (const auto& [change, message] : cases) {
+        HourlyWeather weather = MakeYear([](int) { return 100; }, "722540.csv");
+        change(weather);
+        EXPECT_THAT(samples::ErrorOf<WeatherFileError>([&] { DeriveStationClimate(weather); }),
+                    HasSubstr(message));
     }
 }
 

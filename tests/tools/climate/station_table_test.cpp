@@ -1,4 +1,5 @@
-// The station table, the derivation of both data files from it, and the heatwise-derive command.
+// The station table, the derivation of both data files from it, the heatwise-derive command,
+// and the committed data files as a fresh derivation gives them.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -13,15 +14,11 @@ namespace heatwise::climate {
 namespace {
 
 namespace fs = std::filesystem;
-using samples::MakeYear;
 using samples::ReadText;
-using samples::Tmy3Lines;
-using samples::WriteLines;
-using samples::WriteText;
 using ::testing::HasSubstr;
 
-// A station table in its own folder whose 211 entries all use one station file, with the
-// columns in another order than usual and a list text holding a comma.
+// A station table whose 211 entries all use one station file, with the columns in another order
+// than usual and a list text holding a comma.
 std::vector<std::string> TableLines(const std::string& weather_file) {
     std::vector<std::string> lines = {"file,usaf,list_name,index,note"};
     for (int index = 1; index <= kCityCount; ++index) {
@@ -36,26 +33,20 @@ fs::path MakeStationFolder(const std::string& name, const std::vector<std::strin
     const fs::path folder = fs::absolute(name);
     fs::remove_all(folder);
     fs::create_directories(folder / "tmy3");
-    WriteLines((folder / "tmy3/good.csv").string(),
-               Tmy3Lines(MakeYear([](int index) { return index % 400 - 100; })));
-    WriteLines((folder / "stations.csv").string(), table);
+    samples::WriteLines((folder / "tmy3/good.csv").string(),
+                        samples::Tmy3Lines(samples::MakeYear([](int i) { return i % 400 - 100; })));
+    samples::WriteLines((folder / "stations.csv").string(), table);
     return folder;
 }
 
 std::string TableErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const StationTableError& error) {
-        return error.what();
-    }
-    return "(no error)";
+    return samples::ErrorOf<StationTableError>(action);
 }
 
 TEST(StationTable, ReadsTheEntriesWithTheirFilesBesideTheTable) {
     const fs::path folder = MakeStationFolder("table_ok", TableLines("tmy3/good.csv"));
     const std::vector<StationEntry> entries = ReadStationTable(folder / "stations.csv");
     ASSERT_EQ(entries.size(), 211u);
-    EXPECT_EQ(entries[0].index, 1);
     EXPECT_EQ(entries[0].line, 2);
     EXPECT_EQ(entries[0].list_name, "city 1, TX");
     EXPECT_EQ(entries[210].index, 211);
@@ -63,38 +54,30 @@ TEST(StationTable, ReadsTheEntriesWithTheirFilesBesideTheTable) {
 }
 
 TEST(StationTable, FaultsNameTheLineAndTheField) {
-    struct Case {
-        const char* name;
-        std::function<void(std::vector<std::string>&)> change;
-        std::string message;
+    const std::pair<std::function<void(std::vector<std::string>&)>, std::string> cases[] = {
+        {[](auto& l) { std::swap(l[4], l[5]); },
+         "line 5: field 'index': '5' should be 4; the entries run from 1 to 211 in the order of "
+         "the city list"},
+        {[](auto& l) { l[1] = "tmy3/good.csv,722540,austin,one,"; },
+         "line 2: field 'index': 'one' should be 1; the entries run from 1 to 211 in the order of "
+         "the city list"},
+        {[](auto& l) { l[0] = "file,usaf,name,index,note"; },
+         "line 1: no column 'list_name' in the header line"},
+        {[](auto& l) { l.pop_back(); },
+         "line 211: the table ends after 210 entries; the city list has 211"},
+        {[](auto& l) { l.push_back("tmy3/good.csv,1,extra,212,"); },
+         "line 213: an entry after the 211th; the city list has exactly 211 entries"},
+        {[](auto& l) { l[3] = ",722540,city,3,"; },
+         "line 4: field 'file' is empty; every entry names its hourly weather file"},
+        {[](auto& l) { l[3] = "tmy3/good.csv,722540"; },
+         "line 4: the row has 2 fields; the columns index, list_name and file need at least 4"},
     };
-    const Case cases[] = {
-        {"index out of order", [](auto& l) { std::swap(l[4], l[5]); },
-         "stations.csv: line 5: field 'index': '5' should be 4; the entries run from 1 to 211 in "
-         "the order of the city list"},
-        {"index not a number", [](auto& l) { l[1] = "tmy3/good.csv,722540,austin,one,"; },
-         "stations.csv: line 2: field 'index': 'one' should be 1; the entries run from 1 to 211 "
-         "in the order of the city list"},
-        {"column missing", [](auto& l) { l[0] = "file,usaf,name,index,note"; },
-         "stations.csv: line 1: no column 'list_name' in the header line"},
-        {"entry missing", [](auto& l) { l.pop_back(); },
-         "stations.csv: line 211: the table ends after 210 entries; the city list has 211"},
-        {"entry too many", [](auto& l) { l.push_back("tmy3/good.csv,1,extra,212,"); },
-         "stations.csv: line 213: an entry after the 211th; the city list has exactly 211 "
-         "entries"},
-        {"no file", [](auto& l) { l[3] = ",722540,city,3,"; },
-         "stations.csv: line 4: field 'file' is empty; every entry names its hourly weather "
-         "file"},
-        {"short row", [](auto& l) { l[3] = "tmy3/good.csv,722540"; },
-         "stations.csv: line 4: the row has 2 fields; the columns index, list_name and file need "
-         "at least 4"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [change, message] : cases) {
         std::vector<std::string> lines = TableLines("tmy3/good.csv");
-        c.change(lines);
+        change(lines);
         const fs::path folder = MakeStationFolder("table_fault", lines);
-        EXPECT_EQ(TableErrorOf([&] { ReadStationTable(folder / "stations.csv"); }), c.message)
-            << c.name;
+        EXPECT_EQ(TableErrorOf([&] { ReadStationTable(folder / "stations.csv"); }),
+                  "stations.csv: " + message);
     }
 }
 
@@ -126,32 +109,46 @@ TEST(DeriveCommand, WritesBothFilesOnlyWhenEveryStationDerives) {
 
     // Every city of the table names the same station, so each file is its record 211 times.
     const StationClimate climate = DeriveStationClimate(ReadWeatherFile(good / "tmy3/good.csv"));
-    ClimateFiles expected;
+    std::string bin_data, design_data;
     for (int city = 1; city <= kCityCount; ++city) {
-        expected.bin_data += FormatBinRecord(climate);
-        expected.design_data += FormatDesignRecord(climate);
+        bin_data += FormatBinRecord(climate);
+        design_data += FormatDesignRecord(climate);
     }
     ASSERT_EQ(RunDerive((good / "stations.csv").string() + " " + out.string()), 0)
         << ReadText("derive.log");
-    EXPECT_EQ(ReadText((out / "bindata2.dat").string()), expected.bin_data);
-    EXPECT_EQ(ReadText((out / "cities.dat").string()), expected.design_data);
+    EXPECT_EQ(ReadText((out / "bindata2.dat").string()), bin_data);
+    EXPECT_EQ(ReadText((out / "cities.dat").string()), design_data);
 
     // A failed run leaves the files of the last good run as they were, and no scraps beside them.
-    WriteText((out / "cities.dat").string(), "28 1700 97\n");
+    samples::WriteLines((out / "cities.dat").string(), {"28 1700 97"});
     EXPECT_EQ(RunDerive((bad / "stations.csv").string() + " " + out.string()), 1);
     EXPECT_THAT(ReadText("derive.log"),
                 HasSubstr("heatwise-derive: stations.csv: line 212: city 211"));
-    EXPECT_EQ(ReadText((out / "bindata2.dat").string()), expected.bin_data);
+    EXPECT_EQ(ReadText((out / "bindata2.dat").string()), bin_data);
     EXPECT_EQ(ReadText((out / "cities.dat").string()), "28 1700 97\n");
-    int files_in_output = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(out)) {
-        ++files_in_output;
-    }
-    EXPECT_EQ(files_in_output, 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 2);
 
     EXPECT_EQ(RunDerive((good / "stations.csv").string()), 2);
     EXPECT_THAT(ReadText("derive.log"),
                 HasSubstr("usage: heatwise-derive STATIONS_CSV OUTPUT_DIR"));
+}
+
+// The committed data files must be exactly what the derivation gives for the shared hourly
+// weather, so that nobody edits them by hand and nobody changes the rules without re-deriving.
+TEST(DataFiles, CommittedFilesMatchAFreshDerivation) {
+    const fs::path climate_dir = HEATWISE_CLIMATE_DIR;
+    if (!fs::exists(climate_dir / "stations.csv")) {
+        GTEST_SKIP() << "The hourly weather folder " << climate_dir << " is absent.";
+    }
+    const ClimateFiles files = DeriveClimateFiles(climate_dir / "stations.csv");
+    const std::string data_dir = std::string(HEATWISE_SOURCE_DIR) + "/data/";
+    EXPECT_TRUE(files.bin_data == ReadText(data_dir + "bindata2.dat"))
+        << "data/bindata2.dat differs from a fresh derivation; re-derive it with heatwise-derive";
+    EXPECT_TRUE(files.design_data == ReadText(data_dir + "cities.dat"))
+        << "data/cities.dat differs from a fresh derivation; re-derive it with heatwise-derive";
+    EXPECT_TRUE(ReadText((climate_dir / "stations.csv").string()) ==
+                ReadText(data_dir + "stations.csv"))
+        << "data/stations.csv differs from the shared station table";
 }
 
 }  // namespace

@@ -19,9 +19,8 @@ std::string TwoDigits(int value) {
 
 // "-12.5", "0.0", "7.3": a temperature as a weather file writes it.
 std::string TenthsText(int c10) {
-    const int magnitude = std::abs(c10);
-    return (c10 < 0 ? "-" : "") + std::to_string(magnitude / 10) + "." +
-           std::to_string(magnitude % 10);
+    return (c10 < 0 ? "-" : "") + std::to_string(std::abs(c10) / 10) + "." +
+           std::to_string(std::abs(c10) % 10);
 }
 
 }  // namespace
@@ -80,17 +79,10 @@ std::vector<std::string> EpwLines(const HourlyWeather& weather) {
 
 void WriteLines(const std::string& name, const std::vector<std::string>& lines,
                 std::string_view line_end) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-        text += line_end;
-    }
-    WriteText(name, text);
-}
-
-void WriteText(const std::string& name, std::string_view text) {
     std::ofstream stream(name, std::ios::binary | std::ios::trunc);
-    stream << text;
+    for (const std::string& line : lines) {
+        stream << line << line_end;
+    }
 }
 
 std::string ReadText(const std::string& name) {
@@ -98,15 +90,6 @@ std::string ReadText(const std::string& name) {
     std::ostringstream text;
     text << stream.rdbuf();
     return text.str();
-}
-
-std::string WeatherErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const WeatherFileError& error) {
-        return error.what();
-    }
-    return "(no error)";
 }
 
 }  // namespace heatwise::climate::samples

@@ -28,13 +28,18 @@ std::vector<std::string> EpwLines(const HourlyWeather& weather);
 void WriteLines(const std::string& name, const std::vector<std::string>& lines,
                 std::string_view line_end = "\n");
 
-// Writes text as it is to a file in the current directory.
-void WriteText(const std::string& name, std::string_view text);
-
 // The whole content of a file, or an empty string when it cannot be read.
 std::string ReadText(const std::string& name);
 
-// The message of the WeatherFileError that `action` throws, or "(no error)".
-std::string WeatherErrorOf(const std::function<void()>& action);
+// The message of the error of type E that `action` throws, or "(no error)".
+template <typename E>
+std::string ErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const E& error) {
+        return error.what();
+    }
+    return "(no error)";
+}
 
 }  // namespace heatwise::climate::samples

@@ -26,18 +26,12 @@ ControlDef ControlOf(const std::string& control_line) {
     return dialog.controls[0];
 }
 
-struct ControlCase {
-    const char* line;
-    const char* class_name;
-    std::uint32_t style;
-};
-
 // The style numbers are written out by hand: visible child 0x50000000, group 0x00020000,
 // tab stop 0x00010000, border 0x00800000, disabled 0x08000000, vertical scroll 0x00200000.
 // DEFPUSHBUTTON, and LTEXT and AUTORADIOBUTTON with a style, are in the sample script, whose
 // generated table rc_GeneratedTables.ControlsInTemplateOrder checks.
 TEST(rc_Dialog, ControlStatementsAddTheirDefaultStyles) {
-    const ControlCase cases[] = {
+    const std::tuple<const char*, const char*, std::uint32_t> cases[] = {
         {"LTEXT \"a\", 1, 1, 2, 3, 4", "STATIC", 0x50020000},
         {"RTEXT \"a\", 1, 1, 2, 3, 4", "STATIC", 0x50020002},
         {"CTEXT \"a\", 1, 1, 2, 3, 4", "STATIC", 0x50020001},
@@ -71,10 +65,10 @@ TEST(rc_Dialog, ControlStatementsAddTheirDefaultStyles) {
         {"control \"a\", 1, \"msctls_updown32\", (0x1 | 0x4) & ~1, 1, 2, 3, 4", "MSCTLS_UPDOWN32",
          0x50000004},
     };
-    for (const auto& c : cases) {
-        ControlDef control = ControlOf(c.line);
-        EXPECT_EQ(control.class_name, c.class_name) << c.line;
-        EXPECT_EQ(control.style, c.style) << c.line << " gave 0x" << std::hex << control.style;
+    for (const auto& [line, class_name, style] : cases) {
+        const ControlDef control = ControlOf(line);
+        EXPECT_EQ(control.class_name, class_name) << line;
+        EXPECT_EQ(control.style, style) << line << " gave 0x" << std::hex << control.style;
     }
 }
 
@@ -86,13 +80,8 @@ TEST(rc_Dialog, UnlabelledControlsAndTheTailOfAStatement) {
     EXPECT_EQ(unlabelled.ex_style, 0x20000u);
 }
 
-struct HeaderCase {
-    const char* header;
-    std::uint32_t style;
-};
-
 TEST(rc_Dialog, HeaderLinesShapeTheDialogStyle) {
-    const HeaderCase cases[] = {
+    const std::pair<const char*, std::uint32_t> cases[] = {
         // No STYLE: a pop-up with border and system menu.
         {"", 0x80880000},
         // A caption brings WS_CAPTION, a font DS_SETFONT, as the other platform's compiler does.
@@ -102,10 +91,10 @@ TEST(rc_Dialog, HeaderLinesShapeTheDialogStyle) {
         {"STYLE WS_CHILD | NOT WS_VISIBLE | WS_VISIBLE", 0x40000000},
         {"STYLE WS_POPUP | WS_CAPTION\nCAPTION \"t\"\nSTYLE NOT WS_CAPTION", 0x0},
     };
-    for (const auto& c : cases) {
-        DialogDef dialog =
-            DialogOf("1 DIALOG 0, 0, 1, 1\n" + std::string(c.header) + "\nBEGIN\nEND");
-        EXPECT_EQ(dialog.style, c.style) << c.header << " gave 0x" << std::hex << dialog.style;
+    for (const auto& [header, style] : cases) {
+        const std::uint32_t got =
+            DialogOf("1 DIALOG 0,0,1,1\n" + std::string(header) + "\nBEGIN END").style;
+        EXPECT_EQ(got, style) << header << " gave 0x" << std::hex << got;
     }
 }
 
@@ -124,13 +113,8 @@ TEST(rc_Dialog, HeaderValuesTheSampleScriptDoesNotShow) {
     EXPECT_FALSE(plain.has_menu);
 }
 
-struct ErrorCase {
-    const char* script;
-    const char* message;
-};
-
 TEST(rc_Dialog, MalformedDialogsAreReportedWithTheLine) {
-    const ErrorCase cases[] = {
+    const std::pair<std::string, const char*> cases[] = {
         {"1 DIALOGEX 0, 0, 10, 10\nBEGIN\n  LTEXT \"x\", 1, 1, 2, 3, 4\n",
          "test.rc:3: the file ends inside DIALOGEX 1: END is missing"},
         {"1 DIALOGEX 0, 0, 10, 10\nBEGIN\n  LTEXT \"Label\"\nBEGIN",
@@ -170,15 +154,15 @@ TEST(rc_Dialog, MalformedDialogsAreReportedWithTheLine) {
          "test.rc:2: expected ',' after the width of DIALOGEX 1, found 'BEGIN'"},
         {"1 DIALOGEX 0,0,1,1\nCAPTION Title\nBEGIN END",
          "test.rc:2: expected the CAPTION of DIALOGEX 1 in double quotes, found 'Title'"},
+        {"1 DIALOGEX 0,0,1,1\nSTYLE " + std::string(250, '(') + "1\nBEGIN END",
+         "test.rc:2: the style of DIALOGEX 1 is nested too deeply"},
         {"1 DIALOGEX 0,0,1,1\nSTYLE\nBEGIN END",
          "test.rc:3: expected the style of DIALOGEX 1, "
          "found 'BEGIN'"},
     };
-    for (const auto& c : cases) {
-        EXPECT_THAT(ErrorOf(c.script), HasSubstr(c.message)) << c.script;
+    for (const auto& [script, message] : cases) {
+        EXPECT_THAT(ErrorOf(script), HasSubstr(message)) << script;
     }
-    EXPECT_THAT(ErrorOf("1 DIALOGEX 0,0,1,1\nSTYLE " + std::string(250, '(') + "1\nBEGIN END"),
-                HasSubstr("test.rc:2: the style of DIALOGEX 1 is nested too deeply"));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <span>
+#include <sstream>
 #include <string>
 
 #include "data/sample_ids.h"
@@ -14,63 +16,47 @@ namespace {
 
 using ::testing::ElementsAre;
 
-TEST(rc_GeneratedTables, DialogTemplateWithEveryHeaderLine) {
-    const DialogTemplate* dialog = FindDialog(IDD_SAMPLE);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->form, DialogForm::kDialogEx);
-    EXPECT_EQ(dialog->style, 0x40C00444u);  // the caption adds WS_CAPTION
-    EXPECT_EQ(dialog->ex_style, 0x10000u);
-    EXPECT_EQ(dialog->x, 10);
-    EXPECT_EQ(dialog->y, 20);
-    EXPECT_EQ(dialog->width, 300);
-    EXPECT_EQ(dialog->height, 150);
-    EXPECT_EQ(dialog->help_id, 77);
-    EXPECT_STREQ(dialog->caption, "Sample \"dialog\"");
-    EXPECT_TRUE(dialog->menu.Matches("samplemenu"));
-    EXPECT_STREQ(dialog->class_name, "SAMPLECLASS");
-    EXPECT_EQ(dialog->font_point_size, 8);
-    EXPECT_STREQ(dialog->font_face, "MS Sans Serif");
-    EXPECT_EQ(dialog->font_weight, 700);
-    EXPECT_TRUE(dialog->font_italic);
-    EXPECT_EQ(dialog->font_charset, 1);
+// Numbers and texts joined by blanks, so that a whole record compares at once.
+template <typename... Fields>
+std::string Join(const Fields&... fields) {
+    std::ostringstream out;
+    ((out << fields << ' '), ...);
+    return out.str();
 }
 
-struct ExpectedControl {
-    const char* class_name;
-    const char* text;
-    int id;
-    std::uint32_t style;
-    std::uint32_t ex_style;
-    int x, y, width, height, help_id;
-};
+std::string Hex(std::uint32_t bits) {
+    std::ostringstream out;
+    out << std::hex << bits;
+    return out.str();
+}
+
+TEST(rc_GeneratedTables, DialogTemplateWithEveryHeaderLine) {
+    const DialogTemplate* d = FindDialog(IDD_SAMPLE);
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->form, DialogForm::kDialogEx);
+    EXPECT_TRUE(d->menu.Matches("samplemenu"));
+    // The caption adds WS_CAPTION to the style.
+    EXPECT_EQ(
+        Join(Hex(d->style), Hex(d->ex_style), d->x, d->y, d->width, d->height, d->help_id,
+             d->caption, d->class_name, d->font_point_size, d->font_face, d->font_weight,
+             d->font_italic, d->font_charset),
+        "40c00444 10000 10 20 300 150 77 Sample \"dialog\" SAMPLECLASS 8 MS Sans Serif 700 1 1 ");
+}
 
 TEST(rc_GeneratedTables, ControlsInTemplateOrder) {
-    const ExpectedControl expected[] = {
-        {"REALEDIT", "0.80000E-01", 1137, 0x50010005, 0x200, 260, 44, 40, 8, 5},
-        {"COMBOBOX", "", 1112, 0x50200003, 0, 260, 12, 96, 220, 0},
-        {"STATIC", "% calc'd", 1027, 0x58000000, 0, 212, 12, 32, 8, 0},
-        {"BUTTON", "OK", 1, 0x50010001, 0, 1, 2, 3, 4, 0},
-        {"BUTTON", "Cooling", 1118, 0x50030009, 0, 282, 106, 40, 8, 0},
-        {"EDIT", "", 11, 0x50810800, 0, -1, -2, 3, 4, 0},
-    };
     const DialogTemplate* dialog = FindDialog(IDD_SAMPLE);
     ASSERT_NE(dialog, nullptr);
-    ASSERT_EQ(dialog->control_count, static_cast<int>(std::size(expected)));
-    for (int i = 0; i < dialog->control_count; ++i) {
-        const DialogControl& c = dialog->controls[i];
-        const ExpectedControl& e = expected[i];
-        SCOPED_TRACE("control " + std::to_string(e.id));
-        EXPECT_STREQ(c.class_name, e.class_name);
-        EXPECT_STREQ(c.text, e.text);
-        EXPECT_EQ(c.id, e.id);
-        EXPECT_EQ(c.style, e.style);
-        EXPECT_EQ(c.ex_style, e.ex_style);
-        EXPECT_EQ(c.x, e.x);
-        EXPECT_EQ(c.y, e.y);
-        EXPECT_EQ(c.width, e.width);
-        EXPECT_EQ(c.height, e.height);
-        EXPECT_EQ(c.help_id, e.help_id);
+    std::vector<std::string> controls;
+    for (const DialogControl& c : std::span(dialog->controls, dialog->control_count)) {
+        controls.push_back(Join(c.class_name, c.text, c.id, c.x, c.y, c.width, c.height, c.help_id,
+                                Hex(c.style), Hex(c.ex_style)));
     }
+    EXPECT_THAT(controls, ElementsAre("REALEDIT 0.80000E-01 1137 260 44 40 8 5 50010005 200 ",
+                                      "COMBOBOX  1112 260 12 96 220 0 50200003 0 ",
+                                      "STATIC % calc'd 1027 212 12 32 8 0 58000000 0 ",
+                                      "BUTTON OK 1 1 2 3 4 0 50010001 0 ",
+                                      "BUTTON Cooling 1118 282 106 40 8 0 50030009 0 ",
+                                      "EDIT  11 -1 -2 3 4 0 50810800 0 "));
 }
 
 TEST(rc_GeneratedTables, MenusByNumberAndByName) {

@@ -25,46 +25,26 @@ std::vector<Token> Lex(std::string_view line) {
     return tokens;
 }
 
-std::string LexError(std::string_view line) {
-    try {
-        Lex(line);
-    } catch (const ScriptError& error) {
-        return error.what();
-    }
-    return "no error";
-}
-
-struct NumberCase {
-    const char* text;
-    std::uint32_t value;
-    bool is_long;
-};
-
 TEST(rc_Lexer, NumbersInEveryWrittenForm) {
-    const NumberCase cases[] = {
+    // A trailing L makes a long; a leading 0 makes no octal number in a resource script.
+    const std::tuple<const char*, std::uint32_t, bool> cases[] = {
         {"0", 0, false},           {"40001", 40001, false},
         {"0x9C41", 0x9C41, false}, {"0XffFF", 0xFFFF, false},
         {"70000L", 70000, true},   {"0x10l", 16, true},
         {"5UL", 5, true},          {"4294967295", 4294967295u, false},
-        {"017", 17, false},  // no octal numbers in resource scripts
-    };
-    for (const auto& c : cases) {
-        auto tokens = Lex(c.text);
-        ASSERT_EQ(tokens.size(), 1u) << c.text;
-        EXPECT_EQ(tokens[0].kind, TokenKind::kNumber) << c.text;
-        EXPECT_EQ(tokens[0].value, c.value) << c.text;
-        EXPECT_EQ(tokens[0].is_long, c.is_long) << c.text;
+        {"017", 17, false}};
+    for (const auto& [text, value, is_long] : cases) {
+        const auto tokens = Lex(text);
+        ASSERT_EQ(tokens.size(), 1u) << text;
+        EXPECT_EQ(tokens[0].kind, TokenKind::kNumber) << text;
+        EXPECT_EQ(tokens[0].value, value) << text;
+        EXPECT_EQ(tokens[0].is_long, is_long) << text;
     }
 }
 
-struct StringCase {
-    const char* text;
-    std::string bytes;
-};
-
 TEST(rc_Lexer, StringEscapesGiveTheirBytes) {
-    const StringCase cases[] = {
-        {R"("plain")", "plain"},
+    // An escape takes two hex digits at most.
+    const std::pair<const char*, std::string> cases[] = {
         {R"("[Checks]\n1118 1 \n")", "[Checks]\n1118 1 \n"},
         {R"("tab\there")", "tab\there"},
         {R"("say ""hi""")", "say \"hi\""},
@@ -72,30 +52,29 @@ TEST(rc_Lexer, StringEscapesGiveTheirBytes) {
         {R"("back\\slash")", "back\\slash"},
         {R"("nul\0end")", std::string("nul\0end", 7)},
         {R"("\101\x42C")", "ABC"},
-        {R"("\x7e1")", "~1"},  // two hex digits at most
+        {R"("\x7e1")", "~1"},
         {R"("")", ""},
         {R"("// not a comment")", "// not a comment"},
     };
-    for (const auto& c : cases) {
-        auto tokens = Lex(c.text);
-        ASSERT_EQ(tokens.size(), 1u) << c.text;
-        EXPECT_EQ(tokens[0].kind, TokenKind::kString) << c.text;
-        EXPECT_EQ(tokens[0].bytes, c.bytes) << c.text;
+    for (const auto& [text, bytes] : cases) {
+        const auto tokens = Lex(text);
+        ASSERT_EQ(tokens.size(), 1u) << text;
+        EXPECT_EQ(tokens[0].kind, TokenKind::kString) << text;
+        EXPECT_EQ(tokens[0].bytes, bytes) << text;
     }
 }
 
 TEST(rc_Lexer, PunctuatorsNamesAndComments) {
-    auto tokens = Lex("STYLE WS_CHILD|NOT(WS_VISIBLE) , { } /* gone */ -1 // rest gone");
     std::vector<std::string> spellings;
-    for (const auto& t : tokens) {
-        spellings.push_back(t.spelling);
+    for (const auto& t : Lex("STYLE WS_CHILD|NOT(WS_VISIBLE) , { } /* gone */ -1 // rest gone")) {
+        spellings.push_back(t.spelling + "@" + std::to_string(t.where.line));
     }
-    EXPECT_THAT(spellings, ::testing::ElementsAre("STYLE", "WS_CHILD", "|", "NOT", "(",
-                                                  "WS_VISIBLE", ")", ",", "{", "}", "-", "1"));
-    EXPECT_EQ(tokens[0].where.line, 7);
+    EXPECT_THAT(spellings,
+                ::testing::ElementsAre("STYLE@7", "WS_CHILD@7", "|@7", "NOT@7", "(@7",
+                                       "WS_VISIBLE@7", ")@7", ",@7", "{@7", "}@7", "-@7", "1@7"));
 }
 
-TEST(rc_Lexer, BlockCommentCarriesOverLines) {
+TEST(rc_Lexer, BlockCommentsCarryOverLinesAndSkippedLinesNeverFail) {
     LexState state;
     std::vector<Token> tokens;
     LexLine("1 /* open", At(1), state, LexMode::kTokens, tokens);
@@ -107,25 +86,17 @@ TEST(rc_Lexer, BlockCommentCarriesOverLines) {
     ASSERT_EQ(tokens.size(), 2u);
     EXPECT_EQ(tokens[1].value, 2u);
     EXPECT_EQ(tokens[1].where.line, 3);
-}
 
-TEST(rc_Lexer, SkippedLinesFollowCommentsButNeverFail) {
-    LexState state;
-    std::vector<Token> tokens;
+    tokens.clear();
     LexLine("\"unterminated 12ab @ /* open", At(1), state, LexMode::kSkipping, tokens);
-    EXPECT_TRUE(tokens.empty());
-    EXPECT_FALSE(state.in_comment);  // the /* stood inside the unterminated string
+    EXPECT_FALSE(state.in_comment);  // The /* stood inside the unterminated string.
     LexLine("12ab @ /* open", At(2), state, LexMode::kSkipping, tokens);
     EXPECT_TRUE(state.in_comment);
+    EXPECT_TRUE(tokens.empty());
 }
 
-struct ErrorCase {
-    const char* text;
-    const char* message;
-};
-
 TEST(rc_Lexer, MalformedTokensAreReportedWithTheLine) {
-    const ErrorCase cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {R"(CAPTION "no end)", "lex.rc:7: unterminated string: the closing '\"' is missing"},
         {R"("ends with \)", "lex.rc:7: unterminated string"},
         {"12ab", "lex.rc:7: bad number '12ab'"},
@@ -137,12 +108,17 @@ TEST(rc_Lexer, MalformedTokensAreReportedWithTheLine) {
         {R"("\x")", "lex.rc:7: escape '\\x' in a string needs hex digits"},
         {R"("\777")", "lex.rc:7: octal escape in a string is larger than a byte"},
         {"1.5", "lex.rc:7: unexpected character '.'"},
-        {"a @ b", "lex.rc:7: unexpected character '@'"},
         {"\x01", "lex.rc:7: unexpected character '\\x01'"},
         {R"(L"wide")", "lex.rc:7: wide strings (L\"...\") are not supported"},
     };
-    for (const auto& c : cases) {
-        EXPECT_THAT(LexError(c.text), HasSubstr(c.message)) << c.text;
+    for (const auto& [text, message] : cases) {
+        std::string error = "no error";
+        try {
+            Lex(text);
+        } catch (const ScriptError& e) {
+            error = e.what();
+        }
+        EXPECT_THAT(error, HasSubstr(message)) << text;
     }
 }
 

@@ -17,13 +17,27 @@ using ::testing::HasSubstr;
 using testing::Only;
 using testing::Read;
 using testing::WriteFile;
-using windlass::MenuItemKind;
 
-const MenuDef& MenuOf(const ResourceDef& resource) {
-    return std::get<MenuDef>(resource.content);
-}
 const Bytes& BytesOf(const ResourceDef& resource) {
     return std::get<Bytes>(resource.content);
+}
+
+// A whole menu as one text: each item as its kind (C command, P popup, S separator), id, text,
+// options and help id, a popup's items in braces after it.
+std::string Outline(const std::vector<MenuItemDef>& items) {
+    static const char* const kOptionNames[] = {"grayed",   "inactive", "checked", "break",
+                                               "barbreak", "right",    "radio",   "default"};
+    std::string out;
+    for (const MenuItemDef& item : items) {
+        out += std::string(1, "CPS"[static_cast<int>(item.kind)]) + std::to_string(item.id) + " " +
+               item.text;
+        for (int bit = 0; bit < 8; ++bit) {
+            out += (item.options >> bit & 1) != 0 ? std::string(" ") + kOptionNames[bit] : "";
+        }
+        out += item.help_id != 0 ? " help " + std::to_string(item.help_id) : "";
+        out += item.items.empty() ? "; " : " { " + Outline(item.items) + "} ";
+    }
+    return out;
 }
 
 // The text and HELP option of a command and the id of an extended popup are read back from the
@@ -49,24 +63,9 @@ TEST(rc_Menu, NestedPopupsWithTheirOptions) {
     EXPECT_EQ(resource.type, ResourceKey::Number(windlass::kTypeMenu));
     EXPECT_EQ(resource.id, ResourceKey::Number(30001));
     EXPECT_EQ(resource.where, "test.rc:3");
-    const auto& bar = MenuOf(resource).items;
-    ASSERT_EQ(bar.size(), 2u);
-    EXPECT_EQ(bar[0].kind, MenuItemKind::kCommand);
-    EXPECT_EQ(bar[0].id, 40002);
-    EXPECT_EQ(bar[1].kind, MenuItemKind::kPopup);
-    EXPECT_EQ(bar[1].id, 0);
-    const auto& file = bar[1].items;
-    ASSERT_EQ(file.size(), 4u);
-    EXPECT_EQ(file[0].text, "&Open...\tCtrl+O");
-    EXPECT_EQ(file[0].id, 100);
-    EXPECT_EQ(file[1].kind, MenuItemKind::kSeparator);
-    EXPECT_EQ(file[2].options, windlass::kMenuGrayed);
-    ASSERT_EQ(file[2].items.size(), 2u);
-    EXPECT_EQ(file[2].items[0].id, 101);
-    EXPECT_EQ(file[2].items[0].options, windlass::kMenuChecked | windlass::kMenuGrayed);
-    EXPECT_EQ(file[2].items[1].id, 102);
-    EXPECT_EQ(file[2].items[1].options, windlass::kMenuInactive | windlass::kMenuBreak);
-    EXPECT_EQ(file[3].options, windlass::kMenuBarBreak);
+    EXPECT_EQ(Outline(std::get<MenuDef>(resource.content).items),
+              "C40002 &Help right; P0 &File { C100 &Open...\tCtrl+O; S0 ; P0 &Recent grayed { "
+              "C101 One grayed checked; C102 Two inactive break; } C40004 E&xit barbreak; } ");
 }
 
 TEST(rc_Menu, ExtendedMenusTakeIdsTypesAndStates) {
@@ -82,27 +81,13 @@ TEST(rc_Menu, ExtendedMenusTakeIdsTypesAndStates) {
             END
             MENUITEM "&Right", 43, MFT_RIGHTJUSTIFY
         END)");
-    const auto& bar = MenuOf(resource).items;
-    ASSERT_EQ(bar.size(), 2u);
-    EXPECT_EQ(bar[0].help_id, 99);
-    const auto& view = bar[0].items;
-    ASSERT_EQ(view.size(), 4u);
-    EXPECT_EQ(view[0].options,
-              windlass::kMenuRadioCheck | windlass::kMenuChecked | windlass::kMenuDefault);
-    EXPECT_EQ(view[1].kind, MenuItemKind::kSeparator);
-    EXPECT_EQ(view[2].id, 42);
-    EXPECT_EQ(view[2].options, windlass::kMenuGrayed);
-    EXPECT_EQ(view[3].id, 0);
-    EXPECT_EQ(bar[1].options, windlass::kMenuRightJustify);
+    EXPECT_EQ(Outline(std::get<MenuDef>(resource.content).items),
+              "P40001 &View help 99 { C41 &Big checked radio default; S0 ; C42 &Small grayed; C0 "
+              "Plain; } C43 &Right right; ");
 }
 
-struct DataCase {
-    const char* script;
-    std::vector<unsigned> bytes;
-};
-
 TEST(rc_Data, WordsLongsAndStringsInOrder) {
-    const DataCase cases[] = {
+    const std::pair<const char*, std::vector<unsigned>> cases[] = {
         {"1 RCDATA { 0x1234 65535 }", {0x34, 0x12, 0xFF, 0xFF}},  // commas may be left out
         {"1 RCDATA BEGIN 70000L, 1 END", {0x70, 0x11, 0x01, 0x00, 1, 0}},
         {"1 RCDATA BEGIN (2 + 3) * 4 | 1, 6 / 4 - 2 & 0xF END", {21, 0, 15, 0}},
@@ -110,30 +95,35 @@ TEST(rc_Data, WordsLongsAndStringsInOrder) {
         {"1 RCDATA BEGIN -32768, 65535 END", {0x00, 0x80, 0xFF, 0xFF}},
         {"1 RCDATA BEGIN END", {}},
     };
-    for (const auto& c : cases) {
-        ResourceDef resource = Only(c.script);
-        EXPECT_EQ(resource.type, ResourceKey::Number(windlass::kTypeRcData)) << c.script;
+    for (const auto& [script, expected] : cases) {
+        const ResourceDef resource = Only(script);
+        EXPECT_EQ(resource.type, ResourceKey::Number(windlass::kTypeRcData)) << script;
         const Bytes& bytes = BytesOf(resource);
-        EXPECT_EQ(std::vector<unsigned>(bytes.begin(), bytes.end()), c.bytes) << c.script;
+        EXPECT_EQ(std::vector<unsigned>(bytes.begin(), bytes.end()), expected) << script;
     }
 }
 
-TEST(rc_Data, FilesAndTypesOfTheProgramsOwn) {
+TEST(rc_Data, FilesTypesOfTheProgramsOwnAndIdsInAnyCase) {
     WriteFile("data/form.txt", "[Checks]\n1118 1 \n");
     auto script = Read(R"(
-        102 RCDATA "data\\form.txt"
-        30001 WLMENUSTRING BEGIN 40002, "Opens the help\0", 0 END
+        #define MENU_MAIN 30001
+        (100 + 2) RCDATA "data\\form.txt"
+        MENU_MAIN WLMENUSTRING BEGIN 40002, "Opens the help\0", 0 END
         "Notes" "help" "data/form.txt"
-        5 300 { 1 }
+        IDOK 300 { 1 }
+        icon_data RCDATA { }
     )");
-    ASSERT_EQ(script.resources.size(), 4u);
-    EXPECT_EQ(std::get<Bytes>(script.resources[0].content),
-              Bytes({'[', 'C', 'h', 'e', 'c', 'k', 's', ']', '\n', '1', '1', '1', '8', ' ', '1',
-                     ' ', '\n'}));
+    ASSERT_EQ(script.resources.size(), 5u);
+    const Bytes& form = BytesOf(script.resources[0]);
+    EXPECT_EQ(std::string(form.begin(), form.end()), "[Checks]\n1118 1 \n");
+    EXPECT_EQ(script.resources[0].id, ResourceKey::Number(102));
+    EXPECT_EQ(script.resources[1].id, ResourceKey::Number(30001));
     EXPECT_EQ(script.resources[1].type, ResourceKey::Named("wlmenustring"));
     EXPECT_EQ(script.resources[2].type.name, "HELP");
     EXPECT_EQ(script.resources[2].id.name, "NOTES");
     EXPECT_EQ(script.resources[3].type, ResourceKey::Number(300));
+    EXPECT_EQ(script.resources[3].id, ResourceKey::Number(1));
+    EXPECT_EQ(script.resources[4].id, ResourceKey::Named("ICON_DATA"));
     ASSERT_EQ(script.dependencies.size(), 2u);
     EXPECT_EQ(script.dependencies[0].filename(), "form.txt");
 }
@@ -160,12 +150,15 @@ TEST(rc_Data, StringTablesAndAccelerators) {
     EXPECT_EQ(std::string(text.begin(), text.end()), "Ends Heatwise");
     const auto& keys = std::get<Accelerators>(script.resources[2].content);
     ASSERT_EQ(keys.size(), 5u);
-    auto row = [](const AcceleratorDef& a) { return std::vector<int>{a.flags, a.key, a.command}; };
-    EXPECT_EQ(row(keys[0]), (std::vector<int>{0, 24, 40004}));
-    EXPECT_EQ(row(keys[1]), (std::vector<int>{0x02, 'h', 40002}));
-    EXPECT_EQ(row(keys[2]), (std::vector<int>{0x01 | 0x08 | 0x04, 'Q', 40004}));
-    EXPECT_EQ(row(keys[3]), (std::vector<int>{0x01 | 0x10, 0x70, 40002}));
-    EXPECT_EQ(row(keys[4]), (std::vector<int>{0, 65, 1}));
+    std::vector<std::vector<int>> rows;
+    for (const AcceleratorDef& a : keys) {
+        rows.push_back({a.flags, a.key, a.command});
+    }
+    EXPECT_EQ(rows, (std::vector<std::vector<int>>{{0, 24, 40004},
+                                                   {0x02, 'h', 40002},
+                                                   {0x01 | 0x08 | 0x04, 'Q', 40004},
+                                                   {0x01 | 0x10, 0x70, 40002},
+                                                   {0, 65, 1}}));
 }
 
 TEST(rc_Data, FilesLargerThanAnyResourceAreNotRead) {
@@ -182,29 +175,8 @@ TEST(rc_Data, FilesLargerThanAnyResourceAreNotRead) {
     std::filesystem::remove("huge.dat");
 }
 
-TEST(rc_Script, IdsAreNumbersOrNamesInAnyCase) {
-    WriteFile("blank.dat", "");
-    auto script = Read(R"(
-        #define MENU_MAIN 30001
-        MENU_MAIN RCDATA "blank.dat"
-        icon_data RCDATA "blank.dat"
-        IDOK RCDATA "blank.dat"
-        (100 + 2) RCDATA "blank.dat"
-    )");
-    ASSERT_EQ(script.resources.size(), 4u);
-    EXPECT_EQ(script.resources[0].id, ResourceKey::Number(30001));
-    EXPECT_EQ(script.resources[1].id, ResourceKey::Named("ICON_DATA"));
-    EXPECT_EQ(script.resources[2].id, ResourceKey::Number(1));
-    EXPECT_EQ(script.resources[3].id, ResourceKey::Number(102));
-}
-
-struct ErrorCase {
-    const char* script;
-    const char* message;
-};
-
 TEST(rc_Script, MalformedScriptsAreReportedWithFileAndLine) {
-    const ErrorCase cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"1 MENU\nBEGIN\n  MENUITEM \"&Help\", 40002\n",
          "test.rc:3: the file ends inside MENU 1: END is missing"},
         {"1 MENU\nBEGIN\n  POPUP \"&File\"\n  BEGIN\n  MENUITEM \"E&xit\", 2\nEND\n2 RCDATA { 1 }",
@@ -261,8 +233,8 @@ TEST(rc_Script, MalformedScriptsAreReportedWithFileAndLine) {
          "test.rc:1: an accelerator is either ASCII or VIRTKEY, not both"},
         {"1 ACCELERATORS BEGIN \"a\", 1, BOLD END", "test.rc:1: expected an accelerator option"},
     };
-    for (const auto& c : cases) {
-        EXPECT_THAT(ErrorOf(c.script), HasSubstr(c.message)) << c.script;
+    for (const auto& [script, message] : cases) {
+        EXPECT_THAT(ErrorOf(script), HasSubstr(message)) << script;
     }
 }
 
