@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# The installation made by cmake --install from a finished build, tried as its users would:
+#   layout      one application folder with the program, the estimator, the help and the
+#               climate files; launchers on the PATH; the icon and a valid desktop entry
+#   estimator   the installed heatwise-cli reads the installed climate files from any folder
+#   no-display  without a display the program says in one line what to do, and exits with 1
+#   find-package
+#               another CMake project builds against the installed Windlass
+#   subdirectory
+#               another CMake project configures with this checkout taken in by
+#               add_subdirectory, and its build plan holds the toolkit's two libraries (building
+#               them again would take minutes and show nothing the test build does not)
+#
+#   installation_test.sh CHECK SOURCE_DIR BUILD_DIR WORK_DIR CMAKE_COMMAND
+set -euo pipefail
+check=$1 source=$2 build=$3 work=$4 cmake=$5
+
+fail() {
+    echo "installation test '$check': $*" >&2
+    exit 1
+}
+
+# Each check installs afresh into a folder of its own.
+rm -rf "$work/$check"
+mkdir -p "$work/$check"
+prefix=$work/$check/prefix
+"$cmake" --install "$build" --prefix "$prefix" >"$work/$check/install.log" ||
+    fail "cmake --install failed (see $work/$check/install.log)"
+app=$prefix/lib/heatwise
+
+case $check in
+layout)
+    for program in "$app/heatwise" "$app/heatwise-cli" "$prefix/bin/heatwise" \
+        "$prefix/bin/heatwise-cli"; do
+        [ -x "$program" ] || fail "$program is not an executable file"
+    done
+    for name in HELP.HLP HELP.CNT bindata2.dat cities.dat; do
+        cmp -s "$app/$name" "$source/data/$name" || fail "$app/$name differs from data/$name"
+    done
+    cmp -s "$prefix/share/icons/hicolor/256x256/apps/heatwise.png" \
+        "$source/resources/heatwise.png" || fail "the icon is not the program's"
+    entry=$prefix/share/applications/heatwise.desktop
+    grep -qx "Exec=$prefix/bin/heatwise" "$entry" || fail "$entry does not start the launcher"
+    grep -qx "Icon=heatwise" "$entry" || fail "$entry names no icon"
+    if command -v desktop-file-validate >/dev/null; then
+        hints=$(desktop-file-validate "$entry" 2>&1) || fail "$entry is not valid: $hints"
+        [ -z "$hints" ] || fail "desktop-file-validate hints at $entry: $hints"
+    fi
+    [ -f "$prefix/include/windlass/windlass.h" ] || fail "the public header is not installed"
+    ;;
+estimator)
+    caller=$work/$check/caller
+    mkdir -p "$caller"
+    output=$(cd "$caller" && env -u HEATWISE_DATA_DIR "$prefix/bin/heatwise-cli" estimate \
+        --city 1 --csv 2>&1) || fail "heatwise-cli estimate failed: $output"
+    grep -q "austin, TX" <<<"$output" || fail "no estimate for city 1: $output"
+    [ -z "$(ls -A "$caller")" ] || fail "the estimator wrote into the caller's folder"
+    if output=$(cd "$caller" && env -u HEATWISE_DATA_DIR "$prefix/bin/heatwise-cli" estimate \
+        --data-dir "$caller" 2>&1); then
+        fail "an empty folder named by --data-dir was not used"
+    fi
+    grep -q "bindata2.dat" <<<"$output" || fail "the missing file is not named: $output"
+    ;;
+no-display)
+    status=0
+    output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/heatwise" 2>&1) ||
+        status=$?
+    [ "$status" -eq 1 ] || fail "exit status $status, not 1: $output"
+    [ "$(wc -l <<<"$output")" -eq 1 ] || fail "more than one line: $output"
+    grep -q "xvfb-run" <<<"$output" && grep -q "heatwise-cli" <<<"$output" ||
+        fail "the line does not say what to do: $output"
+    ;;
+find-package | subdirectory)
+    consumer=$work/$check/consumer
+    if [ "$check" = find-package ]; then
+        configure=(-DCMAKE_PREFIX_PATH="$prefix")
+    else
+        configure=(-DHEATWISE_CHECKOUT="$source")
+    fi
+    "$cmake" -S "$source/tests/install/consumer" -B "$consumer" -G Ninja \
+        -DCMAKE_BUILD_TYPE=Release "${configure[@]}" >"$work/$check/configure.log" 2>&1 ||
+        fail "the consumer does not configure (see $work/$check/configure.log)"
+    if [ "$check" = subdirectory ]; then
+        plan=$("$cmake" --build "$consumer" --target consumer -- -n 2>&1) ||
+            fail "the consumer has no build plan: $plan"
+        for library in libwindlass.a libwindlass_qt.a "Linking CXX executable consumer"; do
+            grep -q "$library" <<<"$plan" || fail "the consumer's build plan lacks $library"
+        done
+        echo "installation test '$check': passed"
+        exit 0
+    fi
+    "$cmake" --build "$consumer" --target consumer >"$work/$check/build.log" 2>&1 ||
+        fail "the consumer does not build (see $work/$check/build.log)"
+    output=$("$consumer/consumer") || fail "the consumer failed: $output"
+    [ "$output" = "|    42|" ] || fail "the consumer printed '$output'"
+    if ldd "$consumer/consumer" | grep -q "libQt6Widgets"; then :; else
+        fail "the consumer does not link the Qt backend's libraries"
+    fi
+    ;;
+*)
+    fail "no such check"
+    ;;
+esac
+echo "installation test '$check': passed"
