@@ -125,7 +125,7 @@ TEST(cli_Estimate, TableShowsBinsDesignDataAndCosts) {
 }
 
 // The messages for faults inside the data files are checked on the reader, in
-// tests/app/climate_load_failures_test.cpp; the command reports every one the same way.
+// tests/app/climate_data_test.cpp; the command reports every one the same way.
 TEST(cli_Estimate, DataFileFaultsStopWithTheirMessage) {
     const fs::path folder = testing::WriteExampleClimate();
     fs::remove(folder / "cities.dat");
