@@ -4,6 +4,7 @@
 #               climate files; launchers on the PATH; the icon and a valid desktop entry
 #   estimator   the installed heatwise-cli reads the installed climate files from any folder
 #   no-display  without a display the program says in one line what to do, and exits with 1
+#   no-qt       the command-line estimator and the climate derivation link no Qt
 #   find-package
 #               another CMake project builds against the installed Windlass
 #   subdirectory
@@ -69,6 +70,12 @@ no-display)
     [ "$(wc -l <<<"$output")" -eq 1 ] || fail "more than one line: $output"
     grep -q "xvfb-run" <<<"$output" && grep -q "heatwise-cli" <<<"$output" ||
         fail "the line does not say what to do: $output"
+    ;;
+no-qt)
+    for program in "$build/tools/cli/heatwise-cli" "$build/tools/climate/heatwise-derive"; do
+        [ -x "$program" ] || fail "$program is not built"
+        if ldd "$program" | grep -q "libQt"; then fail "$program links Qt"; fi
+    done
     ;;
 find-package | subdirectory)
     consumer=$work/$check/consumer
