@@ -24,10 +24,10 @@
 #include "errors/error_state.h"
 #include "init/settings.h"
 #include "platform/platform.h"
+#include "qt/help_viewer/qt_help_finder.h"
+#include "qt/help_viewer/qt_help_viewer.h"
+#include "qt/help_viewer/qt_help_window.h"
 #include "qt/qt_application.h"
-#include "qt/qt_help_finder.h"
-#include "qt/qt_help_viewer.h"
-#include "qt/qt_help_window.h"
 #include "state/toolkit_state.h"
 #include "windlass/windlass.h"
 
