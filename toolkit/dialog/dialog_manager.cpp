@@ -45,12 +45,6 @@ class DeafListener : public DialogListener {
     int EntryControl() override { return -1; }
 };
 
-// The dialogs a message box disabled, to be enabled again when it closes.
-std::vector<WindowHandle>& DisabledForBox() {
-    static std::vector<WindowHandle> disabled;
-    return disabled;
-}
-
 // The owner of a message box: the active dialog while it is shown (the main window for the
 // form inside it), else the main window.
 WindowHandle MessageBoxOwner() {
@@ -65,7 +59,7 @@ WindowHandle MessageBoxOwner() {
 void DisableDialogsForBox() {
     DialogTable& table = Dialogs();
     WindowHandle owner = MessageBoxOwner();
-    std::vector<WindowHandle>& disabled = DisabledForBox();
+    std::vector<WindowHandle>& disabled = table.disabled_for_box;
     disabled.clear();
     for (int slot = 1; slot <= table.count; ++slot) {
         DialogRecord* dialog = table.AtSlot(slot);
@@ -78,7 +72,7 @@ void DisableDialogsForBox() {
 
 // The owner itself was never disabled: the platform hands it the focus back as the box goes.
 void EnableDialogsAfterBox(WindowHandle) {
-    for (WindowHandle dialog : std::exchange(DisabledForBox(), {})) {
+    for (WindowHandle dialog : std::exchange(Dialogs().disabled_for_box, {})) {
         // A dialog unloaded while the box was up is not there to enable.
         if (Dialogs().FindDialog(dialog) != nullptr) {
             ThePlatform().Controls().EnableWindow(dialog, Enable::Yes);

@@ -99,11 +99,6 @@ DialogRecord* DialogTable::Embedded() {
     return nullptr;
 }
 
-DialogTable& Dialogs() {
-    static DialogTable table;
-    return table;
-}
-
 void UnloadAllDialogs() {
     DialogTable& table = Dialogs();
     DialogControls& platform = ThePlatform().Controls();

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "dialog/dialog_record.h"
 #include "platform/platform.h"
@@ -35,6 +36,8 @@ struct DialogTable {
     int semimodal_shows = 0;
     // The resource id of the current dialog as the procedures test it; 0 for none.
     int current_id = 0;
+    // The dialogs a message box disabled, to be enabled again when it closes.
+    std::vector<WindowHandle> disabled_for_box;
 
     // The current dialog's record, or null.
     DialogRecord* Current();

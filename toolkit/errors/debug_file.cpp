@@ -7,15 +7,6 @@
 #include "windlass/windlass.h"
 
 namespace windlass {
-namespace {
-
-std::unique_ptr<DebugFile>& Instance() {
-    static std::unique_ptr<DebugFile> file;
-    return file;
-}
-
-}  // namespace
-
 DebugFile::~DebugFile() {
     if (file_ != nullptr) {
         std::fclose(file_);
@@ -56,15 +47,11 @@ void DebugFile::WriteLine(std::string_view text) {
 }
 
 DebugFile& TheDebugFile() {
-    auto& file = Instance();
+    auto& file = DebugFileInUse();
     if (!file) {
         file = std::make_unique<DebugFile>(std::filesystem::path());
     }
     return *file;
-}
-
-void ForgetDebugFile() {
-    Instance().reset();
 }
 
 }  // namespace windlass

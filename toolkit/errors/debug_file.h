@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -41,8 +42,7 @@ class DebugFile {
 // The process's debug file, in the current directory; IDebug() writes to it.
 DebugFile& TheDebugFile();
 
-// Forgets the process's debug file, so that the next line makes it afresh. Tests that run
-// several cases in one process use it.
-void ForgetDebugFile();
+// The debug file once a line has asked for it; empty before.
+std::unique_ptr<DebugFile>& DebugFileInUse();
 
 }  // namespace windlass

@@ -46,11 +46,6 @@ void ReportInBox(const std::string& line) {
 
 }  // namespace
 
-ErrorState& Errors() {
-    static ErrorState state;
-    return state;
-}
-
 void ResetErrorState() {
     Errors() = ErrorState{};
 }

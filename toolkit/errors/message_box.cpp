@@ -58,11 +58,6 @@ int DefaultPosition(BoxButtons buttons, int idefault) {
 
 }  // namespace
 
-DialogExitState& DialogExit() {
-    static DialogExitState state;
-    return state;
-}
-
 MessageBoxRequest BoxLayout(int btype, int icon, int idefault) {
     MessageBoxRequest request;
     request.buttons = ButtonsOf(btype);

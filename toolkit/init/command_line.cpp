@@ -8,11 +8,6 @@
 namespace windlass {
 namespace {
 
-std::optional<CapturedCommandLine>& Captured() {
-    static std::optional<CapturedCommandLine> captured;
-    return captured;
-}
-
 // The platform hands over zero-terminated texts: what follows a NUL is not part of them.
 std::string CutAtNul(std::string text, std::size_t limit) {
     text.resize(std::min(text.find('\0'), text.size()));
@@ -46,17 +41,13 @@ std::optional<std::string> NextWord(std::string_view line, std::size_t& at) {
 }  // namespace
 
 const CapturedCommandLine& CommandLine() {
-    auto& captured = Captured();
+    auto& captured = CommandLineCopy();
     if (!captured) {
         OsServices& platform = ThePlatform().Os();
         captured = CapturedCommandLine{CutAtNul(platform.CommandLine(), kCommandLineLimit),
                                        CutAtNul(platform.ExecutablePath(), kExecutablePathLimit)};
     }
     return *captured;
-}
-
-void ForgetCommandLine() {
-    Captured().reset();
 }
 
 std::vector<std::string> SplitArguments(std::string_view line) {

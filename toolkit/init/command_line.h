@@ -1,6 +1,7 @@
 // Internal to Windlass: not part of the public interface. Programs include windlass/windlass.h.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,8 +21,8 @@ struct CapturedCommandLine {
 
 const CapturedCommandLine& CommandLine();
 
-// Forgets the copy, so that the next use captures the platform's command line again.
-void ForgetCommandLine();
+// The copy itself: empty until the first use of CommandLine().
+std::optional<CapturedCommandLine>& CommandLineCopy();
 
 // The arguments of a command line: the blank-delimited words after the program name. A word
 // that begins with a double quote runs to the next double quote, quotes excluded, or to the

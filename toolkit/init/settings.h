@@ -56,8 +56,4 @@ ToolkitSettings& Settings();
 // The version the version request reports.
 inline constexpr const char* kToolkitVersion = "3.10";
 
-// Returns the settings, the error slots and the captured command line to their state before
-// the first WInitialise(). Tests that run several cases in one process use it.
-void ForgetInitialisation();
-
 }  // namespace windlass

@@ -92,9 +92,4 @@ void MessageQueue::Clear() {
     waiting_ = false;
 }
 
-MessageQueue& Messages() {
-    static MessageQueue queue;
-    return queue;
-}
-
 }  // namespace windlass

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QUrl>
 
+#include "qt/help_viewer/qt_help_viewer.h"
 #include "qt/qt_application.h"
 #include "qt/qt_platform.h"
 
@@ -41,6 +42,15 @@ bool QtOsServices::StartProgram(const std::string& program,
         list.append(ToQString(argument));
     }
     return QProcess::startDetached(ToQString(program), list);
+}
+
+bool QtHelpDesktop::ShowHelp(WindowHandle owner, const std::string& document,
+                             const HelpRequest& request) {
+    // Closing needs no application: without one, no viewer can be open.
+    if (request.command != HelpCommand::Quit) {
+        Application();
+    }
+    return ShowHelpViewer(ToWidget(owner), document, request);
 }
 
 }  // namespace windlass::qt

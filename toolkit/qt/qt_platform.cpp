@@ -72,14 +72,6 @@ QMessageBox::Icon ToQtIcon(BoxIcon icon) {
 
 }  // namespace
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string FromQString(const QString& text) {
-    return text.toUtf8().toStdString();
-}
-
 QWidget* ToWidget(WindowHandle window) {
     return reinterpret_cast<QWidget*>(window);
 }

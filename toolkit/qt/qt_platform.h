@@ -10,15 +10,12 @@
 #include "qt/qt_dialog_controls.h"
 #include "qt/qt_help_desktop.h"
 #include "qt/qt_os_services.h"
+#include "qt/qt_text.h"
 #include "qt/qt_windowing.h"
 
 class QWidget;
 
 namespace windlass::qt {
-
-// The toolkit's texts are UTF-8; these carry them to and from Qt.
-QString ToQString(std::string_view text);
-std::string FromQString(const QString& text);
 
 // A window handle of this backend is the QWidget itself.
 QWidget* ToWidget(WindowHandle window);

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "qt/qt_platform.h"
+#include "qt/status_part_spans.h"
 #include "window/status_bar_layout.h"
 
 namespace windlass::qt {

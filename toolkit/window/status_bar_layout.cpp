@@ -56,19 +56,6 @@ std::optional<StatusPartLayout> LayoutStatusParts(int nparts, std::span<const in
     return layout;
 }
 
-std::vector<PartSpan> PartSpans(std::span<const int> right_edges, int bar_width) {
-    bar_width = std::max(bar_width, 0);
-    std::vector<PartSpan> spans;
-    int left = 0;
-    for (int edge : right_edges) {
-        int right = edge == kToRightEdge ? bar_width : std::clamp(edge, 0, bar_width);
-        right = std::max(right, left);
-        spans.push_back({left, right});
-        left = right;
-    }
-    return spans;
-}
-
 StatusTextPieces SplitStatusText(std::string_view text) {
     std::size_t end = text.find_last_not_of(' ');
     text = end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);

@@ -35,17 +35,6 @@ struct StatusPartLayout {
 std::optional<StatusPartLayout> LayoutStatusParts(int nparts, std::span<const int> widths,
                                                   std::span<const int> types, int client_width);
 
-// Where one part lies on a bar, in pixels from the bar's left end, right end excluded.
-struct PartSpan {
-    int left = 0;
-    int right = 0;
-};
-
-// The spans of the parts on a bar `bar_width` pixels wide. A part starts where the one before
-// it ends; right edges of kToRightEdge are the bar's width; spans stay inside the bar and
-// never run backwards, so a part whose edge lies left of its start is empty.
-std::vector<PartSpan> PartSpans(std::span<const int> right_edges, int bar_width);
-
 // A status text in its three pieces: before the first TAB it is left-aligned, between the
 // first and the second TAB centred in the part, after the second TAB right-aligned. The
 // trailing blanks of the whole text are dropped first.

@@ -31,9 +31,4 @@ bool WindowTable::AnyOpen() const {
     return false;
 }
 
-WindowTable& Windows() {
-    static WindowTable table;
-    return table;
-}
-
 }  // namespace windlass

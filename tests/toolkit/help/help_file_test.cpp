@@ -26,7 +26,6 @@ class HelpFileTest : public testing::ToolkitTest {
         fs::create_directories(Bin());
         platform_->executable_path = (Bin() / "heatwise").string();
     }
-    ~HelpFileTest() override { Windows() = WindowTable{}; }
 
     fs::path Bin() const { return scratch_.path() / "bin"; }
 

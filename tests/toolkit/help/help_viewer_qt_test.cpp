@@ -24,10 +24,11 @@
 #include "errors/error_state.h"
 #include "init/settings.h"
 #include "platform/platform.h"
+#include "qt/help_viewer/qt_help_finder.h"
+#include "qt/help_viewer/qt_help_viewer.h"
+#include "qt/help_viewer/qt_help_window.h"
 #include "qt/qt_application.h"
-#include "qt/qt_help_finder.h"
-#include "qt/qt_help_viewer.h"
-#include "qt/qt_help_window.h"
+#include "state/toolkit_state.h"
 #include "windlass/windlass.h"
 
 namespace windlass {
@@ -57,7 +58,7 @@ class HelpViewerTest : public ::testing::Test {
   protected:
     HelpViewerTest() {
         qt::Application();
-        ForgetInitialisation();
+        ResetToolkitState();
         folder_ = fs::current_path() / "help-viewer" /
                   ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(folder_);

@@ -53,7 +53,7 @@ TEST_F(CapturedLine, CopyIsTakenOnceAndCutAtItsLimitsAndAtNul) {
     platform_->command_line = "changed later";
     EXPECT_EQ(CommandLine().line.substr(0, 9), "heatwise ");
 
-    ForgetCommandLine();
+    ResetToolkitState();
     platform_->command_line = std::string("heatwise one\0two", 16);
     platform_->executable_path = std::string("/bin/heatwise\0junk", 18);
     EXPECT_EQ(CommandLine().line, "heatwise one");

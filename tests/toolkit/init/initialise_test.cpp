@@ -62,7 +62,7 @@ TEST_F(Initialise, ColoursFollowTheDisplayDepth) {
         {1, 16, 65536, 256}, {1, 32, 16777216, 256}, {1, 24, 16777216, 256},
     };
     for (const Case& c : cases) {
-        ForgetInitialisation();
+        ResetToolkitState();
         platform_->display = {640, 480, c.planes, c.bits};
         WInitialise();
         EXPECT_EQ(Settings().display_colours, c.colours) << c.planes << "x" << c.bits;
@@ -94,7 +94,7 @@ TEST_F(Initialise, ToolkitDirectoryFromTheEnvironment) {
          "/home/ann/.config/windlass/charsets/"},
     };
     for (const Case& c : cases) {
-        ForgetInitialisation();
+        ResetToolkitState();
         const ToolkitSettings& s = InitialiseWith(c.environment);
         EXPECT_EQ(s.toolkit_directory, c.toolkit);
         EXPECT_EQ(s.charset_directory, c.charsets);
@@ -118,7 +118,7 @@ TEST_F(Initialise, TemporaryFolderFromTempThenTmp) {
         {{}, "/tmp/"},
     };
     for (const Case& c : cases) {
-        ForgetInitialisation();
+        ResetToolkitState();
         EXPECT_EQ(InitialiseWith(c.environment).temp_directory, c.folder);
     }
 }
@@ -131,7 +131,7 @@ TEST_F(Initialise, DebugLevelFromOneCharacterOfWldebug) {
     const std::vector<Case> cases = {{"0", 0}, {"2", 2},  {"4", 4}, {"5", 0},
                                      {"a", 0}, {"23", 0}, {"", 0}};
     for (const Case& c : cases) {
-        ForgetInitialisation();
+        ResetToolkitState();
         InitialiseWith({{"WLDEBUG", c.value}});
         EXPECT_EQ(Errors().debug_level, c.level) << "WLDEBUG=" << c.value;
     }
@@ -155,13 +155,13 @@ TEST_F(Initialise, SettingsFileIsFoundInOrder) {
         {{{"WLINIT", "env.ini"}}, "missing.ini", 1},
     };
     for (const Case& c : cases) {
-        ForgetInitialisation();
+        ResetToolkitState();
         platform_->environment = c.environment;
         WInitialise(c.inifile);
         EXPECT_EQ(Settings().printer_driver, c.printer) << "inifile " << c.inifile;
     }
     std::filesystem::remove("windlass.ini");
-    ForgetInitialisation();
+    ResetToolkitState();
     InitialiseWith({{"WINDLASS", tk}});
     EXPECT_EQ(Settings().settings_file, tk + "/windlass.ini");
     EXPECT_EQ(Settings().printer_driver, 3);
@@ -190,7 +190,7 @@ TEST_F(Initialise, UnreadableSettingsFileLeavesTheDefaults) {
     std::filesystem::create_directory("windlass.ini");
     EXPECT_EQ(InitialiseWith({}).settings_file, "");
 
-    ForgetInitialisation();
+    ResetToolkitState();
     WriteFile("binary.ini", std::string("\0\xff\x01=\n\0DEBUG=3\nPRINTER", 21));
     const ToolkitSettings& s = InitialiseWith({{"WLINIT", "binary.ini"}});
     EXPECT_EQ(s.settings_file, "binary.ini");

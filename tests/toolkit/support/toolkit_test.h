@@ -9,28 +9,16 @@
 #include <string>
 #include <string_view>
 
-#include "errors/debug_file.h"
-#include "errors/error_state.h"
-#include "errors/message_box.h"
-#include "errors/window_hooks.h"
-#include "init/settings.h"
 #include "platform/fake/fake_platform.h"
+#include "state/toolkit_state.h"
 #include "support/scratch_directory.h"
 
 namespace windlass::testing {
 
 class ToolkitTest : public ::testing::Test {
   protected:
-    ToolkitTest() {
-        ForgetInitialisation();
-        ForgetDebugFile();
-        DialogExit() = DialogExitState{};
-        Hooks() = WindowHooks{};
-    }
-    ~ToolkitTest() override {
-        ForgetDebugFile();
-        Hooks() = WindowHooks{};
-    }
+    ToolkitTest() { ResetToolkitState(); }
+    ~ToolkitTest() override { ResetToolkitState(); }
 
     // Writes a text file into the scratch folder (or at a path below it).
     static void WriteFile(const std::filesystem::path& path, std::string_view content) {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "qt/status_part_spans.h"
 #include "window/status_bar_layout.h"
 #include "window/status_bar_model.h"
 

@@ -1,15 +1,14 @@
-// The help viewer of the Qt platform: carries the toolkit's help requests to the one help
+// The help viewer on Qt Widgets: carries the toolkit's help requests to the one help
 // window and the one pop-up of the program.
-#include "qt/qt_help_viewer.h"
+#include "qt/help_viewer/qt_help_viewer.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include "help/help_document.h"
-#include "qt/qt_application.h"
-#include "qt/qt_help_finder.h"
-#include "qt/qt_help_window.h"
-#include "qt/qt_platform.h"
+#include "qt/help_viewer/qt_help_finder.h"
+#include "qt/help_viewer/qt_help_window.h"
+#include "qt/qt_text.h"
 
 namespace windlass::qt {
 namespace {
@@ -77,15 +76,6 @@ bool ShowPopup(QWidget* owner, const std::string& document, int context) {
     return true;
 }
 
-void Quit() {
-    if (Popup()) {
-        Popup()->close();
-    }
-    if (Window()) {
-        Window()->close();
-    }
-}
-
 }  // namespace
 
 HelpWindow* OpenHelpWindow() {
@@ -96,26 +86,19 @@ HelpPopup* OpenHelpPopup() {
     return Popup().data();
 }
 
-bool QtHelpDesktop::ShowHelp(WindowHandle owner, const std::string& document,
-                             const HelpRequest& request) {
-    // Closing needs no application: without one, no viewer can be open.
-    if (request.command == HelpCommand::Quit) {
-        Quit();
-        return true;
-    }
-    Application();
-    QWidget* owner_widget = ToWidget(owner);
+bool ShowHelpViewer(QWidget* owner, const std::string& document, const HelpRequest& request) {
     switch (request.command) {
         case HelpCommand::Quit:
-            break;
+            CloseHelpViewers();
+            return true;
         case HelpCommand::TopicPopup:
-            return ShowPopup(owner_widget, document, request.topic);
+            return ShowPopup(owner, document, request.topic);
         case HelpCommand::Finder:
         case HelpCommand::Contents:
         case HelpCommand::Topic:
             break;
     }
-    HelpWindow& window = WindowFor(owner_widget);
+    HelpWindow& window = WindowFor(owner);
     HelpWindow::FinderUse finder = HelpWindow::FinderUse::Hide;
     if (request.command == HelpCommand::Finder) {
         finder = HelpWindow::FinderUse::Show;
@@ -131,6 +114,15 @@ bool QtHelpDesktop::ShowHelp(WindowHandle owner, const std::string& document,
     window.raise();
     window.activateWindow();
     return shown;
+}
+
+void CloseHelpViewers() {
+    if (Popup()) {
+        Popup()->close();
+    }
+    if (Window()) {
+        Window()->close();
+    }
 }
 
 }  // namespace windlass::qt

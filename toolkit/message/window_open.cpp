@@ -104,11 +104,6 @@ FrameShow ShowFor(const FrameStyle& style) {
 
 }  // namespace
 
-FormEmbedding& Embedding() {
-    static FormEmbedding embedding;
-    return embedding;
-}
-
 }  // namespace windlass
 
 void WindowOpen2(int flags, int x, int y, int width, int height, int menuid,

@@ -1,4 +1,4 @@
-#include "qt/qt_help_window.h"
+#include "qt/help_viewer/qt_help_window.h"
 
 #include <QCursor>
 #include <QDesktopServices>
@@ -16,8 +16,8 @@
 #include <algorithm>
 
 #include "help/help_contents.h"
-#include "qt/qt_help_finder.h"
-#include "qt/qt_platform.h"
+#include "qt/help_viewer/qt_help_finder.h"
+#include "qt/qt_text.h"
 
 namespace windlass::qt {
 namespace {

@@ -1,4 +1,4 @@
-#include "qt/qt_help_finder.h"
+#include "qt/help_viewer/qt_help_finder.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -13,7 +13,7 @@
 #include <utility>
 
 #include "help/help_search.h"
-#include "qt/qt_platform.h"
+#include "qt/qt_text.h"
 
 namespace windlass::qt {
 namespace {
