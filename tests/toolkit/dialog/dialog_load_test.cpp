@@ -31,7 +31,7 @@ TEST_F(DialogLoad, ALoadedDialogBecomesCurrentWithARecordForEveryControl) {
         EXPECT_EQ(form.controls[position].id, form.source->controls[position].id);
     }
     // Not shown by the load, and made inside no window while there is no main window.
-    FakeDialog& made = CurrentFake();
+    RecordedDialog& made = CurrentDialog();
     EXPECT_FALSE(made.visible);
     EXPECT_EQ(made.parent, nullptr);
 }
@@ -90,7 +90,7 @@ TEST_F(DialogLoad, ButtonsAreTakenAsAutomaticAndTheStateAtLoadIsNoted) {
     EXPECT_EQ(Control(221).style & 0x0F, 0x9u);
     EXPECT_EQ(Control(231).style & 0x0F, 0x3u);
     EXPECT_EQ(Control(260).style & 0x0F, 0x0u);
-    platform().UserClick(Field(221));
+    backend::Click(platform(), Field(221));
     EXPECT_EQ(Control(221).check, 1);
     EXPECT_EQ(Control(220).check, 0);
     EXPECT_EQ(Record(201).state_at_load, FieldState::Enabled);
@@ -121,8 +121,8 @@ TEST_F(DialogLoad, LoadingALoadedDialogAgainSelectsItAndLeavesItAsTheUserLeftIt)
     WDialogLoad(kSettings);
     ASSERT_EQ(CurrentDialogId(), kSettings);
     WDialogSelect(kForm);
-    platform().UserClick(Field(211));
-    platform().UserChoose(Field(240), 2);
+    backend::Click(platform(), Field(211));
+    backend::Choose(platform(), Field(240), 2);
     WDialogLoad(kSettings);
     WDialogLoad(kForm);
     EXPECT_EQ(InfoError(1), 0);

@@ -1,5 +1,5 @@
 // Shared by the dialog manager's tests: every case starts from the toolkit's state at program
-// start, on a platform that makes frames and dialogs in memory and plays a simulated user.
+// start, on the recording platform; a case plays the user through the backend reports.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,7 +11,8 @@
 #include "dialog/dialog_manager.h"
 #include "support/toolkit_reset.h"
 #include "windlass/windlass.h"
-#include "window/recording_platform.h"
+#include "recording_platform.h"
+#include "backend_events.h"
 
 namespace windlass::testing {
 
@@ -61,14 +62,21 @@ class DialogTest : public ::testing::Test {
     RecordingPlatform& platform() { return *platform_; }
 
     // The platform's dialog and controls of the current dialog.
-    FakeDialog& CurrentFake() {
+    RecordedDialog& CurrentDialog() {
         DialogRecord* dialog = Dialogs().Current();
         EXPECT_NE(dialog, nullptr);
         return *platform().DialogOf(dialog->window);
     }
-    WindowHandle Field(int id) { return platform().ControlById(CurrentFake().handle(), id); }
-    FakeControl& Control(int id) { return *platform().ControlOf(Field(id)); }
+    WindowHandle Field(int id) { return platform().ControlById(CurrentDialog().handle(), id); }
+    RecordedControl& Control(int id) { return *platform().ControlOf(Field(id)); }
     FieldRecord& Record(int id) { return Dialogs().Current()->Find(id)->field; }
+
+    // Tab, and whether the focus moved.
+    bool Tab() {
+        WindowHandle from = platform().focused;
+        backend::Key(platform(), NavigationKey::Tab);
+        return platform().focused != from;
+    }
 
     // The messages raised so far, oldest first; they are taken out of the queue.
     std::vector<Posted> TakeMessages() {

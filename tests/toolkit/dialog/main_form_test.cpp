@@ -35,7 +35,7 @@ TEST_F(MainForm, EitherButtonOfARadioGroupGivesItsPosition) {
     WDialogGetRadioButton(FLD_MODE_HEATING, same);
     EXPECT_EQ(mode, 1);
     EXPECT_EQ(same, 1);
-    platform().UserClick(Field(FLD_MODE_HEATING));
+    backend::Click(platform(), Field(FLD_MODE_HEATING));
     WDialogGetRadioButton(FLD_MODE_COOLING, mode);
     EXPECT_EQ(mode, 2);
     // The fuel group runs from Electricity to Natural Gas; the label after it starts another.

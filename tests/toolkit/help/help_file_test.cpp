@@ -98,7 +98,7 @@ TEST_F(HelpFileTest, HelpDocumentsGoToTheViewerWithTheRequestTheArgumentsAsk) {
 
         EXPECT_EQ(InfoError(1), 0);
         ASSERT_EQ(platform_->help_shown.size(), 1u);
-        const FakePlatform::HelpShown& shown = platform_->help_shown.front();
+        const RecordingPlatform::HelpShown& shown = platform_->help_shown.front();
         EXPECT_EQ(shown.document, Scratch(c.document));
         EXPECT_EQ(shown.request.command, c.command);
         EXPECT_EQ(shown.request.topic, c.topic);
@@ -153,7 +153,7 @@ TEST_F(HelpFileTest, WhileTheMainWindowIsOpenItOwnsRequestsAndABlankNameClosesIt
 
         EXPECT_EQ(InfoError(1), 0);
         ASSERT_EQ(platform_->help_shown.size(), 1u);
-        const FakePlatform::HelpShown& shown = platform_->help_shown.front();
+        const RecordingPlatform::HelpShown& shown = platform_->help_shown.front();
         EXPECT_EQ(shown.request.command, HelpCommand::Quit);
         EXPECT_EQ(shown.document, "");
         EXPECT_EQ(shown.owner, frame);

@@ -1,4 +1,4 @@
-// Shared by the toolkit's tests: a fixture that runs each case against the fake platform, in a
+// Shared by the toolkit's tests: a fixture that runs each case against the recording platform, in a
 // scratch folder of its own, with every piece of toolkit state as a fresh process has it.
 #pragma once
 
@@ -14,7 +14,7 @@
 #include "errors/message_box.h"
 #include "errors/window_hooks.h"
 #include "init/settings.h"
-#include "platform/fake/fake_platform.h"
+#include "recording_platform.h"
 #include "support/scratch_directory.h"
 
 namespace windlass::testing {
@@ -46,7 +46,7 @@ class ToolkitTest : public ::testing::Test {
     }
 
     ScratchDirectory scratch_;
-    ScopedFakePlatform platform_;
+    ScopedRecordingPlatform platform_;
 };
 
 }  // namespace windlass::testing
