@@ -3,26 +3,17 @@
 namespace windlass::backend {
 namespace {
 
-bool MoveFocus(RecordingPlatform& platform, WindowHandle control, int depth);
-
 DialogListener* ListenerOf(RecordedControl* control) {
     return control != nullptr && control->dialog != nullptr ? control->dialog->listener : nullptr;
 }
 
-// Delivers one report. When the toolkit moved the focus with FocusControl while it handled the
-// report, the backend carries the move out as a focus change of its own, with its reports.
-template <typename Report>
-void Deliver(RecordingPlatform& platform, Report report, int depth = 0) {
-    WindowHandle before = platform.focused;
-    report();
-    WindowHandle after = platform.focused;
-    if (after != before && depth < 8) {
-        platform.focused = before;
-        MoveFocus(platform, after, depth + 1);
-    }
+}  // namespace
+
+void ReportFocusMoves(RecordingPlatform& platform) {
+    platform.while_focusing = [&platform](WindowHandle control) { Focus(platform, control); };
 }
 
-bool MoveFocus(RecordingPlatform& platform, WindowHandle control, int depth) {
+bool Focus(RecordingPlatform& platform, WindowHandle control) {
     RecordedControl* to = platform.ControlOf(control);
     if (to == nullptr) {
         return false;
@@ -39,32 +30,24 @@ bool MoveFocus(RecordingPlatform& platform, WindowHandle control, int depth) {
                 FocusVerdict::Refuse) {
                 return false;
             }
-        } else if (leaving->IsPushButton()) {
+        } else if (leaving->IsButton()) {
             leaving->dialog->listener->OnButtonFocusLost(leaving->position);
             if (platform.focused != from) {
-                return false;
+                return false;  // The listener sent the focus elsewhere as the button let it go.
             }
         }
     }
     platform.focused = control;
     if (DialogListener* listener = ListenerOf(to)) {
-        Deliver(
-            platform,
-            [&] {
-                if (to->IsNumeric()) {
-                    listener->OnNumericFocusGained(to->position);
-                }
-                listener->OnNotice(to->position, ControlNotice::FocusGained);
-            },
-            depth);
+        if (to->IsNumeric()) {
+            listener->OnNumericFocusGained(to->position);
+        }
+        bool label = to->class_name == "STATIC" || (to->IsButton() && (to->style & 0x0F) == 0x7);
+        if (!label) {
+            listener->OnNotice(to->position, ControlNotice::FocusGained);
+        }
     }
     return true;
-}
-
-}  // namespace
-
-bool Focus(RecordingPlatform& platform, WindowHandle control) {
-    return MoveFocus(platform, control, 0);
 }
 
 std::optional<KeyVerdict> Key(RecordingPlatform& platform, NavigationKey key) {
@@ -72,10 +55,7 @@ std::optional<KeyVerdict> Key(RecordingPlatform& platform, NavigationKey key) {
     if (ListenerOf(from) == nullptr) {
         return std::nullopt;
     }
-    KeyVerdict verdict = KeyVerdict::Taken;
-    Deliver(platform,
-            [&] { verdict = from->dialog->listener->OnNavigationKey(from->position, key); });
-    return verdict;
+    return from->dialog->listener->OnNavigationKey(from->position, key);
 }
 
 void Type(RecordingPlatform& platform, std::string_view characters) {
@@ -86,18 +66,20 @@ void Type(RecordingPlatform& platform, std::string_view characters) {
         }
         int character = static_cast<unsigned char>(typed);
         if (control->IsNumeric() && ListenerOf(control) != nullptr) {
-            CharacterVerdict verdict;
-            Deliver(platform, [&] {
-                verdict =
-                    control->dialog->listener->OnNumericCharacter(control->position, character);
-            });
+            CharacterVerdict verdict =
+                control->dialog->listener->OnNumericCharacter(control->position, character);
             if (verdict.kind == CharacterVerdict::Kind::Drop) {
+                if (verdict.beep) {
+                    platform.Beep();
+                }
                 continue;
             }
             character = verdict.character;
         }
-        control->text.push_back(static_cast<char>(character));
-        control->modified = true;
+        if (character >= 0x20) {
+            control->text.push_back(static_cast<char>(character));
+            control->modified = true;
+        }
     }
 }
 
@@ -111,7 +93,7 @@ void Paste(RecordingPlatform& platform, WindowHandle control, std::string_view t
 void Notify(RecordingPlatform& platform, WindowHandle control, ControlNotice notice) {
     RecordedControl* made = platform.ControlOf(control);
     if (DialogListener* listener = ListenerOf(made)) {
-        Deliver(platform, [&] { listener->OnNotice(made->position, notice); });
+        listener->OnNotice(made->position, notice);
     }
 }
 
@@ -122,6 +104,7 @@ void Click(RecordingPlatform& platform, WindowHandle control) {
     }
     bool moved = Focus(platform, control);
     if (made->IsPushButton()) {
+        // The press happens whether the button kept the focus or not.
         Notify(platform, control, ControlNotice::PushButtonPressed);
     } else if (moved) {
         Notify(platform, control, ControlNotice::Clicked);
@@ -137,13 +120,13 @@ void Choose(RecordingPlatform& platform, WindowHandle list, int index) {
 void Spin(RecordingPlatform& platform, WindowHandle control, int step) {
     RecordedControl* made = platform.ControlOf(control);
     if (Focus(platform, control) && ListenerOf(made) != nullptr) {
-        Deliver(platform, [&] { made->dialog->listener->OnSpin(made->position, step); });
+        made->dialog->listener->OnSpin(made->position, step);
     }
 }
 
 void Help(RecordingPlatform& platform) {
     if (DialogListener* listener = ListenerOf(platform.ControlOf(platform.focused))) {
-        Deliver(platform, [&] { listener->OnHelpRequest(); });
+        listener->OnHelpRequest();
     }
 }
 

@@ -11,6 +11,9 @@
 
 namespace windlass::backend {
 
+// From now on each focus move the toolkit asks for is carried out as Focus() does it, with its
+// reports, while the toolkit's FocusControl call runs, as a window system does.
+void ReportFocusMoves(RecordingPlatform& platform);
 // The focus moves to `control` by the mouse or the window system: the numeric field that has
 // it is asked first, a push button that has it hears that it lost it, and the control that
 // gets it hears so. False when the field refused, and then the focus stays.
@@ -18,8 +21,9 @@ bool Focus(RecordingPlatform& platform, WindowHandle control);
 // A navigation key went down in the focused control; nothing when no control has the focus.
 // A key the toolkit takes moves the focus by its own FocusControl calls.
 std::optional<KeyVerdict> Key(RecordingPlatform& platform, NavigationKey key);
-// Characters typed into the focused control: a numeric field is asked before each one, and
-// what it lets in (or puts in its place) is added to the text, which is then modified.
+// Characters typed into the focused control: a numeric field is asked before each one, a
+// dropped one beeps when the answer says so, and what it lets in (or puts in its place) is
+// added at the end of the text, which is then modified. Control characters add nothing.
 void Type(RecordingPlatform& platform, std::string_view characters);
 // The control's whole text replaced as a paste does it, unasked; the text is then modified.
 void Paste(RecordingPlatform& platform, WindowHandle control, std::string_view text);

@@ -494,9 +494,15 @@ void RecordingPlatform::SetSpinRange(WindowHandle control, int minimum, int maxi
 
 void RecordingPlatform::FocusControl(WindowHandle control, SelectText select) {
     Record("FocusControl(" + Name(control) + ")");
-    if (RecordedControl* made = ControlOf(control)) {
+    RecordedControl* made = ControlOf(control);
+    if (made == nullptr) {
+        return;
+    }
+    made->focused_with = select;
+    if (while_focusing) {
+        while_focusing(control);
+    } else {
         focused = control;
-        made->focused_with = select;
     }
 }
 

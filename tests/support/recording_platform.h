@@ -233,6 +233,9 @@ class RecordingPlatform : public Platform,
     bool refuse_dialogs = false;
     bool refuse_text = false;
     WindowHandle focused = nullptr;
+    // When set, carries out the focus moves the toolkit asks for in place of the double, which
+    // otherwise just gives the control the focus.
+    std::function<void(WindowHandle control)> while_focusing;
     // Windows other than dialogs and controls (frames) that the toolkit disabled.
     std::vector<WindowHandle> disabled_windows;
     // Played while a modal show runs: what the test does while the dialog is up. A modal

@@ -6,13 +6,14 @@
 
 #include <memory>
 #include <ostream>
+#include <string>
 #include <vector>
 
+#include "backend_events.h"
 #include "dialog/dialog_manager.h"
+#include "recording_platform.h"
 #include "support/toolkit_reset.h"
 #include "windlass/windlass.h"
-#include "recording_platform.h"
-#include "backend_events.h"
 
 namespace windlass::testing {
 
@@ -51,6 +52,7 @@ class DialogTest : public ::testing::Test {
         platform_ = platform.get();
         previous_ = InstallPlatform(std::move(platform));
         InstallDialogManager();
+        backend::ReportFocusMoves(*platform_);
     }
     ~DialogTest() override {
         WindowClose();
@@ -71,11 +73,27 @@ class DialogTest : public ::testing::Test {
     RecordedControl& Control(int id) { return *platform().ControlOf(Field(id)); }
     FieldRecord& Record(int id) { return Dialogs().Current()->Find(id)->field; }
 
-    // Tab, and whether the focus moved.
+    // The user selects the whole text of a field and types over it.
+    void TypeOver(WindowHandle field, const char* characters) {
+        platform().ControlOf(field)->text.clear();
+        backend::Type(platform(), characters);
+    }
+
+    // Tab, and whether the focus went where the toolkit first sent it: a field that refuses
+    // to let it go, or a pending field that takes it back, keeps it.
     bool Tab() {
         WindowHandle from = platform().focused;
+        std::size_t before = platform().calls.size();
         backend::Key(platform(), NavigationKey::Tab);
-        return platform().focused != from;
+        RecordedControl* now = platform().ControlOf(platform().focused);
+        for (std::size_t at = before; at < platform().calls.size(); ++at) {
+            if (platform().calls[at].starts_with("FocusControl(")) {
+                return now != nullptr && platform().focused != from &&
+                       platform().calls[at] ==
+                           "FocusControl(#" + std::to_string(now->position) + ")";
+            }
+        }
+        return false;
     }
 
     // The messages raised so far, oldest first; they are taken out of the queue.

@@ -1,5 +1,5 @@
 // The numeric edit fields: which characters go in, and the check that keeps the focus in a
-// field whose text is not a number or lies outside its range, played by a simulated user.
+// field whose text is not a number or lies outside its range, as a backend reports the user.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -57,18 +57,17 @@ TEST(NumericCharacters, EditingCharactersGoInEverywhereAndTheBellCanBeOff) {
 
 class NumericFields : public DialogTest {
   protected:
-    // The form fills the main window; the user is in field 201 with its text selected.
+    // The form fills the main window; the user is in field 201.
     NumericFields() {
         WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm);
         WMessageEnable(MSG_FIELD, 1);
         backend::Focus(platform(), Field(201));
-        backend::Type(platform(), "\x01");
         TakeMessages();
     }
 };
 
 TEST_F(NumericFields, TypingOutsideTheSetBeepsAndLeavesTheText) {
-    backend::Type(platform(), "1a");
+    TypeOver(Field(201), "1a");
     EXPECT_EQ(Control(201).text, "1");
     EXPECT_EQ(platform().beeps, 1);
     EXPECT_TRUE(Control(201).modified);
@@ -79,25 +78,14 @@ TEST_F(NumericFields, TypingOutsideTheSetBeepsAndLeavesTheText) {
 }
 
 TEST_F(NumericFields, AnIntegerFieldTakesElevenCharactersFromTheKeyboard) {
-    backend::Type(platform(), "1234567890123");
-    EXPECT_EQ(Control(201).text, "12345678901");
+    EXPECT_EQ(Control(201).text_limit, 11);
     WDialogPutString(201, "1234567890123");
     EXPECT_EQ(Control(201).text, "1234567890123");
 }
 
-TEST_F(NumericFields, CtrlASelectsTheWholeTextAndGoesNoFurther) {
-    backend::Type(platform(), "\x01");
-    EXPECT_EQ(Control(201).focused_with, SelectText::All);
-    EXPECT_EQ(platform().beeps, 0);
-    backend::Type(platform(), "5");
-    EXPECT_EQ(Control(201).text, "5");
-}
-
 TEST_F(NumericFields, TypingOutOfRangeAndPressingTabKeepsTheFocusWithTheTextSelected) {
     // The companion text gave field 201 the range 0 to 8.
-    backend::Type(platform(), 
-        "\x01"
-        "9");
+    TypeOver(Field(201), "9");
     EXPECT_FALSE(Tab());
     EXPECT_EQ(platform().beeps, 1);
     EXPECT_EQ(platform().focused, Field(201));
@@ -107,7 +95,7 @@ TEST_F(NumericFields, TypingOutOfRangeAndPressingTabKeepsTheFocusWithTheTextSele
     EXPECT_EQ(Validation().pending_invalid, nullptr);
     EXPECT_FALSE(Validation().busy);
     // Put right, the field lets the focus go.
-    backend::Type(platform(), "8");
+    TypeOver(Field(201), "8");
     EXPECT_TRUE(Tab());
     EXPECT_EQ(platform().focused, Field(202));
     EXPECT_EQ(TakeMessages(), std::vector<Posted>{FieldMessage(kForm, 201, 202)});
@@ -180,9 +168,7 @@ TEST_F(NumericFields, TheMainWindowAndTheFieldsOwnFocusAreNotTested) {
 }
 
 TEST_F(NumericFields, AValueTypedIsNotLostWhenTheFieldGainsTheFocusAgain) {
-    backend::Type(platform(), 
-        "\x01"
-        "5");
+    TypeOver(Field(201), "5");
     ASSERT_TRUE(Tab());
     ASSERT_TRUE(backend::Focus(platform(), Field(201)));
     EXPECT_FALSE(Control(201).modified);
@@ -231,7 +217,7 @@ class PendingField : public DialogTest {
         WMessageEnable(MSG_FIELD, 1);
         WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 301);
         TakeMessages();
-        backend::Type(platform(), "9");
+        TypeOver(Field(301), "9");
     }
 };
 
@@ -294,9 +280,7 @@ TEST_F(PendingField, AButtonReleasedOutsideSendsTheFocusBackToThePendingField) {
     EXPECT_EQ(Control(2).look, DefaultLook::Plain);
     EXPECT_EQ(Control(1).look, DefaultLook::Default);
     // The field is still pending until the focus leaves it again, accepted.
-    backend::Type(platform(), 
-        "\x01"
-        "3");
+    TypeOver(platform().focused, "3");
     ASSERT_TRUE(backend::Focus(platform(), Field(302)));
     EXPECT_EQ(Validation().pending_invalid, nullptr);
 }
