@@ -12,7 +12,7 @@ namespace {
 
 using DialogShow = DialogTest;
 
-// The fake platform's dialog sizes: dialog units of a font 6 by 13 pixels.
+// The recording platform's dialog sizes: dialog units of a font 6 by 13 pixels.
 constexpr int kSettingsWidth = 200 * 6 / 4;
 constexpr int kSettingsHeight = 100 * 13 / 8;
 constexpr int kFormWidth = 300 * 6 / 4;
@@ -60,6 +60,7 @@ TEST_F(DialogShow, AModalShowBlocksTheOtherWindowsUntilAPushButtonEndsIt) {
     platform().while_modal = [&](WindowHandle dialog) {
         others_disabled = !platform().DialogOf(panel)->enabled &&
                           platform().disabled_windows == std::vector<WindowHandle>{frame};
+        EXPECT_TRUE(platform().DialogOf(dialog)->enabled) << "the modal dialog stays usable";
         EXPECT_EQ(platform().focused, platform().ControlById(dialog, 302));
         backend::Click(platform(), platform().ControlById(dialog, 2));
     };

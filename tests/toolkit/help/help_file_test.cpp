@@ -1,4 +1,4 @@
-// WHelpFile1 on the fake platform: which viewer each kind of name goes to, with which request,
+// WHelpFile1 on the recording platform: which viewer each kind of name goes to, with which request,
 // where a bare name is looked for, when the finder opens, and the errors that open nothing.
 #include <gtest/gtest.h>
 
