@@ -23,7 +23,7 @@
 #include "fuzz_check.h"
 #include "init/settings.h"
 #include "init/settings_file.h"
-#include "platform/fake/fake_platform.h"
+#include "recording_platform.h"
 
 namespace {
 
@@ -166,9 +166,9 @@ void Write(const std::string& path, std::string_view text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    // Debug levels set by the file make later errors show message boxes, which the fake
+    // Debug levels set by the file make later errors show message boxes, which the recording
     // platform answers; the lines written to standard error are dropped.
-    static windlass::ScopedFakePlatform* platform = new windlass::ScopedFakePlatform;
+    static windlass::ScopedRecordingPlatform* platform = new windlass::ScopedRecordingPlatform;
     (void)platform;
     std::cerr.rdbuf(nullptr);
     return 0;

@@ -1,4 +1,4 @@
-// The menu commands on the fake platform: Help opens the program's help document at its
+// The menu commands on the recording platform: Help opens the program's help document at its
 // contents, Exit asks the main loop to end, and nothing else does anything.
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ TEST_F(ProcessMenuTest, HelpOpensTheHelpDocumentBesideTheProgramAtItsFinder) {
     EXPECT_EQ(quit_flag, 0);
     EXPECT_EQ(InfoError(1), 0);
     ASSERT_EQ(platform_->help_shown.size(), 1u);
-    const windlass::FakePlatform::HelpShown& shown = platform_->help_shown[0];
+    const windlass::RecordingPlatform::HelpShown& shown = platform_->help_shown[0];
     EXPECT_EQ(fs::path(shown.document), AppFolder() / "HELP.HLP");
     EXPECT_EQ(shown.request.command, windlass::HelpCommand::Finder);
     EXPECT_EQ(fs::path(shown.request.contents_file), AppFolder() / "HELP.CNT");

@@ -15,13 +15,13 @@
 #include "startup.h"
 #include "support/toolkit_reset.h"
 #include "support/toolkit_test.h"
-#include "window/recording_platform.h"
+#include "recording_platform.h"
 
 namespace heatwise {
 namespace {
 
 namespace fs = std::filesystem;
-using windlass::testing::RecordingPlatform;
+using windlass::RecordingPlatform;
 
 std::string DataFile(const char* name) {
     std::ifstream file(fs::path(HEATWISE_SOURCE_DIR) / "data" / name, std::ios::binary);

@@ -136,6 +136,16 @@ TEST(AccessibleNames, LabelsCountOnlyWithinTheirOwnGroupBox) {
     EXPECT_EQ(texts[5].description, "Winter");
 }
 
+TEST(AccessibleNames, AFieldInATableIsNamedByItsColumnHeadingAndItsRow) {
+    // The heading is the first control of the dialog.
+    std::vector<DialogControl> controls = {
+        Label(1, "Rate", 50, 0, 40),
+        Label(2, "Summer", 0, 20, 30),
+        Edit(3, 50, 18, 40),
+    };
+    EXPECT_EQ(NamesOf(controls)[2], "Rate, Summer");
+}
+
 TEST(AccessibleNames, AFieldWithoutLabelsHasNoName) {
     std::vector<DialogControl> controls = {Edit(1, 10, 10, 40), Label(2, "Far away", 200, 10, 40)};
     EXPECT_EQ(NamesOf(controls)[0], "");

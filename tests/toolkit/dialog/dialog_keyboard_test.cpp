@@ -158,15 +158,13 @@ class DialogKeyboard : public DialogTest {
         WMessageEnable(MSG_FIELD, 1);
     }
 
-    // The key as a platform reports it: with the position of the control that has the focus.
+    // The key as a platform reports it, with the focus moves the toolkit makes in answer.
     KeyVerdict Report(NavigationKey key) {
-        FakeControl* focused = platform().ControlOf(platform().focused);
-        return CurrentFake().listener->OnNavigationKey(focused != nullptr ? focused->position : -1,
-                                                       key);
+        return backend::Key(platform(), key).value_or(KeyVerdict::ToControl);
     }
 
     int FocusedId() {
-        FakeControl* focused = platform().ControlOf(platform().focused);
+        RecordedControl* focused = platform().ControlOf(platform().focused);
         return focused != nullptr ? focused->id : kNone;
     }
 
@@ -189,8 +187,8 @@ class DialogKeyboard : public DialogTest {
         }
         // The user comes to the control from the numeric field, the field a pressed button
         // reports as left for it.
-        ASSERT_TRUE(platform().UserFocus(Field(321)));
-        ASSERT_TRUE(platform().UserFocus(Field(row.focused)));
+        ASSERT_TRUE(backend::Focus(platform(), Field(321)));
+        ASSERT_TRUE(backend::Focus(platform(), Field(row.focused)));
         if (row.disabled != kNone) {
             platform().EnableWindow(Field(row.disabled), Enable::No);
         }
@@ -212,41 +210,39 @@ TEST_F(DialogKeyboard, EachKeyMovesTheFocusOrPressesAButtonAsTheDialogsRulesSay)
 }
 
 TEST_F(DialogKeyboard, TabTellsANumericFieldBeforeTheFocusLeavesAndSelectsTheFieldItEnters) {
-    ASSERT_TRUE(platform().UserFocus(Field(321)));
+    ASSERT_TRUE(backend::Focus(platform(), Field(321)));
     EXPECT_EQ(Record(321).tab_flag, 0);
     EXPECT_EQ(Report(NavigationKey::Tab), KeyVerdict::Taken);
     EXPECT_EQ(Record(321).tab_flag, 1);
-    EXPECT_TRUE(Control(322).all_selected);
+    EXPECT_EQ(Control(322).focused_with, SelectText::All);
     // A field that lost the focus by being disabled was left by no key.
-    ASSERT_TRUE(platform().UserFocus(Field(321)));
+    ASSERT_TRUE(backend::Focus(platform(), Field(321)));
     platform().EnableWindow(Field(321), Enable::No);
     EXPECT_EQ(Report(NavigationKey::Tab), KeyVerdict::Taken);
     EXPECT_EQ(FocusedId(), 322);
     EXPECT_EQ(Record(321).tab_flag, 0);
     // The multi-line field keeps its caret where it was.
-    ASSERT_TRUE(platform().UserFocus(Field(341)));
+    ASSERT_TRUE(backend::Focus(platform(), Field(341)));
     EXPECT_EQ(Report(NavigationKey::Tab), KeyVerdict::Taken);
     EXPECT_EQ(FocusedId(), 351);
-    EXPECT_FALSE(Control(351).all_selected);
+    EXPECT_NE(Control(351).focused_with, SelectText::All);
 }
 
 TEST_F(DialogKeyboard, ARefusedMoveLeavesTheFocusInTheNumericField) {
     Record(321).minimum = 0;
     Record(321).maximum = 8;
-    ASSERT_TRUE(platform().UserFocus(Field(321)));
+    ASSERT_TRUE(backend::Focus(platform(), Field(321)));
     TakeMessages();
-    platform().UserType(
-        "\x01"
-        "9");
+    TypeOver(platform().focused, "9");
     EXPECT_EQ(Report(NavigationKey::Tab), KeyVerdict::Taken);
     EXPECT_EQ(FocusedId(), 321);
     EXPECT_EQ(platform().beeps, 1);
-    EXPECT_TRUE(Control(321).all_selected);
+    EXPECT_EQ(Control(321).focused_with, SelectText::All);
     EXPECT_TRUE(TakeMessages().empty());
 }
 
 TEST_F(DialogKeyboard, TheDialogBeginsAtItsFirstMarkedTabStopAndWithNoneAtItsFirstStop) {
-    DialogListener& listener = *CurrentFake().listener;
+    DialogListener& listener = *CurrentDialog().listener;
     EXPECT_EQ(listener.EntryControl(), Control(321).position);
     Control(321).enabled = false;
     EXPECT_EQ(listener.EntryControl(), Control(332).position) << "the radio group's marked button";

@@ -3,6 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include <string>
 #include <vector>
 
@@ -31,7 +34,7 @@ TEST_F(DialogLoad, ALoadedDialogBecomesCurrentWithARecordForEveryControl) {
         EXPECT_EQ(form.controls[position].id, form.source->controls[position].id);
     }
     // Not shown by the load, and made inside no window while there is no main window.
-    FakeDialog& made = CurrentFake();
+    RecordedDialog& made = CurrentDialog();
     EXPECT_FALSE(made.visible);
     EXPECT_EQ(made.parent, nullptr);
 }
@@ -86,13 +89,11 @@ TEST_F(DialogLoad, ButtonsAreTakenAsAutomaticAndTheStateAtLoadIsNoted) {
     EXPECT_TRUE(IsAutoRadioButton(ControlClass::Button, form.Find(221)->style));  // RADIOBUTTON
     EXPECT_TRUE(IsAutoCheckBox(ControlClass::Button, form.Find(231)->style));     // STATE3
     EXPECT_TRUE(IsPushButton(ControlClass::Button, form.Find(260)->style));
-    // The platform is told so too: a click on any check box or radio button changes it.
-    EXPECT_EQ(Control(221).style & 0x0F, 0x9u);
-    EXPECT_EQ(Control(231).style & 0x0F, 0x3u);
-    EXPECT_EQ(Control(260).style & 0x0F, 0x0u);
-    platform().UserClick(Field(221));
-    EXPECT_EQ(Control(221).check, 1);
-    EXPECT_EQ(Control(220).check, 0);
+    // The platform is told so too, so that a click on any check box or radio button changes it.
+    for (int id : {221, 231}) {
+        std::string call = "MakeButtonAutomatic(#" + std::to_string(Control(id).position) + ")";
+        EXPECT_EQ(std::count(platform().calls.begin(), platform().calls.end(), call), 1) << id;
+    }
     EXPECT_EQ(Record(201).state_at_load, FieldState::Enabled);
     EXPECT_EQ(Record(254).state_at_load, FieldState::ReadOnly);
     EXPECT_EQ(Record(255).state_at_load, FieldState::Disabled);
@@ -121,8 +122,11 @@ TEST_F(DialogLoad, LoadingALoadedDialogAgainSelectsItAndLeavesItAsTheUserLeftIt)
     WDialogLoad(kSettings);
     ASSERT_EQ(CurrentDialogId(), kSettings);
     WDialogSelect(kForm);
-    platform().UserClick(Field(211));
-    platform().UserChoose(Field(240), 2);
+    // The user clicks the second radio button, which the platform checks in place of the first.
+    Control(210).check = 0;
+    Control(211).check = 1;
+    backend::Click(platform(), Field(211));
+    backend::Choose(platform(), Field(240), 2);
     WDialogLoad(kSettings);
     WDialogLoad(kForm);
     EXPECT_EQ(InfoError(1), 0);

@@ -17,17 +17,17 @@ class FormMessages : public DialogTest {
     FormMessages() {
         WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm);
         WMessageEnable(MSG_FIELD, 1);
-        platform().UserFocus(Field(202));
+        backend::Focus(platform(), Field(202));
         TakeMessages();
     }
 };
 
 TEST_F(FormMessages, TabbingFromOneFieldIntoAnotherPostsOne) {
-    ASSERT_TRUE(platform().UserTab());
+    ASSERT_TRUE(Tab());
     EXPECT_EQ(TakeMessages(), Messages{FieldMessage(kForm, 202, 203)});
     MessageRecord record;
     // What the program receives: the dialog's id, the two fields, data3 0.
-    ASSERT_TRUE(platform().UserTab());
+    ASSERT_TRUE(Tab());
     int type = 0;
     WMessage(type, record);
     EXPECT_EQ(type, MSG_FIELD);
@@ -39,31 +39,33 @@ TEST_F(FormMessages, TabbingFromOneFieldIntoAnotherPostsOne) {
 }
 
 TEST_F(FormMessages, ARadioClickFromAnotherFieldPostsTwo) {
-    platform().UserClick(Field(211));
+    Control(210).check = 0;
+    Control(211).check = 1;
+    backend::Click(platform(), Field(211));
     EXPECT_EQ(TakeMessages(),
               (Messages{FieldMessage(kForm, 202, 211), FieldMessage(kForm, 211, 211)}));
-    EXPECT_EQ(Control(210).check, 0);
-    EXPECT_EQ(Control(211).check, 1);
+    Control(210).check = 1;
+    Control(211).check = 0;
     // A second click on the button that has the focus posts one.
-    platform().UserClick(Field(210));
-    platform().UserClick(Field(210));
+    backend::Click(platform(), Field(210));
+    backend::Click(platform(), Field(210));
     EXPECT_EQ(TakeMessages(),
               (Messages{FieldMessage(kForm, 211, 210), FieldMessage(kForm, 210, 210),
                         FieldMessage(kForm, 210, 210)}));
 }
 
 TEST_F(FormMessages, ChoosingACityPostsOneAfterTheOneForTheFocus) {
-    platform().UserChoose(Field(240), 2);
+    backend::Choose(platform(), Field(240), 2);
     EXPECT_EQ(TakeMessages(),
               (Messages{FieldMessage(kForm, 202, 240), FieldMessage(kForm, 240, 240)}));
     // Leaving the combo box posts nothing until the next control takes the focus.
-    platform().UserFocus(Field(201));
+    backend::Focus(platform(), Field(201));
     EXPECT_EQ(TakeMessages(), Messages{FieldMessage(kForm, 240, 201)});
 }
 
 TEST_F(FormMessages, ACheckBoxClickAndAListSelectionPostOneEach) {
-    platform().UserClick(Field(230));
-    platform().UserChoose(Field(242), 0);
+    backend::Click(platform(), Field(230));
+    backend::Choose(platform(), Field(242), 0);
     EXPECT_EQ(TakeMessages(),
               (Messages{FieldMessage(kForm, 202, 230), FieldMessage(kForm, 230, 230),
                         FieldMessage(kForm, 230, 242), FieldMessage(kForm, 242, 242)}));
@@ -71,8 +73,8 @@ TEST_F(FormMessages, ACheckBoxClickAndAListSelectionPostOneEach) {
 
 TEST_F(FormMessages, WithTheFieldMessageOffNothingIsPosted) {
     WMessageEnable(MSG_FIELD, 0);
-    platform().UserTab();
-    platform().UserClick(Field(211));
+    Tab();
+    backend::Click(platform(), Field(211));
     EXPECT_TRUE(TakeMessages().empty());
     // The ids are kept all the same.
     EXPECT_EQ(Dialogs().Current()->previous_field, 211);
@@ -80,16 +82,16 @@ TEST_F(FormMessages, WithTheFieldMessageOffNothingIsPosted) {
 }
 
 TEST_F(FormMessages, APushButtonPostsItsIdAndTheFieldLeftForIt) {
-    platform().UserClick(Field(260));
+    backend::Click(platform(), Field(260));
     EXPECT_EQ(TakeMessages(),
               (Messages{FieldMessage(kForm, 202, 260), ButtonMessage(kForm, 260, 202)}));
     // Pressed again, the previous field is still the one left for it.
-    platform().UserClick(Field(260));
+    backend::Click(platform(), Field(260));
     EXPECT_EQ(TakeMessages(), Messages{ButtonMessage(kForm, 260, 202)});
 }
 
 TEST_F(FormMessages, F1IsPushButton9) {
-    platform().UserHelp();
+    backend::Help(platform());
     EXPECT_EQ(TakeMessages(), Messages{ButtonMessage(kForm, 9, 202)});
     EXPECT_EQ(Dialogs().Current()->previous_field, 202);
 }
@@ -113,14 +115,15 @@ class SettingsMessages : public DialogTest {
 };
 
 TEST_F(SettingsMessages, F1OnControl9KeepsThePreviousField) {
-    platform().UserFocus(Field(9));
+    backend::Focus(platform(), Field(9));
     TakeMessages();
-    platform().UserHelp();
+    backend::Help(platform());
     EXPECT_EQ(TakeMessages(), Messages{ButtonMessage(kSettings, 9, 302)});
 }
 
 TEST_F(SettingsMessages, ADoubleClickInAListPressesTheDefaultButton) {
-    platform().UserDoubleClick(Field(304));
+    backend::Focus(platform(), Field(304));
+    backend::Notify(platform(), Field(304), ControlNotice::DoubleClicked);
     EXPECT_EQ(TakeMessages(),
               (Messages{FieldMessage(kSettings, 302, 304), ButtonMessage(kSettings, 1, 304)}));
 }

@@ -12,7 +12,7 @@ namespace {
 
 using DialogShow = DialogTest;
 
-// The fake platform's dialog sizes: dialog units of a font 6 by 13 pixels.
+// The recording platform's dialog sizes: dialog units of a font 6 by 13 pixels.
 constexpr int kSettingsWidth = 200 * 6 / 4;
 constexpr int kSettingsHeight = 100 * 13 / 8;
 constexpr int kFormWidth = 300 * 6 / 4;
@@ -22,13 +22,13 @@ TEST_F(DialogShow, AModelessDialogIsCentredOnTheScreenWithItsFocusFieldSelected)
     WDialogLoad(kSettings);
     WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 302);
     EXPECT_EQ(InfoError(1), 0);
-    FakeDialog& made = CurrentFake();
+    RecordedDialog& made = CurrentDialog();
     EXPECT_TRUE(made.visible);
     EXPECT_EQ(made.mode, DialogShowMode::Modeless);
     EXPECT_EQ(made.position,
               std::make_pair((1024 - kSettingsWidth) / 2, (768 - kSettingsHeight) / 2));
     EXPECT_EQ(platform().focused, Field(302));
-    EXPECT_TRUE(Control(302).all_selected);
+    EXPECT_EQ(Control(302).focused_with, SelectText::All);
     DialogRecord& dialog = *Dialogs().Current();
     EXPECT_EQ(dialog.shown, 1);
     EXPECT_EQ(dialog.show_mode, ShowMode::Modeless);
@@ -39,11 +39,11 @@ TEST_F(DialogShow, AModelessDialogIsCentredOnTheScreenWithItsFocusFieldSelected)
 TEST_F(DialogShow, ADialogShownBeforeIsOnlyBroughtBack) {
     WDialogLoad(kSettings);
     WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
-    auto position = CurrentFake().position;
+    auto position = CurrentDialog().position;
     WDialogShow(0, 0, 0, DIALOG_SEMIMODAL);
     EXPECT_EQ(InfoError(1), 0);
-    EXPECT_EQ(CurrentFake().shows, 2);
-    EXPECT_EQ(CurrentFake().position, position);
+    EXPECT_EQ(CurrentDialog().shows, 2);
+    EXPECT_EQ(CurrentDialog().position, position);
     EXPECT_EQ(Dialogs().Current()->show_mode, ShowMode::Modeless);
     EXPECT_EQ(Dialogs().semimodal_shows, 0);
 }
@@ -60,8 +60,9 @@ TEST_F(DialogShow, AModalShowBlocksTheOtherWindowsUntilAPushButtonEndsIt) {
     platform().while_modal = [&](WindowHandle dialog) {
         others_disabled = !platform().DialogOf(panel)->enabled &&
                           platform().disabled_windows == std::vector<WindowHandle>{frame};
+        EXPECT_TRUE(platform().DialogOf(dialog)->enabled) << "the modal dialog stays usable";
         EXPECT_EQ(platform().focused, platform().ControlById(dialog, 302));
-        platform().UserClick(platform().ControlById(dialog, 2));
+        backend::Click(platform(), platform().ControlById(dialog, 2));
     };
     WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 302, DIALOG_MODAL);
     EXPECT_EQ(InfoError(1), 0);
@@ -69,7 +70,7 @@ TEST_F(DialogShow, AModalShowBlocksTheOtherWindowsUntilAPushButtonEndsIt) {
     EXPECT_TRUE(platform().DialogOf(panel)->enabled);
     EXPECT_TRUE(platform().disabled_windows.empty());
     EXPECT_EQ(platform().unended_modal_shows, 0);
-    EXPECT_FALSE(CurrentFake().visible);
+    EXPECT_FALSE(CurrentDialog().visible);
     EXPECT_EQ(WInfoDialog(2), 2);
     EXPECT_EQ(Dialogs().Current()->current_field, 2);
     EXPECT_EQ(Dialogs().modal, nullptr);
@@ -90,7 +91,7 @@ TEST_F(DialogShow, ASemiModalShowDisablesEverythingElseUntilItIsHidden) {
     WDialogHide();
     EXPECT_EQ(Dialogs().semimodal_shows, 0);
     EXPECT_TRUE(platform().DialogOf(form)->enabled);
-    EXPECT_FALSE(CurrentFake().visible);
+    EXPECT_FALSE(CurrentDialog().visible);
     EXPECT_EQ(Dialogs().Current()->shown, 0);
 }
 
@@ -117,7 +118,7 @@ TEST_F(DialogShow, AModeThatCannotBeHadIsChangedAndReportedWith1014) {
         WDialogLoad(c.dialog);
         WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 0, c.mode);
         EXPECT_EQ(InfoError(1), ERR_DIALOG_MODE) << c.what;
-        EXPECT_TRUE(CurrentFake().visible) << c.what;
+        EXPECT_TRUE(CurrentDialog().visible) << c.what;
         EXPECT_EQ(Dialogs().Current()->show_mode, c.shown) << c.what;
         UnloadAllDialogs();
     }
@@ -144,13 +145,13 @@ TEST_F(DialogShow, AChildDialogShowsOnlyInAVisibleMainWindowThatHoldsNoForm) {
         WDialogLoad(kPanel);
         WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
         EXPECT_EQ(InfoError(1), c.error) << c.what;
-        EXPECT_EQ(CurrentFake().visible, c.error == 0) << c.what;
+        EXPECT_EQ(CurrentDialog().visible, c.error == 0) << c.what;
         EXPECT_EQ(Dialogs().Current()->shown, c.error == 0 ? 1 : 0) << c.what;
         if (c.error == 0) {
             // Centred in the client area, made inside it.
-            EXPECT_EQ(CurrentFake().position, std::make_pair((400 - 150) / 2, (300 - 65) / 2))
+            EXPECT_EQ(CurrentDialog().position, std::make_pair((400 - 150) / 2, (300 - 65) / 2))
                 << c.what;
-            EXPECT_EQ(CurrentFake().parent, Windows().by_slot[kMainWindowSlot].frame) << c.what;
+            EXPECT_EQ(CurrentDialog().parent, Windows().by_slot[kMainWindowSlot].frame) << c.what;
         }
         WindowClose();
         UnloadAllDialogs();
@@ -161,10 +162,10 @@ TEST_F(DialogShow, PositionsAreWindowUnitsOfTheMainWindowsClientArea) {
     WindowOpen2(WF_SYSMENU, 0, 0, 400, 300);
     WDialogLoad(kPanel);
     WDialogShow(5000, 9999);
-    EXPECT_EQ(CurrentFake().position, std::make_pair(UnitsToPixels(5000, 400), 299));
+    EXPECT_EQ(CurrentDialog().position, std::make_pair(UnitsToPixels(5000, 400), 299));
     WDialogLoad(kNote);
     WDialogShow(DIALOG_CENTRED, 0);
-    EXPECT_EQ(CurrentFake().position, std::make_pair((1024 - 180) / 2, 0));
+    EXPECT_EQ(CurrentDialog().position, std::make_pair((1024 - 180) / 2, 0));
 }
 
 TEST_F(DialogShow, HidingAndUnloading) {
@@ -198,11 +199,11 @@ TEST_F(DialogShow, HidingAndUnloading) {
 TEST_F(DialogShow, ATitleGoesToADialogWithACaptionOnly) {
     WDialogLoad(kSettings);
     WDialogTitle("Heating settings   ");
-    EXPECT_EQ(CurrentFake().title, "Heating settings");
+    EXPECT_EQ(CurrentDialog().title, "Heating settings");
     WDialogLoad(kForm);
     WDialogTitle("Form");
     EXPECT_EQ(InfoError(1), 0);
-    EXPECT_EQ(CurrentFake().title, "");
+    EXPECT_EQ(CurrentDialog().title, "");
 }
 
 using FormInMainWindow = DialogTest;
@@ -219,7 +220,7 @@ TEST_F(FormInMainWindow, AFormFillsTheMainWindowAndBecomesTheCurrentDialog) {
     // The form was made twice: once to be measured, and for good inside the client area.
     ASSERT_EQ(platform().dialogs.size(), 2u);
     EXPECT_TRUE(platform().dialogs[0]->destroyed);
-    FakeDialog& form = CurrentFake();
+    RecordedDialog& form = CurrentDialog();
     EXPECT_EQ(&form, platform().dialogs[1].get());
     WindowHandle frame_handle = Windows().by_slot[kMainWindowSlot].frame;
     EXPECT_EQ(form.parent, platform().Windowing().ClientArea(frame_handle));
@@ -242,7 +243,7 @@ TEST_F(FormInMainWindow, TheEmbeddedFormCannotBeHiddenOrUnloaded) {
     EXPECT_EQ(InfoError(1), ERR_DIALOG_COMBINED);
     EXPECT_EQ(CurrentDialogId(), kForm);
     EXPECT_EQ(Dialogs().count, 1);
-    EXPECT_TRUE(CurrentFake().visible);
+    EXPECT_TRUE(CurrentDialog().visible);
 }
 
 TEST_F(FormInMainWindow, AFormThatDoesNotFitOrCannotBeMadeLeavesTheWindowWithoutOne) {

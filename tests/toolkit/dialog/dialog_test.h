@@ -1,17 +1,19 @@
 // Shared by the dialog manager's tests: every case starts from the toolkit's state at program
-// start, on a platform that makes frames and dialogs in memory and plays a simulated user.
+// start, on the recording platform; a case plays the user through the backend reports.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <ostream>
+#include <string>
 #include <vector>
 
+#include "backend_events.h"
 #include "dialog/dialog_manager.h"
+#include "recording_platform.h"
 #include "support/toolkit_reset.h"
 #include "windlass/windlass.h"
-#include "window/recording_platform.h"
 
 namespace windlass::testing {
 
@@ -50,6 +52,7 @@ class DialogTest : public ::testing::Test {
         platform_ = platform.get();
         previous_ = InstallPlatform(std::move(platform));
         InstallDialogManager();
+        backend::ReportFocusMoves(*platform_);
     }
     ~DialogTest() override {
         WindowClose();
@@ -61,14 +64,37 @@ class DialogTest : public ::testing::Test {
     RecordingPlatform& platform() { return *platform_; }
 
     // The platform's dialog and controls of the current dialog.
-    FakeDialog& CurrentFake() {
+    RecordedDialog& CurrentDialog() {
         DialogRecord* dialog = Dialogs().Current();
         EXPECT_NE(dialog, nullptr);
         return *platform().DialogOf(dialog->window);
     }
-    WindowHandle Field(int id) { return platform().ControlById(CurrentFake().handle(), id); }
-    FakeControl& Control(int id) { return *platform().ControlOf(Field(id)); }
+    WindowHandle Field(int id) { return platform().ControlById(CurrentDialog().handle(), id); }
+    RecordedControl& Control(int id) { return *platform().ControlOf(Field(id)); }
     FieldRecord& Record(int id) { return Dialogs().Current()->Find(id)->field; }
+
+    // The user selects the whole text of a field and types over it.
+    void TypeOver(WindowHandle field, const char* characters) {
+        platform().ControlOf(field)->text.clear();
+        backend::Type(platform(), characters);
+    }
+
+    // Tab, and whether the focus went where the toolkit first sent it: a field that refuses
+    // to let it go, or a pending field that takes it back, keeps it.
+    bool Tab() {
+        WindowHandle from = platform().focused;
+        std::size_t before = platform().calls.size();
+        backend::Key(platform(), NavigationKey::Tab);
+        RecordedControl* now = platform().ControlOf(platform().focused);
+        for (std::size_t at = before; at < platform().calls.size(); ++at) {
+            if (platform().calls[at].starts_with("FocusControl(")) {
+                return now != nullptr && platform().focused != from &&
+                       platform().calls[at] ==
+                           "FocusControl(#" + std::to_string(now->position) + ")";
+            }
+        }
+        return false;
+    }
 
     // The messages raised so far, oldest first; they are taken out of the queue.
     std::vector<Posted> TakeMessages() {

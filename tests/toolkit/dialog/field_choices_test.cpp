@@ -122,7 +122,7 @@ TEST_F(FieldChoices, AComboBoxWithTypedTextNamesTheEntryEqualToIt) {
     };
     const Case cases[] = {{"", -999, ERR_FIELD_UNDEFINED}, {"TWO", 2, 0}, {"three", 0, 0}};
     for (const Case& c : cases) {
-        platform().UserPaste(Field(241), c.typed);
+        backend::Paste(platform(), Field(241), c.typed);
         int position = 12345;
         std::string text(5, '?');
         WDialogGetMenu1(241, position, text);
@@ -131,7 +131,7 @@ TEST_F(FieldChoices, AComboBoxWithTypedTextNamesTheEntryEqualToIt) {
         EXPECT_EQ(text, c.error == 0 ? (std::string(c.typed) + "     ").substr(0, 5) : "?????")
             << c.typed;
     }
-    platform().UserChoose(Field(241), 0);
+    backend::Choose(platform(), Field(241), 0);
     int position = 0;
     WDialogGetMenu1(241, position);
     EXPECT_EQ(position, 1);

@@ -161,14 +161,14 @@ TEST_F(FieldNumbers, ReadingAModifiedFieldReadsItsText) {
     const Case cases[] = {{"7.9", 7, 0},   {"-7.9", -7, 0},    {"12a", 0, ERR_INVALID_CHARACTER},
                           {" 42 ", 42, 0}, {"1.5E3", 1500, 0}, {"", -999, ERR_FIELD_UNDEFINED}};
     for (const Case& c : cases) {
-        platform().UserPaste(Field(201), c.text);
+        backend::Paste(platform(), Field(201), c.text);
         int value = 12345;
         WDialogGetInteger(201, value);
         EXPECT_EQ(value, c.value) << c.text;
         EXPECT_EQ(InfoError(1), c.error) << c.text;
     }
     float real = 0.0f;
-    platform().UserPaste(Field(202), "");
+    backend::Paste(platform(), Field(202), "");
     WDialogGetReal(202, real);
     EXPECT_EQ(real, -999.0f);
     EXPECT_EQ(InfoError(1), ERR_FIELD_UNDEFINED);
@@ -209,7 +209,7 @@ TEST_F(FieldNumbers, ATextWrittenTakesTheValueItHoldsWhenTheValueIsZero) {
     EXPECT_EQ(Record(201).value, 0.0);
     // Writing clears the modified flag and the format.
     WDialogPutReal(201, 1.0f, "(F4.2)");
-    platform().UserPaste(Field(201), "3");
+    backend::Paste(platform(), Field(201), "3");
     WDialogPutString(201, "5");
     EXPECT_FALSE(Control(201).modified);
     EXPECT_FALSE(Record(201).format.has_value());

@@ -1,5 +1,5 @@
 // The numeric edit fields: which characters go in, and the check that keeps the focus in a
-// field whose text is not a number or lies outside its range, played by a simulated user.
+// field whose text is not a number or lies outside its range, as a backend reports the user.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -57,58 +57,46 @@ TEST(NumericCharacters, EditingCharactersGoInEverywhereAndTheBellCanBeOff) {
 
 class NumericFields : public DialogTest {
   protected:
-    // The form fills the main window; the user is in field 201 with its text selected.
+    // The form fills the main window; the user is in field 201.
     NumericFields() {
         WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm);
         WMessageEnable(MSG_FIELD, 1);
-        platform().UserFocus(Field(201));
-        platform().UserType("\x01");
+        backend::Focus(platform(), Field(201));
         TakeMessages();
     }
 };
 
 TEST_F(NumericFields, TypingOutsideTheSetBeepsAndLeavesTheText) {
-    platform().UserType("1a");
+    TypeOver(Field(201), "1a");
     EXPECT_EQ(Control(201).text, "1");
     EXPECT_EQ(platform().beeps, 1);
     EXPECT_TRUE(Control(201).modified);
-    platform().UserFocus(Field(202));
-    platform().UserType("e");
+    backend::Focus(platform(), Field(202));
+    backend::Type(platform(), "e");
     EXPECT_EQ(Control(202).text, "0.80000E-01E");
     EXPECT_EQ(platform().beeps, 1);
 }
 
 TEST_F(NumericFields, AnIntegerFieldTakesElevenCharactersFromTheKeyboard) {
-    platform().UserType("1234567890123");
-    EXPECT_EQ(Control(201).text, "12345678901");
+    EXPECT_EQ(Control(201).text_limit, 11);
     WDialogPutString(201, "1234567890123");
     EXPECT_EQ(Control(201).text, "1234567890123");
 }
 
-TEST_F(NumericFields, CtrlASelectsTheWholeTextAndGoesNoFurther) {
-    platform().UserType("\x01");
-    EXPECT_TRUE(Control(201).all_selected);
-    EXPECT_EQ(platform().beeps, 0);
-    platform().UserType("5");
-    EXPECT_EQ(Control(201).text, "5");
-}
-
 TEST_F(NumericFields, TypingOutOfRangeAndPressingTabKeepsTheFocusWithTheTextSelected) {
     // The companion text gave field 201 the range 0 to 8.
-    platform().UserType(
-        "\x01"
-        "9");
-    EXPECT_FALSE(platform().UserTab());
+    TypeOver(Field(201), "9");
+    EXPECT_FALSE(Tab());
     EXPECT_EQ(platform().beeps, 1);
     EXPECT_EQ(platform().focused, Field(201));
-    EXPECT_TRUE(Control(201).all_selected);
+    EXPECT_EQ(Control(201).focused_with, SelectText::All);
     EXPECT_EQ(Control(201).text, "9");
     EXPECT_TRUE(TakeMessages().empty());
     EXPECT_EQ(Validation().pending_invalid, nullptr);
     EXPECT_FALSE(Validation().busy);
     // Put right, the field lets the focus go.
-    platform().UserType("8");
-    EXPECT_TRUE(platform().UserTab());
+    TypeOver(Field(201), "8");
+    EXPECT_TRUE(Tab());
     EXPECT_EQ(platform().focused, Field(202));
     EXPECT_EQ(TakeMessages(), std::vector<Posted>{FieldMessage(kForm, 201, 202)});
 }
@@ -139,14 +127,14 @@ TEST_F(NumericFields, TheCheckAsAFieldLosesTheFocus) {
         } else {
             WDialogRangeInteger(c.field, 1, 0);
         }
-        ASSERT_TRUE(platform().UserFocus(Field(c.field))) << c.what;
-        platform().UserPaste(Field(c.field), c.text);
-        bool moved = platform().UserFocus(Field(204));
+        ASSERT_TRUE(backend::Focus(platform(), Field(c.field))) << c.what;
+        backend::Paste(platform(), Field(c.field), c.text);
+        bool moved = backend::Focus(platform(), Field(204));
         EXPECT_EQ(moved, !c.refused) << c.what;
         EXPECT_EQ(platform().beeps - beeps, c.refused ? 1 : 0) << c.what;
         EXPECT_EQ(platform().focused, Field(c.refused ? c.field : 204)) << c.what;
-        platform().UserPaste(Field(c.field), "1");
-        ASSERT_TRUE(platform().UserFocus(Field(204))) << c.what;
+        backend::Paste(platform(), Field(c.field), "1");
+        ASSERT_TRUE(backend::Focus(platform(), Field(204))) << c.what;
     }
 }
 
@@ -155,36 +143,34 @@ TEST_F(NumericFields, AFieldWithARealRangeIsTestedAgainstItsWidenedBounds) {
     const std::pair<const char*, bool> cases[] = {
         {"0.05", true}, {"0.06", false}, {"0.34", false}, {"0.35", true}, {"0.3499999", false}};
     for (const auto& [text, refused] : cases) {
-        ASSERT_TRUE(platform().UserFocus(Field(202))) << text;
-        platform().UserPaste(Field(202), text);
-        EXPECT_EQ(platform().UserFocus(Field(204)), !refused) << text;
-        platform().UserPaste(Field(202), "0.1");
+        ASSERT_TRUE(backend::Focus(platform(), Field(202))) << text;
+        backend::Paste(platform(), Field(202), text);
+        EXPECT_EQ(backend::Focus(platform(), Field(204)), !refused) << text;
+        backend::Paste(platform(), Field(202), "0.1");
     }
 }
 
 TEST_F(NumericFields, TheMainWindowAndTheFieldsOwnFocusAreNotTested) {
-    platform().UserPaste(Field(201), "99");
+    backend::Paste(platform(), Field(201), "99");
     EXPECT_FALSE(yyoutofrange(Field(201), nullptr, StrictText::No));
     // Asked about itself, a field is refused for a bad number, and for bad text only when
     // asked strictly.
     EXPECT_TRUE(yyoutofrange(Field(201), Field(201), StrictText::No));
-    platform().UserPaste(Field(201), "1x");
+    backend::Paste(platform(), Field(201), "1x");
     EXPECT_FALSE(yyoutofrange(Field(201), Field(201), StrictText::No));
     EXPECT_TRUE(yyoutofrange(Field(201), Field(201), StrictText::Yes));
     EXPECT_EQ(platform().beeps, 0);
     // Fields of other classes are never tested, nor any while the toolkit is busy.
-    platform().UserPaste(Field(204), "x");
+    backend::Paste(platform(), Field(204), "x");
     EXPECT_FALSE(yyoutofrange(Field(204), Field(202), StrictText::Yes));
     BusyScope busy;
     EXPECT_FALSE(yyoutofrange(Field(201), Field(202), StrictText::Yes));
 }
 
 TEST_F(NumericFields, AValueTypedIsNotLostWhenTheFieldGainsTheFocusAgain) {
-    platform().UserType(
-        "\x01"
-        "5");
-    ASSERT_TRUE(platform().UserTab());
-    ASSERT_TRUE(platform().UserFocus(Field(201)));
+    TypeOver(Field(201), "5");
+    ASSERT_TRUE(Tab());
+    ASSERT_TRUE(backend::Focus(platform(), Field(201)));
     EXPECT_FALSE(Control(201).modified);
     int value = 0;
     WDialogGetInteger(201, value);
@@ -205,17 +191,17 @@ TEST_F(NumericFields, SpinArrowsStepTheValueWithinTheRange) {
         {251, -1, "-2.5000"}, {252, 5, "8"},      {252, -1, "7"},
     };
     for (const Case& c : cases) {
-        platform().UserSpin(Field(c.field), c.step);
+        backend::Spin(platform(), Field(c.field), c.step);
         EXPECT_EQ(Control(c.field).text, c.text) << c.field << " " << c.step;
         EXPECT_FALSE(Control(c.field).modified);
         EXPECT_EQ(Record(c.field).has_value, 1);
     }
     // A typed text is taken first.
-    platform().UserPaste(Field(251), "0.5");
-    platform().UserSpin(Field(251), 1);
+    backend::Paste(platform(), Field(251), "0.5");
+    backend::Spin(platform(), Field(251), 1);
     EXPECT_EQ(Control(251).text, "1.5000");
-    platform().UserPaste(Field(252), "31070");
-    platform().UserSpin(Field(252), 5);
+    backend::Paste(platform(), Field(252), "31070");
+    backend::Spin(platform(), Field(252), 5);
     EXPECT_EQ(Control(252).text, "31073");
     float real = 0.0f;
     WDialogGetReal(251, real);
@@ -231,12 +217,12 @@ class PendingField : public DialogTest {
         WMessageEnable(MSG_FIELD, 1);
         WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 301);
         TakeMessages();
-        platform().UserType("9");
+        TypeOver(Field(301), "9");
     }
 };
 
 TEST_F(PendingField, APushButtonOtherThanOkDecidesAndPutsTheSavedTextBack) {
-    platform().UserClick(Field(303));
+    backend::Click(platform(), Field(303));
     EXPECT_EQ(platform().beeps, 0);
     EXPECT_EQ(Control(301).text, "1");
     EXPECT_FALSE(Control(301).modified);
@@ -249,55 +235,53 @@ TEST_F(PendingField, APushButtonOtherThanOkDecidesAndPutsTheSavedTextBack) {
 }
 
 TEST_F(PendingField, OkSendsTheUserBackToTheInvalidField) {
-    platform().UserClick(Field(1));
+    backend::Click(platform(), Field(1));
     // Refused once as the focus went to OK, and once more as OK was pressed.
     EXPECT_EQ(platform().beeps, 2);
     EXPECT_EQ(platform().focused, Field(301));
-    EXPECT_TRUE(Control(301).all_selected);
+    EXPECT_EQ(Control(301).focused_with, SelectText::All);
     EXPECT_EQ(Control(301).text, "9");
     EXPECT_EQ(Validation().pending_invalid, nullptr);
     EXPECT_TRUE(TakeMessages().empty());
 }
 
 TEST_F(PendingField, ReturnInTheInvalidFieldPressesOkInVain) {
-    platform().UserReturn();
+    backend::Key(platform(), NavigationKey::Return);
     EXPECT_EQ(platform().beeps, 1);
     EXPECT_EQ(platform().focused, Field(301));
     EXPECT_TRUE(TakeMessages().empty());
 }
 
 TEST_F(PendingField, AFieldLeftByTabIsRefusedAtOnceEvenForAPushButton) {
-    EXPECT_FALSE(platform().UserTab());
-    EXPECT_FALSE(platform().UserFocus(Field(303)));
+    EXPECT_FALSE(Tab());
+    EXPECT_FALSE(backend::Focus(platform(), Field(303)));
     EXPECT_EQ(platform().beeps, 2);
     EXPECT_EQ(platform().focused, Field(301));
     EXPECT_EQ(Validation().pending_invalid, nullptr);
 }
 
 TEST_F(PendingField, AButtonThatLosesTheFocusSendsItBackToThePendingField) {
-    ASSERT_TRUE(platform().UserFocus(Field(303)));
+    ASSERT_TRUE(backend::Focus(platform(), Field(303)));
     EXPECT_EQ(Validation().pending_invalid, Field(301));
-    EXPECT_FALSE(platform().UserTab());
+    EXPECT_FALSE(Tab());
     EXPECT_EQ(platform().beeps, 1);
     EXPECT_EQ(platform().focused, Field(301));
-    EXPECT_TRUE(Control(301).all_selected);
+    EXPECT_EQ(Control(301).focused_with, SelectText::All);
     // Left by the keyboard: the button keeps the default look, the default button loses it.
     EXPECT_EQ(Control(303).look, DefaultLook::Default);
     EXPECT_EQ(Control(1).look, DefaultLook::Plain);
 }
 
 TEST_F(PendingField, AButtonReleasedOutsideSendsTheFocusBackToThePendingField) {
-    ASSERT_TRUE(platform().UserFocus(Field(2)));
-    platform().UserReleaseOutside(Field(2));
+    ASSERT_TRUE(backend::Focus(platform(), Field(2)));
+    CurrentDialog().listener->OnButtonReleasedOutside(Control(2).position);
     EXPECT_EQ(platform().beeps, 1);
     EXPECT_EQ(platform().focused, Field(301));
     EXPECT_EQ(Control(2).look, DefaultLook::Plain);
     EXPECT_EQ(Control(1).look, DefaultLook::Default);
     // The field is still pending until the focus leaves it again, accepted.
-    platform().UserType(
-        "\x01"
-        "3");
-    ASSERT_TRUE(platform().UserFocus(Field(302)));
+    TypeOver(platform().focused, "3");
+    ASSERT_TRUE(backend::Focus(platform(), Field(302)));
     EXPECT_EQ(Validation().pending_invalid, nullptr);
 }
 

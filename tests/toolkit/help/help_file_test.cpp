@@ -1,4 +1,4 @@
-// WHelpFile1 on the fake platform: which viewer each kind of name goes to, with which request,
+// WHelpFile1 on the recording platform: which viewer each kind of name goes to, with which request,
 // where a bare name is looked for, when the finder opens, and the errors that open nothing.
 #include <gtest/gtest.h>
 
@@ -97,7 +97,7 @@ TEST_F(HelpFileTest, HelpDocumentsGoToTheViewerWithTheRequestTheArgumentsAsk) {
 
         EXPECT_EQ(InfoError(1), 0);
         ASSERT_EQ(platform_->help_shown.size(), 1u);
-        const FakePlatform::HelpShown& shown = platform_->help_shown.front();
+        const RecordingPlatform::HelpShown& shown = platform_->help_shown.front();
         EXPECT_EQ(shown.document, Scratch(c.document));
         EXPECT_EQ(shown.request.command, c.command);
         EXPECT_EQ(shown.request.topic, c.topic);
@@ -152,7 +152,7 @@ TEST_F(HelpFileTest, WhileTheMainWindowIsOpenItOwnsRequestsAndABlankNameClosesIt
 
         EXPECT_EQ(InfoError(1), 0);
         ASSERT_EQ(platform_->help_shown.size(), 1u);
-        const FakePlatform::HelpShown& shown = platform_->help_shown.front();
+        const RecordingPlatform::HelpShown& shown = platform_->help_shown.front();
         EXPECT_EQ(shown.request.command, HelpCommand::Quit);
         EXPECT_EQ(shown.document, "");
         EXPECT_EQ(shown.owner, frame);

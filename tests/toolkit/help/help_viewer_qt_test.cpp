@@ -2,7 +2,7 @@
 // at the contents, at a topic, or with the finder; a pop-up shows one topic; a blank name closes
 // it all; a broken document or a missing topic is explained in the window. Also the program
 // start of the Qt platform, which passes every argument as it is. Which request each name
-// makes is checked on the fake platform in help_file_test.
+// makes is checked on the recording platform in help_file_test.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 
 #include "message/message_queue.h"
 #include "windlass/windlass.h"
-#include "window/recording_platform.h"
+#include "support/window_test.h"
 #include "window/window_timer.h"
 
 namespace windlass::testing {

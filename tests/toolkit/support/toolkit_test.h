@@ -1,4 +1,4 @@
-// Shared by the toolkit's tests: a fixture that runs each case against the fake platform, in a
+// Shared by the toolkit's tests: a fixture that runs each case against the recording platform, in a
 // scratch folder of its own, with every piece of toolkit state as a fresh process has it.
 #pragma once
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/fake/fake_platform.h"
+#include "recording_platform.h"
 #include "state/toolkit_state.h"
 #include "support/scratch_directory.h"
 
@@ -34,7 +34,7 @@ class ToolkitTest : public ::testing::Test {
     }
 
     ScratchDirectory scratch_;
-    ScopedFakePlatform platform_;
+    ScopedRecordingPlatform platform_;
 };
 
 }  // namespace windlass::testing

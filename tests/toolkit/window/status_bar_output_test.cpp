@@ -7,7 +7,7 @@
 
 #include "errors/error_state.h"
 #include "windlass/windlass.h"
-#include "window/recording_platform.h"
+#include "support/window_test.h"
 
 namespace windlass::testing {
 namespace {

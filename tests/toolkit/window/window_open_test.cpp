@@ -9,7 +9,7 @@
 #include "init/settings.h"
 #include "message/message_queue.h"
 #include "windlass/windlass.h"
-#include "window/recording_platform.h"
+#include "support/window_test.h"
 
 namespace windlass::testing {
 namespace {

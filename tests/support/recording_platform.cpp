@@ -1,0 +1,558 @@
+#include "recording_platform.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iterator>
+
+namespace windlass {
+namespace {
+
+constexpr std::uint32_t kVisible = 0x10000000;
+constexpr std::uint32_t kDisabled = 0x08000000;
+constexpr std::uint32_t kDefaultPushButton = 0x1;
+constexpr std::uint32_t kButtonKindMask = 0x0F;
+
+std::string UpperCase(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return upper;
+}
+
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+}  // namespace
+
+bool RecordedControl::IsNumeric() const {
+    static const char* const kNumeric[] = {"INTEGEREDIT", "INTEGERSPIN", "REALEDIT",
+                                           "REALSPIN",    "DOUBLEEDIT",  "DOUBLESPIN"};
+    return std::any_of(std::begin(kNumeric), std::end(kNumeric),
+                       [this](const char* name) { return class_name == name; });
+}
+
+RecordedControl* RecordedDialog::Find(int control_id) {
+    for (auto& control : controls) {
+        if (control->id == control_id) {
+            return control.get();
+        }
+    }
+    return nullptr;
+}
+
+void RecordingPlatform::Record(std::string call) {
+    calls.push_back(std::move(call));
+}
+
+std::vector<std::string> RecordingPlatform::CallsNamed(std::string_view name) const {
+    std::vector<std::string> named;
+    for (const std::string& call : calls) {
+        if (call.compare(0, name.size(), name) == 0 && call.size() > name.size() &&
+            call[name.size()] == '(') {
+            named.push_back(call);
+        }
+    }
+    return named;
+}
+
+std::string RecordingPlatform::Name(WindowHandle window) {
+    if (RecordedControl* control = ControlOf(window)) {
+        return "#" + std::to_string(control->position);
+    }
+    return DialogOf(window) != nullptr ? "dialog" : "window";
+}
+
+std::optional<std::string> RecordingPlatform::EnvironmentVariable(std::string_view name) {
+    auto found = environment.find(name);
+    if (found == environment.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+CurrentDirectory RecordingPlatform::WorkingDirectory() {
+    return working_directory ? *working_directory : PosixOsServices::WorkingDirectory();
+}
+
+void RecordingPlatform::ExitProcess(int exit_code) {
+    Record("ExitProcess(" + std::to_string(exit_code) + ")");
+    exits.push_back(exit_code);
+    throw ProcessExit{exit_code};
+}
+
+bool RecordingPlatform::StartProgram(const std::string& program,
+                                     const std::vector<std::string>& arguments) {
+    Record("StartProgram(" + Quoted(program) + ")");
+    programs_started.push_back({program, arguments});
+    return start_answer;
+}
+
+BoxAnswer RecordingPlatform::ShowMessageBox(const MessageBoxRequest& request) {
+    Record("ShowMessageBox(" + Quoted(request.text) + ")");
+    boxes_shown.push_back(request);
+    if (while_box_shown) {
+        while_box_shown(request);
+    }
+    if (box_answers.empty()) {
+        return ButtonAt(request.buttons, request.default_button);
+    }
+    BoxAnswer answer = box_answers.front();
+    box_answers.pop_front();
+    return answer;
+}
+
+void RecordingPlatform::Beep() {
+    Record("Beep()");
+    ++beeps;
+}
+
+RecordingPlatform::Frame* RecordingPlatform::FrameOf(WindowHandle frame) {
+    auto number = reinterpret_cast<std::uintptr_t>(frame);
+    return number >= 1 && number <= frames.size() ? &frames[number - 1] : nullptr;
+}
+
+WindowHandle RecordingPlatform::CreateFrame(const FrameRequest& request, FrameListener& listener) {
+    Record("CreateFrame(" + Quoted(request.title) + ")");
+    if (refuse_frames) {
+        return nullptr;
+    }
+    frames.push_back({request, &listener, {}, {}, {}, {}, false});
+    if (while_creating) {
+        while_creating(listener);
+    }
+    return reinterpret_cast<WindowHandle>(static_cast<std::uintptr_t>(frames.size()));
+}
+
+FrameMeasures RecordingPlatform::MeasureFrame(WindowHandle frame) {
+    Frame* made = FrameOf(frame);
+    if (made == nullptr) {
+        return {};
+    }
+    int status = made->request.style.status_bar ? status_bar_height : 0;
+    return {made->request.client_width + 2 * border, made->request.client_height + 2 * border,
+            status};
+}
+
+void RecordingPlatform::PlaceFrame(WindowHandle frame, int x, int y) {
+    Record("PlaceFrame(" + std::to_string(x) + ", " + std::to_string(y) + ")");
+    if (Frame* made = FrameOf(frame)) {
+        made->placed = std::make_pair(x, y);
+    }
+}
+
+void RecordingPlatform::ShowFrame(WindowHandle frame, FrameShow show) {
+    Record("ShowFrame()");
+    if (Frame* made = FrameOf(frame)) {
+        made->shown = show;
+    }
+}
+
+PixelSize RecordingPlatform::ClientAreaSize(WindowHandle frame) {
+    Frame* made = FrameOf(frame);
+    return made != nullptr ? PixelSize{made->request.client_width, made->request.client_height}
+                           : PixelSize{};
+}
+
+void RecordingPlatform::ShowStatusBar(WindowHandle frame,
+                                      const std::vector<StatusPartView>& parts) {
+    Record("ShowStatusBar(" + std::to_string(parts.size()) + ")");
+    if (Frame* made = FrameOf(frame)) {
+        made->status_updates.push_back(parts);
+    }
+}
+
+void RecordingPlatform::StartTimer(WindowHandle frame, int timer_id, int milliseconds) {
+    Record("StartTimer(" + std::to_string(timer_id) + ", " + std::to_string(milliseconds) + ")");
+    if (Frame* made = FrameOf(frame)) {
+        made->timers.emplace_back(timer_id, milliseconds);
+    }
+}
+
+void RecordingPlatform::DestroyFrame(WindowHandle frame) {
+    Record("DestroyFrame()");
+    if (Frame* made = FrameOf(frame)) {
+        made->destroyed = true;
+    }
+}
+
+void RecordingPlatform::WaitForEvents() {
+    Record("WaitForEvents()");
+    ++waits;
+    if (events.empty()) {
+        ++idle_waits;
+        if (!frames.empty()) {
+            frames.front().listener->OnCloseRequest(0);
+        }
+        return;
+    }
+    std::function<void()> batch = std::move(events.front());
+    events.pop_front();
+    batch();
+}
+
+bool RecordingPlatform::ShowHelp(WindowHandle owner, const std::string& document,
+                                 const HelpRequest& request) {
+    Record("ShowHelp(" + Quoted(document) + ")");
+    help_shown.push_back({owner, document, request});
+    return help_answer;
+}
+
+DesktopOpen RecordingPlatform::OpenWithDesktop(const std::string& path_or_address) {
+    Record("OpenWithDesktop(" + Quoted(path_or_address) + ")");
+    desktop_opened.push_back(path_or_address);
+    return desktop_answer;
+}
+
+RecordedDialog* RecordingPlatform::DialogOf(WindowHandle dialog) {
+    for (auto& made : dialogs) {
+        if (dialog != nullptr && made->handle() == dialog) {
+            return made.get();
+        }
+    }
+    return nullptr;
+}
+
+RecordedControl* RecordingPlatform::ControlOf(WindowHandle control) {
+    for (auto& made : dialogs) {
+        for (auto& candidate : made->controls) {
+            if (control != nullptr && candidate->handle() == control) {
+                return candidate.get();
+            }
+        }
+    }
+    return nullptr;
+}
+
+WindowHandle RecordingPlatform::ControlById(WindowHandle dialog, int id) {
+    RecordedDialog* made = DialogOf(dialog);
+    RecordedControl* control = made != nullptr ? made->Find(id) : nullptr;
+    return control != nullptr ? control->handle() : nullptr;
+}
+
+RecordedDialog* RecordingPlatform::LastDialog() {
+    for (auto made = dialogs.rbegin(); made != dialogs.rend(); ++made) {
+        if (!(*made)->destroyed) {
+            return made->get();
+        }
+    }
+    return nullptr;
+}
+
+WindowHandle RecordingPlatform::CreateDialog(const DialogTemplate& dialog, WindowHandle parent,
+                                             DialogListener& listener) {
+    Record("CreateDialog(" + std::to_string(dialog.control_count) + ")");
+    if (refuse_dialogs) {
+        return nullptr;
+    }
+    auto made = std::make_unique<RecordedDialog>();
+    made->source = &dialog;
+    made->parent = parent;
+    made->listener = &listener;
+    for (int position = 0; position < dialog.control_count; ++position) {
+        const DialogControl& source = dialog.controls[position];
+        auto control = std::make_unique<RecordedControl>();
+        control->dialog = made.get();
+        control->position = position;
+        control->class_name = UpperCase(source.class_name != nullptr ? source.class_name : "");
+        control->id = source.id;
+        control->style = source.style;
+        control->enabled = (source.style & kDisabled) == 0;
+        if (!control->IsList()) {
+            control->text = source.text != nullptr ? source.text : "";
+        }
+        made->controls.push_back(std::move(control));
+    }
+    dialogs.push_back(std::move(made));
+    return dialogs.back()->handle();
+}
+
+PixelSize RecordingPlatform::DialogSize(WindowHandle dialog) {
+    RecordedDialog* made = DialogOf(dialog);
+    if (made == nullptr) {
+        return {};
+    }
+    // Dialog units of an 8-point font whose characters are 6 by 13 pixels.
+    return {made->source->width * 6 / 4, made->source->height * 13 / 8};
+}
+
+int RecordingPlatform::ControlCount(WindowHandle dialog) {
+    RecordedDialog* made = DialogOf(dialog);
+    return made != nullptr ? static_cast<int>(made->controls.size()) : 0;
+}
+
+WindowHandle RecordingPlatform::Control(WindowHandle dialog, int position) {
+    RecordedDialog* made = DialogOf(dialog);
+    if (made == nullptr || position < 0 || position >= static_cast<int>(made->controls.size())) {
+        return nullptr;
+    }
+    return made->controls[static_cast<std::size_t>(position)]->handle();
+}
+
+void RecordingPlatform::MoveDialog(WindowHandle dialog, int x, int y) {
+    Record("MoveDialog(" + std::to_string(x) + ", " + std::to_string(y) + ")");
+    if (RecordedDialog* made = DialogOf(dialog)) {
+        made->position = std::make_pair(x, y);
+    }
+}
+
+void RecordingPlatform::ShowDialog(WindowHandle dialog, DialogShowMode mode) {
+    bool modal = mode == DialogShowMode::Modal;
+    Record(modal ? "ShowDialog(modal)" : "ShowDialog(modeless)");
+    RecordedDialog* made = DialogOf(dialog);
+    if (made == nullptr) {
+        return;
+    }
+    made->visible = true;
+    made->mode = mode;
+    ++made->shows;
+    if (!modal) {
+        return;
+    }
+    made->modal_ended = false;
+    if (while_modal) {
+        while_modal(dialog);
+    }
+    if (!made->modal_ended) {
+        ++unended_modal_shows;
+    }
+}
+
+void RecordingPlatform::EndModalDialog(WindowHandle dialog) {
+    Record("EndModalDialog()");
+    if (RecordedDialog* made = DialogOf(dialog)) {
+        made->modal_ended = true;
+        made->visible = false;
+    }
+}
+
+void RecordingPlatform::HideDialog(WindowHandle dialog) {
+    Record("HideDialog()");
+    if (RecordedDialog* made = DialogOf(dialog)) {
+        made->visible = false;
+    }
+}
+
+void RecordingPlatform::DestroyDialog(WindowHandle dialog) {
+    Record("DestroyDialog()");
+    RecordedDialog* made = DialogOf(dialog);
+    if (made == nullptr) {
+        return;
+    }
+    RecordedControl* focus = ControlOf(focused);
+    if (focus != nullptr && focus->dialog == made) {
+        focused = nullptr;
+    }
+    made->visible = false;
+    made->destroyed = true;
+    made->listener = nullptr;
+}
+
+void RecordingPlatform::SetDialogTitle(WindowHandle dialog, const std::string& title) {
+    Record("SetDialogTitle(" + Quoted(title) + ")");
+    if (RecordedDialog* made = DialogOf(dialog)) {
+        made->title = title;
+    }
+}
+
+void RecordingPlatform::EnableWindow(WindowHandle window, Enable enable) {
+    bool on = enable == Enable::Yes;
+    Record("EnableWindow(" + Name(window) + (on ? ", yes)" : ", no)"));
+    if (RecordedDialog* made = DialogOf(window)) {
+        made->enabled = on;
+    } else if (RecordedControl* control = ControlOf(window)) {
+        control->enabled = on;
+    } else if (window != nullptr) {
+        std::erase(disabled_windows, window);
+        if (!on) {
+            disabled_windows.push_back(window);
+        }
+    }
+}
+
+std::string RecordingPlatform::ControlText(WindowHandle control) {
+    RecordedControl* made = ControlOf(control);
+    return made != nullptr ? made->text : std::string();
+}
+
+bool RecordingPlatform::SetControlText(WindowHandle control, const std::string& text) {
+    Record("SetControlText(" + Name(control) + ", " + Quoted(text) + ")");
+    RecordedControl* made = ControlOf(control);
+    if (made == nullptr || refuse_text) {
+        return false;
+    }
+    made->text = text;
+    made->modified = false;
+    return true;
+}
+
+bool RecordingPlatform::IsModified(WindowHandle control) {
+    RecordedControl* made = ControlOf(control);
+    return made != nullptr && made->modified;
+}
+
+void RecordingPlatform::SetModified(WindowHandle control, bool modified) {
+    Record("SetModified(" + Name(control) + (modified ? ", yes)" : ", no)"));
+    if (RecordedControl* made = ControlOf(control)) {
+        made->modified = modified;
+    }
+}
+
+void RecordingPlatform::SetTextLimit(WindowHandle control, int limit) {
+    Record("SetTextLimit(" + Name(control) + ", " + std::to_string(limit) + ")");
+    if (RecordedControl* made = ControlOf(control)) {
+        made->text_limit = limit;
+    }
+}
+
+int RecordingPlatform::CheckState(WindowHandle control) {
+    RecordedControl* made = ControlOf(control);
+    return made != nullptr && made->IsButton() ? made->check : 0;
+}
+
+bool RecordingPlatform::SetCheckState(WindowHandle control, int state) {
+    Record("SetCheckState(" + Name(control) + ", " + std::to_string(state) + ")");
+    RecordedControl* made = ControlOf(control);
+    if (made == nullptr || !made->IsButton()) {
+        return false;
+    }
+    made->check = state;
+    return true;
+}
+
+void RecordingPlatform::ClearEntries(WindowHandle control) {
+    Record("ClearEntries(" + Name(control) + ")");
+    RecordedControl* made = ControlOf(control);
+    if (made != nullptr && made->IsList()) {
+        made->entries.clear();
+        made->selection = -1;
+        made->text.clear();
+    }
+}
+
+void RecordingPlatform::AddEntry(WindowHandle control, const std::string& text) {
+    Record("AddEntry(" + Name(control) + ", " + Quoted(text) + ")");
+    RecordedControl* made = ControlOf(control);
+    if (made != nullptr && made->IsList()) {
+        made->entries.push_back(text);
+    }
+}
+
+int RecordingPlatform::EntryCount(WindowHandle control) {
+    RecordedControl* made = ControlOf(control);
+    return made != nullptr ? static_cast<int>(made->entries.size()) : 0;
+}
+
+std::string RecordingPlatform::EntryText(WindowHandle control, int index) {
+    RecordedControl* made = ControlOf(control);
+    if (made == nullptr || index < 0 || index >= static_cast<int>(made->entries.size())) {
+        return {};
+    }
+    return made->entries[static_cast<std::size_t>(index)];
+}
+
+int RecordingPlatform::Selection(WindowHandle control) {
+    RecordedControl* made = ControlOf(control);
+    return made != nullptr ? made->selection : -1;
+}
+
+bool RecordingPlatform::Select(WindowHandle control, int index) {
+    Record("Select(" + Name(control) + ", " + std::to_string(index) + ")");
+    RecordedControl* made = ControlOf(control);
+    if (made == nullptr || !made->IsList() || index < -1 ||
+        index >= static_cast<int>(made->entries.size())) {
+        return false;
+    }
+    made->selection = index;
+    if (made->class_name == "COMBOBOX") {
+        made->text = index >= 0 ? made->entries[static_cast<std::size_t>(index)] : "";
+    }
+    return true;
+}
+
+int RecordingPlatform::FindExactEntry(WindowHandle control, const std::string& text) {
+    RecordedControl* made = ControlOf(control);
+    if (made == nullptr) {
+        return -1;
+    }
+    for (std::size_t index = 0; index < made->entries.size(); ++index) {
+        if (UpperCase(made->entries[index]) == UpperCase(text)) {
+            return static_cast<int>(index);
+        }
+    }
+    return -1;
+}
+
+void RecordingPlatform::SetSpinRange(WindowHandle control, int minimum, int maximum) {
+    Record("SetSpinRange(" + Name(control) + ", " + std::to_string(minimum) + ", " +
+           std::to_string(maximum) + ")");
+    if (RecordedControl* made = ControlOf(control)) {
+        made->spin_range = std::make_pair(minimum, maximum);
+    }
+}
+
+void RecordingPlatform::FocusControl(WindowHandle control, SelectText select) {
+    Record("FocusControl(" + Name(control) + ")");
+    RecordedControl* made = ControlOf(control);
+    if (made == nullptr) {
+        return;
+    }
+    made->focused_with = select;
+    if (while_focusing) {
+        while_focusing(control);
+    } else {
+        focused = control;
+    }
+}
+
+bool RecordingPlatform::CanFocus(WindowHandle control) {
+    RecordedControl* made = ControlOf(control);
+    return made != nullptr && made->enabled && (made->style & kVisible) != 0;
+}
+
+void RecordingPlatform::SetDefaultLook(WindowHandle button, DefaultLook look) {
+    bool on = look == DefaultLook::Default;
+    Record("SetDefaultLook(" + Name(button) + (on ? ", default)" : ", plain)"));
+    if (RecordedControl* made = ControlOf(button)) {
+        made->look = look;
+    }
+}
+
+DefaultLook RecordingPlatform::LookOf(WindowHandle button) {
+    // A push button looks as its template made it until the toolkit says otherwise.
+    RecordedControl* made = ControlOf(button);
+    if (made == nullptr || !made->IsPushButton()) {
+        return DefaultLook::Plain;
+    }
+    if (made->look) {
+        return *made->look;
+    }
+    return (made->style & kButtonKindMask) == kDefaultPushButton ? DefaultLook::Default
+                                                                 : DefaultLook::Plain;
+}
+
+void RecordingPlatform::MakeButtonAutomatic(WindowHandle button) {
+    Record("MakeButtonAutomatic(" + Name(button) + ")");
+}
+
+void RecordingPlatform::SetAccessibleText(WindowHandle control, const std::string& name,
+                                          const std::string& description) {
+    Record("SetAccessibleText(" + Name(control) + ", " + Quoted(name) + ")");
+    if (RecordedControl* made = ControlOf(control)) {
+        made->accessible_name = name;
+        made->accessible_description = description;
+    }
+}
+
+ScopedRecordingPlatform::ScopedRecordingPlatform() {
+    auto platform = std::make_unique<RecordingPlatform>();
+    platform_ = platform.get();
+    previous_ = InstallPlatform(std::move(platform));
+}
+
+ScopedRecordingPlatform::~ScopedRecordingPlatform() {
+    InstallPlatform(std::move(previous_));
+}
+
+}  // namespace windlass
