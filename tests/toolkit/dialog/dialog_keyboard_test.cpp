@@ -248,5 +248,15 @@ TEST_F(DialogKeyboard, TheDialogBeginsAtItsFirstMarkedTabStopAndWithNoneAtItsFir
     EXPECT_EQ(listener.EntryControl(), Control(332).position) << "the radio group's marked button";
 }
 
+TEST_F(DialogKeyboard, WithTheFocusOnTheDialogItselfTabTakesTheFirstStopAndShiftTabTheLast) {
+    DialogListener& listener = *CurrentDialog().listener;
+    for (auto [key, first_reached] : {std::pair{NavigationKey::Tab, 321},
+                                      std::pair{NavigationKey::BackTab, 2}}) {
+        platform().focused = nullptr;
+        EXPECT_EQ(listener.OnNavigationKey(-1, key), KeyVerdict::Taken);
+        EXPECT_EQ(FocusedId(), first_reached);
+    }
+}
+
 }  // namespace
 }  // namespace windlass::testing

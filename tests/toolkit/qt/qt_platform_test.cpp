@@ -135,6 +135,8 @@ TEST(QtPlatform, ProcessOperationsOfThisProcess) {
     EXPECT_THAT(executable, ::testing::EndsWith("/windlass_platform_test"));
     std::string line = platform.Os().CommandLine();
     EXPECT_THAT(line, ::testing::HasSubstr("windlass_platform_test"));
+    // Each argument of the process ends at its NUL; none is carried into the line.
+    EXPECT_EQ(line.find('\0'), std::string::npos);
     EXPECT_EQ(platform.Os().EnvironmentVariable("QT_QPA_PLATFORM"), "offscreen");
     EXPECT_EQ(platform.Os().EnvironmentVariable("WINDLASS_SURELY_UNSET_VARIABLE"), std::nullopt);
     CurrentDirectory current = platform.Os().WorkingDirectory();
