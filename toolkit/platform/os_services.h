@@ -51,8 +51,9 @@ class OsServices {
     // The full path of a program: a name with a "/" is taken as a path, any other is looked for
     // in the folders of the PATH variable. Nothing when no executable file of that name exists.
     virtual std::optional<std::string> FindProgram(const std::string& name) = 0;
-    // Starts a program with these arguments, each passed as it is (no shell sees them), and
-    // returns without waiting for it; false when it cannot be started.
+    // Starts a program (a name without a "/" is looked for in the PATH) with these arguments,
+    // each passed as it is (no shell sees them), and returns without waiting for it; false when
+    // it cannot be started.
     virtual bool StartProgram(const std::string& program,
                               const std::vector<std::string>& arguments) = 0;
 };

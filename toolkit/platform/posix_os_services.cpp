@@ -166,7 +166,7 @@ bool PosixOsServices::StartProgram(const std::string& program,
     if (child == 0) {
         if (fork() == 0) {
             setsid();
-            execv(argv[0], argv.data());
+            execvp(argv[0], argv.data());
             int reason = errno;
             ssize_t written = write(report[1], &reason, sizeof reason);
             _exit(written > 0 ? 127 : 126);

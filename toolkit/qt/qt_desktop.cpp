@@ -2,8 +2,6 @@
 // associates with them; programs are started directly, never through a shell, so that no
 // character of a file name or address is read as a command.
 #include <QDesktopServices>
-#include <QProcess>
-#include <QStringList>
 #include <QUrl>
 
 #include "qt/help_viewer/qt_help_viewer.h"
@@ -33,15 +31,6 @@ DesktopOpen QtHelpDesktop::OpenWithDesktop(const std::string& path_or_address) {
         return DesktopOpen::Opened;
     }
     return DesktopOpen::NoAssociation;
-}
-
-bool QtOsServices::StartProgram(const std::string& program,
-                                const std::vector<std::string>& arguments) {
-    QStringList list;
-    for (const std::string& argument : arguments) {
-        list.append(ToQString(argument));
-    }
-    return QProcess::startDetached(ToQString(program), list);
 }
 
 bool QtHelpDesktop::ShowHelp(WindowHandle owner, const std::string& document,

@@ -9,7 +9,7 @@
 #include "platform/platform.h"
 #include "qt/qt_dialog_controls.h"
 #include "qt/qt_help_desktop.h"
-#include "qt/qt_os_services.h"
+#include "platform/posix_os_services.h"
 #include "qt/qt_text.h"
 #include "qt/qt_windowing.h"
 
@@ -31,7 +31,7 @@ class QtPlatform : public Platform {
     HelpDesktop& Desktop() override { return desktop_; }
 
   private:
-    QtOsServices os_;
+    PosixOsServices os_;
     QtWindowing windowing_;
     QtDialogControls controls_;
     QtHelpDesktop desktop_;
