@@ -206,11 +206,14 @@ enum class FrameShow { Hidden, Normal, Maximised };
 // The border drawn around one part of the status bar.
 enum class PartBorder { None, Sunken, Raised };
 
+// A part's right edge of -1: the part reaches the right end of the bar.
+inline constexpr int kToRightEdge = -1;
+
 // One part of a status bar as the platform draws it: where it ends, in pixels from the bar's
-// left end (-1 for the right end of the bar), its border, and its text in its three pieces:
-// left-aligned, centred and right-aligned.
+// left end (kToRightEdge for the right end of the bar), its border, and its text in its three
+// pieces: left-aligned, centred and right-aligned.
 struct StatusPartView {
-    int right_edge = -1;
+    int right_edge = kToRightEdge;
     PartBorder border = PartBorder::Sunken;
     std::string left;
     std::string centre;

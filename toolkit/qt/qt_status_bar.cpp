@@ -7,9 +7,9 @@
 
 #include <utility>
 
+#include "platform/window_types.h"
 #include "qt/qt_platform.h"
 #include "qt/status_part_spans.h"
-#include "window/status_bar_layout.h"
 
 namespace windlass::qt {
 namespace {

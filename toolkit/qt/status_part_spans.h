@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "window/status_bar_layout.h"
+#include "platform/window_types.h"
 
 namespace windlass {
 

@@ -14,9 +14,6 @@ namespace windlass {
 // A status bar has between 1 and kMaxStatusParts parts.
 inline constexpr int kMaxStatusParts = 255;
 
-// A part width, or a right edge, of -1: the part reaches the right edge of the bar.
-inline constexpr int kToRightEdge = -1;
-
 // Border type 0 is no border and 2 raised; every other number gives the normal sunken border.
 PartBorder BorderFromType(int type);
 
