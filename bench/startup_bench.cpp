@@ -1,12 +1,12 @@
 // Start-up of the program against a bare Qt Widgets program, both on Qt's offscreen platform
 // and each started as a process, in alternating runs. Every run is timed from just before the
 // fork to the child's line "first wait": Heatwise writes it when its start-up is over and it
-// first waits for the platform in WMessage (WINDLASS_EXIT_AT_FIRST_WAIT=1, after which it
-// closes its window and ends by its own close path); the bare program writes it at the same
-// point, just before its event loop first runs, and in a second form when its loop first
-// runs idle, after its window's first paint, and in a third with one line of text in its
-// window, which makes Qt set up its fonts as any window with text must. The peak memory of
-// each process comes from wait4 once it has ended.
+// first waits for the platform in WMessage (heatwise-startup-probe, Heatwise built to stop
+// there: it closes its window and ends by its own close path); the bare program writes it at the
+// same point, just before its event loop first runs, and in a second form when its loop first runs
+// idle, after its window's first paint, and in a third with one line of text in its window, which
+// makes Qt set up its fonts as any window with text must. The peak memory of each process comes
+// from wait4 once it has ended.
 //
 //   heatwise-startup-bench [--runs=N] [--heatwise=PATH] [--bare=PATH]
 //
@@ -122,7 +122,6 @@ int main(int argc, char** argv) {
     // Both programs draw on Qt's offscreen platform, and only Heatwise stops at its first
     // wait; the bare program says where it stops by its argument.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    setenv("WINDLASS_EXIT_AT_FIRST_WAIT", "1", 1);
     // Heatwise reads its climate files from its working folder, where its build puts them.
     const std::string heatwise_folder =
         std::filesystem::path(options.heatwise).parent_path().string();

@@ -1,5 +1,5 @@
 // WMessage: the program's wait for its next message.
-#include "message/first_wait_exit.h"
+#include "message/startup_probe.h"
 #include "message/message_queue.h"
 #include "message/record_completion.h"
 #include "message/window_messages.h"

@@ -49,6 +49,10 @@ MessageQueue& Messages() {
     return TheToolkitState().messages;
 }
 
+FirstWaitStop& StartupStop() {
+    return TheToolkitState().startup_stop;
+}
+
 ValidationState& Validation() {
     return TheToolkitState().validation;
 }

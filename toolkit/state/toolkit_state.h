@@ -12,6 +12,7 @@
 #include "init/command_line.h"
 #include "init/settings.h"
 #include "message/message_queue.h"
+#include "message/startup_probe.h"
 #include "numeric/validation_state.h"
 #include "window/form_embedding.h"
 #include "window/window_table.h"
@@ -32,6 +33,7 @@ struct ToolkitState {
     WindowTable windows;
     FormEmbedding embedding;
     MessageQueue messages;
+    FirstWaitStop startup_stop = FirstWaitStop::Off;
     ValidationState validation;
     DialogTable dialogs;
 };
@@ -39,9 +41,9 @@ struct ToolkitState {
 ToolkitState& TheToolkitState();
 
 // Puts the whole toolkit state back as a fresh process has it: no windows, no dialogs, no
-// messages, no settings, no error, no captured command line, no debug file yet. The platform's
-// own windows are not touched: close them first (UnloadAllDialogs() for the dialogs). Tests that
-// run several cases in one process use it between cases.
+// messages, no settings, no error, no captured command line, no debug file yet, no start-up stop
+// armed. The platform's own windows are not touched: close them first (UnloadAllDialogs() for the
+// dialogs). Tests that run several cases in one process use it between cases.
 void ResetToolkitState();
 
 }  // namespace windlass
