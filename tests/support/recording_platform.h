@@ -104,6 +104,7 @@ class RecordingPlatform : public Platform,
     // The window system. Frames are records; each wait for events plays the next scripted
     // batch of events.
     DisplayMetrics Display() override { return display; }
+    UserPresence Presence() override { return presence; }
     BoxAnswer ShowMessageBox(const MessageBoxRequest& request) override;
     void Beep() override;
     WindowHandle CreateFrame(const FrameRequest& request, FrameListener& listener) override;
@@ -169,6 +170,7 @@ class RecordingPlatform : public Platform,
 
     // What the platform reports; a test sets it.
     DisplayMetrics display{1024, 768, 1, 32};
+    UserPresence presence = UserPresence::Present;
     OsVersion version{OsFamily::Nt, 6};
     std::optional<std::string> system_directory = std::string("/usr/lib");
     std::string command_line = "heatwise";

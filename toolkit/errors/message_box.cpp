@@ -1,5 +1,6 @@
 #include "errors/message_box.h"
 
+#include <iostream>
 #include <string>
 
 #include "errors/error_state.h"
@@ -66,6 +67,16 @@ MessageBoxRequest BoxLayout(int btype, int icon, int idefault) {
     return request;
 }
 
+BoxAnswer AskWithBox(const MessageBoxRequest& request) {
+    WindowingSystem& windowing = ThePlatform().Windowing();
+    if (windowing.Presence() == UserPresence::Present) {
+        return windowing.ShowMessageBox(request);
+    }
+    std::cerr << (request.title.empty() ? std::string() : request.title + ": ") << request.text
+              << std::endl;
+    return ButtonAt(request.buttons, request.default_button);
+}
+
 int ExitButtonOf(BoxAnswer answer) {
     switch (answer) {
         case BoxAnswer::Ok:
@@ -98,7 +109,7 @@ void WMessageBox(int btype, int icon, int idefault, std::string_view message,
     if (hooks.disable_dialogs) {
         hooks.disable_dialogs();
     }
-    windlass::BoxAnswer answer = windlass::ThePlatform().Windowing().ShowMessageBox(request);
+    windlass::BoxAnswer answer = windlass::AskWithBox(request);
     if (hooks.enable_dialogs) {
         hooks.enable_dialogs(request.owner);
     }

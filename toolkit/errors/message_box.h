@@ -20,6 +20,12 @@ DialogExitState& DialogExit();
 // button set, the icon and the button that has the focus first.
 MessageBoxRequest BoxLayout(int btype, int icon, int idefault);
 
+// Shows a box and gives the button pressed, or Failed. Where nobody can answer a box, none is
+// shown: its title and text go to standard error and the answer is the box's default button,
+// so that a program run without a user goes on, or ends, as if the user had pressed it. Every
+// box of the toolkit goes through here.
+BoxAnswer AskWithBox(const MessageBoxRequest& request);
+
 // The exit button value of a pressed button.
 int ExitButtonOf(BoxAnswer answer);
 

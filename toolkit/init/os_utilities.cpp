@@ -7,6 +7,7 @@
 
 #include "errors/error_state.h"
 #include "errors/fixed_text.h"
+#include "errors/message_box.h"
 #include "platform/platform.h"
 #include "windlass/windlass.h"
 
@@ -88,7 +89,7 @@ void IOsExitProgram(std::string_view message, int iexit) {
         request.title = "Windlass";
         request.text = std::string(windlass::TrimTrailingBlanks(text)) + " " + std::string(message);
         request.modality = windlass::BoxModality::Program;
-        windlass::ThePlatform().Windowing().ShowMessageBox(request);
+        windlass::AskWithBox(request);
     }
     windlass::ThePlatform().Os().ExitProcess(iexit);
     // Every platform ends the process above; should one come back, the program still ends.

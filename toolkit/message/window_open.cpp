@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "errors/error_state.h"
+#include "errors/message_box.h"
 #include "errors/window_hooks.h"
 #include "init/settings.h"
 #include "message/frame_procedures.h"
@@ -38,7 +39,7 @@ void AbortWithoutWindow() {
     box.text = "Failed to create window - aborting.";
     box.title = "Windlass Window";
     box.modality = BoxModality::Program;
-    ThePlatform().Windowing().ShowMessageBox(box);
+    AskWithBox(box);
     ThePlatform().Os().ExitProcess(0);
 }
 

@@ -36,6 +36,10 @@ struct MessageBoxRequest {
     BoxModality modality = BoxModality::Owner;
 };
 
+// Whether anyone can answer a modal box. A display that nobody sees (a platform that draws
+// into memory only) has no user: a box shown there would wait for ever.
+enum class UserPresence { Present, Absent };
+
 // The number of buttons a set shows, and the answer of the button at a zero-based position.
 int ButtonCount(BoxButtons buttons);
 BoxAnswer ButtonAt(BoxButtons buttons, int position);
@@ -47,6 +51,7 @@ class WindowingSystem {
     virtual ~WindowingSystem() = default;
 
     virtual DisplayMetrics Display() = 0;
+    virtual UserPresence Presence() = 0;
     // Shows a modal box and waits for the user; gives the button pressed, or Failed.
     virtual BoxAnswer ShowMessageBox(const MessageBoxRequest& request) = 0;
     virtual void Beep() = 0;

@@ -91,6 +91,15 @@ DisplayMetrics QtWindowing::Display() {
     return metrics;
 }
 
+UserPresence QtWindowing::Presence() {
+    Application();
+    // Qt's offscreen and minimal platforms draw into memory that no screen shows.
+    const QString platform = QGuiApplication::platformName();
+    const bool unseen =
+        platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+    return unseen ? UserPresence::Absent : UserPresence::Present;
+}
+
 BoxAnswer QtWindowing::ShowMessageBox(const MessageBoxRequest& request) {
     Application();
     QMessageBox box(ToWidget(request.owner));

@@ -11,6 +11,7 @@ namespace windlass::qt {
 class QtWindowing : public WindowingSystem {
   public:
     DisplayMetrics Display() override;
+    UserPresence Presence() override;
     BoxAnswer ShowMessageBox(const MessageBoxRequest& request) override;
     void Beep() override;
 
