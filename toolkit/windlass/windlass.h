@@ -88,6 +88,11 @@ void IDebug(std::string_view text);
 
 /**
  * @brief Shows a modal message box and waits for the user; read the button with WInfoDialog(4).
+ *
+ * Where nobody can answer (a display that no screen shows, such as Qt's offscreen or minimal
+ * platform), no box is shown and nothing waits: the title and text are written on standard
+ * error and the box answers as if its default button (@p idefault) had been pressed. The same
+ * holds for every other box the toolkit shows, such as the one of IOsExitProgram().
  * @param btype 0 OK; 1 OK, Cancel; 2 Retry, Cancel; 3 Yes, No; 4 Yes, No, Cancel;
  *              5 Abort, Retry, Ignore; anything else OK.
  * @param icon 1 stop, 2 question, 3 exclamation, 4 information, anything else none.
