@@ -89,12 +89,9 @@ FormTest TestForm(int dialog_id) {
     }
     DialogControls& platform = ThePlatform().Controls();
     DeafListener listener;
-    // The size and the style come from the template's own header and font, so the trial is
-    // made without the controls, which the real load makes once.
-    DialogTemplate outline = *source;
-    outline.controls = nullptr;
-    outline.control_count = 0;
-    WindowHandle trial = platform.CreateDialog(outline, nullptr, listener);
+    // The trial is the whole form, controls and all: a form one of whose controls cannot be
+    // made cannot be loaded, and must not reshape the window it was named for.
+    WindowHandle trial = platform.CreateDialog(*source, nullptr, listener);
     if (trial == nullptr) {
         return {FormTest::Result::CannotLoad, {}};
     }

@@ -23,9 +23,6 @@
 namespace windlass {
 namespace {
 
-// The error the message table has for a menu that is not among the resources.
-constexpr int kMenuNotLoaded = 1002;
-
 // The procedures of each window slot, alive as long as the slot's frame.
 std::array<std::unique_ptr<FrameProcedures>, kWindowSlots>& Procedures() {
     static std::array<std::unique_ptr<FrameProcedures>, kWindowSlots> procedures;
@@ -75,7 +72,9 @@ FormPlan PlanForm(FramePlan& plan) {
     return form;
 }
 
-FrameRequest MakeFrameRequest(const FramePlan& plan, int& error) {
+// A menu that is not among the resources leaves the window without a menu bar, and is no
+// error: the window is made as if no menu had been named.
+FrameRequest MakeFrameRequest(const FramePlan& plan) {
     FrameRequest request;
     request.title = plan.title;
     request.style = StyleFromFlags(plan.flags);
@@ -89,8 +88,6 @@ FrameRequest MakeFrameRequest(const FramePlan& plan, int& error) {
             request.menu = std::move(menu->bar);
             request.accelerators = std::move(menu->accelerators);
             request.menu_prompts = std::move(menu->prompts);
-        } else {
-            error = kMenuNotLoaded;
         }
     }
     return request;
@@ -121,8 +118,7 @@ void WindowOpen2(int flags, int x, int y, int width, int height, int menuid,
     OpenArguments arguments{flags, x, y, width, height, menuid, toolbars, idialog, title, ncol};
     FramePlan plan = ResolveOpenArguments(arguments, display.width_px, display.height_px);
     FormPlan form = PlanForm(plan);
-    int menu_error = 0;
-    FrameRequest request = MakeFrameRequest(plan, menu_error);
+    FrameRequest request = MakeFrameRequest(plan);
 
     WindowSlot& slot = windows.by_slot[kMainWindowSlot];
     auto& procedures = Procedures()[kMainWindowSlot];
@@ -159,9 +155,6 @@ void WindowOpen2(int flags, int x, int y, int width, int height, int menuid,
     // maximises a window that already exists; the program hears of it first.
     if (ShowFor(request.style) == FrameShow::Maximised) {
         procedures->OnResize(client.width, client.height, ResizeKind::Normal, CurrentMessageTime());
-    }
-    if (menu_error != 0) {
-        yyerror(menu_error);
     }
     if (form.error != 0) {
         yyerror(form.error);
