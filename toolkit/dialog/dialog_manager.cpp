@@ -80,6 +80,16 @@ void EnableDialogsAfterBox(WindowHandle) {
     }
 }
 
+bool AnyDialogShown() {
+    DialogTable& table = Dialogs();
+    for (int slot = 1; slot <= table.count; ++slot) {
+        if (table.AtSlot(slot)->shown != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 FormTest TestForm(int dialog_id) {
@@ -122,6 +132,7 @@ void InstallDialogManager() {
     embedding.test = TestForm;
     embedding.embed = EmbedForm;
     embedding.unload_all = UnloadAllDialogs;
+    embedding.any_dialog_shown = AnyDialogShown;
     WindowHooks& hooks = Hooks();
     hooks.message_box_owner = MessageBoxOwner;
     hooks.disable_dialogs = DisableDialogsForBox;

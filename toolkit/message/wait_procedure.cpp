@@ -1,10 +1,11 @@
 // WMessage: the program's wait for its next message.
-#include "message/startup_probe.h"
 #include "message/message_queue.h"
 #include "message/record_completion.h"
+#include "message/startup_probe.h"
 #include "message/window_messages.h"
 #include "platform/platform.h"
 #include "windlass/windlass.h"
+#include "window/form_embedding.h"
 #include "window/window_table.h"
 
 namespace windlass {
@@ -27,10 +28,19 @@ void WMessage(int& itype, MessageRecord& mesg) {
     WindowTable& windows = Windows();
     MessageQueue& queue = Messages();
     RaisedMessage message;
-    if (!windows.AnyOpen() && !queue.HasQueued()) {
-        // With no window open nothing could ever end the wait: the program is told at once
-        // that its window is to close, so that its loop ends instead of hanging.
-        message = CloseRequestMessage(kMainWindowSlot, CurrentMessageTime());
+    const FormEmbedding& embedding = Embedding();
+    const bool dialog_shown = embedding.any_dialog_shown && embedding.any_dialog_shown();
+    if (!windows.AnyOpen() && !dialog_shown && !queue.HasQueued()) {
+        // With nothing open nothing could ever end the wait: the program is told at once that
+        // its window is to close, so that its loop ends instead of hanging, or, with close
+        // requests turned off, that there is no message at all.
+        if (queue.enable_table().IsEnabled(MSG_CLOSE)) {
+            message = CloseRequestMessage(kMainWindowSlot, CurrentMessageTime());
+        } else {
+            itype = 0;
+            mesg = MessageRecord{};
+            return;
+        }
     } else {
         message = queue.Next(windows, [&queue] {
             if (FirstWaitEndsRun()) {

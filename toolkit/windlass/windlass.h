@@ -345,7 +345,14 @@ struct MessageRecord {
 /**
  * @brief Waits for the next message of an enabled type and returns its type in @p itype and
  * its values in @p mesg. Repaints and resizes that happened while the program was busy come
- * first, a repaint then covering the whole client area. There is no time-out.
+ * first, a repaint then covering the whole client area. There is no time-out. A message of a
+ * disabled type is dropped and the wait goes on, also while only a dialog is open (a program
+ * made of modeless dialogs waits for their messages).
+ *
+ * With nothing open at all (no window, no dialog on the screen) no message could ever come, so
+ * the call does not wait: it returns at once with MSG_CLOSE for window 0, or, when close
+ * requests are disabled, with @p itype 0 and a record whose values are all -1 (0 for the
+ * time), so that the program's loop can end.
  */
 void WMessage(int& itype, MessageRecord& mesg);
 

@@ -29,6 +29,9 @@ struct FormEmbedding {
     // Hides and unloads every dialog, the embedded form among them, when the main window
     // closes.
     std::function<void()> unload_all;
+    // True while a dialog is on the screen, which can still bring messages when no window is
+    // open.
+    std::function<bool()> any_dialog_shown;
 };
 
 FormEmbedding& Embedding();
