@@ -54,26 +54,11 @@ HelpWindow& WindowFor(QWidget* owner) {
     return *window;
 }
 
-bool ShowPopup(QWidget* owner, const std::string& document, int context) {
+void ShowPopup(QWidget* owner, HelpDocument document, int context) {
     HelpPopup& popup = PopupFor(owner);
-    HelpDocumentReading reading = ReadHelpDocument(document);
-    if (!reading.document) {
-        popup.SetDocument(std::nullopt);
-        popup.ShowMessage(QStringLiteral("This help document cannot be shown"),
-                          ToQString(reading.error));
-        return false;
-    }
-    const HelpTopic* topic = reading.document->Find(context);
-    if (topic == nullptr) {
-        popup.ShowMessage(
-            QStringLiteral("No such topic"),
-            QStringLiteral("This help document has no topic number %1.").arg(context));
-        return false;
-    }
-    HelpTopic shown = *topic;
-    popup.SetDocument(std::move(reading.document));
+    HelpTopic shown = *document.Find(context);
+    popup.SetDocument(std::move(document));
     popup.ShowTopic(shown);
-    return true;
 }
 
 }  // namespace
@@ -92,11 +77,25 @@ bool ShowHelpViewer(QWidget* owner, const std::string& document, const HelpReque
             CloseHelpViewers();
             return true;
         case HelpCommand::TopicPopup:
-            return ShowPopup(owner, document, request.topic);
         case HelpCommand::Finder:
         case HelpCommand::Contents:
         case HelpCommand::Topic:
             break;
+    }
+    // A request the viewer cannot fulfil opens nothing and changes nothing on the screen:
+    // the document and the topic are checked before any window is made or touched.
+    HelpDocumentReading reading = ReadHelpDocument(document);
+    if (!reading.document) {
+        return false;
+    }
+    const bool names_topic =
+        request.command == HelpCommand::Topic || request.command == HelpCommand::TopicPopup;
+    if (names_topic && reading.document->Find(request.topic) == nullptr) {
+        return false;
+    }
+    if (request.command == HelpCommand::TopicPopup) {
+        ShowPopup(owner, std::move(*reading.document), request.topic);
+        return true;
     }
     HelpWindow& window = WindowFor(owner);
     HelpWindow::FinderUse finder = HelpWindow::FinderUse::Hide;
@@ -105,11 +104,9 @@ bool ShowHelpViewer(QWidget* owner, const std::string& document, const HelpReque
     } else if (request.command == HelpCommand::Topic) {
         finder = HelpWindow::FinderUse::KeepForSameDocument;
     }
-    bool shown = window.Open(document, finder, request.contents_file);
-    if (shown) {
-        shown = request.command == HelpCommand::Topic ? window.ShowTopic(request.topic)
-                                                      : window.ShowContents();
-    }
+    window.Open(std::move(*reading.document), document, finder, request.contents_file);
+    const bool shown = request.command == HelpCommand::Topic ? window.ShowTopic(request.topic)
+                                                             : window.ShowContents();
     window.show();
     window.raise();
     window.activateWindow();

@@ -121,7 +121,7 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
     UpdateButtons();
 }
 
-bool HelpWindow::Open(const std::string& document_path, FinderUse finder,
+void HelpWindow::Open(HelpDocument document, const std::string& document_path, FinderUse finder,
                       const std::string& contents_path) {
     std::string contents;
     if (finder == FinderUse::Show) {
@@ -134,15 +134,7 @@ bool HelpWindow::Open(const std::string& document_path, FinderUse finder,
     history_.clear();
     history_at_ = 0;
     current_.reset();
-    HelpDocumentReading reading = ReadHelpDocument(document_path);
-    if (!reading.document) {
-        document_.reset();
-        finder_->setVisible(false);
-        setWindowTitle(QStringLiteral("Help"));
-        ShowProblem(QStringLiteral("This help document cannot be shown"), ToQString(reading.error));
-        return false;
-    }
-    document_ = std::move(reading.document);
+    document_ = std::move(document);
     setWindowTitle(ToQString(document_->title));
     if (contents.empty()) {
         finder_->setVisible(false);
@@ -151,7 +143,6 @@ bool HelpWindow::Open(const std::string& document_path, FinderUse finder,
         finder_->Load(*document_, ReadHelpContents(contents));
         finder_->setVisible(true);
     }
-    return true;
 }
 
 bool HelpWindow::ShowTopic(int context) {
@@ -224,11 +215,6 @@ HelpPopup::HelpPopup(QWidget* owner) : QFrame(owner, Qt::Popup) {
 
 void HelpPopup::ShowTopic(const HelpTopic& topic) {
     topics_->ShowTopic(topic);
-    FitAndShow();
-}
-
-void HelpPopup::ShowMessage(const QString& heading, const QString& text) {
-    topics_->ShowMessage(heading, text);
     FitAndShow();
 }
 

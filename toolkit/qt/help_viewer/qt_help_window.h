@@ -49,10 +49,9 @@ class HelpWindow : public QWidget {
     // as it is while the same document stays open (a request for a topic names no contents).
     enum class FinderUse { Show, Hide, KeepForSameDocument };
 
-    // Reads the document afresh, so that an edited file shows its new state, and with the
-    // finder its contents file. False, with the reason shown in the window, when the document
-    // cannot be read.
-    bool Open(const std::string& document_path, FinderUse finder,
+    // Takes a document read afresh from its file, so that an edited file shows its new state,
+    // and with the finder reads its contents file.
+    void Open(HelpDocument document, const std::string& document_path, FinderUse finder,
               const std::string& contents_path = {});
 
     // Shows a topic of the open document; false, with a message in the window, when there is
@@ -95,9 +94,8 @@ class HelpPopup : public QFrame {
   public:
     explicit HelpPopup(QWidget* owner);
 
-    // Shows a topic, or the reason it cannot be shown, and sizes the window to it.
+    // Shows a topic and sizes the window to it.
     void ShowTopic(const HelpTopic& topic);
-    void ShowMessage(const QString& heading, const QString& text);
 
     TopicBrowser* browser() const { return topics_; }
     // The document the pop-up reads its linked topics from.
