@@ -199,10 +199,13 @@ bool RecordingPlatform::ShowHelp(WindowHandle owner, const std::string& document
     return help_answer;
 }
 
-DesktopOpen RecordingPlatform::OpenWithDesktop(const std::string& path_or_address) {
-    Record("OpenWithDesktop(" + Quoted(path_or_address) + ")");
-    desktop_opened.push_back(path_or_address);
-    return desktop_answer;
+AssociatedProgram RecordingPlatform::FindAssociatedProgram(const std::string& path_or_address) {
+    Record("FindAssociatedProgram(" + Quoted(path_or_address) + ")");
+    desktop_asked.push_back(path_or_address);
+    if (desktop_answer != DesktopLookup::Found) {
+        return {desktop_answer, {}, {}};
+    }
+    return {DesktopLookup::Found, "desktop-choice", {path_or_address}};
 }
 
 RecordedDialog* RecordingPlatform::DialogOf(WindowHandle dialog) {

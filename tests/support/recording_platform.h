@@ -123,7 +123,7 @@ class RecordingPlatform : public Platform,
     // Help and the desktop.
     bool ShowHelp(WindowHandle owner, const std::string& document,
                   const HelpRequest& request) override;
-    DesktopOpen OpenWithDesktop(const std::string& path_or_address) override;
+    AssociatedProgram FindAssociatedProgram(const std::string& path_or_address) override;
 
     // Dialogs and their controls.
     WindowHandle CreateDialog(const DialogTemplate& dialog, WindowHandle parent,
@@ -200,8 +200,10 @@ class RecordingPlatform : public Platform,
     };
     std::vector<HelpShown> help_shown;
     bool help_answer = true;
-    std::vector<std::string> desktop_opened;
-    DesktopOpen desktop_answer = DesktopOpen::Opened;
+    // Every document or address the desktop was asked about; when the answer is Found, the
+    // program is "desktop-choice" with the document or address as its one argument.
+    std::vector<std::string> desktop_asked;
+    DesktopLookup desktop_answer = DesktopLookup::Found;
     std::vector<ProgramStarted> programs_started;
     bool start_answer = true;
 

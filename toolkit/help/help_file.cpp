@@ -1,7 +1,6 @@
 // WHelpFile1: opens a help document in the viewer that suits its kind. Help documents of our
-// own format go to the platform's help viewer; compiled HTML help files to the program the
-// desktop associates with them; web pages and addresses to the browser named in the settings
-// file, or else to the desktop's choice.
+// own format go to the platform's help viewer; compiled HTML help files to the compiled-HTML
+// viewer; web pages and addresses to the program the desktop associates with them.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -10,15 +9,13 @@
 #include "errors/error_state.h"
 #include "errors/fixed_text.h"
 #include "help/help_names.h"
-#include "init/command_line.h"
-#include "init/settings.h"
 #include "platform/platform.h"
 #include "windlass/windlass.h"
 #include "window/window_table.h"
 
 namespace {
 
-using windlass::DesktopOpen;
+using windlass::DesktopLookup;
 using windlass::HelpCommand;
 using windlass::HelpKind;
 using windlass::HelpRequest;
@@ -32,44 +29,44 @@ windlass::WindowHandle MainWindow() {
     return windlass::Windows().by_slot[windlass::kMainWindowSlot].frame;
 }
 
-// The browser the settings file names, split into its program and leading arguments as a
-// command line is split; nothing when the command is blank or its program cannot be found
-// (the toolkit's own default names a browser few systems still have).
-std::optional<std::vector<std::string>> ConfiguredBrowser() {
-    // SplitArguments skips a command line's program name, so a placeholder stands in front.
-    std::vector<std::string> words =
-        windlass::SplitArguments("browser " + windlass::Settings().browser);
-    if (words.empty()) {
-        return std::nullopt;
+// Starts the program the desktop associates with a web page, a web address or a compiled help
+// file. A kind no program is chosen for raises `no_association`; a choice that cannot be read
+// or a program that does not start raises the viewer error.
+void OpenWithAssociatedProgram(const std::string& target, int no_association) {
+    windlass::Platform& platform = windlass::ThePlatform();
+    windlass::AssociatedProgram found = platform.Desktop().FindAssociatedProgram(target);
+    switch (found.lookup) {
+        case DesktopLookup::Found:
+            if (!platform.Os().StartProgram(found.program, found.arguments)) {
+                yyerror(ERR_HELP_VIEWER);
+            }
+            return;
+        case DesktopLookup::NoAssociation:
+            yyerror(no_association);
+            return;
+        case DesktopLookup::Failed:
+            yyerror(ERR_HELP_VIEWER);
+            return;
     }
-    std::optional<std::string> program = windlass::ThePlatform().Os().FindProgram(words.front());
-    if (!program) {
-        return std::nullopt;
-    }
-    words.front() = *program;
-    return words;
 }
 
-void OpenInBrowser(const std::string& target) {
+// A compiled help file goes to the compiled-HTML viewer "hh" where one is installed, which
+// takes a topic by its map id; elsewhere to the desktop's viewer for the file, which opens it
+// at its start, since desktop viewers take no topic number.
+void OpenCompiledHelp(const std::string& path, int icontext) {
     windlass::Platform& platform = windlass::ThePlatform();
-    if (auto browser = ConfiguredBrowser()) {
-        std::vector<std::string> arguments(browser->begin() + 1, browser->end());
-        arguments.push_back(target);
-        if (!platform.Os().StartProgram(browser->front(), arguments)) {
+    if (std::optional<std::string> hh = platform.Os().FindProgram("hh")) {
+        std::vector<std::string> arguments;
+        if (icontext != -1) {
+            arguments = {"-mapid", std::to_string(icontext)};
+        }
+        arguments.push_back(path);
+        if (!platform.Os().StartProgram(*hh, arguments)) {
             yyerror(ERR_HELP_VIEWER);
         }
         return;
     }
-    switch (platform.Desktop().OpenWithDesktop(target)) {
-        case DesktopOpen::Opened:
-            return;
-        case DesktopOpen::NoAssociation:
-            yyerror(ERR_OPEN_FILE);
-            return;
-        case DesktopOpen::Failed:
-            yyerror(ERR_HELP_VIEWER);
-            return;
-    }
+    OpenWithAssociatedProgram(path, ERR_HELP_VIEWER);
 }
 
 }  // namespace
@@ -83,7 +80,7 @@ void WHelpFile1(std::string_view helpfile, int icontext, int ipopup) {
     }
     windlass::Platform& platform = windlass::ThePlatform();
     if (*kind == HelpKind::WebAddress) {
-        OpenInBrowser(std::string(windlass::WebAddressOf(name)));
+        OpenWithAssociatedProgram(std::string(windlass::WebAddressOf(name)), ERR_OPEN_FILE);
         return;
     }
 
@@ -121,14 +118,10 @@ void WHelpFile1(std::string_view helpfile, int icontext, int ipopup) {
             }
             return;
         case HelpKind::CompiledHtml:
-            // Desktop viewers of compiled HTML take no topic number, so a topic request opens
-            // the file at its start.
-            if (platform.Desktop().OpenWithDesktop(path) != DesktopOpen::Opened) {
-                yyerror(ERR_HELP_VIEWER);
-            }
+            OpenCompiledHelp(path, icontext);
             return;
         case HelpKind::WebPage:
-            OpenInBrowser(path);
+            OpenWithAssociatedProgram(path, ERR_OPEN_FILE);
             return;
         case HelpKind::WebAddress:
             return;

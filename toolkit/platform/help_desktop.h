@@ -19,9 +19,9 @@ class HelpDesktop {
     // does not hold). Quit names no document and closes the viewer if it is open.
     virtual bool ShowHelp(WindowHandle owner, const std::string& document,
                           const HelpRequest& request) = 0;
-    // Opens a file (by its path) or a web address with the program the desktop associates with
-    // its kind, and returns without waiting for that program.
-    virtual DesktopOpen OpenWithDesktop(const std::string& path_or_address) = 0;
+    // The program the desktop associates with the kind of a file (given by its path) or with
+    // the scheme of a web address, with the arguments that open it there. Nothing is started.
+    virtual AssociatedProgram FindAssociatedProgram(const std::string& path_or_address) = 0;
 };
 
 }  // namespace windlass

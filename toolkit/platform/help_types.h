@@ -5,6 +5,7 @@
 // viewer, and what the desktop made of a request to open a file or an address.
 
 #include <string>
+#include <vector>
 
 namespace windlass {
 
@@ -25,12 +26,18 @@ struct HelpRequest {
     std::string contents_file;
 };
 
-// What the desktop made of a request to open a document or an address with the program the
-// user has chosen for its kind.
-enum class DesktopOpen {
-    Opened,         // A program took it.
+// What the desktop answers when asked which program opens a document or an address.
+enum class DesktopLookup {
+    Found,          // A program is chosen for it and can be started.
     NoAssociation,  // No program is chosen for documents of this kind.
-    Failed,         // A program was found but could not be started.
+    Failed,         // The desktop's choice cannot be read, or names a program that is not there.
+};
+
+struct AssociatedProgram {
+    DesktopLookup lookup = DesktopLookup::NoAssociation;
+    // When found: the program, and its arguments with the document or address among them.
+    std::string program;
+    std::vector<std::string> arguments;
 };
 
 }  // namespace windlass

@@ -1,36 +1,112 @@
-// The desktop of the Qt platform: documents and addresses go to the program the user's desktop
-// associates with them; programs are started directly, never through a shell, so that no
-// character of a file name or address is read as a command.
-#include <QDesktopServices>
+// The desktop of the Qt platform: the program that opens a document or an address is the one
+// the user's desktop has chosen for its MIME type (or for the address's scheme), as recorded in
+// the lists of default applications and the desktop entries of installed programs.
+#include <QFile>
+#include <QMimeDatabase>
+#include <QStandardPaths>
 #include <QUrl>
 
+#include <optional>
+
+#include "qt/desktop_entries.h"
 #include "qt/help_viewer/qt_help_viewer.h"
 #include "qt/qt_application.h"
+#include "qt/qt_help_desktop.h"
 #include "qt/qt_platform.h"
 
 namespace windlass::qt {
 namespace {
 
 // "http://..." and the like are addresses; anything else is the path of a file.
-QUrl UrlOf(const std::string& path_or_address) {
+std::optional<QString> SchemeOf(const std::string& path_or_address) {
     QString text = ToQString(path_or_address);
     QUrl url(text, QUrl::StrictMode);
     if (url.isValid() && url.scheme().size() > 1 && text.contains(QLatin1String("://"))) {
-        return url;
+        return url.scheme().toLower();
     }
-    return QUrl::fromLocalFile(text);
+    return std::nullopt;
+}
+
+// The MIME types to look for, most particular first: a file's own type and the types it is a
+// kind of (an HTML page is also plain text), or the handler type of an address's scheme.
+QStringList MimeTypesOf(const std::string& path_or_address) {
+    if (std::optional<QString> scheme = SchemeOf(path_or_address)) {
+        return {QStringLiteral("x-scheme-handler/") + *scheme};
+    }
+    QMimeType type = QMimeDatabase().mimeTypeForFile(ToQString(path_or_address));
+    QStringList types{type.name()};
+    types.append(type.allAncestors());
+    return types;
+}
+
+std::optional<std::string> ReadText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return file.readAll().toStdString();
+}
+
+// The list files in the order the desktop reads them: the user's before the system's, the
+// choices made before the programs' own claims.
+QStringList ListFiles() {
+    QStringList files;
+    for (const QString& folder :
+         QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+        files << folder + QStringLiteral("/mimeapps.list");
+    }
+    const QStringList data = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    for (const QString& folder : data) {
+        files << folder + QStringLiteral("/applications/mimeapps.list");
+    }
+    for (const QString& folder : data) {
+        files << folder + QStringLiteral("/applications/mimeinfo.cache");
+    }
+    return files;
+}
+
+std::optional<std::string> EntryText(const std::string& id) {
+    for (const QString& folder :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        if (auto text = ReadText(folder + QStringLiteral("/applications/") + ToQString(id))) {
+            return text;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
-// The desktop's opener starts its program detached and reports only whether it found one that
-// takes the document, so a refusal is read as a missing association.
-DesktopOpen QtHelpDesktop::OpenWithDesktop(const std::string& path_or_address) {
+// Every chosen entry is tried in turn, so that a choice whose program has gone does not hide
+// the next one; a choice that exists but leads nowhere makes the lookup a failure rather than
+// a missing association.
+AssociatedProgram QtHelpDesktop::FindAssociatedProgram(const std::string& path_or_address) {
     Application();
-    if (QDesktopServices::openUrl(UrlOf(path_or_address))) {
-        return DesktopOpen::Opened;
+    bool some_choice = false;
+    for (const QString& type : MimeTypesOf(path_or_address)) {
+        for (const QString& list : ListFiles()) {
+            std::optional<std::string> text = ReadText(list);
+            if (!text) {
+                continue;
+            }
+            for (const std::string& id : ApplicationsFor(*text, type.toStdString())) {
+                some_choice = true;
+                std::optional<std::string> entry = EntryText(id);
+                std::optional<std::vector<std::string>> exec =
+                    entry ? ExecWordsOf(*entry) : std::nullopt;
+                if (!exec) {
+                    continue;
+                }
+                std::vector<std::string> command = CommandFor(*exec, path_or_address);
+                if (QStandardPaths::findExecutable(ToQString(command.front())).isEmpty()) {
+                    continue;
+                }
+                return {DesktopLookup::Found, command.front(),
+                        std::vector<std::string>(command.begin() + 1, command.end())};
+            }
+        }
     }
-    return DesktopOpen::NoAssociation;
+    return {some_choice ? DesktopLookup::Failed : DesktopLookup::NoAssociation, {}, {}};
 }
 
 bool QtHelpDesktop::ShowHelp(WindowHandle owner, const std::string& document,

@@ -12,7 +12,7 @@ class QtHelpDesktop : public HelpDesktop {
   public:
     bool ShowHelp(WindowHandle owner, const std::string& document,
                   const HelpRequest& request) override;
-    DesktopOpen OpenWithDesktop(const std::string& path_or_address) override;
+    AssociatedProgram FindAssociatedProgram(const std::string& path_or_address) override;
 };
 
 }  // namespace windlass::qt

@@ -505,12 +505,14 @@ void WDialogRangeReal(int ifield, float min, float max);
  *
  * The kind of document is told from its name, in any letter case and without trailing blanks:
  * - ".HLP" (or a blank name): a help document, shown in the toolkit's help viewer;
- * - ".CHM": a compiled HTML help file, opened with the program the desktop associates with it;
+ * - ".CHM": a compiled HTML help file, opened in a compiled-HTML viewer (see @p icontext);
  * - "HTTP://" at the first non-blank character: a web address, opened in the browser;
  * - ".HTM" or ".HTML": a web page file, opened in the browser.
  *
- * The browser is the program that the settings file's BROWSER command names, when that program
- * can be found; else the desktop's choice. Programs are started directly, without a shell.
+ * The browser is the program the desktop associates with the page's type or the address's
+ * scheme (the user's default applications, then those of the system and of the installed
+ * programs' desktop entries); the settings file's BROWSER command plays no part here. Programs
+ * are started directly, without a shell.
  *
  * A file name with no folder separator ("/" or a backslash) and no drive ("X:" as its first
  * two characters) is looked for in the folder of the running executable. When a help document
@@ -521,11 +523,15 @@ void WDialogRangeReal(int ifield, float min, float max);
  * @param helpfile The document: a file name or a web address. A blank name without a topic
  *                 closes the help viewer.
  * @param icontext The context number of the topic to show, or -1 for the document's contents.
- *                 Desktop viewers of ".CHM" files take no topic and open them at the start.
+ *                 A ".CHM" file goes with its topic (as "-mapid N") to the compiled-HTML viewer
+ *                 "hh" when that program is on the PATH; otherwise to the desktop's viewer for
+ *                 the file, which takes no topic, so the file opens at its start.
  * @param ipopup 1 shows the topic in a small pop-up window instead of the help window.
  *
  * Raises ERR_HELP_EXTENSION for a name of no known kind, ERR_OPEN_FILE when the document does
- * not exist (or no program is associated with a web page or address), and ERR_HELP_VIEWER when
- * the viewer cannot be started or refuses the request. Nothing is opened after an error.
+ * not exist or when no program is associated with a web page or address, and ERR_HELP_VIEWER
+ * when the viewer cannot be started or refuses the request (a document it cannot read, a topic
+ * it does not hold, a desktop choice that names a program not installed). Nothing is opened
+ * after an error.
  */
 void WHelpFile1(std::string_view helpfile, int icontext = -1, int ipopup = 0);
