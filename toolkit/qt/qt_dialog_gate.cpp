@@ -149,7 +149,7 @@ bool DialogGate::MousePress(QObject* watched, QMouseEvent* event) {
     }
     NumericEdit* holder = NumericEdit::Holder();
     QWidget* top = TopLevelOf(static_cast<QWindow*>(watched));
-    if (holder == nullptr || top == nullptr || holder->window() != top) {
+    if (holder == nullptr || top == nullptr) {
         return false;
     }
     QPoint position = event->position().toPoint();
@@ -158,7 +158,21 @@ bool DialogGate::MousePress(QObject* watched, QMouseEvent* event) {
         receiver = top;
     }
     QWidget* target = ClickFocusTarget(receiver, receiver->mapFrom(top, position));
-    if (target == nullptr || MayMoveFocus(target)) {
+    const bool other_window = holder->window() != top;
+    if (target == nullptr && other_window) {
+        // A press in another window takes the focus to that window even where no control
+        // takes it; the toolkit decides whether that window may have it.
+        target = top;
+    }
+    if (target == nullptr) {
+        return false;
+    }
+    if (MayMoveFocus(target)) {
+        if (other_window) {
+            // The field stays where it was, in a window that no longer has the focus; it is
+            // asked again only once the focus is back in it.
+            NumericEdit::ReleaseHolder();
+        }
         return false;
     }
     refused_window_ = watched;

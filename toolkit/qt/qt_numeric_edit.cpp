@@ -193,6 +193,10 @@ NumericEdit* NumericEdit::Holder() {
     return holder_.data();
 }
 
+void NumericEdit::ReleaseHolder() {
+    holder_ = nullptr;
+}
+
 void NumericEdit::keyPressEvent(QKeyEvent* event) {
     std::optional<KeyPress> key = KeyPressFromQt(*event);
     if (!key || host_ == nullptr) {

@@ -76,6 +76,8 @@ class NumericEdit : public QLineEdit {
     // The numeric field that holds the keyboard focus: it has taken the focus and not lost it
     // to another control. A window that becomes inactive does not take it from its field.
     static NumericEdit* Holder();
+    // Forgets the holder once the focus has been let go to another window.
+    static void ReleaseHolder();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
