@@ -269,7 +269,14 @@ std::string QtDialogControls::EntryText(WindowHandle control, int index) {
 
 int QtDialogControls::Selection(WindowHandle control) {
     if (auto* combo = As<ComboBox>(control)) {
-        return combo->currentIndex();
+        // Text typed into a combo box's edit part ends its selection, as far as the toolkit
+        // is concerned, unless it is the selected entry's own text; the toolkit then looks for
+        // the entry the text names.
+        const int index = combo->currentIndex();
+        if (combo->isEditable() && index >= 0 && combo->currentText() != combo->itemText(index)) {
+            return -1;
+        }
+        return index;
     }
     if (auto* list = As<ListBox>(control)) {
         return list->Selection();
