@@ -18,6 +18,19 @@ bool MainWindowHidden() {
 }
 
 // Every window of the program other than `except`: the loaded dialogs and the frames.
+// The window that takes the focus when `owner` is to have it: the program's form when the
+// owner is the main window that holds it, else the owner itself.
+WindowHandle FocusTargetOf(WindowHandle owner) {
+    DialogTable& table = Dialogs();
+    for (int slot = 1; slot <= table.count; ++slot) {
+        const DialogRecord* dialog = table.AtSlot(slot);
+        if (dialog->main_window == owner) {
+            return dialog->window;
+        }
+    }
+    return owner;
+}
+
 std::vector<WindowHandle> OtherWindows(const DialogRecord& except) {
     std::vector<WindowHandle> windows;
     DialogTable& table = Dialogs();
@@ -171,7 +184,8 @@ void HideShownDialog(DialogRecord& dialog) {
     DialogControls& platform = ThePlatform().Controls();
     DialogTable& table = Dialogs();
     platform.HideDialog(dialog.window);
-    if (dialog.shown != 0 && dialog.show_mode == ShowMode::SemiModal) {
+    const bool was_shown = dialog.shown != 0;
+    if (was_shown && dialog.show_mode == ShowMode::SemiModal) {
         table.semimodal_shows = std::max(table.semimodal_shows - 1, 0);
         if (table.semimodal_shows == 0) {
             EnableAll(OtherWindows(dialog), Enable::Yes);
@@ -183,6 +197,10 @@ void HideShownDialog(DialogRecord& dialog) {
     dialog.shown = 0;
     if (table.active == dialog.window) {
         table.active = dialog.owner;
+    }
+    // The user goes back to the window the dialog belongs to.
+    if (was_shown && dialog.owner != nullptr) {
+        platform.FocusControl(FocusTargetOf(dialog.owner), SelectText::Keep);
     }
 }
 
