@@ -4,6 +4,10 @@
 # NAME.Suite.Case, so that `ctest -R` selects the cases of one program by its name.
 # Every test runs on Qt's offscreen platform, so nothing needs a display, and in its
 # own scratch directory under the build tree, so files a test writes never collide.
+#
+# The program is also run whole once, its cases in an order shuffled from a fixed seed, as
+# NAME.whole-shuffled (label "whole"): a case that passes alone but not after the others, or
+# that needs another to run first, fails there, and every run gives the same verdict.
 include(GoogleTest)
 
 function(heatwise_add_test name)
@@ -26,4 +30,12 @@ function(heatwise_add_test name)
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60
         PROPERTIES TIMEOUT 300)
+    set(whole_dir "${PROJECT_BINARY_DIR}/test-work/${name}.whole")
+    file(MAKE_DIRECTORY "${whole_dir}")
+    add_test(NAME ${name}.whole-shuffled
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+                UBSAN_OPTIONS=print_stacktrace=1
+                $<TARGET_FILE:${name}> --gtest_shuffle --gtest_random_seed=1
+        WORKING_DIRECTORY "${whole_dir}")
+    set_tests_properties(${name}.whole-shuffled PROPERTIES LABELS whole TIMEOUT 600)
 endfunction()
