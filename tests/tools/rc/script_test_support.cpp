@@ -1,7 +1,5 @@
 #include "script_test_support.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
 
 #include "script_error.h"
@@ -23,19 +21,9 @@ std::string ErrorOf(std::string_view text) {
     return "no error";
 }
 
-ResourceDef Only(std::string_view text) {
-    ResourceScript script = Read(text);
-    if (script.resources.size() != 1) {
-        ADD_FAILURE() << "expected one resource, got " << script.resources.size();
-        return {};
-    }
-    return script.resources[0];
-}
-
 void WriteFile(const std::filesystem::path& path, std::string_view content) {
     std::filesystem::create_directories(std::filesystem::absolute(path).parent_path());
-    std::ofstream out(path, std::ios::binary);
-    out << content;
+    std::ofstream(path, std::ios::binary) << content;
 }
 
 }  // namespace heatwise::rc::testing

@@ -16,9 +16,6 @@ ResourceScript Read(std::string_view text);
 // The compiler's message for a script that must fail, or "no error" when it compiles.
 std::string ErrorOf(std::string_view text);
 
-// The one resource of a script that must define exactly one.
-ResourceDef Only(std::string_view text);
-
 void WriteFile(const std::filesystem::path& path, std::string_view content);
 
 }  // namespace heatwise::rc::testing
