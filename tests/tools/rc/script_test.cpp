@@ -1,5 +1,6 @@
 // Reading a script: the tokens the lexer makes, what the preprocessor keeps and replaces, the
-// bytes of data blocks, and the size limit of the files a script names.
+// bytes of data blocks, the size limit of the files a script names, and dialog templates with
+// the default style bits of each control statement and NOT taking bits away.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -31,6 +32,10 @@ std::string Tokens(std::string_view text, std::vector<std::filesystem::path> inc
         out += (t.where.line == 1 ? "" : "@" + std::to_string(t.where.line)) + " ";
     }
     return out;
+}
+
+DialogDef DialogOf(std::string_view script) {
+    return std::get<DialogDef>(Read(script).resources.at(0).content);
 }
 
 TEST(rc_Script, TokensAsTheLexerAndPreprocessorLeaveThem) {
@@ -83,7 +88,8 @@ TEST(rc_Script, HeadersGiveTheirDefinesButNotTheirCode) {
     EXPECT_EQ(Tokens("#include \"ids/form_ids.h\"\n#include <nested.rh>\nDLG_MAIN FLD_CITY\n",
                      {std::filesystem::current_path() / "ids"}),
               "77@2 102@3 1112@3 $@3 ");
-    const ResourceScript script = Read("#include <windows.h>\n#include \"ids/nested.rh\"\nRCDATA { }");
+    const ResourceScript script =
+        Read("#include <windows.h>\n#include \"ids/nested.rh\"\nRCDATA { }");
     ASSERT_EQ(script.dependencies.size(), 2u);
     EXPECT_EQ(script.dependencies[0].filename(), "nested.rh");
 }
@@ -116,6 +122,85 @@ TEST(rc_Script, FilesLargerThanAnyResourceAreNotRead) {
     EXPECT_EQ(std::get<Bytes>(Read("1 RCDATA \"huge.dat\"").resources.at(0).content).size(),
               kLargestFile);
     std::filesystem::remove("huge.dat");
+}
+
+TEST(rc_Dialog, ControlStatementsAddTheirDefaultStyles) {
+    const std::tuple<const char*, const char*, std::uint32_t> cases[] = {
+        {"LTEXT \"a\", 1, @", "STATIC", 0x50020000},
+        {"RTEXT \"a\", 1, @", "STATIC", 0x50020002},
+        {"CTEXT \"a\", 1, @", "STATIC", 0x50020001},
+        {"PUSHBUTTON \"a\", 1, @", "BUTTON", 0x50010000},
+        {"PUSHBUTTON \"a\", 1, @, NOT WS_TABSTOP", "BUTTON", 0x50000000},
+        {"GROUPBOX \"a\", 1, @", "BUTTON", 0x50000007},
+        {"GROUPBOX \"a\", 1, @, WS_DISABLED", "BUTTON", 0x58000007},
+        {"AUTORADIOBUTTON \"a\", 1, @", "BUTTON", 0x50010009},
+        {"RADIOBUTTON \"a\", 1, @", "BUTTON", 0x50010004},
+        {"CHECKBOX \"a\", 1, @", "BUTTON", 0x50010002},
+        {"AUTOCHECKBOX \"a\", 1, @", "BUTTON", 0x50010003},
+        {"STATE3 \"a\", 1, @", "BUTTON", 0x50010005},
+        {"AUTO3STATE \"a\", 1, @", "BUTTON", 0x50010006},
+        {"EDITTEXT 1, @", "EDIT", 0x50810000},
+        {"EDITTEXT 1, @, ES_READONLY | ES_AUTOHSCROLL | NOT WS_BORDER", "EDIT", 0x50010880},
+        {"COMBOBOX 1, @", "COMBOBOX", 0x50010001},
+        // A drop-down named in the style replaces the simple combo box of the default.
+        {"COMBOBOX 1, @, CBS_DROPDOWN | CBS_SORT", "COMBOBOX", 0x50010102},
+        {"COMBOBOX 1, @, CBS_DROPDOWNLIST | WS_VSCROLL", "COMBOBOX", 0x50210003},
+        {"LISTBOX 1, @", "LISTBOX", 0x50800001},
+        {"SCROLLBAR 1, @, SBS_VERT", "SCROLLBAR", 0x50000001},
+        {"CONTROL \"a\", 1, \"IntegerEdit\", 0x5 | WS_DISABLED, @", "INTEGEREDIT", 0x58000005},
+        {"CONTROL \"a\", 1, button, BS_AUTORADIOBUTTON | WS_GROUP, @", "BUTTON", 0x50020009},
+        {"CONTROL \"a\", 1, \"Static\", SS_LEFT | NOT WS_VISIBLE, @", "STATIC", 0x40000000},
+        {"CONTROL \"a\", 1, \"REALEDIT\", NOT WS_VISIBLE | WS_VISIBLE, @", "REALEDIT", 0x40000000},
+        {"control \"a\", 1, \"msctls_updown32\", (0x1 | 0x4) & ~1, @", "MSCTLS_UPDOWN32",
+         0x50000004},
+    };
+    for (const auto& [line, class_name, style] : cases) {
+        std::string script = std::string("1 DIALOGEX 0, 0, 10, 10\nBEGIN\n") + line + "\nEND";
+        script.replace(script.find('@'), 1, "1, 2, 3, 4");
+        const ControlDef control = DialogOf(script).controls.at(0);
+        EXPECT_EQ(control.class_name, class_name) << line;
+        EXPECT_EQ(control.style, style) << line << " gave 0x" << std::hex << control.style;
+    }
+    // A CONTROL's text, id, position and tail are read back from the sample script's tables.
+    const ControlDef unlabelled =
+        DialogOf(
+            "1 DIALOG 0,0,1,1 BEGIN LTEXT \"x\", IDC_STATIC, 1, 2, 3, 4, 0, WS_EX_STATICEDGE END")
+            .controls.at(0);
+    EXPECT_EQ(unlabelled.id, -1);
+    EXPECT_EQ(unlabelled.ex_style, 0x20000u);
+}
+
+TEST(rc_Dialog, HeaderLinesShapeTheDialogStyle) {
+    const std::pair<const char*, std::uint32_t> cases[] = {
+        // No STYLE: a pop-up with border and system menu.
+        {"", 0x80880000},
+        // A caption brings WS_CAPTION, a font DS_SETFONT, as the other platform's compiler does.
+        {"CAPTION \"Title\"", 0x80C80000},
+        {"FONT 8, \"MS Sans Serif\"", 0x80880040},
+        {"STYLE WS_CHILD\nFONT 8, \"x\"", 0x40000040},
+        {"STYLE WS_CHILD | NOT WS_VISIBLE | WS_VISIBLE", 0x40000000},
+        {"STYLE WS_POPUP | WS_CAPTION\nCAPTION \"t\"\nSTYLE NOT WS_CAPTION", 0x0},
+    };
+    for (const auto& [header, style] : cases) {
+        const std::uint32_t got =
+            DialogOf("1 DIALOG 0,0,1,1\n" + std::string(header) + "\nBEGIN END").style;
+        EXPECT_EQ(got, style) << header << " gave 0x" << std::hex << got;
+    }
+}
+
+// The header lines themselves are read back from the sample script's tables; here only what the
+// sample does not show.
+TEST(rc_Dialog, HeaderValuesTheSampleScriptDoesNotShow) {
+    DialogDef named = DialogOf("1 DIALOG 0,0,1,1 MENU MainMenu BEGIN END");
+    EXPECT_TRUE(named.has_menu);
+    EXPECT_EQ(named.menu, ResourceKey::Named("MAINMENU"));
+    EXPECT_EQ(DialogOf("1 DIALOG 0,0,1,1 MENU 30001 BEGIN END").menu, ResourceKey::Number(30001));
+    EXPECT_EQ(DialogOf("1 DIALOGEX 0,0,1,1 FONT 8, \"x\", 400, 0, 238 BEGIN END").font_charset,
+              238);
+    DialogDef plain = DialogOf("1 DIALOGEX 0,0,1,1 FONT 8, \"x\" BEGIN END");
+    EXPECT_EQ(plain.font_charset, 1);
+    EXPECT_EQ(plain.caption, "");
+    EXPECT_FALSE(plain.has_menu);
 }
 
 }  // namespace
