@@ -25,9 +25,7 @@ namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 
 std::string TwoDigits(int value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d", value);
-    return text;
+    return (value < 10 ? "0" : "") + std::to_string(value);
 }
 
 // "-12.5", "0.0", "7.3": a temperature as a weather file writes it.
@@ -80,8 +78,8 @@ std::vector<std::string> EpwLines(const HourlyWeather& weather) {
         "TYPICAL/EXTREME PERIODS,0",
         "GROUND TEMPERATURES,0",
         "HOLIDAYS/DAYLIGHT SAVINGS,No,0,0,0",
-        "COMMENTS 1,Custom/User Format -- WMO#722010; NREL TMY Data Set (2008)",
-        "COMMENTS 2, -- Ground temps produced with a standard soil diffusivity",
+        "COMMENTS 1,NREL TMY Data Set (2008)",
+        "COMMENTS 2,",
         "DATA PERIODS,1,1,Data,Sunday, 1/ 1,12/31"};
     for (const HourlyReading& r : weather.hours) {
         lines.push_back("1988," + std::to_string(r.month) + "," + std::to_string(r.day) + "," +
@@ -116,11 +114,11 @@ std::string ErrorOf(const std::function<void()>& action) {
     return "(no error)";
 }
 
-constexpr int kWarmDay = 200;  // 20 °C = 68 °F: no heating degree days.
-
 std::string ReadError(const std::string& file) {
     return ErrorOf<WeatherFileError>([&] { ReadWeatherFile(file); });
 }
+
+using Change = std::function<void(std::vector<std::string>&)>;
 
 TEST(WeatherFile, ReadsEveryLayoutToTheSameExactHours) {
     // A year with negative and positive temperatures, whole degrees and tenths.
@@ -149,7 +147,8 @@ TEST(WeatherFile, ReadsEveryLayoutToTheSameExactHours) {
 }
 
 TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
-    const std::pair<std::function<void(std::vector<std::string>&)>, std::string> tmy3[] = {
+    const std::string order = " (an hour is missing, repeated or out of order)";
+    const std::pair<Change, std::string> tmy3[] = {
         {[](auto& l) { l[16] = "01/01/1991,15:00,12.x"; },
          "line 17: field 'Dry-bulb (C)': '12.x' is not a temperature in degrees Celsius with at "
          "most one decimal"},
@@ -171,12 +170,12 @@ TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
          "line 5: field 'Dry-bulb (C)' is missing: the row has 2 of the header's 3 fields"},
         {[](auto& l) { l.insert(l.begin() + 10, l[9]); },
          "line 11: field 'Time (HH:MM)': '08:00' is out of sequence: the row reads 01/01 08:00 "
-         "but after 01/01 08:00 comes 01/01 09:00 (an hour is missing, repeated or out of "
-         "order)"},
+         "but after 01/01 08:00 comes 01/01 09:00" +
+             order},
         {[](auto& l) { l.erase(l.begin() + 26, l.begin() + 50); },
          "line 27: field 'Date (MM/DD/YYYY)': '01/03/1991' is out of sequence: the row reads "
-         "01/03 01:00 but after 01/01 24:00 comes 01/02 01:00 (an hour is missing, repeated or "
-         "out of order)"},
+         "01/03 01:00 but after 01/01 24:00 comes 01/02 01:00" +
+             order},
         {[](auto& l) { l.erase(l.begin() + 2); },
          "line 3: field 'Time (HH:MM)': '02:00' does not start the year: the first row must be "
          "01/01 01:00, it reads 01/01 02:00"},
@@ -189,19 +188,21 @@ TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
         {[](auto& l) { l.push_back(l[2]); },
          "line 8763: a row after 12/31 24:00; a year of hourly weather has exactly 8760 rows"},
     };
-    const std::pair<std::function<void(std::vector<std::string>&)>, std::string> epw[] = {
-        {[](auto& l) { l[8] = "1988,1,1,25,0,?9?9?9?9E0?9?9?9,1.0,18.5"; },
+    const std::string tail = ",0,?9?9?9?9E0?9?9?9";
+    const std::pair<Change, std::string> epw[] = {
+        {[&](auto& l) { l[8] = "1988,1,1,25" + tail + ",1.0"; },
          "line 9: field 'Hour (field 4)': '25' is not an hour-ending hour from 1 to 24"},
-        {[](auto& l) { l[8] = "1988,13,1,1,0,?9?9?9?9E0?9?9?9,1.0,18.5"; },
+        {[&](auto& l) { l[8] = "1988,13,1,1" + tail + ",1.0"; },
          "line 9: field 'Month (field 2)': '13' is not a month from 1 to 12"},
-        {[](auto& l) { l[8] = "1988,2,30,1,0,?9?9?9?9E0?9?9?9,1.0,18.5"; },
+        {[&](auto& l) { l[8] = "1988,2,30,1" + tail + ",1.0"; },
          "line 9: field 'Day (field 3)': '30' is not a day of month 2, from 1 to 28 in a 365-day "
          "year"},
-        {[](auto& l) { l[8] = "1988,1,1,1,0,?9?9?9?9E0?9?9?9"; },
+        {[&](auto& l) { l[8] = "1988,1,1,1" + tail; },
          "line 9: field 'Dry Bulb Temperature (field 7)' is missing: the row has 6 fields"},
         {[](auto& l) { std::swap(l[38], l[39]); },
          "line 39: field 'Hour (field 4)': '8' is out of sequence: the row reads 01/02 08:00 but "
-         "after 01/02 06:00 comes 01/02 07:00 (an hour is missing, repeated or out of order)"},
+         "after 01/02 06:00 comes 01/02 07:00" +
+             order},
         {[](auto& l) { l.resize(5); },
          "line 5: the file ends within the 8 header lines of an EPW file"},
         {[](auto& l) { l.erase(l.begin() + 6); },
@@ -230,7 +231,7 @@ TEST(WeatherFile, FilesThatCannotBeReadAtAll) {
     EXPECT_EQ(ReadError("folder.csv"), "folder.csv: is a folder, not a weather file");
 }
 
-TEST(TextFields, TemperaturesAreReadAsExactTenths) {
+TEST(TextFields, TemperaturesDatesTimesAndCommaSeparatedLines) {
     const std::pair<const char*, std::optional<int>> cases[] = {
         {"12.3", 123},     {"-0.5", -5},    {"7", 70},     {"+3.2", 32},        {"-12", -120},
         {"0.0", 0},        {"-40.0", -400}, {"21.9", 219}, {"12.x", {}},        {"12.34", {}},
@@ -240,9 +241,6 @@ TEST(TextFields, TemperaturesAreReadAsExactTenths) {
     for (const auto& [text, c10] : cases) {
         EXPECT_EQ(ParseTenthsCelsius(text), c10) << "'" << text << "'";
     }
-}
-
-TEST(TextFields, DatesOfTheTypicalYearAndHourEndingTimes) {
     // A typical year has no leap day; month 0 stands for a refused date.
     const std::tuple<const char*, int, int> dates[] = {
         {"01/01/1994", 1, 1}, {"12/31/1996", 12, 31}, {"2/28/2001", 2, 28},  {"02/29/1996", 0, 0},
@@ -258,15 +256,12 @@ TEST(TextFields, DatesOfTheTypicalYearAndHourEndingTimes) {
     for (const auto& [text, hour] : times) {
         EXPECT_EQ(ParseCsvTime(text), hour) << "'" << text << "'";
     }
-}
-
-TEST(TextFields, CommaSeparatedLinesKeepQuotedCommas) {
     EXPECT_EQ(SplitCsvLine(R"(1,"austin, TX", 722540 ,,"say ""hi""")"),
               (std::vector<std::string>{"1", "austin, TX", "722540", "", R"(say "hi")"}));
     EXPECT_EQ(SplitCsvLine(""), (std::vector<std::string>{""}));
 }
 
-TEST(Rounding, NearestWholeFahrenheitWithHalvesUpward) {
+TEST(Derivation, RoundingToWholeFahrenheitAndBins) {
     // Halves go upward, not away from zero (-22.5 °C is -8.5 °F, so -8), and negative values are
     // not truncated toward zero (-18.1 °C is -0.58 °F, so -1).
     const std::pair<int, int> cases[] = {
@@ -276,20 +271,11 @@ TEST(Rounding, NearestWholeFahrenheitWithHalvesUpward) {
     for (const auto& [c10, fahrenheit] : cases) {
         EXPECT_EQ(TenthsCelsiusToFahrenheit(c10), fahrenheit) << "c10 = " << c10;
     }
-}
-
-TEST(Bins, EveryTemperatureLiesInsideItsBinAndTheEndsAreClamped) {
     // Hotter than the table is held in 100/104 (bin 1), colder in 0/4 (bin 21).
     for (int fahrenheit = -40; fahrenheit <= 140; ++fahrenheit) {
         const int bin = BinOfFahrenheit(fahrenheit);
         const int held = std::clamp(fahrenheit, 0, 104);
         EXPECT_TRUE(105 - 5 * bin <= held && held <= 109 - 5 * bin) << fahrenheit << " in " << bin;
-    }
-}
-
-TEST(Shifts, HoursOneToEightNineToSixteenSeventeenToTwentyFour) {
-    for (int hour = 1; hour <= 24; ++hour) {
-        EXPECT_EQ(ShiftOfHour(hour), hour <= 8 ? 1 : hour <= 16 ? 2 : 3) << "hour " << hour;
     }
 }
 
@@ -315,41 +301,32 @@ TEST(Derivation, DesignTemperaturesAreTheEightyEighthColdestAndHottestHours) {
 }
 
 TEST(Derivation, HeatingDegreeDaysOfHandMadeYears) {
-    struct Case {
-        const char* name;
-        std::function<int(int day, int hour)> c10;
-        int expected;
-    };
-    const Case cases[] = {
+    const int warm = 200;  // 20 °C = 68 °F: no heating degree days.
+    const std::pair<std::function<int(int day, int hour)>, int> cases[] = {
         // 18.3 °C = 64.94 °F: 0.06 a day, 21.9 over the year; rounding each day would give 0.
-        {"constant 18.3 C", [](int, int) { return 183; }, 22},
+        {[](int, int) { return 183; }, 22},
         // The mean is that of the extremes 0 and 10 °C (41 °F), not of all hours (5 °C).
-        {"extremes 0 and 10 C", [](int, int hour) { return hour == 3    ? 0
-                                                           : hour == 15 ? 100
-                                                                        : 50; },
-         24 * 365},
+        {[](int, int hour) { return hour == 3    ? 0
+                                    : hour == 15 ? 100
+                                                 : 50; }, 24 * 365},
         // Warm days count as zero, they do not subtract from the cold ones.
-        {"182 hot days",
-         [](int day, int hour) {
+        {[](int day, int hour) {
              return day < 182 ? 300 : hour == 3 ? 0 : hour == 15 ? 100 : 50;
          },
          24 * 183},
         // 24:00 belongs to the date on its row: 01/01 has a mean of 50.9 °F (24 degree days),
         // 01/02 is 14 °F all day (51 degree days).
-        {"24:00 on its own date",
-         [](int day, int hour) { return (day == 0 && hour == 24) || day == 1 ? -100 : kWarmDay; },
-         75},
+        {[&](int day, int hour) { return (day == 0 && hour == 24) || day == 1 ? -100 : warm; }, 75},
         // 17.5 °C is 63.5 °F: 1.5 degree days rounded upward; 1.41 rounded down; two halves are
         // rounded once over the year, not per day.
-        {"one and a half", [](int day, int) { return day == 100 ? 175 : kWarmDay; }, 2},
-        {"1.41", [](int day, int hour) { return day == 100 ? (hour == 1 ? 176 : 175) : kWarmDay; },
-         1},
-        {"two halves", [](int day, int) { return day == 7 || day == 300 ? 175 : kWarmDay; }, 3},
+        {[&](int day, int) { return day == 100 ? 175 : warm; }, 2},
+        {[&](int day, int hour) { return day == 100 ? (hour == 1 ? 176 : 175) : warm; }, 1},
+        {[&](int day, int) { return day == 7 || day == 300 ? 175 : warm; }, 3},
     };
-    for (const Case& c : cases) {
+    for (int i = 0; const auto& [c10, expected] : cases) {
         const StationClimate climate = DeriveStationClimate(
-            MakeYear([&](int index) { return c.c10(index / 24, index % 24 + 1); }));
-        EXPECT_EQ(climate.degree_days, c.expected) << c.name;
+            MakeYear([&](int index) { return c10(index / 24, index % 24 + 1); }));
+        EXPECT_EQ(climate.degree_days, expected) << "case " << i++;
     }
 }
 
@@ -401,7 +378,7 @@ fs::path MakeStationFolder(const std::string& name, const std::vector<std::strin
 }
 
 TEST(StationTable, FaultsNameTheLineAndTheField) {
-    const std::pair<std::function<void(std::vector<std::string>&)>, std::string> cases[] = {
+    const std::pair<Change, std::string> cases[] = {
         {[](auto& l) { std::swap(l[4], l[5]); },
          "line 5: field 'index': '5' should be 4; the entries run from 1 to 211 in the order of "
          "the city list"},
