@@ -202,8 +202,7 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
         {"estimate", ok,
          "        0/4         0         0         0         0\n\n"
          "Heating Degree Days      1701\nSummer Design Temp.        97\nWinter Design Temp.        "
-         "28\n\n"
-         "Cost/Yr.\n  Cooling                    $41\n  Heating                    $0\n"},
+         "28\n\nCost/Yr.\n  Cooling                    $41\n  Heating                    $0\n"},
         {"compare --csv", ok,
          "city_index,city_name,winter_design,degree_days,summer_design,"
          "cooling_cost,heating_cost\n1,\"austin, TX\",28,1701,97,41,341\n"},

@@ -340,8 +340,7 @@ TEST(Derivation, RefusesAnythingButTheHoursOfOneYear) {
          "722540.csv: hour 25 of the year: reads 01/02 02:00 where 01/02 01:00 belongs"},
         {[](HourlyWeather& w) { w.hours[8759].c10 = 999; },
          "722540.csv: hour 8760 of the year: dry-bulb 999 tenths of a degree Celsius is outside "
-         "the "
-         "accepted range -900 to 600"},
+         "the accepted range -900 to 600"},
     };
     for (const auto& [change, message] : cases) {
         HourlyWeather weather = MakeYear([](int) { return 100; }, "722540.csv");

@@ -98,19 +98,14 @@ TEST(rc_Errors, MalformedScriptsAreReportedWithFileAndLine) {
         {"1 RCDATA 5", "1: expected BEGIN or a file name in double quotes for RCDATA 1"},
         {"\n1 RCDATA \"nowhere.dat\"", "2: cannot open data file 'nowhere.dat'"},
         {"ICON1 ICON heatwise",
-         "1: expected the icon file name of ICON ICON1 in double "
-         "quotes, found 'heatwise'"},
+         "1: expected the icon file name of ICON ICON1 in double quotes, found 'heatwise'"},
         {"1 BITMAP \"x.bmp\"", "1: resource type BITMAP is not supported"},
         {"1 FOOBAR BEGIN END", "1: expected a resource type after resource id 1 (MENU, "},
         {"1 12 BEGIN END",
          "1: 12 is outside the accepted range 256 to 65535 for a "
          "resource type number of the program's own"},
-        {"BEGIN",
-         "1: expected a resource id (a number or a name) or STRINGTABLE, found "
-         "'BEGIN'"},
-        {"70000 RCDATA { }",
-         "1: 70000 is outside the accepted range 0 to 65535 for a "
-         "resource id"},
+        {"BEGIN", "1: expected a resource id (a number or a name) or STRINGTABLE, found 'BEGIN'"},
+        {"70000 RCDATA { }", "1: 70000 is outside the accepted range 0 to 65535 for a resource id"},
         {"1 RCDATA { }\n2 RCDATA { }\n0x1 rcdata { }",
          "3: RCDATA 1 is defined twice (first at test.rc:1)"},
         {"Icon1 RCDATA { }\nICON1 RCDATA { }", "2: RCDATA ICON1 is defined twice"},
@@ -168,8 +163,7 @@ TEST(rc_Errors, MalformedScriptsAreReportedWithFileAndLine) {
         {"1 DIALOGEX 0,0,1,1\nSTYLE " + std::string(250, '(') + "1\nBEGIN END",
          "2: the style of DIALOGEX 1 is nested too deeply"},
         {"1 DIALOGEX 0,0,1,1\nSTYLE\nBEGIN END",
-         "3: expected the style of DIALOGEX 1, "
-         "found 'BEGIN'"},
+         "3: expected the style of DIALOGEX 1, found 'BEGIN'"},
     };
     for (const auto& [script, message] : cases) {
         const bool in_script = std::isdigit(static_cast<unsigned char>(message[0])) != 0;
