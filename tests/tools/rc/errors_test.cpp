@@ -1,21 +1,29 @@
 // The compiler's messages for malformed scripts, each with the file and line where the fault
-// stands, from the lexer, the preprocessor and the readers of each resource statement.
+// stands, from the lexer, the preprocessor and the readers of each resource statement; and
+// heatwise-rc run as the build runs it: a good script gives the source and the dependency list,
+// a bad one "file:line: reason", status 1 and no output, so the build stops, and a wrong command
+// line the usage and status 2.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
 
 #include "script_test_support.h"
 
 namespace heatwise::rc {
 namespace {
 
+namespace fs = std::filesystem;
 using ::testing::HasSubstr;
+using testing::WriteFile;
 
 TEST(rc_Errors, MalformedScriptsAreReportedWithFileAndLine) {
-    testing::WriteFile("self.h", "#include \"self.h\"\n");
-    testing::WriteFile("heatwise.ico", "GIF89a not an icon at all");
+    WriteFile("self.h", "#include \"self.h\"\n");
+    WriteFile("heatwise.ico", "GIF89a not an icon at all");
     // Five levels of ten-fold macros make 100000 tokens a use: six levels are too many for one use,
     // and 300 uses on one line would make thirty million, where the script stops at a million.
     const std::string tenfold =
@@ -170,6 +178,50 @@ TEST(rc_Errors, MalformedScriptsAreReportedWithFileAndLine) {
         EXPECT_THAT(testing::ErrorOf(script), HasSubstr((in_script ? "test.rc:" : "") + message))
             << script;
     }
+}
+
+std::string ReadAll(const fs::path& path) {
+    std::stringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
+}
+
+TEST(rc_Compiler, ExitStatusMessagesAndOutputFiles) {
+    WriteFile("run/shared/ids.h", "#define MENU_MAIN 30001\n");
+    WriteFile("run/form.txt", "[Checks]\n");
+    WriteFile("run/good.rc", "#include <ids.h>\nMENU_MAIN RCDATA { 1 }\n102 RCDATA \"form.txt\"\n");
+    WriteFile("run/bad.rc", "1 RCDATA BEGIN\n  70000\nEND\n");
+    WriteFile("run/out.cpp", "stale output of an earlier build");
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"run/bad.rc run/out.cpp", 1, "bad.rc:2: 70000 does not fit in a 16-bit word"},
+        {"run/good.rc run/out.cpp", 1, "good.rc:1: cannot open include file 'ids.h'"},
+        {"run/missing.rc run/out.cpp", 1, "missing.rc: cannot open the resource script"},
+        {"", 2, "usage: heatwise-rc INPUT.rc OUTPUT.cpp"},
+        {"run/good.rc run/out.cpp c", 2, "usage: heatwise-rc"},
+        {"run/good.rc run/out.cpp --depfile", 2, "usage: heatwise-rc"},
+        {"--fast run/good.rc run/out.cpp", 2, "usage: heatwise-rc"},
+        {"-Irun/shared run/good.rc run/out.cpp --depfile run/out.d", 0, ""},
+    };
+    for (const auto& [arguments, status, message] : cases) {
+        const std::string command = std::string(HEATWISE_RC_PATH) + " " + arguments + " 2>&1";
+        FILE* pipe = popen(command.c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::string output;
+        for (char buffer[256]; fgets(buffer, sizeof buffer, pipe) != nullptr;) {
+            output += buffer;
+        }
+        const int exit = pclose(pipe);
+        EXPECT_EQ(WIFEXITED(exit) ? WEXITSTATUS(exit) : -1, status) << arguments;
+        EXPECT_THAT(output, HasSubstr(message)) << arguments;
+        // A failed run leaves no output behind, so the next build runs the compiler again.
+        EXPECT_EQ(fs::exists("run/out.cpp"), status == 0) << arguments;
+    }
+    EXPECT_THAT(ReadAll("run/out.cpp"), HasSubstr("windlass::ResourceName(30001)"));
+    const std::string depfile = ReadAll("run/out.d");
+    for (const char* file : {"out.cpp:", "good.rc", "shared/ids.h", "form.txt"}) {
+        EXPECT_THAT(depfile, HasSubstr((fs::current_path() / "run" / file).string())) << file;
+    }
+    EXPECT_FALSE(fs::exists("run/out.cpp.partial"));
 }
 
 }  // namespace

@@ -88,8 +88,9 @@ TEST(rc_GeneratedTables, DataKeepsEveryByteAndAClosingZero) {
     EXPECT_THAT(DataWords(*FindData(kTypeRcData, IDM_SAMPLE)), ElementsAre(40001, 2, 0, 0));
     auto text = FindData(kTypeRcData, IDD_SAMPLE);
     ASSERT_TRUE(text);
-    constexpr char kExpected[] = "[Checks]\n1118 1 \nquote \" backslash \\ nul \0"
-                                 "1 high \xE9\n\0";
+    constexpr char kExpected[] =
+        "[Checks]\n1118 1 \nquote \" backslash \\ nul \0"
+        "1 high \xE9\n\0";
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(text->data()), text->size()),
               std::string(kExpected, sizeof kExpected - 1));
     EXPECT_EQ(text->data()[text->size()], 0);  // one zero beyond the data, for C-string readers

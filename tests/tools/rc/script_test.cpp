@@ -39,6 +39,12 @@ DialogDef DialogOf(std::string_view script) {
 }
 
 TEST(rc_Script, TokensAsTheLexerAndPreprocessorLeaveThem) {
+    // Headers give their defines but not their code; a header not named .h is read in full.
+    WriteFile("ids/form_ids.h",
+              "#pragma once\n// Shared with the C++ code.\n#define DLG_MAIN 102\n"
+              "#define FLD_CITY \\\n    1112\n#ifndef RC_INVOKED\nconstexpr int kOnlyForCxx = 1;\n"
+              "#endif\nint AlsoIgnored(void);\n/* a \"quoted\" comment\n   over lines */\n");
+    WriteFile("ids/nested.rh", "#include \"form_ids.h\"\n77\n");
     // A leading 0 makes no octal number in a resource script; an escape takes two hex digits.
     const std::pair<std::string, std::string> cases[] = {
         {"0 40001 0x9C41 0XffFF 70000L 0x10l 5UL 4294967295 017",
@@ -72,24 +78,14 @@ TEST(rc_Script, TokensAsTheLexerAndPreprocessorLeaveThem) {
         {"#if 0\n\"unterminated 12ab @ /* open\n#endif\nok", "ok@4 $@4 "},
         {"#if 0 /* comment\n#endif still comment */\n#endif\nok", "ok@4 $@4 "},
         {"#if defined X || (-1 < 0 && ~0 == -1 && (7 % 4) << 2 == 12)\nyes\n#endif", "yes@2 $@3 "},
+        {"#include \"ids/form_ids.h\"\n#include <nested.rh>\nDLG_MAIN FLD_CITY\n",
+         "77@2 102@3 1112@3 $@3 "},
     };
     for (const auto& [script, tokens] : cases) {
-        EXPECT_EQ(Tokens(script), tokens) << script;
+        EXPECT_EQ(Tokens(script, {std::filesystem::current_path() / "ids"}), tokens) << script;
     }
-}
-
-TEST(rc_Script, HeadersGiveTheirDefinesButNotTheirCode) {
-    WriteFile("ids/form_ids.h",
-              "#pragma once\n// Shared with the C++ code.\n#define DLG_MAIN 102\n"
-              "#define FLD_CITY \\\n    1112\n#ifndef RC_INVOKED\nconstexpr int kOnlyForCxx = 1;\n"
-              "#endif\nint AlsoIgnored(void);\n/* a \"quoted\" comment\n   over lines */\n");
-    WriteFile("ids/nested.rh", "#include \"form_ids.h\"\n77\n");
-    // nested.rh is read in full (it is not a C header), form_ids.h only once.
-    EXPECT_EQ(Tokens("#include \"ids/form_ids.h\"\n#include <nested.rh>\nDLG_MAIN FLD_CITY\n",
-                     {std::filesystem::current_path() / "ids"}),
-              "77@2 102@3 1112@3 $@3 ");
-    const ResourceScript script =
-        Read("#include <windows.h>\n#include \"ids/nested.rh\"\nRCDATA { }");
+    // form_ids.h is read only once, and both headers are dependencies of the script.
+    const ResourceScript script = Read("#include \"ids/nested.rh\"\nRCDATA { }");
     ASSERT_EQ(script.dependencies.size(), 2u);
     EXPECT_EQ(script.dependencies[0].filename(), "nested.rh");
 }
