@@ -41,34 +41,24 @@ CliRun Cli(const std::string& command_line) {
     return {status, out.str(), err.str()};
 }
 
-// The scratch folders of this run of the tests, under the test's temporary folder; they go
-// when the tests end.
-fs::path ScratchRoot() {
-    return fs::path(::testing::TempDir()) / ("heatwise-cli-" + std::to_string(getpid()));
-}
+// The scratch folder of this run of the tests, under the test's temporary folder; it goes when
+// the tests end.
+const fs::path kScratch =
+    fs::path(::testing::TempDir()) / ("heatwise-cli-" + std::to_string(getpid()));
 struct RemoveScratch : ::testing::Environment {
-    void TearDown() override { fs::remove_all(ScratchRoot()); }
+    void TearDown() override { fs::remove_all(kScratch); }
 };
 [[maybe_unused]] ::testing::Environment* const kRemoveScratch =
     ::testing::AddGlobalTestEnvironment(new RemoveScratch);
-
-// A fresh folder of the running test.
-fs::path Scratch() {
-    const fs::path folder =
-        ScratchRoot() / ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
 
 // Climate files in which city k has m = k % 7 + 1 times the hours of both worked examples (the
 // cooling one in bins 90/94 and 85/89, the heating one in bin 30/34) and the design record
 // 28, 1700 + k, 97. City 1 (m = 2) and city 7 (m = 1) therefore differ, and city 7 costs
 // exactly the worked examples.
 std::string ExampleClimate() {
-    const fs::path folder = Scratch();
-    std::ofstream bins(folder / kBinFileName);
-    std::ofstream design(folder / kDesignFileName);
+    fs::create_directories(kScratch);
+    std::ofstream bins(kScratch / kBinFileName);
+    std::ofstream design(kScratch / kDesignFileName);
     for (int city = 1; city <= kCityCount; ++city) {
         CityBinHours hours{};
         const int m = city % 7 + 1;
@@ -85,7 +75,7 @@ std::string ExampleClimate() {
         bins << "\n";
         design << "28 " << 1700 + city << " 97\n";
     }
-    return folder.string();
+    return kScratch.string();
 }
 
 // The hours of city 7 shift by shift: bins 90/94 and 85/89 for cooling, 30/34 for heating.
