@@ -94,10 +94,8 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
         {"estimate --rate 0.05",
          "--rate: '0.05' is outside the accepted range above 0.05 and below 0.35 "
          "(single-precision limits 0.0500000007 and 0.349999994)\n"},
-        {"estimate --rate 0.35", "--rate: '0.35' is outside"},
         {"estimate --fuel-price 10.000001",
          "--fuel-price: '10.000001' is outside the accepted range 0 to 10\n"},
-        {"estimate --fuel-price -0.01", "--fuel-price: '-0.01' is outside"},
         {"estimate --eer 3.99", "--eer: '3.99' is outside the accepted range 4 to 15\n"},
         {"estimate --eer 1e999", "--eer: '1e999' is outside"},
         {"estimate --rate abc", "--rate: 'abc' is not a number"},
@@ -122,7 +120,6 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
         {"estimate --heat-eff 49", "--heat-eff: '49' is outside the accepted range 50 to 250"},
         {"estimate --heat-eff 85.0", "--heat-eff: '85.0' is not a whole number"},
         {"estimate --city 0", "--city: '0' is outside the accepted range 1 to 211"},
-        {"estimate --city 212", "--city: '212' is outside"},
         {"estimate --city springfield",
          "--city: 'springfield' names several cities: 67 (springfield), 110 (springfield)"},
         {"estimate --city atlantis", "--city: 'atlantis' is not in the city list"},
@@ -153,16 +150,14 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
     const std::string heating = "estimate --city 7 --mode heating --hours 8,8,4 --winter 65,60,75";
     const int ok = kExitSuccess;
     const std::tuple<std::string, int, std::string> others[] = {
-        // The accepted command lines stand at the edges of the form's ranges.
-        {"estimate --rate 0.06", ok, "$"},
-        {"estimate --rate=0.34", ok, "$"},
-        {"estimate --rate 0.0500000008", ok, "$"},
-        {"estimate --fuel-price 0", ok, "$"},
-        {"estimate --fuel-price 10.0", ok, "$"},
-        {"estimate --eer 4", ok, "$"},
-        {"estimate --eer 15 --hours 0,4,8 --summer 65,94,80 --winter 40,84,60", ok, "$"},
-        {"estimate --cool-capacity 240000 --heat-eff 50", ok, "$"},
-        {"estimate --heat-eff 250 --city 211", ok, "City 211"},
+        // Where a range ends is the form's own rule, checked with the form; here each option
+        // takes its value to its own field.
+        {"estimate --rate=0.34 --fuel-price 10.0 --eer 15 --hours 0,4,8 --summer 65,94,80 --winter "
+         "40,84,60 --cool-capacity 240000 --heat-capacity 0 --heat-eff 250 --city 211",
+         ok,
+         "City 211: sheridan\nCalculate Cooling, heating fuel Electricity\nThermostat hours 0 4 8, "
+         "summer 65 94 80, winter 40 84 60 F\nCooling 240000 BTUh at EER 15.00; heating 0 BTUh at "
+         "250 %\nElectric rate 0.34 $/kWh; fuel price 10.00 $/unit\n"},
         {"estimate --city AUSTIN", ok,
          "City 1: austin, TX\nCalculate Cooling, heating fuel Electricity\n"},
         {"estimate --mode Heating --fuel gas", ok, "Calculate Heating, heating fuel Natural Gas\n"},
