@@ -83,6 +83,63 @@ const std::string kHours =
     "0,0,0,0,0,0,0,0,0,0,0,0,0,0,100,0,0,0,0,0,0,0,0,100,200,0,0,0,0,0,0,0,0,0,0,50,0,0,0,0,0,0,"
     "0,0,20,80,0,0,0,0,0,0,0,0,0,0,150,0,0,0,0,0,0";
 
+// Refused command lines with their messages, each naming the option, the value and what the
+// option accepts.
+const std::pair<const char*, const char*> kRefusals[] = {
+    {"estimate --rate 0.05",
+     "--rate: '0.05' is outside the accepted range above 0.05 and below 0.35 "
+     "(single-precision limits 0.0500000007 and 0.349999994)\n"},
+    {"estimate --fuel-price 10.000001",
+     "--fuel-price: '10.000001' is outside the accepted range 0 to 10\n"},
+    {"estimate --eer 3.99", "--eer: '3.99' is outside the accepted range 4 to 15\n"},
+    {"estimate --eer 1e999", "--eer: '1e999' is outside"},
+    {"estimate --rate abc", "--rate: 'abc' is not a number"},
+    {"estimate --rate 0.06x", "--rate: '0.06x' is not a number"},
+    {"estimate --rate nan", "--rate: 'nan' is not a number"},
+    {"estimate --eer inf", "--eer: 'inf' is not a number"},
+    {"estimate --rate ", "--rate: '' is not a number"},
+    {"estimate --hours 8,9,8", "--hours (shift 2): '9' is outside the accepted range 0 to 8"},
+    {"estimate --hours 8,8", "--hours: '8,8' is not three whole numbers"},
+    {"estimate --hours 8,8,8,8", "--hours: '8,8,8,8' is not three whole numbers"},
+    {"estimate --hours 8,,8", "--hours (shift 2): '' is not a whole number"},
+    {"estimate --hours 8,7.5,8", "--hours (shift 2): '7.5' is not a whole number"},
+    {"estimate --summer 64,85,78",
+     "--summer (shift 1): '64' is outside the accepted range 65 to 94"},
+    {"estimate --winter 65,60,85",
+     "--winter (shift 3): '85' is outside the accepted range 40 to 84"},
+    {"estimate --cool-capacity 240001",
+     "--cool-capacity: '240001' is outside the accepted range 0 to 240000"},
+    {"estimate --heat-capacity -1", "--heat-capacity: '-1' is outside"},
+    {"estimate --heat-capacity 99999999999999999999999",
+     "is outside the accepted range 0 to 240000"},
+    {"estimate --heat-eff 49", "--heat-eff: '49' is outside the accepted range 50 to 250"},
+    {"estimate --heat-eff 85.0", "--heat-eff: '85.0' is not a whole number"},
+    {"estimate --city 0", "--city: '0' is outside the accepted range 1 to 211"},
+    {"estimate --city springfield",
+     "--city: 'springfield' names several cities: 67 (springfield), 110 (springfield)"},
+    {"estimate --city atlantis", "--city: 'atlantis' is not in the city list"},
+    {"estimate --mode cold", "--mode: 'cold' is not one of cooling, heating"},
+    {"estimate --fuel coal", "--fuel: 'coal' is not one of electricity, oil, propane, gas"},
+    {"estimate --colour red", "unknown option '--colour'"},
+    {"estimate --sort name", "unknown option '--sort'"},
+    {"estimate --rate", "--rate needs a value"},
+    {"estimate --json=yes", "--json takes no value"},
+    {"estimate --json --csv", "--json and --csv cannot be combined"},
+    {"estimate austin", "unexpected argument 'austin'"},
+    // A refused command line touches no climate file.
+    {"estimate --data-dir nowhere --rate 0.05", "heatwise-cli estimate: --rate: '0.05'"},
+    {"compare --city 1", "--city: compare covers all 211 cities"},
+    {"compare --mode heating", "--mode: compare works out the cooling cost in mode"},
+    {"compare --fuel all", "--fuel: 'all' is not one of"},
+    {"compare --sort price", "--sort: 'price' is not one of list, cooling, heating"},
+    {"compare --rate 0.05", "--rate: '0.05' is outside"},
+    {"", "Usage: heatwise-cli COMMAND"},
+    {"estimat", "unknown command 'estimat'"},
+    {"bins", "bins needs the weather file to read"},
+    {"bins a.csv b.csv", "bins takes one weather file"},
+    {"bins --eer 5", "unknown option '--eer'"},
+};
+
 // Help goes to the output; a refusal goes to the error output and prints nothing else. An
 // estimate or compare gets the example climate unless the row names a folder itself.
 TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
@@ -90,60 +147,6 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
     std::ofstream(data + "/short.csv") << "722540,\"AUSTIN\",TX,-6.0,30.290,-97.740,213\n"
                                        << "Date (MM/DD/YYYY),Time (HH:MM),Dry-bulb (C)\n"
                                        << "01/01/1988,01:00,5.0\n";
-    const std::pair<std::string, std::string> refusals[] = {
-        {"estimate --rate 0.05",
-         "--rate: '0.05' is outside the accepted range above 0.05 and below 0.35 "
-         "(single-precision limits 0.0500000007 and 0.349999994)\n"},
-        {"estimate --fuel-price 10.000001",
-         "--fuel-price: '10.000001' is outside the accepted range 0 to 10\n"},
-        {"estimate --eer 3.99", "--eer: '3.99' is outside the accepted range 4 to 15\n"},
-        {"estimate --eer 1e999", "--eer: '1e999' is outside"},
-        {"estimate --rate abc", "--rate: 'abc' is not a number"},
-        {"estimate --rate 0.06x", "--rate: '0.06x' is not a number"},
-        {"estimate --rate nan", "--rate: 'nan' is not a number"},
-        {"estimate --eer inf", "--eer: 'inf' is not a number"},
-        {"estimate --rate ", "--rate: '' is not a number"},
-        {"estimate --hours 8,9,8", "--hours (shift 2): '9' is outside the accepted range 0 to 8"},
-        {"estimate --hours 8,8", "--hours: '8,8' is not three whole numbers"},
-        {"estimate --hours 8,8,8,8", "--hours: '8,8,8,8' is not three whole numbers"},
-        {"estimate --hours 8,,8", "--hours (shift 2): '' is not a whole number"},
-        {"estimate --hours 8,7.5,8", "--hours (shift 2): '7.5' is not a whole number"},
-        {"estimate --summer 64,85,78",
-         "--summer (shift 1): '64' is outside the accepted range 65 to 94"},
-        {"estimate --winter 65,60,85",
-         "--winter (shift 3): '85' is outside the accepted range 40 to 84"},
-        {"estimate --cool-capacity 240001",
-         "--cool-capacity: '240001' is outside the accepted range 0 to 240000"},
-        {"estimate --heat-capacity -1", "--heat-capacity: '-1' is outside"},
-        {"estimate --heat-capacity 99999999999999999999999",
-         "is outside the accepted range 0 to 240000"},
-        {"estimate --heat-eff 49", "--heat-eff: '49' is outside the accepted range 50 to 250"},
-        {"estimate --heat-eff 85.0", "--heat-eff: '85.0' is not a whole number"},
-        {"estimate --city 0", "--city: '0' is outside the accepted range 1 to 211"},
-        {"estimate --city springfield",
-         "--city: 'springfield' names several cities: 67 (springfield), 110 (springfield)"},
-        {"estimate --city atlantis", "--city: 'atlantis' is not in the city list"},
-        {"estimate --mode cold", "--mode: 'cold' is not one of cooling, heating"},
-        {"estimate --fuel coal", "--fuel: 'coal' is not one of electricity, oil, propane, gas"},
-        {"estimate --colour red", "unknown option '--colour'"},
-        {"estimate --sort name", "unknown option '--sort'"},
-        {"estimate --rate", "--rate needs a value"},
-        {"estimate --json=yes", "--json takes no value"},
-        {"estimate --json --csv", "--json and --csv cannot be combined"},
-        {"estimate austin", "unexpected argument 'austin'"},
-        // A refused command line touches no climate file.
-        {"estimate --data-dir nowhere --rate 0.05", "heatwise-cli estimate: --rate: '0.05'"},
-        {"compare --city 1", "--city: compare covers all 211 cities"},
-        {"compare --mode heating", "--mode: compare works out the cooling cost in mode"},
-        {"compare --fuel all", "--fuel: 'all' is not one of"},
-        {"compare --sort price", "--sort: 'price' is not one of list, cooling, heating"},
-        {"compare --rate 0.05", "--rate: '0.05' is outside"},
-        {"", "Usage: heatwise-cli COMMAND"},
-        {"estimat", "unknown command 'estimat'"},
-        {"bins", "bins needs the weather file to read"},
-        {"bins a.csv b.csv", "bins takes one weather file"},
-        {"bins --eer 5", "unknown option '--eer'"},
-    };
     // City 7 costs exactly the worked examples, city 1 twice their hours, city 110 (the second
     // springfield) has its own design record. The compare command costs heating at the form's
     // thermostat hours 8, 8, 8: 11150 degree-hours in bin 30/34 are 170.82 dollars a time.
@@ -215,7 +218,7 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
     };
     std::vector<std::tuple<std::string, int, std::string>> cases(std::begin(others),
                                                                  std::end(others));
-    for (const auto& [line, message] : refusals) {
+    for (const auto& [line, message] : kRefusals) {
         cases.emplace_back(line, kExitUsageError, message);
     }
     for (auto [line, status, text] : cases) {
