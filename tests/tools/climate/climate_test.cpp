@@ -221,9 +221,6 @@ TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
         WriteLines("fault.epw", lines);
         EXPECT_EQ(ReadError("fault.epw"), "fault.epw: " + message);
     }
-}
-
-TEST(WeatherFile, FilesThatCannotBeReadAtAll) {
     WriteLines("empty.csv", {});
     std::filesystem::create_directories("folder.csv");
     EXPECT_EQ(ReadError("empty.csv"),
