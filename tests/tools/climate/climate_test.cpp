@@ -256,6 +256,8 @@ TEST(TextFields, TemperaturesDatesTimesAndCommaSeparatedLines) {
     EXPECT_EQ(SplitCsvLine(R"(1,"austin, TX", 722540 ,,"say ""hi""")"),
               (std::vector<std::string>{"1", "austin, TX", "722540", "", R"(say "hi")"}));
     EXPECT_EQ(SplitCsvLine(""), (std::vector<std::string>{""}));
+    // A closing quote at the end of the line pairs with nothing that follows it in memory.
+    EXPECT_EQ(SplitCsvLine(std::string_view("\"a\"\"", 3)), (std::vector<std::string>{"a"}));
 }
 
 TEST(Derivation, RoundingToWholeFahrenheitAndBins) {
