@@ -84,7 +84,8 @@ TEST(rc_GeneratedTables, PlainAndExtendedMenus) {
               "Plain; } C43 &Right right; ");
 }
 
-TEST(rc_GeneratedTables, DataKeepsEveryByteAndAClosingZero) {
+// Data keeps every byte, and one zero beyond it for readers of C strings.
+TEST(rc_GeneratedTables, DataAcceleratorsAndStrings) {
     EXPECT_THAT(DataWords(*FindData(kTypeRcData, IDM_SAMPLE)), ElementsAre(40001, 2, 0, 0));
     auto text = FindData(kTypeRcData, IDD_SAMPLE);
     ASSERT_TRUE(text);
@@ -93,7 +94,7 @@ TEST(rc_GeneratedTables, DataKeepsEveryByteAndAClosingZero) {
         "1 high \xE9\n\0";
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(text->data()), text->size()),
               std::string(kExpected, sizeof kExpected - 1));
-    EXPECT_EQ(text->data()[text->size()], 0);  // one zero beyond the data, for C-string readers
+    EXPECT_EQ(text->data()[text->size()], 0);
     EXPECT_TRUE(FindData(kTypeRcData, "EMPTYDATA")->empty());
     for (const auto& [type, id] :
          {std::pair<ResourceName, ResourceName>{kTypeRcData, 202}, {"HELP", "notes"}}) {
@@ -106,9 +107,7 @@ TEST(rc_GeneratedTables, DataKeepsEveryByteAndAClosingZero) {
     ASSERT_TRUE(prompts);
     EXPECT_EQ(DataWords(prompts->first(2))[0], 40002);
     EXPECT_EQ(DataText(prompts->subspan(2)), "Opens the help file");
-}
-
-TEST(rc_GeneratedTables, AcceleratorsAndStrings) {
+    // Accelerators and strings.
     const AcceleratorTable* keys = FindAccelerators(IDM_SAMPLE);
     ASSERT_NE(keys, nullptr);
     std::vector<std::string> rows;
