@@ -1,5 +1,5 @@
-// The tables that heatwise-rc generates from data/sample.rc, compiled into this test and
-// read back through the toolkit's lookup, as the program reads its own.
+// The tables that heatwise-rc generates from data/sample.rc, compiled into this test and read
+// back through the toolkit's lookup, as the program reads its own.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -30,7 +30,24 @@ std::string Hex(std::uint32_t bits) {
     return out.str();
 }
 
-TEST(rc_GeneratedTables, DialogTemplateWithEveryHeaderLine) {
+// A whole menu as one text: each item as its kind (C command, P popup, S separator), id, text,
+// options and help id, a popup's items in braces after it.
+std::string Outline(const MenuItem* items, int count) {
+    static const char* const kOptions[] = {"grayed",   "inactive", "checked", "break",
+                                           "barbreak", "right",    "radio",   "default"};
+    std::string out;
+    for (const MenuItem& item : std::span(items, count)) {
+        out += "CPS"[static_cast<int>(item.kind)] + std::to_string(item.id) + " " + item.text;
+        for (int bit = 0; bit < 8; ++bit) {
+            out += (item.options >> bit & 1) != 0 ? std::string(" ") + kOptions[bit] : "";
+        }
+        out += item.help_id != 0 ? " help " + std::to_string(item.help_id) : "";
+        out += item.item_count == 0 ? "; " : " { " + Outline(item.items, item.item_count) + "} ";
+    }
+    return out;
+}
+
+TEST(rc_GeneratedTables, DialogTemplateAndItsControls) {
     const DialogTemplate* d = FindDialog(IDD_SAMPLE);
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->form, DialogForm::kDialogEx);
@@ -41,13 +58,8 @@ TEST(rc_GeneratedTables, DialogTemplateWithEveryHeaderLine) {
              d->caption, d->class_name, d->font_point_size, d->font_face, d->font_weight,
              d->font_italic, d->font_charset),
         "40c00444 10000 10 20 300 150 77 Sample \"dialog\" SAMPLECLASS 8 MS Sans Serif 700 1 1 ");
-}
-
-TEST(rc_GeneratedTables, ControlsInTemplateOrder) {
-    const DialogTemplate* dialog = FindDialog(IDD_SAMPLE);
-    ASSERT_NE(dialog, nullptr);
     std::vector<std::string> controls;
-    for (const DialogControl& c : std::span(dialog->controls, dialog->control_count)) {
+    for (const DialogControl& c : std::span(d->controls, d->control_count)) {
         controls.push_back(Join(c.class_name, c.text, c.id, c.x, c.y, c.width, c.height, c.help_id,
                                 Hex(c.style), Hex(c.ex_style)));
     }
@@ -59,58 +71,52 @@ TEST(rc_GeneratedTables, ControlsInTemplateOrder) {
                                       "EDIT  11 -1 -2 3 4 0 50810800 0 "));
 }
 
-TEST(rc_GeneratedTables, MenusByNumberAndByName) {
+TEST(rc_GeneratedTables, PlainAndExtendedMenus) {
     const MenuTemplate* plain = FindMenu(IDM_SAMPLE);
     ASSERT_NE(plain, nullptr);
-    ASSERT_EQ(plain->item_count, 1);
-    EXPECT_STREQ(plain->items[0].text, "&Help");
-    EXPECT_EQ(plain->items[0].options, kMenuRightJustify);
-    EXPECT_EQ(plain->items[0].items, nullptr);
-
+    EXPECT_EQ(Outline(plain->items, plain->item_count),
+              "C40002 &Help right; P0 &File { C100 &Open...\tCtrl+O; S0 ; P0 &Recent grayed { "
+              "C101 One grayed checked; C102 Two inactive break; } C40004 E&xit barbreak; } ");
     const MenuTemplate* extended = FindMenu("SampleMenu");
     ASSERT_NE(extended, nullptr);
-    ASSERT_EQ(extended->item_count, 1);
-    const MenuItem& file = extended->items[0];
-    EXPECT_EQ(file.kind, MenuItemKind::kPopup);
-    EXPECT_EQ(file.id, 40001);
-    ASSERT_EQ(file.item_count, 1);
-    EXPECT_STREQ(file.items[0].text, "E&xit");
-    EXPECT_EQ(file.items[0].id, 40004);
+    EXPECT_EQ(Outline(extended->items, extended->item_count),
+              "P40001 &View help 99 { C41 &Big checked radio default; S0 ; C42 &Small grayed; C0 "
+              "Plain; } C43 &Right right; ");
 }
 
-TEST(rc_GeneratedTables, DataKeepsEveryByteAndAClosingZero) {
-    auto words = FindData(kTypeRcData, IDM_SAMPLE);
-    ASSERT_TRUE(words);
-    EXPECT_THAT(DataWords(*words), ElementsAre(40001, 2, 0, 0));
-
+// Data keeps every byte, and one zero beyond it for readers of C strings.
+TEST(rc_GeneratedTables, DataAcceleratorsAndStrings) {
+    EXPECT_THAT(DataWords(*FindData(kTypeRcData, IDM_SAMPLE)), ElementsAre(40001, 2, 0, 0));
     auto text = FindData(kTypeRcData, IDD_SAMPLE);
     ASSERT_TRUE(text);
-    std::string all(reinterpret_cast<const char*>(text->data()), text->size());
     constexpr char kExpected[] =
         "[Checks]\n1118 1 \nquote \" backslash \\ nul \0"
         "1 high \xE9\n\0";
-    EXPECT_EQ(all, std::string(kExpected, sizeof kExpected - 1));
-    EXPECT_EQ(DataText(*text), "[Checks]\n1118 1 \nquote \" backslash \\ nul ");
-    EXPECT_EQ(text->data()[text->size()], 0);  // one zero beyond the data, for C-string readers
-
-    auto empty = FindData(kTypeRcData, "EMPTYDATA");
-    ASSERT_TRUE(empty);
-    EXPECT_TRUE(empty->empty());
-}
-
-TEST(rc_GeneratedTables, PromptsAcceleratorsAndStrings) {
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(text->data()), text->size()),
+              std::string(kExpected, sizeof kExpected - 1));
+    EXPECT_EQ(text->data()[text->size()], 0);
+    EXPECT_TRUE(FindData(kTypeRcData, "EMPTYDATA")->empty());
+    for (const auto& [type, id] :
+         {std::pair<ResourceName, ResourceName>{kTypeRcData, 202}, {"HELP", "notes"}}) {
+        auto file = FindData(type, id);
+        ASSERT_TRUE(file);
+        EXPECT_EQ(DataText(*file), "[Checks]\n1118 1 \n");
+    }
+    EXPECT_THAT(DataWords(*FindData(300, 1)), ElementsAre(1));
     auto prompts = FindData(kTypeMenuPrompts, IDM_SAMPLE);
     ASSERT_TRUE(prompts);
     EXPECT_EQ(DataWords(prompts->first(2))[0], 40002);
     EXPECT_EQ(DataText(prompts->subspan(2)), "Opens the help file");
-
+    // Accelerators and strings.
     const AcceleratorTable* keys = FindAccelerators(IDM_SAMPLE);
     ASSERT_NE(keys, nullptr);
-    ASSERT_EQ(keys->count, 1);
-    EXPECT_EQ(keys->entries[0].flags, kAcceleratorVirtualKey);
-    EXPECT_EQ(keys->entries[0].key, 0x70);
-    EXPECT_EQ(keys->entries[0].command, 40002);
-
+    std::vector<std::string> rows;
+    for (const Accelerator& a : std::span(keys->entries, keys->count)) {
+        rows.push_back(Join(a.flags, a.key, a.command));
+    }
+    EXPECT_THAT(rows, ElementsAre("0 24 40004 ", "2 104 40002 ", "13 81 40004 ", "17 112 40002 ",
+                                  "0 65 1 "));
+    EXPECT_EQ(FindString(40003), "Opens the help file");
     EXPECT_EQ(FindString(40004), "Ends the program");
     EXPECT_FALSE(FindString(40002));
 }

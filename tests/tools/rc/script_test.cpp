@@ -1,92 +1,98 @@
-// Resource statements other than dialogs: menus, data blocks, icons, accelerators, string
-// tables and types of the program's own, with the messages for malformed scripts.
+// Reading a script: the tokens the lexer makes, what the preprocessor keeps and replaces, the
+// bytes of data blocks, the size limit of the files a script names, and dialog templates with
+// the default style bits of each control statement and NOT taking bits away.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <sstream>
 
 #include "file_search.h"
+#include "preprocessor.h"
 #include "script_test_support.h"
 
 namespace heatwise::rc {
 namespace {
 
+using namespace std::string_literals;
 using testing::ErrorOf;
 using ::testing::HasSubstr;
-using testing::Only;
 using testing::Read;
 using testing::WriteFile;
 
-const Bytes& BytesOf(const ResourceDef& resource) {
-    return std::get<Bytes>(resource.content);
-}
-
-// A whole menu as one text: each item as its kind (C command, P popup, S separator), id, text,
-// options and help id, a popup's items in braces after it.
-std::string Outline(const std::vector<MenuItemDef>& items) {
-    static const char* const kOptionNames[] = {"grayed",   "inactive", "checked", "break",
-                                               "barbreak", "right",    "radio",   "default"};
+// The tokens of a script joined by blanks: a number as its value with an L when long, a string
+// as its bytes in quotes, the end as '$', each with "@line" when it stands after line 1.
+std::string Tokens(std::string_view text, std::vector<std::filesystem::path> include_dirs = {}) {
+    SourceFile file{"test.rc", std::filesystem::current_path(), {}};
     std::string out;
-    for (const MenuItemDef& item : items) {
-        out += std::string(1, "CPS"[static_cast<int>(item.kind)]) + std::to_string(item.id) + " " +
-               item.text;
-        for (int bit = 0; bit < 8; ++bit) {
-            out += (item.options >> bit & 1) != 0 ? std::string(" ") + kOptionNames[bit] : "";
-        }
-        out += item.help_id != 0 ? " help " + std::to_string(item.help_id) : "";
-        out += item.items.empty() ? "; " : " { " + Outline(item.items) + "} ";
+    for (const Token& t :
+         PreprocessText(text, file, PreprocessOptions{std::move(include_dirs)}).tokens) {
+        out += t.kind == TokenKind::kNumber   ? std::to_string(t.value) + (t.is_long ? "L" : "")
+               : t.kind == TokenKind::kString ? "\"" + t.bytes + "\""
+               : t.kind == TokenKind::kEnd    ? "$"
+                                              : t.spelling;
+        out += (t.where.line == 1 ? "" : "@" + std::to_string(t.where.line)) + " ";
     }
     return out;
 }
 
-// The text and HELP option of a command and the id of an extended popup are read back from the
-// generated tables in rc_GeneratedTables.MenusByNumberAndByName.
-TEST(rc_Menu, NestedPopupsWithTheirOptions) {
-    ResourceDef resource = Only(R"(
-        #define CMD_OPEN 100
-        30001 menu DISCARDABLE
-        {
-            MENUITEM "&Help", 40002, HELP
-            POPUP "&File"
-            BEGIN
-                MENUITEM "&Open...\tCtrl+O", CMD_OPEN
-                MENUITEM SEPARATOR
-                POPUP "&Recent", GRAYED
-                BEGIN
-                    MENUITEM "One", CMD_OPEN + 1, CHECKED GRAYED
-                    MENUITEM "Two", CMD_OPEN + 2, INACTIVE, MENUBREAK
-                END
-                MENUITEM "E&xit", 40004, MENUBARBREAK
-            END
-        })");
-    EXPECT_EQ(resource.type, ResourceKey::Number(windlass::kTypeMenu));
-    EXPECT_EQ(resource.id, ResourceKey::Number(30001));
-    EXPECT_EQ(resource.where, "test.rc:3");
-    EXPECT_EQ(Outline(std::get<MenuDef>(resource.content).items),
-              "C40002 &Help right; P0 &File { C100 &Open...\tCtrl+O; S0 ; P0 &Recent grayed { "
-              "C101 One grayed checked; C102 Two inactive break; } C40004 E&xit barbreak; } ");
+DialogDef DialogOf(std::string_view script) {
+    return std::get<DialogDef>(Read(script).resources.at(0).content);
 }
 
-TEST(rc_Menu, ExtendedMenusTakeIdsTypesAndStates) {
-    ResourceDef resource = Only(R"(
-        7 MENUEX
-        BEGIN
-            POPUP "&View", 40001, MFT_STRING, MFS_ENABLED, 99
-            BEGIN
-                MENUITEM "&Big", 41, MFT_RADIOCHECK, MFS_CHECKED | MFS_DEFAULT
-                MENUITEM "", , MFT_SEPARATOR
-                MENUITEM "&Small", 42, , MFS_GRAYED
-                MENUITEM "Plain"
-            END
-            MENUITEM "&Right", 43, MFT_RIGHTJUSTIFY
-        END)");
-    EXPECT_EQ(Outline(std::get<MenuDef>(resource.content).items),
-              "P40001 &View help 99 { C41 &Big checked radio default; S0 ; C42 &Small grayed; C0 "
-              "Plain; } C43 &Right right; ");
+TEST(rc_Script, TokensAsTheLexerAndPreprocessorLeaveThem) {
+    // Headers give their defines but not their code; a header not named .h is read in full.
+    WriteFile("ids/form_ids.h",
+              "#pragma once\n// Shared with the C++ code.\n#define DLG_MAIN 102\n"
+              "#define FLD_CITY \\\n    1112\n#ifndef RC_INVOKED\nconstexpr int kOnlyForCxx = 1;\n"
+              "#endif\nint AlsoIgnored(void);\n/* a \"quoted\" comment\n   over lines */\n");
+    WriteFile("ids/nested.rh", "#include \"form_ids.h\"\n77\n");
+    // A leading 0 makes no octal number in a resource script; an escape takes two hex digits.
+    const std::pair<std::string, std::string> cases[] = {
+        {"0 40001 0x9C41 0XffFF 70000L 0x10l 5UL 4294967295 017",
+         "0 40001 40001 65535 70000L 16L 5L 4294967295 17 $ "},
+        {R"("[Checks]\n1118 1 \n" "tab\there" "say ""hi""" "say \"hi\"" "back\\slash")",
+         "\"[Checks]\n1118 1 \n\" \"tab\there\" \"say \"hi\"\" \"say \"hi\"\" \"back\\slash\" $ "},
+        {R"("nul\0end" "\101\x42C" "\x7e1" "" "// not a comment")",
+         "\"nul\0end\" \"ABC\" \"~1\" \"\" \"// not a comment\" $ "s},
+        {"STYLE WS_CHILD|NOT(WS_VISIBLE) , { } /* gone */ -1 // rest gone",
+         "STYLE WS_CHILD | NOT ( WS_VISIBLE ) , { } - 1 $ "},
+        {"1 /* open\nstill \" inside\nclosed */ 2", "1 2@3 $@3 "},
+        // A replaced name keeps the line where it was used; macros inside macros are replaced.
+        {"#define MENU_MAIN 30001\n#define STYLE_BITS (WS_CHILD | X)\n#define X 5\n\n"
+         "MENU_MAIN STYLE_BITS\n",
+         "30001@5 (@5 WS_CHILD@5 |@5 5@5 )@5 $@5 "},
+        {"#define LOOP LOOP + 1\nLOOP\n#undef LOOP\nLOOP", "LOOP@2 +@2 1@2 LOOP@4 $@4 "},
+        {"#define EMPTY\nA EMPTY B", "A@2 B@2 $@2 "},
+        {"#define A (1)\n#define A (1)\nA", "(@3 1@3 )@3 $@3 "},
+        {"#pragma once\n#pragma code_page(1252)\n#\nok", "ok@4 $@4 "},
+        {"#include <windows.h>\n#include \"winres.h\"\n#include <CommCtrl.h>\nok", "ok@4 $@4 "},
+        {"#ifdef RC_INVOKED\nyes\n#endif", "yes@2 $@3 "},
+        {"#define A\n#ifdef A\nyes\n#else\nno\n#endif", "yes@3 $@6 "},
+        {"#ifdef A\nyes\n#else\nno\n#endif", "no@4 $@5 "},
+        {"#ifndef A\nyes\n#endif\nafter", "yes@2 after@4 $@4 "},
+        {"#if 0\nzero\n#elif 2 > 1 && !defined(B)\nsecond\n#elif 1\nthird\n#endif",
+         "second@4 $@7 "},
+        {"#define V 3\n#if V * 2 == 6 || 1 / 0\nsix\n#endif", "six@3 $@4 "},
+        {"#if 0\n#if 1\ninner\n#else\ninner_else\n#endif\nouter\n#else\nelse\n#endif",
+         "else@9 $@10 "},
+        // Skipped lines are never lexed as tokens, and a /* inside a string opens no comment.
+        {"#if 0\n\"unterminated 12ab @ /* open\n#endif\nok", "ok@4 $@4 "},
+        {"#if 0 /* comment\n#endif still comment */\n#endif\nok", "ok@4 $@4 "},
+        {"#if defined X || (-1 < 0 && ~0 == -1 && (7 % 4) << 2 == 12)\nyes\n#endif", "yes@2 $@3 "},
+        {"#include \"ids/form_ids.h\"\n#include <nested.rh>\nDLG_MAIN FLD_CITY\n",
+         "77@2 102@3 1112@3 $@3 "},
+    };
+    for (const auto& [script, tokens] : cases) {
+        EXPECT_EQ(Tokens(script, {std::filesystem::current_path() / "ids"}), tokens) << script;
+    }
+    // form_ids.h is read only once, and both headers are dependencies of the script.
+    const ResourceScript script = Read("#include \"ids/nested.rh\"\nRCDATA { }");
+    ASSERT_EQ(script.dependencies.size(), 2u);
+    EXPECT_EQ(script.dependencies[0].filename(), "nested.rh");
 }
 
-TEST(rc_Data, WordsLongsAndStringsInOrder) {
+TEST(rc_Script, DataBlocksAreWordsLongsAndStringsInOrder) {
     const std::pair<const char*, std::vector<unsigned>> cases[] = {
         {"1 RCDATA { 0x1234 65535 }", {0x34, 0x12, 0xFF, 0xFF}},  // commas may be left out
         {"1 RCDATA BEGIN 70000L, 1 END", {0x70, 0x11, 0x01, 0x00, 1, 0}},
@@ -96,72 +102,12 @@ TEST(rc_Data, WordsLongsAndStringsInOrder) {
         {"1 RCDATA BEGIN END", {}},
     };
     for (const auto& [script, expected] : cases) {
-        const ResourceDef resource = Only(script);
-        EXPECT_EQ(resource.type, ResourceKey::Number(windlass::kTypeRcData)) << script;
-        const Bytes& bytes = BytesOf(resource);
+        const Bytes bytes = std::get<Bytes>(Read(script).resources.at(0).content);
         EXPECT_EQ(std::vector<unsigned>(bytes.begin(), bytes.end()), expected) << script;
     }
 }
 
-TEST(rc_Data, FilesTypesOfTheProgramsOwnAndIdsInAnyCase) {
-    WriteFile("data/form.txt", "[Checks]\n1118 1 \n");
-    auto script = Read(R"(
-        #define MENU_MAIN 30001
-        (100 + 2) RCDATA "data\\form.txt"
-        MENU_MAIN WLMENUSTRING BEGIN 40002, "Opens the help\0", 0 END
-        "Notes" "help" "data/form.txt"
-        IDOK 300 { 1 }
-        icon_data RCDATA { }
-    )");
-    ASSERT_EQ(script.resources.size(), 5u);
-    const Bytes& form = BytesOf(script.resources[0]);
-    EXPECT_EQ(std::string(form.begin(), form.end()), "[Checks]\n1118 1 \n");
-    EXPECT_EQ(script.resources[0].id, ResourceKey::Number(102));
-    EXPECT_EQ(script.resources[1].id, ResourceKey::Number(30001));
-    EXPECT_EQ(script.resources[1].type, ResourceKey::Named("wlmenustring"));
-    EXPECT_EQ(script.resources[2].type.name, "HELP");
-    EXPECT_EQ(script.resources[2].id.name, "NOTES");
-    EXPECT_EQ(script.resources[3].type, ResourceKey::Number(300));
-    EXPECT_EQ(script.resources[3].id, ResourceKey::Number(1));
-    EXPECT_EQ(script.resources[4].id, ResourceKey::Named("ICON_DATA"));
-    ASSERT_EQ(script.dependencies.size(), 2u);
-    EXPECT_EQ(script.dependencies[0].filename(), "form.txt");
-}
-
-TEST(rc_Data, StringTablesAndAccelerators) {
-    auto script = Read(R"(
-        STRINGTABLE
-        BEGIN
-            40002, "Opens the help file"
-            40004 "Ends Heatwise"
-        END
-        2 ACCELERATORS
-        BEGIN
-            "^X", 40004
-            "h", 40002, ASCII, NOINVERT
-            "q", 40004, VIRTKEY, CONTROL, SHIFT
-            VK_F1, 40002, VIRTKEY ALT
-            65, 1
-        END)");
-    ASSERT_EQ(script.resources.size(), 3u);
-    EXPECT_EQ(script.resources[0].type, ResourceKey::Number(windlass::kTypeString));
-    EXPECT_EQ(script.resources[0].id, ResourceKey::Number(40002));
-    const Bytes& text = std::get<Bytes>(script.resources[1].content);
-    EXPECT_EQ(std::string(text.begin(), text.end()), "Ends Heatwise");
-    const auto& keys = std::get<Accelerators>(script.resources[2].content);
-    ASSERT_EQ(keys.size(), 5u);
-    std::vector<std::vector<int>> rows;
-    for (const AcceleratorDef& a : keys) {
-        rows.push_back({a.flags, a.key, a.command});
-    }
-    EXPECT_EQ(rows, (std::vector<std::vector<int>>{{0, 24, 40004},
-                                                   {0x02, 'h', 40002},
-                                                   {0x01 | 0x08 | 0x04, 'Q', 40004},
-                                                   {0x01 | 0x10, 0x70, 40002},
-                                                   {0, 65, 1}}));
-}
-
-TEST(rc_Data, FilesLargerThanAnyResourceAreNotRead) {
+TEST(rc_Script, FilesLargerThanAnyResourceAreNotRead) {
     // A sparse file: its size costs no disk, and the compiler stops reading past the limit.
     WriteFile("huge.dat", "");
     std::filesystem::resize_file("huge.dat", kLargestFile + 1);
@@ -171,70 +117,80 @@ TEST(rc_Data, FilesLargerThanAnyResourceAreNotRead) {
     EXPECT_THAT(ErrorOf("#include \"huge.dat\""),
                 HasSubstr("test.rc:1: cannot read include file 'huge.dat'"));
     std::filesystem::resize_file("huge.dat", kLargestFile);
-    EXPECT_EQ(BytesOf(Only("1 RCDATA \"huge.dat\"")).size(), kLargestFile);
+    EXPECT_EQ(std::get<Bytes>(Read("1 RCDATA \"huge.dat\"").resources.at(0).content).size(),
+              kLargestFile);
     std::filesystem::remove("huge.dat");
 }
 
-TEST(rc_Script, MalformedScriptsAreReportedWithFileAndLine) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"1 MENU\nBEGIN\n  MENUITEM \"&Help\", 40002\n",
-         "test.rc:3: the file ends inside MENU 1: END is missing"},
-        {"1 MENU\nBEGIN\n  POPUP \"&File\"\n  BEGIN\n  MENUITEM \"E&xit\", 2\nEND\n2 RCDATA { 1 }",
-         "test.rc:7: expected MENUITEM, POPUP or END in MENU 1, found '2'"},
-        {"1 MENU BEGIN MENUITEM \"x\", 5, BOLD END",
-         "test.rc:1: expected a menu option (CHECKED, GRAYED, INACTIVE, MENUBREAK, MENUBARBREAK or "
-         "HELP) for menu item \"x\", found 'BOLD'"},
-        {"1 MENU BEGIN MENUITEM \"x\", 70000 END",
-         "test.rc:1: 70000 is outside the accepted range -32768 to 65535 for the command id of "
-         "menu item \"x\""},
-        {"1 MENU BEGIN MENUITEM x, 5 END",
-         "test.rc:1: expected the text of a MENUITEM in MENU 1 in double quotes, found 'x'"},
-        {"1 MENUEX BEGIN MENUITEM \"x\", 5, MFT_OWNERDRAW END",
-         "test.rc:1: type 0x100 of menu item \"x\" is not supported"},
-        {"\n\n1 RCDATA BEGIN 70000 END",
-         "test.rc:3: 70000 does not fit in a 16-bit word (-32768 to 65535); write it with an L"},
-        {"1 RCDATA BEGIN 1, 2", "test.rc:1: the file ends inside RCDATA 1: END is missing"},
-        {"1 RCDATA BEGIN 1 / (2 - 2) END", "test.rc:1: division by zero in a number in RCDATA 1"},
-        {"1 RCDATA BEGIN 1 + END", "test.rc:1: expected a number in RCDATA 1, found 'END'"},
-        {"1 RCDATA BEGIN UNKNOWN_NAME END",
-         "test.rc:1: unknown name 'UNKNOWN_NAME' in a number in RCDATA 1: it is neither "
-         "#define'd nor a standard constant"},
-        {"1 RCDATA BEGIN (1 END",
-         "test.rc:1: expected ')' to close the '(' in a number in RCDATA 1"},
-        {"1 RCDATA 5", "test.rc:1: expected BEGIN or a file name in double quotes for RCDATA 1"},
-        {"\n1 RCDATA \"nowhere.dat\"", "test.rc:2: cannot open data file 'nowhere.dat'"},
-        {"ICON1 ICON heatwise",
-         "test.rc:1: expected the icon file name of ICON ICON1 in double "
-         "quotes, found 'heatwise'"},
-        {"1 BITMAP \"x.bmp\"", "test.rc:1: resource type BITMAP is not supported"},
-        {"1 FOOBAR BEGIN END", "test.rc:1: expected a resource type after resource id 1 (MENU, "},
-        {"1 12 BEGIN END",
-         "test.rc:1: 12 is outside the accepted range 256 to 65535 for a "
-         "resource type number of the program's own"},
-        {"BEGIN",
-         "test.rc:1: expected a resource id (a number or a name) or STRINGTABLE, found "
-         "'BEGIN'"},
-        {"70000 RCDATA { }",
-         "test.rc:1: 70000 is outside the accepted range 0 to 65535 for a "
-         "resource id"},
-        {"1 RCDATA { }\n2 RCDATA { }\n0x1 rcdata { }",
-         "test.rc:3: RCDATA 1 is defined twice (first at test.rc:1)"},
-        {"Icon1 RCDATA { }\nICON1 RCDATA { }", "test.rc:2: RCDATA ICON1 is defined twice"},
-        {"STRINGTABLE BEGIN 1 \"a\" 1 \"b\" END", "test.rc:1: string 1 is defined twice"},
-        {"STRINGTABLE BEGIN 1, 2 END", "test.rc:1: expected the text of string 1 in double quotes"},
-        {"LANGUAGE 9, 1", "test.rc:1: the LANGUAGE statement is not supported"},
-        {"1 ACCELERATORS BEGIN \"ab\", 1 END",
-         "test.rc:1: an accelerator key in quotes is one character, or ^ and a letter"},
-        {"1 ACCELERATORS BEGIN \"a\", 1, SHIFT END",
-         "test.rc:1: SHIFT and CONTROL apply only to VIRTKEY accelerators"},
-        {"1 ACCELERATORS BEGIN \"^a\", 1, VIRTKEY END",
-         "test.rc:1: a ^ key is a control character"},
-        {"1 ACCELERATORS BEGIN \"a\", 1, ASCII, VIRTKEY END",
-         "test.rc:1: an accelerator is either ASCII or VIRTKEY, not both"},
-        {"1 ACCELERATORS BEGIN \"a\", 1, BOLD END", "test.rc:1: expected an accelerator option"},
+TEST(rc_Dialog, ControlStatementsAddTheirDefaultStyles) {
+    const std::tuple<const char*, const char*, std::uint32_t> cases[] = {
+        {"LTEXT \"a\", 1, @", "STATIC", 0x50020000},
+        {"RTEXT \"a\", 1, @", "STATIC", 0x50020002},
+        {"CTEXT \"a\", 1, @", "STATIC", 0x50020001},
+        {"PUSHBUTTON \"a\", 1, @", "BUTTON", 0x50010000},
+        {"PUSHBUTTON \"a\", 1, @, NOT WS_TABSTOP", "BUTTON", 0x50000000},
+        {"GROUPBOX \"a\", 1, @", "BUTTON", 0x50000007},
+        {"GROUPBOX \"a\", 1, @, WS_DISABLED", "BUTTON", 0x58000007},
+        {"AUTORADIOBUTTON \"a\", 1, @", "BUTTON", 0x50010009},
+        {"RADIOBUTTON \"a\", 1, @", "BUTTON", 0x50010004},
+        {"CHECKBOX \"a\", 1, @", "BUTTON", 0x50010002},
+        {"AUTOCHECKBOX \"a\", 1, @", "BUTTON", 0x50010003},
+        {"STATE3 \"a\", 1, @", "BUTTON", 0x50010005},
+        {"AUTO3STATE \"a\", 1, @", "BUTTON", 0x50010006},
+        {"EDITTEXT 1, @", "EDIT", 0x50810000},
+        {"EDITTEXT 1, @, ES_READONLY | ES_AUTOHSCROLL | NOT WS_BORDER", "EDIT", 0x50010880},
+        {"COMBOBOX 1, @", "COMBOBOX", 0x50010001},
+        // A drop-down named in the style replaces the simple combo box of the default.
+        {"COMBOBOX 1, @, CBS_DROPDOWN | CBS_SORT", "COMBOBOX", 0x50010102},
+        {"COMBOBOX 1, @, CBS_DROPDOWNLIST | WS_VSCROLL", "COMBOBOX", 0x50210003},
+        {"LISTBOX 1, @", "LISTBOX", 0x50800001},
+        {"SCROLLBAR 1, @, SBS_VERT", "SCROLLBAR", 0x50000001},
+        {"CONTROL \"a\", 1, \"IntegerEdit\", 0x5 | WS_DISABLED, @", "INTEGEREDIT", 0x58000005},
+        {"CONTROL \"a\", 1, button, BS_AUTORADIOBUTTON | WS_GROUP, @", "BUTTON", 0x50020009},
+        {"CONTROL \"a\", 1, \"Static\", SS_LEFT | NOT WS_VISIBLE, @", "STATIC", 0x40000000},
+        {"CONTROL \"a\", 1, \"REALEDIT\", NOT WS_VISIBLE | WS_VISIBLE, @", "REALEDIT", 0x40000000},
+        {"control \"a\", 1, \"msctls_updown32\", (0x1 | 0x4) & ~1, @", "MSCTLS_UPDOWN32",
+         0x50000004},
     };
-    for (const auto& [script, message] : cases) {
-        EXPECT_THAT(ErrorOf(script), HasSubstr(message)) << script;
+    for (const auto& [line, class_name, style] : cases) {
+        std::string script = std::string("1 DIALOGEX 0, 0, 10, 10\nBEGIN\n") + line + "\nEND";
+        script.replace(script.find('@'), 1, "1, 2, 3, 4");
+        const ControlDef control = DialogOf(script).controls.at(0);
+        EXPECT_EQ(control.class_name, class_name) << line;
+        EXPECT_EQ(control.style, style) << line << " gave 0x" << std::hex << control.style;
+    }
+    // A CONTROL's text, id, position and tail are read back from the sample script's tables.
+    const ControlDef unlabelled =
+        DialogOf(
+            "1 DIALOG 0,0,1,1 BEGIN LTEXT \"x\", IDC_STATIC, 1, 2, 3, 4, 0, WS_EX_STATICEDGE END")
+            .controls.at(0);
+    EXPECT_EQ(unlabelled.id, -1);
+    EXPECT_EQ(unlabelled.ex_style, 0x20000u);
+}
+
+// The header lines themselves are read back from the sample script's tables; here the style they
+// shape, and the menu and character set the sample does not show.
+TEST(rc_Dialog, HeaderLinesShapeTheDialogStyle) {
+    const std::pair<const char*, const char*> cases[] = {
+        // No STYLE: a pop-up with border and system menu.
+        {"DIALOG 0,0,1,1", "80880000 charset 1 ''"},
+        // A caption brings WS_CAPTION, a font DS_SETFONT, as the other platform's compiler does.
+        {"DIALOG 0,0,1,1\nCAPTION \"Title\"", "80c80000 charset 1 'Title'"},
+        {"DIALOG 0,0,1,1\nFONT 8, \"MS Sans Serif\"", "80880040 charset 1 ''"},
+        {"DIALOG 0,0,1,1\nSTYLE WS_CHILD\nFONT 8, \"x\"", "40000040 charset 1 ''"},
+        {"DIALOG 0,0,1,1\nSTYLE WS_CHILD | NOT WS_VISIBLE | WS_VISIBLE", "40000000 charset 1 ''"},
+        {"DIALOG 0,0,1,1\nSTYLE WS_POPUP | WS_CAPTION\nCAPTION \"t\"\nSTYLE NOT WS_CAPTION",
+         "0 charset 1 't'"},
+        {"DIALOG 0,0,1,1 MENU MainMenu", "80880000 menu MAINMENU charset 1 ''"},
+        {"DIALOG 0,0,1,1 MENU 30001", "80880000 menu 30001 charset 1 ''"},
+        {"DIALOGEX 0,0,1,1 FONT 8, \"x\", 400, 0, 238", "80880040 charset 238 ''"},
+    };
+    for (const auto& [header, expected] : cases) {
+        const DialogDef d = DialogOf("1 " + std::string(header) + "\nBEGIN END");
+        std::ostringstream got;
+        got << std::hex << d.style << (d.has_menu ? " menu " + d.menu.Describe() : "")
+            << " charset " << std::dec << d.font_charset << " '" << d.caption << "'";
+        EXPECT_EQ(got.str(), expected) << header;
     }
 }
 

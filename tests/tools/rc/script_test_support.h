@@ -3,22 +3,34 @@
 #pragma once
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 
-#include "script_model.h"
+#include "script_error.h"
+#include "script_parser.h"
 
 namespace heatwise::rc::testing {
 
 // Reads a script named "test.rc" that lives in the current (scratch) folder.
-ResourceScript Read(std::string_view text);
+inline ResourceScript Read(std::string_view text) {
+    return ReadScriptText(text, SourceFile{"test.rc", std::filesystem::current_path(), {}},
+                          PreprocessOptions{});
+}
 
 // The compiler's message for a script that must fail, or "no error" when it compiles.
-std::string ErrorOf(std::string_view text);
+inline std::string ErrorOf(std::string_view text) {
+    try {
+        Read(text);
+    } catch (const ScriptError& error) {
+        return error.what();
+    }
+    return "no error";
+}
 
-// The one resource of a script that must define exactly one.
-ResourceDef Only(std::string_view text);
-
-void WriteFile(const std::filesystem::path& path, std::string_view content);
+inline void WriteFile(const std::filesystem::path& path, std::string_view content) {
+    std::filesystem::create_directories(std::filesystem::absolute(path).parent_path());
+    std::ofstream(path, std::ios::binary) << content;
+}
 
 }  // namespace heatwise::rc::testing

@@ -1,0 +1,305 @@
+// heatwise-cli: its command lines with their exit statuses and refusals, the worked examples
+// through its options, and the table, JSON and CSV forms of its reports. The climate files it
+// reads are written into a scratch folder under the test's temporary folder.
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli.h"
+#include "climate_data.h"
+#include "value_parsing.h"
+
+namespace heatwise::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs heatwise-cli in-process on arguments separated by single blanks.
+CliRun Cli(const std::string& command_line) {
+    std::vector<std::string> args;
+    for (std::size_t start = 0, end = 0; end != std::string::npos && !command_line.empty();
+         start = end + 1) {
+        end = command_line.find(' ', start);
+        args.push_back(command_line.substr(start, end - start));
+    }
+    const std::vector<std::string_view> views(args.begin(), args.end());
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCli(views, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// The scratch folder of this run of the tests, under the test's temporary folder; it goes when
+// the tests end.
+const fs::path kScratch =
+    fs::path(::testing::TempDir()) / ("heatwise-cli-" + std::to_string(getpid()));
+struct RemoveScratch : ::testing::Environment {
+    void TearDown() override { fs::remove_all(kScratch); }
+};
+[[maybe_unused]] ::testing::Environment* const kRemoveScratch =
+    ::testing::AddGlobalTestEnvironment(new RemoveScratch);
+
+// Climate files in which city k has m = k % 7 + 1 times the hours of both worked examples (the
+// cooling one in bins 90/94 and 85/89, the heating one in bin 30/34) and the design record
+// 28, 1700 + k, 97. City 1 (m = 2) and city 7 (m = 1) therefore differ, and city 7 costs
+// exactly the worked examples.
+std::string ExampleClimate() {
+    fs::create_directories(kScratch);
+    std::ofstream bins(kScratch / kBinFileName);
+    std::ofstream design(kScratch / kDesignFileName);
+    for (int city = 1; city <= kCityCount; ++city) {
+        CityBinHours hours{};
+        const int m = city % 7 + 1;
+        hours[BinValueIndex(2, 3)] = 100 * m;
+        hours[BinValueIndex(3, 3)] = 20 * m;
+        hours[BinValueIndex(2, 4)] = 200 * m;
+        hours[BinValueIndex(3, 4)] = 80 * m;
+        hours[BinValueIndex(1, 15)] = 100 * m;
+        hours[BinValueIndex(2, 15)] = 50 * m;
+        hours[BinValueIndex(3, 15)] = 150 * m;
+        for (std::size_t k = 0; k < hours.size(); ++k) {
+            bins << (k == 0 ? "" : " ") << hours[k];
+        }
+        bins << "\n";
+        design << "28 " << 1700 + city << " 97\n";
+    }
+    return kScratch.string();
+}
+
+// The hours of city 7 shift by shift: bins 90/94 and 85/89 for cooling, 30/34 for heating.
+const std::string kHours =
+    "0,0,0,0,0,0,0,0,0,0,0,0,0,0,100,0,0,0,0,0,0,0,0,100,200,0,0,0,0,0,0,0,0,0,0,50,0,0,0,0,0,0,"
+    "0,0,20,80,0,0,0,0,0,0,0,0,0,0,150,0,0,0,0,0,0";
+
+// Refused command lines with their messages, each naming the option, the value and what the
+// option accepts.
+const std::pair<const char*, const char*> kRefusals[] = {
+    {"estimate --rate 0.05",
+     "--rate: '0.05' is outside the accepted range above 0.05 and below 0.35 "
+     "(single-precision limits 0.0500000007 and 0.349999994)\n"},
+    {"estimate --fuel-price 10.000001",
+     "--fuel-price: '10.000001' is outside the accepted range 0 to 10\n"},
+    {"estimate --eer 3.99", "--eer: '3.99' is outside the accepted range 4 to 15\n"},
+    {"estimate --eer 1e999", "--eer: '1e999' is outside"},
+    {"estimate --rate abc", "--rate: 'abc' is not a number"},
+    {"estimate --rate 0.06x", "--rate: '0.06x' is not a number"},
+    {"estimate --rate nan", "--rate: 'nan' is not a number"},
+    {"estimate --eer inf", "--eer: 'inf' is not a number"},
+    {"estimate --rate ", "--rate: '' is not a number"},
+    {"estimate --hours 8,9,8", "--hours (shift 2): '9' is outside the accepted range 0 to 8"},
+    {"estimate --hours 8,8", "--hours: '8,8' is not three whole numbers"},
+    {"estimate --hours 8,8,8,8", "--hours: '8,8,8,8' is not three whole numbers"},
+    {"estimate --hours 8,,8", "--hours (shift 2): '' is not a whole number"},
+    {"estimate --hours 8,7.5,8", "--hours (shift 2): '7.5' is not a whole number"},
+    {"estimate --summer 64,85,78",
+     "--summer (shift 1): '64' is outside the accepted range 65 to 94"},
+    {"estimate --winter 65,60,85",
+     "--winter (shift 3): '85' is outside the accepted range 40 to 84"},
+    {"estimate --cool-capacity 240001",
+     "--cool-capacity: '240001' is outside the accepted range 0 to 240000"},
+    {"estimate --heat-capacity -1", "--heat-capacity: '-1' is outside"},
+    {"estimate --heat-capacity 99999999999999999999999",
+     "is outside the accepted range 0 to 240000"},
+    {"estimate --heat-eff 49", "--heat-eff: '49' is outside the accepted range 50 to 250"},
+    {"estimate --heat-eff 85.0", "--heat-eff: '85.0' is not a whole number"},
+    {"estimate --city 0", "--city: '0' is outside the accepted range 1 to 211"},
+    {"estimate --city springfield",
+     "--city: 'springfield' names several cities: 67 (springfield), 110 (springfield)"},
+    {"estimate --city atlantis", "--city: 'atlantis' is not in the city list"},
+    {"estimate --mode cold", "--mode: 'cold' is not one of cooling, heating"},
+    {"estimate --fuel coal", "--fuel: 'coal' is not one of electricity, oil, propane, gas"},
+    {"estimate --colour red", "unknown option '--colour'"},
+    {"estimate --sort name", "unknown option '--sort'"},
+    {"estimate --rate", "--rate needs a value"},
+    {"estimate --json=yes", "--json takes no value"},
+    {"estimate --json --csv", "--json and --csv cannot be combined"},
+    {"estimate austin", "unexpected argument 'austin'"},
+    // A refused command line touches no climate file.
+    {"estimate --data-dir nowhere --rate 0.05", "heatwise-cli estimate: --rate: '0.05'"},
+    {"compare --city 1", "--city: compare covers all 211 cities"},
+    {"compare --mode heating", "--mode: compare works out the cooling cost in mode"},
+    {"compare --fuel all", "--fuel: 'all' is not one of"},
+    {"compare --sort price", "--sort: 'price' is not one of list, cooling, heating"},
+    {"compare --rate 0.05", "--rate: '0.05' is outside"},
+    {"", "Usage: heatwise-cli COMMAND"},
+    {"estimat", "unknown command 'estimat'"},
+    {"bins", "bins needs the weather file to read"},
+    {"bins a.csv b.csv", "bins takes one weather file"},
+    {"bins --eer 5", "unknown option '--eer'"},
+};
+
+// Help goes to the output; a refusal goes to the error output and prints nothing else. An
+// estimate or compare gets the example climate unless the row names a folder itself.
+TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
+    const std::string data = ExampleClimate();
+    std::ofstream(data + "/short.csv") << "722540,\"AUSTIN\",TX,-6.0,30.290,-97.740,213\n"
+                                       << "Date (MM/DD/YYYY),Time (HH:MM),Dry-bulb (C)\n"
+                                       << "01/01/1988,01:00,5.0\n";
+    // City 7 costs exactly the worked examples, city 1 twice their hours, city 110 (the second
+    // springfield) has its own design record. The compare command costs heating at the form's
+    // thermostat hours 8, 8, 8: 11150 degree-hours in bin 30/34 are 170.82 dollars a time.
+    const std::string heating = "estimate --city 7 --mode heating --hours 8,8,4 --winter 65,60,75";
+    const int ok = kExitSuccess;
+    const std::tuple<std::string, int, std::string> others[] = {
+        // Where a range ends is the form's own rule, checked with the form; here each option
+        // takes its value to its own field.
+        {"estimate --rate=0.34 --fuel-price 10.0 --eer 15 --hours 0,4,8 --summer 65,94,80 --winter "
+         "40,84,60 --cool-capacity 240000 --heat-capacity 0 --heat-eff 250 --city 211",
+         ok,
+         "City 211: sheridan\nCalculate Cooling, heating fuel Electricity\nThermostat hours 0 4 8, "
+         "summer 65 94 80, winter 40 84 60 F\nCooling 240000 BTUh at EER 15.00; heating 0 BTUh at "
+         "250 %\nElectric rate 0.34 $/kWh; fuel price 10.00 $/unit\n"},
+        {"estimate --city AUSTIN", ok,
+         "City 1: austin, TX\nCalculate Cooling, heating fuel Electricity\n"},
+        {"estimate --mode Heating --fuel gas", ok, "Calculate Heating, heating fuel Natural Gas\n"},
+        {"estimate --city 1 --json", ok, "\"cooling_cost\": 41,"},
+        {"estimate --city 110 --json", ok,
+         "\"city\": {\"index\": 110, \"name\": \"springfield\"},"},
+        {"estimate --city 110 --json", ok, "\"degree_days\": 1810,"},
+        {"estimate --city 7 --rate 0.16 --json", ok, "\"cooling_cost\": 41,"},
+        {"estimate --city 7 --eer 13 --json", ok,
+         "\"cooling_cost\": 10,"},  // Double EER, half cost.
+        {heating + " --fuel oil --fuel-price 4.0 --json", ok, "\"heating_cost\": 142\n"},
+        {heating + " --fuel propane --json", ok, "\"heating_cost\": 216\n"},
+        {heating + " --json", ok, "\"cooling_cost\": 0,\n  \"heating_cost\": 121\n}"},
+        {heating + " --fuel all --json", ok,
+         "\"heating_cost\": null,\n  \"heating_cost_by_fuel\": "
+         "{\"electricity\": 121, \"oil\": 142, \"propane\": 216, \"gas\": 20115}\n}\n"},
+        {heating + " --fuel all --csv", ok,
+         "heating_cost,heating_cost_electricity,heating_cost_oil,"
+         "heating_cost_propane,heating_cost_gas\n"},
+        {heating + " --fuel all --csv", ok, ",1707,97,28,0,,121,142,216,20115\n"},
+        {heating + " --fuel all", ok, "  Heating, Propane           $216\n"},
+        {"estimate --csv", ok, "\n1,\"austin, TX\",cooling,electricity,0,"},
+        {"estimate", ok, "    100/104         0         0         0         0\n"},
+        {"estimate", ok,
+         "      90/94         0       200        40        57\n"
+         "      85/89         0       400       160        42\n"},
+        {"estimate", ok,
+         "        0/4         0         0         0         0\n\n"
+         "Heating Degree Days      1701\nSummer Design Temp.        97\nWinter Design Temp.        "
+         "28\n\nCost/Yr.\n  Cooling                    $41\n  Heating                    $0\n"},
+        {"compare --csv", ok,
+         "city_index,city_name,winter_design,degree_days,summer_design,"
+         "cooling_cost,heating_cost\n1,\"austin, TX\",28,1701,97,41,341\n"},
+        {"compare --csv", ok, "\n7,barrow,28,1707,97,20,170\n"},
+        // Equal costs keep the list order.
+        {"compare --sort heating --csv", ok, "\n6,\"mitchell field, AK\",28,1706,97,146,1195\n13,"},
+        {"compare --sort cooling --csv --fuel oil", ok,
+         "\n6,\"mitchell field, AK\",28,1706,97,146,"},
+        // The table's columns: the city in 34 characters, then the design data and costs.
+        {"compare --sort name", ok,
+         "design temperatures in F\nCity                                Winter"},
+        {"compare --sort name", ok,
+         "$/year\n182 abilene                             28    1882      97        20       170\n"
+         "148 akron, OH"},
+        {"compare --sort name", ok,
+         " 67 springfield                         28    1767      97       104       854\n"
+         "110 springfield "},
+        {"--help", ok, "Usage: heatwise-cli COMMAND"},
+        {"estimate --help", ok, "--rate R"},
+        {"estimate --rate 0.05 --help", ok, "Usage: heatwise-cli estimate"},
+        {"compare --help", ok, "cooling cost is\nworked out in mode Cooling"},
+        {"bins --help", ok, "Usage: heatwise-cli bins FILE"},
+        {"bins absent.csv", kExitDataError, "absent.csv: cannot be opened"},
+        {"bins " + data + "/short.csv", kExitDataError, "short.csv: line 3: the file ends"},
+    };
+    std::vector<std::tuple<std::string, int, std::string>> cases(std::begin(others),
+                                                                 std::end(others));
+    for (const auto& [line, message] : kRefusals) {
+        cases.emplace_back(line, kExitUsageError, message);
+    }
+    for (auto [line, status, text] : cases) {
+        const bool reads_data = line.starts_with("estimate") || line.starts_with("compare");
+        if (reads_data && line.find("--data-dir") == std::string::npos) {
+            line.insert(line.find(' ') == std::string::npos ? line.size() : line.find(' '),
+                        " --data-dir " + data);
+        }
+        const CliRun run = Cli(line);
+        EXPECT_EQ(run.status, status) << line << ": " << run.err;
+        EXPECT_NE((status == ok ? run.out : run.err).find(text), std::string::npos)
+            << line << ": " << run.out << run.err;
+        EXPECT_EQ(status == ok ? run.err : run.out, "") << line;
+    }
+}
+
+// The whole JSON and CSV reports of the cooling worked example.
+TEST(cli_Estimate, JsonAndCsvReports) {
+    const std::string data = ExampleClimate();
+    std::string json_hours = kHours;
+    for (std::size_t at = json_hours.find(','); at != std::string::npos;
+         at = json_hours.find(',', at + 2)) {
+        json_hours.insert(at + 1, " ");
+    }
+    EXPECT_EQ(Cli("estimate --data-dir " + data + " --city 7 --json").out,
+              "{\n  \"city\": {\"index\": 7, \"name\": \"barrow\"},\n  \"mode\": \"cooling\",\n"
+              "  \"fuel\": \"electricity\",\n  \"scaled_hours\": [" +
+                  json_hours +
+                  "],\n"
+                  "  \"percent_calcd\": [0, 0, 57, 42, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "
+                  "0, 0, 0],\n"
+                  "  \"degree_days\": 1707,\n  \"summer_design\": 97,\n  \"winter_design\": 28,\n"
+                  "  \"cooling_cost\": 20,\n  \"heating_cost\": 0\n}\n");
+    std::string header = "city_index,city_name,mode,fuel";
+    for (int i = 1; i <= 63; ++i) {
+        header += ",scaled_hours_" + std::to_string(i);
+    }
+    for (int i = 1; i <= 21; ++i) {
+        header += ",percent_calcd_" + std::to_string(i);
+    }
+    EXPECT_EQ(Cli("estimate --data-dir " + data + " --city 7 --csv").out,
+              header +
+                  ",degree_days,summer_design,winter_design,cooling_cost,heating_cost\n"
+                  "7,barrow,cooling,electricity," +
+                  kHours + ",0,0,57,42,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1707,97,28,20,0\n");
+}
+
+// The messages for faults inside the data files are checked on the reader, in
+// tests/app/climate_data_test.cpp; the command reports every one the same way.
+TEST(cli_Estimate, DataFileFaultsStopWithTheirMessage) {
+    const fs::path folder = ExampleClimate();
+    fs::remove(folder / "cities.dat");
+    const CliRun run = Cli("estimate --data-dir " + folder.string());
+    EXPECT_EQ(run.status, kExitDataError);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "heatwise-cli: " + (folder / "cities.dat").string() +
+                           ": line 1: end of file before the 3 values of city 1\n");
+}
+
+TEST(cli_Bins, GivesTheCommittedRecordsOfTheFirstCity) {
+    // City 1, austin, TX, stands for the station whose hourly weather is tmy3/722540.csv.
+    const fs::path weather = fs::path(HEATWISE_CLIMATE_DIR) / "tmy3" / "722540.csv";
+    const fs::path data = fs::path(HEATWISE_SOURCE_DIR) / "data";
+    if (!fs::exists(weather)) {
+        GTEST_SKIP() << "no hourly weather";
+    }
+    const CliRun run = Cli("bins " + weather.string());
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    std::string bins_line, design_line;
+    std::getline(std::ifstream(data / "bindata2.dat"), bins_line);
+    std::getline(std::ifstream(data / "cities.dat"), design_line);
+    EXPECT_EQ(run.out, bins_line + "\n" + design_line + "\n");
+}
+
+// The form's own ranges are described, to the end of the line, in the messages above.
+TEST(cli_Ranges, DescribeTheirSinglePrecisionLimits) {
+    EXPECT_EQ(DescribeRange(RealRange{0.1f, 0.5f}),
+              "above 0.1 and up to 0.5 (single-precision limits 0.100000001 and 0.5)");
+    EXPECT_EQ(DescribeRange(RealRange{0.7f, 1.0f}),
+              "from 0.7 and up to 1 (single-precision limits 0.699999988 and 1)");
+}
+
+}  // namespace
+}  // namespace heatwise::cli

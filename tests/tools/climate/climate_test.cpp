@@ -1,0 +1,476 @@
+// The climate derivation: reading TMY3 CSV and EPW weather files, the rounding, bins, shifts,
+// design temperatures and heating degree days of hand-made years, the station table, the
+// heatwise-derive command, and the committed data files as a fresh derivation gives them.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "climate_derivation.h"
+#include "station_table.h"
+#include "text_fields.h"
+#include "weather_file.h"
+#include "year_calendar.h"
+
+namespace heatwise::climate {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+std::string TwoDigits(int value) {
+    return (value < 10 ? "0" : "") + std::to_string(value);
+}
+
+// "-12.5", "0.0", "7.3": a temperature as a weather file writes it.
+std::string TenthsText(int c10) {
+    return (c10 < 0 ? "-" : "") + std::to_string(std::abs(c10) / 10) + "." +
+           std::to_string(std::abs(c10) % 10);
+}
+
+// The 8760 hours of the year in order, hour `index` (0 = 01/01 01:00) at temperature
+// c10_of(index) in tenths of a degree Celsius.
+HourlyWeather MakeYear(const std::function<int(int index)>& c10_of, std::string source = "year") {
+    HourlyWeather weather{std::move(source), {}};
+    for (int i = 0; i < kHoursPerYear; ++i) {
+        const HourOfYear when = NthHourOfYear(i);
+        weather.hours.push_back(HourlyReading{when.month, when.day, when.hour, c10_of(i)});
+    }
+    return weather;
+}
+
+// A TMY3 file with only the three columns the reader needs.
+std::vector<std::string> Tmy3Lines(const HourlyWeather& weather) {
+    std::vector<std::string> lines = {
+        R"(722540,"AUSTIN MUELLER MUNICIPAL AP [UT]",TX,-6.0,30.290,-97.740,213)",
+        "Date (MM/DD/YYYY),Time (HH:MM),Dry-bulb (C)"};
+    for (const HourlyReading& r : weather.hours) {
+        // Each month of a typical year comes from its own year of record.
+        lines.push_back(TwoDigits(r.month) + "/" + TwoDigits(r.day) + "/" +
+                        std::to_string(1990 + r.month) + "," + TwoDigits(r.hour) + ":00," +
+                        TenthsText(r.c10));
+    }
+    return lines;
+}
+
+// A full TMY3 file: more columns, the ones the reader needs in other places and a quoted comma.
+std::vector<std::string> FullTmy3Lines(const HourlyWeather& weather) {
+    std::vector<std::string> lines = Tmy3Lines(weather);
+    lines[1] = "Time (HH:MM),Dry-bulb source,\"Station, name\",Dry-bulb (C),Date (MM/DD/YYYY)";
+    for (std::size_t i = 2; i < lines.size(); ++i) {
+        const std::string& l = lines[i];
+        lines[i] = l.substr(11, 5) + ",A,\"ORD, IL\"," + l.substr(17) + "," + l.substr(0, 10);
+    }
+    return lines;
+}
+
+// An EnergyPlus EPW file: eight header lines, then one row per hour.
+std::vector<std::string> EpwLines(const HourlyWeather& weather) {
+    std::vector<std::string> lines = {
+        "LOCATION,Key West Intl Arpt,FL,USA,TMY3,722010,24.55,-81.75,-5.0,1.0",
+        "DESIGN CONDITIONS,0",
+        "TYPICAL/EXTREME PERIODS,0",
+        "GROUND TEMPERATURES,0",
+        "HOLIDAYS/DAYLIGHT SAVINGS,No,0,0,0",
+        "COMMENTS 1,NREL TMY Data Set (2008)",
+        "COMMENTS 2,",
+        "DATA PERIODS,1,1,Data,Sunday, 1/ 1,12/31"};
+    for (const HourlyReading& r : weather.hours) {
+        lines.push_back("1988," + std::to_string(r.month) + "," + std::to_string(r.day) + "," +
+                        std::to_string(r.hour) + ",0,?9?9?9?9E0?9?9?9," + TenthsText(r.c10) +
+                        ",18.5,78,101500,0,0,315");
+    }
+    return lines;
+}
+
+void WriteLines(const std::string& name, const std::vector<std::string>& lines,
+                std::string_view line_end = "\n") {
+    std::ofstream stream(name, std::ios::binary | std::ios::trunc);
+    for (const std::string& line : lines) {
+        stream << line << line_end;
+    }
+}
+
+std::string ReadText(const fs::path& name) {
+    std::ostringstream text;
+    text << std::ifstream(name, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+// The message of the error of type E that `action` throws, or "(no error)".
+template <typename E>
+std::string ErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const E& error) {
+        return error.what();
+    }
+    return "(no error)";
+}
+
+std::string ReadError(const std::string& file) {
+    return ErrorOf<WeatherFileError>([&] { ReadWeatherFile(file); });
+}
+
+using Change = std::function<void(std::vector<std::string>&)>;
+
+TEST(WeatherFile, ReadsEveryLayoutToTheSameExactHours) {
+    // A year with negative and positive temperatures, whole degrees and tenths.
+    const HourlyWeather year = MakeYear([](int index) { return (index * 53) % 701 - 250; });
+    std::vector<std::string> marked = EpwLines(year);
+    marked[0].insert(0, "\xEF\xBB\xBF");  // A byte order mark.
+    std::vector<std::string> trailing_blank_lines = Tmy3Lines(year);
+    trailing_blank_lines.insert(trailing_blank_lines.end(), {"", "  "});
+    // The kind of file is told by its content, not by its name.
+    const std::tuple<const char*, std::vector<std::string>, const char*> layouts[] = {
+        {"722540.csv", Tmy3Lines(year), "\n"},
+        {"full_tmy3.csv", FullTmy3Lines(year), "\r\n"},
+        {"722010.epw", EpwLines(year), "\n"},
+        {"windows.epw", EpwLines(year), "\r\n"},
+        {"epw_named.csv", EpwLines(year), "\n"},
+        {"tmy3_named.epw", Tmy3Lines(year), "\n"},
+        {"marked.epw", marked, "\n"},
+        {"trailing.csv", trailing_blank_lines, "\n"},
+    };
+    for (const auto& [file, lines, line_end] : layouts) {
+        WriteLines(file, lines, line_end);
+        const HourlyWeather weather = ReadWeatherFile(file);
+        EXPECT_EQ(weather.source, file);
+        EXPECT_TRUE(weather.hours == year.hours) << file;
+    }
+}
+
+TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
+    const std::string order = " (an hour is missing, repeated or out of order)";
+    const std::pair<Change, std::string> tmy3[] = {
+        {[](auto& l) { l[16] = "01/01/1991,15:00,12.x"; },
+         "line 17: field 'Dry-bulb (C)': '12.x' is not a temperature in degrees Celsius with at "
+         "most one decimal"},
+        {[](auto& l) { l[99] = "01/05/1991,02:00,99.9"; },
+         "line 100: field 'Dry-bulb (C)': '99.9' is outside the accepted range -90.0 to 60.0 "
+         "degrees Celsius"},
+        {[](auto& l) { l[1] = "Date (MM/DD/YYYY),Time (HH:MM),Dry-bulb"; },
+         "line 2: no column 'Dry-bulb (C)' in the header; a TMY3 CSV file names its columns on "
+         "line 2"},
+        {[](auto& l) { l.erase(l.begin()); },
+         "line 2: no column 'Date (MM/DD/YYYY)' in the header; a TMY3 CSV file names its columns "
+         "on line 2"},
+        {[](auto& l) { l[2] = "02/29/1996,01:00,1.0"; },
+         "line 3: field 'Date (MM/DD/YYYY)': '02/29/1996' is not a date MM/DD/YYYY of a 365-day "
+         "year (no 29 February)"},
+        {[](auto& l) { l[3] = "01/01/1991,00:00,1.0"; },
+         "line 4: field 'Time (HH:MM)': '00:00' is not an hour-ending time from 01:00 to 24:00"},
+        {[](auto& l) { l[4] = "01/01/1991,03:00"; },
+         "line 5: field 'Dry-bulb (C)' is missing: the row has 2 of the header's 3 fields"},
+        {[](auto& l) { l.insert(l.begin() + 10, l[9]); },
+         "line 11: field 'Time (HH:MM)': '08:00' is out of sequence: the row reads 01/01 08:00 "
+         "but after 01/01 08:00 comes 01/01 09:00" +
+             order},
+        {[](auto& l) { l.erase(l.begin() + 26, l.begin() + 50); },
+         "line 27: field 'Date (MM/DD/YYYY)': '01/03/1991' is out of sequence: the row reads "
+         "01/03 01:00 but after 01/01 24:00 comes 01/02 01:00" +
+             order},
+        {[](auto& l) { l.erase(l.begin() + 2); },
+         "line 3: field 'Time (HH:MM)': '02:00' does not start the year: the first row must be "
+         "01/01 01:00, it reads 01/01 02:00"},
+        {[](auto& l) { l.resize(2 + 8000); },
+         "line 8002: the file ends after 8000 hours, at 11/30 08:00; a year of hourly weather "
+         "runs through 12/31 24:00 (8760 hours)"},
+        {[](auto& l) { l.resize(2); }, "line 2: the file ends without any hourly rows"},
+        {[](auto& l) { l.resize(1); },
+         "line 1: the file ends before the column header on line 2 of a TMY3 CSV file"},
+        {[](auto& l) { l.push_back(l[2]); },
+         "line 8763: a row after 12/31 24:00; a year of hourly weather has exactly 8760 rows"},
+    };
+    const std::string tail = ",0,?9?9?9?9E0?9?9?9";
+    const std::pair<Change, std::string> epw[] = {
+        {[&](auto& l) { l[8] = "1988,1,1,25" + tail + ",1.0"; },
+         "line 9: field 'Hour (field 4)': '25' is not an hour-ending hour from 1 to 24"},
+        {[&](auto& l) { l[8] = "1988,13,1,1" + tail + ",1.0"; },
+         "line 9: field 'Month (field 2)': '13' is not a month from 1 to 12"},
+        {[&](auto& l) { l[8] = "1988,2,30,1" + tail + ",1.0"; },
+         "line 9: field 'Day (field 3)': '30' is not a day of month 2, from 1 to 28 in a 365-day "
+         "year"},
+        {[&](auto& l) { l[8] = "1988,1,1,1" + tail; },
+         "line 9: field 'Dry Bulb Temperature (field 7)' is missing: the row has 6 fields"},
+        {[](auto& l) { std::swap(l[38], l[39]); },
+         "line 39: field 'Hour (field 4)': '8' is out of sequence: the row reads 01/02 08:00 but "
+         "after 01/02 06:00 comes 01/02 07:00" +
+             order},
+        {[](auto& l) { l.resize(5); },
+         "line 5: the file ends within the 8 header lines of an EPW file"},
+        {[](auto& l) { l.erase(l.begin() + 6); },
+         "line 8: expected the DATA PERIODS line that ends the 8 header lines of an EPW file"},
+    };
+    const HourlyWeather year = MakeYear([](int) { return 10; });
+    for (const auto& [change, message] : tmy3) {
+        std::vector<std::string> lines = Tmy3Lines(year);
+        change(lines);
+        WriteLines("fault.csv", lines);
+        EXPECT_EQ(ReadError("fault.csv"), "fault.csv: " + message);
+    }
+    for (const auto& [change, message] : epw) {
+        std::vector<std::string> lines = EpwLines(year);
+        change(lines);
+        WriteLines("fault.epw", lines);
+        EXPECT_EQ(ReadError("fault.epw"), "fault.epw: " + message);
+    }
+    WriteLines("empty.csv", {});
+    std::filesystem::create_directories("folder.csv");
+    EXPECT_EQ(ReadError("empty.csv"),
+              "empty.csv: the file is empty; expected a TMY3 CSV or EPW weather file");
+    EXPECT_EQ(ReadError("folder.csv"), "folder.csv: is a folder, not a weather file");
+}
+
+TEST(TextFields, TemperaturesDatesTimesAndCommaSeparatedLines) {
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {"12.3", 123},     {"-0.5", -5},    {"7", 70},     {"+3.2", 32},        {"-12", -120},
+        {"0.0", 0},        {"-40.0", -400}, {"21.9", 219}, {"12.x", {}},        {"12.34", {}},
+        {"12.", {}},       {".5", {}},      {"", {}},      {"-", {}},           {"1e2", {}},
+        {"12,5", {}},      {"--1", {}},     {"- 1", {}},   {"99999999999", {}}, {"NaN", {}},
+        {"2147483647", {}}};
+    for (const auto& [text, c10] : cases) {
+        EXPECT_EQ(ParseTenthsCelsius(text), c10) << "'" << text << "'";
+    }
+    // A typical year has no leap day; month 0 stands for a refused date.
+    const std::tuple<const char*, int, int> dates[] = {
+        {"01/01/1994", 1, 1}, {"12/31/1996", 12, 31}, {"2/28/2001", 2, 28},  {"02/29/1996", 0, 0},
+        {"13/01/1994", 0, 0}, {"00/10/1994", 0, 0},   {"04/31/1994", 0, 0},  {"01/00/1994", 0, 0},
+        {"01/01/94", 0, 0},   {"01-01-1994", 0, 0},   {"001/01/1994", 0, 0}, {"", 0, 0}};
+    for (const auto& [text, month, day] : dates) {
+        const std::optional<MonthDay> date = ParseCsvDate(text);
+        EXPECT_EQ(date ? date->month * 100 + date->day : 0, month * 100 + day) << text;
+    }
+    const std::pair<const char*, std::optional<int>> times[] = {
+        {"01:00", 1},  {"1:00", 1},   {"24:00", 24}, {"13:00", 13},    {"00:00", {}},
+        {"25:00", {}}, {"01:30", {}}, {"0100", {}},  {"01:00:00", {}}, {"", {}}};
+    for (const auto& [text, hour] : times) {
+        EXPECT_EQ(ParseCsvTime(text), hour) << "'" << text << "'";
+    }
+    EXPECT_EQ(SplitCsvLine(R"(1,"austin, TX", 722540 ,,"say ""hi""")"),
+              (std::vector<std::string>{"1", "austin, TX", "722540", "", R"(say "hi")"}));
+    EXPECT_EQ(SplitCsvLine(""), (std::vector<std::string>{""}));
+    // A closing quote at the end of the line pairs with nothing that follows it in memory.
+    EXPECT_EQ(SplitCsvLine(std::string_view("\"a\"\"", 3)), (std::vector<std::string>{"a"}));
+}
+
+TEST(Derivation, RoundingToWholeFahrenheitAndBins) {
+    // Halves go upward, not away from zero (-22.5 °C is -8.5 °F, so -8), and negative values are
+    // not truncated toward zero (-18.1 °C is -0.58 °F, so -1).
+    const std::pair<int, int> cases[] = {
+        {0, 32},     {1, 32},     {3, 33},     {25, 37},    {370, 99},    {1000, 212},
+        {-25, 28},   {-175, 1},   {-178, 0},   {-180, 0},   {-181, -1},   {-225, -8},
+        {-275, -17}, {-276, -18}, {-400, -40}, {-403, -41}, {-900, -130}, {600, 140}};
+    for (const auto& [c10, fahrenheit] : cases) {
+        EXPECT_EQ(TenthsCelsiusToFahrenheit(c10), fahrenheit) << "c10 = " << c10;
+    }
+    // Hotter than the table is held in 100/104 (bin 1), colder in 0/4 (bin 21).
+    for (int fahrenheit = -40; fahrenheit <= 140; ++fahrenheit) {
+        const int bin = BinOfFahrenheit(fahrenheit);
+        const int held = std::clamp(fahrenheit, 0, 104);
+        EXPECT_TRUE(105 - 5 * bin <= held && held <= 109 - 5 * bin) << fahrenheit << " in " << bin;
+    }
+}
+
+TEST(Derivation, DesignTemperaturesAreTheEightyEighthColdestAndHottestHours) {
+    // A year mostly at 10 °C (50 °F) with `extreme` hours beyond one marker hour, spread over the
+    // year: the marker is the design temperature only when exactly 87 hours lie beyond it.
+    struct Case {
+        int extreme_hours, extreme_c10, marker_c10, winter, summer;
+    };
+    const Case cases[] = {{87, -300, -200, -4, 50},  {86, -300, -200, 50, 50},
+                          {88, -300, -200, -22, 50}, {87, 400, 350, 50, 95},
+                          {86, 400, 350, 50, 50},    {88, 400, 350, 50, 104}};
+    for (const Case& c : cases) {
+        const StationClimate climate = DeriveStationClimate(MakeYear([&](int index) {
+            const int position = index / 97;
+            return index % 97 != 5 || position > c.extreme_hours ? 100
+                   : position < c.extreme_hours                  ? c.extreme_c10
+                                                                 : c.marker_c10;
+        }));
+        EXPECT_EQ(climate.winter_design, c.winter) << c.extreme_hours << " at " << c.extreme_c10;
+        EXPECT_EQ(climate.summer_design, c.summer) << c.extreme_hours << " at " << c.extreme_c10;
+    }
+}
+
+TEST(Derivation, HeatingDegreeDaysOfHandMadeYears) {
+    const int warm = 200;  // 20 °C = 68 °F: no heating degree days.
+    const std::pair<std::function<int(int day, int hour)>, int> cases[] = {
+        // 18.3 °C = 64.94 °F: 0.06 a day, 21.9 over the year; rounding each day would give 0.
+        {[](int, int) { return 183; }, 22},
+        // The mean is that of the extremes 0 and 10 °C (41 °F), not of all hours (5 °C).
+        {[](int, int hour) { return hour == 3    ? 0
+                                    : hour == 15 ? 100
+                                                 : 50; }, 24 * 365},
+        // Warm days count as zero, they do not subtract from the cold ones.
+        {[](int day, int hour) {
+             return day < 182 ? 300 : hour == 3 ? 0 : hour == 15 ? 100 : 50;
+         },
+         24 * 183},
+        // 24:00 belongs to the date on its row: 01/01 has a mean of 50.9 °F (24 degree days),
+        // 01/02 is 14 °F all day (51 degree days).
+        {[&](int day, int hour) { return (day == 0 && hour == 24) || day == 1 ? -100 : warm; }, 75},
+        // 17.5 °C is 63.5 °F: 1.5 degree days rounded upward; 1.41 rounded down; two halves are
+        // rounded once over the year, not per day.
+        {[&](int day, int) { return day == 100 ? 175 : warm; }, 2},
+        {[&](int day, int hour) { return day == 100 ? (hour == 1 ? 176 : 175) : warm; }, 1},
+        {[&](int day, int) { return day == 7 || day == 300 ? 175 : warm; }, 3},
+    };
+    for (int i = 0; const auto& [c10, expected] : cases) {
+        const StationClimate climate = DeriveStationClimate(
+            MakeYear([&](int index) { return c10(index / 24, index % 24 + 1); }));
+        EXPECT_EQ(climate.degree_days, expected) << "case " << i++;
+    }
+}
+
+TEST(Derivation, RefusesAnythingButTheHoursOfOneYear) {
+    const std::pair<std::function<void(HourlyWeather&)>, const char*> cases[] = {
+        {[](HourlyWeather& w) { w.hours.pop_back(); },
+         "722540.csv: holds 8759 hours; a year of hourly weather holds exactly 8760 (365 days of "
+         "24 hours)"},
+        {[](HourlyWeather& w) { w.hours.push_back(w.hours.back()); }, "holds 8761 hours"},
+        {[](HourlyWeather& w) { std::swap(w.hours[24], w.hours[25]); },
+         "722540.csv: hour 25 of the year: reads 01/02 02:00 where 01/02 01:00 belongs"},
+        {[](HourlyWeather& w) { w.hours[8759].c10 = 999; },
+         "722540.csv: hour 8760 of the year: dry-bulb 999 tenths of a degree Celsius is outside "
+         "the accepted range -900 to 600"},
+    };
+    for (const auto& [change, message] : cases) {
+        HourlyWeather weather = MakeYear([](int) { return 100; }, "722540.csv");
+        change(weather);
+        EXPECT_THAT(ErrorOf<WeatherFileError>([&] { DeriveStationClimate(weather); }),
+                    HasSubstr(message));
+    }
+}
+
+// A station table whose 211 entries all use one station file, with the columns in another order
+// than usual and a list text holding a comma.
+std::vector<std::string> TableLines() {
+    std::vector<std::string> lines = {"file,usaf,list_name,index,note"};
+    for (int index = 1; index <= kCityCount; ++index) {
+        lines.push_back("tmy3/good.csv,722540,\"city " + std::to_string(index) + ", TX\"," +
+                        std::to_string(index) + ",");
+    }
+    return lines;
+}
+
+// A folder holding a station table and one station file "tmy3/good.csv", whose nights are at
+// 40.6 °C (105 °F, held in bin 1), days at -15.6 °C (4 °F, bin 21) and evenings at 20.0 °C
+// (68 °F, bin 8): each shift fills exactly one bin with all of its 2920 hours.
+fs::path MakeStationFolder(const std::string& name, const std::vector<std::string>& table) {
+    const fs::path folder = fs::absolute(name);
+    fs::remove_all(folder);
+    fs::create_directories(folder / "tmy3");
+    WriteLines((folder / "tmy3/good.csv").string(), Tmy3Lines(MakeYear([](int index) {
+                   const int hour = index % 24 + 1;
+                   return hour <= 8 ? 406 : hour <= 16 ? -156 : 200;
+               })));
+    WriteLines((folder / "stations.csv").string(), table);
+    return folder;
+}
+
+TEST(StationTable, FaultsNameTheLineAndTheField) {
+    const std::pair<Change, std::string> cases[] = {
+        {[](auto& l) { std::swap(l[4], l[5]); },
+         "line 5: field 'index': '5' should be 4; the entries run from 1 to 211 in the order of "
+         "the city list"},
+        {[](auto& l) { l[1] = "tmy3/good.csv,722540,austin,one,"; },
+         "line 2: field 'index': 'one' should be 1; the entries run from 1 to 211 in the order of "
+         "the city list"},
+        {[](auto& l) { l[0] = "file,usaf,name,index,note"; },
+         "line 1: no column 'list_name' in the header line"},
+        {[](auto& l) { l.pop_back(); },
+         "line 211: the table ends after 210 entries; the city list has 211"},
+        {[](auto& l) { l.push_back("tmy3/good.csv,1,extra,212,"); },
+         "line 213: an entry after the 211th; the city list has exactly 211 entries"},
+        {[](auto& l) { l[3] = ",722540,city,3,"; },
+         "line 4: field 'file' is empty; every entry names its hourly weather file"},
+        {[](auto& l) { l[3] = "tmy3/good.csv,722540"; },
+         "line 4: the row has 2 fields; the columns index, list_name and file need at least 4"},
+        {[](auto& l) { l[5] = "tmy3/absent.csv,722540,\"fort smith\",5,"; },
+         "line 6: city 5 \"fort smith\", weather file " +
+             fs::absolute("station_fault/tmy3/absent.csv").string() +
+             ": absent.csv: cannot be opened for reading"},
+    };
+    for (const auto& [change, message] : cases) {
+        std::vector<std::string> lines = TableLines();
+        change(lines);
+        const fs::path folder = MakeStationFolder("station_fault", lines);
+        EXPECT_EQ(ErrorOf<StationTableError>([&] { DeriveClimateFiles(folder / "stations.csv"); }),
+                  "stations.csv: " + message);
+    }
+}
+
+// Runs heatwise-derive with the arguments, its output going to derive.log; gives the exit status.
+int RunDerive(const std::string& arguments) {
+    const std::string command =
+        std::string("\"") + HEATWISE_DERIVE_PROGRAM + "\" " + arguments + " >derive.log 2>&1";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(DeriveCommand, WritesBothFilesOnlyWhenEveryStationDerives) {
+    const fs::path good = MakeStationFolder("command_good", TableLines());
+    std::vector<std::string> bad_lines = TableLines();
+    bad_lines[211] = "tmy3/absent.csv,722540,last,211,";
+    const fs::path bad = MakeStationFolder("command_bad", bad_lines);
+    const fs::path out = fs::absolute("command_out");
+    fs::remove_all(out);
+
+    // Each file is the station's record 211 times: the three full bins in the flat order (shift
+    // 1 bin 1, shift 2 bin 21, shift 3 bin 8); the 88th coldest hour 4 °F, the 88th hottest 105
+    // °F; each day's extremes 4 and 105 °F average 54.5, 10.5 degree days a day, 3832.5 a year.
+    std::string bins;
+    for (int value = 0; value < kBinValueCount; ++value) {
+        bins += (value == 0 || value == 41 || value == 49 ? "2920" : "0") +
+                std::string(value + 1 == kBinValueCount ? "\n" : " ");
+    }
+    std::string bin_data, design_data;
+    for (int city = 1; city <= kCityCount; ++city) {
+        bin_data += bins;
+        design_data += "4 3833 105\n";
+    }
+    ASSERT_EQ(RunDerive((good / "stations.csv").string() + " " + out.string()), 0)
+        << ReadText("derive.log");
+    EXPECT_EQ(ReadText(out / "bindata2.dat"), bin_data);
+    EXPECT_EQ(ReadText(out / "cities.dat"), design_data);
+
+    // A failed run leaves the files of the last good run as they were, and no scraps beside them.
+    WriteLines((out / "cities.dat").string(), {"28 1700 97"});
+    EXPECT_EQ(RunDerive((bad / "stations.csv").string() + " " + out.string()), 1);
+    EXPECT_THAT(ReadText("derive.log"),
+                HasSubstr("heatwise-derive: stations.csv: line 212: city 211"));
+    EXPECT_EQ(ReadText(out / "bindata2.dat"), bin_data);
+    EXPECT_EQ(ReadText(out / "cities.dat"), "28 1700 97\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 2);
+
+    EXPECT_EQ(RunDerive((good / "stations.csv").string()), 2);
+    EXPECT_THAT(ReadText("derive.log"),
+                HasSubstr("usage: heatwise-derive STATIONS_CSV OUTPUT_DIR"));
+}
+
+// The committed data files must be exactly what the derivation gives for the shared hourly
+// weather, so that nobody edits them by hand and nobody changes the rules without re-deriving.
+TEST(DataFiles, CommittedFilesMatchAFreshDerivation) {
+    const fs::path climate_dir = HEATWISE_CLIMATE_DIR;
+    if (!fs::exists(climate_dir / "stations.csv")) {
+        GTEST_SKIP() << "The hourly weather folder " << climate_dir << " is absent.";
+    }
+    const ClimateFiles files = DeriveClimateFiles(climate_dir / "stations.csv");
+    const std::string data_dir = std::string(HEATWISE_SOURCE_DIR) + "/data/";
+    EXPECT_TRUE(files.bin_data == ReadText(data_dir + "bindata2.dat"))
+        << "data/bindata2.dat differs from a fresh derivation; re-derive it with heatwise-derive";
+    EXPECT_TRUE(files.design_data == ReadText(data_dir + "cities.dat"))
+        << "data/cities.dat differs from a fresh derivation; re-derive it with heatwise-derive";
+    EXPECT_TRUE(ReadText(climate_dir / "stations.csv") == ReadText(data_dir + "stations.csv"))
+        << "data/stations.csv differs from the shared station table";
+}
+
+}  // namespace
+}  // namespace heatwise::climate

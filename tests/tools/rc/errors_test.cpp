@@ -1,0 +1,224 @@
+// The compiler's messages for malformed scripts, each with the file and line where the fault
+// stands, from the lexer, the preprocessor and the readers of each resource statement; and
+// heatwise-rc run as the build runs it: a good script gives the source and the dependency list,
+// a bad one "file:line: reason", status 1 and no output, so the build stops, and a wrong command
+// line the usage and status 2.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+
+#include "script_test_support.h"
+
+namespace heatwise::rc {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using testing::WriteFile;
+
+// Five levels of ten-fold macros make 100000 tokens a use: six levels are too many for one use,
+// and eleven uses make 1100000, where the script stops at a million.
+const std::string kTenfold =
+    "#define A B B B B B B B B B B\n#define B C C C C C C C C C C\n"
+    "#define C D D D D D D D D D D\n#define D E E E E E E E E E E\n";
+
+// Scripts and their messages; a message that starts with a line number stands in test.rc.
+const std::pair<std::string, std::string> kMalformed[] = {
+    // Malformed tokens.
+    {R"(CAPTION "no end)", "1: unterminated string: the closing '\"' is missing"},
+    {R"("ends with \)", "1: unterminated string"},
+    {"12ab", "1: bad number '12ab'"},
+    {"0x", "1: bad number '0x': 0x needs hex digits"},
+    {"0x1G", "1: bad number '0x1G': 'G' is not a hex digit"},
+    {"4294967296", "1: bad number '4294967296': it does not fit in 32 bits"},
+    {"5LL", "1: bad number '5LL'"},
+    {R"("\q")", "1: unknown escape '\\q'"},
+    {R"("\x")", "1: escape '\\x' in a string needs hex digits"},
+    {R"("\777")", "1: octal escape in a string is larger than a byte"},
+    {"1.5", "1: unexpected character '.'"},
+    {"\x01", "1: unexpected character '\\x01'"},
+    {R"(L"wide")", "1: wide strings (L\"...\") are not supported"},
+    // Directives and macros.
+    {"\n#include \"missing.h\"", "2: cannot open include file 'missing.h'"},
+    {"#include missing.h", "1: #include needs a file name in double quotes"},
+    {"#include \"self.h\"", "self.h:1: #include nested more than 32 deep"},
+    {"1\n#ifdef A\n2\n", "2: #ifdef has no #endif before the end of the file"},
+    {"#endif", "1: #endif without #if"},
+    {"#else\n", "1: #else without #if"},
+    {"#if 1\n#else\n#else\n#endif", "3: #else after #else (the #if is at line 1)"},
+    {"#if 1 +\n#endif", "1: the condition ends where a value is expected"},
+    {"#if (1\n#endif", "1: missing ')' in the condition"},
+    {"#if 1 % 0\n#endif", "1: division by zero in the condition"},
+    {"#if\n#endif", "1: #if needs a condition"},
+    {"#ifdef\n#endif", "1: #ifdef needs exactly one name"},
+    {"#define F(x) x", "1: 'F' is defined with parameters"},
+    {"#define A 1\n#define A 2",
+     "2: 'A' is defined again with a different value (first defined at test.rc:1)"},
+    {"#define", "1: #define needs a name"},
+    {"#pragma pack(1)", "1: unknown #pragma 'pack(1)'"},
+    {"#line 5", "1: unknown directive '#line'"},
+    {"#error Heatwise needs the form", "1: #error Heatwise needs the form"},
+    {"1\n/* never closed\n2", "2: comment begun here is not closed"},
+    {kTenfold + "#define E F F F F F F F F F F\n#define F G G\nA",
+     "7: 'A' expands to more than 100000 tokens"},
+    {kTenfold + "#define E 1 1 1 1 1 1 1 1 1 1\nA A A A A A A A A A A",
+     "6: the script grows to more than 1000000 tokens as its macros are replaced"},
+    // Resource statements.
+    {"30001 MENU\nBEGIN\n  MENUITEM \"&Help\", 40002\n  MENUITEM \"E&xit\" 40004\nEND\n",
+     "4: expected ',' after the text of menu item \"E&xit\", found '40004'"},
+    {"\n\nICON1 ICON \"missing.ico\"\n", "3: cannot open icon file 'missing.ico'"},
+    {"ICON1 ICON \"heatwise.ico\"\n",
+     "1: 'heatwise.ico' is not a usable icon: the file does not start like an icon file"},
+    {"1 MENU\nBEGIN\n  MENUITEM \"&Help\", 40002\n",
+     "3: the file ends inside MENU 1: END is missing"},
+    {"1 MENU\nBEGIN\n  POPUP \"&File\"\n  BEGIN\n  MENUITEM \"E&xit\", 2\nEND\n2 RCDATA { 1 }",
+     "7: expected MENUITEM, POPUP or END in MENU 1, found '2'"},
+    {"1 MENU BEGIN MENUITEM \"x\", 5, BOLD END",
+     "1: expected a menu option (CHECKED, GRAYED, INACTIVE, MENUBREAK, MENUBARBREAK or "
+     "HELP) for menu item \"x\", found 'BOLD'"},
+    {"1 MENU BEGIN MENUITEM \"x\", 70000 END",
+     "1: 70000 is outside the accepted range -32768 to 65535 for the command id of "
+     "menu item \"x\""},
+    {"1 MENU BEGIN MENUITEM x, 5 END",
+     "1: expected the text of a MENUITEM in MENU 1 in double quotes, found 'x'"},
+    {"1 MENUEX BEGIN MENUITEM \"x\", 5, MFT_OWNERDRAW END",
+     "1: type 0x100 of menu item \"x\" is not supported"},
+    {"\n\n1 RCDATA BEGIN 70000 END",
+     "3: 70000 does not fit in a 16-bit word (-32768 to 65535); write it with an L"},
+    {"1 RCDATA BEGIN 1, 2", "1: the file ends inside RCDATA 1: END is missing"},
+    {"1 RCDATA BEGIN 1 / (2 - 2) END", "1: division by zero in a number in RCDATA 1"},
+    {"1 RCDATA BEGIN 1 + END", "1: expected a number in RCDATA 1, found 'END'"},
+    {"1 RCDATA BEGIN UNKNOWN_NAME END",
+     "1: unknown name 'UNKNOWN_NAME' in a number in RCDATA 1: it is neither "
+     "#define'd nor a standard constant"},
+    {"1 RCDATA BEGIN (1 END", "1: expected ')' to close the '(' in a number in RCDATA 1"},
+    {"1 RCDATA 5", "1: expected BEGIN or a file name in double quotes for RCDATA 1"},
+    {"\n1 RCDATA \"nowhere.dat\"", "2: cannot open data file 'nowhere.dat'"},
+    {"ICON1 ICON heatwise",
+     "1: expected the icon file name of ICON ICON1 in double quotes, found 'heatwise'"},
+    {"1 BITMAP \"x.bmp\"", "1: resource type BITMAP is not supported"},
+    {"1 FOOBAR BEGIN END", "1: expected a resource type after resource id 1 (MENU, "},
+    {"1 12 BEGIN END",
+     "1: 12 is outside the accepted range 256 to 65535 for a "
+     "resource type number of the program's own"},
+    {"BEGIN", "1: expected a resource id (a number or a name) or STRINGTABLE, found 'BEGIN'"},
+    {"70000 RCDATA { }", "1: 70000 is outside the accepted range 0 to 65535 for a resource id"},
+    {"1 RCDATA { }\n2 RCDATA { }\n0x1 rcdata { }",
+     "3: RCDATA 1 is defined twice (first at test.rc:1)"},
+    {"Icon1 RCDATA { }\nICON1 RCDATA { }", "2: RCDATA ICON1 is defined twice"},
+    {"STRINGTABLE BEGIN 1 \"a\" 1 \"b\" END", "1: string 1 is defined twice"},
+    {"STRINGTABLE BEGIN 1, 2 END", "1: expected the text of string 1 in double quotes"},
+    {"LANGUAGE 9, 1", "1: the LANGUAGE statement is not supported"},
+    {"1 ACCELERATORS BEGIN \"ab\", 1 END",
+     "1: an accelerator key in quotes is one character, or ^ and a letter"},
+    {"1 ACCELERATORS BEGIN \"a\", 1, SHIFT END",
+     "1: SHIFT and CONTROL apply only to VIRTKEY accelerators"},
+    {"1 ACCELERATORS BEGIN \"^a\", 1, VIRTKEY END", "1: a ^ key is a control character"},
+    {"1 ACCELERATORS BEGIN \"a\", 1, ASCII, VIRTKEY END",
+     "1: an accelerator is either ASCII or VIRTKEY, not both"},
+    {"1 ACCELERATORS BEGIN \"a\", 1, BOLD END", "1: expected an accelerator option"},
+    // Dialogs.
+    {"1 DIALOGEX 0, 0, 10, 10\nBEGIN\n  LTEXT \"x\", 1, 1, 2, 3, 4\n",
+     "3: the file ends inside DIALOGEX 1: END is missing"},
+    {"1 DIALOGEX 0, 0, 10, 10\nBEGIN\n  LTEXT \"Label\"\nBEGIN",
+     "4: expected ',' after the text of the LTEXT in DIALOGEX 1, found 'BEGIN'"},
+    {"1 DIALOGEX 0, 0, 10, 10\nBEGIN\n  LTEXT \"Label\",\nBEGIN",
+     "4: expected a control id after the text, found 'BEGIN'"},
+    {"1 DIALOGEX 0,0,1,1 BEGIN\n\n  BITMAP \"x\", 1, 1, 2, 3, 4\nEND",
+     "3: expected a control statement (CONTROL, LTEXT"},
+    {"1 DIALOGEX 0,0,1,1\nSTYLE WS_CHILD | WS_CHLD\nBEGIN END",
+     "2: unknown name 'WS_CHLD' in the style of DIALOGEX 1: it is neither #define'd "
+     "nor a standard constant"},
+    {"1 DIALOGEX 0,0,1,1 BEGIN\nCONTROL \"\", 1002, \"STATIC\", SS_LEFT | WS_DISABLD, "
+     "1,2,3,4\nEND",
+     "2: unknown name 'WS_DISABLD' in the style of control 1002 in DIALOGEX 1"},
+    {"1 DIALOGEX 0,0,1,1 BEGIN\nCONTROL \"\", 7, Frame, 0, 1,2,3,4\nEND",
+     "2: expected the class of control 7 in DIALOGEX 1 (a name in double quotes"},
+    {"1 DIALOGEX 0,0,1,1 BEGIN\nPUSHBUTTON \"OK\", 1, 40000, 2, 3, 4\nEND",
+     "2: 40000 is outside the accepted range -32768 to 32767 for the x position of "
+     "PUSHBUTTON 1 in DIALOGEX 1"},
+    {"1 DIALOGEX 0,0,1,1 BEGIN\nEDITTEXT 5, 1, 2, -3, 4\nEND",
+     "2: -3 is outside the accepted range 0 to 32767 for the width of EDITTEXT 5"},
+    {"1 DIALOG 0,0,1,1 BEGIN\nEDITTEXT 70000, 1, 2, 3, 4\nEND",
+     "2: 70000 is outside the accepted range -32768 to 65535 for the control id of "
+     "the EDITTEXT"},
+    {"1 DIALOGEX 0,0,1,1 BEGIN\nEDITTEXT 5, 1, 2, 3\nEND",
+     "3: expected ',' after the width of EDITTEXT 5 in DIALOGEX 1, found 'END'"},
+    {"1 DIALOG 0,0,1,1\nFONT 8, \"MS Sans Serif\", 700\nBEGIN END",
+     "2: the FONT of a DIALOG has only a point size and a typeface"},
+    {"1 DIALOGEX 0,0,1,1\nFONT 0, \"x\"\nBEGIN END",
+     "2: 0 is outside the accepted range 1 to 32767 for the point size"},
+    {"1 DIALOGEX 0,0,1,1\nFONT 8, \"x\", 400, 2\nBEGIN END",
+     "2: 2 is outside the accepted range 0 to 1 for the italic flag"},
+    {"1 DIALOGEX 0,0,1,1\nTITLE \"x\"\nBEGIN END",
+     "2: expected STYLE, EXSTYLE, CAPTION, FONT, MENU, CLASS or BEGIN in DIALOGEX 1, "
+     "found 'TITLE'"},
+    {"1 DIALOGEX 0,0,1\nBEGIN END", "2: expected ',' after the width of DIALOGEX 1, found 'BEGIN'"},
+    {"1 DIALOGEX 0,0,1,1\nCAPTION Title\nBEGIN END",
+     "2: expected the CAPTION of DIALOGEX 1 in double quotes, found 'Title'"},
+    {"1 DIALOGEX 0,0,1,1\nSTYLE " + std::string(250, '(') + "1\nBEGIN END",
+     "2: the style of DIALOGEX 1 is nested too deeply"},
+    {"1 DIALOGEX 0,0,1,1\nSTYLE\nBEGIN END", "3: expected the style of DIALOGEX 1, found 'BEGIN'"},
+};
+
+TEST(rc_Errors, MalformedScriptsAreReportedWithFileAndLine) {
+    WriteFile("self.h", "#include \"self.h\"\n");
+    WriteFile("heatwise.ico", "GIF89a not an icon at all");
+    for (const auto& [script, message] : kMalformed) {
+        const bool in_script = std::isdigit(static_cast<unsigned char>(message[0])) != 0;
+        EXPECT_THAT(testing::ErrorOf(script), HasSubstr((in_script ? "test.rc:" : "") + message))
+            << script;
+    }
+}
+
+std::string ReadAll(const fs::path& path) {
+    std::stringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
+}
+
+TEST(rc_Compiler, ExitStatusMessagesAndOutputFiles) {
+    WriteFile("run/shared/ids.h", "#define MENU_MAIN 30001\n");
+    WriteFile("run/form.txt", "[Checks]\n");
+    WriteFile("run/good.rc", "#include <ids.h>\nMENU_MAIN RCDATA { 1 }\n102 RCDATA \"form.txt\"\n");
+    WriteFile("run/bad.rc", "1 RCDATA BEGIN\n  70000\nEND\n");
+    WriteFile("run/out.cpp", "stale output of an earlier build");
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"run/bad.rc run/out.cpp", 1, "bad.rc:2: 70000 does not fit in a 16-bit word"},
+        {"run/good.rc run/out.cpp", 1, "good.rc:1: cannot open include file 'ids.h'"},
+        {"run/missing.rc run/out.cpp", 1, "missing.rc: cannot open the resource script"},
+        {"", 2, "usage: heatwise-rc INPUT.rc OUTPUT.cpp"},
+        {"run/good.rc run/out.cpp c", 2, "usage: heatwise-rc"},
+        {"run/good.rc run/out.cpp --depfile", 2, "usage: heatwise-rc"},
+        {"--fast run/good.rc run/out.cpp", 2, "usage: heatwise-rc"},
+        {"-Irun/shared run/good.rc run/out.cpp --depfile run/out.d", 0, ""},
+    };
+    for (const auto& [arguments, status, message] : cases) {
+        const std::string command = std::string(HEATWISE_RC_PATH) + " " + arguments + " 2>&1";
+        FILE* pipe = popen(command.c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::string output;
+        for (char buffer[256]; fgets(buffer, sizeof buffer, pipe) != nullptr;) {
+            output += buffer;
+        }
+        const int exit = pclose(pipe);
+        EXPECT_EQ(WIFEXITED(exit) ? WEXITSTATUS(exit) : -1, status) << arguments;
+        EXPECT_THAT(output, HasSubstr(message)) << arguments;
+        // A failed run leaves no output behind, so the next build runs the compiler again.
+        EXPECT_EQ(fs::exists("run/out.cpp"), status == 0) << arguments;
+    }
+    EXPECT_THAT(ReadAll("run/out.cpp"), HasSubstr("windlass::ResourceName(30001)"));
+    const std::string depfile = ReadAll("run/out.d");
+    for (const char* file : {"out.cpp:", "good.rc", "shared/ids.h", "form.txt"}) {
+        EXPECT_THAT(depfile, HasSubstr((fs::current_path() / "run" / file).string())) << file;
+    }
+    EXPECT_FALSE(fs::exists("run/out.cpp.partial"));
+}
+
+}  // namespace
+}  // namespace heatwise::rc
