@@ -132,9 +132,9 @@ TEST(QtPlatform, DisplayOfTheOffscreenScreen) {
 TEST(QtPlatform, ProcessOperationsOfThisProcess) {
     qt::QtPlatform platform;
     std::string executable = platform.Os().ExecutablePath();
-    EXPECT_THAT(executable, ::testing::EndsWith("/windlass_platform_test"));
+    EXPECT_THAT(executable, ::testing::EndsWith("/windlass_qt_test"));
     std::string line = platform.Os().CommandLine();
-    EXPECT_THAT(line, ::testing::HasSubstr("windlass_platform_test"));
+    EXPECT_THAT(line, ::testing::HasSubstr("windlass_qt_test"));
     // Each argument of the process ends at its NUL; none is carried into the line.
     EXPECT_EQ(line.find('\0'), std::string::npos);
     EXPECT_EQ(platform.Os().EnvironmentVariable("QT_QPA_PLATFORM"), "offscreen");
@@ -164,8 +164,8 @@ TEST(JoinCommandLine, SplittingTheLineGivesTheWordsBack) {
 // One line on standard error, naming the missing display.
 ::testing::Matcher<const std::string&> OneLineAboutTheDisplay(const std::string& reason) {
     return ::testing::MatchesRegex(
-        "windlass_platform_test: cannot open a display \\(" + reason +
-        "\\); run under Xvfb \\(xvfb-run windlass_platform_test\\) or use heatwise-cli\n");
+        "windlass_qt_test: cannot open a display \\(" + reason +
+        "\\); run under Xvfb \\(xvfb-run windlass_qt_test\\) or use heatwise-cli\n");
 }
 
 class NoDisplay : public ::testing::Test {
