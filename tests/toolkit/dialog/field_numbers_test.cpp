@@ -199,6 +199,9 @@ TEST_F(FieldNumbers, AnUnmodifiedNumericFieldGivesItsValueOtherControlsTheirText
 
 TEST_F(FieldNumbers, ATextWrittenTakesTheValueItHoldsWhenTheValueIsZero) {
     int value = 0;
+    // The program's text is not cut to what the keyboard may type.
+    WDialogPutString(201, "1234567890123");
+    EXPECT_EQ(Control(201).text, "1234567890123");
     WDialogPutString(201, "42   ");
     EXPECT_EQ(Control(201).text, "42");
     EXPECT_EQ(Record(201).value, 42.0);
