@@ -184,15 +184,6 @@ TEST_F(QtDialogKeyboard, EscapeAndTheCloseBoxPressCancelAndSpacePressesAButton) 
     Press(Qt::Key_Space);
     EXPECT_THAT(listener_.keys, ElementsAre("escape 111", "escape 111"));
     EXPECT_THAT(listener_.Notices(), ElementsAre("pressed 2", "pressed 2", "focus 1", "pressed 1"));
-
-    // The automatic three-state box steps unchecked, checked, indeterminate, unchecked.
-    Focus(133);
-    std::vector<int> states;
-    for (int press = 0; press < 3; ++press) {
-        Press(Qt::Key_Space);
-        states.push_back(platform_->Controls().CheckState(Handle(133)));
-    }
-    EXPECT_THAT(states, ElementsAre(1, 2, 0));
 }
 
 TEST_F(QtDialogKeyboard, AShownDialogIsActivatedWithItsFirstTabStopFocusedAndF1AsksForHelp) {

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
-#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -37,30 +36,6 @@ Units UnitsOf(const QFont& font) {
 
 int Rounded(int value, int base, int divisor) {
     return (value * base + divisor / 2) / divisor;
-}
-
-// The columns of an image that hold text: any pixel much darker than the background.
-struct InkSpan {
-    int left = -1;
-    int right = -1;
-    int darkest = 255;
-};
-
-InkSpan InkOf(QWidget* widget) {
-    QImage image = widget->grab().toImage();
-    int background = qGray(image.pixel(image.width() / 2, 1));
-    InkSpan span;
-    for (int x = 0; x < image.width(); ++x) {
-        for (int y = 0; y < image.height(); ++y) {
-            int grey = qGray(image.pixel(x, y));
-            span.darkest = std::min(span.darkest, grey);
-            if (grey < background - 80) {
-                span.left = span.left < 0 ? x : span.left;
-                span.right = x;
-            }
-        }
-    }
-    return span;
 }
 
 TEST_F(QtDialogLayout, DialogUnitsBecomePixelsOfTheFont) {
@@ -152,26 +127,6 @@ TEST_F(QtDialogLayout, EveryControlIsMadeInTemplateOrderAsItsClassAndStyleSay) {
     }
     EXPECT_TRUE(Widget(154)->isHidden()) << "no visible style";
     EXPECT_FALSE(Widget(1)->isHidden());
-}
-
-TEST_F(QtDialogLayout, NumbersAreCentredWhereTheStyleAsksAndDisabledTextIsGreyed) {
-    ShowActive();
-    platform_->Controls().SetControlText(Handle(108), "1.0");
-    InkSpan centred = InkOf(Widget(101));
-    ASSERT_GE(centred.left, 0);
-    int left_margin = centred.left;
-    int right_margin = Widget(101)->width() - 1 - centred.right;
-    EXPECT_LE(std::abs(left_margin - right_margin), 3) << left_margin << " " << right_margin;
-    InkSpan right = InkOf(Widget(108));
-    EXPECT_LT(Widget(108)->width() - 1 - right.right, right.left) << "right-aligned";
-
-    InkSpan enabled = InkOf(Widget(151));
-    InkSpan greyed = InkOf(Widget(152));
-    EXPECT_LT(enabled.darkest, 80);
-    EXPECT_GT(greyed.darkest, enabled.darkest + 40) << "a disabled label is drawn grey";
-    InkSpan disabled_field = InkOf(Widget(104));
-    InkSpan enabled_field = InkOf(Widget(103));
-    EXPECT_GT(disabled_field.darkest, enabled_field.darkest + 40);
 }
 
 TEST_F(QtFormLayout, AChildFormFitsItsParentWithBorderlessCentredFields) {
