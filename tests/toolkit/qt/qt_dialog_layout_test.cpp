@@ -44,7 +44,7 @@ TEST_F(QtDialogLayout, DialogUnitsBecomePixelsOfTheFont) {
     EXPECT_LE(units.x, 8);
     EXPECT_GE(units.y, 11);
     EXPECT_LE(units.y, 15);
-    PixelSize size = platform_->Controls().DialogSize(dialog_);
+    PixelSize size = Controls().DialogSize(dialog_);
     EXPECT_EQ(size.width, Rounded(280, units.x, 4));
     EXPECT_EQ(size.height, Rounded(206, units.y, 8));
     EXPECT_EQ(Dialog()->size(), QSize(size.width, size.height));
@@ -62,12 +62,12 @@ TEST_F(QtDialogLayout, DialogUnitsBecomePixelsOfTheFont) {
 
 TEST_F(QtDialogLayout, ALargerFontMakesALargerDialog) {
     Units small = UnitsOf(Dialog()->font());
-    platform_->Controls().DestroyDialog(dialog_);
+    Controls().DestroyDialog(dialog_);
     ASSERT_NE(Open(203), nullptr);
     Units large = UnitsOf(Dialog()->font());
     EXPECT_GE(large.x, 2 * small.x - 1);
     EXPECT_GE(large.y, 2 * small.y - 2);
-    PixelSize size = platform_->Controls().DialogSize(dialog_);
+    PixelSize size = Controls().DialogSize(dialog_);
     EXPECT_EQ(size.width, Rounded(100, large.x, 4));
     EXPECT_EQ(size.height, Rounded(40, large.y, 8));
     EXPECT_EQ(Widget(2)->geometry(), QRect(Rounded(40, large.x, 4), Rounded(5, large.y, 8),
@@ -75,8 +75,8 @@ TEST_F(QtDialogLayout, ALargerFontMakesALargerDialog) {
 }
 
 TEST_F(QtDialogLayout, EveryControlIsMadeInTemplateOrderAsItsClassAndStyleSay) {
-    ASSERT_EQ(platform_->Controls().ControlCount(dialog_), template_->control_count);
-    EXPECT_EQ(platform_->Controls().Control(dialog_, template_->control_count), nullptr);
+    ASSERT_EQ(Controls().ControlCount(dialog_), template_->control_count);
+    EXPECT_EQ(Controls().Control(dialog_, template_->control_count), nullptr);
     EXPECT_FALSE(Dialog()->isVisible()) << "made hidden";
     EXPECT_EQ(Dialog()->windowTitle(), "Heating and cooling inputs");
 
@@ -140,13 +140,13 @@ TEST_F(QtFormLayout, AChildFormFitsItsParentWithBorderlessCentredFields) {
         << "centred, and one line whatever the multi-line bit says";
     parent->show();
     EXPECT_FALSE(Dialog()->isVisible()) << "hidden until shown, though its parent is shown";
-    platform_->Controls().MoveDialog(dialog_, 5, 7);
-    platform_->Controls().ShowDialog(dialog_, DialogShowMode::Modeless);
+    Controls().MoveDialog(dialog_, 5, 7);
+    Controls().ShowDialog(dialog_, DialogShowMode::Modeless);
     EXPECT_TRUE(Dialog()->isVisible());
     EXPECT_EQ(Dialog()->pos(), QPoint(5, 7));
-    platform_->Controls().HideDialog(dialog_);
+    Controls().HideDialog(dialog_);
     EXPECT_FALSE(Dialog()->isVisible());
-    platform_->Controls().DestroyDialog(dialog_);
+    Controls().DestroyDialog(dialog_);
     dialog_ = nullptr;
     EXPECT_TRUE(parent->findChildren<QLineEdit*>().isEmpty()) << "destroyed with its controls";
 }

@@ -247,7 +247,12 @@ class QtDialogTest : public ::testing::Test {
         return 0;
     }
 
-    void Focus(int id) { platform_->Controls().FocusControl(Handle(id), SelectText::All); }
+    DialogControls& Controls() const { return platform_->Controls(); }
+    std::string TextOf(int id) const { return Controls().ControlText(Handle(id)); }
+    int CheckOf(int id) const { return Controls().CheckState(Handle(id)); }
+    int SelectionOf(int id) const { return Controls().Selection(Handle(id)); }
+    bool ModifiedOf(int id) const { return Controls().IsModified(Handle(id)); }
+    void Focus(int id) { Controls().FocusControl(Handle(id), SelectText::All); }
 
     // Keys go where a user's go: to the widget with the focus.
     static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
