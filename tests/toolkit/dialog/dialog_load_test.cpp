@@ -35,6 +35,8 @@ TEST_F(DialogLoad, ALoadedDialogBecomesCurrentWithARecordForEveryControl) {
     RecordedDialog& made = CurrentDialog();
     EXPECT_FALSE(made.visible);
     EXPECT_EQ(made.parent, nullptr);
+    // The platform hears each field's name for a screen reader, from the label beside it.
+    EXPECT_EQ(Control(201).accessible_name, "Hours");
 }
 
 TEST_F(DialogLoad, EachClassOfControlStartsWithItsOwnFieldRecord) {

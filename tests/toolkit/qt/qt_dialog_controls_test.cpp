@@ -1,5 +1,6 @@
 // Reading and writing the controls of a dialog through the platform: texts and the modified
 // flag, check states, the entries and selections of combo and list boxes, enabling.
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -161,6 +162,27 @@ TEST_F(QtDialogControls, EnablingWorksForControlsDialogsAndFrames) {
 
     Controls().SetDialogTitle(dialog_, "Thermostat");
     EXPECT_EQ(Dialog()->windowTitle(), "Thermostat");
+}
+
+TEST_F(QtDialogControls, AScreenReaderHearsTheNamesGivenAndWhatAChoiceControlShows) {
+    Controls().SetAccessibleText(Handle(101), "Electric rate", "Rates");
+    Controls().SetAccessibleText(Handle(141), "City", "");
+    Controls().AddEntry(Handle(141), "austin, TX");
+    Controls().Select(Handle(141), 0);
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(Widget(101));
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->text(QAccessible::Name), "Electric rate");
+    EXPECT_EQ(field->text(QAccessible::Description), "Rates");
+    // A combo box is named by its label, not by the city it shows, which is its value.
+    QAccessibleInterface* city = QAccessible::queryAccessibleInterface(Widget(141));
+    EXPECT_EQ(city->role(), QAccessible::ComboBox);
+    EXPECT_EQ(city->text(QAccessible::Name), "City");
+    EXPECT_EQ(city->text(QAccessible::Value), "austin, TX");
+    EXPECT_TRUE(city->state().collapsed);
+    // A radio button is one, named by its own text.
+    QAccessibleInterface* radio = QAccessible::queryAccessibleInterface(Widget(121));
+    EXPECT_EQ(radio->role(), QAccessible::RadioButton);
+    EXPECT_EQ(radio->text(QAccessible::Name), "Cooling");
 }
 
 }  // namespace
