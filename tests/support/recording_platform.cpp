@@ -46,17 +46,6 @@ void RecordingPlatform::Record(std::string call) {
     calls.push_back(std::move(call));
 }
 
-std::vector<std::string> RecordingPlatform::CallsNamed(std::string_view name) const {
-    std::vector<std::string> named;
-    for (const std::string& call : calls) {
-        if (call.compare(0, name.size(), name) == 0 && call.size() > name.size() &&
-            call[name.size()] == '(') {
-            named.push_back(call);
-        }
-    }
-    return named;
-}
-
 std::string RecordingPlatform::Name(WindowHandle window) {
     if (RecordedControl* control = ControlOf(window)) {
         return "#" + std::to_string(control->position);
@@ -232,15 +221,6 @@ WindowHandle RecordingPlatform::ControlById(WindowHandle dialog, int id) {
     RecordedDialog* made = DialogOf(dialog);
     RecordedControl* control = made != nullptr ? made->Find(id) : nullptr;
     return control != nullptr ? control->handle() : nullptr;
-}
-
-RecordedDialog* RecordingPlatform::LastDialog() {
-    for (auto made = dialogs.rbegin(); made != dialogs.rend(); ++made) {
-        if (!(*made)->destroyed) {
-            return made->get();
-        }
-    }
-    return nullptr;
 }
 
 WindowHandle RecordingPlatform::CreateDialog(const DialogTemplate& dialog, WindowHandle parent,

@@ -165,8 +165,6 @@ class RecordingPlatform : public Platform,
     // Every call that tells the platform something, in order, written as
     // "Name(argument, ...)": a control as "#position", a dialog as "dialog", texts quoted.
     std::vector<std::string> calls;
-    // The recorded calls whose name is this, in order.
-    std::vector<std::string> CallsNamed(std::string_view name) const;
 
     // What the platform reports; a test sets it.
     DisplayMetrics display{1024, 768, 1, 32};
@@ -251,8 +249,6 @@ class RecordingPlatform : public Platform,
     RecordedControl* ControlOf(WindowHandle control);
     // The control of this id in a dialog, or null.
     WindowHandle ControlById(WindowHandle dialog, int id);
-    // The last dialog made that is not destroyed, or null.
-    RecordedDialog* LastDialog();
 
   private:
     void Record(std::string call);

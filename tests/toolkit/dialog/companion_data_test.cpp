@@ -5,7 +5,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -81,118 +80,107 @@ struct Case {
     const char* what;
     std::string text;
     std::vector<std::string> log;
-
-    // Names the case in the list of tests, words joined by underscores.
-    friend void PrintTo(const Case& c, std::ostream* out) {
-        for (const char* letter = c.what; *letter != '\0'; ++letter) {
-            *out << (*letter == ' ' ? '_' : *letter);
-        }
-    }
 };
 
-class CompanionQuirks : public ::testing::TestWithParam<Case> {};
-
-TEST_P(CompanionQuirks, AreKept) {
-    EXPECT_THAT(Parse(GetParam().text), ElementsAreArray(GetParam().log)) << GetParam().what;
+void ExpectKept(const std::vector<Case>& cases) {
+    for (const Case& c : cases) {
+        EXPECT_THAT(Parse(c.text), ElementsAreArray(c.log)) << c.what;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Headers, CompanionQuirks,
-    ::testing::Values(Case{"a header may follow spaces and be followed by anything on its line",
-                           "   [Checks] initial states\n210 1 \n",
-                           {"check 210 1"}},
-                      // "[checks]" is a data line for field 0 whose next number is searched for
-                      // across the line end, so the line after it goes with it.
-                      Case{"headers are compared with their letter case",
-                           "[Checks]\n[checks]\n211 1 \n212 1 \n",
-                           {"check 0 1", "check 212 1"}},
-                      Case{"lines before the first header are read and do nothing",
-                           "7 1 \n[Checks]\n210 1 \n",
-                           {"check 210 1"}},
-                      Case{"a header in the middle of a line is no header",
-                           "[Checks]\n210 [Menus]\n211 1 \n",
-                           {"check 210 0", "check 211 1"}},
-                      Case{"the text ends at its first zero byte",
-                           std::string("[Checks]\n210 1 \n\0[Checks]\n211 1 \n", 33),
-                           {"check 210 1"}},
-                      Case{"a carriage return is an ordinary character",
-                           "[Checks]\r\n210 1\r\n",
-                           {"check 210 1"}},
-                      Case{"an empty text does nothing", "", {}}));
+TEST(CompanionQuirks, Headers) {
+    ExpectKept(
+        {{"a header may follow spaces and be followed by anything on its line",
+          "   [Checks] initial states\n210 1 \n",
+          {"check 210 1"}},
+         // "[checks]" is a data line for field 0 whose next number is searched for
+         // across the line end, so the line after it goes with it.
+         {"headers are compared with their letter case",
+          "[Checks]\n[checks]\n211 1 \n212 1 \n",
+          {"check 0 1", "check 212 1"}},
+         {"lines before the first header are read and do nothing",
+          "7 1 \n[Checks]\n210 1 \n",
+          {"check 210 1"}},
+         {"a header in the middle of a line is no header",
+          "[Checks]\n210 [Menus]\n211 1 \n",
+          {"check 210 0", "check 211 1"}},
+         {"the text ends at its first zero byte",
+          std::string("[Checks]\n210 1 \n\0[Checks]\n211 1 \n", 33),
+          {"check 210 1"}},
+         {"a carriage return is an ordinary character", "[Checks]\r\n210 1\r\n", {"check 210 1"}},
+         {"an empty text does nothing", "", {}}});
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    NumberSteps, CompanionQuirks,
-    ::testing::Values(Case{"the last number of a line needs no space after it",
-                           "[Checks]\n210 1\n211 0\n",
-                           {"check 210 1", "check 211 0"}},
-                      // The step after 210 finds the space after "1" on the next line; the check
-                      // state is then read at that line's end, and the line is taken with it.
-                      Case{"a number not followed by a space takes the next line with it",
-                           "[Checks]\n210\n1 \n211 1 \n",
-                           {"check 210 0", "check 211 1"}},
-                      Case{"a blank line is a line for field 0 that swallows the line after",
-                           "[Checks]\n210 1 \n\n211 1 \n212 1 \n",
-                           {"check 210 1", "check 0 1", "check 212 1"}},
-                      Case{"a line of spaces is a blank line too",
-                           "[Checks]\n   \n211 0 \n212 1 \n",
-                           {"check 0 0", "check 212 1"}},
-                      Case{"several spaces may stand between numbers",
-                           "[Ranges]\n201    0     8 \n",
-                           {"range 201 0 8"}},
-                      Case{"field ids take digits only",
-                           "[Checks]\n-5 1 \n+7 1 \n",
-                           {"check 0 1", "check 0 1"}}));
+TEST(CompanionQuirks, NumberSteps) {
+    ExpectKept(
+        {{"the last number of a line needs no space after it",
+          "[Checks]\n210 1\n211 0\n",
+          {"check 210 1", "check 211 0"}},
+         // The step after 210 finds the space after "1" on the next line; the check
+         // state is then read at that line's end, and the line is taken with it.
+         {"a number not followed by a space takes the next line with it",
+          "[Checks]\n210\n1 \n211 1 \n",
+          {"check 210 0", "check 211 1"}},
+         {"a blank line is a line for field 0 that swallows the line after",
+          "[Checks]\n210 1 \n\n211 1 \n212 1 \n",
+          {"check 210 1", "check 0 1", "check 212 1"}},
+         {"a line of spaces is a blank line too",
+          "[Checks]\n   \n211 0 \n212 1 \n",
+          {"check 0 0", "check 212 1"}},
+         {"several spaces may stand between numbers",
+          "[Ranges]\n201    0     8 \n",
+          {"range 201 0 8"}},
+         {"field ids take digits only", "[Checks]\n-5 1 \n+7 1 \n", {"check 0 1", "check 0 1"}}});
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Menus, CompanionQuirks,
-    ::testing::Values(Case{"entries keep leading spaces and lose trailing ones",
-                           "[Menus]\n240 2 2 \n  birmingham, AL   \nnome\r\n",
-                           {"clear 240", "add 240 [  birmingham, AL]", "add 240 [nome\r]",
-                            "select 240 1"}},
-                      Case{"an initial entry of 0 selects nothing",
-                           "[Menus]\n240 1 0 \nnome\n",
-                           {"clear 240", "add 240 [nome]"}},
-                      Case{"entries are taken by count alone, headers and blank lines too",
-                           "[Menus]\n240 4 1 \na\n\nb\n[Checks]\n210 1 \n",
-                           {"clear 240", "add 240 [a]", "add 240 []", "add 240 [b]",
-                            "add 240 [[Checks]]", "select 240 0", "clear 210"}},
-                      Case{"the section goes on after the entries",
-                           "[Menus]\n240 1 1 \na\n241 1 1 \nb\n",
-                           {"clear 240", "add 240 [a]", "select 240 0", "clear 241", "add 241 [b]",
-                            "select 241 0"}},
-                      Case{"entries stop where the data ends",
-                           "[Menus]\n240 5 2 \na\nb",
-                           {"clear 240", "add 240 [a]", "add 240 [b]", "select 240 1"}},
-                      Case{"a count of 0 only empties the list",
-                           "[Menus]\n240 0 0 \n241 1 1 \nx\n",
-                           {"clear 240", "clear 241", "add 241 [x]", "select 241 0"}}));
+TEST(CompanionQuirks, Menus) {
+    ExpectKept(
+        {{"entries keep leading spaces and lose trailing ones",
+          "[Menus]\n240 2 2 \n  birmingham, AL   \nnome\r\n",
+          {"clear 240", "add 240 [  birmingham, AL]", "add 240 [nome\r]", "select 240 1"}},
+         {"an initial entry of 0 selects nothing",
+          "[Menus]\n240 1 0 \nnome\n",
+          {"clear 240", "add 240 [nome]"}},
+         {"entries are taken by count alone, headers and blank lines too",
+          "[Menus]\n240 4 1 \na\n\nb\n[Checks]\n210 1 \n",
+          {"clear 240", "add 240 [a]", "add 240 []", "add 240 [b]", "add 240 [[Checks]]",
+           "select 240 0", "clear 210"}},
+         {"the section goes on after the entries",
+          "[Menus]\n240 1 1 \na\n241 1 1 \nb\n",
+          {"clear 240", "add 240 [a]", "select 240 0", "clear 241", "add 241 [b]", "select 241 0"}},
+         {"entries stop where the data ends",
+          "[Menus]\n240 5 2 \na\nb",
+          {"clear 240", "add 240 [a]", "add 240 [b]", "select 240 1"}},
+         {"a count of 0 only empties the list",
+          "[Menus]\n240 0 0 \n241 1 1 \nx\n",
+          {"clear 240", "clear 241", "add 241 [x]", "select 241 0"}}});
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    OtherSections, CompanionQuirks,
-    ::testing::Values(
-        Case{"ranges are reals",
-             "[Ranges]\n251 -2.5 2.5e1 \n202 .05 0.35 \n",
-             {"range 251 -2.5 25", "range 202 0.05 0.35"}},
-        Case{"lengths", "[Lengths]\n204 5 \n", {"length 204 5"}},
-        Case{"a format is the rest of its line as it stands",
-             "[Formats]\n250 (F8.3)  \n251 \n",
-             {"format 250 [(F8.3)  ]", "format 251 []"}},
-        Case{"the dialog flag is whether the line's id is not 0",
-             "[Dialog]\n1 \n0 \n",
-             {"dialog 1", "dialog 0"}},
-        Case{"colours are two triples",
-             "[Colours]\n204 255 0 10 256 0 0 \n",
-             {"colours 204 255 0 10 256 0 0"}},
-        Case{"trackbars take five numbers",
-             "[Trackbars]\n270 10 5 1 20 40 \n",
-             {"trackbar 270 10 5 1 20 40"}},
-        Case{"treeviews take two numbers", "[Treeviews]\n280 1 2 \n", {"treeview 280 1 2"}},
-        Case{"tab pages are whole lines after the count",
-             "[Tabs]\n500 2 602 \n601 First page\n602  Second \n[Checks]\n210 1 \n",
-             {"tabs 500 602 601:[First page] 602:[Second ]", "check 210 1"}},
-        Case{"a grid that reads nothing leaves the rest of its line",
-             "[Grids]\n290 3 4 \n[Checks]\n210 1 \n",
-             {"grid 290", "check 210 1"}}));
+TEST(CompanionQuirks, OtherSections) {
+    ExpectKept({{"ranges are reals",
+                 "[Ranges]\n251 -2.5 2.5e1 \n202 .05 0.35 \n",
+                 {"range 251 -2.5 25", "range 202 0.05 0.35"}},
+                {"lengths", "[Lengths]\n204 5 \n", {"length 204 5"}},
+                {"a format is the rest of its line as it stands",
+                 "[Formats]\n250 (F8.3)  \n251 \n",
+                 {"format 250 [(F8.3)  ]", "format 251 []"}},
+                {"the dialog flag is whether the line's id is not 0",
+                 "[Dialog]\n1 \n0 \n",
+                 {"dialog 1", "dialog 0"}},
+                {"colours are two triples",
+                 "[Colours]\n204 255 0 10 256 0 0 \n",
+                 {"colours 204 255 0 10 256 0 0"}},
+                {"trackbars take five numbers",
+                 "[Trackbars]\n270 10 5 1 20 40 \n",
+                 {"trackbar 270 10 5 1 20 40"}},
+                {"treeviews take two numbers", "[Treeviews]\n280 1 2 \n", {"treeview 280 1 2"}},
+                {"tab pages are whole lines after the count",
+                 "[Tabs]\n500 2 602 \n601 First page\n602  Second \n[Checks]\n210 1 \n",
+                 {"tabs 500 602 601:[First page] 602:[Second ]", "check 210 1"}},
+                {"a grid that reads nothing leaves the rest of its line",
+                 "[Grids]\n290 3 4 \n[Checks]\n210 1 \n",
+                 {"grid 290", "check 210 1"}}});
+}
 
 TEST(CompanionData, AnEntryLongerThan1024CharactersIsCutBeforeItsTrailingSpacesAreDropped) {
     std::string line = std::string(1020, 'x') + std::string(10, ' ') + "yy";

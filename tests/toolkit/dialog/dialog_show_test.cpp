@@ -15,35 +15,24 @@ using DialogShow = DialogTest;
 // The recording platform's dialog sizes: dialog units of a font 6 by 13 pixels.
 constexpr int kSettingsWidth = 200 * 6 / 4;
 constexpr int kSettingsHeight = 100 * 13 / 8;
-constexpr int kFormWidth = 300 * 6 / 4;
-constexpr int kFormHeight = 200 * 13 / 8;
 
-TEST_F(DialogShow, AModelessDialogIsCentredOnTheScreenWithItsFocusFieldSelected) {
+TEST_F(DialogShow, AModelessDialogIsCentredWithItsFocusFieldSelectedAndLaterOnlyBroughtBack) {
     WDialogLoad(kSettings);
     WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 302);
     EXPECT_EQ(InfoError(1), 0);
     RecordedDialog& made = CurrentDialog();
     EXPECT_TRUE(made.visible);
     EXPECT_EQ(made.mode, DialogShowMode::Modeless);
-    EXPECT_EQ(made.position,
-              std::make_pair((1024 - kSettingsWidth) / 2, (768 - kSettingsHeight) / 2));
+    auto centred = std::make_pair((1024 - kSettingsWidth) / 2, (768 - kSettingsHeight) / 2);
+    EXPECT_EQ(made.position, centred);
     EXPECT_EQ(platform().focused, Field(302));
     EXPECT_EQ(Control(302).focused_with, SelectText::All);
-    DialogRecord& dialog = *Dialogs().Current();
-    EXPECT_EQ(dialog.shown, 1);
-    EXPECT_EQ(dialog.show_mode, ShowMode::Modeless);
-    EXPECT_EQ(dialog.previous_field, 302);
-    EXPECT_EQ(dialog.current_field, 302);
-}
-
-TEST_F(DialogShow, ADialogShownBeforeIsOnlyBroughtBack) {
-    WDialogLoad(kSettings);
-    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
-    auto position = CurrentDialog().position;
+    EXPECT_EQ(Dialogs().Current()->current_field, 302);
+    // Shown again, even asked for another mode and place, it is only brought back.
     WDialogShow(0, 0, 0, DIALOG_SEMIMODAL);
     EXPECT_EQ(InfoError(1), 0);
-    EXPECT_EQ(CurrentDialog().shows, 2);
-    EXPECT_EQ(CurrentDialog().position, position);
+    EXPECT_EQ(made.shows, 2);
+    EXPECT_EQ(made.position, centred);
     EXPECT_EQ(Dialogs().Current()->show_mode, ShowMode::Modeless);
     EXPECT_EQ(Dialogs().semimodal_shows, 0);
 }
@@ -72,11 +61,10 @@ TEST_F(DialogShow, AModalShowBlocksTheOtherWindowsUntilAPushButtonEndsIt) {
     EXPECT_EQ(platform().unended_modal_shows, 0);
     EXPECT_FALSE(CurrentDialog().visible);
     EXPECT_EQ(WInfoDialog(2), 2);
-    EXPECT_EQ(Dialogs().Current()->current_field, 2);
     EXPECT_EQ(Dialogs().modal, nullptr);
-    // Inside a modal dialog the ids change, but nothing reaches the program.
+    // Inside a modal dialog the ids change, but nothing reaches the program; not marked as
+    // shown, it can be run again.
     EXPECT_TRUE(TakeMessages().empty());
-    // Not marked as shown: it can be run again.
     EXPECT_EQ(Dialogs().Current()->shown, 0);
 }
 
@@ -98,17 +86,16 @@ TEST_F(DialogShow, ASemiModalShowDisablesEverythingElseUntilItIsHidden) {
 TEST_F(DialogShow, AModeThatCannotBeHadIsChangedAndReportedWith1014) {
     WindowOpen2(WF_SYSMENU, 0, 0, 400, 300);
     struct Case {
-        const char* what;
         int dialog;
         int semimodal_first;
         int mode;
         ShowMode shown;
     };
     const Case cases[] = {
-        {"modeless during a semi-modal show", kNote, 1, DIALOG_MODELESS, ShowMode::SemiModal},
-        {"a child dialog asked for modal", kPanel, 0, DIALOG_MODAL, ShowMode::Modeless},
-        {"a child dialog asked for semi-modal", kPanel, 0, DIALOG_SEMIMODAL, ShowMode::Modeless},
-        {"a mode that does not exist", kNote, 0, 7, ShowMode::Modeless},
+        {kNote, 1, DIALOG_MODELESS, ShowMode::SemiModal},  // During a semi-modal show.
+        {kPanel, 0, DIALOG_MODAL, ShowMode::Modeless},     // A child dialog.
+        {kPanel, 0, DIALOG_SEMIMODAL, ShowMode::Modeless},
+        {kNote, 0, 7, ShowMode::Modeless},  // A mode that does not exist.
     };
     for (const Case& c : cases) {
         if (c.semimodal_first != 0) {
@@ -117,9 +104,9 @@ TEST_F(DialogShow, AModeThatCannotBeHadIsChangedAndReportedWith1014) {
         }
         WDialogLoad(c.dialog);
         WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 0, c.mode);
-        EXPECT_EQ(InfoError(1), ERR_DIALOG_MODE) << c.what;
-        EXPECT_TRUE(CurrentDialog().visible) << c.what;
-        EXPECT_EQ(Dialogs().Current()->show_mode, c.shown) << c.what;
+        EXPECT_EQ(InfoError(1), ERR_DIALOG_MODE) << c.mode;
+        EXPECT_TRUE(CurrentDialog().visible) << c.mode;
+        EXPECT_EQ(Dialogs().Current()->show_mode, c.shown) << c.mode;
         UnloadAllDialogs();
     }
     EXPECT_EQ(platform().unended_modal_shows, 0);
@@ -127,32 +114,23 @@ TEST_F(DialogShow, AModeThatCannotBeHadIsChangedAndReportedWith1014) {
 
 TEST_F(DialogShow, AChildDialogShowsOnlyInAVisibleMainWindowThatHoldsNoForm) {
     struct Case {
-        const char* what;
-        int flags;
+        int flags;  // -1 for no main window.
         int form;
         int error;
     };
-    const Case cases[] = {
-        {"no main window", -1, 0, ERR_ROOT_HIDDEN},
-        {"a hidden main window", WF_HIDDEN, 0, ERR_ROOT_HIDDEN},
-        {"a main window holding a form", WF_SYSMENU, kForm, ERR_ROOT_COMBINED},
-        {"a visible main window", WF_SYSMENU, 0, 0},
-    };
+    const Case cases[] = {{-1, 0, ERR_ROOT_HIDDEN},
+                          {WF_HIDDEN, 0, ERR_ROOT_HIDDEN},
+                          {WF_SYSMENU, kForm, ERR_ROOT_COMBINED},
+                          {WF_SYSMENU, 0, 0}};
     for (const Case& c : cases) {
         if (c.flags != -1) {
             WindowOpen2(c.flags, 0, 0, 400, 300, 0, {}, c.form);
         }
         WDialogLoad(kPanel);
         WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
-        EXPECT_EQ(InfoError(1), c.error) << c.what;
-        EXPECT_EQ(CurrentDialog().visible, c.error == 0) << c.what;
-        EXPECT_EQ(Dialogs().Current()->shown, c.error == 0 ? 1 : 0) << c.what;
-        if (c.error == 0) {
-            // Centred in the client area, made inside it.
-            EXPECT_EQ(CurrentDialog().position, std::make_pair((400 - 150) / 2, (300 - 65) / 2))
-                << c.what;
-            EXPECT_EQ(CurrentDialog().parent, Windows().by_slot[kMainWindowSlot].frame) << c.what;
-        }
+        EXPECT_EQ(InfoError(1), c.error) << c.flags;
+        EXPECT_EQ(CurrentDialog().visible, c.error == 0) << c.flags;
+        EXPECT_EQ(Dialogs().Current()->shown, c.error == 0 ? 1 : 0) << c.flags;
         WindowClose();
         UnloadAllDialogs();
     }
@@ -161,6 +139,12 @@ TEST_F(DialogShow, AChildDialogShowsOnlyInAVisibleMainWindowThatHoldsNoForm) {
 TEST_F(DialogShow, PositionsAreWindowUnitsOfTheMainWindowsClientArea) {
     WindowOpen2(WF_SYSMENU, 0, 0, 400, 300);
     WDialogLoad(kPanel);
+    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
+    // Centred in the client area, and made inside it.
+    EXPECT_EQ(CurrentDialog().position, std::make_pair((400 - 150) / 2, (300 - 65) / 2));
+    EXPECT_EQ(CurrentDialog().parent, Windows().by_slot[kMainWindowSlot].frame);
+    WDialogUnload();
+    WDialogLoad(kPanel);
     WDialogShow(5000, 9999);
     EXPECT_EQ(CurrentDialog().position, std::make_pair(UnitsToPixels(5000, 400), 299));
     WDialogLoad(kNote);
@@ -168,112 +152,73 @@ TEST_F(DialogShow, PositionsAreWindowUnitsOfTheMainWindowsClientArea) {
     EXPECT_EQ(CurrentDialog().position, std::make_pair((1024 - 180) / 2, 0));
 }
 
-TEST_F(DialogShow, HidingAndUnloading) {
+TEST_F(DialogShow, HidingUnloadingAndTitles) {
     WDialogLoad(kForm);
     WDialogLoad(kSettings);
     WDialogLoad(kNote);
     WDialogSelect(kSettings);
     WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 301);
-    WindowHandle settings = Dialogs().Current()->window;
+    // A title goes to a dialog with a caption only.
+    WDialogTitle("Heating settings   ");
+    EXPECT_EQ(CurrentDialog().title, "Heating settings");
+    RecordedDialog& settings = CurrentDialog();
     WDialogHide();
     EXPECT_EQ(InfoError(1), 0);
-    EXPECT_FALSE(platform().DialogOf(settings)->visible);
+    EXPECT_FALSE(settings.visible);
     EXPECT_EQ(CurrentDialogId(), kSettings);
     WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
-    EXPECT_EQ(platform().DialogOf(settings)->shows, 2);
+    EXPECT_EQ(settings.shows, 2);
     WDialogUnload();
     EXPECT_EQ(InfoError(1), 0);
     EXPECT_EQ(CurrentDialogId(), 0);
     EXPECT_EQ(Dialogs().current, 0);
     EXPECT_EQ(Dialogs().count, 2);
-    EXPECT_TRUE(platform().DialogOf(settings)->destroyed);
+    EXPECT_TRUE(settings.destroyed);
     EXPECT_EQ(platform().focused, nullptr);
     // The later dialog moved down a slot.
     EXPECT_EQ(Dialogs().AtSlot(1)->id, kForm);
     EXPECT_EQ(Dialogs().AtSlot(2)->id, kNote);
-    WDialogSelect(kNote);
-    EXPECT_EQ(InfoError(1), 0);
-    EXPECT_EQ(Dialogs().current, 2);
-}
-
-TEST_F(DialogShow, ATitleGoesToADialogWithACaptionOnly) {
-    WDialogLoad(kSettings);
-    WDialogTitle("Heating settings   ");
-    EXPECT_EQ(CurrentDialog().title, "Heating settings");
-    WDialogLoad(kForm);
+    WDialogSelect(kForm);
     WDialogTitle("Form");
     EXPECT_EQ(InfoError(1), 0);
     EXPECT_EQ(CurrentDialog().title, "");
+    WDialogSelect(kNote);
+    EXPECT_EQ(Dialogs().current, 2);
 }
 
-using FormInMainWindow = DialogTest;
-
-TEST_F(FormInMainWindow, AFormFillsTheMainWindowAndBecomesTheCurrentDialog) {
+TEST_F(DialogShow, AFormFillsTheMainWindowStaysInItAndGoesWithIt) {
+    // The toolkit, once initialised, offers the dialog manager to the main window.
+    Embedding() = windlass::FormEmbedding{};
+    WInitialise();
     WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm, "Heatwise");
     EXPECT_EQ(InfoError(1), 0);
     EXPECT_EQ(CurrentDialogId(), kForm);
     EXPECT_EQ(Settings().combined_dialog, kForm);
     EXPECT_EQ(Windows().flags, 99);
-    const RecordingPlatform::Frame& frame = platform().main_frame();
-    EXPECT_EQ(frame.request.client_width, kFormWidth);
-    EXPECT_EQ(frame.request.client_height, kFormHeight);
+    EXPECT_EQ(platform().main_frame().request.client_width, 300 * 6 / 4);
+    EXPECT_EQ(platform().main_frame().request.client_height, 200 * 13 / 8);
     // The form was made twice: once to be measured, and for good inside the client area.
     ASSERT_EQ(platform().dialogs.size(), 2u);
     EXPECT_TRUE(platform().dialogs[0]->destroyed);
     RecordedDialog& form = CurrentDialog();
     EXPECT_EQ(&form, platform().dialogs[1].get());
-    WindowHandle frame_handle = Windows().by_slot[kMainWindowSlot].frame;
-    EXPECT_EQ(form.parent, platform().Windowing().ClientArea(frame_handle));
+    WindowHandle frame = Windows().by_slot[kMainWindowSlot].frame;
+    EXPECT_EQ(form.parent, platform().Windowing().ClientArea(frame));
     EXPECT_TRUE(form.visible);
     EXPECT_EQ(form.mode, DialogShowMode::Modeless);
     EXPECT_EQ(form.position, std::make_pair(0, 0));
-    DialogRecord& record = *Dialogs().Current();
-    EXPECT_EQ(record.main_window, frame_handle);
-    EXPECT_EQ(record.shown, 1);
-    EXPECT_EQ(Dialogs().Embedded(), &record);
-    // Its companion text is applied.
-    EXPECT_EQ(Control(240).selection, 0);
-}
-
-TEST_F(FormInMainWindow, TheEmbeddedFormCannotBeHiddenOrUnloaded) {
-    WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm);
+    EXPECT_EQ(Dialogs().Current()->main_window, frame);
+    EXPECT_EQ(Dialogs().Current()->shown, 1);
+    EXPECT_EQ(Dialogs().Embedded(), Dialogs().Current());
+    EXPECT_EQ(Control(240).selection, 0) << "its companion text is applied";
+    // It cannot be hidden or unloaded.
     WDialogHide();
     EXPECT_EQ(InfoError(1), ERR_DIALOG_COMBINED);
     WDialogUnload();
     EXPECT_EQ(InfoError(1), ERR_DIALOG_COMBINED);
     EXPECT_EQ(CurrentDialogId(), kForm);
-    EXPECT_EQ(Dialogs().count, 1);
-    EXPECT_TRUE(CurrentDialog().visible);
-}
-
-TEST_F(FormInMainWindow, AFormThatDoesNotFitOrCannotBeMadeLeavesTheWindowWithoutOne) {
-    struct Case {
-        const char* what;
-        int form;
-        bool refuse;
-        int error;
-    };
-    const Case cases[] = {
-        {"a dialog window with a caption", kSettings, false, ERR_DIALOG_STYLE},
-        {"a form that is not among the resources", 999, false, ERR_DIALOG_LOAD},
-        {"a form the platform cannot make", kForm, true, ERR_DIALOG_LOAD},
-    };
-    for (const Case& c : cases) {
-        platform().refuse_dialogs = c.refuse;
-        WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, c.form);
-        EXPECT_EQ(InfoError(1), c.error) << c.what;
-        EXPECT_EQ(CurrentDialogId(), 0) << c.what;
-        EXPECT_EQ(Dialogs().count, 0) << c.what;
-        EXPECT_EQ(Windows().flags, 39) << c.what;
-        for (const auto& made : platform().dialogs) {
-            EXPECT_TRUE(made->destroyed) << c.what;
-        }
-        WindowClose();
-    }
-}
-
-TEST_F(FormInMainWindow, ClosingTheMainWindowUnloadsEveryDialog) {
-    WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm);
+    EXPECT_TRUE(form.visible);
+    // Closing the main window unloads every dialog.
     WDialogLoad(kSettings);
     WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
     WindowClose();
@@ -285,14 +230,27 @@ TEST_F(FormInMainWindow, ClosingTheMainWindowUnloadsEveryDialog) {
     }
 }
 
-TEST_F(FormInMainWindow, InitialisingTheToolkitOffersTheDialogManagerToTheMainWindow) {
-    Embedding() = windlass::FormEmbedding{};
-    WInitialise();
-    EXPECT_TRUE(Embedding().test);
-    EXPECT_TRUE(Embedding().embed);
-    EXPECT_TRUE(Embedding().unload_all);
-    WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm);
-    EXPECT_EQ(CurrentDialogId(), kForm);
+TEST_F(DialogShow, AFormThatDoesNotFitOrCannotBeMadeLeavesTheWindowWithoutOne) {
+    struct Case {
+        int form;
+        bool refuse;
+        int error;
+    };
+    const Case cases[] = {{kSettings, false, ERR_DIALOG_STYLE},  // A window with a caption.
+                          {999, false, ERR_DIALOG_LOAD},         // Not among the resources.
+                          {kForm, true, ERR_DIALOG_LOAD}};       // The platform cannot make it.
+    for (const Case& c : cases) {
+        platform().refuse_dialogs = c.refuse;
+        WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, c.form);
+        EXPECT_EQ(InfoError(1), c.error) << c.form;
+        EXPECT_EQ(CurrentDialogId(), 0) << c.form;
+        EXPECT_EQ(Dialogs().count, 0) << c.form;
+        EXPECT_EQ(Windows().flags, 39) << c.form;
+        for (const auto& made : platform().dialogs) {
+            EXPECT_TRUE(made->destroyed) << c.form;
+        }
+        WindowClose();
+    }
 }
 
 TEST_F(DialogShow, AMessageBoxBelongsToTheActiveDialogAndDisablesTheOthers) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -94,6 +95,22 @@ class DialogTest : public ::testing::Test {
             }
         }
         return false;
+    }
+
+    // One row of a table of calls: what the program calls, the error it raises, and the text a
+    // field shows after it.
+    struct Call {
+        std::function<void()> call;
+        int error;
+        int field;
+        std::string text;
+    };
+    void Expect(const std::vector<Call>& rows) {
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            rows[row].call();
+            EXPECT_EQ(InfoError(1), rows[row].error) << "row " << row;
+            EXPECT_EQ(Control(rows[row].field).text, rows[row].text) << "row " << row;
+        }
     }
 
     // The messages raised so far, oldest first; they are taken out of the queue.

@@ -10,152 +10,110 @@
 namespace windlass::testing {
 namespace {
 
+const std::vector<std::string> kCompass = {"north", "south"};
+
 class FieldChoices : public DialogTest {
   protected:
     FieldChoices() { WDialogLoad(kForm); }
 
-    int Radio(int id) {
+    // What a read gives, as "position" or "position text", with the error it raised.
+    struct Read {
+        std::function<std::string()> read;
+        std::string result;
+        int error;
+    };
+    void ExpectReads(const std::vector<Read>& rows) {
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            EXPECT_EQ(rows[row].read(), rows[row].result) << "row " << row;
+            EXPECT_EQ(InfoError(1), rows[row].error) << "row " << row;
+        }
+    }
+    static std::string Radio(int id) {
         int position = 12345;
         WDialogGetRadioButton(id, position);
-        return position;
+        return std::to_string(position);
+    }
+    static std::string Check(int id) {
+        int state = 12345;
+        WDialogGetCheckBox(id, state);
+        return std::to_string(state);
+    }
+    static std::string Menu(int id, std::size_t length = 0) {
+        int position = 12345;
+        std::string text(length, '?');
+        length == 0 ? WDialogGetMenu1(id, position) : WDialogGetMenu1(id, position, text);
+        return std::to_string(position) + (length == 0 ? "" : " " + text);
     }
 };
 
 TEST_F(FieldChoices, ARadioGroupRunsFromItsGroupStartToTheNextControlThatEndsIt) {
     DialogRecord& form = *Dialogs().Current();
-    struct Case {
-        int field;
-        int first;
-        int last;
-    };
     // 210 starts its group and 220 the next; the plain radio button 221 belongs to the second,
     // and the label 223 (another class) ends it.
-    const Case cases[] = {
+    const int cases[][3] = {
         {210, 210, 211}, {211, 210, 211}, {220, 220, 222}, {221, 220, 222}, {222, 220, 222}};
-    for (const Case& c : cases) {
-        RadioGroup group = yyfieldgroup(form, form.PositionOf(*form.Find(c.field)));
-        EXPECT_EQ(form.controls[static_cast<std::size_t>(group.first)].id, c.first) << c.field;
-        EXPECT_EQ(form.controls[static_cast<std::size_t>(group.last)].id, c.last) << c.field;
+    for (const auto& [field, first, last] : cases) {
+        RadioGroup group = yyfieldgroup(form, form.PositionOf(*form.Find(field)));
+        EXPECT_EQ(form.controls[static_cast<std::size_t>(group.first)].id, first) << field;
+        EXPECT_EQ(form.controls[static_cast<std::size_t>(group.last)].id, last) << field;
     }
 }
 
-TEST_F(FieldChoices, AnyButtonOfAGroupGivesThePositionOfTheCheckedOne) {
-    EXPECT_EQ(Radio(210), 1);
-    EXPECT_EQ(Radio(211), 1);
-    EXPECT_EQ(Radio(222), 1);
-    WDialogPutRadioButton(211);
-    EXPECT_EQ(InfoError(1), 0);
+TEST_F(FieldChoices, RadioButtonsAndCheckBoxes) {
+    ExpectReads({{[] { return Radio(210); }, "1", 0},
+                 {[] { return Radio(211); }, "1", 0},
+                 {[] { return Radio(222); }, "1", 0},
+                 {[] { return WDialogPutRadioButton(211), Radio(210); }, "2", 0},
+                 {[] { return WDialogPutRadioButton(222), Radio(221); }, "3", 0},
+                 // The plain radio button is taken as an automatic one.
+                 {[] { return WDialogPutRadioButton(221), Radio(220); }, "2", 0},
+                 // A group with no button checked gives -999 without error.
+                 {[] { return WDialogPutCheckBox(221, 0), Radio(222); }, "-999", 0},
+                 {[] { return WDialogPutCheckBox(230, 1), Check(230); }, "1", 0},
+                 // A three-state box set indeterminate by the companion text; radio buttons too.
+                 {[] { return Check(231); }, "2", 0},
+                 {[] { return Check(211); }, "1", 0},
+                 {[] { return Check(201); }, "12345", ERR_FIELD_IDENTIFIER},
+                 {[] { return Check(260); }, "12345", ERR_FIELD_IDENTIFIER},
+                 {[] { return Check(999); }, "12345", ERR_FIELD_IDENTIFIER}});
     EXPECT_EQ(Control(210).check, 0);
     EXPECT_EQ(Control(211).check, 1);
-    EXPECT_EQ(Radio(210), 2);
-    WDialogPutRadioButton(222);
-    EXPECT_EQ(Radio(221), 3);
     EXPECT_EQ(Control(220).check, 0);
-    // The plain radio button is taken as an automatic one.
-    WDialogPutRadioButton(221);
-    EXPECT_EQ(InfoError(1), 0);
-    EXPECT_EQ(Radio(220), 2);
-}
-
-TEST_F(FieldChoices, AGroupWithNoButtonCheckedGivesMinus999WithoutError) {
-    WDialogPutCheckBox(210, 0);
-    EXPECT_EQ(Radio(211), -999);
-    EXPECT_EQ(InfoError(1), 0);
-}
-
-TEST_F(FieldChoices, ARadioCallOnAnotherKindOfFieldRaises1006) {
     for (int id : {230, 201, 260, 999}) {
-        EXPECT_EQ(Radio(id), 0) << id;
+        EXPECT_EQ(Radio(id), "0") << id;
         EXPECT_EQ(InfoError(1), ERR_FIELD_IDENTIFIER) << id;
         WDialogPutRadioButton(id);
         EXPECT_EQ(InfoError(1), ERR_FIELD_IDENTIFIER) << id;
-    }
-}
-
-TEST_F(FieldChoices, CheckBoxes) {
-    int state = 12345;
-    WDialogPutCheckBox(230, 1);
-    WDialogGetCheckBox(230, state);
-    EXPECT_EQ(state, 1);
-    WDialogGetCheckBox(231, state);  // A three-state box set indeterminate by the companion text.
-    EXPECT_EQ(state, 2);
-    WDialogGetCheckBox(210, state);  // Radio buttons answer too.
-    EXPECT_EQ(state, 1);
-    EXPECT_EQ(InfoError(1), 0);
-    state = 12345;
-    for (int id : {201, 260, 999}) {
-        WDialogGetCheckBox(id, state);
-        EXPECT_EQ(InfoError(1), ERR_FIELD_IDENTIFIER) << id;
-        EXPECT_EQ(state, 12345) << id;
     }
     WDialogPutCheckBox(205, 1);  // The platform refuses a check state for a label.
     EXPECT_EQ(InfoError(1), ERR_FIELD_IDENTIFIER);
 }
 
 TEST_F(FieldChoices, AListGivesItsSelectedEntryAndItsText) {
-    struct Case {
-        int field;
-        std::size_t length;
-        int position;
-        std::string text;
-    };
-    const Case cases[] = {
-        {240, 12, 1, "austin, TX  "},  // The city list as loaded: the first entry.
-        {240, 4, 1, "aust"},
-        {242, 6, 2, "beta  "},
-    };
-    for (const Case& c : cases) {
-        int position = 0;
-        std::string text(c.length, '?');
-        WDialogGetMenu1(c.field, position, text);
-        EXPECT_EQ(InfoError(1), 0) << c.field;
-        EXPECT_EQ(position, c.position) << c.field;
-        EXPECT_EQ(text, c.text) << c.field;
-    }
-}
-
-TEST_F(FieldChoices, AComboBoxWithTypedTextNamesTheEntryEqualToIt) {
-    struct Case {
-        const char* typed;
-        int position;
-        int error;
-    };
-    const Case cases[] = {{"", -999, ERR_FIELD_UNDEFINED}, {"TWO", 2, 0}, {"three", 0, 0}};
-    for (const Case& c : cases) {
-        backend::Paste(platform(), Field(241), c.typed);
-        int position = 12345;
-        std::string text(5, '?');
-        WDialogGetMenu1(241, position, text);
-        EXPECT_EQ(position, c.position) << c.typed;
-        EXPECT_EQ(InfoError(1), c.error) << c.typed;
-        EXPECT_EQ(text, c.error == 0 ? (std::string(c.typed) + "     ").substr(0, 5) : "?????")
-            << c.typed;
-    }
-    backend::Choose(platform(), Field(241), 0);
-    int position = 0;
-    WDialogGetMenu1(241, position);
-    EXPECT_EQ(position, 1);
-}
-
-TEST_F(FieldChoices, MenuCallsOnOtherFieldsRaise1006) {
-    int position = 12345;
-    const std::vector<std::string> options = {"a"};
-    for (int id : {243, 201, 210, 999}) {  // 243 allows several selections.
-        WDialogGetMenu1(id, position);
+    ExpectReads({
+        // The city list as loaded: the first entry, cut or padded to the length asked for.
+        {[] { return Menu(240, 12); }, "1 austin, TX  ", 0},
+        {[] { return Menu(240, 4); }, "1 aust", 0},
+        {[] { return Menu(242, 6); }, "2 beta  ", 0},
+        // A combo box with typed text names the entry equal to it, in any letter case.
+        {[this] { return backend::Paste(platform(), Field(241), ""), Menu(241, 5); }, "-999 ?????",
+         ERR_FIELD_UNDEFINED},
+        {[this] { return backend::Paste(platform(), Field(241), "TWO"), Menu(241, 5); }, "2 TWO  ",
+         0},
+        {[this] { return backend::Paste(platform(), Field(241), "three"), Menu(241, 5); },
+         "0 three", 0},
+        {[this] { return backend::Choose(platform(), Field(241), 0), Menu(241); }, "1", 0},
+        // A list with no selection.
+        {[this] { return platform().Controls().Select(Field(242), -1), Menu(242); }, "-999",
+         ERR_FIELD_UNDEFINED},
+    });
+    // Menu calls on other fields; 243 allows several selections.
+    for (int id : {243, 201, 210, 999}) {
+        EXPECT_EQ(Menu(id), "12345") << id;
         EXPECT_EQ(InfoError(1), ERR_FIELD_IDENTIFIER) << id;
-        WDialogPutMenu1(id, options, 1, 1);
+        WDialogPutMenu1(id, std::vector<std::string>{"a"}, 1, 1);
         EXPECT_EQ(InfoError(1), ERR_FIELD_IDENTIFIER) << id;
     }
-    EXPECT_EQ(position, 12345);
-}
-
-TEST_F(FieldChoices, AListWithNoSelectionGivesMinus999With1010) {
-    int position = 0;
-    WDialogPutMenu1(242, std::vector<std::string>{"x"}, 1, 1);
-    platform().Controls().Select(Field(242), -1);
-    WDialogGetMenu1(242, position);
-    EXPECT_EQ(position, -999);
-    EXPECT_EQ(InfoError(1), ERR_FIELD_UNDEFINED);
 }
 
 TEST_F(FieldChoices, PuttingAMenuFillsTheListAndSelectsAnEntry) {
@@ -175,20 +133,12 @@ TEST_F(FieldChoices, PuttingAMenuFillsTheListAndSelectsAnEntry) {
     WDialogPutMenu1(242, options, 10, 4);
     EXPECT_EQ(InfoError(1), 0);
     EXPECT_EQ(Control(242).entries.size(), 4u);
-}
-
-TEST_F(FieldChoices, AComboBoxWithAnEditPartTakesATextInPlaceOfAnEntryNumber) {
-    const std::vector<std::string> options = {"north", "south"};
-    WDialogPutMenu1(241, options, 2, 0, "SOUTH  ");
-    EXPECT_EQ(InfoError(1), 0);
-    EXPECT_EQ(Control(241).selection, 1);
-    WDialogPutMenu1(241, options, 2, 0, "west");
-    EXPECT_EQ(InfoError(1), 0);
+    // A combo box with an edit part takes a text in place of an entry number; a drop-down
+    // list has no edit part.
+    Expect({{[] { WDialogPutMenu1(241, kCompass, 2, 0, "SOUTH  "); }, 0, 241, "south"},
+            {[] { WDialogPutMenu1(241, kCompass, 2, 0, "west"); }, 0, 241, "west"},
+            {[] { WDialogPutMenu1(240, kCompass, 2, 0, "south"); }, ERR_OPTION_RANGE, 240, ""}});
     EXPECT_EQ(Control(241).selection, -1);
-    EXPECT_EQ(Control(241).text, "west");
-    // A drop-down list has no edit part.
-    WDialogPutMenu1(240, options, 2, 0, "south");
-    EXPECT_EQ(InfoError(1), ERR_OPTION_RANGE);
 }
 
 TEST_F(FieldChoices, Texts) {

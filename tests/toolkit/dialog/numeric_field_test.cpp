@@ -66,23 +66,6 @@ class NumericFields : public DialogTest {
     }
 };
 
-TEST_F(NumericFields, TypingOutsideTheSetBeepsAndLeavesTheText) {
-    TypeOver(Field(201), "1a");
-    EXPECT_EQ(Control(201).text, "1");
-    EXPECT_EQ(platform().beeps, 1);
-    EXPECT_TRUE(Control(201).modified);
-    backend::Focus(platform(), Field(202));
-    backend::Type(platform(), "e");
-    EXPECT_EQ(Control(202).text, "0.80000E-01E");
-    EXPECT_EQ(platform().beeps, 1);
-}
-
-TEST_F(NumericFields, AnIntegerFieldTakesElevenCharactersFromTheKeyboard) {
-    EXPECT_EQ(Control(201).text_limit, 11);
-    WDialogPutString(201, "1234567890123");
-    EXPECT_EQ(Control(201).text, "1234567890123");
-}
-
 TEST_F(NumericFields, TypingOutOfRangeAndPressingTabKeepsTheFocusWithTheTextSelected) {
     // The companion text gave field 201 the range 0 to 8.
     TypeOver(Field(201), "9");

@@ -136,23 +136,18 @@ class RecordingListener : public DialogListener, private KeyboardDialog {
     void Notice(int position, ControlNotice notice) override { OnNotice(position, notice); }
 
     std::string Id(int position) const {
-        if (template_ == nullptr || position < 0 || position >= template_->control_count) {
-            return "?" + std::to_string(position);
-        }
-        return std::to_string(template_->controls[position].id);
+        bool known = template_ != nullptr && position >= 0 && position < template_->control_count;
+        return known ? std::to_string(template_->controls[position].id)
+                     : "?" + std::to_string(position);
     }
-
     std::string IdOfHandle(WindowHandle target) const {
-        if (target == nullptr) {
-            return "none";
-        }
         DialogControls& platform = ThePlatform().Controls();
         for (int position = 0; position < platform.ControlCount(window_); ++position) {
-            if (platform.Control(window_, position) == target) {
+            if (target != nullptr && platform.Control(window_, position) == target) {
                 return Id(position);
             }
         }
-        return "other";
+        return "none";
     }
 
     const DialogTemplate* template_ = nullptr;
@@ -240,21 +235,24 @@ class QtDialogTest : public ::testing::Test {
         return dynamic_cast<Control*>(Widget(id));
     }
 
-    // The id of the control with the focus; 0 for none, -1 for a widget that is no control.
+    // The id of the control with the focus; 0 for none or a widget that is no control.
     int FocusedId() const {
         WindowHandle focused = platform_->Controls().FocusedControl();
-        if (focused == nullptr) {
-            return 0;
-        }
-        for (int position = 0; position < template_->control_count; ++position) {
+        for (int position = 0; focused != nullptr && position < template_->control_count;
+             ++position) {
             if (platform_->Controls().Control(dialog_, position) == focused) {
                 return template_->controls[position].id;
             }
         }
-        return -1;
+        return 0;
     }
 
-    void Focus(int id) { platform_->Controls().FocusControl(Handle(id), SelectText::All); }
+    DialogControls& Controls() const { return platform_->Controls(); }
+    std::string TextOf(int id) const { return Controls().ControlText(Handle(id)); }
+    int CheckOf(int id) const { return Controls().CheckState(Handle(id)); }
+    int SelectionOf(int id) const { return Controls().Selection(Handle(id)); }
+    bool ModifiedOf(int id) const { return Controls().IsModified(Handle(id)); }
+    void Focus(int id) { Controls().FocusControl(Handle(id), SelectText::All); }
 
     // Keys go where a user's go: to the widget with the focus.
     static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

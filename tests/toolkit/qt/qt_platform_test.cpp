@@ -77,21 +77,20 @@ TEST(QtMessageBox, ShowsTitleTextButtonsAndDefaultOverItsOwnerAndReportsThePress
         QMessageBox::StandardButton press;
         BoxAnswer answer;
     };
+    using B = BoxButtons;
+    using I = BoxIcon;
+    using Q = QMessageBox;
     const std::vector<Case> cases = {
-        {BoxButtons::Ok, BoxIcon::Information, 0, QMessageBox::Ok, QMessageBox::Information,
-         QMessageBox::Ok, QMessageBox::Ok, BoxAnswer::Ok},
-        {BoxButtons::OkCancel, BoxIcon::Exclamation, 0, QMessageBox::Ok | QMessageBox::Cancel,
-         QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Cancel, BoxAnswer::Cancel},
-        {BoxButtons::RetryCancel, BoxIcon::Stop, 1, QMessageBox::Retry | QMessageBox::Cancel,
-         QMessageBox::Critical, QMessageBox::Cancel, QMessageBox::Retry, BoxAnswer::Retry},
-        {BoxButtons::YesNo, BoxIcon::Question, 1, QMessageBox::Yes | QMessageBox::No,
-         QMessageBox::Question, QMessageBox::No, QMessageBox::No, BoxAnswer::No},
-        {BoxButtons::YesNoCancel, BoxIcon::None, 2,
-         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::NoIcon,
-         QMessageBox::Cancel, QMessageBox::Yes, BoxAnswer::Yes},
-        {BoxButtons::AbortRetryIgnore, BoxIcon::Stop, 1,
-         QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore, QMessageBox::Critical,
-         QMessageBox::Retry, QMessageBox::Ignore, BoxAnswer::Ignore},
+        {B::Ok, I::Information, 0, Q::Ok, Q::Information, Q::Ok, Q::Ok, BoxAnswer::Ok},
+        {B::OkCancel, I::Exclamation, 0, Q::Ok | Q::Cancel, Q::Warning, Q::Ok, Q::Cancel,
+         BoxAnswer::Cancel},
+        {B::RetryCancel, I::Stop, 1, Q::Retry | Q::Cancel, Q::Critical, Q::Cancel, Q::Retry,
+         BoxAnswer::Retry},
+        {B::YesNo, I::Question, 1, Q::Yes | Q::No, Q::Question, Q::No, Q::No, BoxAnswer::No},
+        {B::YesNoCancel, I::None, 2, Q::Yes | Q::No | Q::Cancel, Q::NoIcon, Q::Cancel, Q::Yes,
+         BoxAnswer::Yes},
+        {B::AbortRetryIgnore, I::Stop, 1, Q::Abort | Q::Retry | Q::Ignore, Q::Critical, Q::Retry,
+         Q::Ignore, BoxAnswer::Ignore},
     };
     qt::QtPlatform platform;
     qt::Application();
@@ -120,21 +119,12 @@ TEST(QtMessageBox, ShowsTitleTextButtonsAndDefaultOverItsOwnerAndReportsThePress
     }
 }
 
-TEST(QtPlatform, DisplayOfTheOffscreenScreen) {
-    qt::QtPlatform platform;
-    DisplayMetrics display = platform.Windowing().Display();
-    EXPECT_GT(display.width_px, 0);
-    EXPECT_GT(display.height_px, 0);
-    EXPECT_EQ(display.planes, 1);
-    EXPECT_GT(display.bits_per_pixel, 0);
-}
-
 TEST(QtPlatform, ProcessOperationsOfThisProcess) {
     qt::QtPlatform platform;
     std::string executable = platform.Os().ExecutablePath();
-    EXPECT_THAT(executable, ::testing::EndsWith("/windlass_platform_test"));
+    EXPECT_THAT(executable, ::testing::EndsWith("/windlass_qt_test"));
     std::string line = platform.Os().CommandLine();
-    EXPECT_THAT(line, ::testing::HasSubstr("windlass_platform_test"));
+    EXPECT_THAT(line, ::testing::HasSubstr("windlass_qt_test"));
     // Each argument of the process ends at its NUL; none is carried into the line.
     EXPECT_EQ(line.find('\0'), std::string::npos);
     EXPECT_EQ(platform.Os().EnvironmentVariable("QT_QPA_PLATFORM"), "offscreen");
@@ -164,8 +154,8 @@ TEST(JoinCommandLine, SplittingTheLineGivesTheWordsBack) {
 // One line on standard error, naming the missing display.
 ::testing::Matcher<const std::string&> OneLineAboutTheDisplay(const std::string& reason) {
     return ::testing::MatchesRegex(
-        "windlass_platform_test: cannot open a display \\(" + reason +
-        "\\); run under Xvfb \\(xvfb-run windlass_platform_test\\) or use heatwise-cli\n");
+        "windlass_qt_test: cannot open a display \\(" + reason +
+        "\\); run under Xvfb \\(xvfb-run windlass_qt_test\\) or use heatwise-cli\n");
 }
 
 class NoDisplay : public ::testing::Test {
