@@ -12,10 +12,10 @@
 #include "errors/message_box.h"
 #include "form_ids.h"
 #include "main_loop.h"
+#include "recording_platform.h"
 #include "startup.h"
 #include "support/toolkit_reset.h"
 #include "support/toolkit_test.h"
-#include "recording_platform.h"
 
 namespace heatwise {
 namespace {
