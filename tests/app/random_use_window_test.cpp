@@ -1,24 +1,18 @@
-// Thousands of keys and clicks chosen by a pseudo-random generator with a fixed seed, played
-// one at a time on the running program's window: characters typed into whatever has the
-// focus, Backspace and Delete, Tab and Shift+Tab, arrow keys, clicks on the input fields, on
-// the radio buttons and on the outputs, cities chosen in the list with the mouse and with the
-// keyboard, Help opened and closed again. Acts of several keys or clicks are played one per
-// step, so that the program answers each before the next, as it answers a user's.
-//
-// After every recalculation pass each output field must show what the bin method gives for
-// the inputs the form holds, read from the widgets themselves; between passes no output may
-// change; every move of the focus or new choice must bring a pass; and no number field that
-// lost the focus may hold a text it refuses. Every failure names the seed and the step;
-// HEATWISE_RANDOM_USE_SEED and HEATWISE_RANDOM_USE_STEPS give a run another seed and length.
+// Thousands of keys and clicks chosen by a generator with a fixed seed, played one at a time
+// on the running program's window: characters typed, Backspace and Delete, Tab and Shift+Tab,
+// arrows, clicks on fields, radio buttons and outputs, cities chosen in the list with the
+// mouse and with keys, Help opened and closed. After every recalculation pass each output must
+// show what the bin method gives for the inputs read from the widgets themselves; between
+// passes no output may change; every move of the focus or new choice must bring a pass; and no
+// number field that lost the focus may hold a text it refuses.
 #include <QLineEdit>
 #include <QRadioButton>
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <deque>
-#include <iostream>
 #include <random>
+#include <regex>
 
 #include "heatwise_window_test.h"
 #include "qt/help_viewer/qt_help_viewer.h"
@@ -59,51 +53,12 @@ std::string TextOf(int id) {
     return edit != nullptr ? edit->text().toStdString() : std::string();
 }
 
-// Whether a number field lets the focus go with this text, judged as the field judges it:
-// blanks and tabs, a sign, digits with at most one point, then an exponent letter (e or d)
-// with its own sign and digits, the value built digit by digit and scaled one decimal place
-// at a time; the whole text a number inside the field's range.
-bool Acceptable(const InputField& field, const std::string& text) {
-    std::size_t at = text.find_first_not_of(" \t");
-    if (at == std::string::npos) {
-        return false;
-    }
-    const bool negative = text[at] == '-';
-    at += text[at] == '+' || text[at] == '-' ? 1 : 0;
-    double value = 0.0;
-    int exponent = 0;
-    bool point = false;
-    for (; at < text.size() && (std::isdigit(text[at]) || (text[at] == '.' && !point)); ++at) {
-        point = point || text[at] == '.';
-        if (text[at] != '.') {
-            value = value * 10.0 + (text[at] - '0');
-            exponent -= point ? 1 : 0;
-        }
-    }
-    if (at < text.size() && std::string("eEdD").find(text[at]) != std::string::npos) {
-        const bool exponent_negative = ++at < text.size() && text[at] == '-';
-        at += at < text.size() && (text[at] == '+' || text[at] == '-') ? 1 : 0;
-        int written = 0;
-        for (; at < text.size() && std::isdigit(text[at]); ++at) {
-            written = std::min(written * 10 + (text[at] - '0'), 100000);
-        }
-        exponent += exponent_negative ? -written : written;
-    }
-    for (; exponent < 0; ++exponent) {
-        value *= 0.1;
-    }
-    for (; exponent > 0 && std::isfinite(value); --exponent) {
-        value *= 10.0;
-    }
-    value = negative ? -value : value;
-    return at == text.size() && value >= field.minimum && value <= field.maximum;
-}
-
-// The number a pass takes from a text the field accepts: the nearest to what it writes.
+// The number a pass takes from a text the field accepts: the nearest to what it writes, an
+// exponent letter e or d, and a sign or a point alone writing zero.
 double NumberIn(std::string text) {
     const std::size_t letter = text.find_first_of("eEdD");
     if (text.substr(0, letter).find_first_of("0123456789") == std::string::npos) {
-        return 0.0;  // A sign or a point alone writes nothing but zero.
+        return 0.0;
     }
     if (letter != std::string::npos) {
         text[letter] = 'e';
@@ -112,6 +67,16 @@ double NumberIn(std::string text) {
         }
     }
     return std::strtod(text.c_str(), nullptr);
+}
+
+// Whether a number field lets the focus go with this text: blanks and tabs, a sign, digits
+// with at most one point, an exponent letter with its own sign and digits, the whole a number
+// inside the field's range.
+bool Acceptable(const InputField& field, const std::string& text) {
+    static const std::regex kNumber("[ \t]*[-+]?[0-9]*\\.?[0-9]*([eEdD][-+]?[0-9]*)?");
+    const double value = NumberIn(text);
+    return text.find_first_not_of(" \t") != std::string::npos && std::regex_match(text, kNumber) &&
+           value >= field.minimum && value <= field.maximum;
 }
 
 // The position from 1 of the checked button of a group, -999 when none is checked.
@@ -131,20 +96,17 @@ int CityOnTheList() {
 
 // The output fields: 63 bin hours, 21 percentages, the city's three values and the two costs.
 std::vector<int> OutputIds() {
-    std::vector<int> ids;
-    for (int id = FLD_HOURS_1_8; id < FLD_PCT_CALCD + kBinCount; ++id) {
-        ids.push_back(id);
-    }
-    for (int id : {FLD_DEGREE_DAYS, FLD_SUMMER_DESIGN, FLD_WINTER_DESIGN, FLD_COST_COOLING,
-                   FLD_COST_HEATING}) {
-        ids.push_back(id);
+    std::vector<int> ids = {FLD_DEGREE_DAYS, FLD_SUMMER_DESIGN, FLD_WINTER_DESIGN, FLD_COST_COOLING,
+                            FLD_COST_HEATING};
+    for (int id = FLD_PCT_CALCD + kBinCount - 1; id >= FLD_HOURS_1_8; --id) {
+        ids.insert(ids.begin(), id);
     }
     return ids;
 }
 
 class RandomUseWindow : public HeatwiseWindowTest {
   protected:
-    void PlayRun(std::uint32_t seed, int steps);
+    void PlayRun();
 
   private:
     void NextStep();
@@ -179,9 +141,10 @@ class RandomUseWindow : public HeatwiseWindowTest {
                 CheckedPosition(kFuelButtons)};
     }
 
-    std::uint32_t seed_ = 0;
-    int steps_ = 0;
-    std::mt19937 rng_;
+    // One run of 4000 steps with a fixed seed.
+    const std::uint32_t seed_ = 20261206u;
+    const int steps_ = 4000;
+    std::mt19937 rng_{seed_};
     std::string action_ = "start-up";
     // The later steps of an act under way, such as a number typed key by key.
     std::deque<std::pair<std::string, std::function<void()>>> script_;
@@ -196,13 +159,7 @@ class RandomUseWindow : public HeatwiseWindowTest {
     QTimer watchdog_;
 };
 
-void RandomUseWindow::PlayRun(std::uint32_t seed, int steps) {
-    const char* seed_set = std::getenv("HEATWISE_RANDOM_USE_SEED");
-    const char* steps_set = std::getenv("HEATWISE_RANDOM_USE_STEPS");
-    seed_ = seed_set != nullptr ? static_cast<std::uint32_t>(std::strtoul(seed_set, nullptr, 10))
-                                : seed;
-    steps_ = steps_set != nullptr ? std::atoi(steps_set) : steps;
-    rng_.seed(seed_);
+void RandomUseWindow::PlayRun() {
     Start();
     outputs_after_pass_ = OutputTexts();
     // A step that takes a minute has hung; the close box then ends the loop.
@@ -230,7 +187,6 @@ void RandomUseWindow::PlayRun(std::uint32_t seed, int steps) {
         EXPECT_EQ(step_, steps_) << "the run ended early";
         EXPECT_GT(passes_, steps_ / 20) << "a run with hardly a pass proves little";
     }
-    std::cout << "seed " << seed_ << ": " << step_ << " steps, " << passes_ << " passes\n";
 }
 
 void RandomUseWindow::NextStep() {
@@ -426,6 +382,22 @@ void RandomUseWindow::ChooseInOpenList() {
     }
 }
 
+// The single keys a user presses, with their weights out of 1000.
+struct KeyAct {
+    int weight;
+    std::string name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+const KeyAct kKeys[] = {{70, "Backspace", Qt::Key_Backspace, {}},
+                        {25, "Delete", Qt::Key_Delete, {}},
+                        {110, "Tab", Qt::Key_Tab, {}},
+                        {55, "Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier},
+                        {10, "Up", Qt::Key_Up, {}},
+                        {10, "Down", Qt::Key_Down, {}},
+                        {10, "Left", Qt::Key_Left, {}},
+                        {10, "Right", Qt::Key_Right, {}}};
+
 void RandomUseWindow::PlayOneStep() {
     if (!script_.empty()) {
         auto [action, act] = std::move(script_.front());
@@ -456,23 +428,12 @@ void RandomUseWindow::PlayOneStep() {
         if (QApplication::focusWidget() != nullptr) {
             QTest::keyClick(QApplication::focusWidget(), c);
         }
-    } else if (take(70)) {
-        action_ = "Backspace" + from;
-        Key(Qt::Key_Backspace);
-    } else if (take(25)) {
-        action_ = "Delete" + from;
-        Key(Qt::Key_Delete);
-    } else if (take(110)) {
-        action_ = "Tab" + from;
-        Key(Qt::Key_Tab);
-    } else if (take(55)) {
-        action_ = "Shift+Tab" + from;
-        Key(Qt::Key_Backtab, Qt::ShiftModifier);
-    } else if (take(40)) {
-        static const Qt::Key kArrows[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
-        const int arrow = Chance(4);
-        action_ = "arrow key " + std::to_string(arrow) + from;
-        Key(kArrows[arrow]);
+    } else if (const KeyAct* act =
+                   std::find_if(std::begin(kKeys), std::end(kKeys),
+                                [&take](const KeyAct& k) { return take(k.weight); });
+               act != std::end(kKeys)) {
+        action_ = act->name + from;
+        Key(act->key, act->modifiers);
     } else if (take(130)) {
         const int id = kInputFields[Chance(std::size(kInputFields))].id;
         action_ = "click field " + std::to_string(id) + " from control " + std::to_string(focused);
@@ -514,7 +475,7 @@ void RandomUseWindow::PlayOneStep() {
 }
 
 TEST_F(RandomUseWindow, EveryPassShowsTheBinMethodsResultsAndNoRefusedTextLetsTheFocusGo) {
-    PlayRun(20261206u, 4000);
+    PlayRun();
 }
 
 }  // namespace
