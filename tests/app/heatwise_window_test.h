@@ -16,26 +16,20 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "bin_calc.h"
 #include "climate_data.h"
 #include "dialog/dialog_table.h"
-#include "errors/message_box.h"
 #include "form_ids.h"
 #include "form_inputs.h"
 #include "main_loop.h"
 #include "message/message_queue.h"
-#include "platform/platform.h"
-#include "program_state.h"
 #include "qt/qt_frame.h"
-#include "qt/qt_platform.h"
 #include "startup.h"
 #include "support/counting_qt_platform.h"
 #include "support/scratch_directory.h"
 #include "support/toolkit_reset.h"
-#include "windlass/windlass.h"
 #include "window/window_table.h"
 
 namespace heatwise::testing {

@@ -52,35 +52,24 @@ TEST_F(KeyboardWindow, EveryFieldCarriesTheNameAScreenReaderAnnounces) {
         std::string name;
         std::string description;
     };
-    std::vector<Named> fields = {
-        {1112, "City", ""},
-        {1135, "Heating Degree Days", ""},
-        {1137, "Electric Rate, $/kwh", ""},
-        {1138, "Summer Design Temp.", ""},
-        {1139, "Winter Design Temp.", ""},
-        {1118, "Cooling", ""},
-        {1119, "Heating", ""},
-        {1144, "Electricity", "Heating Fuel"},
-        {1145, "Fuel Oil, $/gal", "Heating Fuel"},
-        {1146, "Propane, $/gal", "Heating Fuel"},
-        {1147, "Natural Gas, $/cu.ft.", "Heating Fuel"},
-        {1149, "OR, $/unit", "Heating Fuel"},
-        {1152, "Cost/Yr., Cooling", ""},
-        {1153, "Cost/Yr., Heating", ""},
-        {1157, "Cooling, BTUh rating", "Equipment Peak Loads and Efficiency"},
-        {1158, "Heating, BTUh rating", "Equipment Peak Loads and Efficiency"},
-        {1161, "Cooling, EER", "Equipment Peak Loads and Efficiency"},
-        {1162, "Heating, COP", "Equipment Peak Loads and Efficiency"},
-        {1123, "HOURS, 1 - 8", "Thermostat Settings"},
-        {1124, "Summer, 1 - 8", "Thermostat Settings"},
-        {1125, "Winter, 1 - 8", "Thermostat Settings"},
-        {1126, "HOURS, 9 - 16", "Thermostat Settings"},
-        {1127, "Summer, 9 - 16", "Thermostat Settings"},
-        {1128, "Winter, 9 - 16", "Thermostat Settings"},
-        {1129, "HOURS, 17 - 24", "Thermostat Settings"},
-        {1130, "Summer, 17 - 24", "Thermostat Settings"},
-        {1131, "Winter, 17 - 24", "Thermostat Settings"},
-    };
+    const std::string fuel = "Heating Fuel";
+    const std::string equipment = "Equipment Peak Loads and Efficiency";
+    const std::string thermostat = "Thermostat Settings";
+    // clang-format off
+    std::vector<Named> fields = {{1112, "City", ""}, {1135, "Heating Degree Days", ""},
+        {1137, "Electric Rate, $/kwh", ""}, {1138, "Summer Design Temp.", ""},
+        {1139, "Winter Design Temp.", ""}, {1118, "Cooling", ""}, {1119, "Heating", ""},
+        {1144, "Electricity", fuel}, {1145, "Fuel Oil, $/gal", fuel},
+        {1146, "Propane, $/gal", fuel}, {1147, "Natural Gas, $/cu.ft.", fuel},
+        {1149, "OR, $/unit", fuel}, {1152, "Cost/Yr., Cooling", ""},
+        {1153, "Cost/Yr., Heating", ""}, {1157, "Cooling, BTUh rating", equipment},
+        {1158, "Heating, BTUh rating", equipment}, {1161, "Cooling, EER", equipment},
+        {1162, "Heating, COP", equipment}, {1123, "HOURS, 1 - 8", thermostat},
+        {1124, "Summer, 1 - 8", thermostat}, {1125, "Winter, 1 - 8", thermostat},
+        {1126, "HOURS, 9 - 16", thermostat}, {1127, "Summer, 9 - 16", thermostat},
+        {1128, "Winter, 9 - 16", thermostat}, {1129, "HOURS, 17 - 24", thermostat},
+        {1130, "Summer, 17 - 24", thermostat}, {1131, "Winter, 17 - 24", thermostat}};
+    // clang-format on
     // Rows run from 100/104 at the top down to 0/4, in steps of 5 degrees.
     const char* columns[] = {"1 - 8", "9 - 16", "17 - 24", "% calc'd"};
     for (int column = 0; column < 4; ++column) {
