@@ -1,7 +1,7 @@
 // Thousands of keys and clicks chosen by a generator with a fixed seed, played one at a time
 // on the running program's window: characters typed, Backspace and Delete, Tab and Shift+Tab,
 // arrows, clicks on fields, radio buttons and outputs, numbers typed over a field's text,
-// cities chosen in the open list with keys or the mouse, Help opened and closed. After every
+// cities chosen in the open list. After every
 // recalculation pass each output must show what the bin method gives for the inputs read from
 // the widgets themselves; between passes no output may change; every move of the focus and
 // every new choice must bring a pass; and no number field that lost the focus may hold a text
@@ -16,8 +16,6 @@
 #include <regex>
 
 #include "heatwise_window_test.h"
-#include "qt/help_viewer/qt_help_viewer.h"
-#include "qt/help_viewer/qt_help_window.h"
 
 namespace heatwise::testing {
 namespace {
@@ -217,24 +215,17 @@ void RandomUseWindow::PlayOneStep() {
         TypeOver(NumberFor(*held, false));
         return PlayOneStep();
     }
-    struct KeyAct {
-        const char* name;
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-    };
-    static const KeyAct kKeys[] = {{"Backspace", Qt::Key_Backspace, {}},
-                                   {"Delete", Qt::Key_Delete, {}},
-                                   {"Tab", Qt::Key_Tab, {}},
-                                   {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier},
-                                   {"arrow", Qt::Key_Up, {}},
-                                   {"arrow", Qt::Key_Down, {}},
-                                   {"arrow", Qt::Key_Left, {}},
-                                   {"arrow", Qt::Key_Right, {}}};
+    // Backspace, Delete, Tab, Shift+Tab and the arrows, with their weights out of 290.
+    // clang-format off
+    static const std::pair<Qt::Key, int> kKeys[] = {{Qt::Key_Backspace, 70}, {Qt::Key_Delete, 25},
+        {Qt::Key_Tab, 110}, {Qt::Key_Backtab, 55}, {Qt::Key_Up, 8}, {Qt::Key_Down, 8},
+        {Qt::Key_Left, 7}, {Qt::Key_Right, 7}};
+    // clang-format on
     static const char kTyped[] =
         "01234567890123456789012345678901234567890123456789012345678"
         "9..........----------EEEEEEEEEabcdefhklmnoprstwxz";
     // Weights out of 1000: mostly typing, then moves of the focus and clicks, and now and then
-    // the list and Help, which take longer.
+    // the list, which takes longer.
     int roll = Chance(1000);
     auto take = [&roll](int weight) { return (roll -= weight) < 0; };
     if (take(280)) {
@@ -242,15 +233,11 @@ void RandomUseWindow::PlayOneStep() {
         action_ += std::string("type '") + c + "'";
         Type(c);
     } else if (take(290)) {
-        // Backspace 70, Delete 25, Tab 110, Shift+Tab 55 and the four arrows 30 in all.
-        const int pick = Chance(290);
-        const KeyAct& act = kKeys[pick < 70    ? 0
-                                  : pick < 95  ? 1
-                                  : pick < 205 ? 2
-                                  : pick < 260 ? 3
-                                               : 4 + pick % 4];
-        action_ += act.name;
-        Key(act.key, act.modifiers);
+        int pick = Chance(290);
+        const auto* key = std::find_if(std::begin(kKeys), std::end(kKeys),
+                                       [&pick](const auto& k) { return (pick -= k.second) < 0; });
+        action_ += "key " + std::to_string(key->first);
+        Key(key->first, key->first == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
     } else if (take(225)) {
         // An input field, a radio button (a mode one time in three) or an output.
         const int kind = Chance(225);
@@ -266,7 +253,7 @@ void RandomUseWindow::PlayOneStep() {
         action_ += "click field " + std::to_string(input.id) + " to retype it";
         ClickIn(input.id);
         TypeOver(NumberFor(input, true));
-    } else if (take(30)) {
+    } else {
         action_ += "click the city list";
         QTest::mouseClick(CityList(), Qt::LeftButton);
         QWidget* popup = CityList()->view()->window();
@@ -280,36 +267,13 @@ void RandomUseWindow::PlayOneStep() {
         } else {
             Then("choose in the open city list", [this] { ChooseInOpenList(); });
         }
-    } else {
-        action_ += "click Help on the menu bar";
-        ClickOnMenuBar("&Help");
-        Then("close the help window", [this] {
-            QWidget* help = windlass::qt::OpenHelpWindow();
-            if (help == nullptr || !help->isVisible()) {
-                return Fail("Help opened no help window");
-            }
-            help->close();
-            Frame()->activateWindow();
-            if (!QTest::qWaitForWindowActive(Frame())) {
-                Fail("the main window did not become active again after the help window closed");
-            }
-        });
     }
 }
 
 void RandomUseWindow::ChooseInOpenList() {
     QAbstractItemView* view = CityList()->view();
     const int way = Chance(10);
-    if (way < 3) {
-        // The open list takes no click until a double-click's time has passed; the entry is
-        // scrolled to the middle, clear of the arrows that scroll the list at its edges.
-        const QModelIndex entry = view->model()->index(Chance(kCityCount), 0);
-        action_ += ": city " + std::to_string(entry.row() + 1);
-        QTest::qWait(QApplication::doubleClickInterval() + 100);
-        view->scrollTo(entry, QAbstractItemView::PositionAtCenter);
-        QTest::qWait(50);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
-    } else if (way < 9) {
+    if (way < 9) {
         static const Qt::Key kMoves[] = {Qt::Key_Down,   Qt::Key_Up,  Qt::Key_PageDown,
                                          Qt::Key_PageUp, Qt::Key_End, Qt::Key_Home};
         const int move = Chance(6);
