@@ -86,27 +86,15 @@ TEST(engine_BinCalc, WorkedExamples) {
     EXPECT_EQ(cooling.winter_design, 28);
     EXPECT_EQ(cooling.degree_days, 1700);
 
-    // Heating for each energy source; natural gas at the same price, worked out by hand:
-    // 4.402778 × (970.8737 × 4) × (100 / 85).
-    const std::pair<HeatingFuel, std::int32_t> costs[] = {{HeatingFuel::kFuelOil, 142},
-                                                          {HeatingFuel::kPropane, 216},
-                                                          {HeatingFuel::kElectricity, 121},
-                                                          {HeatingFuel::kNaturalGas, 20115}};
-    for (const auto& [fuel, cost] : costs) {
-        BinCalcInput input = Example(kHeat);
-        input.fuel = fuel;
-        const BinCalcResult heating = ComputeBinCosts(input, 0.0);
-        SCOPED_TRACE(static_cast<int>(fuel));
-        EXPECT_EQ(heating.scaled_hours[BinValueIndex(1, kBin30To34)], 100);
-        EXPECT_EQ(heating.scaled_hours[BinValueIndex(2, kBin30To34)], 50);
-        EXPECT_EQ(heating.scaled_hours[BinValueIndex(3, kBin30To34)], 75);
-        EXPECT_EQ(heating.heating_degree_hours, 7925);
-        for (int bin = 1; bin <= kBinCount; ++bin) {
-            EXPECT_EQ(heating.percent_calcd[bin - 1], bin == kBin30To34 ? 100 : 0) << bin;
-        }
-        EXPECT_EQ(heating.heating_cost, cost);
-        EXPECT_EQ(heating.cooling_cost, 0);
+    const BinCalcResult heating = ComputeBinCosts(Example(kHeat), 0.0);
+    EXPECT_EQ(heating.scaled_hours[BinValueIndex(1, kBin30To34)], 100);
+    EXPECT_EQ(heating.scaled_hours[BinValueIndex(2, kBin30To34)], 50);
+    EXPECT_EQ(heating.scaled_hours[BinValueIndex(3, kBin30To34)], 75);
+    EXPECT_EQ(heating.heating_degree_hours, 7925);
+    for (int bin = 1; bin <= kBinCount; ++bin) {
+        EXPECT_EQ(heating.percent_calcd[bin - 1], bin == kBin30To34 ? 100 : 0) << bin;
     }
+    EXPECT_EQ(heating.cooling_cost, 0);
 }
 
 TEST(engine_BinCalc, ScaledHoursTruncateTowardZeroAndWrapAsThirtyTwoBitsDo) {
@@ -207,7 +195,8 @@ TEST(engine_BinCalc, DesignTemperaturesAndPricesDecideTheCosts) {
     constexpr HeatingFuel kElectric = HeatingFuel::kElectricity;
     constexpr HeatingFuel kOil = HeatingFuel::kFuelOil;
     // 209.23 = 20000 × 1700 × 1e-6 / 2 × 0.08 × (1000 / 6.5); 5144.02 = the oil example with
-    // the load line divided by 1 instead of 36.
+    // the load line divided by 1 instead of 36; natural gas at the oil's price, worked out by
+    // hand: 4.402778 × (970.8737 × 4) × (100 / 85).
     const Case cases[] = {
         {"summer design 78 costs no cooling", kCool, kElectric, 78, 28, 0.08f, 4.0f, 0, 0},
         {"summer design 79 divides by 2", kCool, kElectric, 79, 28, 0.08f, 4.0f, 209, 0},
@@ -215,6 +204,8 @@ TEST(engine_BinCalc, DesignTemperaturesAndPricesDecideTheCosts) {
         {"winter design 63 divides by 1", kHeat, kOil, 97, 63, 0.08f, 4.0f, 0, 5144},
         {"electricity heats at the electric rate", kHeat, kElectric, 97, 28, 0.08f, 9.0f, 0, 121},
         {"oil heats at the fuel price", kHeat, kOil, 97, 28, 0.30f, 4.0f, 0, 142},
+        {"propane", kHeat, HeatingFuel::kPropane, 97, 28, 0.08f, 4.0f, 0, 216},
+        {"natural gas", kHeat, HeatingFuel::kNaturalGas, 97, 28, 0.08f, 4.0f, 0, 20115},
         {"cooling is priced at the electric rate", kCool, kOil, 97, 28, 0.08f, 9.0f, 20, 0},
         {"0.99 dollars show as 0", kCool, kElectric, 97, 28, 0.0038f, 4.0f, 0, 0}};
     for (const Case& c : cases) {
@@ -256,18 +247,12 @@ TEST(engine_BinCalc, HeatingCostIsCarriedWhenItCannotBeWorkedOut) {
 
 TEST(engine_WholeDollars, TruncatesTowardZeroAndHoldsTheEndsOfTheRange) {
     const double infinity = std::numeric_limits<double>::infinity();
-    const std::pair<double, std::int32_t> cases[] = {{20.92, 20},
-                                                     {0.99, 0},
-                                                     {-0.99, 0},
-                                                     {-20.92, -20},
-                                                     {2147483647.9, kLargest},
-                                                     {2147483648.0, kLargest},
-                                                     {1e300, kLargest},
-                                                     {infinity, kLargest},
-                                                     {-2147483648.9, kSmallest},
-                                                     {-2147483649.0, kSmallest},
-                                                     {-infinity, kSmallest},
-                                                     {std::numeric_limits<double>::quiet_NaN(), 0}};
+    // clang-format off
+    const std::pair<double, std::int32_t> cases[] = {{20.92, 20}, {0.99, 0}, {-0.99, 0},
+        {-20.92, -20}, {2147483647.9, kLargest}, {2147483648.0, kLargest}, {1e300, kLargest},
+        {infinity, kLargest}, {-2147483648.9, kSmallest}, {-2147483649.0, kSmallest},
+        {-infinity, kSmallest}, {std::numeric_limits<double>::quiet_NaN(), 0}};
+    // clang-format on
     for (const auto& [cost, shown] : cases) {
         EXPECT_EQ(WholeDollars(cost), shown) << cost;
     }

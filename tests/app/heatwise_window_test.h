@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
@@ -119,22 +120,17 @@ class HeatwiseWindowTest : public ::testing::Test {
         return controls;
     }
 
-    // The platform's window of a field of the form, and its widget.
-    static windlass::WindowHandle Handle(int id) {
+    static QWidget* Field(int id) {
         windlass::DialogRecord* form = windlass::Dialogs().Embedded();
         windlass::ControlRecord* control = form != nullptr ? form->Find(id) : nullptr;
         EXPECT_NE(control, nullptr) << "the form has field " << id;
-        return control != nullptr ? control->handle : nullptr;
+        return control != nullptr ? windlass::qt::ToWidget(control->handle) : nullptr;
     }
-    static QWidget* Field(int id) { return windlass::qt::ToWidget(Handle(id)); }
 
-    // What a field shows, without the blanks around it.
+    // What a number field shows.
     static std::string Shown(int id) {
-        const std::string text = windlass::ThePlatform().Controls().ControlText(Handle(id));
-        const std::size_t first = text.find_first_not_of(' ');
-        return first == std::string::npos
-                   ? std::string()
-                   : text.substr(first, text.find_last_not_of(' ') - first + 1);
+        auto* edit = qobject_cast<QLineEdit*>(Field(id));
+        return edit != nullptr ? edit->text().toStdString() : std::string();
     }
 
     // The control of the form that holds the main window's focus, 0 when none does (the menu

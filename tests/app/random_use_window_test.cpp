@@ -41,11 +41,6 @@ const InputField kInputFields[] = {
 const int kModeButtons[] = {FLD_MODE_COOLING, FLD_MODE_HEATING};
 const int kFuelButtons[] = {FLD_FUEL_ELECTRIC, FLD_FUEL_OIL, FLD_FUEL_PROPANE, FLD_FUEL_GAS};
 
-std::string TextOf(int id) {
-    auto* edit = qobject_cast<QLineEdit*>(HeatwiseWindowTest::Field(id));
-    return edit != nullptr ? edit->text().toStdString() : std::string();
-}
-
 // The number a pass takes from a text the field accepts: the nearest to what it writes, with
 // an exponent letter e or d; a sign or a point alone writes zero.
 double NumberIn(std::string text) {
@@ -75,7 +70,7 @@ bool Acceptable(const InputField& field, const std::string& text) {
 // The field with the focus when it holds a text it refuses, else none.
 const InputField* HeldIn(int focused) {
     for (const InputField& input : kInputFields) {
-        if (input.id == focused && !Acceptable(input, TextOf(input.id))) {
+        if (input.id == focused && !Acceptable(input, HeatwiseWindowTest::Shown(input.id))) {
             return &input;
         }
     }
@@ -110,7 +105,7 @@ std::vector<int> OutputIds() {
 std::vector<std::string> OutputTexts() {
     std::vector<std::string> texts;
     for (int id : OutputIds()) {
-        texts.push_back(TextOf(id));
+        texts.push_back(HeatwiseWindowTest::Shown(id));
     }
     return texts;
 }
@@ -316,13 +311,15 @@ void RandomUseWindow::NextStep() {
 void RandomUseWindow::CheckPass() {
     ++passes_;
     for (const InputField& input : kInputFields) {
-        if (!Acceptable(input, TextOf(input.id))) {
+        if (!Acceptable(input, HeatwiseWindowTest::Shown(input.id))) {
             return Fail("a pass ran while field " + std::to_string(input.id) + " holds \"" +
-                        TextOf(input.id) + "\", which it does not let go of");
+                        HeatwiseWindowTest::Shown(input.id) + "\", which it does not let go of");
         }
     }
-    auto whole = [](int id) { return static_cast<std::int32_t>(std::trunc(NumberIn(TextOf(id)))); };
-    auto real = [](int id) { return static_cast<float>(NumberIn(TextOf(id))); };
+    auto whole = [](int id) {
+        return static_cast<std::int32_t>(std::trunc(NumberIn(HeatwiseWindowTest::Shown(id))));
+    };
+    auto real = [](int id) { return static_cast<float>(NumberIn(HeatwiseWindowTest::Shown(id))); };
     FormInputs inputs;
     const std::array<int, 4> stance = Stance();
     inputs.city = stance[1];
@@ -352,9 +349,10 @@ void RandomUseWindow::CheckPass() {
                     expected.cooling_cost, expected.heating_cost});
     const std::vector<int> ids = OutputIds();
     for (std::size_t at = 0; at < ids.size(); ++at) {
-        if (TextOf(ids[at]) != std::to_string(numbers[at])) {
-            return Fail("field " + std::to_string(ids[at]) + " shows \"" + TextOf(ids[at]) +
-                        "\" where the bin method gives " + std::to_string(numbers[at]));
+        if (HeatwiseWindowTest::Shown(ids[at]) != std::to_string(numbers[at])) {
+            return Fail("field " + std::to_string(ids[at]) + " shows \"" +
+                        HeatwiseWindowTest::Shown(ids[at]) + "\" where the bin method gives " +
+                        std::to_string(numbers[at]));
         }
     }
     outputs_after_pass_ = OutputTexts();
@@ -374,9 +372,10 @@ void RandomUseWindow::CheckBetweenSteps() {
                    : "no pass followed a new choice of city, mode or fuel");
     }
     for (const InputField& input : kInputFields) {
-        if (!failed_ && now[0] != 0 && input.id != now[0] && !Acceptable(input, TextOf(input.id))) {
+        if (!failed_ && now[0] != 0 && input.id != now[0] &&
+            !Acceptable(input, HeatwiseWindowTest::Shown(input.id))) {
             Fail("the focus left field " + std::to_string(input.id) + " holding \"" +
-                 TextOf(input.id) + "\", a text it refuses");
+                 HeatwiseWindowTest::Shown(input.id) + "\", a text it refuses");
         }
     }
 }

@@ -52,28 +52,24 @@ TEST_F(StartUpWindow, TheFormShowsTheDefaultsAndTheFirstCitysBinsBeforeAnyPass) 
     }
 }
 
-TEST_F(StartUpWindow, TheWindowHasItsTitleMenuFixedSizeAndThreeStatusTexts) {
+TEST_F(StartUpWindow, TheWindowHasItsTitleIconMenuAndStatusTexts) {
     Start();
-    windlass::qt::FrameWindow* frame = Frame();
-    EXPECT_EQ(frame->windowTitle(), "Heatwise 2.0");
+    EXPECT_EQ(Frame()->windowTitle(), "Heatwise 2.0");
     // Every image of the icon is offered, so a task bar or a switcher shows a sharp one.
     for (int side : {16, 32, 48, 256}) {
-        EXPECT_TRUE(frame->windowIcon().availableSizes().contains(QSize(side, side))) << side;
+        EXPECT_TRUE(Frame()->windowIcon().availableSizes().contains(QSize(side, side))) << side;
     }
-    EXPECT_FALSE(frame->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(frame->minimumSize(), frame->maximumSize()) << "the form has one size";
-    const QList<QAction*> bar = frame->menu_bar()->actions();
+    EXPECT_EQ(Frame()->minimumSize(), Frame()->maximumSize()) << "the form has one size";
+    const QList<QAction*> bar = Frame()->menu_bar()->actions();
     ASSERT_EQ(bar.size(), 2);
     EXPECT_EQ(bar[0]->text(), "&Help");
     EXPECT_EQ(bar[1]->text(), "&File");
-
-    const std::vector<windlass::StatusPartView>& parts = frame->status_bar()->parts();
+    // Each status text after its leading tab, centred in a third of the bar.
+    const std::vector<windlass::StatusPartView>& parts = Frame()->status_bar()->parts();
     ASSERT_EQ(parts.size(), kStatusTexts.size());
-    const int width = frame->client()->width();
+    const int width = Frame()->client()->width();
     for (std::size_t part = 0; part < parts.size(); ++part) {
-        EXPECT_EQ(parts[part].right_edge, static_cast<int>(part + 1) * (3333 * (width - 1) / 9999))
-            << "part " << part + 1 << " ends a third further on";
-        // The text after the leading tab, centred.
+        EXPECT_EQ(parts[part].right_edge, static_cast<int>(part + 1) * (3333 * (width - 1) / 9999));
         EXPECT_EQ(parts[part].left + parts[part].right, "");
         EXPECT_EQ(parts[part].centre, std::string(kStatusTexts[part].substr(1)));
     }
