@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -34,6 +36,36 @@
 #include "window/window_table.h"
 
 namespace heatwise::testing {
+
+// A number field the user may type into and the bounds its range holds it to, the real ones
+// single-precision values widened exactly, as the field holds them.
+struct InputField {
+    int id;
+    bool whole_number;
+    double minimum, maximum;
+
+    // The numbers a user writes for the field, whole or in hundredths, from the smallest to
+    // the largest inside its range, and one of them as the user writes it.
+    int Low() const { return static_cast<int>(std::ceil(minimum * (whole_number ? 1 : 100))); }
+    int High() const { return static_cast<int>(std::floor(maximum * (whole_number ? 1 : 100))); }
+    std::string Written(int number) const {
+        char written[32];
+        std::snprintf(written, sizeof written, "%s%d.%02d", number < 0 ? "-" : "",
+                      std::abs(number) / 100, std::abs(number) % 100);
+        return whole_number ? std::to_string(number) : std::string(written);
+    }
+};
+// clang-format off
+inline const InputField kInputFields[] = {
+    {FLD_TSTAT_HOURS_1, true, 0, 8}, {FLD_TSTAT_SUMMER_1, true, 65, 94},
+    {FLD_TSTAT_WINTER_1, true, 40, 84}, {FLD_TSTAT_HOURS_2, true, 0, 8},
+    {FLD_TSTAT_SUMMER_2, true, 65, 94}, {FLD_TSTAT_WINTER_2, true, 40, 84},
+    {FLD_TSTAT_HOURS_3, true, 0, 8}, {FLD_TSTAT_SUMMER_3, true, 65, 94},
+    {FLD_TSTAT_WINTER_3, true, 40, 84}, {FLD_COOL_CAPACITY, true, 0, 240000},
+    {FLD_HEAT_CAPACITY, true, 0, 240000}, {FLD_HEAT_EFF, true, 50, 250},
+    {FLD_ELECTRIC_RATE, false, static_cast<double>(0.05f), static_cast<double>(0.35f)},
+    {FLD_FUEL_PRICE, false, 0.0, 10.0}, {FLD_COOL_EER, false, 4.0, 15.0}};
+// clang-format on
 
 class HeatwiseWindowTest : public ::testing::Test {
   public:

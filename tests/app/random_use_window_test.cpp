@@ -20,24 +20,6 @@
 namespace heatwise::testing {
 namespace {
 
-// A number field the user may type into and the bounds its range holds it to, the real ones
-// single-precision values widened exactly, as the field holds them.
-struct InputField {
-    int id;
-    bool whole_number;
-    double minimum, maximum;
-};
-// clang-format off
-const InputField kInputFields[] = {
-    {FLD_TSTAT_HOURS_1, true, 0, 8}, {FLD_TSTAT_SUMMER_1, true, 65, 94},
-    {FLD_TSTAT_WINTER_1, true, 40, 84}, {FLD_TSTAT_HOURS_2, true, 0, 8},
-    {FLD_TSTAT_SUMMER_2, true, 65, 94}, {FLD_TSTAT_WINTER_2, true, 40, 84},
-    {FLD_TSTAT_HOURS_3, true, 0, 8}, {FLD_TSTAT_SUMMER_3, true, 65, 94},
-    {FLD_TSTAT_WINTER_3, true, 40, 84}, {FLD_COOL_CAPACITY, true, 0, 240000},
-    {FLD_HEAT_CAPACITY, true, 0, 240000}, {FLD_HEAT_EFF, true, 50, 250},
-    {FLD_ELECTRIC_RATE, false, static_cast<double>(0.05f), static_cast<double>(0.35f)},
-    {FLD_FUEL_PRICE, false, 0.0, 10.0}, {FLD_COOL_EER, false, 4.0, 15.0}};
-// clang-format on
 const int kModeButtons[] = {FLD_MODE_COOLING, FLD_MODE_HEATING};
 const int kFuelButtons[] = {FLD_FUEL_ELECTRIC, FLD_FUEL_OIL, FLD_FUEL_PROPANE, FLD_FUEL_GAS};
 
@@ -178,22 +160,12 @@ class RandomUseWindow : public HeatwiseWindowTest {
     QTimer watchdog_;
 };
 
-// A number as a user writes it: whole for the integer fields, with two decimals for the reals.
-// With a margin it may lie a little outside the range; the electric rate's bounds lie just
-// outside its range, so its inner numbers keep clear of them.
+// A number near the field's range; with a margin it may lie a little outside.
 std::string RandomUseWindow::NumberFor(const InputField& input, bool with_margin) {
-    const double scale = input.whole_number ? 1.0 : 100.0;
-    const int low = static_cast<int>(std::ceil(input.minimum * scale));
-    const int high = static_cast<int>(std::floor(input.maximum * scale));
-    const int margin = with_margin ? std::max(input.whole_number ? 2 : 1, (high - low) / 10) : 0;
-    const int number = low - margin + Chance(static_cast<std::size_t>(high - low + 2 * margin + 1));
-    if (input.whole_number) {
-        return std::to_string(number);
-    }
-    char written[32];
-    std::snprintf(written, sizeof written, "%s%d.%02d", number < 0 ? "-" : "",
-                  std::abs(number) / 100, std::abs(number) % 100);
-    return written;
+    const int span = input.High() - input.Low();
+    const int margin = with_margin ? std::max(input.whole_number ? 2 : 1, span / 10) : 0;
+    return input.Written(input.Low() - margin +
+                         Chance(static_cast<std::size_t>(span + 2 * margin + 1)));
 }
 
 void RandomUseWindow::PlayOneStep() {
