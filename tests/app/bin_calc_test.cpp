@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "bin_calc.h"
-#include "form_defaults.h"
+#include "form_inputs.h"
 
 namespace heatwise {
 namespace {
@@ -31,19 +31,11 @@ std::int32_t& HoursAt(BinCalcInput& input, int shift, int bin) {
 // 90/94 and 200 and 80 in bin 85/89 for shifts 2 and 3; the heating example, with thermostat
 // hours 8, 8 and 4, has 100, 50 and 150 hours in bin 30/34.
 BinCalcInput Example(CalcMode mode) {
-    BinCalcInput input;
-    input.mode = mode;
-    input.fuel = kDefaultFuel;
-    input.thermostat_hours = kDefaultThermostatHours;
-    input.summer_setpoint = kDefaultSummerSetpoints;
-    input.winter_setpoint = kDefaultWinterSetpoints;
-    input.design = DesignRecord{28, 1700, 97};
-    input.cool_capacity = kDefaultCoolCapacity;
-    input.heat_capacity = kDefaultHeatCapacity;
-    input.heat_efficiency = kDefaultHeatEfficiency;
-    input.electric_rate = kDefaultElectricRate;
-    input.fuel_price = kDefaultFuelPrice;
-    input.cool_eer = kDefaultCoolEer;
+    ClimateTables climate;
+    climate.design.City(1) = DesignRecord{28, 1700, 97};
+    FormInputs inputs;
+    inputs.mode = mode;
+    BinCalcInput input = MakeBinCalcInput(inputs, climate);
     if (mode == kCool) {
         HoursAt(input, 2, kBin90To94) = 100;
         HoursAt(input, 3, kBin90To94) = 20;
