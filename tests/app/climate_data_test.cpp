@@ -136,7 +136,8 @@ TEST(engine_ClimateData, EveryAcceptedLayoutGivesTheSameTables) {
 }
 
 // One case for each message; the files and the texts give the same one, the files' with their
-// folder, and a file that cannot be used is left as it was.
+// folder. A file that cannot be used is left as it was; a missing one is created empty, unless
+// a fault of the bin file, which is read first, stops the load before it.
 TEST(engine_ClimateData, EachFaultIsNamedByFileLineCityAndValue) {
     // Lines are counted through a record over two lines and through empty lines.
     std::string two_lines = DesignText(kCityCount, Replace(2, 3, "+-5"));
@@ -144,6 +145,7 @@ TEST(engine_ClimateData, EachFaultIsNamedByFileLineCityAndValue) {
     std::string short_record = "\n\n" + BinText(106) + "\n";
     short_record.erase(short_record.find(" 106032"),
                        short_record.rfind('\n') - short_record.find(" 106032") - 1);
+    const std::string absent = "(no file)";
     const std::string cases[][3] = {
         {BinText(), DesignText(210),
          "cities.dat: line 211: end of file before the 3 values of city 211"},
@@ -156,50 +158,44 @@ TEST(engine_ClimateData, EachFaultIsNamedByFileLineCityAndValue) {
          "cities.dat: line 3: city 3, value 2: an empty value: a comma with no number before it"},
         {BinText(), two_lines, "cities.dat: line 3: city 2, value 3: '+-5' is not a whole number"},
         {short_record, DesignText(),
-         "bindata2.dat: line 110: end of file after 31 of the 63 values of city 106"}};
+         "bindata2.dat: line 110: end of file after 31 of the 63 values of city 106"},
+        {absent, DesignText(), "bindata2.dat: line 1: end of file before the 63 values of city 1"},
+        {BinText(), absent, "cities.dat: line 1: end of file before the 3 values of city 1"},
+        {BinText(100), absent,
+         "bindata2.dat: line 101: end of file before the 63 values of city 101"}};
     for (const auto& [bins, design, message] : cases) {
         SCOPED_TRACE(message);
-        EXPECT_EQ(ErrorOf([&] { ParseClimateTables(bins, design); }), message);
+        EXPECT_EQ(ErrorOf([&] {
+                      ParseClimateTables(bins == absent ? "" : bins,
+                                         design == absent ? "" : design);
+                  }),
+                  message);
         const fs::path folder = FreshFolder();
-        Write(folder / kBinFileName, bins);
-        Write(folder / kDesignFileName, design);
+        for (const auto& [name, text] :
+             {std::pair(kBinFileName, bins), {kDesignFileName, design}}) {
+            if (text != absent) {
+                Write(folder / name, text);
+            }
+        }
         EXPECT_EQ(LoadError(folder), (folder / message).string());
-        EXPECT_EQ(Read(folder / kBinFileName), bins) << "the file was changed";
-        EXPECT_EQ(Read(folder / kDesignFileName), design) << "the file was changed";
+        for (const auto& [name, text] :
+             {std::pair(kBinFileName, bins), {kDesignFileName, design}}) {
+            if (text != absent) {
+                EXPECT_EQ(Read(folder / name), text) << name << " was changed";
+            } else {
+                EXPECT_EQ(fs::exists(folder / name), message.find(name) == 0) << name;
+                EXPECT_EQ(Read(folder / name), "") << name << " was created empty";
+            }
+        }
     }
 }
 
-TEST(engine_ClimateData, AMissingFileIsCreatedEmptyAndFailsAtItsFirstCity) {
+TEST(engine_ClimateData, AFolderThatCannotHoldTheFiles) {
     const fs::path folder = FreshFolder();
-    Write(folder / kBinFileName, BinText(100));
-    try {
-        LoadClimateTables(folder);
-        ADD_FAILURE() << "loaded";
-    } catch (const DataError& error) {
-        EXPECT_EQ(error.file(), folder / kBinFileName);
-        EXPECT_EQ(error.line(), 101);
-    }
-    EXPECT_FALSE(fs::exists(folder / kDesignFileName)) << "a bad bin file stops the load first";
-
-    fs::remove(folder / kBinFileName);
-    Write(folder / kDesignFileName, DesignText());
-    EXPECT_EQ(
-        LoadError(folder),
-        (folder / "bindata2.dat: line 1: end of file before the 63 values of city 1").string());
-    EXPECT_EQ(Read(folder / kBinFileName), "") << "created empty";
-
-    Write(folder / kBinFileName, BinText());
-    fs::remove(folder / kDesignFileName);
-    EXPECT_EQ(LoadError(folder),
-              (folder / "cities.dat: line 1: end of file before the 3 values of city 1").string());
-    EXPECT_EQ(Read(folder / kDesignFileName), "") << "created empty";
-
-    // A folder that cannot hold the files.
     EXPECT_EQ(
         LoadError(folder / "absent"),
         (folder / "absent" / "bindata2.dat: is missing and cannot be created empty").string());
     EXPECT_FALSE(fs::exists(folder / "absent"));
-    fs::remove(folder / kBinFileName);
     fs::create_directory(folder / kBinFileName);
     EXPECT_EQ(LoadError(folder),
               (folder / "bindata2.dat: is a folder, not a climate data file").string());

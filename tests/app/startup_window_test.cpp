@@ -76,25 +76,6 @@ TEST_F(StartUpWindow, TheWindowHasItsTitleIconMenuAndStatusTexts) {
     EXPECT_EQ(parts[1].centre, "Quillmoor Software, Inc.");
 }
 
-// The focus the window gives the form as it opens belongs to the opening itself: the first
-// message is the user's, here the close box.
-TEST_F(StartUpWindow, TheWindowsFirstDisplayBringsNoFieldChange) {
-    StartUp(state_);
-    QTimer::singleShot(0, QCoreApplication::instance(), [] {
-        EXPECT_TRUE(QTest::qWaitForWindowActive(Frame()));
-        QCoreApplication::processEvents();
-        Frame()->close();
-    });
-    std::vector<int> types;
-    MessageRecord message;
-    do {
-        int type = 0;
-        WMessage(type, message);
-        types.push_back(type);
-    } while (types.back() != MSG_CLOSE && types.size() < 10);
-    EXPECT_EQ(types, std::vector<int>{MSG_CLOSE});
-}
-
 // Chooses File > Exit once the program's window is up and its form filled.
 void ExitOnceStarted() {
     windlass::qt::FrameWindow* frame = HeatwiseWindowTest::Frame();
