@@ -1,17 +1,16 @@
-// Thousands of keys and clicks chosen by a generator with a fixed seed, played one at a time
-// on the running program's window: characters typed, Backspace and Delete, Tab and Shift+Tab,
-// arrows, clicks on fields, radio buttons and outputs, numbers typed over a field's text,
-// cities chosen in the open list. After every
-// recalculation pass each output must show what the bin method gives for the inputs read from
-// the widgets themselves; between passes no output may change; every move of the focus and
-// every new choice must bring a pass; and no number field that lost the focus may hold a text
-// it refuses. A failure names the step and what it did, and ends the run.
+// Thousands of keys and clicks chosen by a generator with a fixed seed, played one act at a
+// time on the running program's window: characters typed, Backspace and Delete, Tab and
+// Shift+Tab, arrows (which also choose cities on the city list), clicks on fields, radio
+// buttons and outputs, numbers typed over a field's text. After every recalculation pass each
+// output must show what the bin method gives for the inputs read from the widgets themselves;
+// between passes no output may change; every move of the focus and every new choice must bring
+// a pass; and no number field that lost the focus may hold a text it refuses. A failure names
+// the step and what it did, and ends the run.
 #include <QLineEdit>
 #include <QRadioButton>
 
 #include <cmath>
 #include <cstdint>
-#include <deque>
 #include <random>
 #include <regex>
 
@@ -108,20 +107,11 @@ class RandomUseWindow : public HeatwiseWindowTest {
     int Chance(std::size_t below) {
         return static_cast<int>(rng_() % static_cast<std::uint32_t>(below));
     }
-    // Plays `act` as a later step of its own, after the program has answered this one.
-    void Then(std::string action, std::function<void()> act) {
-        script_.emplace_back(std::move(action), std::move(act));
-    }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         if (QApplication::focusWidget() == nullptr) {
             return Fail("no widget has the keyboard focus");
         }
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    }
-    void Type(char c) {
-        if (QApplication::focusWidget() != nullptr) {
-            QTest::keyClick(QApplication::focusWidget(), c);
-        }
     }
     // Anywhere along the field's middle line, so that the text cursor lands in different
     // places of a number.
@@ -131,12 +121,14 @@ class RandomUseWindow : public HeatwiseWindowTest {
             widget, Qt::LeftButton, {},
             QPoint(1 + Chance(std::max(1, widget->width() - 2)), widget->height() / 2));
     }
-    // Selects the whole text of the field with the focus and types `text` over it, a step for
-    // each key, wherever the focus is by then, as the keys of a user who types on go.
-    void TypeOver(const std::string& text) {
-        Then("Ctrl+A", [this] { Key(Qt::Key_A, Qt::ControlModifier); });
-        for (char c : text) {
-            Then(std::string("type '") + c + "' of " + text, [this, c] { Type(c); });
+    // Types `text` into the widget with the focus, over its whole text if so asked.
+    enum class Select { Nothing, All };
+    void TypeOver(const std::string& text, Select select = Select::All) {
+        if (select == Select::All) {
+            Key(Qt::Key_A, Qt::ControlModifier);
+        }
+        if (QApplication::focusWidget() != nullptr) {
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromStdString(text));
         }
     }
     std::string NumberFor(const InputField& input, bool with_margin);
@@ -148,7 +140,7 @@ class RandomUseWindow : public HeatwiseWindowTest {
     static constexpr int kSteps = 4000;
     std::mt19937 rng_{20261206u};
     std::string action_ = "start-up";
-    std::deque<std::pair<std::string, std::function<void()>>> script_;
+    std::string retype_;
     int step_ = 0;
     int passes_ = 0;
     int passes_before_step_ = 0;
@@ -156,7 +148,6 @@ class RandomUseWindow : public HeatwiseWindowTest {
     double carried_heating_cost_ = 0.0;
     std::vector<std::string> outputs_after_pass_;
     bool failed_ = false;
-    QTimer watchdog_;
 };
 
 // A number near the field's range; with a margin it may lie a little outside.
@@ -168,18 +159,19 @@ std::string RandomUseWindow::NumberFor(const InputField& input, bool with_margin
 }
 
 void RandomUseWindow::PlayOneStep() {
-    if (!script_.empty()) {
-        auto [action, act] = std::move(script_.front());
-        script_.pop_front();
-        action_ = action;
-        return act();
-    }
     const int focused = FocusedId();
     action_ = "in control " + std::to_string(focused) + ": ";
+    if (!retype_.empty()) {
+        // The number for the field clicked in the step before, once the program has answered
+        // the click.
+        action_ += "type " + retype_ + " over the text";
+        TypeOver(retype_);
+        return retype_.clear();
+    }
     if (const InputField* held = HeldIn(focused); held != nullptr && Chance(4) == 0) {
         // A user held in a field mends its number now and then.
-        TypeOver(NumberFor(*held, false));
-        return PlayOneStep();
+        action_ += "mend it";
+        return TypeOver(NumberFor(*held, false));
     }
     // Backspace, Delete, Tab, Shift+Tab and the arrows, with their weights out of 316.
     // clang-format off
@@ -197,7 +189,7 @@ void RandomUseWindow::PlayOneStep() {
     if (take(280)) {
         const char c = kTyped[Chance(sizeof kTyped - 1)];
         action_ += std::string("type '") + c + "'";
-        Type(c);
+        TypeOver(std::string(1, c), Select::Nothing);
     } else if (take(316)) {
         int pick = Chance(316);
         const auto* key = std::find_if(std::begin(kKeys), std::end(kKeys),
@@ -218,7 +210,7 @@ void RandomUseWindow::PlayOneStep() {
         const InputField& input = kInputFields[Chance(std::size(kInputFields))];
         action_ += "click field " + std::to_string(input.id) + " to retype it";
         ClickIn(input.id);
-        TypeOver(NumberFor(input, true));
+        retype_ = NumberFor(input, true);
     }
 }
 
@@ -238,7 +230,6 @@ void RandomUseWindow::NextStep() {
     ++step_;
     before_step_ = Stance();
     passes_before_step_ = passes_;
-    watchdog_.start();
     PlayOneStep();
     QTimer::singleShot(0, QCoreApplication::instance(), [this] { NextStep(); });
 }
@@ -299,8 +290,6 @@ void RandomUseWindow::CheckBetweenSteps() {
     const bool chose = !std::equal(now.begin() + 1, now.end(), before_step_.begin() + 1);
     if (OutputTexts() != outputs_after_pass_) {
         Fail("an output field changed without a recalculation pass");
-    } else if (!Frame()->isActiveWindow()) {
-        Fail("the main window is no longer the active window");
     } else if (step_ > 0 && (moved || chose) && passes_ == passes_before_step_) {
         // The menu bar borrowing the keyboard moves the focus to no control.
         Fail(moved ? "no pass followed a move of the focus"
@@ -318,13 +307,6 @@ void RandomUseWindow::CheckBetweenSteps() {
 TEST_F(RandomUseWindow, EveryPassShowsTheBinMethodsResultsAndNoRefusedTextLetsTheFocusGo) {
     Start();
     outputs_after_pass_ = OutputTexts();
-    // A step that takes a minute has hung; the close box then ends the loop.
-    watchdog_.setSingleShot(true);
-    watchdog_.setInterval(60000);
-    QObject::connect(&watchdog_, &QTimer::timeout, [this] {
-        Fail("no step finished for a minute: the program hangs");
-        Frame()->close();
-    });
     QTimer::singleShot(0, QCoreApplication::instance(), [this] { NextStep(); });
     // The program's main loop as RunMainLoop runs it, each field-changed message, that is each
     // recalculation pass, followed by a check of the outputs.
@@ -337,7 +319,6 @@ TEST_F(RandomUseWindow, EveryPassShowsTheBinMethodsResultsAndNoRefusedTextLetsTh
             CheckPass();
         }
     }
-    watchdog_.stop();
     if (!failed_) {
         EXPECT_EQ(step_, kSteps) << "the run ended early";
         EXPECT_GT(passes_, kSteps / 20) << "a run with hardly a pass proves little";
