@@ -54,56 +54,21 @@ RecordingForm DefaultForm() {
     return form;
 }
 
-// City 1 holds the hours of the cooling example of the bin method: 0, 100 and 20 hours in bin
-// 90/94 and 0, 200 and 80 in bin 85/89 for the three shifts, a summer design temperature of
-// 97. City 2 holds those of the heating example: 100, 50 and 150 hours in bin 30/34, a winter
-// design temperature of 28.
-ClimateTables ExampleClimate() {
-    ClimateTables climate;
-    CityBinHours& cooling = climate.bins.City(1);
-    cooling[BinValueIndex(2, 3)] = 100;
-    cooling[BinValueIndex(3, 3)] = 20;
-    cooling[BinValueIndex(2, 4)] = 200;
-    cooling[BinValueIndex(3, 4)] = 80;
-    climate.design.City(1) = {40, 1234, 97};
-    CityBinHours& heating = climate.bins.City(2);
-    heating[BinValueIndex(1, 15)] = 100;
-    heating[BinValueIndex(2, 15)] = 50;
-    heating[BinValueIndex(3, 15)] = 150;
-    climate.design.City(2) = {28, 4321, 70};
-    return climate;
-}
-
-TEST(RecalculateForm, WithoutAFuelOrAnEfficiencyTheLastHeatingCostShowsAgain) {
-    const ClimateTables climate = ExampleClimate();
-    RecordingForm form = DefaultForm();
-    form.integers[FLD_CITY] = 2;
-    form.integers[FLD_MODE_COOLING] = 2;
-    form.integers[FLD_TSTAT_HOURS_3] = 4;
-    form.integers[FLD_FUEL_ELECTRIC] = 2;
-    CarriedValues carried;
-    RecalculateForm(climate, carried, form);
-    ASSERT_EQ(form.shown[FLD_COST_HEATING], 142);
-
-    form.integers.erase(FLD_FUEL_ELECTRIC);  // no fuel button selected: -999
-    form.integers[FLD_HEAT_CAPACITY] = 40000;
-    RecalculateForm(climate, carried, form);
-    EXPECT_EQ(form.shown[FLD_COST_HEATING], 142);
-
-    form.integers[FLD_FUEL_ELECTRIC] = 3;
-    form.integers[FLD_HEAT_EFF] = 0;
-    RecalculateForm(climate, carried, form);
-    EXPECT_EQ(form.shown[FLD_COST_HEATING], 142);
-
-    form.integers[FLD_HEAT_EFF] = 85;
-    RecalculateForm(climate, carried, form);
-    EXPECT_EQ(form.shown[FLD_COST_HEATING], 433) << "propane, twice the capacity";
-}
-
-// A field that cannot be read, or a list without a selection, leaves the value of the last
-// pass in the calculation.
+// A field that cannot be read, a list or a radio group without a selection, or an efficiency
+// of 0 leaves the value of the last pass in the calculation: the inputs it read, and the
+// heating cost it showed. City 1 holds the cooling example of the bin method (0, 100 and 20
+// hours in bin 90/94, 0, 200 and 80 in bin 85/89), city 2 the heating one (100, 50 and 150
+// hours in bin 30/34, a winter design temperature of 28).
 TEST(RecalculateForm, AFieldThatGivesNothingKeepsTheValueOfTheLastPass) {
-    const ClimateTables climate = ExampleClimate();
+    ClimateTables climate;
+    // clang-format off
+    for (const auto& [city, shift, bin, hours] : {std::array{1, 2, 3, 100}, {1, 3, 3, 20},
+             {1, 2, 4, 200}, {1, 3, 4, 80}, {2, 1, 15, 100}, {2, 2, 15, 50}, {2, 3, 15, 150}}) {
+        climate.bins.City(city)[BinValueIndex(shift, bin)] = hours;
+    }
+    // clang-format on
+    climate.design.City(1) = {40, 1234, 97};
+    climate.design.City(2) = {28, 4321, 70};
     RecordingForm form = DefaultForm();
     CarriedValues carried;
     RecalculateForm(climate, carried, form);
@@ -118,11 +83,29 @@ TEST(RecalculateForm, AFieldThatGivesNothingKeepsTheValueOfTheLastPass) {
     EXPECT_EQ(form.shown[FLD_SUMMER_DESIGN], 97) << "still city 1";
 
     form.unreadable.clear();
+    form.integers[FLD_COOL_CAPACITY] = 20000;
+    form.integers[FLD_MODE_COOLING] = 2;
+    form.integers[FLD_TSTAT_HOURS_3] = 4;
+    form.integers[FLD_FUEL_ELECTRIC] = 2;
     RecalculateForm(climate, carried, form);
     ASSERT_EQ(form.shown[FLD_WINTER_DESIGN], 28) << "city 2";
+    ASSERT_EQ(form.shown[FLD_COST_HEATING], 142) << "fuel oil";
+
     form.integers.erase(FLD_CITY);
+    form.integers.erase(FLD_FUEL_ELECTRIC);
+    form.integers[FLD_HEAT_CAPACITY] = 40000;
     RecalculateForm(climate, carried, form);
     EXPECT_EQ(form.shown[FLD_WINTER_DESIGN], 28) << "still city 2";
+    EXPECT_EQ(form.shown[FLD_COST_HEATING], 142) << "no fuel: the last heating cost";
+
+    form.integers[FLD_FUEL_ELECTRIC] = 3;
+    form.integers[FLD_HEAT_EFF] = 0;
+    RecalculateForm(climate, carried, form);
+    EXPECT_EQ(form.shown[FLD_COST_HEATING], 142) << "no efficiency: the last heating cost";
+
+    form.integers[FLD_HEAT_EFF] = 85;
+    RecalculateForm(climate, carried, form);
+    EXPECT_EQ(form.shown[FLD_COST_HEATING], 433) << "propane, twice the capacity";
 }
 
 }  // namespace
