@@ -137,41 +137,31 @@ TEST(engine_BinCalc, SetpointsCountTheBinsOfTheirRow) {
     }
 }
 
-TEST(engine_BinCalc, ZeroThermostatHoursShowNothingInEitherMode) {
-    for (const CalcMode mode : {kCool, kHeat}) {
-        BinCalcInput input = Example(kCool);
-        input.mode = mode;
-        HoursAt(input, 1, kBin30To34) = 300;
-        input.thermostat_hours = {0, 0, 0};
-        const BinCalcResult result = ComputeBinCosts(input, 0.0);
-        EXPECT_EQ(result.scaled_hours, CityBinHours{});
-        EXPECT_EQ(result.percent_calcd, (std::array<std::int32_t, kBinCount>{}));
-        EXPECT_EQ(result.cooling_cost, 0);
-        EXPECT_EQ(result.heating_cost, 0);
-    }
-}
-
+// Hours in both seasons' bins: the mode alone decides what shows, every mode other than
+// Cooling being Heating; with no thermostat hours nothing shows in either mode.
 TEST(engine_BinCalc, ModeDecidesTheColumnAndWhichSeasonCosts) {
-    // Hours in both seasons' bins: the mode alone decides what shows.
     BinCalcInput input = Example(kCool);
     HoursAt(input, 1, kBin30To34) = 100;
     input.fuel = HeatingFuel::kFuelOil;
-    const BinCalcResult cooling = ComputeBinCosts(input, 0.0);
-    EXPECT_EQ(cooling.cooling_cost, 20);
-    EXPECT_EQ(cooling.heating_cost, 0);
-    EXPECT_EQ(cooling.heating_degree_hours, 0);
-    EXPECT_EQ(cooling.percent_calcd[kBin30To34 - 1], 0);
-    // Every mode other than Cooling is Heating.
-    for (const std::int32_t mode : {2, -999, 0, 7}) {
+    for (const std::int32_t mode : {1, 2, -999, 0, 7}) {
         input.mode = static_cast<CalcMode>(mode);
-        const BinCalcResult heating = ComputeBinCosts(input, 0.0);
-        EXPECT_EQ(heating.cooling_cost, 0) << mode;
-        EXPECT_EQ(heating.cooling_degree_hours, 0) << mode;
-        EXPECT_EQ(heating.heating_degree_hours, 3300) << mode;
-        EXPECT_GT(heating.heating_cost, 0) << mode;
-        EXPECT_EQ(heating.percent_calcd[kBin90To94 - 1], 0) << mode;
-        EXPECT_EQ(heating.percent_calcd[kBin85To89 - 1], 0) << mode;
-        EXPECT_EQ(heating.percent_calcd[kBin30To34 - 1], 100) << mode;
+        const BinCalcResult result = ComputeBinCosts(input, 0.0);
+        const bool cooling = mode == 1;
+        EXPECT_EQ(result.cooling_cost, cooling ? 20 : 0) << mode;
+        EXPECT_EQ(result.cooling_degree_hours, cooling ? 1700 : 0) << mode;
+        EXPECT_EQ(result.heating_degree_hours, cooling ? 0 : 3300) << mode;
+        EXPECT_TRUE(cooling ? result.heating_cost == 0 : result.heating_cost > 0) << mode;
+        EXPECT_EQ(result.percent_calcd[kBin90To94 - 1], cooling ? 57 : 0) << mode;
+        EXPECT_EQ(result.percent_calcd[kBin85To89 - 1], cooling ? 42 : 0) << mode;
+        EXPECT_EQ(result.percent_calcd[kBin30To34 - 1], cooling ? 0 : 100) << mode;
+
+        BinCalcInput idle = input;
+        idle.thermostat_hours = {0, 0, 0};
+        const BinCalcResult nothing = ComputeBinCosts(idle, 0.0);
+        EXPECT_EQ(nothing.scaled_hours, CityBinHours{}) << mode;
+        EXPECT_EQ(nothing.percent_calcd, (std::array<std::int32_t, kBinCount>{})) << mode;
+        EXPECT_EQ(nothing.cooling_cost, 0) << mode;
+        EXPECT_EQ(nothing.heating_cost, 0) << mode;
     }
 }
 

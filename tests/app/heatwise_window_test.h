@@ -3,7 +3,6 @@
 // mouse events played from inside WMessage, where a user's would arrive.
 #pragma once
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -17,17 +16,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "bin_calc.h"
 #include "climate_data.h"
 #include "dialog/dialog_table.h"
 #include "form_ids.h"
-#include "form_inputs.h"
 #include "main_loop.h"
-#include "message/message_queue.h"
 #include "qt/qt_frame.h"
 #include "startup.h"
 #include "support/counting_qt_platform.h"

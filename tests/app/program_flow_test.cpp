@@ -36,13 +36,12 @@ TEST_F(ProgramFlowTest, AClimateFileThatCannotBeUsedEndsTheStartWithAReport) {
         platform_->boxes_shown.clear();
         platform_->frames.clear();
         ProgramState state;
-        int exit_code = -1;
         try {
             StartUp(state);
+            ADD_FAILURE() << "the start went on";
         } catch (const windlass::ProcessExit& exit) {
-            exit_code = exit.exit_code;
+            EXPECT_EQ(exit.exit_code, kDataFaultExitCode);
         }
-        EXPECT_EQ(exit_code, kDataFaultExitCode);
         ASSERT_EQ(platform_->frames.size(), 1u) << "the window is open";
         EXPECT_FALSE(platform_->main_frame().destroyed);
         ASSERT_EQ(platform_->boxes_shown.size(), 1u);
@@ -74,9 +73,10 @@ TEST_F(ProgramFlowTest, TheMenuCommands) {
     EXPECT_EQ(quit_flag, 0);
     EXPECT_EQ(InfoError(1), 0);
     ASSERT_EQ(platform_->help_shown.size(), 1u);
-    EXPECT_EQ(fs::path(platform_->help_shown[0].document), app / "HELP.HLP");
-    EXPECT_EQ(platform_->help_shown[0].request.command, windlass::HelpCommand::Finder);
-    EXPECT_EQ(fs::path(platform_->help_shown[0].request.contents_file), app / "HELP.CNT");
+    const auto& [owner, document, request] = platform_->help_shown[0];
+    EXPECT_EQ(fs::path(document), app / "HELP.HLP");
+    EXPECT_EQ(request.command, windlass::HelpCommand::Finder);
+    EXPECT_EQ(fs::path(request.contents_file), app / "HELP.CNT");
 
     fs::remove(app / "HELP.HLP");
     ProcessMenu(CMD_HELP, quit_flag);

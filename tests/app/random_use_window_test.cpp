@@ -14,7 +14,10 @@
 #include <random>
 #include <regex>
 
+#include "bin_calc.h"
+#include "form_inputs.h"
 #include "heatwise_window_test.h"
+#include "message/message_queue.h"
 
 namespace heatwise::testing {
 namespace {
