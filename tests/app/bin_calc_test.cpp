@@ -163,6 +163,15 @@ TEST(engine_BinCalc, ModeDecidesTheColumnAndWhichSeasonCosts) {
         EXPECT_EQ(nothing.cooling_cost, 0) << mode;
         EXPECT_EQ(nothing.heating_cost, 0) << mode;
     }
+    // Hours in every bin that can count for cooling: in Heating mode none shows a share.
+    input = FromShiftOne();
+    input.mode = kHeat;
+    for (int bin = 1; bin <= 5; ++bin) {
+        HoursAt(input, 1, bin) = 10;
+    }
+    const BinCalcResult hot = ComputeBinCosts(input, 0.0);
+    EXPECT_EQ(hot.percent_calcd, (std::array<std::int32_t, kBinCount>{}));
+    EXPECT_EQ(hot.heating_degree_hours, 0);
 }
 
 TEST(engine_BinCalc, DesignTemperaturesAndPricesDecideTheCosts) {
