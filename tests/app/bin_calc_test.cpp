@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "bin_calc.h"
-#include "form_defaults.h"
+#include "form_inputs.h"
 
 namespace heatwise {
 namespace {
@@ -18,230 +18,160 @@ constexpr int kBin85To89 = 4;
 constexpr int kBin30To34 = 15;
 constexpr std::int32_t kLargest = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kSmallest = std::numeric_limits<std::int32_t>::min();
-
-// The form's defaults with no hours in any bin, and the design record of the form's first
-// display (28 °F winter, 1700 degree days, 97 °F summer).
-BinCalcInput FormDefaultsWithoutHours() {
-    BinCalcInput input;
-    input.mode = kDefaultMode;
-    input.fuel = kDefaultFuel;
-    input.thermostat_hours = kDefaultThermostatHours;
-    input.summer_setpoint = kDefaultSummerSetpoints;
-    input.winter_setpoint = kDefaultWinterSetpoints;
-    input.design = DesignRecord{28, 1700, 97};
-    input.cool_capacity = kDefaultCoolCapacity;
-    input.heat_capacity = kDefaultHeatCapacity;
-    input.heat_efficiency = kDefaultHeatEfficiency;
-    input.electric_rate = kDefaultElectricRate;
-    input.fuel_price = kDefaultFuelPrice;
-    input.cool_eer = kDefaultCoolEer;
-    return input;
-}
+constexpr CalcMode kCool = CalcMode::kCooling;
+constexpr CalcMode kHeat = CalcMode::kHeating;
 
 // The hours of one bin (1 for 100/104 °F) in one shift (1 to 3).
 std::int32_t& HoursAt(BinCalcInput& input, int shift, int bin) {
     return input.bin_hours[static_cast<std::size_t>(BinValueIndex(shift, bin))];
 }
 
-std::int32_t Percent(const BinCalcResult& result, int bin) {
-    return result.percent_calcd[static_cast<std::size_t>(bin - 1)];
-}
-
-BinCalcInput CoolingExample() {
-    BinCalcInput input = FormDefaultsWithoutHours();
-    HoursAt(input, 2, kBin90To94) = 100;
-    HoursAt(input, 3, kBin90To94) = 20;
-    HoursAt(input, 2, kBin85To89) = 200;
-    HoursAt(input, 3, kBin85To89) = 80;
+// The form's defaults with no hours, and the design record of the form's first display (28 °F
+// winter, 1700 degree days, 97 °F summer). The cooling example has 100 and 20 hours in bin
+// 90/94 and 200 and 80 in bin 85/89 for shifts 2 and 3; the heating example, with thermostat
+// hours 8, 8 and 4, has 100, 50 and 150 hours in bin 30/34.
+BinCalcInput Example(CalcMode mode) {
+    ClimateTables climate;
+    climate.design.City(1) = DesignRecord{28, 1700, 97};
+    FormInputs inputs;
+    inputs.mode = mode;
+    BinCalcInput input = MakeBinCalcInput(inputs, climate);
+    if (mode == kCool) {
+        HoursAt(input, 2, kBin90To94) = 100;
+        HoursAt(input, 3, kBin90To94) = 20;
+        HoursAt(input, 2, kBin85To89) = 200;
+        HoursAt(input, 3, kBin85To89) = 80;
+    } else {
+        input.thermostat_hours = {8, 8, 4};
+        HoursAt(input, 1, kBin30To34) = 100;
+        HoursAt(input, 2, kBin30To34) = 50;
+        HoursAt(input, 3, kBin30To34) = 150;
+    }
     return input;
 }
 
-BinCalcInput HeatingExample() {
-    BinCalcInput input = FormDefaultsWithoutHours();
-    input.mode = CalcMode::kHeating;
-    input.thermostat_hours = {8, 8, 4};
-    HoursAt(input, 1, kBin30To34) = 100;
-    HoursAt(input, 2, kBin30To34) = 50;
-    HoursAt(input, 3, kBin30To34) = 150;
-    return input;
-}
-
-// Cooling at summer setpoint 65 from shift 1 only, unscaled, so a bin's degree-hours are its
-// hours times 102 - 5 × (bin - 1) - 65.
-BinCalcInput CoolingFromShiftOne() {
-    BinCalcInput input = FormDefaultsWithoutHours();
+// No hours, cooling at setpoint 65 from shift 1 only, unscaled, so a bin's degree-hours are
+// its hours times 102 - 5 × (bin - 1) - 65.
+BinCalcInput FromShiftOne() {
+    BinCalcInput input = Example(kCool);
+    input.bin_hours = {};
     input.thermostat_hours = {8, 0, 0};
     input.summer_setpoint = {65, 65, 65};
     input.winter_setpoint = {65, 65, 65};
     return input;
 }
 
-TEST(engine_BinCalc, CoolingWorkedExample) {
-    const BinCalcInput input = CoolingExample();
-    const BinCalcResult result = ComputeBinCosts(input, 0.0);
-
-    EXPECT_EQ(result.scaled_hours, input.bin_hours);
-    EXPECT_EQ(result.cooling_degree_hours, 1700);
+TEST(engine_BinCalc, WorkedExamples) {
+    const BinCalcInput cooling_input = Example(kCool);
+    const BinCalcResult cooling = ComputeBinCosts(cooling_input, 0.0);
+    EXPECT_EQ(cooling.scaled_hours, cooling_input.bin_hours);
+    EXPECT_EQ(cooling.cooling_degree_hours, 1700);
     for (int bin = 1; bin <= kBinCount; ++bin) {
-        const int expected = bin == kBin90To94 ? 57 : bin == kBin85To89 ? 42 : 0;
-        EXPECT_EQ(Percent(result, bin), expected) << "bin " << bin;
+        EXPECT_EQ(cooling.percent_calcd[bin - 1], bin == kBin90To94   ? 57
+                                                  : bin == kBin85To89 ? 42
+                                                                      : 0)
+            << "bin " << bin;
     }
-    EXPECT_EQ(result.cooling_cost, 20);
-    EXPECT_EQ(result.heating_cost, 0);
-    EXPECT_EQ(result.summer_design, 97);
-    EXPECT_EQ(result.winter_design, 28);
-    EXPECT_EQ(result.degree_days, 1700);
-}
+    EXPECT_EQ(cooling.cooling_cost, 20);
+    EXPECT_EQ(cooling.heating_cost, 0);
+    EXPECT_EQ(cooling.summer_design, 97);
+    EXPECT_EQ(cooling.winter_design, 28);
+    EXPECT_EQ(cooling.degree_days, 1700);
 
-TEST(engine_BinCalc, HeatingWorkedExampleForEachEnergySource) {
-    struct Case {
-        HeatingFuel fuel;
-        std::int32_t cost;
-    };
-    // Natural gas at the same price, worked out by hand: 4.402778 × (970.8737 × 4) × (100 / 85).
-    const Case cases[] = {{HeatingFuel::kFuelOil, 142},
-                          {HeatingFuel::kPropane, 216},
-                          {HeatingFuel::kElectricity, 121},
-                          {HeatingFuel::kNaturalGas, 20115}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.fuel));
-        BinCalcInput input = HeatingExample();
-        input.fuel = c.fuel;
-        const BinCalcResult result = ComputeBinCosts(input, 0.0);
-
-        EXPECT_EQ(result.scaled_hours[BinValueIndex(1, kBin30To34)], 100);
-        EXPECT_EQ(result.scaled_hours[BinValueIndex(2, kBin30To34)], 50);
-        EXPECT_EQ(result.scaled_hours[BinValueIndex(3, kBin30To34)], 75);
-        EXPECT_EQ(result.heating_degree_hours, 7925);
-        for (int bin = 1; bin <= kBinCount; ++bin) {
-            EXPECT_EQ(Percent(result, bin), bin == kBin30To34 ? 100 : 0) << "bin " << bin;
-        }
-        EXPECT_EQ(result.heating_cost, c.cost);
-        EXPECT_EQ(result.cooling_cost, 0);
+    const BinCalcResult heating = ComputeBinCosts(Example(kHeat), 0.0);
+    EXPECT_EQ(heating.scaled_hours[BinValueIndex(1, kBin30To34)], 100);
+    EXPECT_EQ(heating.scaled_hours[BinValueIndex(2, kBin30To34)], 50);
+    EXPECT_EQ(heating.scaled_hours[BinValueIndex(3, kBin30To34)], 75);
+    EXPECT_EQ(heating.heating_degree_hours, 7925);
+    for (int bin = 1; bin <= kBinCount; ++bin) {
+        EXPECT_EQ(heating.percent_calcd[bin - 1], bin == kBin30To34 ? 100 : 0) << bin;
     }
+    EXPECT_EQ(heating.cooling_cost, 0);
 }
 
 TEST(engine_BinCalc, ScaledHoursTruncateTowardZeroAndWrapAsThirtyTwoBitsDo) {
-    struct Case {
-        std::int32_t table_hours;
-        std::int32_t thermostat_hours;
-        std::int32_t shown;
-    };
-    // 2147483647 × 8 wraps to -8 before the division by 8.
-    const Case cases[] = {{10, 3, 3},
-                          {100, 8, 100},
-                          {100, 0, 0},
-                          {150, 4, 75},
-                          {7, 1, 0},
-                          {-10, 3, -3},
-                          {-7, 1, 0},
-                          {2920, 8, 2920},
-                          {2920, 5, 1825},
-                          {kLargest, 8, -1},
-                          {2000000000, 1, 250000000}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.table_hours << " x " << c.thermostat_hours);
-        BinCalcInput input = FormDefaultsWithoutHours();
-        input.thermostat_hours = {c.thermostat_hours, 8, 8};
-        HoursAt(input, 1, 10) = c.table_hours;
-        EXPECT_EQ(ComputeBinCosts(input, 0.0).scaled_hours[BinValueIndex(1, 10)], c.shown);
+    // Table hours, thermostat hours, hours shown; 2147483647 × 8 wraps to -8 before the
+    // division by 8.
+    // clang-format off
+    const std::int32_t cases[][3] = {{10, 3, 3}, {100, 8, 100}, {100, 0, 0}, {150, 4, 75},
+        {7, 1, 0}, {-10, 3, -3}, {-7, 1, 0}, {2920, 8, 2920}, {2920, 5, 1825}, {kLargest, 8, -1},
+        {2000000000, 1, 250000000}};
+    // clang-format on
+    for (const auto& c : cases) {
+        BinCalcInput input = FromShiftOne();
+        input.thermostat_hours = {c[1], 8, 8};
+        HoursAt(input, 1, 10) = c[0];
+        EXPECT_EQ(ComputeBinCosts(input, 0.0).scaled_hours[BinValueIndex(1, 10)], c[2])
+            << c[0] << " x " << c[1];
     }
 }
 
 // One bin of shift 1 holds 10 hours and the other shifts have no thermostat hours, so the
 // season's degree-hours are 10 × the bin's difference when it counts and 0 when it does not.
 TEST(engine_BinCalc, SetpointsCountTheBinsOfTheirRow) {
-    struct Case {
-        CalcMode mode;
-        std::int32_t setpoint;
-        int bin;
-        std::int32_t difference;
-    };
-    constexpr CalcMode kSummer = CalcMode::kCooling;
-    constexpr CalcMode kWinter = CalcMode::kHeating;
     // Summer: bin 85/89 counts at 84 but not at 85; 80/84 is the last bin and 75/79 never
     // counts; outside 65..94 none counts. Winter: bin 40/44 counts at 45 but not at 44; 60/64
     // is the first bin and 65/69 never counts; outside 40..84 only bins 14 to 21 count,
-    // whatever their difference.
-    const Case cases[] = {{kSummer, 84, 4, 3},   {kSummer, 85, 4, 0},       {kSummer, 65, 5, 17},
-                          {kSummer, 65, 6, 0},   {kSummer, 65, 1, 37},      {kSummer, 79, 5, 3},
-                          {kSummer, 80, 5, 0},   {kSummer, 80, 4, 7},       {kSummer, 89, 3, 3},
-                          {kSummer, 90, 3, 0},   {kSummer, 94, 2, 3},       {kSummer, 94, 1, 8},
-                          {kSummer, 95, 1, 0},   {kSummer, 64, 1, 0},       {kSummer, -999, 1, 0},
-                          {kWinter, 45, 13, 3},  {kWinter, 44, 13, 0},      {kWinter, 40, 14, 3},
-                          {kWinter, 40, 21, 38}, {kWinter, 84, 9, 22},      {kWinter, 84, 8, 0},
-                          {kWinter, 65, 9, 3},   {kWinter, 64, 10, 7},      {kWinter, 64, 9, 0},
-                          {kWinter, 55, 11, 3},  {kWinter, 54, 11, 0},      {kWinter, 85, 14, 48},
-                          {kWinter, 85, 13, 0},  {kWinter, 39, 14, 2},      {kWinter, 20, 14, -17},
-                          {kWinter, 20, 21, 18}, {kWinter, -999, 14, -1036}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << (c.mode == kSummer ? "summer " : "winter ")
-                                          << c.setpoint << ", bin " << c.bin);
-        BinCalcInput input = FormDefaultsWithoutHours();
-        input.mode = c.mode;
-        input.thermostat_hours = {8, 0, 0};
-        input.summer_setpoint[0] = c.setpoint;
-        input.winter_setpoint[0] = c.setpoint;
-        HoursAt(input, 1, c.bin) = 10;
+    // whatever their difference. Columns: season, setpoint, bin, difference.
+    constexpr std::int32_t kS = 1;  // Summer, in Cooling mode.
+    constexpr std::int32_t kW = 2;  // Winter, in Heating mode.
+    // clang-format off
+    const std::int32_t cases[][4] = {
+        {kS, 84, 4, 3}, {kS, 85, 4, 0}, {kS, 65, 5, 17}, {kS, 65, 6, 0}, {kS, 65, 1, 37},
+        {kS, 79, 5, 3}, {kS, 80, 5, 0}, {kS, 80, 4, 7}, {kS, 89, 3, 3}, {kS, 90, 3, 0},
+        {kS, 94, 2, 3}, {kS, 94, 1, 8}, {kS, 95, 1, 0}, {kS, 64, 1, 0}, {kS, -999, 1, 0},
+        {kW, 45, 13, 3}, {kW, 44, 13, 0}, {kW, 40, 14, 3}, {kW, 40, 21, 38}, {kW, 84, 9, 22},
+        {kW, 84, 8, 0}, {kW, 65, 9, 3}, {kW, 64, 10, 7}, {kW, 64, 9, 0}, {kW, 55, 11, 3},
+        {kW, 54, 11, 0}, {kW, 85, 14, 48}, {kW, 85, 13, 0}, {kW, 39, 14, 2}, {kW, 20, 14, -17},
+        {kW, 20, 21, 18}, {kW, -999, 14, -1036}};
+    // clang-format on
+    for (const auto& c : cases) {
+        BinCalcInput input = FromShiftOne();
+        input.mode = static_cast<CalcMode>(c[0]);
+        input.summer_setpoint[0] = c[1];
+        input.winter_setpoint[0] = c[1];
+        HoursAt(input, 1, c[2]) = 10;
         const BinCalcResult result = ComputeBinCosts(input, 0.0);
-        EXPECT_EQ(c.mode == kSummer ? result.cooling_degree_hours : result.heating_degree_hours,
-                  10 * c.difference);
+        EXPECT_EQ(c[0] == kS ? result.cooling_degree_hours : result.heating_degree_hours, 10 * c[3])
+            << (c[0] == kS ? "summer " : "winter ") << c[1] << ", bin " << c[2];
     }
 }
 
-TEST(engine_BinCalc, ZeroThermostatHoursShowNothingInEitherMode) {
-    for (const CalcMode mode : {CalcMode::kCooling, CalcMode::kHeating}) {
-        SCOPED_TRACE(static_cast<int>(mode));
-        BinCalcInput input = CoolingExample();
-        input.mode = mode;
-        HoursAt(input, 1, kBin30To34) = 300;
-        input.thermostat_hours = {0, 0, 0};
-        const BinCalcResult result = ComputeBinCosts(input, 0.0);
-        EXPECT_EQ(result.scaled_hours, CityBinHours{});
-        EXPECT_EQ(result.percent_calcd, (std::array<std::int32_t, kBinCount>{}));
-        EXPECT_EQ(result.cooling_cost, 0);
-        EXPECT_EQ(result.heating_cost, 0);
-    }
-}
-
+// Hours in both seasons' bins: the mode alone decides what shows, every mode other than
+// Cooling being Heating; with no thermostat hours nothing shows in either mode.
 TEST(engine_BinCalc, ModeDecidesTheColumnAndWhichSeasonCosts) {
-    // Hours in both seasons' bins: the mode alone decides what shows.
-    BinCalcInput input = CoolingExample();
+    BinCalcInput input = Example(kCool);
     HoursAt(input, 1, kBin30To34) = 100;
     input.fuel = HeatingFuel::kFuelOil;
-
-    input.mode = CalcMode::kCooling;
-    const BinCalcResult cooling = ComputeBinCosts(input, 0.0);
-    EXPECT_EQ(cooling.cooling_cost, 20);
-    EXPECT_EQ(cooling.heating_cost, 0);
-    EXPECT_EQ(cooling.heating_degree_hours, 0);
-    EXPECT_EQ(Percent(cooling, kBin30To34), 0);
-
-    // Every mode other than Cooling is Heating.
-    for (const std::int32_t mode : {2, -999, 0, 7}) {
-        SCOPED_TRACE(mode);
+    for (const std::int32_t mode : {1, 2, -999, 0, 7}) {
         input.mode = static_cast<CalcMode>(mode);
-        const BinCalcResult heating = ComputeBinCosts(input, 0.0);
-        EXPECT_EQ(heating.cooling_cost, 0);
-        EXPECT_EQ(heating.cooling_degree_hours, 0);
-        EXPECT_EQ(heating.heating_degree_hours, 3300);
-        EXPECT_GT(heating.heating_cost, 0);
-        EXPECT_EQ(Percent(heating, kBin90To94), 0);
-        EXPECT_EQ(Percent(heating, kBin85To89), 0);
-        EXPECT_EQ(Percent(heating, kBin30To34), 100);
-    }
-}
+        const BinCalcResult result = ComputeBinCosts(input, 0.0);
+        const bool cooling = mode == 1;
+        EXPECT_EQ(result.cooling_cost, cooling ? 20 : 0) << mode;
+        EXPECT_EQ(result.cooling_degree_hours, cooling ? 1700 : 0) << mode;
+        EXPECT_EQ(result.heating_degree_hours, cooling ? 0 : 3300) << mode;
+        EXPECT_TRUE(cooling ? result.heating_cost == 0 : result.heating_cost > 0) << mode;
+        EXPECT_EQ(result.percent_calcd[kBin90To94 - 1], cooling ? 57 : 0) << mode;
+        EXPECT_EQ(result.percent_calcd[kBin85To89 - 1], cooling ? 42 : 0) << mode;
+        EXPECT_EQ(result.percent_calcd[kBin30To34 - 1], cooling ? 0 : 100) << mode;
 
-TEST(engine_BinCalc, HeatingModeGivesTheHotBinsNoShare) {
-    // Hours in every bin that can count for cooling: in Heating mode none of them shows a share.
-    BinCalcInput input = FormDefaultsWithoutHours();
-    input.mode = CalcMode::kHeating;
+        BinCalcInput idle = input;
+        idle.thermostat_hours = {0, 0, 0};
+        const BinCalcResult nothing = ComputeBinCosts(idle, 0.0);
+        EXPECT_EQ(nothing.scaled_hours, CityBinHours{}) << mode;
+        EXPECT_EQ(nothing.percent_calcd, (std::array<std::int32_t, kBinCount>{})) << mode;
+        EXPECT_EQ(nothing.cooling_cost, 0) << mode;
+        EXPECT_EQ(nothing.heating_cost, 0) << mode;
+    }
+    // Hours in every bin that can count for cooling: in Heating mode none shows a share.
+    input = FromShiftOne();
+    input.mode = kHeat;
     for (int bin = 1; bin <= 5; ++bin) {
         HoursAt(input, 1, bin) = 10;
     }
-    const BinCalcResult result = ComputeBinCosts(input, 0.0);
-    EXPECT_EQ(result.percent_calcd, (std::array<std::int32_t, kBinCount>{}));
-    EXPECT_EQ(result.heating_degree_hours, 0);
+    const BinCalcResult hot = ComputeBinCosts(input, 0.0);
+    EXPECT_EQ(hot.percent_calcd, (std::array<std::int32_t, kBinCount>{}));
+    EXPECT_EQ(hot.heating_degree_hours, 0);
 }
 
 TEST(engine_BinCalc, DesignTemperaturesAndPricesDecideTheCosts) {
@@ -249,19 +179,15 @@ TEST(engine_BinCalc, DesignTemperaturesAndPricesDecideTheCosts) {
         const char* what;
         CalcMode mode;
         HeatingFuel fuel;
-        std::int32_t summer_design;
-        std::int32_t winter_design;
-        float electric_rate;
-        float fuel_price;
-        std::int32_t cooling_cost;
-        std::int32_t heating_cost;
+        std::int32_t summer_design, winter_design;
+        float electric_rate, fuel_price;
+        std::int32_t cooling_cost, heating_cost;
     };
-    constexpr CalcMode kCool = CalcMode::kCooling;
-    constexpr CalcMode kHeat = CalcMode::kHeating;
     constexpr HeatingFuel kElectric = HeatingFuel::kElectricity;
     constexpr HeatingFuel kOil = HeatingFuel::kFuelOil;
     // 209.23 = 20000 × 1700 × 1e-6 / 2 × 0.08 × (1000 / 6.5); 5144.02 = the oil example with
-    // the load line divided by 1 instead of 36.
+    // the load line divided by 1 instead of 36; natural gas at the oil's price, worked out by
+    // hand: 4.402778 × (970.8737 × 4) × (100 / 85).
     const Case cases[] = {
         {"summer design 78 costs no cooling", kCool, kElectric, 78, 28, 0.08f, 4.0f, 0, 0},
         {"summer design 79 divides by 2", kCool, kElectric, 79, 28, 0.08f, 4.0f, 209, 0},
@@ -269,20 +195,20 @@ TEST(engine_BinCalc, DesignTemperaturesAndPricesDecideTheCosts) {
         {"winter design 63 divides by 1", kHeat, kOil, 97, 63, 0.08f, 4.0f, 0, 5144},
         {"electricity heats at the electric rate", kHeat, kElectric, 97, 28, 0.08f, 9.0f, 0, 121},
         {"oil heats at the fuel price", kHeat, kOil, 97, 28, 0.30f, 4.0f, 0, 142},
+        {"propane", kHeat, HeatingFuel::kPropane, 97, 28, 0.08f, 4.0f, 0, 216},
+        {"natural gas", kHeat, HeatingFuel::kNaturalGas, 97, 28, 0.08f, 4.0f, 0, 20115},
         {"cooling is priced at the electric rate", kCool, kOil, 97, 28, 0.08f, 9.0f, 20, 0},
-        {"0.99 dollars show as 0", kCool, kElectric, 97, 28, 0.0038f, 4.0f, 0, 0},
-    };
+        {"0.99 dollars show as 0", kCool, kElectric, 97, 28, 0.0038f, 4.0f, 0, 0}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        BinCalcInput input = c.mode == CalcMode::kCooling ? CoolingExample() : HeatingExample();
+        BinCalcInput input = Example(c.mode);
         input.fuel = c.fuel;
         input.design.summer_design = c.summer_design;
         input.design.winter_design = c.winter_design;
         input.electric_rate = c.electric_rate;
         input.fuel_price = c.fuel_price;
         const BinCalcResult result = ComputeBinCosts(input, 0.0);
-        EXPECT_EQ(result.cooling_cost, c.cooling_cost);
-        EXPECT_EQ(result.heating_cost, c.heating_cost);
+        EXPECT_EQ(result.cooling_cost, c.cooling_cost) << c.what;
+        EXPECT_EQ(result.heating_cost, c.heating_cost) << c.what;
     }
 }
 
@@ -290,44 +216,34 @@ TEST(engine_BinCalc, HeatingCostIsCarriedWhenItCannotBeWorkedOut) {
     struct Case {
         const char* what;
         CalcMode mode;
-        std::int32_t efficiency;
-        std::int32_t fuel;
+        std::int32_t efficiency, fuel;
         double carried;
     };
     const double previous = 123.75;
-    const Case cases[] = {
-        {"efficiency 0", CalcMode::kHeating, 0, 2, previous},
-        {"no fuel selected", CalcMode::kHeating, 85, -999, previous},
-        {"no such fuel", CalcMode::kHeating, 85, 5, previous},
-        {"fuel oil", CalcMode::kHeating, 85, 2, 142.88934677798676},
-        {"a computed cost replaces it even when 0", CalcMode::kCooling, 85, 2, 0.0},
-    };
+    const Case cases[] = {{"efficiency 0", kHeat, 0, 2, previous},
+                          {"no fuel selected", kHeat, 85, -999, previous},
+                          {"no such fuel", kHeat, 85, 5, previous},
+                          {"fuel oil", kHeat, 85, 2, 142.88934677798676},
+                          {"a computed cost replaces it even when 0", kCool, 85, 2, 0.0}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        BinCalcInput input = HeatingExample();
+        BinCalcInput input = Example(kHeat);
         input.mode = c.mode;
         input.heat_efficiency = c.efficiency;
         input.fuel = static_cast<HeatingFuel>(c.fuel);
         const BinCalcResult result = ComputeBinCosts(input, previous);
-        EXPECT_DOUBLE_EQ(result.carried_heating_cost, c.carried);
-        EXPECT_EQ(result.heating_cost, static_cast<std::int32_t>(c.carried));
+        EXPECT_DOUBLE_EQ(result.carried_heating_cost, c.carried) << c.what;
+        EXPECT_EQ(result.heating_cost, static_cast<std::int32_t>(c.carried)) << c.what;
     }
 }
 
 TEST(engine_WholeDollars, TruncatesTowardZeroAndHoldsTheEndsOfTheRange) {
     const double infinity = std::numeric_limits<double>::infinity();
-    const std::pair<double, std::int32_t> cases[] = {{20.92, 20},
-                                                     {0.99, 0},
-                                                     {-0.99, 0},
-                                                     {-20.92, -20},
-                                                     {2147483647.9, kLargest},
-                                                     {2147483648.0, kLargest},
-                                                     {1e300, kLargest},
-                                                     {infinity, kLargest},
-                                                     {-2147483648.9, kSmallest},
-                                                     {-2147483649.0, kSmallest},
-                                                     {-infinity, kSmallest},
-                                                     {std::numeric_limits<double>::quiet_NaN(), 0}};
+    // clang-format off
+    const std::pair<double, std::int32_t> cases[] = {{20.92, 20}, {0.99, 0}, {-0.99, 0},
+        {-20.92, -20}, {2147483647.9, kLargest}, {2147483648.0, kLargest}, {1e300, kLargest},
+        {infinity, kLargest}, {-2147483648.9, kSmallest}, {-2147483649.0, kSmallest},
+        {-infinity, kSmallest}, {std::numeric_limits<double>::quiet_NaN(), 0}};
+    // clang-format on
     for (const auto& [cost, shown] : cases) {
         EXPECT_EQ(WholeDollars(cost), shown) << cost;
     }
@@ -336,7 +252,7 @@ TEST(engine_WholeDollars, TruncatesTowardZeroAndHoldsTheEndsOfTheRange) {
 TEST(engine_BinCalcLimits, PercentagesWrapInsteadOfTrapping) {
     // 2000000000 × 1 / 8 = 250000000 hours; × 37 °F wraps to 660065408 degree-hours, and
     // 100 × that wraps to 1582031360, so the bin shows 2 percent of its own total.
-    BinCalcInput input = CoolingFromShiftOne();
+    BinCalcInput input = FromShiftOne();
     input.thermostat_hours = {1, 0, 0};
     HoursAt(input, 1, 1) = 2000000000;
     const BinCalcResult wrapped = ComputeBinCosts(input, 0.0);
@@ -347,7 +263,7 @@ TEST(engine_BinCalcLimits, PercentagesWrapInsteadOfTrapping) {
     // 37 × -43530072 + 36 × -2 = -1610612736 degree-hours and bin 3 (90/94) holds
     // 27 × -99420547 (wrapping to 1610612527) + 26 × 8 = 1610612735. The season total is -1, and
     // 100 × bin 1 wraps to -2147483648, whose quotient by -1 does not fit in 32 bits.
-    input = CoolingFromShiftOne();
+    input = FromShiftOne();
     input.thermostat_hours = {8, 8, 0};
     input.summer_setpoint = {65, 66, 65};
     HoursAt(input, 1, 1) = -43530072;
@@ -360,28 +276,26 @@ TEST(engine_BinCalcLimits, PercentagesWrapInsteadOfTrapping) {
     EXPECT_EQ(result.percent_calcd[2], -2147483548);
 
     // -2147483648 - 37 wraps to 2147483611 degrees, over one hour.
-    input = CoolingFromShiftOne();
-    input.mode = CalcMode::kHeating;
+    input = FromShiftOne();
+    input.mode = kHeat;
     input.winter_setpoint = {kSmallest, 65, 65};
     HoursAt(input, 1, 14) = 1;
     EXPECT_EQ(ComputeBinCosts(input, 0.0).heating_degree_hours, 2147483611);
 }
 
-TEST(engine_BinCalcLimits, EerOfZeroGivesTheEndOfTheRangeOrZero) {
-    // With no degree-hours the formula is 0 × infinity, which is not a number: it shows 0.
+TEST(engine_BinCalcLimits, ExtremeEquipmentGivesTheEndsOfTheRange) {
+    // An EER of 0: with no degree-hours the formula is 0 × infinity, which shows 0.
     const std::pair<std::int32_t, std::int32_t> cases[] = {
         {100, kLargest}, {-100, kSmallest}, {0, 0}};
     for (const auto& [hours, cooling_cost] : cases) {
-        BinCalcInput input = CoolingFromShiftOne();
+        BinCalcInput input = FromShiftOne();
         input.cool_eer = 0.0f;
         HoursAt(input, 1, 2) = hours;
         EXPECT_EQ(ComputeBinCosts(input, 0.0).cooling_cost, cooling_cost) << hours << " hours";
     }
-}
-
-TEST(engine_BinCalcLimits, HeatingCostBeyondTheRangeIsHeldButCarriedInFull) {
-    BinCalcInput input = CoolingFromShiftOne();
-    input.mode = CalcMode::kHeating;
+    // A heating cost beyond the range is held at its end but carried in full.
+    BinCalcInput input = FromShiftOne();
+    input.mode = kHeat;
     input.heat_capacity = kLargest;
     input.heat_efficiency = 1;
     input.fuel = HeatingFuel::kNaturalGas;

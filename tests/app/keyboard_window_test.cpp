@@ -1,5 +1,8 @@
-// The program used with the keyboard alone while its main loop runs: every input is reached
-// with Tab and changed with keys, and the costs on the form follow each change.
+// The program's form used without a mouse: Tab and Shift+Tab through every input in the
+// form's order, and what a screen reader announces for each field.
+#include <QAccessible>
+#include <QLineEdit>
+
 #include "heatwise_window_test.h"
 
 namespace heatwise::testing {
@@ -7,77 +10,84 @@ namespace {
 
 using KeyboardWindow = HeatwiseWindowTest;
 
-// Tab to the next field, which must be `id`, and type `text` over what it shows (Tab selects
-// a field's whole text).
-void TabAndType(int id, const char* text) {
-    HeatwiseWindowTest::Press(Qt::Key_Tab);
-    ASSERT_EQ(HeatwiseWindowTest::FocusedId(), id);
-    HeatwiseWindowTest::Type(text);
-}
+// Where Tab stops, in order from the electric rate, where the form opens: each radio group
+// once, at its checked button.
+const std::vector<int> kTabOrderFromRate = {
+    FLD_FUEL_ELECTRIC,  FLD_FUEL_PRICE,     FLD_COOL_CAPACITY,  FLD_HEAT_CAPACITY,
+    FLD_COOL_EER,       FLD_HEAT_EFF,       FLD_CITY,           FLD_TSTAT_HOURS_1,
+    FLD_TSTAT_SUMMER_1, FLD_TSTAT_WINTER_1, FLD_TSTAT_HOURS_2,  FLD_TSTAT_SUMMER_2,
+    FLD_TSTAT_WINTER_2, FLD_TSTAT_HOURS_3,  FLD_TSTAT_SUMMER_3, FLD_TSTAT_WINTER_3,
+    FLD_MODE_COOLING,   FLD_ELECTRIC_RATE};
 
-TEST_F(KeyboardWindow, EveryInputIsChangedWithKeysAndTheCostsFollow) {
+TEST_F(KeyboardWindow, TabAndShiftTabVisitEveryInputInTheFormsOrder) {
     Start();
     ASSERT_EQ(FocusedId(), FLD_ELECTRIC_RATE) << "the form opens at the electric rate";
-
-    Act([] {
-        // The first field has the focus without its text selected: the keys select it.
-        Press(Qt::Key_Home);
-        Press(Qt::Key_End, Qt::ShiftModifier);
-        Type("0.12");
-        Press(Qt::Key_Tab);
-        ASSERT_EQ(FocusedId(), FLD_FUEL_ELECTRIC);
-        for (int press = 0; press < 3; ++press) {
-            Press(Qt::Key_Down);
+    std::vector<int> forward;
+    std::vector<int> back;
+    Act([&forward, &back] {
+        for (std::size_t press = 0; press < kTabOrderFromRate.size(); ++press) {
+            Press(Qt::Key_Tab);
+            forward.push_back(FocusedId());
+            if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+                EXPECT_EQ(edit->selectedText(), edit->text()) << "Tab selects the text";
+            }
         }
-        ASSERT_EQ(FocusedId(), FLD_FUEL_GAS);
-        TabAndType(FLD_FUEL_PRICE, "1.25");
-        TabAndType(FLD_COOL_CAPACITY, "24000");
-        TabAndType(FLD_HEAT_CAPACITY, "36000");
-        TabAndType(FLD_COOL_EER, "9.5");
-        TabAndType(FLD_HEAT_EFF, "90");
-        Press(Qt::Key_Tab);
-        ASSERT_EQ(FocusedId(), FLD_CITY);
-        Type("des");
-        TabAndType(FLD_TSTAT_HOURS_1, "7");
-        TabAndType(FLD_TSTAT_SUMMER_1, "80");
-        TabAndType(FLD_TSTAT_WINTER_1, "68");
-        TabAndType(FLD_TSTAT_HOURS_2, "6");
-        TabAndType(FLD_TSTAT_SUMMER_2, "82");
-        TabAndType(FLD_TSTAT_WINTER_2, "62");
-        TabAndType(FLD_TSTAT_HOURS_3, "5");
-        TabAndType(FLD_TSTAT_SUMMER_3, "76");
-        TabAndType(FLD_TSTAT_WINTER_3, "70");
-        Press(Qt::Key_Tab);
-        ASSERT_EQ(FocusedId(), FLD_MODE_COOLING);
+        for (std::size_t press = 0; press < kTabOrderFromRate.size(); ++press) {
+            Press(Qt::Key_Backtab, Qt::ShiftModifier);
+            back.push_back(FocusedId());
+        }
     });
-
-    FormInputs inputs;
-    inputs.city = 72;
-    inputs.electric_rate = 0.12f;
-    inputs.fuel = HeatingFuel::kNaturalGas;
-    inputs.fuel_price = 1.25f;
-    inputs.cool_capacity = 24000;
-    inputs.heat_capacity = 36000;
-    inputs.cool_eer = 9.5f;
-    inputs.heat_efficiency = 90;
-    inputs.thermostat_hours = {7, 6, 5};
-    inputs.summer_setpoint = {80, 82, 76};
-    inputs.winter_setpoint = {68, 62, 70};
-    const BinCalcResult cooling = EngineResult(inputs);
-    ASSERT_GT(cooling.cooling_cost, 0);
-    EXPECT_EQ(Number(FLD_COST_COOLING), cooling.cooling_cost);
-
-    Act([] {
-        ASSERT_EQ(FocusedId(), FLD_MODE_COOLING);
-        Press(Qt::Key_Down);
-        ASSERT_EQ(FocusedId(), FLD_MODE_HEATING);
-    });
-
-    inputs.mode = CalcMode::kHeating;
-    const BinCalcResult heating = EngineResult(inputs);
-    ASSERT_GT(heating.heating_cost, 0);
-    EXPECT_EQ(Number(FLD_COST_HEATING), heating.heating_cost);
+    EXPECT_EQ(forward, kTabOrderFromRate);
+    std::vector<int> reversed(kTabOrderFromRate.rbegin() + 1, kTabOrderFromRate.rend());
+    reversed.push_back(FLD_ELECTRIC_RATE);
+    EXPECT_EQ(back, reversed);
     EXPECT_EQ(platform_->beeps, 0);
+}
+
+// The name and the description (the title of the group box the field lies in) of every input
+// and of the outputs of each kind; the bin table's fields are named by column and bin.
+TEST_F(KeyboardWindow, EveryFieldCarriesTheNameAScreenReaderAnnounces) {
+    struct Named {
+        int id;
+        std::string name;
+        std::string description;
+    };
+    const std::string fuel = "Heating Fuel";
+    const std::string equipment = "Equipment Peak Loads and Efficiency";
+    const std::string thermostat = "Thermostat Settings";
+    // clang-format off
+    std::vector<Named> fields = {{1112, "City", ""}, {1135, "Heating Degree Days", ""},
+        {1137, "Electric Rate, $/kwh", ""}, {1138, "Summer Design Temp.", ""},
+        {1139, "Winter Design Temp.", ""}, {1118, "Cooling", ""}, {1119, "Heating", ""},
+        {1144, "Electricity", fuel}, {1145, "Fuel Oil, $/gal", fuel},
+        {1146, "Propane, $/gal", fuel}, {1147, "Natural Gas, $/cu.ft.", fuel},
+        {1149, "OR, $/unit", fuel}, {1152, "Cost/Yr., Cooling", ""},
+        {1153, "Cost/Yr., Heating", ""}, {1157, "Cooling, BTUh rating", equipment},
+        {1158, "Heating, BTUh rating", equipment}, {1161, "Cooling, EER", equipment},
+        {1162, "Heating, COP", equipment}, {1123, "HOURS, 1 - 8", thermostat},
+        {1124, "Summer, 1 - 8", thermostat}, {1125, "Winter, 1 - 8", thermostat},
+        {1126, "HOURS, 9 - 16", thermostat}, {1127, "Summer, 9 - 16", thermostat},
+        {1128, "Winter, 9 - 16", thermostat}, {1129, "HOURS, 17 - 24", thermostat},
+        {1130, "Summer, 17 - 24", thermostat}, {1131, "Winter, 17 - 24", thermostat}};
+    // clang-format on
+    // Rows run from 100/104 at the top down to 0/4, in steps of 5 degrees.
+    const char* columns[] = {"1 - 8", "9 - 16", "17 - 24", "% calc'd"};
+    for (int column = 0; column < 4; ++column) {
+        for (int bin = 1; bin <= kBinCount; ++bin) {
+            fields.push_back({FLD_HOURS_1_8 + kBinCount * column + bin - 1,
+                              std::string(columns[column]) + ", " + std::to_string(105 - 5 * bin) +
+                                  "/" + std::to_string(109 - 5 * bin),
+                              ""});
+        }
+    }
+    Start();
+    for (const Named& field : fields) {
+        QAccessibleInterface* announced = QAccessible::queryAccessibleInterface(Field(field.id));
+        ASSERT_NE(announced, nullptr) << "field " << field.id;
+        EXPECT_EQ(announced->text(QAccessible::Name).toStdString(), field.name) << field.id;
+        EXPECT_EQ(announced->text(QAccessible::Description).toStdString(), field.description)
+            << "field " << field.id;
+    }
 }
 
 }  // namespace
