@@ -139,4 +139,40 @@ TEST(ConvertFortranReference, EveryLineMatchesTheFormattedWrite) {
     }
 }
 
+// What the table cannot show: blanks around the format, an empty text, the widest field, and
+// the formats that cannot be used for the item, which give ten asterisks and the error.
+TEST(ConvertNumberToText, FieldRulesAndUnusableFormats) {
+    struct Case {
+        double value;
+        std::string format;
+        int length;
+        std::string expected;
+        int error;
+    };
+    std::vector<Case> cases = {
+        {1.0, "  (F4.2)  ", 10, "1.00      ", 0},
+        {1.0, "(F255.2)", 300, std::string(251, ' ') + "1.00" + std::string(45, ' '), 0},
+    };
+    for (const char* format :
+         {"(X)",      "(F4.2",          "F4.2",     "",
+          "()",       "(F4.2)x",        "((F4.2))", "(F4.2,X)",
+          "(0F4.2)",  "(F4)",           "(F.2)",    "(F4.)",
+          "(F4.-2)",  "(F999999999.2)", "(F256.2)", "(F10.99999999999999999999)",
+          "(E12.4E)", "(E12.4E9999)",   "(G12)",    "(E0.3)",
+          "(F4.2E2)"}) {
+        cases.push_back({1.0, format, 12, "**********  ", ERR_NUMERIC_TO_STRING});
+    }
+    for (const Case& c : cases) {
+        InfoError(1);
+        std::string text(static_cast<std::size_t>(c.length), '#');
+        IDoubleToString(c.value, text, c.format);
+        EXPECT_EQ(text, c.expected) << "format [" << c.format << "]";
+        EXPECT_EQ(InfoError(1), c.error) << "format [" << c.format << "]";
+    }
+    std::string empty;
+    IntegerToString(5, empty, "(I11)");
+    EXPECT_EQ(empty, "");
+    EXPECT_EQ(InfoError(1), ERR_NUMERIC_TO_STRING);
+}
+
 }  // namespace
