@@ -1,12 +1,8 @@
-// The help viewer of the Qt platform on the offscreen platform: WHelpFile1 opens the help window
-// at the contents, at a topic, or with the finder; a pop-up shows one topic; a blank name closes
-// it all; a broken document or a missing topic is explained in the window. Also the program
-// start of the Qt platform, which passes every argument as it is. Which request each name
-// makes is checked on the recording platform in help_file_test.
+// The help viewer of the Qt platform on the offscreen platform, and the program start of the Qt
+// platform. Which request each name makes is checked on the recording platform in
+// help_file_test.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,8 +17,6 @@
 #include <string>
 #include <thread>
 
-#include "errors/error_state.h"
-#include "init/settings.h"
 #include "platform/platform.h"
 #include "qt/help_viewer/qt_help_finder.h"
 #include "qt/help_viewer/qt_help_viewer.h"
@@ -84,9 +78,8 @@ class HelpViewerTest : public ::testing::Test {
     std::string boiler_;
 };
 
-TEST_F(HelpViewerTest, OpensAtTheContentsTopicTitledFromTheDocumentThenATopicInTheSameWindow) {
+TEST_F(HelpViewerTest, OpensAtTheContentsThenATopicInTheSameWindowAndFollowsLinks) {
     WHelpFile1(boiler_);
-
     EXPECT_EQ(InfoError(1), 0);
     ASSERT_NE(Window(), nullptr);
     EXPECT_TRUE(Window()->isVisible());
@@ -98,17 +91,14 @@ TEST_F(HelpViewerTest, OpensAtTheContentsTopicTitledFromTheDocumentThenATopicInT
     qt::HelpWindow* first = Window();
 
     WHelpFile1(boiler_, 30);
-
     EXPECT_EQ(InfoError(1), 0);
     EXPECT_EQ(Window(), first);
     EXPECT_EQ(Window()->current_topic(), 30);
     EXPECT_TRUE(Shown().contains(QStringLiteral("The chimney carries the flue gases away")));
-}
 
-TEST_F(HelpViewerTest, LinksOpenTopicsAndBackAndForwardWalkTheHistory) {
+    // Links open topics; back and forward walk the history.
     WHelpFile1(boiler_);
     EXPECT_FALSE(Window()->back_button()->isEnabled());
-
     emit Window()->browser()->anchorClicked(QUrl(QStringLiteral("#context-20")));
     EXPECT_EQ(Window()->current_topic(), 20);
     EXPECT_TRUE(Shown().contains(QStringLiteral("180 °F")));
@@ -142,9 +132,7 @@ TEST_F(HelpViewerTest, AMissingTopicOrABrokenDocumentIsExplainedInTheWindowAndRe
 
 TEST_F(HelpViewerTest, AContentsFileBesideTheDocumentOpensTheFinderWithItsThreeTabs) {
     Write("BOILER.CNT", kContents);
-
     WHelpFile1(boiler_);
-
     EXPECT_EQ(InfoError(1), 0);
     qt::HelpFinder* finder = Window()->finder();
     ASSERT_TRUE(finder->isVisible());
@@ -185,22 +173,6 @@ TEST_F(HelpViewerTest, AContentsFileBesideTheDocumentOpensTheFinderWithItsThreeT
               QStringLiteral("No topic contains all of these words."));
 }
 
-TEST_F(HelpViewerTest, ABrokenContentsFileLeavesItsMessageAndTheIndexAndSearchAtWork) {
-    Write("BOILER.CNT", "1 1 Boiler Help\n3 20 Too deep\n");
-
-    WHelpFile1(boiler_);
-
-    qt::HelpFinder* finder = Window()->finder();
-    ASSERT_TRUE(finder->isVisible());
-    // The message stands on the Contents tab, whichever tab an earlier request left in front.
-    finder->setCurrentIndex(0);
-    EXPECT_TRUE(finder->contents_message()->isVisible());
-    EXPECT_TRUE(finder->contents_message()->text().contains(
-        QStringLiteral("line 2: level 3 follows level 1")));
-    EXPECT_EQ(finder->contents_tree()->topLevelItemCount(), 0);
-    EXPECT_GT(finder->index_list()->count(), 0);
-}
-
 TEST_F(HelpViewerTest, TheFinderStaysForATopicOfItsDocumentAndGoesWithItsContentsFile) {
     std::string contents = Write("BOILER.CNT", kContents);
     std::string other = Write("OTHER.HLP", kDocument);
@@ -220,11 +192,22 @@ TEST_F(HelpViewerTest, TheFinderStaysForATopicOfItsDocumentAndGoesWithItsContent
     fs::remove(contents);
     WHelpFile1(boiler_);
     EXPECT_FALSE(Window()->finder()->isVisible());
+
+    // A broken contents file leaves its message on the Contents tab, and the index at work.
+    Write("BOILER.CNT", "1 1 Boiler Help\n3 20 Too deep\n");
+    WHelpFile1(boiler_);
+    qt::HelpFinder* finder = Window()->finder();
+    ASSERT_TRUE(finder->isVisible());
+    finder->setCurrentIndex(0);
+    EXPECT_TRUE(finder->contents_message()->isVisible());
+    EXPECT_TRUE(finder->contents_message()->text().contains(
+        QStringLiteral("line 2: level 3 follows level 1")));
+    EXPECT_EQ(finder->contents_tree()->topLevelItemCount(), 0);
+    EXPECT_GT(finder->index_list()->count(), 0);
 }
 
 TEST_F(HelpViewerTest, APopupShowsOneTopicInASmallFramelessWindow) {
     WHelpFile1(boiler_, 20, 1);
-
     EXPECT_EQ(InfoError(1), 0);
     qt::HelpPopup* popup = qt::OpenHelpPopup();
     ASSERT_NE(popup, nullptr);
@@ -256,9 +239,7 @@ TEST(QtProgramStart, ArgumentsReachTheProgramAsTheyAreWithoutAShell) {
     fs::create_directories(folder);
     // A shell would split this name at the blank and run what follows the semicolon.
     fs::path made = folder / "a name; touch injected";
-
     ASSERT_TRUE(ThePlatform().Os().StartProgram("touch", {made.string()}));
-
     for (int waited = 0; waited < 100 && !fs::exists(made); ++waited) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "message/message_queue.h"
-#include "windlass/windlass.h"
 #include "support/window_test.h"
+#include "windlass/windlass.h"
 #include "window/window_timer.h"
 
 namespace windlass::testing {
