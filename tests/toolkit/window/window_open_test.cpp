@@ -1,15 +1,16 @@
-// WindowOpen2 and WindowClose on a recording platform: what the toolkit asks the platform for,
-// and the state it keeps.
+// WindowOpen2, WindowClose and the status bar procedures on a recording platform: what the
+// toolkit asks the platform for, and the state it keeps.
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "errors/error_state.h"
 #include "init/settings.h"
 #include "message/message_queue.h"
-#include "windlass/windlass.h"
 #include "support/window_test.h"
+#include "windlass/windlass.h"
 
 namespace windlass::testing {
 namespace {
@@ -30,22 +31,19 @@ TEST_F(WindowOpen, NoArgumentsGiveACentredResizableWindowOf80PercentOfTheScreen)
     EXPECT_EQ(InfoError(1), 0);
 }
 
-TEST_F(WindowOpen, CentringCountsTheDecorationsAndLiftsForTheStatusBar) {
+TEST_F(WindowOpen, CentringCountsTheDecorationsAndGivenPlacesAndFlagsAreTakenAsTheyAre) {
     platform().border = 3;
     platform().status_bar_height = 21;
     WindowOpen2(WF_SYSMENU | WF_STATUSBAR, WINDOW_CENTRED, WINDOW_CENTRED, 500, 300);
     EXPECT_EQ(platform().main_frame().placed,
               std::make_pair((1024 - 506) / 2, (768 - 306) / 2 - 10));
-}
-
-TEST_F(WindowOpen, GivenPositionAndFlagsAreTakenAsTheyAre) {
+    WindowClose();
     WindowOpen2(WF_HIDDEN | WF_TOPMOST | WF_FIXEDSIZE, 40, -7, 320, 200);
-    const RecordingPlatform::Frame& frame = platform().main_frame();
+    const RecordingPlatform::Frame& frame = platform().frames.back();
     EXPECT_EQ(frame.placed, std::make_pair(40, -7));
     EXPECT_EQ(frame.shown, FrameShow::Hidden);
     EXPECT_TRUE(frame.request.style.topmost);
-    EXPECT_FALSE(frame.request.style.sizing_border);
-    EXPECT_FALSE(frame.request.style.system_menu);
+    EXPECT_FALSE(frame.request.style.sizing_border || frame.request.style.system_menu);
 }
 
 // What the Qt window makes of the menu, its accelerators and its prompts is checked in
@@ -69,17 +67,13 @@ TEST_F(WindowOpen, TheMenuResourceGivesItemsAcceleratorsPromptsAndTheIcon) {
     EXPECT_EQ(request.menu[1].id, 504);
     ASSERT_EQ(request.accelerators.size(), 2u);
     const AcceleratorKey& f5 = request.accelerators[0];
-    EXPECT_EQ(f5.kind, AcceleratorKey::Kind::VirtualKey);
-    EXPECT_EQ(f5.command, 503);
-    EXPECT_EQ(f5.shift, Held::Yes);
-    EXPECT_EQ(f5.ctrl, Held::No);
-    EXPECT_EQ(f5.alt, Held::No);
     const AcceleratorKey& copy = request.accelerators[1];
+    EXPECT_EQ(f5.kind, AcceleratorKey::Kind::VirtualKey);
     EXPECT_EQ(copy.kind, AcceleratorKey::Kind::Character);
-    EXPECT_EQ(copy.key, 3);
-    EXPECT_EQ(copy.command, 501);
-    EXPECT_EQ(copy.shift, Held::No);
-    EXPECT_EQ(copy.ctrl, Held::No);
+    EXPECT_EQ(std::vector<int>({f5.command, copy.command, copy.key}),
+              std::vector<int>({503, 501, 3}));
+    EXPECT_EQ(std::vector<Held>({f5.shift, f5.ctrl, f5.alt, copy.shift, copy.ctrl}),
+              std::vector<Held>({Held::Yes, Held::No, Held::No, Held::No, Held::No}));
     EXPECT_EQ(request.menu_prompts,
               (std::map<int, std::string>{{501, "Copies the selection"}, {504, "Goes"}}));
     EXPECT_EQ(InfoError(1), 0);
@@ -90,10 +84,10 @@ TEST_F(WindowOpen, AMenuThatIsNotAmongTheResourcesRaises1002AndTheWindowOpensWit
     EXPECT_TRUE(platform().main_frame().request.menu.empty());
     EXPECT_EQ(Settings().main_window_open, 1);
     EXPECT_EQ(InfoError(1), 1002);
-}
-
-TEST_F(WindowOpen, AFormIdWithoutADialogManagerBehavesAsAbsent) {
+    // A form id without a dialog manager behaves as absent.
+    WindowClose();
     WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, 102);
+    EXPECT_EQ(platform().frames.size(), 2u);
     EXPECT_EQ(Windows().flags, 39);
     EXPECT_EQ(Settings().combined_dialog, 0);
     EXPECT_EQ(InfoError(1), 0);
@@ -191,6 +185,58 @@ TEST_F(WindowOpen, CloseResetsTheWindowStateAndTheEnableTable) {
     WindowOpen2();
     EXPECT_EQ(platform().frames.size(), 2u);
     EXPECT_EQ(Settings().main_window_open, 1);
+}
+
+// A window with a client area 1000 pixels wide and its status bar in thirds.
+void OpenWithThreeParts() {
+    WindowOpen2(7 | WF_STATUSBAR, WINDOW_CENTRED, WINDOW_CENTRED, 1000, 400);
+    const int widths[] = {3333, 3333, 3333};
+    WindowStatusBarParts(3, widths);
+}
+
+TEST_F(WindowOpen, TextsReachTheirPartsAndOutOfRangeCallsChangeNothing) {
+    OpenWithThreeParts();
+    WindowOutStatusBar(2, "\tAnn Arbor, Michigan     ");
+    std::size_t updates = platform().main_frame().status_updates.size();
+    WindowOutStatusBar(0, "zero");
+    WindowOutStatusBar(4, "no such part");
+    std::vector<int> many(300, 10);
+    WindowStatusBarParts(0, many);
+    WindowStatusBarParts(256, many);
+    EXPECT_EQ(platform().main_frame().status_updates.size(), updates);
+    const std::vector<StatusPartView>& parts = platform().last_status();
+    ASSERT_EQ(parts.size(), 3u);
+    EXPECT_EQ(parts[1].centre, "Ann Arbor, Michigan");
+    EXPECT_EQ(parts[0].left + parts[0].centre + parts[2].left + parts[2].centre, "");
+    EXPECT_EQ(InfoError(1), 0);
+}
+
+TEST_F(WindowOpen, WithoutAStatusBarOrAWindowNothingIsShown) {
+    const int widths[] = {3333};
+    WindowStatusBarParts(1, widths);
+    WindowOutStatusBar(1, "text");
+    EXPECT_TRUE(platform().frames.empty());
+    WindowOpen2(7, WINDOW_CENTRED, WINDOW_CENTRED, 1000, 400);
+    WindowStatusBarParts(1, widths);
+    WindowOutStatusBar(1, "text");
+    IDebugLevel(3);
+    yyerror(ERR_FIELD_IDENTIFIER);
+    EXPECT_TRUE(platform().main_frame().status_updates.empty());
+    EXPECT_EQ(InfoError(1), ERR_FIELD_IDENTIFIER);
+}
+
+TEST_F(WindowOpen, LevelThreeWritesTheErrorLineIntoPartOne) {
+    OpenWithThreeParts();
+    WindowOutStatusBar(2, "\tQuillmoor Software, Inc.");
+    IDebugLevel(3);
+    // The report selects the main window and selects the window that was current again.
+    Windows().current = 4;
+    yyerror(ERR_FIELD_IDENTIFIER);
+    EXPECT_EQ(Windows().current, 4);
+    const std::vector<StatusPartView>& parts = platform().last_status();
+    EXPECT_EQ(parts[0].left, "Error=1006:Invalid field identifier");
+    EXPECT_EQ(parts[1].centre, "Quillmoor Software, Inc.");
+    EXPECT_EQ(InfoError(1), ERR_FIELD_IDENTIFIER);
 }
 
 }  // namespace
