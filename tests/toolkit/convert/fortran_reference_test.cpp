@@ -151,8 +151,7 @@ TEST(ConvertNumberToText, FieldRulesAndUnusableFormats) {
     };
     std::vector<Case> cases = {
         {1.0, "  (F4.2)  ", 10, "1.00      ", 0},
-        {1.0, "(F255.2)", 300, std::string(251, ' ') + "1.00" + std::string(45, ' '), 0},
-    };
+        {1.0, "(F255.2)", 300, std::string(251, ' ') + "1.00" + std::string(45, ' '), 0}};
     for (const char* format :
          {"(X)",      "(F4.2",          "F4.2",     "",
           "()",       "(F4.2)x",        "((F4.2))", "(F4.2,X)",

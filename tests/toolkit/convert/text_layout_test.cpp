@@ -31,8 +31,7 @@ TEST(ConvertTextLayout, JustifyMovesTheNonBlankPart) {
         {"      ", "L", "      "},
         {"abcdef", "R", "abcdef"},
         {"", "L", ""},
-        {"x", "R", "x"},
-    };
+        {"x", "R", "x"}};
     for (const Case& c : cases) {
         std::string text = c.text;
         IJustifyString(text, c.option);

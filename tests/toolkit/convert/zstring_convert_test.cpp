@@ -57,8 +57,7 @@ TEST(ConvertZeroTerminated, WritersAndFormRoutinesLeftJustifyAndStayInTheirBuffe
         {"double under (G15.5E2)", ".08", 20, "0.80000E-01", 0,
          [](char* t, int n) { yyformd(t, "(G15.5E2)", n); }},
         {"blank double", "", 20, "0.0000", ERR_NO_SUBSTRING,
-         [](char* t, int n) { yyformd(t, "(G15.5E2)", n); }},
-    };
+         [](char* t, int n) { yyformd(t, "(G15.5E2)", n); }}};
     for (const Case& c : cases) {
         GuardedBuffer buffer(c.capacity, c.before ? std::string(c.before) + '\0' : "");
         InfoError(1);
@@ -83,14 +82,12 @@ TEST(ConvertZeroTerminated, ReadersStopAtTheZeroOrTheCapacity) {
         double expected;
         int error;
     };
-    const Case cases[] = {
-        {std::string("1.5\0garbage", 11), 11, 1.5, 0},
-        {"12.5xx", 4, 12.5, 0},
-        {"  7  ", 5, 7, 0},
-        {std::string("\0", 1), 1, 0, ERR_NO_SUBSTRING},
-        {"12x", 3, 0, ERR_INVALID_CHARACTER},
-        {"", 0, 0, ERR_NO_SUBSTRING},
-    };
+    const Case cases[] = {{std::string("1.5\0garbage", 11), 11, 1.5, 0},
+                          {"12.5xx", 4, 12.5, 0},
+                          {"  7  ", 5, 7, 0},
+                          {std::string("\0", 1), 1, 0, ERR_NO_SUBSTRING},
+                          {"12x", 3, 0, ERR_INVALID_CHARACTER},
+                          {"", 0, 0, ERR_NO_SUBSTRING}};
     for (const Case& c : cases) {
         // The bytes end an exactly sized allocation, so a read past the capacity is caught by
         // the address sanitizer.
@@ -113,15 +110,13 @@ TEST(ConvertZeroTerminated, ReadersStopAtTheZeroOrTheCapacity) {
         int expected;
         int error;
     };
-    const IntegerCase integers[] = {
-        {"12.9", 12, 0},
-        {"-12.9", -12, 0},
-        {"1.5E3", 1500, 0},
-        {"2E9", 2000000000, 0},
-        {"3E9", 0, ERR_NUMBER_TOO_LARGE},
-        {"-3E9", 0, ERR_NUMBER_TOO_LARGE},
-        {"abc", 0, ERR_INVALID_CHARACTER},
-    };
+    const IntegerCase integers[] = {{"12.9", 12, 0},
+                                    {"-12.9", -12, 0},
+                                    {"1.5E3", 1500, 0},
+                                    {"2E9", 2000000000, 0},
+                                    {"3E9", 0, ERR_NUMBER_TOO_LARGE},
+                                    {"-3E9", 0, ERR_NUMBER_TOO_LARGE},
+                                    {"abc", 0, ERR_INVALID_CHARACTER}};
     for (const IntegerCase& c : integers) {
         InfoError(1);
         int value = -1;
@@ -132,15 +127,13 @@ TEST(ConvertZeroTerminated, ReadersStopAtTheZeroOrTheCapacity) {
 }
 
 TEST(ConvertAsciiScanners, ReadFromTheStartAndTellWhetherTheTextWasUsedUp) {
-    const std::pair<std::string, int> ints[] = {
-        {"123abc", 123},
-        {"-5", 0},
-        {" 5", 0},
-        {"", 0},
-        {"007", 7},
-        {"2147483647", 2147483647},
-        {"99999999999999999999", 2147483647},
-    };
+    const std::pair<std::string, int> ints[] = {{"123abc", 123},
+                                                {"-5", 0},
+                                                {" 5", 0},
+                                                {"", 0},
+                                                {"007", 7},
+                                                {"2147483647", 2147483647},
+                                                {"99999999999999999999", 2147483647}};
     for (const auto& [text, expected] : ints) {
         EXPECT_EQ(yyAsciiToInt(text), expected) << "[" << text << "]";
         EXPECT_EQ(yyAsciiToInt(text.c_str()), expected) << "[" << text << "]";
@@ -151,27 +144,25 @@ TEST(ConvertAsciiScanners, ReadFromTheStartAndTellWhetherTheTextWasUsedUp) {
         double expected;
         int at_end;
     };
-    const Case doubles[] = {
-        {"  1.5", 1.5, 1},
-        {"\t 3", 3, 1},
-        {"1.5 ", 1.5, 0},
-        {"-2.5e2", -250, 1},
-        {"1.5D3", 1500, 1},
-        {"1.5d-1", 0.15, 1},
-        {"+.5", 0.5, 1},
-        {"1e", 1, 1},
-        {"1e+", 1, 1},
-        {"1ex", 1, 0},
-        {"1.2.3", 1.2, 0},
-        {"-", -0.0, 1},
-        {"", 0, 1},
-        {"abc", 0, 0},
-        {"+ 1", 0, 0},
-        {"1e400", inf, 1},
-        {"1e-99999999999999999999", 0, 1},
-        {"0." + std::string(100000, '0') + "1", 0, 1},
-        {std::string(400, '9') + "e-999999999", inf, 1},
-    };
+    const Case doubles[] = {{"  1.5", 1.5, 1},
+                            {"\t 3", 3, 1},
+                            {"1.5 ", 1.5, 0},
+                            {"-2.5e2", -250, 1},
+                            {"1.5D3", 1500, 1},
+                            {"1.5d-1", 0.15, 1},
+                            {"+.5", 0.5, 1},
+                            {"1e", 1, 1},
+                            {"1e+", 1, 1},
+                            {"1ex", 1, 0},
+                            {"1.2.3", 1.2, 0},
+                            {"-", -0.0, 1},
+                            {"", 0, 1},
+                            {"abc", 0, 0},
+                            {"+ 1", 0, 0},
+                            {"1e400", inf, 1},
+                            {"1e-99999999999999999999", 0, 1},
+                            {"0." + std::string(100000, '0') + "1", 0, 1},
+                            {std::string(400, '9') + "e-999999999", inf, 1}};
     for (const Case& c : doubles) {
         int at_end = -1;
         double value = yyAsciiToDouble(c.text.c_str(), at_end);

@@ -43,8 +43,7 @@ TEST_F(ErrorReporting, ErrorLinesAndTheMessageTable) {
         {1045, "Error=1045:Specified dialog has wrong style to be combined with a window"},
         {50, "Error=  50:"},
         {0, "Error=   0:"},
-        {12345, "Error=12345:"},
-    };
+        {12345, "Error=12345:"}};
     for (const auto& [code, line] : lines) {
         EXPECT_EQ(ErrorLine(code), line);
     }
@@ -58,8 +57,7 @@ TEST_F(ErrorReporting, ErrorLinesAndTheMessageTable) {
         {1016, "Unable to display window/dialog. Root window hidden"},
         {1025, "Editor can't have menu in InsideRoot child window"},
         {1047, "Current dialog which is combined with a window"},
-        {1050, "Invalid pre-defined registry key"},
-    };
+        {1050, "Invalid pre-defined registry key"}};
     for (const auto& [code, text] : texts) {
         EXPECT_EQ(TrimTrailingBlanks(MessageOf(code)), text);
     }

@@ -55,8 +55,7 @@ TEST(HelpContents, EveryFaultIsNamedWithItsLine) {
         {"context 0", "1 0 A\n", "line 1: the context number '0'"},
         {"a missing context and title", "1\n", "line 1: the context number ''"},
         {"a missing title", "1 5   \n", "line 1: the entry has no title"},
-        {"not UTF-8", "1 1 A\n1 2 \xFF\n", "line 2: the file is not UTF-8 text"},
-    };
+        {"not UTF-8", "1 1 A\n1 2 \xFF\n", "line 2: the file is not UTF-8 text"}};
     for (const Case& c : cases) {
         ContentsReading reading = ParseHelpContents(c.text);
         EXPECT_FALSE(reading.entries) << c.label;

@@ -168,8 +168,7 @@ TEST(ProgramHelp, WhatTheTopicsStateIsWhatTheFormTheEngineAndTheDataDo) {
          "the seven Alaska entries (6 to 12), arcata (22), los angeles (27), lompoc (33), "
          "kinchloe AFB (92), K I Sawyer AFB (93) and astoria (157)"},
         {80, "Austin's winter design temperature here is " +
-                 std::to_string(tables.design.City(1).winter_design) + " °F"},
-    };
+                 std::to_string(tables.design.City(1).winter_design) + " °F"}};
     for (const auto& [topic, text] : stated) {
         EXPECT_THAT(TopicText(topic), HasSubstr(text)) << "topic " << topic;
     }

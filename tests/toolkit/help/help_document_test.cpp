@@ -114,8 +114,7 @@ TEST(HelpDocument, EveryFaultIsNamedWithItsLine) {
         {"a comment not closed", title + "<!-- a note\n\n", "line 2: a comment"},
         {"not UTF-8", title + "<p>caf\xE9</p>", "line 2: the document is not UTF-8 text"},
         {"an overlong UTF-8 form", "\xC0\xAF", "line 1: the document is not UTF-8 text"},
-        {"a UTF-8 sequence cut short", title + "\xE2\x82", "line 2: the document is not UTF-8"},
-    };
+        {"a UTF-8 sequence cut short", title + "\xE2\x82", "line 2: the document is not UTF-8"}};
     for (const Case& c : cases) {
         HelpDocumentReading reading = ParseHelpDocument(c.text);
         EXPECT_FALSE(reading.document) << c.label;

@@ -79,8 +79,7 @@ TEST_F(HelpFileTest, HelpDocumentsGoToTheViewerWithTheRequestTheArgumentsAsk) {
          kContents},
         {"name with a drive", "X:HELP.HLP", "X:HELP.HLP", -1, 0, "X:HELP.HLP", kContents},
         {"absolute path", "else/HELP.HLP", Scratch("else/HELP.HLP"), -1, 0,
-         Scratch("else/HELP.HLP"), kContents},
-    };
+         Scratch("else/HELP.HLP"), kContents}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         platform_->help_shown.clear();
@@ -139,8 +138,7 @@ TEST_F(HelpFileTest, FailuresRaiseTheirErrorAndOpenNothing) {
          "http://example.org/HELP.HLP", -1, ERR_OPEN_FILE},
         {"a folder is not a document", "bin/FOLDER.HLP/x", "FOLDER.HLP", -1, ERR_OPEN_FILE},
         {"a bare name is not looked for in the current directory", "HELP.HLP", "HELP.HLP", -1,
-         ERR_OPEN_FILE},
-    };
+         ERR_OPEN_FILE}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         Touch(c.files);
@@ -182,6 +180,7 @@ TEST_F(HelpFileTest, CompiledHelpWebPagesAndAddressesGoToTheDesktopAndFailByItsA
     const std::string chm = Scratch("bin/manual.chm");
     const std::string page = Scratch("bin/guide.htm");
     const std::string site = "http://example.org/";
+    // clang-format off
     const std::vector<Case> cases = {
         {"manual.chm", chm, DesktopOpen::Opened, 0},
         {"manual.chm", chm, DesktopOpen::NoAssociation, ERR_HELP_VIEWER},
@@ -194,6 +193,7 @@ TEST_F(HelpFileTest, CompiledHelpWebPagesAndAddressesGoToTheDesktopAndFailByItsA
         {"guide.htm", page, DesktopOpen::Failed, ERR_HELP_VIEWER},
         {site, site, DesktopOpen::Failed, ERR_HELP_VIEWER},
     };
+    // clang-format on
     Settings().browser = "netscape";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.helpfile);
@@ -220,8 +220,7 @@ TEST_F(HelpFileTest, TheSettingsBrowserOpensWebPagesWhenItsProgramIsFound) {
     const std::vector<Case> cases = {
         {"mybrowser", on_path.string(), {}},
         {"mybrowser --new-window  --private", on_path.string(), {"--new-window", "--private"}},
-        {"\"" + with_blank.string() + "\" -x", with_blank.string(), {"-x"}},
-    };
+        {"\"" + with_blank.string() + "\" -x", with_blank.string(), {"-x"}}};
     Touch("bin/guide.htm");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.browser);

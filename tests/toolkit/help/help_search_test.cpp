@@ -43,25 +43,18 @@ TEST(HelpSearch, TopicsHoldingEveryWordAreFoundBestFirst) {
         std::string query;
         std::vector<int> found;
     };
+    // clang-format off
     const std::vector<Case> cases = {
         // Title hits weigh more than hits in the text.
-        {"electric", {2, 1}},
-        {"ELECTRIC rate", {2, 1}},
+        {"electric", {2, 1}}, {"ELECTRIC rate", {2, 1}},
         // A query word matches the start of a word: "rate" finds "rates", and "price" finds
         // "prices" and "priced", while "priced" finds only itself.
-        {"rate", {2, 1}},
-        {"price", {2, 3}},
-        {"priced", {3}},
-        {"heating", {2, 3}},
-        {"oil propane", {3}},
-        {"oil electric", {}},
-        {"café", {3}},
+        {"rate", {2, 1}}, {"price", {2, 3}}, {"priced", {3}}, {"heating", {2, 3}},
+        {"oil propane", {3}}, {"oil electric", {}}, {"café", {3}},
         // Tags and markup are no words of the text.
-        {"b", {}},
-        {"amp", {}},
-        {"  ,;  ", {}},
-        {"", {}},
+        {"b", {}}, {"amp", {}}, {"  ,;  ", {}}, {"", {}},
     };
+    // clang-format on
     HelpDocument document = Sample();
     for (const Case& c : cases) {
         EXPECT_EQ(SearchTopics(document, c.query), c.found) << '"' << c.query << '"';

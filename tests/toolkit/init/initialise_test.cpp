@@ -44,8 +44,8 @@ TEST_F(Initialise, ClearsTheErrorSlotsAndTakesTheDisplayAndTheCommandLine) {
     struct Case {
         int planes, bits, colours, graphics;
     };
-    const Case depths[] = {{1, 1, 2, 2},        {1, 4, 16, 8},          {4, 1, 16, 8},
-                           {1, 8, 256, 16},     {1, 16, 65536, 256},    {1, 32, 16777216, 256},
+    const Case depths[] = {{1, 1, 2, 2},          {1, 4, 16, 8},       {4, 1, 16, 8},
+                           {1, 8, 256, 16},       {1, 16, 65536, 256}, {1, 32, 16777216, 256},
                            {1, 24, 16777216, 256}};
     for (const Case& c : depths) {
         ResetToolkitState();
@@ -71,16 +71,19 @@ TEST_F(Initialise, DirectoriesAndDebugLevelFromTheEnvironment) {
         {{{"WLIDE", "/opt/ide"}}, "/opt/ide", "/opt/idecharsets/", "/tmp/"},
         {{{"WLIDE", "wlide"}}, "", "", "/tmp/"},
         {{{"XDG_CONFIG_HOME", "/home/ann/.cfg"}, {"HOME", "/home/ann"}},
-         "/home/ann/.cfg/windlass/", "/home/ann/.cfg/windlass/charsets/", "/tmp/"},
+         "/home/ann/.cfg/windlass/",
+         "/home/ann/.cfg/windlass/charsets/",
+         "/tmp/"},
         {{{"HOME", "/home/ann/"}}, cfg, cfg + "charsets/", "/tmp/"},
-        {{{"WINDLASS", std::string(300, 'w')}, {"HOME", "/home/ann"}}, cfg, cfg + "charsets/",
+        {{{"WINDLASS", std::string(300, 'w')}, {"HOME", "/home/ann"}},
+         cfg,
+         cfg + "charsets/",
          "/tmp/"},
         {{{"TEMP", "/var/tmp"}, {"TMP", "/other"}, {"WLDEBUG", "2"}}, "", "", "/var/tmp/", 2},
         {{{"TMP", "/scratch/"}, {"WLDEBUG", "4"}}, "", "", "/scratch/", 4},
         {{{"WLDEBUG", "5"}}, "", "", "/tmp/"},
         {{{"WLDEBUG", "a"}}, "", "", "/tmp/"},
-        {{{"WLDEBUG", "23"}}, "", "", "/tmp/"},
-    };
+        {{{"WLDEBUG", "23"}}, "", "", "/tmp/"}};
     for (const Case& c : cases) {
         const ToolkitSettings& s = InitialiseWith(c.environment);
         std::string label = c.environment.begin()->first + "=" + c.environment.begin()->second;
@@ -105,12 +108,10 @@ TEST_F(Initialise, SettingsFileIsFoundInOrderAndReadLineByLine) {
         std::string inifile;
         int printer;
     };
-    const std::vector<Case> cases = {
-        {{{"WLINIT", "env.ini"}, {"WINDLASS", tk}}, "", 1},
-        {{{"WLINIT", "missing.ini"}, {"WINDLASS", tk}}, "", 2},
-        {{{"WLINIT", "env.ini"}}, "named.ini", 4},
-        {{{"WLINIT", "env.ini"}}, "missing.ini", 1},
-    };
+    const std::vector<Case> cases = {{{{"WLINIT", "env.ini"}, {"WINDLASS", tk}}, "", 1},
+                                     {{{"WLINIT", "missing.ini"}, {"WINDLASS", tk}}, "", 2},
+                                     {{{"WLINIT", "env.ini"}}, "named.ini", 4},
+                                     {{{"WLINIT", "env.ini"}}, "missing.ini", 1}};
     for (const Case& c : cases) {
         EXPECT_EQ(InitialiseWith(c.environment, c.inifile).printer_driver, c.printer) << c.inifile;
     }
@@ -118,9 +119,10 @@ TEST_F(Initialise, SettingsFileIsFoundInOrderAndReadLineByLine) {
     EXPECT_EQ(InitialiseWith({{"WINDLASS", tk}}).settings_file, tk + "/windlass.ini");
     EXPECT_EQ(Settings().printer_driver, 3);
 
-    WriteFile("windlass.ini", "; Windlass settings\r\n   debug = 3\r\nDB=1\r\nDEBUG=9\r\n"
-                              "LFNGEN=41\r\nLFNPLOTO=45\r\nLFNGEN=41\r\n"
-                              "BROWSER = my browser  --flag\r\nCHARDIR=/usr/share/windlass/chars\r\n");
+    WriteFile("windlass.ini",
+              "; Windlass settings\r\n   debug = 3\r\nDB=1\r\nDEBUG=9\r\n"
+              "LFNGEN=41\r\nLFNPLOTO=45\r\nLFNGEN=41\r\n"
+              "BROWSER = my browser  --flag\r\nCHARDIR=/usr/share/windlass/chars\r\n");
     const ToolkitSettings& s = InitialiseWith({});
     EXPECT_EQ(Errors().debug_level, 3);
     EXPECT_EQ(s.plot_output_unit, 45);

@@ -26,8 +26,7 @@ TEST_F(OsUtilities, VariableIsCopiedBlankPaddedOrLeftBlankWhenTooLong) {
         {"HOME", 12, "/home/ann   ", 0}, {"HOME   ", 9, "/home/ann", 0},
         {"HOME", 8, "        ", 1023},   {"UNSET", 4, "    ", 0},
         {"EMPTY", 3, "   ", 0},          {"HOME", 0, "", 1023},
-        {"home", 5, "     ", 0},
-    };
+        {"home", 5, "     ", 0}};
     for (const Case& c : cases) {
         std::string value(c.length, '#');
         IOsVariable(c.name, value);
@@ -68,16 +67,14 @@ TEST(IndexNoCase, FindsIgnoringCaseFromEitherEnd) {
         SearchFrom from;
         int position;
     };
-    const std::vector<Case> cases = {
-        {"/opt/WLIDE/x/wlide", "WLIDE", SearchFrom::Front, 6},
-        {"/opt/WLIDE/x/wlide", "WLIDE", SearchFrom::Back, 14},
-        {"abc", "abcd", SearchFrom::Front, 0},
-        {"abc", "x", SearchFrom::Front, 0},
-        {"abc", "ABC", SearchFrom::Back, 1},
-        {"aaaa", "aa", SearchFrom::Back, 3},
-        {"abc   ", "c  ", SearchFrom::Front, 3},
-        {"abc", "   ", SearchFrom::Front, 0},
-    };
+    const std::vector<Case> cases = {{"/opt/WLIDE/x/wlide", "WLIDE", SearchFrom::Front, 6},
+                                     {"/opt/WLIDE/x/wlide", "WLIDE", SearchFrom::Back, 14},
+                                     {"abc", "abcd", SearchFrom::Front, 0},
+                                     {"abc", "x", SearchFrom::Front, 0},
+                                     {"abc", "ABC", SearchFrom::Back, 1},
+                                     {"aaaa", "aa", SearchFrom::Back, 3},
+                                     {"abc   ", "c  ", SearchFrom::Front, 3},
+                                     {"abc", "   ", SearchFrom::Front, 0}};
     for (const Case& c : cases) {
         EXPECT_EQ(IndexNoCase(c.string, c.substring, c.from), c.position)
             << "'" << c.substring << "' in '" << c.string << "'";
@@ -92,8 +89,7 @@ TEST_F(OsUtilities, CommandLineArgumentsAreWordsAfterTheProgramName) {
         {"  heatwise a", {"a"}},
         {"heatwise \"runs to the end", {"runs to the end"}},
         {"heatwise \"closed\"tail", {"closed", "tail"}},
-        {"heatwise half\"quoted", {"half\"quoted"}},
-    };
+        {"heatwise half\"quoted", {"half\"quoted"}}};
     for (const auto& [line, arguments] : lines) {
         EXPECT_EQ(SplitArguments(line), arguments) << "line: " << line;
     }
@@ -126,8 +122,7 @@ TEST_F(OsUtilities, ExitProgramShowsTheCodeInTheTemplateThenEnds) {
         {"bad", 1234, "Abnormal exit (code 1234) : bad"},
         {"bad", -12, "Abnormal exit (code -12) : bad"},
         {"", 3, ""},
-        {"     ", 0, ""},
-    };
+        {"     ", 0, ""}};
     for (const Case& c : cases) {
         platform_->boxes_shown.clear();
         try {

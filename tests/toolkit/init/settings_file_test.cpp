@@ -56,12 +56,11 @@ TEST_F(SettingsLine, UnitNumbersStayDistinct) {
         std::string line;
         int general, plot_output, plot_input;
     };
-    const std::vector<Case> cases = {
-        {"LFNGEN=41", 40, 41, 42},  {"LFNGEN=42", 40, 41, 42},   {"LFNGEN=40", 40, 41, 42},
-        {"LFNGEN=43", 43, 41, 42},  {"LFNPLOTO=40", 40, 41, 42}, {"LFNPLOTO=42", 40, 41, 42},
-        {"LFNPLOTO=7", 40, 7, 42},  {"LFNPLOTI=41", 40, 41, 42}, {"LFNPLOTI=8", 40, 41, 8},
-        {"LFNPLOTOX=9", 40, 9, 42},
-    };
+    const std::vector<Case> cases = {{"LFNGEN=41", 40, 41, 42},   {"LFNGEN=42", 40, 41, 42},
+                                     {"LFNGEN=40", 40, 41, 42},   {"LFNGEN=43", 43, 41, 42},
+                                     {"LFNPLOTO=40", 40, 41, 42}, {"LFNPLOTO=42", 40, 41, 42},
+                                     {"LFNPLOTO=7", 40, 7, 42},   {"LFNPLOTI=41", 40, 41, 42},
+                                     {"LFNPLOTI=8", 40, 41, 8},   {"LFNPLOTOX=9", 40, 9, 42}};
     for (const Case& c : cases) {
         ToolkitSettings settings;
         ApplySettingsLine(c.line, settings);
@@ -114,8 +113,7 @@ TEST_F(SettingsLine, VersionKeysAreNotedEvenWithoutAValue) {
     const std::vector<Case> cases = {
         {"VERSION=1", VersionRequest::Noted},     {"ver=", VersionRequest::Noted},
         {"Verbose = yes", VersionRequest::Noted}, {"VE=1", VersionRequest::None},
-        {"VERSION", VersionRequest::None},        {"XVER=1", VersionRequest::None},
-    };
+        {"VERSION", VersionRequest::None},        {"XVER=1", VersionRequest::None}};
     for (const Case& c : cases) {
         ToolkitSettings settings;
         EXPECT_EQ(ApplySettingsLine(c.line, settings), c.expected) << c.line;

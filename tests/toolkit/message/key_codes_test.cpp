@@ -54,8 +54,7 @@ TEST(MessageKeyCodes, EveryRowOfTheTable) {
         {"a key without character or any code", {0, 0, N, N}, std::nullopt},
         {"Shift alone", {vk::kShift, 0, Y, N}, std::nullopt},
         {"Alt alone", {vk::kAlt, 0, N, N}, std::nullopt},
-        {"Pause", {vk::kPause, 0, N, N}, std::nullopt},
-    };
+        {"Pause", {vk::kPause, 0, N, N}, std::nullopt}};
     for (const Case& c : cases) {
         EXPECT_EQ(KeyCode(c.key), c.code) << c.what;
     }

@@ -46,8 +46,7 @@ TEST(WindowMessageRecords, EachTypeFillsItsValuesAndLeavesTheRestAtMinusOne) {
          *FrameClickMessage(0, MouseButton::Right, FramePart::Other, 5),
          MSG_FRAME_CLICK,
          {0, 3, -1, -1, -1, -1, -1}},
-        {"timer", TimerMessage(2, 77, 5), MSG_TIMER, {2, 77, -1, -1, -1, -1, -1}},
-    };
+        {"timer", TimerMessage(2, 77, 5), MSG_TIMER, {2, 77, -1, -1, -1, -1, -1}}};
     for (const Case& c : cases) {
         EXPECT_EQ(c.message.type, c.type) << c.what;
         EXPECT_EQ(Values(c.message), c.values) << c.what;
@@ -103,13 +102,11 @@ TEST(MessageRecordCompletion, RepaintCornersBecomeWindowUnits) {
         ExposedArea area;
         int x, y, data1, data2;
     };
-    const Case cases[] = {
-        // The whole client: from the first pixel to the last.
-        {{0, 0, 1000, 500}, 5, 10, 9994 - 5, 9989 - 10},
-        {{333, 0, 334, 1}, 3335, 10, 6664 - 3335, 0},
-        // One pixel: no distance between its corners.
-        {{10, 10, 1, 1}, 105, 210, 0, 0},
-    };
+    const Case cases[] = {// The whole client: from the first pixel to the last.
+                          {{0, 0, 1000, 500}, 5, 10, 9994 - 5, 9989 - 10},
+                          {{333, 0, 334, 1}, 3335, 10, 6664 - 3335, 0},
+                          // One pixel: no distance between its corners.
+                          {{10, 10, 1, 1}, 105, 210, 0, 0}};
     for (const Case& c : cases) {
         RaisedMessage expose = ExposeMessage(0, c.area, 0);
         CompleteRecord(expose, kClient);

@@ -116,8 +116,7 @@ TEST(resources_IconDirectory, DamagedFilesAreRefusedWhole) {
         {"past end", past_end, "image 2 lies outside the file"},
         {"gif", gif, "image 1 is neither a PNG image nor a bitmap"},
         {"short png", short_png, "image 1 is a PNG image too short for its header"},
-        {"huge png", huge_png, "image 1 is a PNG image of 5000 x 16 pixels"},
-    };
+        {"huge png", huge_png, "image 1 is a PNG image of 5000 x 16 pixels"}};
     for (const auto& c : cases) {
         IconDirectory icon = ReadIconDirectory(c.file);
         EXPECT_TRUE(icon.images.empty()) << c.name;

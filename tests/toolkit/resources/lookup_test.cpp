@@ -29,13 +29,11 @@ constexpr Resource kTable[] = {
     {ResourceName(kTypeIcon), ResourceName("ICON1"), kIcon, 3, nullptr, nullptr, nullptr},
     // A number-like name is still a name: "102" is not resource 102.
     {ResourceName(kTypeRcData), ResourceName("102"), kOther, 1, nullptr, nullptr, nullptr},
-    {ResourceName("WLMENUSTRING"), ResourceName(30001), kOther, 1, nullptr, nullptr, nullptr},
-};
+    {ResourceName("WLMENUSTRING"), ResourceName(30001), kOther, 1, nullptr, nullptr, nullptr}};
 
 constexpr Resource kLaterTable[] = {
     {ResourceName(kTypeRcData), ResourceName(30001), kOther, 1, nullptr, nullptr, nullptr},
-    {ResourceName(kTypeRcData), ResourceName(7), kOther, 0, nullptr, nullptr, nullptr},
-};
+    {ResourceName(kTypeRcData), ResourceName(7), kOther, 0, nullptr, nullptr, nullptr}};
 
 class resources_Lookup : public ::testing::Test {
   protected:
@@ -62,21 +60,19 @@ struct NameCase {
 };
 
 TEST_F(resources_Lookup, NamesMatchInAnyLetterCaseButNeverANumber) {
-    const NameCase cases[] = {
-        {kTypeIcon, "ICON1", kIcon},
-        {kTypeIcon, "icon1", kIcon},
-        {kTypeIcon, "Icon1", kIcon},
-        {kTypeIcon, "ICON", nullptr},
-        {kTypeIcon, "ICON12", nullptr},
-        {kTypeIcon, 1, nullptr},
-        {kTypeRcData, 102, kText},
-        {kTypeRcData, "102", kOther},
-        {"wlmenustring", 30001, kOther},
-        {"WLMenuString", 30001, kOther},
-        {"WLMENUSTRING", 30002, nullptr},
-        {10, 999, nullptr},
-        {999, 30001, nullptr},
-    };
+    const NameCase cases[] = {{kTypeIcon, "ICON1", kIcon},
+                              {kTypeIcon, "icon1", kIcon},
+                              {kTypeIcon, "Icon1", kIcon},
+                              {kTypeIcon, "ICON", nullptr},
+                              {kTypeIcon, "ICON12", nullptr},
+                              {kTypeIcon, 1, nullptr},
+                              {kTypeRcData, 102, kText},
+                              {kTypeRcData, "102", kOther},
+                              {"wlmenustring", 30001, kOther},
+                              {"WLMenuString", 30001, kOther},
+                              {"WLMENUSTRING", 30002, nullptr},
+                              {10, 999, nullptr},
+                              {999, 30001, nullptr}};
     for (const auto& c : cases) {
         auto data = FindData(c.type, c.id);
         std::string label =

@@ -87,8 +87,7 @@ TEST(FramePlan, PlacementCentresWithIntegerHalves) {
         {"given position stays", 39, 10, 20, {500, 300, 21}, {10, 20, 500, 321}},
         {"maximised is not lifted", 39 | WF_MAXIMISED, C, C, {500, 300, 21}, {150, 150, 500, 321}},
         // A frame larger than the screen: the halving truncates toward zero.
-        {"larger than the screen", 7, C, C, {803, 605, 0}, {-1, -2, 803, 605}},
-    };
+        {"larger than the screen", 7, C, C, {803, 605, 0}, {-1, -2, 803, 605}}};
     for (const Case& c : cases) {
         OpenArguments arguments;
         arguments.flags = c.flags;
@@ -153,8 +152,7 @@ TEST(StatusBarLayout, RightEdgesAreRunningSumsOfPixelWidths) {
          {0, 1, 2, 7},
          {99, 198, 297, 396},
          {N, S, PartBorder::Raised, S}},
-        {"missing types are sunken", 2, {1000, 1000}, {0}, {99, 198}, {N, S}},
-    };
+        {"missing types are sunken", 2, {1000, 1000}, {0}, {99, 198}, {N, S}}};
     for (const Case& c : cases) {
         auto layout = LayoutStatusParts(c.nparts, c.widths, c.types, 1000);
         ASSERT_TRUE(layout) << c.what;
@@ -181,8 +179,7 @@ TEST(StatusBarLayout, SpansFollowTheEdgesAndStayOnTheBar) {
         {{499, -1}, 1000, {{0, 499}, {499, 1000}}},
         // A part that would end left of its start is empty; one past the bar stops at its end.
         {{300, 100, 2000, -1}, 1000, {{0, 300}, {300, 300}, {300, 1000}, {1000, 1000}}},
-        {{-1, -1}, 50, {{0, 50}, {50, 50}}},
-    };
+        {{-1, -1}, 50, {{0, 50}, {50, 50}}}};
     for (const Case& c : cases) {
         std::vector<std::pair<int, int>> spans;
         for (const PartSpan& span : PartSpans(c.edges, c.bar_width)) {
@@ -201,8 +198,7 @@ TEST(StatusBarText, TabsSplitTheTextIntoLeftCentreAndRight) {
         {"a\tb\tc\td", "a", "b", "c d"},
         {"   ", "", "", ""},
         // Blanks inside the text, and leading blanks, are kept.
-        {"  two  words \t x ", "  two  words ", " x", ""},
-    };
+        {"  two  words \t x ", "  two  words ", " x", ""}};
     for (const std::vector<std::string>& c : cases) {
         StatusTextPieces pieces = SplitStatusText(c[0]);
         EXPECT_EQ((std::vector<std::string>{c[0], pieces.left, pieces.centre, pieces.right}), c);

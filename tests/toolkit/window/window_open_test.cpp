@@ -105,8 +105,7 @@ TEST_F(WindowOpen, AFormThatFitsFixesTheSizeAndTurns39Into99) {
     const Case cases[] = {
         {"fits", FormTest::Result::Fits, 99, 0, 102, 1},
         {"cannot be loaded", FormTest::Result::CannotLoad, 39, ERR_DIALOG_LOAD, 0, 0},
-        {"has a caption", FormTest::Result::WrongStyle, 39, ERR_DIALOG_STYLE, 0, 0},
-    };
+        {"has a caption", FormTest::Result::WrongStyle, 39, ERR_DIALOG_STYLE, 0, 0}};
     for (const Case& c : cases) {
         int embedded = 0;
         WindowHandle embedded_in = nullptr;
