@@ -33,53 +33,30 @@ std::string TablePath() {
     return std::string(HEATWISE_SOURCE_DIR) + "/tests/toolkit/convert/data/fortran_reference.txt";
 }
 
-// Splits "kind|length|format|value|failed|field|". The field may hold any character but is
+// Reads lines "kind|length|format|value|failed|field|". The field may hold any character but is
 // exactly `length` long, so it is cut by length, not by separator.
-bool ParseLine(const std::string& text, ReferenceLine& line, std::string& problem) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (int i = 0; i < 5; ++i) {
-        std::size_t bar = text.find('|', start);
-        if (bar == std::string::npos) {
-            problem = "fewer than six fields";
-            return false;
-        }
-        parts.push_back(text.substr(start, bar - start));
-        start = bar + 1;
-    }
-    if (parts[0].size() != 1 || std::string_view("DRI").find(parts[0][0]) == std::string::npos) {
-        problem = "kind '" + parts[0] + "' is not D, R or I";
-        return false;
-    }
-    std::size_t length = std::stoul(parts[1]);
-    if (text.size() != start + length + 1 || text.back() != '|') {
-        problem = "field is not " + parts[1] + " characters between bars";
-        return false;
-    }
-    line.kind = parts[0][0];
-    line.format = parts[2];
-    line.value = parts[3];
-    line.failed = parts[4] == "1";
-    line.field = text.substr(start, length);
-    return true;
-}
-
 std::vector<ReferenceLine> ReadTable(const std::string& path) {
     std::vector<ReferenceLine> lines;
     std::ifstream in(path);
     EXPECT_TRUE(in.good()) << path << ": cannot be opened";
     std::string text;
-    int number = 0;
-    while (std::getline(in, text)) {
-        ++number;
-        ReferenceLine line;
-        std::string problem;
-        if (!ParseLine(text, line, problem)) {
-            ADD_FAILURE() << path << ": line " << number << ": " << problem;
+    for (int number = 1; std::getline(in, text); ++number) {
+        std::vector<std::string> parts;
+        std::size_t start = 0;
+        for (std::size_t bar; parts.size() < 5 && (bar = text.find('|', start)) != text.npos;) {
+            parts.push_back(text.substr(start, bar - start));
+            start = bar + 1;
+        }
+        bool whole = parts.size() == 5 && parts[0].size() == 1 &&
+                     std::string_view("DRI").find(parts[0][0]) != std::string_view::npos &&
+                     text.size() == start + std::stoul(parts[1]) + 1 && text.back() == '|';
+        if (!whole) {
+            ADD_FAILURE() << path << ": line " << number << " is not kind|length|format|value|"
+                          << "failed|field| with a field of the length given";
             continue;
         }
-        line.line_number = number;
-        lines.push_back(line);
+        lines.push_back({number, parts[0][0], parts[2], parts[3], parts[4] == "1",
+                         text.substr(start, std::stoul(parts[1]))});
     }
     return lines;
 }
