@@ -119,7 +119,6 @@ TEST_F(ErrorReporting, LevelsZeroToTwoStoreWriteOnStandardErrorAndWriteTheDebugF
     EXPECT_TRUE(platform_->boxes_shown.empty());
     EXPECT_FALSE(std::filesystem::exists("debug"));
     EXPECT_EQ(InfoError(1), 1006);
-
     IDebugLevel(1);
     ::testing::internal::CaptureStderr();
     yyerror(ERR_FIELD_IDENTIFIER);
@@ -127,7 +126,6 @@ TEST_F(ErrorReporting, LevelsZeroToTwoStoreWriteOnStandardErrorAndWriteTheDebugF
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
               "Error=1006:Invalid field identifier\nError=   6:\n");
     EXPECT_EQ(InfoError(1), 6);
-
     WriteFile("debug", "left over from an earlier run\r\n");
     IDebugLevel(2);
     yyerror(ERR_FIELD_IDENTIFIER);
@@ -178,7 +176,6 @@ TEST_F(ErrorReporting, LevelFourAsksInABoxOkGoesOnAndCancelEndsTheProgram) {
     EXPECT_EQ(stored_during_box, 1008);
     EXPECT_EQ(InfoError(1), 1006) << "the cause survives the error raised while the box is up";
     EXPECT_EQ(Errors().debug_level, 4);
-
     // A box that fails keeps the causing code and goes on.
     yyerror(ERR_FIELD_RANGE);
     EXPECT_EQ(WInfoDialog(4), -1);

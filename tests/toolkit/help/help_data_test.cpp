@@ -128,7 +128,6 @@ TEST(ProgramHelp, WhatTheTopicsStateIsWhatTheFormTheEngineAndTheDataDo) {
     EXPECT_EQ(without_cooling, (std::vector<int>{6, 7, 8, 9, 10, 11, 12, 22, 27, 33, 92, 93, 157}));
     EXPECT_FALSE(kElectricRateRange.Contains(0.05) || kElectricRateRange.Contains(0.35));
     EXPECT_TRUE(kElectricRateRange.Contains(0.051) && kElectricRateRange.Contains(0.349));
-
     const std::pair<int, std::string> stated[] = {
         {40, "HOURS, each third of the day hours " +
                  Range(kThermostatHoursRange.minimum, kThermostatHoursRange.maximum)},

@@ -37,7 +37,6 @@ const char* const kGoodDocument = R"(<!DOCTYPE html>
 
 TEST(HelpDocument, ReadsTheTitleAndEveryTopicInOrderWithItsLinks) {
     HelpDocumentReading reading = ParseHelpDocument(kGoodDocument);
-
     ASSERT_TRUE(reading.document) << reading.error;
     const HelpDocument& document = *reading.document;
     EXPECT_EQ(document.title, "Pump & Fan Help");
@@ -161,7 +160,6 @@ TEST(HelpContents, ReadsLevelsTopicsHeadingsAndTitles) {
         "  2 10    What it   estimates  \r\n"
         "3 11 A 2nd level: 3 deep\n"
         "1 99 Glossary");
-
     ASSERT_TRUE(reading.entries) << reading.error;
     const std::vector<ContentsEntry>& entries = *reading.entries;
     ASSERT_EQ(entries.size(), 5u);
@@ -220,7 +218,6 @@ HelpDocument Sample() {
 
 TEST(HelpSearch, TheIndexListsEveryKeywordOfEveryTopicSortedWithoutRegardToCase) {
     std::vector<IndexEntry> index = KeywordIndex(Sample());
-
     std::vector<std::string> lines;
     for (const IndexEntry& entry : index) {
         lines.push_back(entry.keyword + " > " + std::to_string(entry.context));

@@ -23,7 +23,6 @@ namespace fs = std::filesystem;
 class HelpFileTest : public testing::ToolkitTest {
   protected:
     HelpFileTest() { platform_->executable_path = Scratch("bin/heatwise"); }
-
     // Empties bin and makes each file of a blank-separated list, relative to the scratch folder.
     void Touch(std::string_view files) {
         fs::remove_all(scratch_.path() / "bin");
@@ -33,7 +32,6 @@ class HelpFileTest : public testing::ToolkitTest {
             WriteFile(scratch_.path() / file, "<title>t</title>");
         }
     }
-
     // An executable file that the platform's program search can find.
     fs::path MakeProgram(const std::string& relative) {
         fs::path path = scratch_.path() / relative;
@@ -41,7 +39,6 @@ class HelpFileTest : public testing::ToolkitTest {
         fs::permissions(path, fs::perms::owner_all);
         return path;
     }
-
     std::string Scratch(const std::string& relative) const {
         return (scratch_.path() / relative).string();
     }

@@ -63,16 +63,13 @@ class HelpViewerTest : public ::testing::Test {
         WHelpFile1("");
         InfoError(1);
     }
-
     std::string Write(const std::string& name, const std::string& text) const {
         fs::path path = folder_ / name;
         std::ofstream(path, std::ios::binary) << text;
         return path.string();
     }
-
     static qt::HelpWindow* Window() { return qt::OpenHelpWindow(); }
     static QString Shown() { return Window()->browser()->toPlainText(); }
-
     fs::path folder_;
     // The path of kDocument, written for every case.
     std::string boiler_;
@@ -89,24 +86,20 @@ TEST_F(HelpViewerTest, OpensAtTheContentsThenATopicInTheSameWindowAndFollowsLink
     EXPECT_TRUE(Shown().startsWith(QStringLiteral("Boiler Help\nStart here.")));
     EXPECT_FALSE(Window()->finder()->isVisible());
     qt::HelpWindow* first = Window();
-
     WHelpFile1(boiler_, 30);
     EXPECT_EQ(InfoError(1), 0);
     EXPECT_EQ(Window(), first);
     EXPECT_EQ(Window()->current_topic(), 30);
     EXPECT_TRUE(Shown().contains(QStringLiteral("The chimney carries the flue gases away")));
-
     // Links open topics; back and forward walk the history.
     WHelpFile1(boiler_);
     EXPECT_FALSE(Window()->back_button()->isEnabled());
     emit Window()->browser()->anchorClicked(QUrl(QStringLiteral("#context-20")));
     EXPECT_EQ(Window()->current_topic(), 20);
     EXPECT_TRUE(Shown().contains(QStringLiteral("180 °F")));
-
     QTest::mouseClick(Window()->back_button(), Qt::LeftButton);
     EXPECT_EQ(Window()->current_topic(), 1);
     EXPECT_TRUE(Window()->forward_button()->isEnabled());
-
     QTest::mouseClick(Window()->forward_button(), Qt::LeftButton);
     EXPECT_EQ(Window()->current_topic(), 20);
     EXPECT_FALSE(Window()->forward_button()->isEnabled());
@@ -119,7 +112,6 @@ TEST_F(HelpViewerTest, AMissingTopicOrABrokenDocumentIsExplainedInTheWindowAndRe
     EXPECT_TRUE(Window()->isVisible());
     EXPECT_EQ(Window()->current_topic(), std::nullopt);
     EXPECT_TRUE(Shown().contains(QStringLiteral("This help document has no topic number 77.")));
-
     std::string broken =
         Write("BROKEN.HLP", "<title>Broken</title>\n<section id=\"context-1\">\n</section>\n");
     WHelpFile1(broken);
@@ -137,7 +129,6 @@ TEST_F(HelpViewerTest, AContentsFileBesideTheDocumentOpensTheFinderWithItsThreeT
     qt::HelpFinder* finder = Window()->finder();
     ASSERT_TRUE(finder->isVisible());
     ASSERT_EQ(finder->count(), 3);
-
     // Contents: the tree of the contents file, headings holding their topics.
     QTreeWidget* tree = finder->contents_tree();
     ASSERT_EQ(tree->topLevelItemCount(), 2);
@@ -148,7 +139,6 @@ TEST_F(HelpViewerTest, AContentsFileBesideTheDocumentOpensTheFinderWithItsThreeT
     ASSERT_TRUE(tree->isExpanded(tree->model()->index(1, 0)));
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(flue).center());
     EXPECT_EQ(Window()->current_topic(), 30);
-
     // Index: typing the first letters selects the keyword; Return opens its topic.
     finder->setCurrentIndex(1);
     QTest::keyClicks(finder->index_field(), QStringLiteral("chi"));
@@ -156,7 +146,6 @@ TEST_F(HelpViewerTest, AContentsFileBesideTheDocumentOpensTheFinderWithItsThreeT
     EXPECT_EQ(finder->index_list()->currentItem()->text(), QStringLiteral("chimney"));
     QTest::keyClick(finder->index_field(), Qt::Key_Return);
     EXPECT_EQ(Window()->current_topic(), 30);
-
     // Search: the topics that hold the words; choosing one opens it.
     finder->setCurrentIndex(2);
     QTest::keyClicks(finder->search_field(), QStringLiteral("coldest weather"));
@@ -166,7 +155,6 @@ TEST_F(HelpViewerTest, AContentsFileBesideTheDocumentOpensTheFinderWithItsThreeT
     emit finder->search_results()->itemActivated(finder->search_results()->item(0));
     EXPECT_EQ(Window()->current_topic(), 20);
     EXPECT_EQ(Window()->browser()->textCursor().selectedText(), QStringLiteral("coldest"));
-
     finder->Search(QStringLiteral("nothing like this"));
     EXPECT_EQ(finder->search_results()->count(), 0);
     EXPECT_EQ(finder->search_summary()->text(),
@@ -178,21 +166,17 @@ TEST_F(HelpViewerTest, TheFinderStaysForATopicOfItsDocumentAndGoesWithItsContent
     std::string other = Write("OTHER.HLP", kDocument);
     WHelpFile1(boiler_);
     ASSERT_TRUE(Window()->finder()->isVisible());
-
     WHelpFile1(boiler_, 30);
     EXPECT_TRUE(Window()->finder()->isVisible());
     EXPECT_EQ(Window()->finder()->contents_tree()->topLevelItemCount(), 2);
     EXPECT_EQ(Window()->current_topic(), 30);
-
     WHelpFile1(other, 30);
     EXPECT_FALSE(Window()->finder()->isVisible());
-
     WHelpFile1(boiler_);
     ASSERT_TRUE(Window()->finder()->isVisible());
     fs::remove(contents);
     WHelpFile1(boiler_);
     EXPECT_FALSE(Window()->finder()->isVisible());
-
     // A broken contents file leaves its message on the Contents tab, and the index at work.
     Write("BOILER.CNT", "1 1 Boiler Help\n3 20 Too deep\n");
     WHelpFile1(boiler_);
@@ -216,11 +200,9 @@ TEST_F(HelpViewerTest, APopupShowsOneTopicInASmallFramelessWindow) {
     EXPECT_LE(popup->width(), 420);
     EXPECT_TRUE(popup->browser()->toPlainText().startsWith(QStringLiteral("Water temperature")));
     EXPECT_TRUE(Window() == nullptr || !Window()->isVisible());
-
     WHelpFile1(boiler_, 99, 1);
     EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
     EXPECT_TRUE(popup->browser()->toPlainText().contains(QStringLiteral("no topic number 99")));
-
     // A blank name closes the help window and the pop-up; closing what is not open is no fault.
     WHelpFile1(boiler_);
     ASSERT_TRUE(Window()->isVisible());

@@ -118,7 +118,6 @@ TEST_F(Initialise, SettingsFileIsFoundInOrderAndReadLineByLine) {
     std::filesystem::remove("windlass.ini");
     EXPECT_EQ(InitialiseWith({{"WINDLASS", tk}}).settings_file, tk + "/windlass.ini");
     EXPECT_EQ(Settings().printer_driver, 3);
-
     WriteFile("windlass.ini",
               "; Windlass settings\r\n   debug = 3\r\nDB=1\r\nDEBUG=9\r\n"
               "LFNGEN=41\r\nLFNPLOTO=45\r\nLFNGEN=41\r\n"

@@ -91,13 +91,11 @@ TEST_F(QtMessages, RepaintsResizesAndTimersArrive) {
     Post([go] { go->trigger(); });
     MessageRecord record;
     EXPECT_EQ(Wait(record), MSG_MENU);
-
     qt::ClientArea* client = Client();
     Post([client] { client->repaint(100, 50, 100, 50); });
     ASSERT_EQ(Wait(record), MSG_EXPOSE);
     EXPECT_EQ(std::vector<int>({record.x, record.y, record.data1, record.data2}),
               std::vector<int>({1005, 1010, 1995 - 1005, 1990 - 1010}));
-
     qt::FrameWindow* frame = Frame();
     int extra = frame->height() - client->height();
     Post([frame, extra] { frame->resize(800, 300 + extra); });

@@ -21,9 +21,7 @@ class MessageQueueTest : public ::testing::Test {
         windows_.by_slot[0].has_client = true;
         windows_.by_slot[0].client = {640, 480};
     }
-
     void AddBatch(std::vector<RaisedMessage> batch) { batches_.push_back(std::move(batch)); }
-
     RaisedMessage Next() {
         return queue_.Next(windows_, [this] {
             ASSERT_FALSE(batches_.empty()) << "the program would wait for ever";
@@ -35,7 +33,6 @@ class MessageQueueTest : public ::testing::Test {
             }
         });
     }
-
     // A lower-case letter: its key's virtual-key code is the upper-case letter.
     static RaisedMessage Key(char letter) {
         KeyPress key{letter - 'a' + 'A', letter, Held::No, Held::No};
@@ -47,7 +44,6 @@ class MessageQueueTest : public ::testing::Test {
     static RaisedMessage Resize(int slot, int width, int height) {
         return *ResizeMessage(slot, width, height, ResizeKind::Normal, 0);
     }
-
     MessageQueue queue_;
     WindowTable windows_;
     std::deque<std::vector<RaisedMessage>> batches_;

@@ -13,9 +13,7 @@ namespace {
 class WaitProcedure : public WindowTest {
   protected:
     void Open() { WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 1000, 500, 500); }
-
     FrameListener& Procedures() { return platform().listener(); }
-
     int Wait(MessageRecord& record) {
         int type = 0;
         WMessage(type, record);

@@ -73,7 +73,6 @@ TEST(MessageRecordCompletion, KeyAndMousePositionsBecomeWindowUnits) {
     // y measured upward: the top row of pixels lies at the top of the graphics area.
     EXPECT_FLOAT_EQ(key->record.graph_y, 9989.0f);
     EXPECT_EQ(key->record.time, 17);
-
     MouseEvent press{MouseAction::Press, MouseButton::Right, 999, 499};
     RaisedMessage mouse = MouseMessage(0, press, 0);
     CompleteRecord(mouse, kClient);
@@ -88,7 +87,6 @@ TEST(MessageRecordCompletion, DialogFieldAndViewerPositionsStayInPixels) {
     CompleteRecord(field, kClient);
     EXPECT_EQ(std::make_pair(field.record.x, field.record.y), std::make_pair(40, 30));
     EXPECT_FLOAT_EQ(field.record.graph_x, 405.0f);
-
     RaisedMessage viewer;
     viewer.type = MSG_VIEWER;
     viewer.record.x = 0;

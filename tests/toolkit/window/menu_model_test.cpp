@@ -40,7 +40,6 @@ TEST(MenuCompanion, ReadsRecordsOfUnsignedWords) {
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].command_id, 40001);
     EXPECT_EQ(records[0].path, std::vector<int>{2});
-
     records = ParseMenuCompanion(Words({500, 1, 3, 2, 0, 65535, 4, 0, 0, 77, 1, 0}));
     ASSERT_EQ(records.size(), 2u) << "nothing after the ending 0 counts";
     EXPECT_EQ(records[0].path, (std::vector<int>{1, 3, 2}));

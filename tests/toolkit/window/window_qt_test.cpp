@@ -52,7 +52,6 @@ TEST_F(QtWindow, FlagsBecomeDecorationsAroundTheClientArea) {
     EXPECT_TRUE(frame->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     WindowClose();
-
     WindowOpen2(WF_SYSMENU | WF_TOPMOST | WF_FIXEDSIZE, 10, 20, 300, 200);
     frame = Frame();
     EXPECT_EQ(frame->pos(), QPoint(10, 20));
@@ -65,7 +64,6 @@ TEST_F(QtWindow, FlagsBecomeDecorationsAroundTheClientArea) {
     EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
     WindowClose();
-
     WindowOpen2(WF_HIDDEN | WF_SYSMENU, WINDOW_CENTRED, WINDOW_CENTRED, 200, 100);
     EXPECT_FALSE(Frame()->isVisible());
     WindowClose();
@@ -86,7 +84,6 @@ TEST_F(QtWindow, MenuItemsAcceleratorsAndPromptsWork) {
     ASSERT_TRUE(edit->actions().at(1)->isSeparator());
     EXPECT_FALSE(ActionWithId(more, 502)->isEnabled());
     MessageRecord record;
-
     // An accelerator chooses its command and the key goes no further.
     qt::ClientArea* client = Client();
     Post([client] {
@@ -100,7 +97,6 @@ TEST_F(QtWindow, MenuItemsAcceleratorsAndPromptsWork) {
     EXPECT_EQ(record.data1, 501);
     EXPECT_EQ(Wait(record), MSG_KEY) << "F5 without Shift is no accelerator";
     EXPECT_EQ(record.data1, 305);
-
     // A command on the bar, and one in a pop-up that a click on the bar opens.
     Post([bar, go] {
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(go).center());
