@@ -68,57 +68,45 @@ TEST(HelpText, OnlyAnAnchorToAPositiveContextNumberLinksToATopic) {
 }
 
 TEST(HelpDocument, EveryFaultIsNamedWithItsLine) {
-    struct Case {
-        std::string label;
-        std::string text;
-        std::string message;
-    };
     const std::string title = "<title>T</title>\n";
-    const std::vector<Case> cases = {
-        {"no title", "<section id=\"context-1\" data-title=\"A\"></section>",
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"<section id=\"context-1\" data-title=\"A\"></section>",
          "line 1: the document has no title"},
-        {"an empty title", "<title> </title><section id=\"context-1\" data-title=\"A\"></section>",
+        {"<title> </title><section id=\"context-1\" data-title=\"A\"></section>",
          "line 1: the document has no title"},
-        {"a title not closed", "\n<title>T", "line 2: the document's <title> is not closed"},
-        {"no topic", title + "<p>nothing</p>\n", "line 3: the document holds no topic"},
-        {"a topic without id", title + "<section data-title=\"A\"></section>",
-         "line 2: a topic has no id"},
-        {"an id that is no context number", title + "<section id=\"intro\" data-title=\"A\">",
+        {"\n<title>T", "line 2: the document's <title> is not closed"},
+        {title + "<p>nothing</p>\n", "line 3: the document holds no topic"},
+        {title + "<section data-title=\"A\"></section>", "line 2: a topic has no id"},
+        {title + "<section id=\"intro\" data-title=\"A\">",
          "line 2: the topic id \"intro\" is not \"context-\" followed by a whole number"},
-        {"context number 0", title + "<section id=\"context-0\" data-title=\"A\">",
+        {title + "<section id=\"context-0\" data-title=\"A\">",
          "line 2: the topic id \"context-0\""},
-        {"a negative context number", title + "<section id=\"context--4\" data-title=\"A\">",
+        {title + "<section id=\"context--4\" data-title=\"A\">",
          "line 2: the topic id \"context--4\""},
-        {"a context number past the integers",
-         title + "<section id=\"context-99999999999\" data-title=\"A\">",
+        {title + "<section id=\"context-99999999999\" data-title=\"A\">",
          "line 2: the topic id \"context-99999999999\""},
-        {"no title attribute", title + "<section id=\"context-4\"></section>",
-         "line 2: topic 4 has no title"},
-        {"a blank title attribute", title + "\n<section id=\"context-4\" data-title=\"  \">",
-         "line 3: topic 4 has no title"},
-        {"a context number twice",
-         title + "<section id=\"context-4\" data-title=\"A\"></section>\n"
+        {title + "<section id=\"context-4\"></section>", "line 2: topic 4 has no title"},
+        {title + "\n<section id=\"context-4\" data-title=\"  \">", "line 3: topic 4 has no title"},
+        {title + "<section id=\"context-4\" data-title=\"A\"></section>\n"
                  "<section id=\"context-4\" data-title=\"B\"></section>",
          "line 3: topic 4 is already defined on line 2"},
-        {"a topic not closed", title + "<section id=\"context-4\" data-title=\"A\">\n<p>x",
+        {title + "<section id=\"context-4\" data-title=\"A\">\n<p>x",
          "line 3: topic 4 (line 2) is not closed with </section>"},
-        {"nested topics",
-         title + "<section id=\"context-4\" data-title=\"A\">\n<section id=\"context-5\" "
+        {title + "<section id=\"context-4\" data-title=\"A\">\n<section id=\"context-5\" "
                  "data-title=\"B\"></section></section>",
          "line 3: a topic begins inside topic 4 (line 2)"},
-        {"a closing tag with no topic", title + "<p>\n</section>",
-         "line 3: </section> closes no topic"},
-        {"a tag not closed", title + "<section id=\"context-4\"", "line 2: the tag <section>"},
-        {"an attribute value not closed", title + "<section id=\"context-4>",
+        {title + "<p>\n</section>", "line 3: </section> closes no topic"},
+        {title + "<section id=\"context-4\"", "line 2: the tag <section>"},
+        {title + "<section id=\"context-4>",
          "line 2: the value of id in the tag <section> has no closing quote"},
-        {"a comment not closed", title + "<!-- a note\n\n", "line 2: a comment"},
-        {"not UTF-8", title + "<p>caf\xE9</p>", "line 2: the document is not UTF-8 text"},
-        {"an overlong UTF-8 form", "\xC0\xAF", "line 1: the document is not UTF-8 text"},
-        {"a UTF-8 sequence cut short", title + "\xE2\x82", "line 2: the document is not UTF-8"}};
-    for (const Case& c : cases) {
-        HelpDocumentReading reading = ParseHelpDocument(c.text);
-        EXPECT_FALSE(reading.document) << c.label;
-        EXPECT_THAT(reading.error, HasSubstr(c.message)) << c.label;
+        {title + "<!-- a note\n\n", "line 2: a comment"},
+        {title + "<p>caf\xE9</p>", "line 2: the document is not UTF-8 text"},
+        {"\xC0\xAF", "line 1: the document is not UTF-8 text"},
+        {title + "\xE2\x82", "line 2: the document is not UTF-8"}};
+    for (const auto& [text, message] : cases) {
+        HelpDocumentReading reading = ParseHelpDocument(text);
+        EXPECT_FALSE(reading.document) << message;
+        EXPECT_THAT(reading.error, HasSubstr(message)) << message;
     }
 }
 
@@ -176,30 +164,25 @@ TEST(HelpContents, ReadsLevelsTopicsHeadingsAndTitles) {
 }
 
 TEST(HelpContents, EveryFaultIsNamedWithItsLine) {
-    struct Case {
-        std::string label;
-        std::string text;
-        std::string message;
-    };
     // clang-format off
-    const std::vector<Case> cases = {
-        {"no entry", "# only a comment\n\n", "the file holds no entry"},
-        {"a level that is no number", "1 1 A\nx 2 B\n", "line 2: the level 'x' is not a whole"},
-        {"level 0", "0 1 A\n", "line 1: the level '0'"},
-        {"level 10", "1 1 A\n10 1 B\n", "line 2: the level '10'"},
-        {"a first entry below level 1", "\n2 1 A\n", "line 2: the first entry has level 2"},
-        {"a jump of two levels", "1 1 A\n2 2 B\n4 3 C\n", "line 3: level 4 follows level 2"},
-        {"a context that is no number", "1 x A\n", "line 1: the context number 'x'"},
-        {"context 0", "1 0 A\n", "line 1: the context number '0'"},
-        {"a missing context and title", "1\n", "line 1: the context number ''"},
-        {"a missing title", "1 5   \n", "line 1: the entry has no title"},
-        {"not UTF-8", "1 1 A\n1 2 \xFF\n", "line 2: the file is not UTF-8 text"},
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"# only a comment\n\n", "the file holds no entry"},
+        {"1 1 A\nx 2 B\n", "line 2: the level 'x' is not a whole"},
+        {"0 1 A\n", "line 1: the level '0'"},
+        {"1 1 A\n10 1 B\n", "line 2: the level '10'"},
+        {"\n2 1 A\n", "line 2: the first entry has level 2"},
+        {"1 1 A\n2 2 B\n4 3 C\n", "line 3: level 4 follows level 2"},
+        {"1 x A\n", "line 1: the context number 'x'"},
+        {"1 0 A\n", "line 1: the context number '0'"},
+        {"1\n", "line 1: the context number ''"},
+        {"1 5   \n", "line 1: the entry has no title"},
+        {"1 1 A\n1 2 \xFF\n", "line 2: the file is not UTF-8 text"},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        ContentsReading reading = ParseHelpContents(c.text);
-        EXPECT_FALSE(reading.entries) << c.label;
-        EXPECT_THAT(reading.error, HasSubstr(c.message)) << c.label;
+    for (const auto& [text, message] : cases) {
+        ContentsReading reading = ParseHelpContents(text);
+        EXPECT_FALSE(reading.entries) << message;
+        EXPECT_THAT(reading.error, HasSubstr(message)) << message;
     }
 }
 

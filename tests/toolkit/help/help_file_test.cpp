@@ -46,7 +46,7 @@ class HelpFileTest : public testing::ToolkitTest {
 
 TEST_F(HelpFileTest, HelpDocumentsGoToTheViewerWithTheRequestTheArgumentsAsk) {
     struct Case {
-        std::string label, files, helpfile;
+        std::string files, helpfile;
         int icontext, ipopup;
         std::string document;  // Relative to the scratch folder, unless it is absolute.
         HelpCommand command;
@@ -56,29 +56,26 @@ TEST_F(HelpFileTest, HelpDocumentsGoToTheViewerWithTheRequestTheArgumentsAsk) {
     const std::string hlp = "bin/HELP.HLP";
     const std::string both = "bin/HELP.HLP bin/HELP.CNT";
     constexpr HelpCommand kContents = HelpCommand::Contents;
+    // A contents file counts when it lies beside the document with the same letter case in its
+    // extension; a topic is asked for even then; only 1 asks for a pop-up; topic 0 is a topic.
     const std::vector<Case> cases = {
-        {"contents without a contents file", hlp, "HELP.HLP", -1, 0, hlp, kContents},
-        {"contents with a contents file beside it", both, "HELP.HLP", -1, 0, hlp,
-         HelpCommand::Finder, 0, "bin/HELP.CNT"},
-        {"mixed-case extension", "bin/Guide.Hlp bin/Guide.Cnt", "Guide.Hlp", -1, 0, "bin/Guide.Hlp",
-         HelpCommand::Finder, 0, "bin/Guide.Cnt"},
-        {"contents file of another case does not count", "bin/HELP.HLP bin/HELP.cnt", "HELP.HLP",
-         -1, 0, hlp, kContents},
-        {"trailing blanks of the name", hlp, "HELP.HLP      ", -1, 0, hlp, kContents},
-        {"a topic, even with a contents file", both, "HELP.HLP", 20, 0, hlp, HelpCommand::Topic,
-         20},
-        {"a topic in a pop-up", hlp, "HELP.HLP", 20, 1, hlp, HelpCommand::TopicPopup, 20},
-        {"only 1 asks for a pop-up", hlp, "HELP.HLP", 20, 2, hlp, HelpCommand::Topic, 20},
-        {"topic 0 is a topic", hlp, "HELP.HLP", 0, 0, hlp, HelpCommand::Topic, 0},
+        {hlp, "HELP.HLP", -1, 0, hlp, kContents},
+        {both, "HELP.HLP", -1, 0, hlp, HelpCommand::Finder, 0, "bin/HELP.CNT"},
+        {"bin/Guide.Hlp bin/Guide.Cnt", "Guide.Hlp", -1, 0, "bin/Guide.Hlp", HelpCommand::Finder, 0,
+         "bin/Guide.Cnt"},
+        {"bin/HELP.HLP bin/HELP.cnt", "HELP.HLP", -1, 0, hlp, kContents},
+        {hlp, "HELP.HLP      ", -1, 0, hlp, kContents},
+        {both, "HELP.HLP", 20, 0, hlp, HelpCommand::Topic, 20},
+        {hlp, "HELP.HLP", 20, 1, hlp, HelpCommand::TopicPopup, 20},
+        {hlp, "HELP.HLP", 20, 2, hlp, HelpCommand::Topic, 20},
+        {hlp, "HELP.HLP", 0, 0, hlp, HelpCommand::Topic, 0},
         // Only a bare name is looked for in the executable's folder.
-        {"name with a slash", "docs/HELP.HLP", "docs/HELP.HLP", -1, 0, "docs/HELP.HLP", kContents},
-        {"name with a backslash", "docs\\HELP.HLP", "docs\\HELP.HLP", -1, 0, "docs\\HELP.HLP",
-         kContents},
-        {"name with a drive", "X:HELP.HLP", "X:HELP.HLP", -1, 0, "X:HELP.HLP", kContents},
-        {"absolute path", "else/HELP.HLP", Scratch("else/HELP.HLP"), -1, 0,
-         Scratch("else/HELP.HLP"), kContents}};
+        {"docs/HELP.HLP", "docs/HELP.HLP", -1, 0, "docs/HELP.HLP", kContents},
+        {"docs\\HELP.HLP", "docs\\HELP.HLP", -1, 0, "docs\\HELP.HLP", kContents},
+        {"X:HELP.HLP", "X:HELP.HLP", -1, 0, "X:HELP.HLP", kContents},
+        {"else/HELP.HLP", Scratch("else/HELP.HLP"), -1, 0, Scratch("else/HELP.HLP"), kContents}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
+        SCOPED_TRACE(c.files + " / " + c.helpfile);
         platform_->help_shown.clear();
         Touch(c.files);
         WHelpFile1(c.helpfile, c.icontext, c.ipopup);
@@ -116,28 +113,26 @@ TEST_F(HelpFileTest, WhileTheMainWindowIsOpenItOwnsRequestsAndABlankNameClosesIt
 
 TEST_F(HelpFileTest, FailuresRaiseTheirErrorAndOpenNothing) {
     struct Case {
-        std::string label, files, helpfile;
+        std::string files, helpfile;
         int icontext;
         int error;
     };
-    const std::vector<Case> cases = {
-        {"a text file is no help", "bin/NOTES.TXT", "NOTES.TXT", -1, ERR_HELP_EXTENSION},
-        {"a name without extension", "", "HELP", -1, ERR_HELP_EXTENSION},
-        {"an extension that only begins like one", "bin/HELP.HLPX", "HELP.HLPX", -1,
-         ERR_HELP_EXTENSION},
-        {"a missing help document, by topic", "", "MISSING.HLP", 20, ERR_OPEN_FILE},
-        {"a missing contents file does not make the document exist", "bin/HELP.CNT", "HELP.HLP", -1,
-         ERR_OPEN_FILE},
-        {"a missing compiled help file", "", "MISSING.CHM", -1, ERR_OPEN_FILE},
-        {"a missing web page", "", "missing.htm", -1, ERR_OPEN_FILE},
-        {"a blank name with a topic names no document", "", "", 20, ERR_OPEN_FILE},
-        {"an address that ends in .HLP is a help document, and no file", "",
-         "http://example.org/HELP.HLP", -1, ERR_OPEN_FILE},
-        {"a folder is not a document", "bin/FOLDER.HLP/x", "FOLDER.HLP", -1, ERR_OPEN_FILE},
-        {"a bare name is not looked for in the current directory", "HELP.HLP", "HELP.HLP", -1,
-         ERR_OPEN_FILE}};
+    // Only the whole extension counts; a contents file does not make the document exist; an
+    // address that ends in .HLP is a help document, and no file; a folder is no document; a bare
+    // name is not looked for in the current directory.
+    const std::vector<Case> cases = {{"bin/NOTES.TXT", "NOTES.TXT", -1, ERR_HELP_EXTENSION},
+                                     {"", "HELP", -1, ERR_HELP_EXTENSION},
+                                     {"bin/HELP.HLPX", "HELP.HLPX", -1, ERR_HELP_EXTENSION},
+                                     {"", "MISSING.HLP", 20, ERR_OPEN_FILE},
+                                     {"bin/HELP.CNT", "HELP.HLP", -1, ERR_OPEN_FILE},
+                                     {"", "MISSING.CHM", -1, ERR_OPEN_FILE},
+                                     {"", "missing.htm", -1, ERR_OPEN_FILE},
+                                     {"", "", 20, ERR_OPEN_FILE},
+                                     {"", "http://example.org/HELP.HLP", -1, ERR_OPEN_FILE},
+                                     {"bin/FOLDER.HLP/x", "FOLDER.HLP", -1, ERR_OPEN_FILE},
+                                     {"HELP.HLP", "HELP.HLP", -1, ERR_OPEN_FILE}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
+        SCOPED_TRACE(c.files + " / " + c.helpfile);
         Touch(c.files);
         WHelpFile1(c.helpfile, c.icontext);
         EXPECT_EQ(InfoError(1), c.error);

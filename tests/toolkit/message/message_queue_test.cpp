@@ -104,22 +104,18 @@ TEST_F(MessageQueueTest, PendingSlotRules) {
         int type;
         int data1;
     };
-    const Case cases[] = {{"a later repaint does not replace a pending resize",
-                           {Resize(0, 300, 200), Expose(0, 0, 0, 5, 5)},
-                           MSG_RESIZE,
-                           300},
-                          {"a new resize replaces a pending resize",
-                           {Resize(0, 300, 200), Resize(0, 310, 210)},
-                           MSG_RESIZE,
-                           310},
-                          {"a new resize replaces a pending repaint",
-                           {Expose(0, 0, 0, 5, 5), Resize(0, 320, 220)},
-                           MSG_RESIZE,
-                           320},
-                          {"two repaints give one over the whole client",
-                           {Expose(0, 0, 0, 5, 5), Expose(0, 9, 9, 1, 1)},
-                           MSG_EXPOSE,
-                           640}};
+    // clang-format off
+    const Case cases[] = {
+        {"a later repaint does not replace a pending resize",
+         {Resize(0, 300, 200), Expose(0, 0, 0, 5, 5)}, MSG_RESIZE, 300},
+        {"a new resize replaces a pending resize",
+         {Resize(0, 300, 200), Resize(0, 310, 210)}, MSG_RESIZE, 310},
+        {"a new resize replaces a pending repaint",
+         {Expose(0, 0, 0, 5, 5), Resize(0, 320, 220)}, MSG_RESIZE, 320},
+        {"two repaints give one over the whole client",
+         {Expose(0, 0, 0, 5, 5), Expose(0, 9, 9, 1, 1)}, MSG_EXPOSE, 640},
+    };
+    // clang-format on
     for (const Case& c : cases) {
         queue_.Clear();
         for (const RaisedMessage& message : c.while_busy) {
