@@ -29,7 +29,6 @@ struct GuardedBuffer {
 
 TEST(ConvertZeroTerminated, WritersAndFormRoutinesLeftJustifyAndStayInTheirBuffer) {
     struct Case {
-        const char* name;
         const char* before;  // The text a form routine rewrites; none for a writer.
         int capacity;
         std::string expected;
@@ -38,33 +37,26 @@ TEST(ConvertZeroTerminated, WritersAndFormRoutinesLeftJustifyAndStayInTheirBuffe
     };
     auto int1700 = [](char* t, int n) { yyint2st(1700, t, n); };
     const Case cases[] = {
-        {"1700 in 20", nullptr, 20, "1700", 0, int1700},
-        {"(I11) needs 11 characters", nullptr, 12, "1700", 0, int1700},
-        {"10 characters are too few", nullptr, 11, "**********", ERR_NUMERIC_TO_STRING, int1700},
-        {"4 characters", nullptr, 5, "****", ERR_NUMERIC_TO_STRING, int1700},
-        {"no room at all", nullptr, 1, "", ERR_NUMERIC_TO_STRING, int1700},
-        {"0.08 under (G15.5E2)", nullptr, 16, "0.80000E-01", 0,
-         [](char* t, int n) { yydbl2st(0.08, t, "(G15.5E2)", n); }},
-        {"4.0 under (G15.5E2)", nullptr, 40, "4.0000", 0,
-         [](char* t, int n) { yyrea2st(4.0f, t, "(G15.5E2)", n); }},
-        {"6.5 under (F4.2)", nullptr, 5, "6.50", 0,
-         [](char* t, int n) { yyrea2st(6.5f, t, "(F4.2)", n); }},
-        {"whole number", "  42.7 ", 20, "42", 0, [](char* t, int n) { yyformi(t, n); }},
-        {"not a number reads as 0", "x", 20, "0", ERR_INVALID_CHARACTER,
-         [](char* t, int n) { yyformi(t, n); }},
-        {"real under (F4.2)", "6.5", 20, "6.50", 0,
-         [](char* t, int n) { yyformr(t, "(F4.2)", n); }},
-        {"double under (G15.5E2)", ".08", 20, "0.80000E-01", 0,
-         [](char* t, int n) { yyformd(t, "(G15.5E2)", n); }},
-        {"blank double", "", 20, "0.0000", ERR_NO_SUBSTRING,
-         [](char* t, int n) { yyformd(t, "(G15.5E2)", n); }}};
+        {nullptr, 20, "1700", 0, int1700},
+        {nullptr, 12, "1700", 0, int1700},
+        {nullptr, 11, "**********", ERR_NUMERIC_TO_STRING, int1700},
+        {nullptr, 5, "****", ERR_NUMERIC_TO_STRING, int1700},
+        {nullptr, 1, "", ERR_NUMERIC_TO_STRING, int1700},
+        {nullptr, 16, "0.80000E-01", 0, [](char* t, int n) { yydbl2st(0.08, t, "(G15.5E2)", n); }},
+        {nullptr, 40, "4.0000", 0, [](char* t, int n) { yyrea2st(4.0f, t, "(G15.5E2)", n); }},
+        {nullptr, 5, "6.50", 0, [](char* t, int n) { yyrea2st(6.5f, t, "(F4.2)", n); }},
+        {"  42.7 ", 20, "42", 0, [](char* t, int n) { yyformi(t, n); }},
+        {"x", 20, "0", ERR_INVALID_CHARACTER, [](char* t, int n) { yyformi(t, n); }},
+        {"6.5", 20, "6.50", 0, [](char* t, int n) { yyformr(t, "(F4.2)", n); }},
+        {".08", 20, "0.80000E-01", 0, [](char* t, int n) { yyformd(t, "(G15.5E2)", n); }},
+        {"", 20, "0.0000", ERR_NO_SUBSTRING, [](char* t, int n) { yyformd(t, "(G15.5E2)", n); }}};
     for (const Case& c : cases) {
         GuardedBuffer buffer(c.capacity, c.before ? std::string(c.before) + '\0' : "");
         InfoError(1);
         c.write(buffer.bytes.data(), c.capacity);
-        EXPECT_EQ(buffer.Text(), c.expected) << c.name;
-        EXPECT_EQ(InfoError(1), c.error) << c.name;
-        EXPECT_TRUE(buffer.GuardIntact()) << c.name << ": wrote past its buffer";
+        EXPECT_EQ(buffer.Text(), c.expected) << "row " << (&c - cases);
+        EXPECT_EQ(InfoError(1), c.error) << "row " << (&c - cases);
+        EXPECT_TRUE(buffer.GuardIntact()) << "row " << (&c - cases) << ": wrote past its buffer";
     }
     // A null or empty buffer is left alone.
     yyint2st(5, nullptr, 10);

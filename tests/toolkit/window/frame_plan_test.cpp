@@ -74,20 +74,19 @@ TEST(FramePlan, OpenArgumentsFallBackToTheDefaults) {
 
 TEST(FramePlan, PlacementCentresWithIntegerHalves) {
     struct Case {
-        const char* what;
         int flags, x, y;
         FrameMeasures extents;
         std::vector<int> placed;
     };
     constexpr int C = kCentreOnScreen;
     const Case cases[] = {
-        {"centred, no status bar", 7, C, C, {641, 481, 0}, {79, 59, 641, 481}},
+        {7, C, C, {641, 481, 0}, {79, 59, 641, 481}},
         // The bar grows the frame and lifts it by half its height, truncated: 150 - 21 / 2.
-        {"centred with a status bar", 39, C, C, {500, 300, 21}, {150, 140, 500, 321}},
-        {"given position stays", 39, 10, 20, {500, 300, 21}, {10, 20, 500, 321}},
-        {"maximised is not lifted", 39 | WF_MAXIMISED, C, C, {500, 300, 21}, {150, 150, 500, 321}},
+        {39, C, C, {500, 300, 21}, {150, 140, 500, 321}},
+        {39, 10, 20, {500, 300, 21}, {10, 20, 500, 321}},
+        {39 | WF_MAXIMISED, C, C, {500, 300, 21}, {150, 150, 500, 321}},
         // A frame larger than the screen: the halving truncates toward zero.
-        {"larger than the screen", 7, C, C, {803, 605, 0}, {-1, -2, 803, 605}}};
+        {7, C, C, {803, 605, 0}, {-1, -2, 803, 605}}};
     for (const Case& c : cases) {
         OpenArguments arguments;
         arguments.flags = c.flags;
@@ -95,7 +94,8 @@ TEST(FramePlan, PlacementCentresWithIntegerHalves) {
         arguments.y = c.y;
         FramePlacement p =
             PlaceFrame(ResolveOpenArguments(arguments, 800, 600), c.extents, 800, 600);
-        EXPECT_EQ(std::vector<int>({p.x, p.y, p.outer_width, p.outer_height}), c.placed) << c.what;
+        EXPECT_EQ(std::vector<int>({p.x, p.y, p.outer_width, p.outer_height}), c.placed)
+            << "row " << (&c - cases);
     }
 }
 
@@ -136,28 +136,25 @@ TEST(StatusBarLayout, RightEdgesAreRunningSumsOfPixelWidths) {
     constexpr auto S = PartBorder::Sunken;
     constexpr auto N = PartBorder::None;
     struct Case {
-        const char* what;
         int nparts;
         std::vector<int> widths, types, edges;
         std::vector<PartBorder> borders;
     };
-    const Case cases[] = {
-        {"three thirds", 3, {3333, 3333, 3333}, {}, {333, 666, 999}, {S, S, S}},
-        {"half and the rest", 2, {5000, -1}, {}, {499, -1}, {S, S}},
-        {"parts after a -1 have no room", 3, {-1, 2000, 2000}, {}, {-1, -1, -1}, {S, S, S}},
-        {"missing widths reach the edge", 3, {1000}, {}, {99, -1, -1}, {S, S, S}},
-        {"border types",
-         4,
-         {1000, 1000, 1000, 1000},
-         {0, 1, 2, 7},
-         {99, 198, 297, 396},
-         {N, S, PartBorder::Raised, S}},
-        {"missing types are sunken", 2, {1000, 1000}, {0}, {99, 198}, {N, S}}};
+    const Case cases[] = {{3, {3333, 3333, 3333}, {}, {333, 666, 999}, {S, S, S}},
+                          {2, {5000, -1}, {}, {499, -1}, {S, S}},
+                          {3, {-1, 2000, 2000}, {}, {-1, -1, -1}, {S, S, S}},
+                          {3, {1000}, {}, {99, -1, -1}, {S, S, S}},
+                          {4,
+                           {1000, 1000, 1000, 1000},
+                           {0, 1, 2, 7},
+                           {99, 198, 297, 396},
+                           {N, S, PartBorder::Raised, S}},
+                          {2, {1000, 1000}, {0}, {99, 198}, {N, S}}};
     for (const Case& c : cases) {
         auto layout = LayoutStatusParts(c.nparts, c.widths, c.types, 1000);
-        ASSERT_TRUE(layout) << c.what;
-        EXPECT_EQ(layout->right_edges, c.edges) << c.what;
-        EXPECT_EQ(layout->borders, c.borders) << c.what;
+        ASSERT_TRUE(layout) << "row " << (&c - cases);
+        EXPECT_EQ(layout->right_edges, c.edges) << "row " << (&c - cases);
+        EXPECT_EQ(layout->borders, c.borders) << "row " << (&c - cases);
     }
     // Part counts outside 1 to 255 are refused.
     std::vector<int> widths(300, 10);
