@@ -128,7 +128,9 @@ TEST(ConvertNumberToText, FieldRulesAndUnusableFormats) {
     };
     std::vector<Case> cases = {
         {1.0, "  (F4.2)  ", 10, "1.00      ", 0},
-        {1.0, "(F255.2)", 300, std::string(251, ' ') + "1.00" + std::string(45, ' '), 0}};
+        {1.0, "(F255.2)", 300, std::string(251, ' ') + "1.00" + std::string(45, ' '), 0},
+        // A G field too narrow for its trailing blanks keeps one place for the number.
+        {1.0, "(G4.1)", 4, "****", ERR_NUMERIC_TO_STRING}};
     for (const char* format :
          {"(X)",      "(F4.2",          "F4.2",     "",
           "()",       "(F4.2)x",        "((F4.2))", "(F4.2,X)",

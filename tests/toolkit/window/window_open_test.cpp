@@ -18,7 +18,11 @@ namespace {
 using WindowOpen = WindowTest;
 
 TEST_F(WindowOpen, NoArgumentsGiveACentredResizableWindowOf80PercentOfTheScreen) {
+    // An open without fault reports nothing.
+    IDebugLevel(1);
+    ::testing::internal::CaptureStderr();
     WindowOpen2();
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     ASSERT_EQ(platform().frames.size(), 1u);
     const RecordingPlatform::Frame& frame = platform().main_frame();
     EXPECT_EQ(frame.request.client_width, 819);   // 80 % of 1024.
