@@ -3,6 +3,7 @@
 // help_file_test.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,6 +24,7 @@
 #include "qt/help_viewer/qt_help_window.h"
 #include "qt/qt_application.h"
 #include "state/toolkit_state.h"
+#include "support/scratch_directory.h"
 #include "windlass/windlass.h"
 
 namespace windlass {
@@ -48,31 +50,26 @@ const char* const kContents =
     "1 1 Boiler Help\n1 - Running the boiler\n2 20 Water temperature\n"
     "2 30 Flue gases\n";
 
+// Each case writes kDocument as BOILER.HLP in a folder of its own and closes all help at its end.
 class HelpViewerTest : public ::testing::Test {
   protected:
-    HelpViewerTest() {
-        qt::Application();
-        ResetToolkitState();
-        folder_ = fs::current_path() / "help-viewer" /
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        boiler_ = Write("BOILER.HLP", kDocument);
-    }
+    HelpViewerTest() { ResetToolkitState(); }
     ~HelpViewerTest() override {
         WHelpFile1("");
         InfoError(1);
     }
-    std::string Write(const std::string& name, const std::string& text) const {
-        fs::path path = folder_ / name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path.string();
+
+    static std::string Write(const std::string& name, const std::string& text) {
+        std::ofstream(name, std::ios::binary) << text;
+        return (fs::current_path() / name).string();
     }
+
     static qt::HelpWindow* Window() { return qt::OpenHelpWindow(); }
     static QString Shown() { return Window()->browser()->toPlainText(); }
-    fs::path folder_;
-    // The path of kDocument, written for every case.
-    std::string boiler_;
+
+    QApplication& application_ = qt::Application();
+    testing::ScratchDirectory scratch_;
+    std::string boiler_ = Write("BOILER.HLP", kDocument);
 };
 
 TEST_F(HelpViewerTest, OpensAtTheContentsThenATopicInTheSameWindowAndFollowsLinks) {
