@@ -33,53 +33,30 @@ std::string TablePath() {
     return std::string(HEATWISE_SOURCE_DIR) + "/tests/toolkit/convert/data/fortran_reference.txt";
 }
 
-// Splits "kind|length|format|value|failed|field|". The field may hold any character but is
+// Reads lines "kind|length|format|value|failed|field|". The field may hold any character but is
 // exactly `length` long, so it is cut by length, not by separator.
-bool ParseLine(const std::string& text, ReferenceLine& line, std::string& problem) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (int i = 0; i < 5; ++i) {
-        std::size_t bar = text.find('|', start);
-        if (bar == std::string::npos) {
-            problem = "fewer than six fields";
-            return false;
-        }
-        parts.push_back(text.substr(start, bar - start));
-        start = bar + 1;
-    }
-    if (parts[0].size() != 1 || std::string_view("DRI").find(parts[0][0]) == std::string::npos) {
-        problem = "kind '" + parts[0] + "' is not D, R or I";
-        return false;
-    }
-    std::size_t length = std::stoul(parts[1]);
-    if (text.size() != start + length + 1 || text.back() != '|') {
-        problem = "field is not " + parts[1] + " characters between bars";
-        return false;
-    }
-    line.kind = parts[0][0];
-    line.format = parts[2];
-    line.value = parts[3];
-    line.failed = parts[4] == "1";
-    line.field = text.substr(start, length);
-    return true;
-}
-
 std::vector<ReferenceLine> ReadTable(const std::string& path) {
     std::vector<ReferenceLine> lines;
     std::ifstream in(path);
     EXPECT_TRUE(in.good()) << path << ": cannot be opened";
     std::string text;
-    int number = 0;
-    while (std::getline(in, text)) {
-        ++number;
-        ReferenceLine line;
-        std::string problem;
-        if (!ParseLine(text, line, problem)) {
-            ADD_FAILURE() << path << ": line " << number << ": " << problem;
+    for (int number = 1; std::getline(in, text); ++number) {
+        std::vector<std::string> parts;
+        std::size_t start = 0;
+        for (std::size_t bar; parts.size() < 5 && (bar = text.find('|', start)) != text.npos;) {
+            parts.push_back(text.substr(start, bar - start));
+            start = bar + 1;
+        }
+        bool whole = parts.size() == 5 && parts[0].size() == 1 &&
+                     std::string_view("DRI").find(parts[0][0]) != std::string_view::npos &&
+                     text.size() == start + std::stoul(parts[1]) + 1 && text.back() == '|';
+        if (!whole) {
+            ADD_FAILURE() << path << ": line " << number << " is not kind|length|format|value|"
+                          << "failed|field| with a field of the length given";
             continue;
         }
-        line.line_number = number;
-        lines.push_back(line);
+        lines.push_back({number, parts[0][0], parts[2], parts[3], parts[4] == "1",
+                         text.substr(start, std::stoul(parts[1]))});
     }
     return lines;
 }
@@ -137,6 +114,43 @@ TEST(ConvertFortranReference, EveryLineMatchesTheFormattedWrite) {
             }
         }
     }
+}
+
+// What the table cannot show: blanks around the format, an empty text, the widest field, and
+// the formats that cannot be used for the item, which give ten asterisks and the error.
+TEST(ConvertNumberToText, FieldRulesAndUnusableFormats) {
+    struct Case {
+        double value;
+        std::string format;
+        int length;
+        std::string expected;
+        int error;
+    };
+    std::vector<Case> cases = {
+        {1.0, "  (F4.2)  ", 10, "1.00      ", 0},
+        {1.0, "(F255.2)", 300, std::string(251, ' ') + "1.00" + std::string(45, ' '), 0},
+        // A G field too narrow for its trailing blanks keeps one place for the number.
+        {1.0, "(G4.1)", 4, "****", ERR_NUMERIC_TO_STRING}};
+    for (const char* format :
+         {"(X)",      "(F4.2",          "F4.2",     "",
+          "()",       "(F4.2)x",        "((F4.2))", "(F4.2,X)",
+          "(0F4.2)",  "(F4)",           "(F.2)",    "(F4.)",
+          "(F4.-2)",  "(F999999999.2)", "(F256.2)", "(F10.99999999999999999999)",
+          "(E12.4E)", "(E12.4E9999)",   "(G12)",    "(E0.3)",
+          "(F4.2E2)"}) {
+        cases.push_back({1.0, format, 12, "**********  ", ERR_NUMERIC_TO_STRING});
+    }
+    for (const Case& c : cases) {
+        InfoError(1);
+        std::string text(static_cast<std::size_t>(c.length), '#');
+        IDoubleToString(c.value, text, c.format);
+        EXPECT_EQ(text, c.expected) << "format [" << c.format << "]";
+        EXPECT_EQ(InfoError(1), c.error) << "format [" << c.format << "]";
+    }
+    std::string empty;
+    IntegerToString(5, empty, "(I11)");
+    EXPECT_EQ(empty, "");
+    EXPECT_EQ(InfoError(1), ERR_NUMERIC_TO_STRING);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
-// The zero-terminated conversions of the dialog module.
+// The zero-terminated conversions of the dialog module and the scanners beneath them.
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -10,72 +12,53 @@
 
 namespace {
 
-// A buffer whose bytes beyond `capacity` are a guard that no routine may touch.
-class GuardedBuffer {
-  public:
+// A buffer of `capacity` bytes followed by a guard that no routine may touch.
+struct GuardedBuffer {
     explicit GuardedBuffer(int capacity, const std::string& content = "")
-        : capacity_(capacity), bytes_(static_cast<std::size_t>(capacity) + kGuard, kGuardByte) {
-        std::memset(bytes_.data(), '#', static_cast<std::size_t>(capacity));
-        std::memcpy(bytes_.data(), content.data(), content.size());
+        : capacity(capacity), bytes(static_cast<std::size_t>(capacity), '#') {
+        bytes.replace(0, content.size(), content);
+        bytes += std::string(8, '@');
     }
-
-    char* data() { return bytes_.data(); }
-    int capacity() const { return capacity_; }
-    std::string Text() const { return std::string(bytes_.data()); }
-
+    std::string Text() const { return bytes.c_str(); }
     bool GuardIntact() const {
-        for (std::size_t i = static_cast<std::size_t>(capacity_); i < bytes_.size(); ++i) {
-            if (bytes_[i] != kGuardByte) {
-                return false;
-            }
-        }
-        return true;
+        return bytes.substr(static_cast<std::size_t>(capacity)) == "@@@@@@@@";
     }
-
-  private:
-    static constexpr std::size_t kGuard = 8;
-    static constexpr char kGuardByte = '@';
-    int capacity_;
-    std::string bytes_;
-};
-
-struct WriterCase {
-    const char* name;
     int capacity;
-    std::string expected;
-    int error;
+    std::string bytes;
 };
 
-// One routine under several capacities: the result ends at its last non-blank, left-justified.
-void CheckWriter(const WriterCase& c, void (*write)(char*, int)) {
-    GuardedBuffer buffer(c.capacity);
-    InfoError(1);
-    write(buffer.data(), buffer.capacity());
-    EXPECT_EQ(buffer.Text(), c.expected) << c.name;
-    EXPECT_EQ(InfoError(1), c.error) << c.name;
-    EXPECT_TRUE(buffer.GuardIntact()) << c.name << ": wrote past its buffer";
-}
-
-TEST(ConvertZeroTerminated, WritersLeftJustifyAndStayInTheirBuffer) {
-    const WriterCase int_cases[] = {
-        {"1700 in 20", 20, "1700", 0},
-        {"(I11) needs 11 characters", 12, "1700", 0},
-        {"10 characters are too few", 11, "**********", ERR_NUMERIC_TO_STRING},
-        {"4 characters", 5, "****", ERR_NUMERIC_TO_STRING},
-        {"no room at all", 1, "", ERR_NUMERIC_TO_STRING},
+TEST(ConvertZeroTerminated, WritersAndFormRoutinesLeftJustifyAndStayInTheirBuffer) {
+    struct Case {
+        const char* before;  // The text a form routine rewrites; none for a writer.
+        int capacity;
+        std::string expected;
+        int error;
+        void (*write)(char*, int);
     };
-    for (const WriterCase& c : int_cases) {
-        CheckWriter(c, [](char* text, int capacity) { yyint2st(1700, text, capacity); });
+    auto int1700 = [](char* t, int n) { yyint2st(1700, t, n); };
+    const Case cases[] = {
+        {nullptr, 20, "1700", 0, int1700},
+        {nullptr, 12, "1700", 0, int1700},
+        {nullptr, 11, "**********", ERR_NUMERIC_TO_STRING, int1700},
+        {nullptr, 5, "****", ERR_NUMERIC_TO_STRING, int1700},
+        {nullptr, 1, "", ERR_NUMERIC_TO_STRING, int1700},
+        {nullptr, 16, "0.80000E-01", 0, [](char* t, int n) { yydbl2st(0.08, t, "(G15.5E2)", n); }},
+        {nullptr, 40, "4.0000", 0, [](char* t, int n) { yyrea2st(4.0f, t, "(G15.5E2)", n); }},
+        {nullptr, 5, "6.50", 0, [](char* t, int n) { yyrea2st(6.5f, t, "(F4.2)", n); }},
+        {"  42.7 ", 20, "42", 0, [](char* t, int n) { yyformi(t, n); }},
+        {"x", 20, "0", ERR_INVALID_CHARACTER, [](char* t, int n) { yyformi(t, n); }},
+        {"6.5", 20, "6.50", 0, [](char* t, int n) { yyformr(t, "(F4.2)", n); }},
+        {".08", 20, "0.80000E-01", 0, [](char* t, int n) { yyformd(t, "(G15.5E2)", n); }},
+        {"", 20, "0.0000", ERR_NO_SUBSTRING, [](char* t, int n) { yyformd(t, "(G15.5E2)", n); }}};
+    for (const Case& c : cases) {
+        GuardedBuffer buffer(c.capacity, c.before ? std::string(c.before) + '\0' : "");
+        InfoError(1);
+        c.write(buffer.bytes.data(), c.capacity);
+        EXPECT_EQ(buffer.Text(), c.expected) << "row " << (&c - cases);
+        EXPECT_EQ(InfoError(1), c.error) << "row " << (&c - cases);
+        EXPECT_TRUE(buffer.GuardIntact()) << "row " << (&c - cases) << ": wrote past its buffer";
     }
-    CheckWriter({"0.08 under (G15.5E2)", 16, "0.80000E-01", 0},
-                [](char* text, int capacity) { yydbl2st(0.08, text, "(G15.5E2)", capacity); });
-    CheckWriter({"4.0 under (G15.5E2)", 40, "4.0000", 0},
-                [](char* text, int capacity) { yyrea2st(4.0f, text, "(G15.5E2)", capacity); });
-    CheckWriter({"6.5 under (F4.2)", 5, "6.50", 0},
-                [](char* text, int capacity) { yyrea2st(6.5f, text, "(F4.2)", capacity); });
-}
-
-TEST(ConvertZeroTerminated, WritersLeaveANullOrEmptyBufferAlone) {
+    // A null or empty buffer is left alone.
     yyint2st(5, nullptr, 10);
     yydbl2st(5.0, nullptr, "(F4.2)", 10);
     char untouched = 'x';
@@ -84,95 +67,106 @@ TEST(ConvertZeroTerminated, WritersLeaveANullOrEmptyBufferAlone) {
     EXPECT_EQ(untouched, 'x');
 }
 
-struct ReaderCase {
-    std::string bytes;  // The buffer's bytes; it may hold no zero at all.
-    int capacity;
-    double expected;
-    int error;
-};
-
-class ConvertZeroTerminatedReader : public testing::TestWithParam<ReaderCase> {};
-
-TEST_P(ConvertZeroTerminatedReader, ReadsUpToTheZeroOrTheCapacity) {
-    const ReaderCase& c = GetParam();
-    // The bytes sit at the end of an exactly sized allocation, so a read past the capacity
-    // is caught by the address sanitizer.
-    std::string storage = c.bytes.substr(0, static_cast<std::size_t>(c.capacity));
-    auto exact = std::make_unique<char[]>(storage.size() + 1);
-    std::memcpy(exact.get(), storage.data(), storage.size());
-
-    InfoError(1);
-    double as_double = -1;
-    yyst2dbl(as_double, exact.get(), c.capacity);
-    EXPECT_DOUBLE_EQ(as_double, c.expected) << "[" << c.bytes << "]";
-    EXPECT_EQ(InfoError(1), c.error) << "[" << c.bytes << "]";
-
-    float as_real = -1;
-    yyst2rea(as_real, exact.get(), c.capacity);
-    EXPECT_FLOAT_EQ(as_real, static_cast<float>(c.expected)) << "[" << c.bytes << "]";
-    EXPECT_EQ(InfoError(1), c.error) << "[" << c.bytes << "]";
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, ConvertZeroTerminatedReader,
-                         testing::Values(ReaderCase{std::string("1.5\0garbage", 11), 11, 1.5, 0},
-                                         ReaderCase{"12.5xx", 4, 12.5, 0},
-                                         ReaderCase{"  7  ", 5, 7, 0},
-                                         ReaderCase{std::string("\0", 1), 1, 0, ERR_NO_SUBSTRING},
-                                         ReaderCase{"12x", 3, 0, ERR_INVALID_CHARACTER},
-                                         ReaderCase{"", 0, 0, ERR_NO_SUBSTRING}));
-
-struct IntegerReaderCase {
-    std::string text;
-    int expected;
-    int error;
-};
-
-class ConvertZeroTerminatedInteger : public testing::TestWithParam<IntegerReaderCase> {};
-
-TEST_P(ConvertZeroTerminatedInteger, ReadsARealAndTruncatesIt) {
-    const IntegerReaderCase& c = GetParam();
-    InfoError(1);
-    int value = -1;
-    yyst2int(value, c.text.c_str(), static_cast<int>(c.text.size()) + 1);
-    EXPECT_EQ(value, c.expected) << "[" << c.text << "]";
-    EXPECT_EQ(InfoError(1), c.error) << "[" << c.text << "]";
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, ConvertZeroTerminatedInteger,
-                         testing::Values(IntegerReaderCase{"12.9", 12, 0},
-                                         IntegerReaderCase{"-12.9", -12, 0},
-                                         IntegerReaderCase{"1.5E3", 1500, 0},
-                                         IntegerReaderCase{"2E9", 2000000000, 0},
-                                         IntegerReaderCase{"3E9", 0, ERR_NUMBER_TOO_LARGE},
-                                         IntegerReaderCase{"-3E9", 0, ERR_NUMBER_TOO_LARGE},
-                                         IntegerReaderCase{"abc", 0, ERR_INVALID_CHARACTER}));
-
-TEST(ConvertZeroTerminated, FormRoutinesRewriteTheTextInDisplayForm) {
+TEST(ConvertZeroTerminated, ReadersStopAtTheZeroOrTheCapacity) {
     struct Case {
-        const char* name;
-        std::string before;
-        std::string after;
+        std::string bytes;  // The buffer's bytes; it may hold no zero at all.
+        int capacity;
+        double expected;
         int error;
-        void (*form)(char*, int);
     };
-    const Case cases[] = {
-        {"whole number", "  42.7 ", "42", 0, [](char* t, int n) { yyformi(t, n); }},
-        {"not a number reads as 0", "x", "0", ERR_INVALID_CHARACTER,
-         [](char* t, int n) { yyformi(t, n); }},
-        {"real under (F4.2)", "6.5", "6.50", 0, [](char* t, int n) { yyformr(t, "(F4.2)", n); }},
-        {"double under (G15.5E2)", ".08", "0.80000E-01", 0,
-         [](char* t, int n) { yyformd(t, "(G15.5E2)", n); }},
-        {"blank double", "", "0.0000", ERR_NO_SUBSTRING,
-         [](char* t, int n) { yyformd(t, "(G15.5E2)", n); }},
-    };
+    const Case cases[] = {{std::string("1.5\0garbage", 11), 11, 1.5, 0},
+                          {"12.5xx", 4, 12.5, 0},
+                          {"  7  ", 5, 7, 0},
+                          {std::string("\0", 1), 1, 0, ERR_NO_SUBSTRING},
+                          {"12x", 3, 0, ERR_INVALID_CHARACTER},
+                          {"", 0, 0, ERR_NO_SUBSTRING}};
     for (const Case& c : cases) {
-        GuardedBuffer buffer(20, c.before + std::string(1, '\0'));
+        // The bytes end an exactly sized allocation, so a read past the capacity is caught by
+        // the address sanitizer.
+        std::string storage = c.bytes.substr(0, static_cast<std::size_t>(c.capacity));
+        auto exact = std::make_unique<char[]>(storage.size() + 1);
+        std::memcpy(exact.get(), storage.data(), storage.size());
         InfoError(1);
-        c.form(buffer.data(), buffer.capacity());
-        EXPECT_EQ(buffer.Text(), c.after) << c.name;
-        EXPECT_EQ(InfoError(1), c.error) << c.name;
-        EXPECT_TRUE(buffer.GuardIntact()) << c.name;
+        double as_double = -1;
+        yyst2dbl(as_double, exact.get(), c.capacity);
+        EXPECT_DOUBLE_EQ(as_double, c.expected) << "[" << c.bytes << "]";
+        EXPECT_EQ(InfoError(1), c.error) << "[" << c.bytes << "]";
+        float as_real = -1;
+        yyst2rea(as_real, exact.get(), c.capacity);
+        EXPECT_FLOAT_EQ(as_real, static_cast<float>(c.expected)) << "[" << c.bytes << "]";
+        EXPECT_EQ(InfoError(1), c.error) << "[" << c.bytes << "]";
     }
+    // An integer is read as a real and truncated.
+    struct IntegerCase {
+        std::string text;
+        int expected;
+        int error;
+    };
+    const IntegerCase integers[] = {{"12.9", 12, 0},
+                                    {"-12.9", -12, 0},
+                                    {"1.5E3", 1500, 0},
+                                    {"2E9", 2000000000, 0},
+                                    {"3E9", 0, ERR_NUMBER_TOO_LARGE},
+                                    {"-3E9", 0, ERR_NUMBER_TOO_LARGE},
+                                    {"abc", 0, ERR_INVALID_CHARACTER}};
+    for (const IntegerCase& c : integers) {
+        InfoError(1);
+        int value = -1;
+        yyst2int(value, c.text.c_str(), static_cast<int>(c.text.size()) + 1);
+        EXPECT_EQ(value, c.expected) << "[" << c.text << "]";
+        EXPECT_EQ(InfoError(1), c.error) << "[" << c.text << "]";
+    }
+}
+
+TEST(ConvertAsciiScanners, ReadFromTheStartAndTellWhetherTheTextWasUsedUp) {
+    const std::pair<std::string, int> ints[] = {{"123abc", 123},
+                                                {"-5", 0},
+                                                {" 5", 0},
+                                                {"", 0},
+                                                {"007", 7},
+                                                {"2147483647", 2147483647},
+                                                {"99999999999999999999", 2147483647}};
+    for (const auto& [text, expected] : ints) {
+        EXPECT_EQ(yyAsciiToInt(text), expected) << "[" << text << "]";
+        EXPECT_EQ(yyAsciiToInt(text.c_str()), expected) << "[" << text << "]";
+    }
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        std::string text;
+        double expected;
+        int at_end;
+    };
+    const Case doubles[] = {{"  1.5", 1.5, 1},
+                            {"\t 3", 3, 1},
+                            {"1.5 ", 1.5, 0},
+                            {"-2.5e2", -250, 1},
+                            {"1.5D3", 1500, 1},
+                            {"1.5d-1", 0.15, 1},
+                            {"+.5", 0.5, 1},
+                            {"1e", 1, 1},
+                            {"1e+", 1, 1},
+                            {"1ex", 1, 0},
+                            {"1.2.3", 1.2, 0},
+                            {"-", -0.0, 1},
+                            {"", 0, 1},
+                            {"abc", 0, 0},
+                            {"+ 1", 0, 0},
+                            {"1e400", inf, 1},
+                            {"1e-99999999999999999999", 0, 1},
+                            {"0." + std::string(100000, '0') + "1", 0, 1},
+                            {std::string(400, '9') + "e-999999999", inf, 1}};
+    for (const Case& c : doubles) {
+        int at_end = -1;
+        double value = yyAsciiToDouble(c.text.c_str(), at_end);
+        std::string label = "[" + c.text.substr(0, 20) + "]";
+        EXPECT_TRUE(value == c.expected || std::fabs(value - c.expected) < 1e-12) << label;
+        EXPECT_EQ(std::signbit(value), std::signbit(c.expected)) << label;
+        EXPECT_EQ(at_end, c.at_end) << label;
+    }
+    int at_end = -1;
+    EXPECT_EQ(yyAsciiToDouble(static_cast<const char*>(nullptr), at_end), 0.0);
+    EXPECT_EQ(at_end, 1);
+    EXPECT_EQ(yyAsciiToInt(static_cast<const char*>(nullptr)), 0);
 }
 
 }  // namespace

@@ -1,65 +1,124 @@
-// The error slots, the report line and the four ways a raised error is reported.
+// The error slots, the report line, the message table, the debug file and the four ways a
+// raised error is reported.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "errors/debug_file.h"
+#include "errors/fixed_text.h"
 #include "support/toolkit_test.h"
 #include "windlass/windlass.h"
 
 namespace windlass {
 namespace {
 
-using testing::ToolkitTest;
+using ErrorReporting = testing::ToolkitTest;
 
-class ErrorReporting : public ToolkitTest {};
+std::string MessageOf(int code, std::size_t length = 80) {
+    std::string message(length, '#');
+    WInfoErrorMessage(code, message);
+    return message;
+}
 
 TEST_F(ErrorReporting, InfoErrorReadsClearsAndRepeats) {
-    struct Step {
-        int itype;
-        int expected;
-    };
     yyerror(ERR_FIELD_IDENTIFIER);
     ASSERT_EQ(InfoError(1), 1006);
     yyerror(ERR_FIELD_RANGE);
     Errors().last_file_status = 2;
     Errors().last_os_error = 5;
     // Each slot is cleared when read; any other type repeats the last result, clearing nothing.
-    const std::vector<Step> steps = {
-        {5, 1006}, {-3, 1006}, {0, 1006}, {1, 1009}, {1, 0}, {7, 0}, {2, 2}, {2, 0}, {3, 5}, {3, 0},
-    };
-    for (const Step& step : steps) {
-        EXPECT_EQ(InfoError(step.itype), step.expected) << "InfoError(" << step.itype << ")";
+    const std::pair<int, int> steps[] = {{5, 1006}, {-3, 1006}, {0, 1006}, {1, 1009}, {1, 0},
+                                         {7, 0},    {2, 2},     {2, 0},    {3, 5},    {3, 0}};
+    for (const auto& [itype, expected] : steps) {
+        EXPECT_EQ(InfoError(itype), expected) << "InfoError(" << itype << ")";
     }
 }
 
-TEST_F(ErrorReporting, ErrorLineHasCodeInFourColumnsAndNoBlankAfterColon) {
-    struct Case {
-        int code;
-        const char* line;
-    };
-    const std::vector<Case> cases = {
+TEST_F(ErrorReporting, ErrorLinesAndTheMessageTable) {
+    const std::pair<int, const char*> lines[] = {
         {4, "Error=   4:Number too large in string to numeric conversion"},
         {1045, "Error=1045:Specified dialog has wrong style to be combined with a window"},
         {50, "Error=  50:"},
         {0, "Error=   0:"},
-        {12345, "Error=12345:"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ErrorLine(c.code), c.line);
+        {12345, "Error=12345:"}};
+    for (const auto& [code, line] : lines) {
+        EXPECT_EQ(ErrorLine(code), line);
+    }
+    const std::pair<int, const char*> texts[] = {
+        {1, "Error opening file or device"},
+        {12, "Invalid character detected"},
+        {20, "Circle/ellipse radius <=0, height ratio<=0 or arc angle=0"},
+        {28, "Borders cross in IGrPolygonSimple - unable to fill polygon"},
+        {66, "Invalid character code in IGrCharSpace"},
+        {1001, "Invalid menu item"},
+        {1016, "Unable to display window/dialog. Root window hidden"},
+        {1025, "Editor can't have menu in InsideRoot child window"},
+        {1047, "Current dialog which is combined with a window"},
+        {1050, "Invalid pre-defined registry key"}};
+    for (const auto& [code, text] : texts) {
+        EXPECT_EQ(TrimTrailingBlanks(MessageOf(code)), text);
+    }
+    const std::set<int> without_text = {6,  7,  8,  9,  14, 15, 17, 19, 26, 29, 30,
+                                        31, 32, 33, 35, 36, 37, 38, 39, 41, 45, 47,
+                                        48, 50, 52, 56, 57, 59, 60, 61, 62, 65};
+    for (int code : {-1, 0, 67, 100, 1000, 1051, 9999}) {
+        EXPECT_TRUE(IsBlank(MessageOf(code))) << "code " << code;
+    }
+    for (int code = 1; code <= 1050; code = code == 66 ? 1001 : code + 1) {
+        EXPECT_EQ(IsBlank(MessageOf(code)), without_text.count(code) == 1) << "code " << code;
+    }
+    // The message is padded or cut to the length given.
+    EXPECT_EQ(MessageOf(1006, 30), "Invalid field identifier      ");
+    EXPECT_EQ(MessageOf(1006, 7), "Invalid");
+    EXPECT_EQ(MessageOf(1006, 0), "");
+    EXPECT_EQ(MessageOf(6, 5), "     ");
+}
+
+TEST_F(ErrorReporting, DebugFileIsMadeOnceEmptiedAndEndsLinesInCrLf) {
+    WriteFile("debug", "an old line\r\n");
+    IDebug("first");
+    IDebug("second   ");
+    IDebug("");
+    IDebug(std::string(600, 'x'));
+    IDebug(std::string("before\0after", 12));
+    EXPECT_EQ(ReadFile("debug"),
+              "first\r\nsecond\r\n\r\n" + std::string(511, 'x') + "\r\nbefore\r\n");
+    std::filesystem::remove("debug");
+    IDebug("three");
+    EXPECT_FALSE(std::filesystem::exists("debug"));
+    EXPECT_FALSE(std::filesystem::exists("debug.txt"));
+}
+
+TEST_F(ErrorReporting, DebugFileFallsBackThroughTheThreeNames) {
+    const std::vector<std::string> names = {"debug", "debug.txt", "debug.dat", ""};
+    for (std::size_t taken = 0; taken < names.size(); ++taken) {
+        std::filesystem::path folder = "case" + std::to_string(taken);
+        std::filesystem::create_directories(folder);
+        for (std::size_t i = 0; i < taken; ++i) {
+            std::filesystem::create_directories(folder / names[i]);
+        }
+        DebugFile file(folder);
+        file.WriteLine("line");
+        if (names[taken].empty()) {
+            EXPECT_TRUE(file.path().empty());
+            file.WriteLine("dropped without notice");
+        } else {
+            EXPECT_EQ(file.path(), folder / names[taken]);
+            EXPECT_EQ(ReadFile(folder / names[taken]), "line\r\n");
+        }
     }
 }
 
-TEST_F(ErrorReporting, LevelZeroStoresSilently) {
+TEST_F(ErrorReporting, LevelsZeroToTwoStoreWriteOnStandardErrorAndWriteTheDebugFile) {
     ::testing::internal::CaptureStderr();
     yyerror(ERR_FIELD_IDENTIFIER);
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     EXPECT_TRUE(platform_->boxes_shown.empty());
     EXPECT_FALSE(std::filesystem::exists("debug"));
     EXPECT_EQ(InfoError(1), 1006);
-}
-
-TEST_F(ErrorReporting, LevelOneWritesTheLineOnStandardError) {
     IDebugLevel(1);
     ::testing::internal::CaptureStderr();
     yyerror(ERR_FIELD_IDENTIFIER);
@@ -67,9 +126,6 @@ TEST_F(ErrorReporting, LevelOneWritesTheLineOnStandardError) {
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
               "Error=1006:Invalid field identifier\nError=   6:\n");
     EXPECT_EQ(InfoError(1), 6);
-}
-
-TEST_F(ErrorReporting, LevelTwoAddsOneLinePerReportToTheDebugFile) {
     WriteFile("debug", "left over from an earlier run\r\n");
     IDebugLevel(2);
     yyerror(ERR_FIELD_IDENTIFIER);
@@ -85,7 +141,6 @@ TEST_F(ErrorReporting, LevelThreeWritesIntoTheStatusBarWhenThereIsOne) {
     // No main window yet: nothing is shown and nothing fails.
     yyerror(ERR_FIELD_IDENTIFIER);
     EXPECT_EQ(InfoError(1), 1006);
-
     static std::vector<std::string> written;
     static int level_seen = -1;
     written.clear();
@@ -100,38 +155,28 @@ TEST_F(ErrorReporting, LevelThreeWritesIntoTheStatusBarWhenThereIsOne) {
     EXPECT_EQ(Errors().debug_level, 3);
 }
 
-TEST_F(ErrorReporting, LevelFourAsksInABoxAndOkGoesOn) {
+TEST_F(ErrorReporting, LevelFourAsksInABoxOkGoesOnAndCancelEndsTheProgram) {
     IDebugLevel(4);
-    platform_->box_answers = {BoxAnswer::Ok};
+    static int stored_during_box = 0;
+    platform_->while_box_shown = [](const MessageBoxRequest&) {
+        if (stored_during_box == 0) {
+            yyerror(ERR_DIALOG_SELECT);
+            stored_during_box = Errors().last_toolkit_error;
+        }
+    };
+    platform_->box_answers = {BoxAnswer::Ok, BoxAnswer::Failed, BoxAnswer::Cancel};
     yyerror(ERR_FIELD_IDENTIFIER);
-    ASSERT_EQ(platform_->boxes_shown.size(), 1u);
+    ASSERT_EQ(platform_->boxes_shown.size(), 1u) << "an error while the box is up is not reported";
     const MessageBoxRequest& box = platform_->boxes_shown[0];
     EXPECT_EQ(box.title, "Library Error");
     EXPECT_EQ(box.text, "Error=1006:Invalid field identifier");
     EXPECT_EQ(box.buttons, BoxButtons::OkCancel);
     EXPECT_EQ(box.icon, BoxIcon::Exclamation);
     EXPECT_EQ(box.default_button, 0);
-    EXPECT_TRUE(platform_->exits.empty());
-    EXPECT_EQ(InfoError(1), 1006);
-}
-
-TEST_F(ErrorReporting, ErrorRaisedWhileTheBoxIsUpIsStoredButTheCauseSurvives) {
-    IDebugLevel(4);
-    static int stored_during_box = 0;
-    platform_->while_box_shown = [](const MessageBoxRequest&) {
-        yyerror(ERR_DIALOG_SELECT);
-        stored_during_box = Errors().last_toolkit_error;
-    };
-    yyerror(ERR_FIELD_IDENTIFIER);
     EXPECT_EQ(stored_during_box, 1008);
-    EXPECT_EQ(platform_->boxes_shown.size(), 1u) << "the inner error is not reported again";
-    EXPECT_EQ(InfoError(1), 1006);
+    EXPECT_EQ(InfoError(1), 1006) << "the cause survives the error raised while the box is up";
     EXPECT_EQ(Errors().debug_level, 4);
-}
-
-TEST_F(ErrorReporting, LevelFourCancelEndsTheProgramAndAFailedBoxKeepsTheCausingCode) {
-    IDebugLevel(4);
-    platform_->box_answers = {BoxAnswer::Failed, BoxAnswer::Cancel};
+    // A box that fails keeps the causing code and goes on.
     yyerror(ERR_FIELD_RANGE);
     EXPECT_EQ(WInfoDialog(4), -1);
     EXPECT_TRUE(platform_->exits.empty());
@@ -142,7 +187,7 @@ TEST_F(ErrorReporting, LevelFourCancelEndsTheProgramAndAFailedBoxKeepsTheCausing
     } catch (const ProcessExit& exit) {
         EXPECT_EQ(exit.exit_code, 0);
     }
-    EXPECT_EQ(platform_->boxes_shown.size(), 2u) << "no further box after Cancel";
+    EXPECT_EQ(platform_->boxes_shown.size(), 3u);
 }
 
 }  // namespace

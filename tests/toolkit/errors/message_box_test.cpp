@@ -21,23 +21,21 @@ TEST_F(MessageBoxTest, LayoutFollowsTypeIconAndDefault) {
         BoxIcon expected_icon;
         int focus;
     };
-    const std::vector<Case> cases = {
-        {0, 1, 1, BoxButtons::Ok, BoxIcon::Stop, 0},
-        {0, 2, 2, BoxButtons::Ok, BoxIcon::Question, 0},
-        {0, 3, 3, BoxButtons::Ok, BoxIcon::Exclamation, 0},
-        {1, 4, 1, BoxButtons::OkCancel, BoxIcon::Information, 0},
-        {1, 0, 2, BoxButtons::OkCancel, BoxIcon::None, 1},
-        {2, 5, 7, BoxButtons::RetryCancel, BoxIcon::None, 1},
-        {3, -1, 0, BoxButtons::YesNo, BoxIcon::None, 1},
-        {4, 2, 1, BoxButtons::YesNoCancel, BoxIcon::Question, 0},
-        {4, 2, 2, BoxButtons::YesNoCancel, BoxIcon::Question, 1},
-        {4, 2, 3, BoxButtons::YesNoCancel, BoxIcon::Question, 2},
-        {4, 2, 0, BoxButtons::YesNoCancel, BoxIcon::Question, 2},
-        {5, 1, 2, BoxButtons::AbortRetryIgnore, BoxIcon::Stop, 1},
-        {5, 1, 9, BoxButtons::AbortRetryIgnore, BoxIcon::Stop, 2},
-        {6, 1, 2, BoxButtons::Ok, BoxIcon::Stop, 0},
-        {-1, 1, 3, BoxButtons::Ok, BoxIcon::Stop, 0},
-    };
+    const std::vector<Case> cases = {{0, 1, 1, BoxButtons::Ok, BoxIcon::Stop, 0},
+                                     {0, 2, 2, BoxButtons::Ok, BoxIcon::Question, 0},
+                                     {0, 3, 3, BoxButtons::Ok, BoxIcon::Exclamation, 0},
+                                     {1, 4, 1, BoxButtons::OkCancel, BoxIcon::Information, 0},
+                                     {1, 0, 2, BoxButtons::OkCancel, BoxIcon::None, 1},
+                                     {2, 5, 7, BoxButtons::RetryCancel, BoxIcon::None, 1},
+                                     {3, -1, 0, BoxButtons::YesNo, BoxIcon::None, 1},
+                                     {4, 2, 1, BoxButtons::YesNoCancel, BoxIcon::Question, 0},
+                                     {4, 2, 2, BoxButtons::YesNoCancel, BoxIcon::Question, 1},
+                                     {4, 2, 3, BoxButtons::YesNoCancel, BoxIcon::Question, 2},
+                                     {4, 2, 0, BoxButtons::YesNoCancel, BoxIcon::Question, 2},
+                                     {5, 1, 2, BoxButtons::AbortRetryIgnore, BoxIcon::Stop, 1},
+                                     {5, 1, 9, BoxButtons::AbortRetryIgnore, BoxIcon::Stop, 2},
+                                     {6, 1, 2, BoxButtons::Ok, BoxIcon::Stop, 0},
+                                     {-1, 1, 3, BoxButtons::Ok, BoxIcon::Stop, 0}};
     for (const Case& c : cases) {
         MessageBoxRequest layout = BoxLayout(c.btype, c.icon, c.idefault);
         EXPECT_EQ(layout.buttons, c.buttons) << c.btype << "," << c.icon << "," << c.idefault;
@@ -52,11 +50,10 @@ TEST_F(MessageBoxTest, PressedButtonBecomesTheExitButtonAndTheExitFieldIsCleared
         BoxAnswer pressed;
         int exit_button;
     };
-    const std::vector<Case> cases = {
-        {0, BoxAnswer::Ok, 1},     {1, BoxAnswer::Cancel, 0}, {2, BoxAnswer::Retry, 1},
-        {3, BoxAnswer::Yes, 1},    {3, BoxAnswer::No, 2},     {5, BoxAnswer::Abort, 2},
-        {5, BoxAnswer::Ignore, 0},
-    };
+    const std::vector<Case> cases = {{0, BoxAnswer::Ok, 1},    {1, BoxAnswer::Cancel, 0},
+                                     {2, BoxAnswer::Retry, 1}, {3, BoxAnswer::Yes, 1},
+                                     {3, BoxAnswer::No, 2},    {5, BoxAnswer::Abort, 2},
+                                     {5, BoxAnswer::Ignore, 0}};
     for (const Case& c : cases) {
         DialogExit().exit_field = 1112;
         platform_->box_answers = {c.pressed};

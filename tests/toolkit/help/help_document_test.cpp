@@ -1,12 +1,15 @@
-// The reader of help documents: what it takes from a well-formed document, and the message,
-// with its line, for each way a document can be wrong.
+// The readers of help documents and contents files: what they take from a well-formed file, and
+// the message, with its line, for each way a file can be wrong; and the finder's keyword index
+// and full-text search.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "help/help_contents.h"
 #include "help/help_document.h"
+#include "help/help_search.h"
 #include "help/help_text.h"
 
 namespace windlass {
@@ -14,6 +17,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::IsEmpty;
 
 const char* const kGoodDocument = R"(<!DOCTYPE html>
 <html><head><meta charset="utf-8"><title> Pump &amp; Fan
@@ -33,7 +37,6 @@ const char* const kGoodDocument = R"(<!DOCTYPE html>
 
 TEST(HelpDocument, ReadsTheTitleAndEveryTopicInOrderWithItsLinks) {
     HelpDocumentReading reading = ParseHelpDocument(kGoodDocument);
-
     ASSERT_TRUE(reading.document) << reading.error;
     const HelpDocument& document = *reading.document;
     EXPECT_EQ(document.title, "Pump & Fan Help");
@@ -50,12 +53,9 @@ TEST(HelpDocument, ReadsTheTitleAndEveryTopicInOrderWithItsLinks) {
     EXPECT_EQ(document.Find(5), nullptr);
     EXPECT_EQ(PlainText(document.topics[1].body), "Air moves if 3 <5 and 5 > 3.");
     EXPECT_THAT(LinkedContexts(document.topics[0].body), ElementsAre(20, 3));
-}
-
-TEST(HelpDocument, AByteOrderMarkIsAllowed) {
-    HelpDocumentReading reading = ParseHelpDocument(
-        "\xEF\xBB\xBF<title>T</title><section id=\"context-1\" "
-        "data-title=\"A\"></section>");
+    // A byte order mark is allowed.
+    reading = ParseHelpDocument(
+        "\xEF\xBB\xBF<title>T</title><section id=\"context-1\" data-title=\"A\"></section>");
     ASSERT_TRUE(reading.document) << reading.error;
     EXPECT_EQ(reading.document->title, "T");
 }
@@ -68,58 +68,45 @@ TEST(HelpText, OnlyAnAnchorToAPositiveContextNumberLinksToATopic) {
 }
 
 TEST(HelpDocument, EveryFaultIsNamedWithItsLine) {
-    struct Case {
-        std::string label;
-        std::string text;
-        std::string message;
-    };
     const std::string title = "<title>T</title>\n";
-    const std::vector<Case> cases = {
-        {"no title", "<section id=\"context-1\" data-title=\"A\"></section>",
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"<section id=\"context-1\" data-title=\"A\"></section>",
          "line 1: the document has no title"},
-        {"an empty title", "<title> </title><section id=\"context-1\" data-title=\"A\"></section>",
+        {"<title> </title><section id=\"context-1\" data-title=\"A\"></section>",
          "line 1: the document has no title"},
-        {"a title not closed", "\n<title>T", "line 2: the document's <title> is not closed"},
-        {"no topic", title + "<p>nothing</p>\n", "line 3: the document holds no topic"},
-        {"a topic without id", title + "<section data-title=\"A\"></section>",
-         "line 2: a topic has no id"},
-        {"an id that is no context number", title + "<section id=\"intro\" data-title=\"A\">",
+        {"\n<title>T", "line 2: the document's <title> is not closed"},
+        {title + "<p>nothing</p>\n", "line 3: the document holds no topic"},
+        {title + "<section data-title=\"A\"></section>", "line 2: a topic has no id"},
+        {title + "<section id=\"intro\" data-title=\"A\">",
          "line 2: the topic id \"intro\" is not \"context-\" followed by a whole number"},
-        {"context number 0", title + "<section id=\"context-0\" data-title=\"A\">",
+        {title + "<section id=\"context-0\" data-title=\"A\">",
          "line 2: the topic id \"context-0\""},
-        {"a negative context number", title + "<section id=\"context--4\" data-title=\"A\">",
+        {title + "<section id=\"context--4\" data-title=\"A\">",
          "line 2: the topic id \"context--4\""},
-        {"a context number past the integers",
-         title + "<section id=\"context-99999999999\" data-title=\"A\">",
+        {title + "<section id=\"context-99999999999\" data-title=\"A\">",
          "line 2: the topic id \"context-99999999999\""},
-        {"no title attribute", title + "<section id=\"context-4\"></section>",
-         "line 2: topic 4 has no title"},
-        {"a blank title attribute", title + "\n<section id=\"context-4\" data-title=\"  \">",
-         "line 3: topic 4 has no title"},
-        {"a context number twice",
-         title + "<section id=\"context-4\" data-title=\"A\"></section>\n"
+        {title + "<section id=\"context-4\"></section>", "line 2: topic 4 has no title"},
+        {title + "\n<section id=\"context-4\" data-title=\"  \">", "line 3: topic 4 has no title"},
+        {title + "<section id=\"context-4\" data-title=\"A\"></section>\n"
                  "<section id=\"context-4\" data-title=\"B\"></section>",
          "line 3: topic 4 is already defined on line 2"},
-        {"a topic not closed", title + "<section id=\"context-4\" data-title=\"A\">\n<p>x",
+        {title + "<section id=\"context-4\" data-title=\"A\">\n<p>x",
          "line 3: topic 4 (line 2) is not closed with </section>"},
-        {"nested topics",
-         title + "<section id=\"context-4\" data-title=\"A\">\n<section id=\"context-5\" "
+        {title + "<section id=\"context-4\" data-title=\"A\">\n<section id=\"context-5\" "
                  "data-title=\"B\"></section></section>",
          "line 3: a topic begins inside topic 4 (line 2)"},
-        {"a closing tag with no topic", title + "<p>\n</section>",
-         "line 3: </section> closes no topic"},
-        {"a tag not closed", title + "<section id=\"context-4\"", "line 2: the tag <section>"},
-        {"an attribute value not closed", title + "<section id=\"context-4>",
+        {title + "<p>\n</section>", "line 3: </section> closes no topic"},
+        {title + "<section id=\"context-4\"", "line 2: the tag <section>"},
+        {title + "<section id=\"context-4>",
          "line 2: the value of id in the tag <section> has no closing quote"},
-        {"a comment not closed", title + "<!-- a note\n\n", "line 2: a comment"},
-        {"not UTF-8", title + "<p>caf\xE9</p>", "line 2: the document is not UTF-8 text"},
-        {"an overlong UTF-8 form", "\xC0\xAF", "line 1: the document is not UTF-8 text"},
-        {"a UTF-8 sequence cut short", title + "\xE2\x82", "line 2: the document is not UTF-8"},
-    };
-    for (const Case& c : cases) {
-        HelpDocumentReading reading = ParseHelpDocument(c.text);
-        EXPECT_FALSE(reading.document) << c.label;
-        EXPECT_THAT(reading.error, HasSubstr(c.message)) << c.label;
+        {title + "<!-- a note\n\n", "line 2: a comment"},
+        {title + "<p>caf\xE9</p>", "line 2: the document is not UTF-8 text"},
+        {"\xC0\xAF", "line 1: the document is not UTF-8 text"},
+        {title + "\xE2\x82", "line 2: the document is not UTF-8"}};
+    for (const auto& [text, message] : cases) {
+        HelpDocumentReading reading = ParseHelpDocument(text);
+        EXPECT_FALSE(reading.document) << message;
+        EXPECT_THAT(reading.error, HasSubstr(message)) << message;
     }
 }
 
@@ -127,6 +114,9 @@ TEST(HelpDocument, AFileThatCannotBeOpenedIsNamed) {
     HelpDocumentReading reading = ReadHelpDocument("no/such/HELP.HLP");
     EXPECT_FALSE(reading.document);
     EXPECT_EQ(reading.error, "no/such/HELP.HLP: the file cannot be opened");
+    ContentsReading contents = ReadHelpContents("no/such/HELP.CNT");
+    EXPECT_FALSE(contents.entries);
+    EXPECT_EQ(contents.error, "no/such/HELP.CNT: the file cannot be opened");
 }
 
 TEST(HelpText, CharacterReferencesAreDecodedAndUnknownOnesKept) {
@@ -147,6 +137,110 @@ TEST(HelpText, ValidUtf8PassesAndEachKindOfBadByteIsFound) {
     EXPECT_EQ(FirstInvalidUtf8("\xED\xA0\x80"), 0u);      // a surrogate
     EXPECT_EQ(FirstInvalidUtf8("\xF4\x90\x80\x80"), 0u);  // past U+10FFFF
     EXPECT_EQ(FirstInvalidUtf8("a\xE2\x88"), 1u);
+}
+
+TEST(HelpContents, ReadsLevelsTopicsHeadingsAndTitles) {
+    ContentsReading reading = ParseHelpContents(
+        "# A comment\r\n"
+        "\r\n"
+        "1 1 Contents\r\n"
+        "1\t-\tUsing the program\r\n"
+        "  2 10    What it   estimates  \r\n"
+        "3 11 A 2nd level: 3 deep\n"
+        "1 99 Glossary");
+    ASSERT_TRUE(reading.entries) << reading.error;
+    const std::vector<ContentsEntry>& entries = *reading.entries;
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_EQ(entries[0].context, 1);
+    EXPECT_EQ(entries[1].level, 1);
+    EXPECT_EQ(entries[1].context, std::nullopt);
+    EXPECT_EQ(entries[1].title, "Using the program");
+    EXPECT_EQ(entries[2].level, 2);
+    EXPECT_EQ(entries[2].context, 10);
+    EXPECT_EQ(entries[2].title, "What it estimates");
+    EXPECT_EQ(entries[2].line, 5);
+    EXPECT_EQ(entries[3].title, "A 2nd level: 3 deep");
+    EXPECT_EQ(entries[4].level, 1);
+}
+
+TEST(HelpContents, EveryFaultIsNamedWithItsLine) {
+    // clang-format off
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"# only a comment\n\n", "the file holds no entry"},
+        {"1 1 A\nx 2 B\n", "line 2: the level 'x' is not a whole"},
+        {"0 1 A\n", "line 1: the level '0'"},
+        {"1 1 A\n10 1 B\n", "line 2: the level '10'"},
+        {"\n2 1 A\n", "line 2: the first entry has level 2"},
+        {"1 1 A\n2 2 B\n4 3 C\n", "line 3: level 4 follows level 2"},
+        {"1 x A\n", "line 1: the context number 'x'"},
+        {"1 0 A\n", "line 1: the context number '0'"},
+        {"1\n", "line 1: the context number ''"},
+        {"1 5   \n", "line 1: the entry has no title"},
+        {"1 1 A\n1 2 \xFF\n", "line 2: the file is not UTF-8 text"},
+    };
+    // clang-format on
+    for (const auto& [text, message] : cases) {
+        ContentsReading reading = ParseHelpContents(text);
+        EXPECT_FALSE(reading.entries) << message;
+        EXPECT_THAT(reading.error, HasSubstr(message)) << message;
+    }
+}
+
+HelpDocument Sample() {
+    HelpDocumentReading reading = ParseHelpDocument(R"(<title>T</title>
+<section id="context-1" data-title="Contents" data-keywords="overview">
+<p>Start with the <b>electric</b> rate.</p></section>
+<section id="context-2" data-title="Electric rate" data-keywords="rate; Electricity; price">
+<p>The rate prices cooling &amp; electric heating; rates vary.</p></section>
+<section id="context-3" data-title="Fuels" data-keywords="price; fuel oil; electricity">
+<p>Oil, propane and gas are priced per unit. Caf&#233; heating.</p></section>
+)");
+    EXPECT_TRUE(reading.document) << reading.error;
+    return *reading.document;
+}
+
+TEST(HelpSearch, TheIndexListsEveryKeywordOfEveryTopicSortedWithoutRegardToCase) {
+    std::vector<IndexEntry> index = KeywordIndex(Sample());
+    std::vector<std::string> lines;
+    for (const IndexEntry& entry : index) {
+        lines.push_back(entry.keyword + " > " + std::to_string(entry.context));
+    }
+    EXPECT_THAT(lines, ElementsAre("Electricity > 2", "electricity > 3", "fuel oil > 3",
+                                   "overview > 1", "price > 2", "price > 3", "rate > 2"));
+    EXPECT_EQ(index[4].topic_title, "Electric rate");
+}
+
+TEST(HelpSearch, TopicsHoldingEveryWordAreFoundBestFirst) {
+    struct Case {
+        std::string query;
+        std::vector<int> found;
+    };
+    // clang-format off
+    const std::vector<Case> cases = {
+        // Title hits weigh more than hits in the text.
+        {"electric", {2, 1}}, {"ELECTRIC rate", {2, 1}},
+        // A query word matches the start of a word: "rate" finds "rates", and "price" finds
+        // "prices" and "priced", while "priced" finds only itself.
+        {"rate", {2, 1}}, {"price", {2, 3}}, {"priced", {3}}, {"heating", {2, 3}},
+        {"oil propane", {3}}, {"oil electric", {}}, {"café", {3}},
+        // Tags and markup are no words of the text.
+        {"b", {}}, {"amp", {}}, {"  ,;  ", {}}, {"", {}},
+    };
+    // clang-format on
+    HelpDocument document = Sample();
+    for (const Case& c : cases) {
+        EXPECT_EQ(SearchTopics(document, c.query), c.found) << '"' << c.query << '"';
+    }
+}
+
+TEST(HelpSearch, WordsAreRunsOfLettersAndDigitsLowered) {
+    EXPECT_THAT(SearchWords("% calc'd, 0.08 $/kWh"), ElementsAre("calc", "d", "0", "08", "kwh"));
+    EXPECT_THAT(SearchWords("90 \xC2\xB0"
+                            "F"),
+                ElementsAre("90",
+                            "\xC2\xB0"
+                            "f"));
+    EXPECT_THAT(SearchWords(" - "), IsEmpty());
 }
 
 }  // namespace

@@ -1,12 +1,9 @@
-// The help viewer of the Qt platform on the offscreen platform: WHelpFile1 opens the help window
-// at the contents, at a topic, or with the finder; a pop-up shows one topic; a blank name closes
-// it all; a broken document or a missing topic is explained in the window. Also the program
-// start of the Qt platform, which passes every argument as it is. Which request each name
-// makes is checked on the recording platform in help_file_test.
+// The help viewer of the Qt platform on the offscreen platform, and the program start of the Qt
+// platform. Which request each name makes is checked on the recording platform in
+// help_file_test.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,14 +18,13 @@
 #include <string>
 #include <thread>
 
-#include "errors/error_state.h"
-#include "init/settings.h"
 #include "platform/platform.h"
 #include "qt/help_viewer/qt_help_finder.h"
 #include "qt/help_viewer/qt_help_viewer.h"
 #include "qt/help_viewer/qt_help_window.h"
 #include "qt/qt_application.h"
 #include "state/toolkit_state.h"
+#include "support/scratch_directory.h"
 #include "windlass/windlass.h"
 
 namespace windlass {
@@ -54,39 +50,30 @@ const char* const kContents =
     "1 1 Boiler Help\n1 - Running the boiler\n2 20 Water temperature\n"
     "2 30 Flue gases\n";
 
+// Each case writes kDocument as BOILER.HLP in a folder of its own and closes all help at its end.
 class HelpViewerTest : public ::testing::Test {
   protected:
-    HelpViewerTest() {
-        qt::Application();
-        ResetToolkitState();
-        folder_ = fs::current_path() / "help-viewer" /
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        boiler_ = Write("BOILER.HLP", kDocument);
-    }
+    HelpViewerTest() { ResetToolkitState(); }
     ~HelpViewerTest() override {
         WHelpFile1("");
         InfoError(1);
     }
 
-    std::string Write(const std::string& name, const std::string& text) const {
-        fs::path path = folder_ / name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path.string();
+    static std::string Write(const std::string& name, const std::string& text) {
+        std::ofstream(name, std::ios::binary) << text;
+        return (fs::current_path() / name).string();
     }
 
     static qt::HelpWindow* Window() { return qt::OpenHelpWindow(); }
     static QString Shown() { return Window()->browser()->toPlainText(); }
 
-    fs::path folder_;
-    // The path of kDocument, written for every case.
-    std::string boiler_;
+    QApplication& application_ = qt::Application();
+    testing::ScratchDirectory scratch_;
+    std::string boiler_ = Write("BOILER.HLP", kDocument);
 };
 
-TEST_F(HelpViewerTest, OpensAtTheContentsTopicTitledFromTheDocumentThenATopicInTheSameWindow) {
+TEST_F(HelpViewerTest, OpensAtTheContentsThenATopicInTheSameWindowAndFollowsLinks) {
     WHelpFile1(boiler_);
-
     EXPECT_EQ(InfoError(1), 0);
     ASSERT_NE(Window(), nullptr);
     EXPECT_TRUE(Window()->isVisible());
@@ -96,27 +83,20 @@ TEST_F(HelpViewerTest, OpensAtTheContentsTopicTitledFromTheDocumentThenATopicInT
     EXPECT_TRUE(Shown().startsWith(QStringLiteral("Boiler Help\nStart here.")));
     EXPECT_FALSE(Window()->finder()->isVisible());
     qt::HelpWindow* first = Window();
-
     WHelpFile1(boiler_, 30);
-
     EXPECT_EQ(InfoError(1), 0);
     EXPECT_EQ(Window(), first);
     EXPECT_EQ(Window()->current_topic(), 30);
     EXPECT_TRUE(Shown().contains(QStringLiteral("The chimney carries the flue gases away")));
-}
-
-TEST_F(HelpViewerTest, LinksOpenTopicsAndBackAndForwardWalkTheHistory) {
+    // Links open topics; back and forward walk the history.
     WHelpFile1(boiler_);
     EXPECT_FALSE(Window()->back_button()->isEnabled());
-
     emit Window()->browser()->anchorClicked(QUrl(QStringLiteral("#context-20")));
     EXPECT_EQ(Window()->current_topic(), 20);
     EXPECT_TRUE(Shown().contains(QStringLiteral("180 °F")));
-
     QTest::mouseClick(Window()->back_button(), Qt::LeftButton);
     EXPECT_EQ(Window()->current_topic(), 1);
     EXPECT_TRUE(Window()->forward_button()->isEnabled());
-
     QTest::mouseClick(Window()->forward_button(), Qt::LeftButton);
     EXPECT_EQ(Window()->current_topic(), 20);
     EXPECT_FALSE(Window()->forward_button()->isEnabled());
@@ -129,7 +109,6 @@ TEST_F(HelpViewerTest, AMissingTopicOrABrokenDocumentIsExplainedInTheWindowAndRe
     EXPECT_TRUE(Window()->isVisible());
     EXPECT_EQ(Window()->current_topic(), std::nullopt);
     EXPECT_TRUE(Shown().contains(QStringLiteral("This help document has no topic number 77.")));
-
     std::string broken =
         Write("BROKEN.HLP", "<title>Broken</title>\n<section id=\"context-1\">\n</section>\n");
     WHelpFile1(broken);
@@ -142,14 +121,11 @@ TEST_F(HelpViewerTest, AMissingTopicOrABrokenDocumentIsExplainedInTheWindowAndRe
 
 TEST_F(HelpViewerTest, AContentsFileBesideTheDocumentOpensTheFinderWithItsThreeTabs) {
     Write("BOILER.CNT", kContents);
-
     WHelpFile1(boiler_);
-
     EXPECT_EQ(InfoError(1), 0);
     qt::HelpFinder* finder = Window()->finder();
     ASSERT_TRUE(finder->isVisible());
     ASSERT_EQ(finder->count(), 3);
-
     // Contents: the tree of the contents file, headings holding their topics.
     QTreeWidget* tree = finder->contents_tree();
     ASSERT_EQ(tree->topLevelItemCount(), 2);
@@ -160,7 +136,6 @@ TEST_F(HelpViewerTest, AContentsFileBesideTheDocumentOpensTheFinderWithItsThreeT
     ASSERT_TRUE(tree->isExpanded(tree->model()->index(1, 0)));
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(flue).center());
     EXPECT_EQ(Window()->current_topic(), 30);
-
     // Index: typing the first letters selects the keyword; Return opens its topic.
     finder->setCurrentIndex(1);
     QTest::keyClicks(finder->index_field(), QStringLiteral("chi"));
@@ -168,7 +143,6 @@ TEST_F(HelpViewerTest, AContentsFileBesideTheDocumentOpensTheFinderWithItsThreeT
     EXPECT_EQ(finder->index_list()->currentItem()->text(), QStringLiteral("chimney"));
     QTest::keyClick(finder->index_field(), Qt::Key_Return);
     EXPECT_EQ(Window()->current_topic(), 30);
-
     // Search: the topics that hold the words; choosing one opens it.
     finder->setCurrentIndex(2);
     QTest::keyClicks(finder->search_field(), QStringLiteral("coldest weather"));
@@ -178,21 +152,33 @@ TEST_F(HelpViewerTest, AContentsFileBesideTheDocumentOpensTheFinderWithItsThreeT
     emit finder->search_results()->itemActivated(finder->search_results()->item(0));
     EXPECT_EQ(Window()->current_topic(), 20);
     EXPECT_EQ(Window()->browser()->textCursor().selectedText(), QStringLiteral("coldest"));
-
     finder->Search(QStringLiteral("nothing like this"));
     EXPECT_EQ(finder->search_results()->count(), 0);
     EXPECT_EQ(finder->search_summary()->text(),
               QStringLiteral("No topic contains all of these words."));
 }
 
-TEST_F(HelpViewerTest, ABrokenContentsFileLeavesItsMessageAndTheIndexAndSearchAtWork) {
-    Write("BOILER.CNT", "1 1 Boiler Help\n3 20 Too deep\n");
-
+TEST_F(HelpViewerTest, TheFinderStaysForATopicOfItsDocumentAndGoesWithItsContentsFile) {
+    std::string contents = Write("BOILER.CNT", kContents);
+    std::string other = Write("OTHER.HLP", kDocument);
     WHelpFile1(boiler_);
-
+    ASSERT_TRUE(Window()->finder()->isVisible());
+    WHelpFile1(boiler_, 30);
+    EXPECT_TRUE(Window()->finder()->isVisible());
+    EXPECT_EQ(Window()->finder()->contents_tree()->topLevelItemCount(), 2);
+    EXPECT_EQ(Window()->current_topic(), 30);
+    WHelpFile1(other, 30);
+    EXPECT_FALSE(Window()->finder()->isVisible());
+    WHelpFile1(boiler_);
+    ASSERT_TRUE(Window()->finder()->isVisible());
+    fs::remove(contents);
+    WHelpFile1(boiler_);
+    EXPECT_FALSE(Window()->finder()->isVisible());
+    // A broken contents file leaves its message on the Contents tab, and the index at work.
+    Write("BOILER.CNT", "1 1 Boiler Help\n3 20 Too deep\n");
+    WHelpFile1(boiler_);
     qt::HelpFinder* finder = Window()->finder();
     ASSERT_TRUE(finder->isVisible());
-    // The message stands on the Contents tab, whichever tab an earlier request left in front.
     finder->setCurrentIndex(0);
     EXPECT_TRUE(finder->contents_message()->isVisible());
     EXPECT_TRUE(finder->contents_message()->text().contains(
@@ -201,30 +187,8 @@ TEST_F(HelpViewerTest, ABrokenContentsFileLeavesItsMessageAndTheIndexAndSearchAt
     EXPECT_GT(finder->index_list()->count(), 0);
 }
 
-TEST_F(HelpViewerTest, TheFinderStaysForATopicOfItsDocumentAndGoesWithItsContentsFile) {
-    std::string contents = Write("BOILER.CNT", kContents);
-    std::string other = Write("OTHER.HLP", kDocument);
-    WHelpFile1(boiler_);
-    ASSERT_TRUE(Window()->finder()->isVisible());
-
-    WHelpFile1(boiler_, 30);
-    EXPECT_TRUE(Window()->finder()->isVisible());
-    EXPECT_EQ(Window()->finder()->contents_tree()->topLevelItemCount(), 2);
-    EXPECT_EQ(Window()->current_topic(), 30);
-
-    WHelpFile1(other, 30);
-    EXPECT_FALSE(Window()->finder()->isVisible());
-
-    WHelpFile1(boiler_);
-    ASSERT_TRUE(Window()->finder()->isVisible());
-    fs::remove(contents);
-    WHelpFile1(boiler_);
-    EXPECT_FALSE(Window()->finder()->isVisible());
-}
-
 TEST_F(HelpViewerTest, APopupShowsOneTopicInASmallFramelessWindow) {
     WHelpFile1(boiler_, 20, 1);
-
     EXPECT_EQ(InfoError(1), 0);
     qt::HelpPopup* popup = qt::OpenHelpPopup();
     ASSERT_NE(popup, nullptr);
@@ -233,11 +197,9 @@ TEST_F(HelpViewerTest, APopupShowsOneTopicInASmallFramelessWindow) {
     EXPECT_LE(popup->width(), 420);
     EXPECT_TRUE(popup->browser()->toPlainText().startsWith(QStringLiteral("Water temperature")));
     EXPECT_TRUE(Window() == nullptr || !Window()->isVisible());
-
     WHelpFile1(boiler_, 99, 1);
     EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
     EXPECT_TRUE(popup->browser()->toPlainText().contains(QStringLiteral("no topic number 99")));
-
     // A blank name closes the help window and the pop-up; closing what is not open is no fault.
     WHelpFile1(boiler_);
     ASSERT_TRUE(Window()->isVisible());
@@ -256,9 +218,7 @@ TEST(QtProgramStart, ArgumentsReachTheProgramAsTheyAreWithoutAShell) {
     fs::create_directories(folder);
     // A shell would split this name at the blank and run what follows the semicolon.
     fs::path made = folder / "a name; touch injected";
-
     ASSERT_TRUE(ThePlatform().Os().StartProgram("touch", {made.string()}));
-
     for (int waited = 0; waited < 100 && !fs::exists(made); ++waited) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }

@@ -14,54 +14,40 @@
 namespace windlass {
 namespace {
 
-using testing::ToolkitTest;
 using Environment = std::map<std::string, std::string, std::less<>>;
 
-class Initialise : public ToolkitTest {
+class Initialise : public testing::ToolkitTest {
   protected:
-    const ToolkitSettings& InitialiseWith(const Environment& environment) {
+    const ToolkitSettings& InitialiseWith(const Environment& environment,
+                                          const std::string& inifile = "") {
+        ResetToolkitState();
         platform_->environment = environment;
-        WInitialise();
+        WInitialise(inifile);
         return Settings();
     }
 };
 
-TEST_F(Initialise, DefaultsOfTheSettingsRecordAndTheErrorSlots) {
+TEST_F(Initialise, ClearsTheErrorSlotsAndTakesTheDisplayAndTheCommandLine) {
     platform_->system_directory = std::string("/usr/lib\0junk", 13);
+    platform_->command_line = "heatwise first";
     Errors() = ErrorState{1006, 2, 3, 4, 5};
-    const ToolkitSettings& s = InitialiseWith({{"HOME", "/home/ann"}});
-    EXPECT_EQ(s.initialised, -9999);
-    EXPECT_EQ(s.screen_width, 1024);
-    EXPECT_EQ(s.screen_height, 768);
-    EXPECT_EQ(s.os.family, OsFamily::Nt);
-    EXPECT_EQ(s.os.major, 6);
-    EXPECT_EQ(s.dump_file, "windlass.dmp");
-    EXPECT_EQ(s.plot_file, "windlass.plt");
-    EXPECT_EQ(s.charset_file, "standard.chr");
-    EXPECT_EQ(s.browser, "netscape");
-    EXPECT_EQ(s.system_directory, "/usr/lib");
-    EXPECT_EQ(s.general_unit, 40);
-    EXPECT_EQ(s.plot_output_unit, 41);
-    EXPECT_EQ(s.plot_input_unit, 42);
-    EXPECT_EQ(s.bell_enabled, 1);
-    EXPECT_EQ(s.path_separator, '/');
-    EXPECT_EQ(s.settings_file, "");
-    EXPECT_EQ(s.temp_directory, "/tmp/");
-    EXPECT_EQ(Errors().last_toolkit_error, 0);
-    EXPECT_EQ(Errors().last_file_status, 0);
-    EXPECT_EQ(Errors().last_os_error, 0);
-    EXPECT_EQ(Errors().debug_level, 0);
-}
-
-TEST_F(Initialise, ColoursFollowTheDisplayDepth) {
+    platform_->environment = {{"HOME", "/home/ann"}};
+    WInitialise();
+    platform_->command_line = "heatwise changed";
+    EXPECT_EQ(CommandLine().line, "heatwise first");
+    EXPECT_EQ(Settings().initialised, -9999);
+    EXPECT_EQ(Settings().system_directory, "/usr/lib");
+    EXPECT_EQ(Settings().browser, "netscape");
+    EXPECT_EQ(Errors().last_toolkit_error + Errors().last_file_status + Errors().last_os_error +
+                  Errors().debug_level,
+              0);
     struct Case {
         int planes, bits, colours, graphics;
     };
-    const std::vector<Case> cases = {
-        {1, 1, 2, 2},        {1, 4, 16, 8},          {4, 1, 16, 8},          {1, 8, 256, 16},
-        {1, 16, 65536, 256}, {1, 32, 16777216, 256}, {1, 24, 16777216, 256},
-    };
-    for (const Case& c : cases) {
+    const Case depths[] = {{1, 1, 2, 2},          {1, 4, 16, 8},       {4, 1, 16, 8},
+                           {1, 8, 256, 16},       {1, 16, 65536, 256}, {1, 32, 16777216, 256},
+                           {1, 24, 16777216, 256}};
+    for (const Case& c : depths) {
         ResetToolkitState();
         platform_->display = {640, 480, c.planes, c.bits};
         WInitialise();
@@ -70,74 +56,48 @@ TEST_F(Initialise, ColoursFollowTheDisplayDepth) {
     }
 }
 
-TEST_F(Initialise, ToolkitDirectoryFromTheEnvironment) {
+TEST_F(Initialise, DirectoriesAndDebugLevelFromTheEnvironment) {
     struct Case {
         Environment environment;
-        std::string toolkit, charsets;
+        std::string toolkit, charsets, temp;
+        int debug_level = 0;
     };
+    const std::string cfg = "/home/ann/.config/windlass/";
     const std::vector<Case> cases = {
-        {{{"WINDLASS", "/opt/windlass"}}, "/opt/windlass/", "/opt/windlass/charsets/"},
-        {{{"WINDLASS", "/opt/windlass/  "}}, "/opt/windlass/", "/opt/windlass/charsets/"},
-        {{{"WLIDE", "/opt/tools/wlide"}}, "/opt/tools/", "/opt/tools/charsets/"},
-        {{{"WLIDE", "/a/wlide/b/WLIDE"}}, "/a/wlide/b/", "/a/wlide/b/charsets/"},
-        {{{"WLIDE", "/opt/ide"}}, "/opt/ide", "/opt/idecharsets/"},
-        {{{"WLIDE", "wlide"}}, "", ""},
+        {{{"WINDLASS", "/opt/windlass"}}, "/opt/windlass/", "/opt/windlass/charsets/", "/tmp/"},
+        {{{"WINDLASS", "/opt/windlass/  "}}, "/opt/windlass/", "/opt/windlass/charsets/", "/tmp/"},
+        {{{"WLIDE", "/opt/tools/wlide"}}, "/opt/tools/", "/opt/tools/charsets/", "/tmp/"},
+        {{{"WLIDE", "/a/wlide/b/WLIDE"}}, "/a/wlide/b/", "/a/wlide/b/charsets/", "/tmp/"},
+        {{{"WLIDE", "/opt/ide"}}, "/opt/ide", "/opt/idecharsets/", "/tmp/"},
+        {{{"WLIDE", "wlide"}}, "", "", "/tmp/"},
         {{{"XDG_CONFIG_HOME", "/home/ann/.cfg"}, {"HOME", "/home/ann"}},
          "/home/ann/.cfg/windlass/",
-         "/home/ann/.cfg/windlass/charsets/"},
-        {{{"HOME", "/home/ann/"}},
-         "/home/ann/.config/windlass/",
-         "/home/ann/.config/windlass/charsets/"},
-        {{}, "", ""},
+         "/home/ann/.cfg/windlass/charsets/",
+         "/tmp/"},
+        {{{"HOME", "/home/ann/"}}, cfg, cfg + "charsets/", "/tmp/"},
         {{{"WINDLASS", std::string(300, 'w')}, {"HOME", "/home/ann"}},
-         "/home/ann/.config/windlass/",
-         "/home/ann/.config/windlass/charsets/"},
-    };
+         cfg,
+         cfg + "charsets/",
+         "/tmp/"},
+        {{{"TEMP", "/var/tmp"}, {"TMP", "/other"}, {"WLDEBUG", "2"}}, "", "", "/var/tmp/", 2},
+        {{{"TMP", "/scratch/"}, {"WLDEBUG", "4"}}, "", "", "/scratch/", 4},
+        {{{"WLDEBUG", "5"}}, "", "", "/tmp/"},
+        {{{"WLDEBUG", "a"}}, "", "", "/tmp/"},
+        {{{"WLDEBUG", "23"}}, "", "", "/tmp/"}};
     for (const Case& c : cases) {
-        ResetToolkitState();
         const ToolkitSettings& s = InitialiseWith(c.environment);
-        EXPECT_EQ(s.toolkit_directory, c.toolkit);
-        EXPECT_EQ(s.charset_directory, c.charsets);
+        std::string label = c.environment.begin()->first + "=" + c.environment.begin()->second;
+        EXPECT_EQ(s.toolkit_directory, c.toolkit) << label;
+        EXPECT_EQ(s.charset_directory, c.charsets) << label;
+        EXPECT_EQ(s.temp_directory, c.temp) << label;
+        EXPECT_EQ(Errors().debug_level, c.debug_level) << label;
     }
-}
-
-TEST_F(Initialise, TooLongVariableRaisesButInitialisationGoesOn) {
-    const ToolkitSettings& s = InitialiseWith({{"WINDLASS", std::string(261, 'w')}});
-    EXPECT_EQ(s.browser, "netscape");
+    // A variable too long for its buffer raises, and initialisation goes on.
+    EXPECT_EQ(InitialiseWith({{"WINDLASS", std::string(261, 'w')}}).browser, "netscape");
     EXPECT_EQ(InfoError(1), ERR_TEXT_TOO_SMALL);
 }
 
-TEST_F(Initialise, TemporaryFolderFromTempThenTmp) {
-    struct Case {
-        Environment environment;
-        std::string folder;
-    };
-    const std::vector<Case> cases = {
-        {{{"TEMP", "/var/tmp"}, {"TMP", "/other"}}, "/var/tmp/"},
-        {{{"TMP", "/scratch/"}}, "/scratch/"},
-        {{}, "/tmp/"},
-    };
-    for (const Case& c : cases) {
-        ResetToolkitState();
-        EXPECT_EQ(InitialiseWith(c.environment).temp_directory, c.folder);
-    }
-}
-
-TEST_F(Initialise, DebugLevelFromOneCharacterOfWldebug) {
-    struct Case {
-        std::string value;
-        int level;
-    };
-    const std::vector<Case> cases = {{"0", 0}, {"2", 2},  {"4", 4}, {"5", 0},
-                                     {"a", 0}, {"23", 0}, {"", 0}};
-    for (const Case& c : cases) {
-        ResetToolkitState();
-        InitialiseWith({{"WLDEBUG", c.value}});
-        EXPECT_EQ(Errors().debug_level, c.level) << "WLDEBUG=" << c.value;
-    }
-}
-
-TEST_F(Initialise, SettingsFileIsFoundInOrder) {
+TEST_F(Initialise, SettingsFileIsFoundInOrderAndReadLineByLine) {
     WriteFile("env.ini", "PRINTER=1\n");
     WriteFile("windlass.ini", "PRINTER=2\n");
     WriteFile("tk/windlass.ini", "PRINTER=3\n");
@@ -148,36 +108,20 @@ TEST_F(Initialise, SettingsFileIsFoundInOrder) {
         std::string inifile;
         int printer;
     };
-    const std::vector<Case> cases = {
-        {{{"WLINIT", "env.ini"}, {"WINDLASS", tk}}, "", 1},
-        {{{"WLINIT", "missing.ini"}, {"WINDLASS", tk}}, "", 2},
-        {{{"WLINIT", "env.ini"}}, "named.ini", 4},
-        {{{"WLINIT", "env.ini"}}, "missing.ini", 1},
-    };
+    const std::vector<Case> cases = {{{{"WLINIT", "env.ini"}, {"WINDLASS", tk}}, "", 1},
+                                     {{{"WLINIT", "missing.ini"}, {"WINDLASS", tk}}, "", 2},
+                                     {{{"WLINIT", "env.ini"}}, "named.ini", 4},
+                                     {{{"WLINIT", "env.ini"}}, "missing.ini", 1}};
     for (const Case& c : cases) {
-        ResetToolkitState();
-        platform_->environment = c.environment;
-        WInitialise(c.inifile);
-        EXPECT_EQ(Settings().printer_driver, c.printer) << "inifile " << c.inifile;
+        EXPECT_EQ(InitialiseWith(c.environment, c.inifile).printer_driver, c.printer) << c.inifile;
     }
     std::filesystem::remove("windlass.ini");
-    ResetToolkitState();
-    InitialiseWith({{"WINDLASS", tk}});
-    EXPECT_EQ(Settings().settings_file, tk + "/windlass.ini");
+    EXPECT_EQ(InitialiseWith({{"WINDLASS", tk}}).settings_file, tk + "/windlass.ini");
     EXPECT_EQ(Settings().printer_driver, 3);
-}
-
-TEST_F(Initialise, SettingsFileLinesApplyInTurnAndCrLfIsTolerated) {
     WriteFile("windlass.ini",
-              "; Windlass settings\r\n"
-              "   debug = 3\r\n"
-              "DB=1\r\n"
-              "DEBUG=9\r\n"
-              "LFNGEN=41\r\n"
-              "LFNPLOTO=45\r\n"
-              "LFNGEN=41\r\n"
-              "BROWSER = my browser  --flag\r\n"
-              "CHARDIR=/usr/share/windlass/chars\r\n");
+              "; Windlass settings\r\n   debug = 3\r\nDB=1\r\nDEBUG=9\r\n"
+              "LFNGEN=41\r\nLFNPLOTO=45\r\nLFNGEN=41\r\n"
+              "BROWSER = my browser  --flag\r\nCHARDIR=/usr/share/windlass/chars\r\n");
     const ToolkitSettings& s = InitialiseWith({});
     EXPECT_EQ(Errors().debug_level, 3);
     EXPECT_EQ(s.plot_output_unit, 45);
@@ -189,8 +133,6 @@ TEST_F(Initialise, SettingsFileLinesApplyInTurnAndCrLfIsTolerated) {
 TEST_F(Initialise, UnreadableSettingsFileLeavesTheDefaults) {
     std::filesystem::create_directory("windlass.ini");
     EXPECT_EQ(InitialiseWith({}).settings_file, "");
-
-    ResetToolkitState();
     WriteFile("binary.ini", std::string("\0\xff\x01=\n\0DEBUG=3\nPRINTER", 21));
     const ToolkitSettings& s = InitialiseWith({{"WLINIT", "binary.ini"}});
     EXPECT_EQ(s.settings_file, "binary.ini");
@@ -201,7 +143,6 @@ TEST_F(Initialise, UnreadableSettingsFileLeavesTheDefaults) {
 
 TEST_F(Initialise, VersionRequestShowsTheVersionAndEndsAfterTheWholeFile) {
     WriteFile("windlass.ini", "VERSION=\nPRINTER=7\nBROWSER=links\n");
-    platform_->environment = {};
     try {
         WInitialise();
         FAIL() << "a version request ends the program";
@@ -220,18 +161,12 @@ TEST_F(Initialise, SecondCallKeepsTheFirstSettings) {
     IDebugLevel(2);
     yyerror(ERR_FIELD_IDENTIFIER);
     WriteFile("windlass.ini", "PRINTER=5\n");
-    InitialiseWith({{"WINDLASS", "/second"}, {"WLDEBUG", "1"}});
+    platform_->environment = {{"WINDLASS", "/second"}, {"WLDEBUG", "1"}};
+    WInitialise();
     EXPECT_EQ(Settings().toolkit_directory, "/first/");
     EXPECT_EQ(Settings().printer_driver, 2);
     EXPECT_EQ(Errors().debug_level, 2);
     EXPECT_EQ(InfoError(1), ERR_FIELD_IDENTIFIER);
-}
-
-TEST_F(Initialise, CommandLineIsCaptured) {
-    platform_->command_line = "heatwise first";
-    InitialiseWith({});
-    platform_->command_line = "heatwise changed";
-    EXPECT_EQ(CommandLine().line, "heatwise first");
 }
 
 }  // namespace

@@ -1,19 +1,18 @@
 // The operating-system utilities: environment, current directory, debug level, case-blind
-// search and the abnormal end of the program.
+// search, the command line and the abnormal end of the program.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "init/command_line.h"
 #include "support/toolkit_test.h"
 #include "windlass/windlass.h"
 
 namespace windlass {
 namespace {
 
-using testing::ToolkitTest;
-
-class OsUtilities : public ToolkitTest {};
+using OsUtilities = testing::ToolkitTest;
 
 TEST_F(OsUtilities, VariableIsCopiedBlankPaddedOrLeftBlankWhenTooLong) {
     platform_->environment = {{"HOME", "/home/ann"}, {"EMPTY", ""}};
@@ -27,8 +26,7 @@ TEST_F(OsUtilities, VariableIsCopiedBlankPaddedOrLeftBlankWhenTooLong) {
         {"HOME", 12, "/home/ann   ", 0}, {"HOME   ", 9, "/home/ann", 0},
         {"HOME", 8, "        ", 1023},   {"UNSET", 4, "    ", 0},
         {"EMPTY", 3, "   ", 0},          {"HOME", 0, "", 1023},
-        {"home", 5, "     ", 0},
-    };
+        {"home", 5, "     ", 0}};
     for (const Case& c : cases) {
         std::string value(c.length, '#');
         IOsVariable(c.name, value);
@@ -40,15 +38,11 @@ TEST_F(OsUtilities, VariableIsCopiedBlankPaddedOrLeftBlankWhenTooLong) {
 TEST_F(OsUtilities, DirectoryNameWithItsFailures) {
     platform_->working_directory = CurrentDirectory{"/home/ann/work", 0};
     std::string name(20, '#');
-    IOsDirName(name);
-    EXPECT_EQ(name, "/home/ann/work      ");
-    EXPECT_EQ(InfoError(1), 0);
-
     std::string small(5, '#');
+    IOsDirName(name);
     IOsDirName(small);
-    EXPECT_EQ(small, "     ");
+    EXPECT_EQ(name + "|" + small, "/home/ann/work      |     ");
     EXPECT_EQ(InfoError(1), ERR_TEXT_TOO_SMALL);
-
     platform_->working_directory = CurrentDirectory{"", 2};
     IOsDirName(name);
     EXPECT_EQ(name, std::string(20, ' '));
@@ -73,20 +67,47 @@ TEST(IndexNoCase, FindsIgnoringCaseFromEitherEnd) {
         SearchFrom from;
         int position;
     };
-    const std::vector<Case> cases = {
-        {"/opt/WLIDE/x/wlide", "WLIDE", SearchFrom::Front, 6},
-        {"/opt/WLIDE/x/wlide", "WLIDE", SearchFrom::Back, 14},
-        {"abc", "abcd", SearchFrom::Front, 0},
-        {"abc", "x", SearchFrom::Front, 0},
-        {"abc", "ABC", SearchFrom::Back, 1},
-        {"aaaa", "aa", SearchFrom::Back, 3},
-        {"abc   ", "c  ", SearchFrom::Front, 3},
-        {"abc", "   ", SearchFrom::Front, 0},
-    };
+    const std::vector<Case> cases = {{"/opt/WLIDE/x/wlide", "WLIDE", SearchFrom::Front, 6},
+                                     {"/opt/WLIDE/x/wlide", "WLIDE", SearchFrom::Back, 14},
+                                     {"abc", "abcd", SearchFrom::Front, 0},
+                                     {"abc", "x", SearchFrom::Front, 0},
+                                     {"abc", "ABC", SearchFrom::Back, 1},
+                                     {"aaaa", "aa", SearchFrom::Back, 3},
+                                     {"abc   ", "c  ", SearchFrom::Front, 3},
+                                     {"abc", "   ", SearchFrom::Front, 0}};
     for (const Case& c : cases) {
         EXPECT_EQ(IndexNoCase(c.string, c.substring, c.from), c.position)
             << "'" << c.substring << "' in '" << c.string << "'";
     }
+}
+
+TEST_F(OsUtilities, CommandLineArgumentsAreWordsAfterTheProgramName) {
+    const std::pair<std::string, std::vector<std::string>> lines[] = {
+        {"", {}},
+        {"heatwise   ", {}},
+        {"heatwise a b  c", {"a", "b", "c"}},
+        {"  heatwise a", {"a"}},
+        {"heatwise \"runs to the end", {"runs to the end"}},
+        {"heatwise \"closed\"tail", {"closed", "tail"}},
+        {"heatwise half\"quoted", {"half\"quoted"}}};
+    for (const auto& [line, arguments] : lines) {
+        EXPECT_EQ(SplitArguments(line), arguments) << "line: " << line;
+    }
+    // Argument 0 is the executable; the copy is taken once, cut at its limits and at a NUL.
+    platform_->command_line = "heatwise \"C:/my files/x.ini\" -v " + std::string(2000, 'a');
+    platform_->executable_path = "/" + std::string(400, 'p');
+    EXPECT_EQ(ArgumentCount(), 3);
+    EXPECT_EQ(Argument(0), platform_->executable_path.substr(0, 255));
+    EXPECT_EQ(Argument(1), "C:/my files/x.ini");
+    EXPECT_EQ(Argument(2), "-v");
+    EXPECT_EQ(Argument(4), "");
+    EXPECT_EQ(Argument(-1), "");
+    EXPECT_EQ(CommandLine().line.size(), 1024u);
+    ResetToolkitState();
+    platform_->command_line = std::string("heatwise one\0two", 16);
+    platform_->executable_path = std::string("/bin/heatwise\0junk", 18);
+    EXPECT_EQ(CommandLine().line, "heatwise one");
+    EXPECT_EQ(Argument(0), "/bin/heatwise");
 }
 
 TEST_F(OsUtilities, ExitProgramShowsTheCodeInTheTemplateThenEnds) {
@@ -101,8 +122,7 @@ TEST_F(OsUtilities, ExitProgramShowsTheCodeInTheTemplateThenEnds) {
         {"bad", 1234, "Abnormal exit (code 1234) : bad"},
         {"bad", -12, "Abnormal exit (code -12) : bad"},
         {"", 3, ""},
-        {"     ", 0, ""},
-    };
+        {"     ", 0, ""}};
     for (const Case& c : cases) {
         platform_->boxes_shown.clear();
         try {

@@ -37,37 +37,29 @@ TEST_F(SettingsLine, DebugLevelKeyTakesOnlyLevelsZeroToFour) {
     }
 }
 
-TEST_F(SettingsLine, NumericKeysSetTheirFields) {
+TEST_F(SettingsLine, NumericKeysSetTheirFieldsAndUnitNumbersStayDistinct) {
     ToolkitSettings settings;
     for (const char* line : {"PRINTER=3", "plotter = 5", "HPGL2=1", "LFNGEN=50", "LFNPLOTI=52",
                              "LFNPLOTO=51", "UNKNOWN=7"}) {
         ApplySettingsLine(line, settings);
     }
-    EXPECT_EQ(settings.printer_driver, 3);
-    EXPECT_EQ(settings.plotter_driver, 5);
-    EXPECT_EQ(settings.hpgl2, 1);
-    EXPECT_EQ(settings.general_unit, 50);
-    EXPECT_EQ(settings.plot_input_unit, 52);
-    EXPECT_EQ(settings.plot_output_unit, 51);
-}
-
-TEST_F(SettingsLine, UnitNumbersStayDistinct) {
-    struct Case {
-        std::string line;
-        int general, plot_output, plot_input;
-    };
-    const std::vector<Case> cases = {
-        {"LFNGEN=41", 40, 41, 42},  {"LFNGEN=42", 40, 41, 42},   {"LFNGEN=40", 40, 41, 42},
-        {"LFNGEN=43", 43, 41, 42},  {"LFNPLOTO=40", 40, 41, 42}, {"LFNPLOTO=42", 40, 41, 42},
-        {"LFNPLOTO=7", 40, 7, 42},  {"LFNPLOTI=41", 40, 41, 42}, {"LFNPLOTI=8", 40, 41, 8},
-        {"LFNPLOTOX=9", 40, 9, 42},
-    };
-    for (const Case& c : cases) {
-        ToolkitSettings settings;
-        ApplySettingsLine(c.line, settings);
-        EXPECT_EQ(settings.general_unit, c.general) << c.line;
-        EXPECT_EQ(settings.plot_output_unit, c.plot_output) << c.line;
-        EXPECT_EQ(settings.plot_input_unit, c.plot_input) << c.line;
+    EXPECT_EQ(std::vector<int>({settings.printer_driver, settings.plotter_driver, settings.hpgl2,
+                                settings.general_unit, settings.plot_input_unit,
+                                settings.plot_output_unit}),
+              std::vector<int>({3, 5, 1, 50, 52, 51}));
+    // From the units 40, 41 and 42: general, plot output, plot input.
+    const std::pair<const char*, std::vector<int>> units[] = {
+        {"LFNGEN=41", {40, 41, 42}}, {"LFNGEN=42", {40, 41, 42}},   {"LFNGEN=40", {40, 41, 42}},
+        {"LFNGEN=43", {43, 41, 42}}, {"LFNPLOTO=40", {40, 41, 42}}, {"LFNPLOTO=42", {40, 41, 42}},
+        {"LFNPLOTO=7", {40, 7, 42}}, {"LFNPLOTI=41", {40, 41, 42}}, {"LFNPLOTI=8", {40, 41, 8}},
+        {"LFNPLOTOX=9", {40, 9, 42}}};
+    for (const auto& [line, expected] : units) {
+        ToolkitSettings fresh;
+        ApplySettingsLine(line, fresh);
+        EXPECT_EQ(
+            std::vector<int>({fresh.general_unit, fresh.plot_output_unit, fresh.plot_input_unit}),
+            expected)
+            << line;
     }
 }
 
@@ -114,8 +106,7 @@ TEST_F(SettingsLine, VersionKeysAreNotedEvenWithoutAValue) {
     const std::vector<Case> cases = {
         {"VERSION=1", VersionRequest::Noted},     {"ver=", VersionRequest::Noted},
         {"Verbose = yes", VersionRequest::Noted}, {"VE=1", VersionRequest::None},
-        {"VERSION", VersionRequest::None},        {"XVER=1", VersionRequest::None},
-    };
+        {"VERSION", VersionRequest::None},        {"XVER=1", VersionRequest::None}};
     for (const Case& c : cases) {
         ToolkitSettings settings;
         EXPECT_EQ(ApplySettingsLine(c.line, settings), c.expected) << c.line;

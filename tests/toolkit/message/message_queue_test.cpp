@@ -4,8 +4,10 @@
 
 #include <deque>
 #include <functional>
+#include <set>
 #include <vector>
 
+#include "message/enable_table.h"
 #include "message/window_messages.h"
 
 namespace windlass {
@@ -19,9 +21,7 @@ class MessageQueueTest : public ::testing::Test {
         windows_.by_slot[0].has_client = true;
         windows_.by_slot[0].client = {640, 480};
     }
-
     void AddBatch(std::vector<RaisedMessage> batch) { batches_.push_back(std::move(batch)); }
-
     RaisedMessage Next() {
         return queue_.Next(windows_, [this] {
             ASSERT_FALSE(batches_.empty()) << "the program would wait for ever";
@@ -33,7 +33,6 @@ class MessageQueueTest : public ::testing::Test {
             }
         });
     }
-
     // A lower-case letter: its key's virtual-key code is the upper-case letter.
     static RaisedMessage Key(char letter) {
         KeyPress key{letter - 'a' + 'A', letter, Held::No, Held::No};
@@ -45,15 +44,34 @@ class MessageQueueTest : public ::testing::Test {
     static RaisedMessage Resize(int slot, int width, int height) {
         return *ResizeMessage(slot, width, height, ResizeKind::Normal, 0);
     }
-
     MessageQueue queue_;
     WindowTable windows_;
     std::deque<std::vector<RaisedMessage>> batches_;
     int waits_ = 0;
 };
 
-// Waiting until an enabled type is raised is checked through the frame's procedures in
-// WaitProcedure.WaitsUntilTheProceduresRaiseAnEnabledType.
+TEST(MessageEnableTable, StartValuesTheResetAfterWindowCloseAndTheTypesItIgnores) {
+    MessageEnableTable table;
+    auto enabled = [&table] {
+        std::set<int> types;
+        for (int type = -2; type <= kMessageTypes + 2; ++type) {
+            if (table.IsEnabled(type)) {
+                types.insert(type);
+            }
+        }
+        return types;
+    };
+    EXPECT_EQ(enabled(), (std::set<int>{1, 2, 3, 4, 7, 8, 9, 13, 14}));
+    for (int type : {-1, 0, 16, 1000}) {
+        table.Set(type, 1);
+    }
+    table.Set(MSG_FIELD, -7);
+    table.Set(MSG_MENU, 0);
+    EXPECT_EQ(enabled(), (std::set<int>{1, 3, 4, 7, 8, 9, 10, 13, 14}));
+    table.ResetAfterWindowClose();
+    EXPECT_EQ(enabled(), (std::set<int>{1, 2, 3, 4, 7, 8, 9, 13, 14, 15}));
+}
+
 TEST_F(MessageQueueTest, FurtherMessagesOfOneBatchComeNextInOrder) {
     AddBatch({Key('a'), Expose(0, 1, 2, 3, 4), Resize(0, 100, 50), Key('b')});
     EXPECT_EQ(Next().record.data1, 'a');
@@ -71,13 +89,9 @@ TEST_F(MessageQueueTest, RepaintWhileBusyComesFirstAndCoversTheClient) {
     queue_.Raise(Key('a'));
     queue_.Raise(Expose(0, 10, 20, 30, 40));
     queue_.Raise(Key('b'));
-    RaisedMessage first = Next();
-    EXPECT_EQ(first.type, MSG_EXPOSE);
-    EXPECT_EQ(first.record.window, 0);
-    EXPECT_EQ(first.record.x, 0);
-    EXPECT_EQ(first.record.y, 0);
-    EXPECT_EQ(first.record.data1, 640);
-    EXPECT_EQ(first.record.data2, 480);
+    const MessageRecord first = Next().record;
+    EXPECT_EQ(std::vector<int>({first.window, first.x, first.y, first.data1, first.data2}),
+              std::vector<int>({0, 0, 0, 640, 480}));
     EXPECT_EQ(Next().record.data1, 'a');
     EXPECT_EQ(Next().record.data1, 'b');
     EXPECT_EQ(waits_, 0);
@@ -90,24 +104,18 @@ TEST_F(MessageQueueTest, PendingSlotRules) {
         int type;
         int data1;
     };
+    // clang-format off
     const Case cases[] = {
         {"a later repaint does not replace a pending resize",
-         {Resize(0, 300, 200), Expose(0, 0, 0, 5, 5)},
-         MSG_RESIZE,
-         300},
+         {Resize(0, 300, 200), Expose(0, 0, 0, 5, 5)}, MSG_RESIZE, 300},
         {"a new resize replaces a pending resize",
-         {Resize(0, 300, 200), Resize(0, 310, 210)},
-         MSG_RESIZE,
-         310},
+         {Resize(0, 300, 200), Resize(0, 310, 210)}, MSG_RESIZE, 310},
         {"a new resize replaces a pending repaint",
-         {Expose(0, 0, 0, 5, 5), Resize(0, 320, 220)},
-         MSG_RESIZE,
-         320},
+         {Expose(0, 0, 0, 5, 5), Resize(0, 320, 220)}, MSG_RESIZE, 320},
         {"two repaints give one over the whole client",
-         {Expose(0, 0, 0, 5, 5), Expose(0, 9, 9, 1, 1)},
-         MSG_EXPOSE,
-         640},
+         {Expose(0, 0, 0, 5, 5), Expose(0, 9, 9, 1, 1)}, MSG_EXPOSE, 640},
     };
+    // clang-format on
     for (const Case& c : cases) {
         queue_.Clear();
         for (const RaisedMessage& message : c.while_busy) {
@@ -166,10 +174,9 @@ TEST_F(MessageQueueTest, RepaintReturnedWhileOneIsPendingCoversTheClientAndEmpti
         windows_.by_slot[5].client = {70, 80};
         queue_.Raise(Expose(5, 1, 1, 2, 2));
     });
-    EXPECT_EQ(returned.record.window, 5);
-    EXPECT_EQ(returned.record.data1, 70);
-    EXPECT_EQ(returned.record.data2, 80);
-    EXPECT_EQ(returned.record.x, 0);
+    EXPECT_EQ(std::vector<int>({returned.record.window, returned.record.data1,
+                                returned.record.data2, returned.record.x}),
+              std::vector<int>({5, 70, 80, 0}));
     EXPECT_FALSE(queue_.pending().HoldsRepaint(5));
     AddBatch({Key('z')});
     EXPECT_EQ(Next().record.data1, 'z') << "the held repaint went with the returned one";

@@ -29,13 +29,11 @@ constexpr Resource kTable[] = {
     {ResourceName(kTypeIcon), ResourceName("ICON1"), kIcon, 3, nullptr, nullptr, nullptr},
     // A number-like name is still a name: "102" is not resource 102.
     {ResourceName(kTypeRcData), ResourceName("102"), kOther, 1, nullptr, nullptr, nullptr},
-    {ResourceName("WLMENUSTRING"), ResourceName(30001), kOther, 1, nullptr, nullptr, nullptr},
-};
+    {ResourceName("WLMENUSTRING"), ResourceName(30001), kOther, 1, nullptr, nullptr, nullptr}};
 
 constexpr Resource kLaterTable[] = {
     {ResourceName(kTypeRcData), ResourceName(30001), kOther, 1, nullptr, nullptr, nullptr},
-    {ResourceName(kTypeRcData), ResourceName(7), kOther, 0, nullptr, nullptr, nullptr},
-};
+    {ResourceName(kTypeRcData), ResourceName(7), kOther, 0, nullptr, nullptr, nullptr}};
 
 class resources_Lookup : public ::testing::Test {
   protected:
@@ -62,36 +60,20 @@ struct NameCase {
 };
 
 TEST_F(resources_Lookup, NamesMatchInAnyLetterCaseButNeverANumber) {
+    // clang-format off
     const NameCase cases[] = {
-        {kTypeIcon, "ICON1", kIcon},
-        {kTypeIcon, "icon1", kIcon},
-        {kTypeIcon, "Icon1", kIcon},
-        {kTypeIcon, "ICON", nullptr},
-        {kTypeIcon, "ICON12", nullptr},
-        {kTypeIcon, 1, nullptr},
-        {kTypeRcData, 102, kText},
-        {kTypeRcData, "102", kOther},
-        {"wlmenustring", 30001, kOther},
-        {"WLMenuString", 30001, kOther},
-        {"WLMENUSTRING", 30002, nullptr},
-        {10, 999, nullptr},
+        {kTypeIcon, "ICON1", kIcon}, {kTypeIcon, "icon1", kIcon}, {kTypeIcon, "Icon1", kIcon},
+        {kTypeIcon, "ICON", nullptr}, {kTypeIcon, "ICON12", nullptr}, {kTypeIcon, 1, nullptr},
+        {kTypeRcData, 102, kText}, {kTypeRcData, "102", kOther}, {"wlmenustring", 30001, kOther},
+        {"WLMenuString", 30001, kOther}, {"WLMENUSTRING", 30002, nullptr}, {10, 999, nullptr},
         {999, 30001, nullptr},
     };
+    // clang-format on
     for (const auto& c : cases) {
         auto data = FindData(c.type, c.id);
-        std::string label =
-            std::string(c.type.IsNumber() ? std::to_string(c.type.Number()) : c.type.Name()) + "/" +
-            (c.id.IsNumber() ? std::to_string(c.id.Number()) : c.id.Name());
-        if (c.expected == nullptr) {
-            EXPECT_FALSE(data) << label;
-        } else {
-            ASSERT_TRUE(data) << label;
-            EXPECT_EQ(data->data(), c.expected) << label;
-        }
+        EXPECT_EQ(data ? data->data() : nullptr, c.expected) << "row " << (&c - cases);
     }
-}
-
-TEST_F(resources_Lookup, NonDataResourcesGiveNoBytes) {
+    // Resources that are not data give no bytes.
     EXPECT_NE(FindResource(kTypeMenu, 30001), nullptr);
     EXPECT_FALSE(FindData(kTypeMenu, 30001));
     EXPECT_FALSE(FindData(kTypeDialog, 102));
@@ -111,13 +93,10 @@ TEST_F(resources_Lookup, EarlierTablesComeFirstAndTablesCanBeRemoved) {
     EXPECT_FALSE(FindData(kTypeRcData, 7));
 }
 
-TEST(resources_Data, WordsAreLowByteFirstAndAnOddByteIsNoWord) {
+TEST(resources_Data, WordsAreLowByteFirstAndTextEndsAtTheFirstZeroByte) {
     const std::uint8_t bytes[] = {0x41, 0x9C, 0xFF, 0xFF, 0x01};
     EXPECT_THAT(DataWords(bytes), ElementsAre(40001, 65535));
     EXPECT_TRUE(DataWords({}).empty());
-}
-
-TEST(resources_Data, TextEndsAtTheFirstZeroByte) {
     const std::uint8_t with_zero[] = {'[', 'M', ']', '\n', 0, 'x'};
     const std::uint8_t without_zero[] = {'a', 'b'};
     EXPECT_EQ(DataText(with_zero), "[M]\n");

@@ -1,114 +1,226 @@
+// The rules of the main window as plain functions: flags and styles, the open arguments, the
+// frame's placement, window units and the status bar's parts and texts.
 #include "window/frame_plan.h"
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "qt/status_part_spans.h"
 #include "windlass/windlass.h"
+#include "window/status_bar_layout.h"
+#include "window/status_bar_model.h"
+#include "window/window_table.h"
+#include "window/window_units.h"
 
 namespace windlass {
 namespace {
 
-TEST(FrameFlags, FormCombinedWithTheApplicationsFlagsGives99) {
+// The style as a string of the flags set, in the order of FrameStyle's members.
+std::string Letters(const FrameStyle& s) {
+    std::string letters;
+    for (auto [set, letter] : {std::pair{s.system_menu, 'S'},
+                               {s.minimise_box, 'n'},
+                               {s.maximise_box, 'x'},
+                               {s.sizing_border, 'b'},
+                               {s.maximised, 'M'},
+                               {s.hidden, 'H'},
+                               {s.topmost, 'T'},
+                               {s.status_bar, 'B'}}) {
+        letters += set ? letter : '-';
+    }
+    return letters;
+}
+
+TEST(FramePlan, FlagsStylesAndTheFormCombinedWithTheApplicationsFlags) {
     EXPECT_EQ(FlagsCombinedWithForm(39), 99);
     // The maximised and hidden starts go as well; unrelated bits stay.
     EXPECT_EQ(FlagsCombinedWithForm(WF_MAXIMISED | WF_HIDDEN | WF_TOPMOST | WF_MAXBOX),
               WF_TOPMOST | WF_FIXEDSIZE);
     EXPECT_EQ(FlagsCombinedWithForm(0), WF_FIXEDSIZE);
-}
-
-struct StyleCase {
-    int flags;
-    FrameStyle expected;
-};
-
-bool SameStyle(const FrameStyle& a, const FrameStyle& b) {
-    return a.system_menu == b.system_menu && a.minimise_box == b.minimise_box &&
-           a.maximise_box == b.maximise_box && a.sizing_border == b.sizing_border &&
-           a.maximised == b.maximised && a.hidden == b.hidden && a.topmost == b.topmost &&
-           a.status_bar == b.status_bar;
-}
-
-TEST(FrameFlags, StyleFollowsEachFlag) {
-    const StyleCase cases[] = {
-        // The default flags 7: system menu, both boxes, resizable.
-        {7, {true, true, true, true, false, false, false, false}},
-        // The application's window once its form is combined.
-        {99, {true, true, false, false, false, false, false, true}},
-        {WF_MAXIMISED, {false, false, false, true, true, false, false, false}},
-        {WF_HIDDEN | WF_TOPMOST, {false, false, false, true, false, true, true, false}},
-        // Bits without a meaning here change nothing.
-        {16 | 256 | 1024, {false, false, false, true, false, false, false, false}},
+    const std::pair<int, const char*> styles[] = {
+        {7, "Snxb----"},
+        {99, "Sn-----B"},
+        {WF_MAXIMISED, "---bM---"},
+        {WF_HIDDEN | WF_TOPMOST, "---b-HT-"},
+        {16 | 256 | 1024, "---b----"},  // Bits without a meaning here change nothing.
     };
-    for (const StyleCase& c : cases) {
-        EXPECT_TRUE(SameStyle(StyleFromFlags(c.flags), c.expected)) << "flags " << c.flags;
+    for (const auto& [flags, letters] : styles) {
+        EXPECT_EQ(Letters(StyleFromFlags(flags)), letters) << "flags " << flags;
     }
 }
 
-TEST(FrameArguments, AbsentArgumentsGiveTheDefaults) {
+TEST(FramePlan, OpenArgumentsFallBackToTheDefaults) {
     FramePlan plan = ResolveOpenArguments(OpenArguments{}, 1280, 1024);
-    EXPECT_EQ(plan.flags, 7);
-    EXPECT_EQ(plan.x, kCentreOnScreen);
-    EXPECT_EQ(plan.y, kCentreOnScreen);
-    EXPECT_EQ(plan.client_width, 1024);
-    EXPECT_EQ(plan.client_height, 819);  // 80 % of 1024, truncated.
-    EXPECT_EQ(plan.menu_id, 0);
-    EXPECT_EQ(plan.dialog_id, 0);
-    EXPECT_EQ(plan.title, "");
-    EXPECT_EQ(plan.colours, 16);
-    EXPECT_EQ(kCentreOnScreen, WINDOW_CENTRED);
-}
-
-TEST(FrameArguments, SizesUnderOnePixelAndUnknownColourCountsFallBack) {
+    EXPECT_EQ(std::vector<int>({plan.flags, plan.x, plan.y, plan.client_width, plan.client_height,
+                                plan.menu_id, plan.dialog_id, plan.colours}),
+              std::vector<int>({7, WINDOW_CENTRED, WINDOW_CENTRED, 1024, 819, 0, 0, 16}));
     OpenArguments arguments;
     arguments.width = -5;
     arguments.height = 1;
     arguments.title = "Test window   ";
-    for (int colours : {0, 8, 31, 256}) {
+    for (int colours : {0, 8, 31, 256, 16, 32, 64, 128}) {
         arguments.colours = colours;
-        FramePlan plan = ResolveOpenArguments(arguments, 800, 600);
+        plan = ResolveOpenArguments(arguments, 800, 600);
         EXPECT_EQ(plan.client_width, 640);
         EXPECT_EQ(plan.client_height, 1);
         EXPECT_EQ(plan.title, "Test window");
-        EXPECT_EQ(plan.colours, 16) << colours;
-    }
-    for (int colours : {16, 32, 64, 128}) {
-        arguments.colours = colours;
-        EXPECT_EQ(ResolveOpenArguments(arguments, 800, 600).colours, colours);
+        EXPECT_EQ(plan.colours, colours % 16 == 0 && colours >= 16 && colours <= 128 ? colours : 16)
+            << colours;
     }
 }
 
-struct PlacementCase {
-    const char* what;
-    int flags;
-    int x;
-    int y;
-    FrameMeasures extents;
-    FramePlacement expected;
-};
-
-TEST(FramePlacement, CentresWithTheDescribedIntegerFormulas) {
-    constexpr int kCentred = kCentreOnScreen;
-    const PlacementCase cases[] = {
-        {"centred, no status bar", 7, kCentred, kCentred, {641, 481, 0}, {79, 59, 641, 481}},
-        // The bar grows the frame and lifts it by half its height, truncated: 150 - 21 / 2.
-        {"centred with a status bar", 39, kCentred, kCentred, {500, 300, 21}, {150, 140, 500, 321}},
-        {"given position stays", 39, 10, 20, {500, 300, 21}, {10, 20, 500, 321}},
-        // A maximised frame is not lifted.
-        {"maximised", 39 | WF_MAXIMISED, kCentred, kCentred, {500, 300, 21}, {150, 150, 500, 321}},
-        // A frame larger than the screen: the halving truncates toward zero.
-        {"larger than the screen", 7, kCentred, kCentred, {803, 605, 0}, {-1, -2, 803, 605}},
+TEST(FramePlan, PlacementCentresWithIntegerHalves) {
+    struct Case {
+        int flags, x, y;
+        FrameMeasures extents;
+        std::vector<int> placed;
     };
-    for (const PlacementCase& c : cases) {
+    constexpr int C = kCentreOnScreen;
+    const Case cases[] = {
+        {7, C, C, {641, 481, 0}, {79, 59, 641, 481}},
+        // The bar grows the frame and lifts it by half its height, truncated: 150 - 21 / 2.
+        {39, C, C, {500, 300, 21}, {150, 140, 500, 321}},
+        {39, 10, 20, {500, 300, 21}, {10, 20, 500, 321}},
+        {39 | WF_MAXIMISED, C, C, {500, 300, 21}, {150, 150, 500, 321}},
+        // A frame larger than the screen: the halving truncates toward zero.
+        {7, C, C, {803, 605, 0}, {-1, -2, 803, 605}}};
+    for (const Case& c : cases) {
         OpenArguments arguments;
         arguments.flags = c.flags;
         arguments.x = c.x;
         arguments.y = c.y;
-        FramePlan plan = ResolveOpenArguments(arguments, 800, 600);
-        FramePlacement placement = PlaceFrame(plan, c.extents, 800, 600);
-        EXPECT_EQ(placement.x, c.expected.x) << c.what;
-        EXPECT_EQ(placement.y, c.expected.y) << c.what;
-        EXPECT_EQ(placement.outer_width, c.expected.outer_width) << c.what;
-        EXPECT_EQ(placement.outer_height, c.expected.outer_height) << c.what;
+        FramePlacement p =
+            PlaceFrame(ResolveOpenArguments(arguments, 800, 600), c.extents, 800, 600);
+        EXPECT_EQ(std::vector<int>({p.x, p.y, p.outer_width, p.outer_height}), c.placed)
+            << "row " << (&c - cases);
     }
+}
+
+TEST(WindowUnits, ToPixelsTruncatesTowardZeroAndFromPixelsRoundsToTheNearestUnit) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    struct Case {
+        int value, size, expected;
+    };
+    // Negative positions truncate toward zero; a position far past the edge is held to 32 bits.
+    const Case to_pixels[] = {{0, 1000, 0},        {3333, 1000, 333}, {9999, 1000, 999},
+                              {5000, 1000, 499},   {9999, 1, 0},      {-1, 1000, 0},
+                              {-3333, 1000, -333}, {kMax, kMax, kMax}};
+    for (const Case& c : to_pixels) {
+        EXPECT_EQ(UnitsToPixels(c.value, c.size), c.expected) << c.value << " of " << c.size;
+    }
+    // (0 + 0.5) × 9999 / 1000 = 4.9995 rounds to 5; (-1 + 0.5) × 9999 / 10 = -499.95 rounds away
+    // from zero; under 2 pixels there is nothing to measure with.
+    const Case from_pixels[] = {{0, 1000, 5},        {333, 1000, 3335}, {999, 1000, 9994},
+                                {1000, 1000, 10004}, {1, 2, 7499},      {-1, 10, -500},
+                                {500, 1, 0},         {500, 0, 0},       {500, -7, 0}};
+    for (const Case& c : from_pixels) {
+        EXPECT_EQ(UnitsFromPixels(c.value, c.size), c.expected) << c.value << " of " << c.size;
+    }
+    // The procedures use the current window's client size.
+    WindowTable saved = Windows();
+    Windows().current = kMainWindowSlot;
+    Windows().Current().client = {1000, 500};
+    int px = 0;
+    int py = 0;
+    WindowUnitsToPixels(3333, 9999, px, py);
+    EXPECT_EQ(std::make_pair(px, py), std::make_pair(333, 499));
+    WindowUnitsFromPixels(333, 0, px, py);
+    EXPECT_EQ(std::make_pair(px, py), std::make_pair(3335, 10));
+    Windows() = saved;
+}
+
+TEST(StatusBarLayout, RightEdgesAreRunningSumsOfPixelWidths) {
+    constexpr auto S = PartBorder::Sunken;
+    constexpr auto N = PartBorder::None;
+    struct Case {
+        int nparts;
+        std::vector<int> widths, types, edges;
+        std::vector<PartBorder> borders;
+    };
+    const Case cases[] = {{3, {3333, 3333, 3333}, {}, {333, 666, 999}, {S, S, S}},
+                          {2, {5000, -1}, {}, {499, -1}, {S, S}},
+                          {3, {-1, 2000, 2000}, {}, {-1, -1, -1}, {S, S, S}},
+                          {3, {1000}, {}, {99, -1, -1}, {S, S, S}},
+                          {4,
+                           {1000, 1000, 1000, 1000},
+                           {0, 1, 2, 7},
+                           {99, 198, 297, 396},
+                           {N, S, PartBorder::Raised, S}},
+                          {2, {1000, 1000}, {0}, {99, 198}, {N, S}}};
+    for (const Case& c : cases) {
+        auto layout = LayoutStatusParts(c.nparts, c.widths, c.types, 1000);
+        ASSERT_TRUE(layout) << "row " << (&c - cases);
+        EXPECT_EQ(layout->right_edges, c.edges) << "row " << (&c - cases);
+        EXPECT_EQ(layout->borders, c.borders) << "row " << (&c - cases);
+    }
+    // Part counts outside 1 to 255 are refused.
+    std::vector<int> widths(300, 10);
+    for (int nparts : {0, -1, 256, 1000, 1, 255}) {
+        auto layout = LayoutStatusParts(nparts, widths, {}, 1000);
+        EXPECT_EQ(layout.has_value(), nparts == 1 || nparts == 255) << nparts;
+        EXPECT_EQ(layout ? layout->right_edges.size() : 0u, layout ? std::size_t(nparts) : 0u);
+    }
+}
+
+TEST(StatusBarLayout, SpansFollowTheEdgesAndStayOnTheBar) {
+    struct Case {
+        std::vector<int> edges;
+        int bar_width;
+        std::vector<std::pair<int, int>> spans;
+    };
+    const Case cases[] = {
+        {{333, 666, 999}, 1000, {{0, 333}, {333, 666}, {666, 999}}},
+        {{499, -1}, 1000, {{0, 499}, {499, 1000}}},
+        // A part that would end left of its start is empty; one past the bar stops at its end.
+        {{300, 100, 2000, -1}, 1000, {{0, 300}, {300, 300}, {300, 1000}, {1000, 1000}}},
+        {{-1, -1}, 50, {{0, 50}, {50, 50}}}};
+    for (const Case& c : cases) {
+        std::vector<std::pair<int, int>> spans;
+        for (const PartSpan& span : PartSpans(c.edges, c.bar_width)) {
+            spans.emplace_back(span.left, span.right);
+        }
+        EXPECT_EQ(spans, c.spans);
+    }
+}
+
+TEST(StatusBarText, TabsSplitTheTextIntoLeftCentreAndRight) {
+    const std::vector<std::string> cases[] = {
+        {"Ready", "Ready", "", ""},
+        {"\tFounded 1987   ", "", "Founded 1987", ""},
+        {"left\tmiddle\tright", "left", "middle", "right"},
+        {"\t\tAnn Arbor", "", "", "Ann Arbor"},
+        {"a\tb\tc\td", "a", "b", "c d"},
+        {"   ", "", "", ""},
+        // Blanks inside the text, and leading blanks, are kept.
+        {"  two  words \t x ", "  two  words ", " x", ""}};
+    for (const std::vector<std::string>& c : cases) {
+        StatusTextPieces pieces = SplitStatusText(c[0]);
+        EXPECT_EQ((std::vector<std::string>{c[0], pieces.left, pieces.centre, pieces.right}), c);
+    }
+}
+
+TEST(StatusBarModel, OnePartAtFirstAndNewPartsKeepTheTextsOfThePartsThatRemain) {
+    StatusBarModel bar;
+    ASSERT_EQ(bar.parts().size(), 1u);
+    EXPECT_EQ(bar.parts()[0].right_edge, kToRightEdge);
+    EXPECT_EQ(bar.parts()[0].border, PartBorder::Sunken);
+    EXPECT_FALSE(bar.SetText(1, "no such part"));
+    EXPECT_FALSE(bar.SetText(-1, "no such part"));
+    bar.SetParts(*LayoutStatusParts(3, std::vector<int>{3333, 3333, 3333}, {}, 1000));
+    ASSERT_TRUE(bar.SetText(0, "one  "));
+    ASSERT_TRUE(bar.SetText(2, "three"));
+    bar.SetParts(*LayoutStatusParts(2, std::vector<int>{5000, -1}, std::vector<int>{2, 0}, 1000));
+    ASSERT_EQ(bar.parts().size(), 2u);
+    EXPECT_EQ(bar.parts()[0].text, "one");
+    EXPECT_EQ(bar.parts()[0].right_edge, 499);
+    EXPECT_EQ(bar.parts()[0].border, PartBorder::Raised);
+    EXPECT_EQ(bar.parts()[1].text, "");
+    EXPECT_EQ(bar.parts()[1].border, PartBorder::None);
+    bar.SetParts(*LayoutStatusParts(3, std::vector<int>{1, 1, 1}, {}, 1000));
+    EXPECT_EQ(bar.parts()[2].text, "") << "the text of a part that went is gone";
 }
 
 }  // namespace

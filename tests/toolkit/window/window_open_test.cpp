@@ -1,15 +1,16 @@
-// WindowOpen2 and WindowClose on a recording platform: what the toolkit asks the platform for,
-// and the state it keeps.
+// WindowOpen2, WindowClose and the status bar procedures on a recording platform: what the
+// toolkit asks the platform for, and the state it keeps.
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "errors/error_state.h"
 #include "init/settings.h"
 #include "message/message_queue.h"
-#include "windlass/windlass.h"
 #include "support/window_test.h"
+#include "windlass/windlass.h"
 
 namespace windlass::testing {
 namespace {
@@ -17,7 +18,11 @@ namespace {
 using WindowOpen = WindowTest;
 
 TEST_F(WindowOpen, NoArgumentsGiveACentredResizableWindowOf80PercentOfTheScreen) {
+    // An open without fault reports nothing.
+    IDebugLevel(1);
+    ::testing::internal::CaptureStderr();
     WindowOpen2();
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     ASSERT_EQ(platform().frames.size(), 1u);
     const RecordingPlatform::Frame& frame = platform().main_frame();
     EXPECT_EQ(frame.request.client_width, 819);   // 80 % of 1024.
@@ -28,24 +33,25 @@ TEST_F(WindowOpen, NoArgumentsGiveACentredResizableWindowOf80PercentOfTheScreen)
     EXPECT_EQ(Windows().flags, 7);
     EXPECT_EQ(Windows().by_slot[0].client.width, 819);
     EXPECT_EQ(InfoError(1), 0);
+    // A second open while the window is open does nothing.
+    WindowOpen2(39, 3, 4, 200, 200, 500, {}, 0, "second");
+    EXPECT_EQ(platform().frames.size(), 1u);
+    EXPECT_EQ(Windows().flags, 7);
 }
 
-TEST_F(WindowOpen, CentringCountsTheDecorationsAndLiftsForTheStatusBar) {
+TEST_F(WindowOpen, CentringCountsTheDecorationsAndGivenPlacesAndFlagsAreTakenAsTheyAre) {
     platform().border = 3;
     platform().status_bar_height = 21;
     WindowOpen2(WF_SYSMENU | WF_STATUSBAR, WINDOW_CENTRED, WINDOW_CENTRED, 500, 300);
     EXPECT_EQ(platform().main_frame().placed,
               std::make_pair((1024 - 506) / 2, (768 - 306) / 2 - 10));
-}
-
-TEST_F(WindowOpen, GivenPositionAndFlagsAreTakenAsTheyAre) {
+    WindowClose();
     WindowOpen2(WF_HIDDEN | WF_TOPMOST | WF_FIXEDSIZE, 40, -7, 320, 200);
-    const RecordingPlatform::Frame& frame = platform().main_frame();
+    const RecordingPlatform::Frame& frame = platform().frames.back();
     EXPECT_EQ(frame.placed, std::make_pair(40, -7));
     EXPECT_EQ(frame.shown, FrameShow::Hidden);
     EXPECT_TRUE(frame.request.style.topmost);
-    EXPECT_FALSE(frame.request.style.sizing_border);
-    EXPECT_FALSE(frame.request.style.system_menu);
+    EXPECT_FALSE(frame.request.style.sizing_border || frame.request.style.system_menu);
 }
 
 // What the Qt window makes of the menu, its accelerators and its prompts is checked in
@@ -69,17 +75,13 @@ TEST_F(WindowOpen, TheMenuResourceGivesItemsAcceleratorsPromptsAndTheIcon) {
     EXPECT_EQ(request.menu[1].id, 504);
     ASSERT_EQ(request.accelerators.size(), 2u);
     const AcceleratorKey& f5 = request.accelerators[0];
-    EXPECT_EQ(f5.kind, AcceleratorKey::Kind::VirtualKey);
-    EXPECT_EQ(f5.command, 503);
-    EXPECT_EQ(f5.shift, Held::Yes);
-    EXPECT_EQ(f5.ctrl, Held::No);
-    EXPECT_EQ(f5.alt, Held::No);
     const AcceleratorKey& copy = request.accelerators[1];
+    EXPECT_EQ(f5.kind, AcceleratorKey::Kind::VirtualKey);
     EXPECT_EQ(copy.kind, AcceleratorKey::Kind::Character);
-    EXPECT_EQ(copy.key, 3);
-    EXPECT_EQ(copy.command, 501);
-    EXPECT_EQ(copy.shift, Held::No);
-    EXPECT_EQ(copy.ctrl, Held::No);
+    EXPECT_EQ(std::vector<int>({f5.command, copy.command, copy.key}),
+              std::vector<int>({503, 501, 3}));
+    EXPECT_EQ(std::vector<Held>({f5.shift, f5.ctrl, f5.alt, copy.shift, copy.ctrl}),
+              std::vector<Held>({Held::Yes, Held::No, Held::No, Held::No, Held::No}));
     EXPECT_EQ(request.menu_prompts,
               (std::map<int, std::string>{{501, "Copies the selection"}, {504, "Goes"}}));
     EXPECT_EQ(InfoError(1), 0);
@@ -90,10 +92,10 @@ TEST_F(WindowOpen, AMenuThatIsNotAmongTheResourcesRaises1002AndTheWindowOpensWit
     EXPECT_TRUE(platform().main_frame().request.menu.empty());
     EXPECT_EQ(Settings().main_window_open, 1);
     EXPECT_EQ(InfoError(1), 1002);
-}
-
-TEST_F(WindowOpen, AFormIdWithoutADialogManagerBehavesAsAbsent) {
+    // A form id without a dialog manager behaves as absent.
+    WindowClose();
     WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, 102);
+    EXPECT_EQ(platform().frames.size(), 2u);
     EXPECT_EQ(Windows().flags, 39);
     EXPECT_EQ(Settings().combined_dialog, 0);
     EXPECT_EQ(InfoError(1), 0);
@@ -101,24 +103,20 @@ TEST_F(WindowOpen, AFormIdWithoutADialogManagerBehavesAsAbsent) {
 
 TEST_F(WindowOpen, AFormThatFitsFixesTheSizeAndTurns39Into99) {
     struct Case {
-        const char* what;
         FormTest::Result result;
         int flags;
         int error;
         int combined;
         int embedded;
     };
-    const Case cases[] = {
-        {"fits", FormTest::Result::Fits, 99, 0, 102, 1},
-        {"cannot be loaded", FormTest::Result::CannotLoad, 39, ERR_DIALOG_LOAD, 0, 0},
-        {"has a caption", FormTest::Result::WrongStyle, 39, ERR_DIALOG_STYLE, 0, 0},
-    };
+    const Case cases[] = {{FormTest::Result::Fits, 99, 0, 102, 1},
+                          {FormTest::Result::CannotLoad, 39, ERR_DIALOG_LOAD, 0, 0},
+                          {FormTest::Result::WrongStyle, 39, ERR_DIALOG_STYLE, 0, 0}};
     for (const Case& c : cases) {
         int embedded = 0;
         WindowHandle embedded_in = nullptr;
         Embedding().test = [&c](int dialog_id) {
-            EXPECT_EQ(dialog_id, 102);
-            return FormTest{c.result, {510, 289}};
+            return FormTest{c.result, {510 + dialog_id, 289}};
         };
         Embedding().embed = [&](int dialog_id, WindowHandle frame, WindowHandle) {
             EXPECT_EQ(dialog_id, 102);
@@ -126,30 +124,19 @@ TEST_F(WindowOpen, AFormThatFitsFixesTheSizeAndTurns39Into99) {
             ++embedded;
         };
         WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 500, {}, 102, "Test window");
-        const RecordingPlatform::Frame& frame = platform().frames.back();
-        EXPECT_EQ(Windows().flags, c.flags) << c.what;
-        EXPECT_EQ(InfoError(1), c.error) << c.what;
-        EXPECT_EQ(Settings().combined_dialog, c.combined) << c.what;
-        EXPECT_EQ(embedded, c.embedded) << c.what;
-        EXPECT_EQ(Settings().main_window_open, 1) << c.what;
+        const FrameRequest& request = platform().frames.back().request;
         bool fits = c.result == FormTest::Result::Fits;
-        EXPECT_EQ(frame.request.style.maximise_box, !fits) << c.what;
-        EXPECT_EQ(frame.request.style.sizing_border, !fits) << c.what;
-        EXPECT_EQ(frame.request.client_width, fits ? 510 : 819) << c.what;
-        EXPECT_EQ(frame.request.client_height, fits ? 289 : 614) << c.what;
-        if (fits) {
-            EXPECT_EQ(embedded_in, Windows().by_slot[0].frame) << c.what;
-        }
+        EXPECT_EQ(std::vector<int>({Windows().flags, InfoError(1), Settings().combined_dialog,
+                                    embedded, Settings().main_window_open,
+                                    request.style.maximise_box, request.style.sizing_border,
+                                    request.client_width, request.client_height}),
+                  std::vector<int>({c.flags, c.error, c.combined, c.embedded, 1, !fits, !fits,
+                                    fits ? 612 : 819, fits ? 289 : 614}))
+            << "row " << (&c - cases);
+        EXPECT_EQ(embedded_in, fits ? Windows().by_slot[0].frame : nullptr)
+            << "row " << (&c - cases);
         WindowClose();
     }
-}
-
-TEST_F(WindowOpen, ASecondOpenWhileOpenDoesNothing) {
-    WindowOpen2(7, 1, 2, 100, 100, 0, {}, 0, "first");
-    WindowOpen2(39, 3, 4, 200, 200, 500, {}, 0, "second");
-    ASSERT_EQ(platform().frames.size(), 1u);
-    EXPECT_EQ(platform().main_frame().request.title, "first");
-    EXPECT_EQ(Windows().flags, 7);
 }
 
 TEST_F(WindowOpen, AFrameThePlatformCannotMakeEndsTheProgramWithABox) {
@@ -191,6 +178,48 @@ TEST_F(WindowOpen, CloseResetsTheWindowStateAndTheEnableTable) {
     WindowOpen2();
     EXPECT_EQ(platform().frames.size(), 2u);
     EXPECT_EQ(Settings().main_window_open, 1);
+}
+
+TEST_F(WindowOpen, WithoutAStatusBarOrAWindowNothingIsShown) {
+    const int widths[] = {3333};
+    WindowStatusBarParts(1, widths);
+    WindowOutStatusBar(1, "text");
+    EXPECT_TRUE(platform().frames.empty());
+    WindowOpen2(7, WINDOW_CENTRED, WINDOW_CENTRED, 1000, 400);
+    WindowStatusBarParts(1, widths);
+    WindowOutStatusBar(1, "text");
+    IDebugLevel(3);
+    yyerror(ERR_FIELD_IDENTIFIER);
+    EXPECT_TRUE(platform().main_frame().status_updates.empty());
+    EXPECT_EQ(InfoError(1), ERR_FIELD_IDENTIFIER);
+}
+
+TEST_F(WindowOpen, StatusBarTextsReachTheirPartsAndLevelThreeWritesTheErrorLineIntoPartOne) {
+    WindowOpen2(7 | WF_STATUSBAR, WINDOW_CENTRED, WINDOW_CENTRED, 1000, 400);
+    const int widths[] = {3333, 3333, 3333};
+    WindowStatusBarParts(3, widths);
+    WindowOutStatusBar(2, "\tAnn Arbor, Michigan     ");
+    std::size_t updates = platform().main_frame().status_updates.size();
+    // Out of range calls change nothing.
+    WindowOutStatusBar(0, "zero");
+    WindowOutStatusBar(4, "no such part");
+    std::vector<int> many(300, 10);
+    WindowStatusBarParts(0, many);
+    WindowStatusBarParts(256, many);
+    EXPECT_EQ(platform().main_frame().status_updates.size(), updates);
+    ASSERT_EQ(platform().last_status().size(), 3u);
+    EXPECT_EQ(platform().last_status()[1].centre, "Ann Arbor, Michigan");
+    EXPECT_EQ(InfoError(1), 0);
+    IDebugLevel(3);
+    // The report selects the main window and selects the window that was current again.
+    Windows().current = 4;
+    yyerror(ERR_FIELD_IDENTIFIER);
+    EXPECT_EQ(Windows().current, 4);
+    const std::vector<StatusPartView>& parts = platform().last_status();
+    EXPECT_EQ(parts[0].left, "Error=1006:Invalid field identifier");
+    EXPECT_EQ(parts[1].centre, "Ann Arbor, Michigan");
+    EXPECT_EQ(parts[2].left + parts[2].centre, "");
+    EXPECT_EQ(InfoError(1), ERR_FIELD_IDENTIFIER);
 }
 
 }  // namespace

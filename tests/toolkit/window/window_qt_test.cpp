@@ -2,10 +2,8 @@
 // status bar and close box, driven with real mouse and key events. What the toolkit asks the
 // platform for is checked on the recording platform in window_open_test.
 #include <QAction>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -35,79 +33,42 @@ std::vector<int> RightEdges(const qt::StatusBar& bar) {
     return edges;
 }
 
-TEST_F(QtWindow, NoArgumentsGiveACentredResizableWindowOf80PercentOfTheScreen) {
-    WindowOpen2();
-    QRect screen = QGuiApplication::primaryScreen()->geometry();
-    qt::FrameWindow* frame = Frame();
-    ASSERT_NE(frame, nullptr);
-    EXPECT_TRUE(frame->isVisible());
-    EXPECT_EQ(Client()->width(), screen.width() * 80 / 100);
-    EXPECT_EQ(Client()->height(), screen.height() * 80 / 100);
-    EXPECT_EQ(frame->pos(), QPoint((screen.width() - frame->width()) / 2,
-                                   (screen.height() - frame->height()) / 2));
-    EXPECT_EQ(frame->menu_bar(), nullptr);
-    EXPECT_EQ(frame->status_bar(), nullptr);
-    EXPECT_NE(frame->minimumSize(), frame->maximumSize()) << "the window can be resized";
-    Qt::WindowFlags flags = frame->windowFlags();
-    EXPECT_TRUE(flags.testFlag(Qt::WindowMaximizeButtonHint));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowStaysOnTopHint));
-}
-
-TEST_F(QtWindow, TitleIconMenuBarAndStatusBarSurroundTheClientArea) {
+TEST_F(QtWindow, FlagsBecomeDecorationsAroundTheClientArea) {
     OpenMenuWindow(600, 300);
     qt::FrameWindow* frame = Frame();
+    EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(frame->windowTitle(), "Test window");
     EXPECT_FALSE(frame->windowIcon().isNull());
     EXPECT_EQ(Client()->size(), QSize(600, 300));
     ASSERT_NE(frame->menu_bar(), nullptr);
     ASSERT_NE(frame->status_bar(), nullptr);
     EXPECT_EQ(frame->status_bar()->width(), 600);
+    const int thirds[] = {3333, 3333, 3333};
+    WindowStatusBarParts(3, thirds);
+    EXPECT_EQ(RightEdges(*frame->status_bar()), (std::vector<int>{199, 398, 597}));
     EXPECT_EQ(frame->height(), frame->menu_bar()->height() + 300 + frame->status_bar()->height());
-}
-
-TEST_F(QtWindow, FlagsBecomeDecorations) {
-    WindowOpen2(WF_SYSMENU | WF_TOPMOST | WF_FIXEDSIZE | WF_STATUSBAR, 10, 20, 300, 200);
-    qt::FrameWindow* frame = Frame();
+    EXPECT_NE(frame->minimumSize(), frame->maximumSize()) << "the window can be resized";
+    EXPECT_TRUE(frame->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(frame->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    WindowClose();
+    WindowOpen2(WF_SYSMENU | WF_TOPMOST | WF_FIXEDSIZE, 10, 20, 300, 200);
+    frame = Frame();
     EXPECT_EQ(frame->pos(), QPoint(10, 20));
+    EXPECT_EQ(frame->menu_bar(), nullptr);
+    EXPECT_EQ(frame->status_bar(), nullptr);
     EXPECT_EQ(frame->minimumSize(), frame->maximumSize()) << "no sizing border";
     Qt::WindowFlags flags = frame->windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
-}
-
-TEST_F(QtWindow, HiddenAndMaximisedStarts) {
+    WindowClose();
     WindowOpen2(WF_HIDDEN | WF_SYSMENU, WINDOW_CENTRED, WINDOW_CENTRED, 200, 100);
     EXPECT_FALSE(Frame()->isVisible());
     WindowClose();
     WindowOpen2(WF_MAXIMISED | WF_SYSMENU | WF_MAXBOX, WINDOW_CENTRED, WINDOW_CENTRED, 200, 100);
     EXPECT_TRUE(Frame()->isMaximized());
-}
-
-TEST_F(QtWindow, StatusBarPartsEndAtTheirEdges) {
-    OpenMenuWindow(1000, 200);
-    const qt::StatusBar& bar = *Frame()->status_bar();
-    const int thirds[] = {3333, 3333, 3333};
-    WindowStatusBarParts(3, thirds);
-    EXPECT_EQ(RightEdges(bar), (std::vector<int>{333, 666, 999}));
-    const int half[] = {5000, -1};
-    WindowStatusBarParts(2, half);
-    EXPECT_EQ(RightEdges(bar), (std::vector<int>{499, 1000}));
-}
-
-TEST_F(QtWindow, TheCloseBoxAsksAndTheWindowStays) {
-    OpenMenuWindow(300, 200);
-    Post([] { Frame()->close(); });
-    MessageRecord record;
-    EXPECT_EQ(Wait(record), MSG_CLOSE);
-    EXPECT_EQ(record.window, 0);
-    EXPECT_TRUE(Frame()->isVisible());
-    EXPECT_NE(Windows().by_slot[0].frame, nullptr);
-    WindowClose();
-    EXPECT_EQ(Windows().by_slot[0].frame, nullptr);
 }
 
 TEST_F(QtWindow, MenuItemsAcceleratorsAndPromptsWork) {
@@ -123,7 +84,6 @@ TEST_F(QtWindow, MenuItemsAcceleratorsAndPromptsWork) {
     ASSERT_TRUE(edit->actions().at(1)->isSeparator());
     EXPECT_FALSE(ActionWithId(more, 502)->isEnabled());
     MessageRecord record;
-
     // An accelerator chooses its command and the key goes no further.
     qt::ClientArea* client = Client();
     Post([client] {
@@ -137,7 +97,6 @@ TEST_F(QtWindow, MenuItemsAcceleratorsAndPromptsWork) {
     EXPECT_EQ(record.data1, 501);
     EXPECT_EQ(Wait(record), MSG_KEY) << "F5 without Shift is no accelerator";
     EXPECT_EQ(record.data1, 305);
-
     // A command on the bar, and one in a pop-up that a click on the bar opens.
     Post([bar, go] {
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(go).center());
@@ -166,15 +125,21 @@ TEST_F(QtWindow, MenuItemsAcceleratorsAndPromptsWork) {
     EXPECT_EQ(Frame()->status_bar()->parts()[0].left, "Ready");
 }
 
-TEST_F(QtWindow, APressOnTheMenuBarIsAFrameClickWhenEnabled) {
+TEST_F(QtWindow, TheCloseBoxAsksAndAPressOnTheMenuBarIsAFrameClickWhenEnabled) {
     OpenMenuWindow(300, 200);
     SettleFirstDisplay();
     WMessageEnable(MSG_FRAME_CLICK, 1);
     QMenuBar* bar = Frame()->menu_bar();
-    Post([bar] { QTest::mousePress(bar, Qt::RightButton, {}, QPoint(bar->width() - 5, 5)); });
+    Post([bar] {
+        QTest::mousePress(bar, Qt::RightButton, {}, QPoint(bar->width() - 5, 5));
+        Frame()->close();
+    });
     MessageRecord record;
     EXPECT_EQ(Wait(record), MSG_FRAME_CLICK);
     EXPECT_EQ(record.data1, 3);
+    EXPECT_EQ(Wait(record), MSG_CLOSE);
+    EXPECT_EQ(record.window, 0);
+    EXPECT_TRUE(Frame()->isVisible()) << "the window stays until the program closes it";
 }
 
 }  // namespace
