@@ -90,7 +90,7 @@ TEST_F(HelpFileTest, HelpDocumentsGoToTheViewerWithTheRequestTheArgumentsAsk) {
                   c.contents_file.empty() ? "" : Scratch(c.contents_file));
         EXPECT_EQ(shown.owner, nullptr);
     }
-    EXPECT_TRUE(platform_->desktop_opened.empty());
+    EXPECT_TRUE(platform_->desktop_asked.empty());
 }
 
 TEST_F(HelpFileTest, WhileTheMainWindowIsOpenItOwnsRequestsAndABlankNameClosesItsViewer) {
@@ -137,7 +137,7 @@ TEST_F(HelpFileTest, FailuresRaiseTheirErrorAndOpenNothing) {
         WHelpFile1(c.helpfile, c.icontext);
         EXPECT_EQ(InfoError(1), c.error);
     }
-    EXPECT_TRUE(platform_->help_shown.empty() && platform_->desktop_opened.empty() &&
+    EXPECT_TRUE(platform_->help_shown.empty() && platform_->desktop_asked.empty() &&
                 platform_->programs_started.empty());
 }
 
@@ -160,98 +160,85 @@ TEST_F(HelpFileTest, ANameIsCutAtTheLengthOfTheWorkingBuffer) {
     EXPECT_EQ(InfoError(1), ERR_HELP_EXTENSION);
 }
 
-// Compiled help always goes to the desktop; web pages and addresses go there when the settings
-// name no browser that can be found, as the toolkit's own default does on this system.
-TEST_F(HelpFileTest, CompiledHelpWebPagesAndAddressesGoToTheDesktopAndFailByItsAnswer) {
+// Web pages, addresses and compiled help go to the program the desktop associates with them:
+// a kind no program is chosen for raises 1 (for compiled help, the viewer error), a choice that
+// leads nowhere or a program that does not start the viewer error. The settings' browser plays
+// no part.
+TEST_F(HelpFileTest, PagesAddressesAndCompiledHelpGoToTheDesktopsChoice) {
     struct Case {
-        std::string helpfile, opened;
-        DesktopOpen answer;
+        std::string helpfile, target;
+        DesktopLookup lookup;
+        bool starts;
         int error;
     };
     Touch("bin/manual.chm bin/guide.htm bin/Guide.HTML");
     const std::string chm = Scratch("bin/manual.chm");
     const std::string page = Scratch("bin/guide.htm");
     const std::string site = "http://example.org/";
-    // clang-format off
     const std::vector<Case> cases = {
-        {"manual.chm", chm, DesktopOpen::Opened, 0},
-        {"manual.chm", chm, DesktopOpen::NoAssociation, ERR_HELP_VIEWER},
-        {"manual.chm", chm, DesktopOpen::Failed, ERR_HELP_VIEWER},
-        {"   HTTP://EXAMPLE.ORG/A.HTM", "HTTP://EXAMPLE.ORG/A.HTM", DesktopOpen::Opened, 0},
-        {"Guide.HTML", Scratch("bin/Guide.HTML"), DesktopOpen::Opened, 0},
-        // A page and an address fail alike, by the desktop's answer.
-        {"guide.htm", page, DesktopOpen::NoAssociation, ERR_OPEN_FILE},
-        {site, site, DesktopOpen::NoAssociation, ERR_OPEN_FILE},
-        {"guide.htm", page, DesktopOpen::Failed, ERR_HELP_VIEWER},
-        {site, site, DesktopOpen::Failed, ERR_HELP_VIEWER},
+        {"manual.chm", chm, DesktopLookup::Found, true, 0},
+        {"manual.chm", chm, DesktopLookup::NoAssociation, true, ERR_HELP_VIEWER},
+        {"manual.chm", chm, DesktopLookup::Failed, true, ERR_HELP_VIEWER},
+        {"   HTTP://EXAMPLE.ORG/A.HTM", "HTTP://EXAMPLE.ORG/A.HTM", DesktopLookup::Found, true, 0},
+        {"Guide.HTML", Scratch("bin/Guide.HTML"), DesktopLookup::Found, true, 0},
+        {"guide.htm", page, DesktopLookup::NoAssociation, true, ERR_OPEN_FILE},
+        {site, site, DesktopLookup::NoAssociation, true, ERR_OPEN_FILE},
+        {"guide.htm", page, DesktopLookup::Failed, true, ERR_HELP_VIEWER},
+        {site, site, DesktopLookup::Failed, true, ERR_HELP_VIEWER},
+        {site, site, DesktopLookup::Found, false, ERR_HELP_VIEWER},
     };
-    // clang-format on
-    Settings().browser = "netscape";
+    Settings().browser = MakeProgram("tools/mybrowser").string();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.helpfile);
-        platform_->desktop_opened.clear();
-        platform_->desktop_answer = c.answer;
-        // The topic of compiled help is left to the desktop's viewer.
-        WHelpFile1(c.helpfile, c.opened == chm ? 7 : -1);
+        platform_->desktop_asked.clear();
+        platform_->programs_started.clear();
+        platform_->desktop_answer = c.lookup;
+        platform_->start_answer = c.starts;
+        WHelpFile1(c.helpfile, c.target == chm ? 7 : -1);
         EXPECT_EQ(InfoError(1), c.error);
-        EXPECT_EQ(platform_->desktop_opened, std::vector<std::string>{c.opened});
+        EXPECT_EQ(platform_->desktop_asked, std::vector<std::string>{c.target});
+        const bool found = c.lookup == DesktopLookup::Found;
+        ASSERT_EQ(platform_->programs_started.size(), found ? 1u : 0u);
+        if (found) {
+            EXPECT_EQ(platform_->programs_started[0].program, "desktop-choice");
+            EXPECT_EQ(platform_->programs_started[0].arguments, std::vector<std::string>{c.target});
+        }
     }
     EXPECT_TRUE(platform_->help_shown.empty());
-    EXPECT_TRUE(platform_->programs_started.empty());
 }
 
-TEST_F(HelpFileTest, TheSettingsBrowserOpensWebPagesWhenItsProgramIsFound) {
-    struct Case {
-        std::string browser, program;
-        std::vector<std::string> arguments;
-    };
-    fs::path on_path = MakeProgram("tools/mybrowser");
-    fs::path with_blank = MakeProgram("my tools/browse");
+// The compiled-HTML viewer "hh", where one is on the PATH, takes the topic as its map id.
+TEST_F(HelpFileTest, CompiledHelpGoesWithItsTopicToTheHhViewerWhereOneIsInstalled) {
+    fs::path hh = MakeProgram("tools/hh");
     WriteFile(scratch_.path() / "tools/plain", "not a program");
-    platform_->environment["PATH"] = "/nonexistent:" + on_path.parent_path().string();
-    const std::vector<Case> cases = {
-        {"mybrowser", on_path.string(), {}},
-        {"mybrowser --new-window  --private", on_path.string(), {"--new-window", "--private"}},
-        {"\"" + with_blank.string() + "\" -x", with_blank.string(), {"-x"}}};
-    Touch("bin/guide.htm");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.browser);
-        Settings().browser = c.browser;
-        platform_->programs_started.clear();
-        WHelpFile1("guide.htm");
-        WHelpFile1(" http://example.org/?a=1;b");
-        EXPECT_EQ(InfoError(1), 0);
-        ASSERT_EQ(platform_->programs_started.size(), 2u);
-        std::vector<std::string> arguments = c.arguments;
-        arguments.push_back(Scratch("bin/guide.htm"));
-        EXPECT_EQ(platform_->programs_started[0].program, c.program);
-        EXPECT_EQ(platform_->programs_started[0].arguments, arguments);
-        arguments.back() = "http://example.org/?a=1;b";
-        EXPECT_EQ(platform_->programs_started[1].arguments, arguments);
-    }
-    EXPECT_TRUE(platform_->desktop_opened.empty());
+    platform_->environment["PATH"] = "/nonexistent:" + hh.parent_path().string();
+    Touch("bin/manual.chm");
+    const std::string chm = Scratch("bin/manual.chm");
+    WHelpFile1("manual.chm", 7);
+    WHelpFile1("manual.chm");
+    EXPECT_EQ(InfoError(1), 0);
+    ASSERT_EQ(platform_->programs_started.size(), 2u);
+    EXPECT_EQ(platform_->programs_started[0].program, hh.string());
+    EXPECT_EQ(platform_->programs_started[0].arguments,
+              (std::vector<std::string>{"-mapid", "7", chm}));
+    EXPECT_EQ(platform_->programs_started[1].arguments, std::vector<std::string>{chm});
+    EXPECT_TRUE(platform_->desktop_asked.empty());
+    platform_->start_answer = false;
+    WHelpFile1("manual.chm", 7);
+    EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
     // A file that is not executable, a folder or an absent name is no program.
     for (const char* name : {"plain", "tools", "absent", ""}) {
         EXPECT_EQ(platform_->Os().FindProgram(name), std::nullopt) << name;
     }
-    EXPECT_EQ(platform_->Os().FindProgram(on_path.string()), on_path.string());
-    platform_->environment.erase("PATH");
-    EXPECT_EQ(platform_->Os().FindProgram("mybrowser"), std::nullopt);
 }
 
-TEST_F(HelpFileTest, AViewerOrBrowserThatRefusesRaisesTheViewerError) {
+TEST_F(HelpFileTest, AViewerThatRefusesRaisesTheViewerError) {
     Touch("bin/HELP.HLP");
     platform_->help_answer = false;
     WHelpFile1("HELP.HLP", 20, 1);
     EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
     WHelpFile1("");
     EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
-    Settings().browser = MakeProgram("tools/mybrowser").string();
-    platform_->start_answer = false;
-    WHelpFile1("http://example.org/");
-    EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
-    EXPECT_EQ(platform_->programs_started.size(), 1u);
-    EXPECT_TRUE(platform_->desktop_opened.empty());
 }
 
 // The names no case above passes.
