@@ -479,6 +479,11 @@ void RecordingPlatform::FocusControl(WindowHandle control, SelectText select) {
     Record("FocusControl(" + Name(control) + ")");
     RecordedControl* made = ControlOf(control);
     if (made == nullptr) {
+        // A dialog handed the focus keeps it as the record of where it went; a backend passes
+        // it on to one of the dialog's controls.
+        if (DialogOf(control) != nullptr) {
+            focused = control;
+        }
         return;
     }
     made->focused_with = select;

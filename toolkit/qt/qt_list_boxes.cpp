@@ -33,6 +33,9 @@ ComboBox::ComboBox(std::uint32_t style_bits, QWidget* parent)
     setDuplicatesEnabled(true);
     if (lineEdit() != nullptr) {
         lineEdit()->setValidator(new TypingLimit(INT_MAX, lineEdit()));
+        // What the user types stays as typed: no entry completes it behind the user's back,
+        // since the typed text is what names an entry, or none.
+        setCompleter(nullptr);
     }
 }
 
