@@ -77,10 +77,6 @@ fs::path FreshFolder() {
     return folder;
 }
 
-void Write(const fs::path& file, const std::string& text) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
-}
-
 std::string Read(const fs::path& file) {
     std::ostringstream text;
     text << std::ifstream(file, std::ios::binary).rdbuf();
@@ -176,7 +172,7 @@ TEST(engine_ClimateData, EachFaultIsNamedByFileLineCityAndValue) {
         for (const auto& [name, text] :
              {std::pair(kBinFileName, bins), {kDesignFileName, design}}) {
             if (text != absent) {
-                Write(folder / name, text);
+                std::ofstream(folder / name, std::ios::binary) << text;
             }
         }
         EXPECT_EQ(LoadError(folder), (folder / message).string());
