@@ -1,6 +1,5 @@
 // The bin method: the worked examples, the edges of its setpoint tables, its design-temperature
-// guards, its modes and prices, the heating cost it carries, and the limits of 32-bit
-// arithmetic that arbitrary climate files reach.
+// guards, its modes and prices, the heating cost it carries, and 32-bit arithmetic that wraps.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -93,9 +92,8 @@ TEST(engine_BinCalc, ScaledHoursTruncateTowardZeroAndWrapAsThirtyTwoBitsDo) {
     // Table hours, thermostat hours, hours shown; 2147483647 × 8 wraps to -8 before the
     // division by 8.
     // clang-format off
-    const std::int32_t cases[][3] = {{10, 3, 3}, {100, 8, 100}, {100, 0, 0}, {150, 4, 75},
-        {7, 1, 0}, {-10, 3, -3}, {-7, 1, 0}, {2920, 8, 2920}, {2920, 5, 1825}, {kLargest, 8, -1},
-        {2000000000, 1, 250000000}};
+    const std::int32_t cases[][3] = {{10, 3, 3}, {100, 0, 0}, {150, 4, 75}, {7, 1, 0},
+        {-10, 3, -3}, {2920, 5, 1825}, {kLargest, 8, -1}};
     // clang-format on
     for (const auto& c : cases) {
         BinCalcInput input = FromShiftOne();
@@ -138,7 +136,7 @@ TEST(engine_BinCalc, SetpointsCountTheBinsOfTheirRow) {
 }
 
 // Hours in both seasons' bins: the mode alone decides what shows, every mode other than
-// Cooling being Heating; with no thermostat hours nothing shows in either mode.
+// Cooling being Heating.
 TEST(engine_BinCalc, ModeDecidesTheColumnAndWhichSeasonCosts) {
     BinCalcInput input = Example(kCool);
     HoursAt(input, 1, kBin30To34) = 100;
@@ -154,14 +152,6 @@ TEST(engine_BinCalc, ModeDecidesTheColumnAndWhichSeasonCosts) {
         EXPECT_EQ(result.percent_calcd[kBin90To94 - 1], cooling ? 57 : 0) << mode;
         EXPECT_EQ(result.percent_calcd[kBin85To89 - 1], cooling ? 42 : 0) << mode;
         EXPECT_EQ(result.percent_calcd[kBin30To34 - 1], cooling ? 0 : 100) << mode;
-
-        BinCalcInput idle = input;
-        idle.thermostat_hours = {0, 0, 0};
-        const BinCalcResult nothing = ComputeBinCosts(idle, 0.0);
-        EXPECT_EQ(nothing.scaled_hours, CityBinHours{}) << mode;
-        EXPECT_EQ(nothing.percent_calcd, (std::array<std::int32_t, kBinCount>{})) << mode;
-        EXPECT_EQ(nothing.cooling_cost, 0) << mode;
-        EXPECT_EQ(nothing.heating_cost, 0) << mode;
     }
     // Hours in every bin that can count for cooling: in Heating mode none shows a share.
     input = FromShiftOne();
@@ -197,8 +187,7 @@ TEST(engine_BinCalc, DesignTemperaturesAndPricesDecideTheCosts) {
         {"oil heats at the fuel price", kHeat, kOil, 97, 28, 0.30f, 4.0f, 0, 142},
         {"propane", kHeat, HeatingFuel::kPropane, 97, 28, 0.08f, 4.0f, 0, 216},
         {"natural gas", kHeat, HeatingFuel::kNaturalGas, 97, 28, 0.08f, 4.0f, 0, 20115},
-        {"cooling is priced at the electric rate", kCool, kOil, 97, 28, 0.08f, 9.0f, 20, 0},
-        {"0.99 dollars show as 0", kCool, kElectric, 97, 28, 0.0038f, 4.0f, 0, 0}};
+        {"cooling is priced at the electric rate", kCool, kOil, 97, 28, 0.08f, 9.0f, 20, 0}};
     for (const Case& c : cases) {
         BinCalcInput input = Example(c.mode);
         input.fuel = c.fuel;
@@ -221,7 +210,6 @@ TEST(engine_BinCalc, HeatingCostIsCarriedWhenItCannotBeWorkedOut) {
     };
     const double previous = 123.75;
     const Case cases[] = {{"efficiency 0", kHeat, 0, 2, previous},
-                          {"no fuel selected", kHeat, 85, -999, previous},
                           {"no such fuel", kHeat, 85, 5, previous},
                           {"fuel oil", kHeat, 85, 2, 142.88934677798676},
                           {"a computed cost replaces it even when 0", kCool, 85, 2, 0.0}};
@@ -239,31 +227,21 @@ TEST(engine_BinCalc, HeatingCostIsCarriedWhenItCannotBeWorkedOut) {
 TEST(engine_WholeDollars, TruncatesTowardZeroAndHoldsTheEndsOfTheRange) {
     const double infinity = std::numeric_limits<double>::infinity();
     // clang-format off
-    const std::pair<double, std::int32_t> cases[] = {{20.92, 20}, {0.99, 0}, {-0.99, 0},
-        {-20.92, -20}, {2147483647.9, kLargest}, {2147483648.0, kLargest}, {1e300, kLargest},
-        {infinity, kLargest}, {-2147483648.9, kSmallest}, {-2147483649.0, kSmallest},
-        {-infinity, kSmallest}, {std::numeric_limits<double>::quiet_NaN(), 0}};
+    const std::pair<double, std::int32_t> cases[] = {{20.92, 20}, {-0.99, 0},
+        {2147483647.9, kLargest}, {infinity, kLargest}, {-2147483648.9, kSmallest},
+        {std::numeric_limits<double>::quiet_NaN(), 0}};
     // clang-format on
     for (const auto& [cost, shown] : cases) {
         EXPECT_EQ(WholeDollars(cost), shown) << cost;
     }
 }
 
-TEST(engine_BinCalcLimits, PercentagesWrapInsteadOfTrapping) {
-    // 2000000000 × 1 / 8 = 250000000 hours; × 37 °F wraps to 660065408 degree-hours, and
-    // 100 × that wraps to 1582031360, so the bin shows 2 percent of its own total.
+// With summer setpoints 65 and 66 in shifts 1 and 2, bin 1 (100/104) holds
+// 37 × -43530072 + 36 × -2 = -1610612736 degree-hours and bin 3 (90/94) holds
+// 27 × -99420547 (wrapping to 1610612527) + 26 × 8 = 1610612735. The season total is -1, and
+// 100 × bin 1 wraps to -2147483648, whose quotient by -1 does not fit in 32 bits.
+TEST(engine_BinCalc, APercentageThatOverflowsWrapsInsteadOfTrapping) {
     BinCalcInput input = FromShiftOne();
-    input.thermostat_hours = {1, 0, 0};
-    HoursAt(input, 1, 1) = 2000000000;
-    const BinCalcResult wrapped = ComputeBinCosts(input, 0.0);
-    EXPECT_EQ(wrapped.cooling_degree_hours, 660065408);
-    EXPECT_EQ(wrapped.percent_calcd[0], 2);
-
-    // With summer setpoints 65 and 66 in shifts 1 and 2, bin 1 (100/104) holds
-    // 37 × -43530072 + 36 × -2 = -1610612736 degree-hours and bin 3 (90/94) holds
-    // 27 × -99420547 (wrapping to 1610612527) + 26 × 8 = 1610612735. The season total is -1, and
-    // 100 × bin 1 wraps to -2147483648, whose quotient by -1 does not fit in 32 bits.
-    input = FromShiftOne();
     input.thermostat_hours = {8, 8, 0};
     input.summer_setpoint = {65, 66, 65};
     HoursAt(input, 1, 1) = -43530072;
@@ -274,26 +252,10 @@ TEST(engine_BinCalcLimits, PercentagesWrapInsteadOfTrapping) {
     EXPECT_EQ(result.cooling_degree_hours, -1);
     EXPECT_EQ(result.percent_calcd[0], kSmallest);
     EXPECT_EQ(result.percent_calcd[2], -2147483548);
-
-    // -2147483648 - 37 wraps to 2147483611 degrees, over one hour.
-    input = FromShiftOne();
-    input.mode = kHeat;
-    input.winter_setpoint = {kSmallest, 65, 65};
-    HoursAt(input, 1, 14) = 1;
-    EXPECT_EQ(ComputeBinCosts(input, 0.0).heating_degree_hours, 2147483611);
 }
 
-TEST(engine_BinCalcLimits, ExtremeEquipmentGivesTheEndsOfTheRange) {
-    // An EER of 0: with no degree-hours the formula is 0 × infinity, which shows 0.
-    const std::pair<std::int32_t, std::int32_t> cases[] = {
-        {100, kLargest}, {-100, kSmallest}, {0, 0}};
-    for (const auto& [hours, cooling_cost] : cases) {
-        BinCalcInput input = FromShiftOne();
-        input.cool_eer = 0.0f;
-        HoursAt(input, 1, 2) = hours;
-        EXPECT_EQ(ComputeBinCosts(input, 0.0).cooling_cost, cooling_cost) << hours << " hours";
-    }
-    // A heating cost beyond the range is held at its end but carried in full.
+// A heating cost beyond the range is held at its end but carried in full.
+TEST(engine_BinCalc, AHeatingCostBeyondTheRangeIsCarriedInFull) {
     BinCalcInput input = FromShiftOne();
     input.mode = kHeat;
     input.heat_capacity = kLargest;

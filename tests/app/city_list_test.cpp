@@ -30,13 +30,10 @@ TEST(engine_CityList, FindsEntriesByWholeTextOrPlaceIgnoringCase) {
                                                               {"AUSTIN, tx", {1}},
                                                               {"  Austin  ", {1}},
                                                               {"springfield", {67, 110}},
-                                                              {"Brunswick", {54, 85}},
-                                                              {"albany", {133}},
                                                               {"albany,ny", {133}},
                                                               {"k i sawyer afb", {93}},
                                                               {"TX", {}},
                                                               {"aust", {}},
-                                                              {"fort", {}},
                                                               {"austin, TX, USA", {}},
                                                               {"", {}}};
     for (const auto& [text, found] : cases) {

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 
@@ -98,16 +97,6 @@ class HeatwiseWindowTest : public ::testing::Test {
         QCoreApplication::processEvents();
     }
 
-    // The start-up, then a first pass brought by a Tab out of the electric rate.
-    void StartAndRunFirstPass() {
-        Start();
-        Act([] {
-            Click(FLD_ELECTRIC_RATE);
-            Press(Qt::Key_Tab);
-        });
-        ASSERT_NE(Shown(FLD_COST_COOLING), "0") << "the first pass has filled the form";
-    }
-
     // Runs the program's main loop while `user` acts from inside it, then ends the loop with
     // the close box and clears the quit flag, so that the test may go on with the same window.
     void Act(std::function<void()> user) {
@@ -172,19 +161,6 @@ class HeatwiseWindowTest : public ::testing::Test {
         Click(id);
         Press(Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(QApplication::focusWidget(), text);
-    }
-
-    // A user's click on the entry of the menu bar with this text, such as "&File".
-    static QAction* ClickOnMenuBar(const QString& text) {
-        QMenuBar* bar = Frame()->menu_bar();
-        for (QAction* action : bar->actions()) {
-            if (action->text() == text) {
-                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
-                return action;
-            }
-        }
-        ADD_FAILURE() << "no " << text.toStdString() << " on the menu bar";
-        return nullptr;
     }
 
     windlass::testing::ScratchDirectory scratch_;
