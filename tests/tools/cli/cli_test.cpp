@@ -103,7 +103,6 @@ const std::pair<const char*, const char*> kRefusals[] = {
     {"estimate --cool-capacity 240001",
      "--cool-capacity: '240001' is outside the accepted range 0 to 240000"},
     {"estimate --heat-capacity -1", "--heat-capacity: '-1' is outside"},
-    {"estimate --heat-eff 49", "--heat-eff: '49' is outside the accepted range 50 to 250"},
     {"estimate --heat-eff 85.0", "--heat-eff: '85.0' is not a whole number"},
     {"estimate --city 0", "--city: '0' is outside the accepted range 1 to 211"},
     {"estimate --city springfield",
@@ -131,9 +130,6 @@ const std::pair<const char*, const char*> kRefusals[] = {
 // estimate or compare gets the example climate unless the row names a folder itself.
 TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
     const std::string data = ExampleClimate();
-    std::ofstream(data + "/short.csv") << "722540,\"AUSTIN\",TX,-6.0,30.290,-97.740,213\n"
-                                       << "Date (MM/DD/YYYY),Time (HH:MM),Dry-bulb (C)\n"
-                                       << "01/01/1988,01:00,5.0\n";
     // City 7 costs exactly the worked examples, city 1 twice their hours, city 110 (the second
     // springfield) has its own design record. The compare command costs heating at the form's
     // thermostat hours 8, 8, 8: 11150 degree-hours in bin 30/34 are 170.82 dollars a time.
@@ -152,7 +148,6 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
          "City 1: austin, TX\nCalculate Cooling, heating fuel Electricity\n"},
         {"estimate --mode Heating --fuel gas", ok, "Calculate Heating, heating fuel Natural Gas\n"},
         {"estimate --city 110 --json", ok, "\"degree_days\": 1810,"},
-        {"estimate --city 7 --rate 0.16 --json", ok, "\"cooling_cost\": 41,"},
         {heating + " --json", ok, "\"cooling_cost\": 0,\n  \"heating_cost\": 121\n}"},
         {heating + " --fuel all --json", ok,
          "\"heating_cost\": null,\n  \"heating_cost_by_fuel\": "
@@ -187,7 +182,6 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
         {"estimate --data-dir nowhere", kExitDataError,
          "heatwise-cli: nowhere/bindata2.dat: is missing and cannot be created empty\n"},
         {"bins absent.csv", kExitDataError, "absent.csv: cannot be opened"},
-        {"bins " + data + "/short.csv", kExitDataError, "short.csv: line 3: the file ends"},
     };
     std::vector<std::tuple<std::string, int, std::string>> cases(std::begin(others),
                                                                  std::end(others));
