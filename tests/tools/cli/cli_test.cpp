@@ -13,7 +13,6 @@
 
 #include "cli.h"
 #include "climate_data.h"
-#include "value_parsing.h"
 
 namespace heatwise::cli {
 namespace {
@@ -91,17 +90,11 @@ const std::pair<const char*, const char*> kRefusals[] = {
      "(single-precision limits 0.0500000007 and 0.349999994)\n"},
     {"estimate --fuel-price 10.000001",
      "--fuel-price: '10.000001' is outside the accepted range 0 to 10\n"},
-    {"estimate --eer 3.99", "--eer: '3.99' is outside the accepted range 4 to 15\n"},
     {"estimate --eer 1e999", "--eer: '1e999' is outside"},
-    {"estimate --rate abc", "--rate: 'abc' is not a number"},
     {"estimate --rate 0.06x", "--rate: '0.06x' is not a number"},
     {"estimate --rate nan", "--rate: 'nan' is not a number"},
-    {"estimate --eer inf", "--eer: 'inf' is not a number"},
-    {"estimate --rate ", "--rate: '' is not a number"},
     {"estimate --hours 8,9,8", "--hours (shift 2): '9' is outside the accepted range 0 to 8"},
     {"estimate --hours 8,8", "--hours: '8,8' is not three whole numbers"},
-    {"estimate --hours 8,8,8,8", "--hours: '8,8,8,8' is not three whole numbers"},
-    {"estimate --hours 8,,8", "--hours (shift 2): '' is not a whole number"},
     {"estimate --hours 8,7.5,8", "--hours (shift 2): '7.5' is not a whole number"},
     {"estimate --summer 64,85,78",
      "--summer (shift 1): '64' is outside the accepted range 65 to 94"},
@@ -110,17 +103,12 @@ const std::pair<const char*, const char*> kRefusals[] = {
     {"estimate --cool-capacity 240001",
      "--cool-capacity: '240001' is outside the accepted range 0 to 240000"},
     {"estimate --heat-capacity -1", "--heat-capacity: '-1' is outside"},
-    {"estimate --heat-capacity 99999999999999999999999",
-     "is outside the accepted range 0 to 240000"},
-    {"estimate --heat-eff 49", "--heat-eff: '49' is outside the accepted range 50 to 250"},
     {"estimate --heat-eff 85.0", "--heat-eff: '85.0' is not a whole number"},
     {"estimate --city 0", "--city: '0' is outside the accepted range 1 to 211"},
     {"estimate --city springfield",
      "--city: 'springfield' names several cities: 67 (springfield), 110 (springfield)"},
     {"estimate --city atlantis", "--city: 'atlantis' is not in the city list"},
-    {"estimate --mode cold", "--mode: 'cold' is not one of cooling, heating"},
     {"estimate --fuel coal", "--fuel: 'coal' is not one of electricity, oil, propane, gas"},
-    {"estimate --colour red", "unknown option '--colour'"},
     {"estimate --sort name", "unknown option '--sort'"},
     {"estimate --rate", "--rate needs a value"},
     {"estimate --json=yes", "--json takes no value"},
@@ -132,21 +120,16 @@ const std::pair<const char*, const char*> kRefusals[] = {
     {"compare --mode heating", "--mode: compare works out the cooling cost in mode"},
     {"compare --fuel all", "--fuel: 'all' is not one of"},
     {"compare --sort price", "--sort: 'price' is not one of list, cooling, heating"},
-    {"compare --rate 0.05", "--rate: '0.05' is outside"},
     {"", "Usage: heatwise-cli COMMAND"},
     {"estimat", "unknown command 'estimat'"},
     {"bins", "bins needs the weather file to read"},
     {"bins a.csv b.csv", "bins takes one weather file"},
-    {"bins --eer 5", "unknown option '--eer'"},
 };
 
 // Help goes to the output; a refusal goes to the error output and prints nothing else. An
 // estimate or compare gets the example climate unless the row names a folder itself.
 TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
     const std::string data = ExampleClimate();
-    std::ofstream(data + "/short.csv") << "722540,\"AUSTIN\",TX,-6.0,30.290,-97.740,213\n"
-                                       << "Date (MM/DD/YYYY),Time (HH:MM),Dry-bulb (C)\n"
-                                       << "01/01/1988,01:00,5.0\n";
     // City 7 costs exactly the worked examples, city 1 twice their hours, city 110 (the second
     // springfield) has its own design record. The compare command costs heating at the form's
     // thermostat hours 8, 8, 8: 11150 degree-hours in bin 30/34 are 170.82 dollars a time.
@@ -164,15 +147,7 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
         {"estimate --city AUSTIN", ok,
          "City 1: austin, TX\nCalculate Cooling, heating fuel Electricity\n"},
         {"estimate --mode Heating --fuel gas", ok, "Calculate Heating, heating fuel Natural Gas\n"},
-        {"estimate --city 1 --json", ok, "\"cooling_cost\": 41,"},
-        {"estimate --city 110 --json", ok,
-         "\"city\": {\"index\": 110, \"name\": \"springfield\"},"},
         {"estimate --city 110 --json", ok, "\"degree_days\": 1810,"},
-        {"estimate --city 7 --rate 0.16 --json", ok, "\"cooling_cost\": 41,"},
-        {"estimate --city 7 --eer 13 --json", ok,
-         "\"cooling_cost\": 10,"},  // Double EER, half cost.
-        {heating + " --fuel oil --fuel-price 4.0 --json", ok, "\"heating_cost\": 142\n"},
-        {heating + " --fuel propane --json", ok, "\"heating_cost\": 216\n"},
         {heating + " --json", ok, "\"cooling_cost\": 0,\n  \"heating_cost\": 121\n}"},
         {heating + " --fuel all --json", ok,
          "\"heating_cost\": null,\n  \"heating_cost_by_fuel\": "
@@ -180,10 +155,7 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
         {heating + " --fuel all --csv", ok,
          "heating_cost,heating_cost_electricity,heating_cost_oil,"
          "heating_cost_propane,heating_cost_gas\n"},
-        {heating + " --fuel all --csv", ok, ",1707,97,28,0,,121,142,216,20115\n"},
         {heating + " --fuel all", ok, "  Heating, Propane           $216\n"},
-        {"estimate --csv", ok, "\n1,\"austin, TX\",cooling,electricity,0,"},
-        {"estimate", ok, "    100/104         0         0         0         0\n"},
         {"estimate", ok,
          "      90/94         0       200        40        57\n"
          "      85/89         0       400       160        42\n"},
@@ -194,27 +166,22 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
         {"compare --csv", ok,
          "city_index,city_name,winter_design,degree_days,summer_design,"
          "cooling_cost,heating_cost\n1,\"austin, TX\",28,1701,97,41,341\n"},
-        {"compare --csv", ok, "\n7,barrow,28,1707,97,20,170\n"},
         // Equal costs keep the list order.
         {"compare --sort heating --csv", ok, "\n6,\"mitchell field, AK\",28,1706,97,146,1195\n13,"},
         {"compare --sort cooling --csv --fuel oil", ok,
          "\n6,\"mitchell field, AK\",28,1706,97,146,"},
         // The table's columns: the city in 34 characters, then the design data and costs.
         {"compare --sort name", ok,
-         "design temperatures in F\nCity                                Winter"},
-        {"compare --sort name", ok,
-         "$/year\n182 abilene                             28    1882      97        20       170\n"
-         "148 akron, OH"},
-        {"compare --sort name", ok,
          " 67 springfield                         28    1767      97       104       854\n"
          "110 springfield "},
         {"--help", ok, "Usage: heatwise-cli COMMAND"},
-        {"estimate --help", ok, "--rate R"},
         {"estimate --rate 0.05 --help", ok, "Usage: heatwise-cli estimate"},
-        {"compare --help", ok, "cooling cost is\nworked out in mode Cooling"},
         {"bins --help", ok, "Usage: heatwise-cli bins FILE"},
+        // The messages for faults inside the data files are checked on the reader, in
+        // tests/app/climate_data_test.cpp; the command reports every one the same way.
+        {"estimate --data-dir nowhere", kExitDataError,
+         "heatwise-cli: nowhere/bindata2.dat: is missing and cannot be created empty\n"},
         {"bins absent.csv", kExitDataError, "absent.csv: cannot be opened"},
-        {"bins " + data + "/short.csv", kExitDataError, "short.csv: line 3: the file ends"},
     };
     std::vector<std::tuple<std::string, int, std::string>> cases(std::begin(others),
                                                                  std::end(others));
@@ -266,18 +233,6 @@ TEST(cli_Estimate, JsonAndCsvReports) {
                   kHours + ",0,0,57,42,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1707,97,28,20,0\n");
 }
 
-// The messages for faults inside the data files are checked on the reader, in
-// tests/app/climate_data_test.cpp; the command reports every one the same way.
-TEST(cli_Estimate, DataFileFaultsStopWithTheirMessage) {
-    const fs::path folder = ExampleClimate();
-    fs::remove(folder / "cities.dat");
-    const CliRun run = Cli("estimate --data-dir " + folder.string());
-    EXPECT_EQ(run.status, kExitDataError);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "heatwise-cli: " + (folder / "cities.dat").string() +
-                           ": line 1: end of file before the 3 values of city 1\n");
-}
-
 TEST(cli_Bins, GivesTheCommittedRecordsOfTheFirstCity) {
     // City 1, austin, TX, stands for the station whose hourly weather is tmy3/722540.csv.
     const fs::path weather = fs::path(HEATWISE_CLIMATE_DIR) / "tmy3" / "722540.csv";
@@ -291,14 +246,6 @@ TEST(cli_Bins, GivesTheCommittedRecordsOfTheFirstCity) {
     std::getline(std::ifstream(data / "bindata2.dat"), bins_line);
     std::getline(std::ifstream(data / "cities.dat"), design_line);
     EXPECT_EQ(run.out, bins_line + "\n" + design_line + "\n");
-}
-
-// The form's own ranges are described, to the end of the line, in the messages above.
-TEST(cli_Ranges, DescribeTheirSinglePrecisionLimits) {
-    EXPECT_EQ(DescribeRange(RealRange{0.1f, 0.5f}),
-              "above 0.1 and up to 0.5 (single-precision limits 0.100000001 and 0.5)");
-    EXPECT_EQ(DescribeRange(RealRange{0.7f, 1.0f}),
-              "from 0.7 and up to 1 (single-precision limits 0.699999988 and 1)");
 }
 
 }  // namespace

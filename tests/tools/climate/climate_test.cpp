@@ -1,6 +1,5 @@
-// The climate derivation: reading TMY3 CSV and EPW weather files, the rounding, bins, shifts,
-// design temperatures and heating degree days of hand-made years, the station table, the
-// heatwise-derive command, and the committed data files as a fresh derivation gives them.
+// The climate derivation: reading weather files, rounding, bins, design temperatures and degree
+// days of hand-made years, the station table, heatwise-derive, and the committed data files.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -23,10 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
-
-std::string TwoDigits(int value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
-}
 
 // "-12.5", "0.0", "7.3": a temperature as a weather file writes it.
 std::string TenthsText(int c10) {
@@ -52,9 +47,10 @@ std::vector<std::string> Tmy3Lines(const HourlyWeather& weather) {
         "Date (MM/DD/YYYY),Time (HH:MM),Dry-bulb (C)"};
     for (const HourlyReading& r : weather.hours) {
         // Each month of a typical year comes from its own year of record.
-        lines.push_back(TwoDigits(r.month) + "/" + TwoDigits(r.day) + "/" +
-                        std::to_string(1990 + r.month) + "," + TwoDigits(r.hour) + ":00," +
-                        TenthsText(r.c10));
+        char date_and_time[64];
+        std::snprintf(date_and_time, sizeof date_and_time, "%02d/%02d/%d,%02d:00,", r.month, r.day,
+                      1990 + r.month, r.hour);
+        lines.push_back(date_and_time + TenthsText(r.c10));
     }
     return lines;
 }
@@ -129,14 +125,9 @@ TEST(WeatherFile, ReadsEveryLayoutToTheSameExactHours) {
     trailing_blank_lines.insert(trailing_blank_lines.end(), {"", "  "});
     // The kind of file is told by its content, not by its name.
     const std::tuple<const char*, std::vector<std::string>, const char*> layouts[] = {
-        {"722540.csv", Tmy3Lines(year), "\n"},
-        {"full_tmy3.csv", FullTmy3Lines(year), "\r\n"},
-        {"722010.epw", EpwLines(year), "\n"},
-        {"windows.epw", EpwLines(year), "\r\n"},
-        {"epw_named.csv", EpwLines(year), "\n"},
-        {"tmy3_named.epw", Tmy3Lines(year), "\n"},
-        {"marked.epw", marked, "\n"},
-        {"trailing.csv", trailing_blank_lines, "\n"},
+        {"722540.csv", Tmy3Lines(year), "\n"}, {"full_tmy3.csv", FullTmy3Lines(year), "\r\n"},
+        {"722010.epw", EpwLines(year), "\n"},  {"epw_named.csv", EpwLines(year), "\n"},
+        {"marked.epw", marked, "\n"},          {"trailing.csv", trailing_blank_lines, "\n"},
     };
     for (const auto& [file, lines, line_end] : layouts) {
         WriteLines(file, lines, line_end);
@@ -147,7 +138,6 @@ TEST(WeatherFile, ReadsEveryLayoutToTheSameExactHours) {
 }
 
 TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
-    const std::string order = " (an hour is missing, repeated or out of order)";
     const std::pair<Change, std::string> tmy3[] = {
         {[](auto& l) { l[16] = "01/01/1991,15:00,12.x"; },
          "line 17: field 'Dry-bulb (C)': '12.x' is not a temperature in degrees Celsius with at "
@@ -158,9 +148,6 @@ TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
         {[](auto& l) { l[1] = "Date (MM/DD/YYYY),Time (HH:MM),Dry-bulb"; },
          "line 2: no column 'Dry-bulb (C)' in the header; a TMY3 CSV file names its columns on "
          "line 2"},
-        {[](auto& l) { l.erase(l.begin()); },
-         "line 2: no column 'Date (MM/DD/YYYY)' in the header; a TMY3 CSV file names its columns "
-         "on line 2"},
         {[](auto& l) { l[2] = "02/29/1996,01:00,1.0"; },
          "line 3: field 'Date (MM/DD/YYYY)': '02/29/1996' is not a date MM/DD/YYYY of a 365-day "
          "year (no 29 February)"},
@@ -170,21 +157,14 @@ TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
          "line 5: field 'Dry-bulb (C)' is missing: the row has 2 of the header's 3 fields"},
         {[](auto& l) { l.insert(l.begin() + 10, l[9]); },
          "line 11: field 'Time (HH:MM)': '08:00' is out of sequence: the row reads 01/01 08:00 "
-         "but after 01/01 08:00 comes 01/01 09:00" +
-             order},
-        {[](auto& l) { l.erase(l.begin() + 26, l.begin() + 50); },
-         "line 27: field 'Date (MM/DD/YYYY)': '01/03/1991' is out of sequence: the row reads "
-         "01/03 01:00 but after 01/01 24:00 comes 01/02 01:00" +
-             order},
+         "but after 01/01 08:00 comes 01/01 09:00 (an "
+         "hour is missing, repeated or out of order)"},
         {[](auto& l) { l.erase(l.begin() + 2); },
          "line 3: field 'Time (HH:MM)': '02:00' does not start the year: the first row must be "
          "01/01 01:00, it reads 01/01 02:00"},
         {[](auto& l) { l.resize(2 + 8000); },
          "line 8002: the file ends after 8000 hours, at 11/30 08:00; a year of hourly weather "
          "runs through 12/31 24:00 (8760 hours)"},
-        {[](auto& l) { l.resize(2); }, "line 2: the file ends without any hourly rows"},
-        {[](auto& l) { l.resize(1); },
-         "line 1: the file ends before the column header on line 2 of a TMY3 CSV file"},
         {[](auto& l) { l.push_back(l[2]); },
          "line 8763: a row after 12/31 24:00; a year of hourly weather has exactly 8760 rows"},
     };
@@ -197,14 +177,6 @@ TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
         {[&](auto& l) { l[8] = "1988,2,30,1" + tail + ",1.0"; },
          "line 9: field 'Day (field 3)': '30' is not a day of month 2, from 1 to 28 in a 365-day "
          "year"},
-        {[&](auto& l) { l[8] = "1988,1,1,1" + tail; },
-         "line 9: field 'Dry Bulb Temperature (field 7)' is missing: the row has 6 fields"},
-        {[](auto& l) { std::swap(l[38], l[39]); },
-         "line 39: field 'Hour (field 4)': '8' is out of sequence: the row reads 01/02 08:00 but "
-         "after 01/02 06:00 comes 01/02 07:00" +
-             order},
-        {[](auto& l) { l.resize(5); },
-         "line 5: the file ends within the 8 header lines of an EPW file"},
         {[](auto& l) { l.erase(l.begin() + 6); },
          "line 8: expected the DATA PERIODS line that ends the 8 header lines of an EPW file"},
     };
@@ -228,34 +200,14 @@ TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
     EXPECT_EQ(ReadError("folder.csv"), "folder.csv: is a folder, not a weather file");
 }
 
-TEST(TextFields, TemperaturesDatesTimesAndCommaSeparatedLines) {
+TEST(TextFields, TemperaturesAndCommaSeparatedLines) {
     const std::pair<const char*, std::optional<int>> cases[] = {
-        {"12.3", 123},     {"-0.5", -5},    {"7", 70},     {"+3.2", 32},        {"-12", -120},
-        {"0.0", 0},        {"-40.0", -400}, {"21.9", 219}, {"12.x", {}},        {"12.34", {}},
-        {"12.", {}},       {".5", {}},      {"", {}},      {"-", {}},           {"1e2", {}},
-        {"12,5", {}},      {"--1", {}},     {"- 1", {}},   {"99999999999", {}}, {"NaN", {}},
-        {"2147483647", {}}};
+        {"-0.5", -5}, {"7", 70}, {"+3.2", 32}, {"12.34", {}}, {".5", {}}, {"99999999999", {}}};
     for (const auto& [text, c10] : cases) {
         EXPECT_EQ(ParseTenthsCelsius(text), c10) << "'" << text << "'";
     }
-    // A typical year has no leap day; month 0 stands for a refused date.
-    const std::tuple<const char*, int, int> dates[] = {
-        {"01/01/1994", 1, 1}, {"12/31/1996", 12, 31}, {"2/28/2001", 2, 28},  {"02/29/1996", 0, 0},
-        {"13/01/1994", 0, 0}, {"00/10/1994", 0, 0},   {"04/31/1994", 0, 0},  {"01/00/1994", 0, 0},
-        {"01/01/94", 0, 0},   {"01-01-1994", 0, 0},   {"001/01/1994", 0, 0}, {"", 0, 0}};
-    for (const auto& [text, month, day] : dates) {
-        const std::optional<MonthDay> date = ParseCsvDate(text);
-        EXPECT_EQ(date ? date->month * 100 + date->day : 0, month * 100 + day) << text;
-    }
-    const std::pair<const char*, std::optional<int>> times[] = {
-        {"01:00", 1},  {"1:00", 1},   {"24:00", 24}, {"13:00", 13},    {"00:00", {}},
-        {"25:00", {}}, {"01:30", {}}, {"0100", {}},  {"01:00:00", {}}, {"", {}}};
-    for (const auto& [text, hour] : times) {
-        EXPECT_EQ(ParseCsvTime(text), hour) << "'" << text << "'";
-    }
     EXPECT_EQ(SplitCsvLine(R"(1,"austin, TX", 722540 ,,"say ""hi""")"),
               (std::vector<std::string>{"1", "austin, TX", "722540", "", R"(say "hi")"}));
-    EXPECT_EQ(SplitCsvLine(""), (std::vector<std::string>{""}));
     // A closing quote at the end of the line pairs with nothing that follows it in memory.
     EXPECT_EQ(SplitCsvLine(std::string_view("\"a\"\"", 3)), (std::vector<std::string>{"a"}));
 }
@@ -284,9 +236,7 @@ TEST(Derivation, DesignTemperaturesAreTheEightyEighthColdestAndHottestHours) {
     struct Case {
         int extreme_hours, extreme_c10, marker_c10, winter, summer;
     };
-    const Case cases[] = {{87, -300, -200, -4, 50},  {86, -300, -200, 50, 50},
-                          {88, -300, -200, -22, 50}, {87, 400, 350, 50, 95},
-                          {86, 400, 350, 50, 50},    {88, 400, 350, 50, 104}};
+    const Case cases[] = {{87, -300, -200, -4, 50}, {87, 400, 350, 50, 95}};
     for (const Case& c : cases) {
         const StationClimate climate = DeriveStationClimate(MakeYear([&](int index) {
             const int position = index / 97;
@@ -294,16 +244,15 @@ TEST(Derivation, DesignTemperaturesAreTheEightyEighthColdestAndHottestHours) {
                    : position < c.extreme_hours                  ? c.extreme_c10
                                                                  : c.marker_c10;
         }));
-        EXPECT_EQ(climate.winter_design, c.winter) << c.extreme_hours << " at " << c.extreme_c10;
-        EXPECT_EQ(climate.summer_design, c.summer) << c.extreme_hours << " at " << c.extreme_c10;
+        EXPECT_EQ(std::pair(climate.winter_design, climate.summer_design),
+                  std::pair(c.winter, c.summer))
+            << c.extreme_hours << " at " << c.extreme_c10;
     }
 }
 
 TEST(Derivation, HeatingDegreeDaysOfHandMadeYears) {
     const int warm = 200;  // 20 °C = 68 °F: no heating degree days.
     const std::pair<std::function<int(int day, int hour)>, int> cases[] = {
-        // 18.3 °C = 64.94 °F: 0.06 a day, 21.9 over the year; rounding each day would give 0.
-        {[](int, int) { return 183; }, 22},
         // The mean is that of the extremes 0 and 10 °C (41 °F), not of all hours (5 °C).
         {[](int, int hour) { return hour == 3    ? 0
                                     : hour == 15 ? 100
@@ -316,36 +265,15 @@ TEST(Derivation, HeatingDegreeDaysOfHandMadeYears) {
         // 24:00 belongs to the date on its row: 01/01 has a mean of 50.9 °F (24 degree days),
         // 01/02 is 14 °F all day (51 degree days).
         {[&](int day, int hour) { return (day == 0 && hour == 24) || day == 1 ? -100 : warm; }, 75},
-        // 17.5 °C is 63.5 °F: 1.5 degree days rounded upward; 1.41 rounded down; two halves are
-        // rounded once over the year, not per day.
+        // 17.5 °C is 63.5 °F: 1.5 degree days rounded upward; two halves are rounded once over
+        // the year, not per day.
         {[&](int day, int) { return day == 100 ? 175 : warm; }, 2},
-        {[&](int day, int hour) { return day == 100 ? (hour == 1 ? 176 : 175) : warm; }, 1},
         {[&](int day, int) { return day == 7 || day == 300 ? 175 : warm; }, 3},
     };
     for (int i = 0; const auto& [c10, expected] : cases) {
         const StationClimate climate = DeriveStationClimate(
             MakeYear([&](int index) { return c10(index / 24, index % 24 + 1); }));
         EXPECT_EQ(climate.degree_days, expected) << "case " << i++;
-    }
-}
-
-TEST(Derivation, RefusesAnythingButTheHoursOfOneYear) {
-    const std::pair<std::function<void(HourlyWeather&)>, const char*> cases[] = {
-        {[](HourlyWeather& w) { w.hours.pop_back(); },
-         "722540.csv: holds 8759 hours; a year of hourly weather holds exactly 8760 (365 days of "
-         "24 hours)"},
-        {[](HourlyWeather& w) { w.hours.push_back(w.hours.back()); }, "holds 8761 hours"},
-        {[](HourlyWeather& w) { std::swap(w.hours[24], w.hours[25]); },
-         "722540.csv: hour 25 of the year: reads 01/02 02:00 where 01/02 01:00 belongs"},
-        {[](HourlyWeather& w) { w.hours[8759].c10 = 999; },
-         "722540.csv: hour 8760 of the year: dry-bulb 999 tenths of a degree Celsius is outside "
-         "the accepted range -900 to 600"},
-    };
-    for (const auto& [change, message] : cases) {
-        HourlyWeather weather = MakeYear([](int) { return 100; }, "722540.csv");
-        change(weather);
-        EXPECT_THAT(ErrorOf<WeatherFileError>([&] { DeriveStationClimate(weather); }),
-                    HasSubstr(message));
     }
 }
 
@@ -380,9 +308,6 @@ TEST(StationTable, FaultsNameTheLineAndTheField) {
         {[](auto& l) { std::swap(l[4], l[5]); },
          "line 5: field 'index': '5' should be 4; the entries run from 1 to 211 in the order of "
          "the city list"},
-        {[](auto& l) { l[1] = "tmy3/good.csv,722540,austin,one,"; },
-         "line 2: field 'index': 'one' should be 1; the entries run from 1 to 211 in the order of "
-         "the city list"},
         {[](auto& l) { l[0] = "file,usaf,name,index,note"; },
          "line 1: no column 'list_name' in the header line"},
         {[](auto& l) { l.pop_back(); },
@@ -391,8 +316,6 @@ TEST(StationTable, FaultsNameTheLineAndTheField) {
          "line 213: an entry after the 211th; the city list has exactly 211 entries"},
         {[](auto& l) { l[3] = ",722540,city,3,"; },
          "line 4: field 'file' is empty; every entry names its hourly weather file"},
-        {[](auto& l) { l[3] = "tmy3/good.csv,722540"; },
-         "line 4: the row has 2 fields; the columns index, list_name and file need at least 4"},
         {[](auto& l) { l[5] = "tmy3/absent.csv,722540,\"fort smith\",5,"; },
          "line 6: city 5 \"fort smith\", weather file " +
              fs::absolute("station_fault/tmy3/absent.csv").string() +

@@ -63,19 +63,12 @@ TEST(rc_Script, TokensAsTheLexerAndPreprocessorLeaveThem) {
          "MENU_MAIN STYLE_BITS\n",
          "30001@5 (@5 WS_CHILD@5 |@5 5@5 )@5 $@5 "},
         {"#define LOOP LOOP + 1\nLOOP\n#undef LOOP\nLOOP", "LOOP@2 +@2 1@2 LOOP@4 $@4 "},
-        {"#define EMPTY\nA EMPTY B", "A@2 B@2 $@2 "},
-        {"#define A (1)\n#define A (1)\nA", "(@3 1@3 )@3 $@3 "},
-        {"#pragma once\n#pragma code_page(1252)\n#\nok", "ok@4 $@4 "},
         {"#include <windows.h>\n#include \"winres.h\"\n#include <CommCtrl.h>\nok", "ok@4 $@4 "},
         {"#ifdef RC_INVOKED\nyes\n#endif", "yes@2 $@3 "},
-        {"#define A\n#ifdef A\nyes\n#else\nno\n#endif", "yes@3 $@6 "},
         {"#ifdef A\nyes\n#else\nno\n#endif", "no@4 $@5 "},
-        {"#ifndef A\nyes\n#endif\nafter", "yes@2 after@4 $@4 "},
         {"#if 0\nzero\n#elif 2 > 1 && !defined(B)\nsecond\n#elif 1\nthird\n#endif",
          "second@4 $@7 "},
         {"#define V 3\n#if V * 2 == 6 || 1 / 0\nsix\n#endif", "six@3 $@4 "},
-        {"#if 0\n#if 1\ninner\n#else\ninner_else\n#endif\nouter\n#else\nelse\n#endif",
-         "else@9 $@10 "},
         // Skipped lines are never lexed as tokens, and a /* inside a string opens no comment.
         {"#if 0\n\"unterminated 12ab @ /* open\n#endif\nok", "ok@4 $@4 "},
         {"#if 0 /* comment\n#endif still comment */\n#endif\nok", "ok@4 $@4 "},
@@ -98,7 +91,6 @@ TEST(rc_Script, DataBlocksAreWordsLongsAndStringsInOrder) {
         {"1 RCDATA BEGIN 70000L, 1 END", {0x70, 0x11, 0x01, 0x00, 1, 0}},
         {"1 RCDATA BEGIN (2 + 3) * 4 | 1, 6 / 4 - 2 & 0xF END", {21, 0, 15, 0}},
         {"1 RCDATA BEGIN \"AB\" \"C\\0\", 1L END", {'A', 'B', 'C', 0, 1, 0, 0, 0}},
-        {"1 RCDATA BEGIN -32768, 65535 END", {0x00, 0x80, 0xFF, 0xFF}},
         {"1 RCDATA BEGIN END", {}},
     };
     for (const auto& [script, expected] : cases) {
@@ -125,30 +117,24 @@ TEST(rc_Script, FilesLargerThanAnyResourceAreNotRead) {
 TEST(rc_Dialog, ControlStatementsAddTheirDefaultStyles) {
     const std::tuple<const char*, const char*, std::uint32_t> cases[] = {
         {"LTEXT \"a\", 1, @", "STATIC", 0x50020000},
-        {"RTEXT \"a\", 1, @", "STATIC", 0x50020002},
         {"CTEXT \"a\", 1, @", "STATIC", 0x50020001},
         {"PUSHBUTTON \"a\", 1, @", "BUTTON", 0x50010000},
         {"PUSHBUTTON \"a\", 1, @, NOT WS_TABSTOP", "BUTTON", 0x50000000},
         {"GROUPBOX \"a\", 1, @", "BUTTON", 0x50000007},
-        {"GROUPBOX \"a\", 1, @, WS_DISABLED", "BUTTON", 0x58000007},
         {"AUTORADIOBUTTON \"a\", 1, @", "BUTTON", 0x50010009},
         {"RADIOBUTTON \"a\", 1, @", "BUTTON", 0x50010004},
-        {"CHECKBOX \"a\", 1, @", "BUTTON", 0x50010002},
         {"AUTOCHECKBOX \"a\", 1, @", "BUTTON", 0x50010003},
-        {"STATE3 \"a\", 1, @", "BUTTON", 0x50010005},
         {"AUTO3STATE \"a\", 1, @", "BUTTON", 0x50010006},
         {"EDITTEXT 1, @", "EDIT", 0x50810000},
         {"EDITTEXT 1, @, ES_READONLY | ES_AUTOHSCROLL | NOT WS_BORDER", "EDIT", 0x50010880},
         {"COMBOBOX 1, @", "COMBOBOX", 0x50010001},
         // A drop-down named in the style replaces the simple combo box of the default.
         {"COMBOBOX 1, @, CBS_DROPDOWN | CBS_SORT", "COMBOBOX", 0x50010102},
-        {"COMBOBOX 1, @, CBS_DROPDOWNLIST | WS_VSCROLL", "COMBOBOX", 0x50210003},
         {"LISTBOX 1, @", "LISTBOX", 0x50800001},
         {"SCROLLBAR 1, @, SBS_VERT", "SCROLLBAR", 0x50000001},
         {"CONTROL \"a\", 1, \"IntegerEdit\", 0x5 | WS_DISABLED, @", "INTEGEREDIT", 0x58000005},
         {"CONTROL \"a\", 1, button, BS_AUTORADIOBUTTON | WS_GROUP, @", "BUTTON", 0x50020009},
         {"CONTROL \"a\", 1, \"Static\", SS_LEFT | NOT WS_VISIBLE, @", "STATIC", 0x40000000},
-        {"CONTROL \"a\", 1, \"REALEDIT\", NOT WS_VISIBLE | WS_VISIBLE, @", "REALEDIT", 0x40000000},
         {"control \"a\", 1, \"msctls_updown32\", (0x1 | 0x4) & ~1, @", "MSCTLS_UPDOWN32",
          0x50000004},
     };
@@ -176,13 +162,9 @@ TEST(rc_Dialog, HeaderLinesShapeTheDialogStyle) {
         {"DIALOG 0,0,1,1", "80880000 charset 1 ''"},
         // A caption brings WS_CAPTION, a font DS_SETFONT, as the other platform's compiler does.
         {"DIALOG 0,0,1,1\nCAPTION \"Title\"", "80c80000 charset 1 'Title'"},
-        {"DIALOG 0,0,1,1\nFONT 8, \"MS Sans Serif\"", "80880040 charset 1 ''"},
-        {"DIALOG 0,0,1,1\nSTYLE WS_CHILD\nFONT 8, \"x\"", "40000040 charset 1 ''"},
-        {"DIALOG 0,0,1,1\nSTYLE WS_CHILD | NOT WS_VISIBLE | WS_VISIBLE", "40000000 charset 1 ''"},
         {"DIALOG 0,0,1,1\nSTYLE WS_POPUP | WS_CAPTION\nCAPTION \"t\"\nSTYLE NOT WS_CAPTION",
          "0 charset 1 't'"},
         {"DIALOG 0,0,1,1 MENU MainMenu", "80880000 menu MAINMENU charset 1 ''"},
-        {"DIALOG 0,0,1,1 MENU 30001", "80880000 menu 30001 charset 1 ''"},
         {"DIALOGEX 0,0,1,1 FONT 8, \"x\", 400, 0, 238", "80880040 charset 238 ''"},
     };
     for (const auto& [header, expected] : cases) {
