@@ -147,7 +147,25 @@ void DialogProcedure::OnNotice(int control, ControlNotice notice) {
         case ControlNotice::FocusGained:
             FieldTouched(*record, Post::WhenChanged);
             break;
+        case ControlNotice::Scrolled:
+            if (record->control_class == ControlClass::Trackbar) {
+                FieldTouched(*record, Post::Always);
+            }
+            break;
+        case ControlNotice::TabSelected:
+            TabSelected(*record);
+            break;
     }
+}
+
+void DialogProcedure::TabSelected(const ControlRecord& tab_control) {
+    if (tab_control.control_class != ControlClass::TabControl || dialog_.running_modal) {
+        return;
+    }
+    WindowHandle page = ThePlatform().Controls().SelectedTabPage(tab_control.handle);
+    DialogRecord* shown = page != nullptr ? Dialogs().FindDialog(page) : nullptr;
+    Messages().Raise(TabSelectedMessage(dialog_.id, tab_control.id,
+                                        shown != nullptr ? shown->id : 0, CurrentMessageTime()));
 }
 
 void DialogProcedure::OnHelpRequest() {

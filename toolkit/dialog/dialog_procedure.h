@@ -37,6 +37,8 @@ class DialogProcedure : public DialogListener {
     // position it has not got.
     ControlRecord* At(int position);
     void FieldTouched(const ControlRecord& control, Post post);
+    // A tab control shows another page: MSG_TAB names the tab control and the page's dialog.
+    void TabSelected(const ControlRecord& tab_control);
     void PushButtonPressed(const ControlRecord& button);
     // A pending invalid field gets the focus back when the push button it was left for does
     // not take it after all.

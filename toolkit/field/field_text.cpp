@@ -23,7 +23,25 @@ int SpinBound(double bound) {
     return static_cast<int>(std::trunc(std::clamp(bound, -kSpinLimit, kSpinLimit)));
 }
 
+// The place of a bar for a value: the whole number toward zero, within what a bar can hold.
+int BarPositionOf(double value) {
+    if (std::isnan(value)) {
+        return 0;
+    }
+    constexpr double kLimit = 2147483647.0;
+    return static_cast<int>(std::trunc(std::clamp(value, -kLimit, kLimit)));
+}
+
 }  // namespace
+
+std::optional<BarRange> BarRangeOf(double minimum, double maximum) {
+    int low = BarPositionOf(minimum);
+    int high = BarPositionOf(maximum);
+    if (std::isnan(minimum) || std::isnan(maximum) || low >= high) {
+        return std::nullopt;
+    }
+    return BarRange{low, high};
+}
 
 std::string yyfieldgetformat(const ControlRecord& control) {
     bool keeps_format = IsRealClass(control.control_class) || IsDoubleClass(control.control_class);
@@ -49,7 +67,12 @@ bool yyfieldrangecheck(int field_id, double value) {
 void yyfieldputtext(ControlRecord& control, std::string_view text, double value,
                     std::string_view format) {
     DialogControls& platform = ThePlatform().Controls();
-    if (!platform.SetControlText(control.handle, std::string(text))) {
+    if (IsBar(control.control_class)) {
+        // A bar shows its value as the place of its bar or thumb, not as a text.
+        int at_end = 0;
+        double shown = value != 0.0 ? value : yyAsciiToDouble(text, at_end);
+        platform.SetBarPosition(control.handle, BarPositionOf(shown));
+    } else if (!platform.SetControlText(control.handle, std::string(text))) {
         return;
     }
     FieldRecord& field = control.field;
@@ -76,16 +99,34 @@ void yyfieldputtext(ControlRecord& control, std::string_view text, double value,
 void SetFieldRange(ControlRecord& control, double minimum, double maximum) {
     control.field.minimum = minimum;
     control.field.maximum = maximum;
+    DialogControls& platform = ThePlatform().Controls();
     if (IsSpinClass(control.control_class)) {
-        ThePlatform().Controls().SetSpinRange(control.handle, SpinBound(minimum),
-                                              SpinBound(maximum));
+        platform.SetSpinRange(control.handle, SpinBound(minimum), SpinBound(maximum));
+    }
+    // An up-down control's arrows step within the range while it is in force.
+    if (control.control_class == ControlClass::UpDown) {
+        if (std::optional<BarRange> range = BarRangeOf(minimum, maximum)) {
+            platform.SetBarRange(control.handle, range->minimum, range->maximum);
+        }
     }
 }
 
 void yyfieldrange2(int field_id, double minimum, double maximum) {
-    if (ControlRecord* control = CurrentFieldOrRaise(field_id)) {
-        SetFieldRange(*control, minimum, maximum);
+    ControlRecord* control = CurrentFieldOrRaise(field_id);
+    if (control == nullptr) {
+        return;
     }
+    bool progress = control->control_class == ControlClass::Progress;
+    if (progress || control->control_class == ControlClass::Trackbar) {
+        std::optional<BarRange> range = BarRangeOf(minimum, maximum);
+        if (!range) {
+            yyerror(progress ? ERR_PROGRESS_RANGE : ERR_TRACKBAR_RANGE);
+            return;
+        }
+        ThePlatform().Controls().SetBarRange(control->handle, range->minimum, range->maximum);
+        return;
+    }
+    SetFieldRange(*control, minimum, maximum);
 }
 
 FieldValue yyfieldgetvalue(int field_id) {
@@ -94,6 +135,10 @@ FieldValue yyfieldgetvalue(int field_id) {
         return {};
     }
     DialogControls& platform = ThePlatform().Controls();
+    if (IsBar(control->control_class)) {
+        return {FieldValue::Kind::Number,
+                static_cast<double>(platform.BarPosition(control->handle))};
+    }
     std::string text = platform.ControlText(control->handle);
     if (text.size() > kValueTextArea) {
         text.resize(kValueTextArea);
