@@ -206,7 +206,7 @@ TEST(rc_Script, MalformedScriptsAreReportedWithFileAndLine) {
         {"ICON1 ICON heatwise",
          "test.rc:1: expected the icon file name of ICON ICON1 in double "
          "quotes, found 'heatwise'"},
-        {"1 BITMAP \"x.bmp\"", "test.rc:1: resource type BITMAP is not supported"},
+        {"1 CURSOR \"x.cur\"", "test.rc:1: resource type CURSOR is not supported"},
         {"1 FOOBAR BEGIN END", "test.rc:1: expected a resource type after resource id 1 (MENU, "},
         {"1 12 BEGIN END",
          "test.rc:1: 12 is outside the accepted range 256 to 65535 for a "
