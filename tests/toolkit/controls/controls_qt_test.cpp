@@ -9,6 +9,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -88,8 +90,16 @@ class ControlsOnQt : public ::testing::Test {
 TEST_F(ControlsOnQt, TheTrackbarMovesByKeysAndClicksAndTheProgramHearsEachMove) {
     auto* slider = Control<QSlider>(kFanSpeed);
     ASSERT_NE(slider, nullptr);
-    QTest::mouseClick(slider, Qt::LeftButton, {},
-                      QPoint(slider->width() - 4, slider->height() / 2));
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->value();
+    option.tickPosition = slider->tickPosition();
+    QRect groove = slider->style()->subControlRect(QStyle::CC_Slider, &option,
+                                                   QStyle::SC_SliderGroove, slider);
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(groove.right() - 2, groove.center().y()));
     int after_click = slider->value();
     EXPECT_GT(after_click, 40) << "a click beyond the thumb pages towards it";
     TakeMessages();
@@ -97,7 +107,7 @@ TEST_F(ControlsOnQt, TheTrackbarMovesByKeysAndClicksAndTheProgramHearsEachMove) 
         Qt::Key key;
         int moved_by;
     };
-    for (Step step : {Step{Qt::Key_Right, 5}, Step{Qt::Key_Left, -5}, Step{Qt::Key_PageDown, 20}}) {
+    for (Step step : {Step{Qt::Key_Right, 5}, Step{Qt::Key_Left, -5}, Step{Qt::Key_PageUp, 20}}) {
         int before = slider->value();
         QTest::keyClick(slider, step.key);
         EXPECT_EQ(slider->value(), std::min(100, before + step.moved_by)) << step.key;
@@ -132,7 +142,7 @@ TEST_F(ControlsOnQt, ColoursAndPicturesArePainted) {
     EXPECT_EQ(shot.pixelColor(corner * shot.devicePixelRatio()), QColor(160, 0, 0));
     EXPECT_FALSE(Control<QPushButton>(kFanButton)->icon().isNull());
     QImage icon = Control(kWarning)->grab().toImage();
-    EXPECT_EQ(icon.pixelColor(QPoint(8, 10) * icon.devicePixelRatio()), QColor(245, 160, 20));
+    EXPECT_EQ(icon.pixelColor(QPoint(4, 12) * icon.devicePixelRatio()), QColor(245, 160, 20));
     auto* progress = Control<QProgressBar>(kDrying);
     EXPECT_EQ(std::make_pair(progress->maximum(), progress->value()), std::make_pair(200, 150));
     EXPECT_EQ(Control<QHeaderView>(kHeader)->count(), 2);
