@@ -549,6 +549,18 @@ void RecordingPlatform::SelectTabPage(WindowHandle tab_control, int index) {
     }
 }
 
+void RecordingPlatform::SetTabCaption(WindowHandle tab_control, WindowHandle page,
+                                      const std::string& caption) {
+    Record("SetTabCaption(" + Name(tab_control) + ", " + Quoted(caption) + ")");
+    if (RecordedControl* made = ControlOf(tab_control)) {
+        for (auto& [shown, tab_caption] : made->tab_pages) {
+            if (shown == page) {
+                tab_caption = caption;
+            }
+        }
+    }
+}
+
 WindowHandle RecordingPlatform::SelectedTabPage(WindowHandle tab_control) {
     RecordedControl* made = ControlOf(tab_control);
     if (made == nullptr || made->tab_selected < 0 ||

@@ -162,8 +162,10 @@ void WDialogTitle(std::string_view title) {
     if (dialog == nullptr) {
         return;
     }
-    if (styles::Has(dialog->source->style, styles::kCaption)) {
-        ThePlatform().Controls().SetDialogTitle(dialog->window,
-                                                std::string(TrimTrailingBlanks(title)));
+    std::string text(TrimTrailingBlanks(title));
+    if (dialog->tab_control != nullptr) {
+        ThePlatform().Controls().SetTabCaption(dialog->tab_control, dialog->window, text);
+    } else if (styles::Has(dialog->source->style, styles::kCaption)) {
+        ThePlatform().Controls().SetDialogTitle(dialog->window, text);
     }
 }

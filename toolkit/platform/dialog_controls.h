@@ -75,6 +75,9 @@ class DialogControls {
     virtual void AddTabPage(WindowHandle tab_control, WindowHandle page,
                             const std::string& caption) = 0;
     virtual void SelectTabPage(WindowHandle tab_control, int index) = 0;
+    // Changes the caption of the tab that shows `page`.
+    virtual void SetTabCaption(WindowHandle tab_control, WindowHandle page,
+                               const std::string& caption) = 0;
     // The page dialog shown by a tab control now; null when it has no page.
     virtual WindowHandle SelectedTabPage(WindowHandle tab_control) = 0;
     // The colours a control's text and background are painted in (kPlatformColour for the

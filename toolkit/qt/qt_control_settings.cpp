@@ -108,6 +108,15 @@ void QtDialogControls::SelectTabPage(WindowHandle tab_control, int index) {
     }
 }
 
+void QtDialogControls::SetTabCaption(WindowHandle tab_control, WindowHandle page,
+                                     const std::string& caption) {
+    auto* tabs = As<TabControl>(tab_control);
+    int index = tabs != nullptr ? tabs->indexOf(ToWidget(page)) : -1;
+    if (index >= 0) {
+        tabs->setTabText(index, ToQString(caption));
+    }
+}
+
 WindowHandle QtDialogControls::SelectedTabPage(WindowHandle tab_control) {
     auto* tabs = As<TabControl>(tab_control);
     return tabs != nullptr ? ToHandle(tabs->currentWidget()) : nullptr;

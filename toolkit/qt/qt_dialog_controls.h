@@ -45,6 +45,8 @@ class QtDialogControls : public DialogControls {
     void AddTabPage(WindowHandle tab_control, WindowHandle page,
                     const std::string& caption) override;
     void SelectTabPage(WindowHandle tab_control, int index) override;
+    void SetTabCaption(WindowHandle tab_control, WindowHandle page,
+                       const std::string& caption) override;
     WindowHandle SelectedTabPage(WindowHandle tab_control) override;
     void SetControlColours(WindowHandle control, int text, int background) override;
     bool SetControlImage(WindowHandle control, ImageKind kind,

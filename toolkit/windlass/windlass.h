@@ -466,7 +466,10 @@ void WDialogHide();
  */
 void WDialogUnload(int ioption = 0);
 
-/** @brief Gives the current dialog a caption (trailing blanks dropped). */
+/**
+ * @brief Gives the current dialog a caption (trailing blanks dropped); a dialog shown as a tab
+ * page gets the text as the caption of its tab.
+ */
 void WDialogTitle(std::string_view title);
 
 // ---------------------------------------------------------------------------------------------

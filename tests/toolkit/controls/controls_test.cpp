@@ -186,6 +186,13 @@ TEST_F(Controls, MovingATrackbarPostsAFieldMessageAndChoosingATabATabMessage) {
               (std::vector<Message>{{MSG_FIELD, kFanSpeed, kFanSpeed}, {MSG_TAB, kTabs, kSummer}}));
 }
 
+TEST_F(Controls, ATabPagesTitleIsTheTextOfItsTab) {
+    Load();
+    WDialogSelect(kSummer);
+    WDialogTitle("Summer nights   ");
+    EXPECT_EQ(Control(kTabs).tab_pages[0].second, "Summer nights");
+}
+
 TEST_F(Controls, UnloadingWithOptionZeroTakesTheTabPagesAlong) {
     for (int option : {0, 1}) {
         Load();
