@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QImage>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
@@ -133,6 +134,19 @@ TEST_F(ControlsOnQt, TabPagesSwitchAndTheProgramHearsWhichPageIsShown) {
     EXPECT_TRUE(page(kSummer)->isVisible());
     EXPECT_FALSE(page(kWinter)->isVisible());
     EXPECT_EQ(TakeMessages(), (std::vector<std::tuple<int, int, int>>{{MSG_TAB, kTabs, kSummer}}));
+}
+
+TEST_F(ControlsOnQt, PagesLeftLoadedOutliveTheirTabControl) {
+    QPointer<QWidget> page = qt::ToWidget(Dialogs().AtSlot(Dialogs().SlotOf(kWinter))->window);
+    WDialogUnload(1);
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(page.isNull());
+    EXPECT_FALSE(page->isVisible());
+    WDialogSelect(kWinter);
+    WDialogUnload();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(page.isNull());
+    EXPECT_EQ(InfoError(1), 0);
 }
 
 TEST_F(ControlsOnQt, ColoursAndPicturesArePainted) {
