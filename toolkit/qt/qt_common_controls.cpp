@@ -7,6 +7,7 @@
 #include <QStyleOptionSlider>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "qt/qt_platform.h"
 #include "resources/template_styles.h"
@@ -101,18 +102,18 @@ void Trackbar::paintEvent(QPaintEvent* event) {
     };
     int from = place(selection_start_);
     int to = place(selection_end_);
+    // The selection is a band of the highlight colour just beside the groove, on the side of
+    // the ticks, so that it is not taken for the groove's own fill up to the thumb.
     QPainter painter(this);
     QColor band = palette().color(QPalette::Highlight);
+    bool ticks_before = tickPosition() == QSlider::TicksAbove;
     if (horizontal) {
-        int y = groove.center().y();
-        painter.fillRect(QRect(QPoint(groove.left() + std::min(from, to), y - 2),
-                               QPoint(groove.left() + std::max(from, to), y + 1)),
+        int y = ticks_before ? groove.top() - 4 : groove.bottom() + 2;
+        painter.fillRect(QRect(groove.left() + std::min(from, to), y, std::abs(to - from), 3),
                          band);
     } else {
-        int x = groove.center().x();
-        painter.fillRect(QRect(QPoint(x - 2, groove.top() + std::min(from, to)),
-                               QPoint(x + 1, groove.top() + std::max(from, to))),
-                         band);
+        int x = ticks_before ? groove.left() - 4 : groove.right() + 2;
+        painter.fillRect(QRect(x, groove.top() + std::min(from, to), 3, std::abs(to - from)), band);
     }
 }
 
