@@ -33,7 +33,7 @@ bool IsList(const ControlRecord& control) {
 int TemplatePosition(const ControlRecord& control) {
     const char* text = control.source->text != nullptr ? control.source->text : "";
     int at_end = 0;
-    return static_cast<int>(yyAsciiToDouble(text, at_end));
+    return BarPositionOf(yyAsciiToDouble(text, at_end));
 }
 
 // The companion data's lines as they act on one loaded dialog. Grids and tree views take no
@@ -111,7 +111,8 @@ class DialogCompanion : public CompanionActions {
                 continue;
             }
             DialogRecord* loaded = table.Current();
-            if (loaded == nullptr || loaded->tab_control != nullptr) {
+            // A dialog is a page of one tab control at most, and never of itself.
+            if (loaded == nullptr || loaded == &dialog_ || loaded->tab_control != nullptr) {
                 continue;
             }
             loaded->tab_control = control->handle;

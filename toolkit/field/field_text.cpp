@@ -23,7 +23,8 @@ int SpinBound(double bound) {
     return static_cast<int>(std::trunc(std::clamp(bound, -kSpinLimit, kSpinLimit)));
 }
 
-// The place of a bar for a value: the whole number toward zero, within what a bar can hold.
+}  // namespace
+
 int BarPositionOf(double value) {
     if (std::isnan(value)) {
         return 0;
@@ -31,8 +32,6 @@ int BarPositionOf(double value) {
     constexpr double kLimit = 2147483647.0;
     return static_cast<int>(std::trunc(std::clamp(value, -kLimit, kLimit)));
 }
-
-}  // namespace
 
 std::optional<BarRange> BarRangeOf(double minimum, double maximum) {
     int low = BarPositionOf(minimum);

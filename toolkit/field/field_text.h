@@ -50,6 +50,8 @@ struct BarRange {
     int maximum = 0;
 };
 std::optional<BarRange> BarRangeOf(double minimum, double maximum);
+// The place of a bar for a value: the whole number toward zero, within what a bar can hold.
+int BarPositionOf(double value);
 
 // yyfieldrange2: the range of the current dialog's field of this id; ERR_FIELD_IDENTIFIER
 // when there is none. A progress bar or trackbar takes it as the range of its bar, and one it
