@@ -284,6 +284,15 @@ KeyVerdict ActOnNavigationKey(KeyboardDialog& dialog, int focused, NavigationKey
     return KeyVerdict::Taken;
 }
 
+int TabStopWithoutWrap(const KeyboardDialog& dialog, int from, bool forward) {
+    Keyboard keyboard(dialog);
+    int next = keyboard.NextTabStop(from, forward);
+    if (next < 0 || (from >= 0 && (forward ? next <= from : next >= from))) {
+        return -1;
+    }
+    return next;
+}
+
 int EntryStop(const KeyboardDialog& dialog) {
     Keyboard keyboard(dialog);
     int first = keyboard.FirstMarkedTabStop();

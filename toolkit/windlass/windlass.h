@@ -388,7 +388,10 @@ void WMessageEnable(int itype, int istate);
  * - "SysHeader32": a row of column captions, the template text split at its tab characters.
  *
  * Progress bars, headers and up-down arrows never take the focus. The arrow keys belong to a
- * focused trackbar, tree view or tab control, as they do to an edit field.
+ * focused trackbar, tree view or tab control, as they do to an edit field. Tab on a tab
+ * control goes on into the page it shows; Tab from the page's last control goes on to the
+ * control after the tab control, and Shift+Tab from the page's first control back to the tab
+ * control.
  *
  * Companion data (the RCDATA resource of the dialog's id):
  * - "[Ranges]" gives a progress bar or trackbar its range and places its bar or thumb at the

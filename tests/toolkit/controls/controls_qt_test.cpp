@@ -136,6 +136,25 @@ TEST_F(ControlsOnQt, TabPagesSwitchAndTheProgramHearsWhichPageIsShown) {
     EXPECT_EQ(TakeMessages(), (std::vector<std::tuple<int, int, int>>{{MSG_TAB, kTabs, kSummer}}));
 }
 
+TEST_F(ControlsOnQt, TabAndShiftTabGoThroughTheShownPage) {
+    auto* tabs = Control<QTabWidget>(kTabs);
+    QWidget* frost_guard =
+        qt::ToWidget(Dialogs().AtSlot(Dialogs().SlotOf(kWinter))->Find(623)->handle);
+    tabs->tabBar()->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(tabs->tabBar()->hasFocus());
+    struct Press {
+        Qt::Key key;
+        QWidget* lands_on;
+    };
+    for (Press press : {Press{Qt::Key_Tab, frost_guard}, Press{Qt::Key_Tab, Control(kFanButton)},
+                        Press{Qt::Key_Backtab, tabs->tabBar()}, Press{Qt::Key_Tab, frost_guard},
+                        Press{Qt::Key_Backtab, tabs->tabBar()}}) {
+        QTest::keyClick(QApplication::focusWidget(), press.key,
+                        press.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(QApplication::focusWidget(), press.lands_on) << press.key;
+    }
+}
+
 TEST_F(ControlsOnQt, PagesLeftLoadedOutliveTheirTabControl) {
     QPointer<QWidget> page = qt::ToWidget(Dialogs().AtSlot(Dialogs().SlotOf(kWinter))->window);
     WDialogUnload(1);
