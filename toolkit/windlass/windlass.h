@@ -398,8 +398,9 @@ void WMessageEnable(int itype, int istate);
  *   number of its template text; a range whose minimum is not below its maximum is passed
  *   over. Every other control keeps the range as its field's range.
  * - "[Trackbars]": a trackbar's id, tick frequency, page step (Page Up and Page Down), line
- *   step (the arrow keys), selection start and end. The selection is shaded along the groove
- *   of a trackbar with the selection style only; a start equal to the end shows none.
+ *   step (the arrow keys), selection start and end. The selection is shown as a band beside
+ *   the groove of a trackbar with the selection style only; a start equal to the end shows
+ *   none.
  * - "[Tabs]": the tab control's id, the number of pages and the dialog id of the page shown
  *   first (the first page when none matches); then one line per page, a dialog id and the
  *   caption of its tab. Each page dialog (child style, without a caption) is loaded as by
@@ -422,8 +423,8 @@ void WMessageEnable(int itype, int istate);
  * Messages: each move of a trackbar's thumb by the user (a key, a click beside the thumb, a
  * drag) makes it the current field and posts MSG_FIELD with the previous and the current
  * field. The user choosing another tab posts MSG_TAB with the tab control's id as data1 and
- * the dialog id of the page now shown as data2. Moves and pages set by the program post
- * nothing. Tree views and headers take no companion data and post nothing on this platform;
+ * the dialog id of the page now shown as data2. Both are posted only while their types are
+ * switched on with WMessageEnable(). Moves and pages set by the program post nothing. Tree views and headers take no companion data and post nothing on this platform;
  * the program fills neither.
  */
 
