@@ -475,6 +475,103 @@ void RecordingPlatform::SetSpinRange(WindowHandle control, int minimum, int maxi
     }
 }
 
+void RecordingPlatform::SetBarRange(WindowHandle control, int minimum, int maximum) {
+    Record("SetBarRange(" + Name(control) + ", " + std::to_string(minimum) + ", " +
+           std::to_string(maximum) + ")");
+    if (RecordedControl* made = ControlOf(control)) {
+        made->bar_range = std::make_pair(minimum, maximum);
+        made->bar_position = std::clamp(made->bar_position, minimum, maximum);
+    }
+}
+
+void RecordingPlatform::SetBarPosition(WindowHandle control, int position) {
+    Record("SetBarPosition(" + Name(control) + ", " + std::to_string(position) + ")");
+    if (RecordedControl* made = ControlOf(control)) {
+        made->bar_position =
+            made->bar_range ? std::clamp(position, made->bar_range->first, made->bar_range->second)
+                            : position;
+    }
+}
+
+int RecordingPlatform::BarPosition(WindowHandle control) {
+    RecordedControl* made = ControlOf(control);
+    return made != nullptr ? made->bar_position : 0;
+}
+
+void RecordingPlatform::SetTrackbarSteps(WindowHandle control, const TrackbarSteps& steps) {
+    Record("SetTrackbarSteps(" + Name(control) + ", " + std::to_string(steps.tick_frequency) +
+           ", " + std::to_string(steps.page_size) + ", " + std::to_string(steps.line_size) + ")");
+    if (RecordedControl* made = ControlOf(control)) {
+        made->trackbar_steps = steps;
+    }
+}
+
+void RecordingPlatform::SetTrackbarSelection(WindowHandle control, int start, int end) {
+    Record("SetTrackbarSelection(" + Name(control) + ", " + std::to_string(start) + ", " +
+           std::to_string(end) + ")");
+    if (RecordedControl* made = ControlOf(control)) {
+        made->trackbar_selection = std::make_pair(start, end);
+    }
+}
+
+void RecordingPlatform::AddTabPage(WindowHandle tab_control, WindowHandle page,
+                                   const std::string& caption) {
+    Record("AddTabPage(" + Name(tab_control) + ", " + Quoted(caption) + ")");
+    if (RecordedControl* made = ControlOf(tab_control)) {
+        made->tab_pages.emplace_back(page, caption);
+    }
+}
+
+void RecordingPlatform::SelectTabPage(WindowHandle tab_control, int index) {
+    Record("SelectTabPage(" + Name(tab_control) + ", " + std::to_string(index) + ")");
+    if (RecordedControl* made = ControlOf(tab_control)) {
+        made->tab_selected = index;
+    }
+}
+
+void RecordingPlatform::SetTabCaption(WindowHandle tab_control, WindowHandle page,
+                                      const std::string& caption) {
+    Record("SetTabCaption(" + Name(tab_control) + ", " + Quoted(caption) + ")");
+    if (RecordedControl* made = ControlOf(tab_control)) {
+        for (auto& [shown, tab_caption] : made->tab_pages) {
+            if (shown == page) {
+                tab_caption = caption;
+            }
+        }
+    }
+}
+
+WindowHandle RecordingPlatform::SelectedTabPage(WindowHandle tab_control) {
+    RecordedControl* made = ControlOf(tab_control);
+    if (made == nullptr || made->tab_selected < 0 ||
+        made->tab_selected >= static_cast<int>(made->tab_pages.size())) {
+        return nullptr;
+    }
+    return made->tab_pages[static_cast<std::size_t>(made->tab_selected)].first;
+}
+
+void RecordingPlatform::SetControlColours(WindowHandle control, int text, int background) {
+    Record("SetControlColours(" + Name(control) + ", " + std::to_string(text) + ", " +
+           std::to_string(background) + ")");
+    if (RecordedControl* made = ControlOf(control)) {
+        made->text_colour = text;
+        made->background_colour = background;
+    }
+}
+
+bool RecordingPlatform::SetControlImage(WindowHandle control, ImageKind kind,
+                                        std::span<const std::uint8_t> bytes) {
+    Record("SetControlImage(" + Name(control) +
+           (kind == ImageKind::Bitmap ? ", bitmap, " : ", icon, ") + std::to_string(bytes.size()) +
+           ")");
+    RecordedControl* made = ControlOf(control);
+    if (made == nullptr || refuse_images) {
+        return false;
+    }
+    made->image = std::make_pair(kind, bytes.size());
+    return true;
+}
+
 void RecordingPlatform::FocusControl(WindowHandle control, SelectText select) {
     Record("FocusControl(" + Name(control) + ")");
     RecordedControl* made = ControlOf(control);

@@ -46,6 +46,18 @@ struct RecordedControl {
     bool enabled = true;
     int text_limit = 0;
     std::optional<std::pair<int, int>> spin_range;
+    // Progress bars, trackbars and up-down controls.
+    std::optional<std::pair<int, int>> bar_range;
+    int bar_position = 0;
+    std::optional<TrackbarSteps> trackbar_steps;
+    std::optional<std::pair<int, int>> trackbar_selection;
+    // Tab controls: the page dialogs with their captions, and the page selected (-1 for none).
+    std::vector<std::pair<WindowHandle, std::string>> tab_pages;
+    int tab_selected = -1;
+    int text_colour = kPlatformColour;
+    int background_colour = kPlatformColour;
+    // The picture shown, and how many bytes it was made from.
+    std::optional<std::pair<ImageKind, std::size_t>> image;
     std::optional<DefaultLook> look;
     std::optional<SelectText> focused_with;
     std::string accessible_name;
@@ -153,6 +165,20 @@ class RecordingPlatform : public Platform,
     bool Select(WindowHandle control, int index) override;
     int FindExactEntry(WindowHandle control, const std::string& text) override;
     void SetSpinRange(WindowHandle control, int minimum, int maximum) override;
+    void SetBarRange(WindowHandle control, int minimum, int maximum) override;
+    void SetBarPosition(WindowHandle control, int position) override;
+    int BarPosition(WindowHandle control) override;
+    void SetTrackbarSteps(WindowHandle control, const TrackbarSteps& steps) override;
+    void SetTrackbarSelection(WindowHandle control, int start, int end) override;
+    void AddTabPage(WindowHandle tab_control, WindowHandle page,
+                    const std::string& caption) override;
+    void SelectTabPage(WindowHandle tab_control, int index) override;
+    void SetTabCaption(WindowHandle tab_control, WindowHandle page,
+                       const std::string& caption) override;
+    WindowHandle SelectedTabPage(WindowHandle tab_control) override;
+    void SetControlColours(WindowHandle control, int text, int background) override;
+    bool SetControlImage(WindowHandle control, ImageKind kind,
+                         std::span<const std::uint8_t> bytes) override;
     void FocusControl(WindowHandle control, SelectText select) override;
     WindowHandle FocusedControl() override { return focused; }
     bool CanFocus(WindowHandle control) override;
@@ -234,6 +260,8 @@ class RecordingPlatform : public Platform,
     std::vector<std::unique_ptr<RecordedDialog>> dialogs;
     bool refuse_dialogs = false;
     bool refuse_text = false;
+    // Makes no picture of any resource, as a platform without the image's format.
+    bool refuse_images = false;
     WindowHandle focused = nullptr;
     // When set, carries out the focus moves the toolkit asks for in place of the double, which
     // otherwise just gives the control the focus.

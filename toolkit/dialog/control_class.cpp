@@ -95,7 +95,39 @@ std::uint32_t NormalisedStyle(ControlClass control_class, std::uint32_t style) {
         default:
             break;
     }
-    style = (style & ~styles::kButtonKindMask) | normalised;
+    return (style & ~styles::kButtonKindMask) | normalised;
+}
+
+bool IsBar(ControlClass control_class) {
+    return control_class == ControlClass::Progress || control_class == ControlClass::Trackbar ||
+           control_class == ControlClass::UpDown;
+}
+
+std::optional<ImageKind> ImageOf(ControlClass control_class, std::uint32_t style) {
+    if (control_class == ControlClass::Button) {
+        // A group box has no room for a picture, whatever its style says.
+        if (ButtonKind(style) == styles::kGroupBox) {
+            return std::nullopt;
+        }
+        if (style & styles::kButtonBitmap) {
+            return ImageKind::Bitmap;
+        }
+        if (style & styles::kButtonIcon) {
+            return ImageKind::Icon;
+        }
+    } else if (control_class == ControlClass::Static) {
+        std::uint32_t kind = style & styles::kStaticKindMask;
+        if (kind == styles::kStaticBitmap) {
+            return ImageKind::Bitmap;
+        }
+        if (kind == styles::kStaticIcon) {
+            return ImageKind::Icon;
+        }
+    }
+    return std::nullopt;
+}
+
+std::uint32_t WithoutImage(std::uint32_t style) {
     return style & ~(styles::kButtonIcon | styles::kButtonBitmap);
 }
 

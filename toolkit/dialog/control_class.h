@@ -6,8 +6,10 @@
 // toolkit was first written for, so the same numbers hold here.
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
+#include "platform/dialog_types.h"
 #include "resources/template_styles.h"
 
 namespace windlass {
@@ -47,11 +49,19 @@ bool IsDoubleClass(ControlClass control_class);
 // Plain edit fields and the numeric classes: controls with a modified flag and a text limit.
 bool IsEditLike(ControlClass control_class);
 
+// Progress bars, trackbars and up-down controls: controls that show a position in a range
+// rather than a text.
+bool IsBar(ControlClass control_class);
+
 // The style the toolkit goes by for a control: a button's kind is normalised as the dialog
 // manager prepares its controls (every check box an automatic one, every radio button an
-// automatic one), and a button's image style is dropped, since no image is ever attached to
-// one. Other controls keep the template's style.
+// automatic one). Other controls keep the template's style.
 std::uint32_t NormalisedStyle(ControlClass control_class, std::uint32_t style);
+
+// The picture a button or label asks for by its style (the resource of the control's id), if
+// any; WithoutImage is a button's style once its picture has been refused.
+std::optional<ImageKind> ImageOf(ControlClass control_class, std::uint32_t style);
+std::uint32_t WithoutImage(std::uint32_t style);
 
 // Queries on a normalised style.
 std::uint32_t ButtonKind(std::uint32_t style);

@@ -14,7 +14,8 @@ constexpr int kCancelId = 2;
 // The keyboard's view of one dialog, with what only the platform knows asked as it is needed.
 class Keyboard {
   public:
-    explicit Keyboard(const KeyboardDialog& dialog) : dialog_(dialog), platform_(ThePlatform().Controls()) {}
+    explicit Keyboard(const KeyboardDialog& dialog)
+        : dialog_(dialog), platform_(ThePlatform().Controls()) {}
 
     int Count() const { return dialog_.ControlCount(); }
     ControlClass ClassAt(int position) const { return dialog_.ClassAt(position); }
@@ -23,11 +24,12 @@ class Keyboard {
         return dialog_.StyleAt(position) & styles::kButtonKindMask;
     }
 
-    // Labels and group boxes never take the focus; every other control does while it is
-    // enabled and shown.
+    // Labels, group boxes, progress bars, headers and up-down arrows never take the focus;
+    // every other control does while it is enabled and shown.
     bool CanFocus(int position) const {
         ControlClass control_class = ClassAt(position);
-        if (control_class == ControlClass::Static ||
+        if (control_class == ControlClass::Static || control_class == ControlClass::Progress ||
+            control_class == ControlClass::Header || control_class == ControlClass::UpDown ||
             (control_class == ControlClass::Button && KindAt(position) == styles::kGroupBox)) {
             return false;
         }
@@ -61,11 +63,13 @@ class Keyboard {
     }
 
     // Edit fields move their caret with the arrows (a spin field steps), list and combo boxes
-    // move their selection.
+    // and tree views move their selection, a trackbar its thumb, a tab control its page.
     bool WantsArrows(int position) const {
         ControlClass control_class = ClassAt(position);
         return control_class == ControlClass::Edit || IsNumericClass(control_class) ||
-               control_class == ControlClass::ComboBox || control_class == ControlClass::ListBox;
+               control_class == ControlClass::ComboBox || control_class == ControlClass::ListBox ||
+               control_class == ControlClass::Trackbar || control_class == ControlClass::Treeview ||
+               control_class == ControlClass::TabControl;
     }
 
     bool WantsReturn(int position) const {
@@ -278,6 +282,15 @@ KeyVerdict ActOnNavigationKey(KeyboardDialog& dialog, int focused, NavigationKey
             return KeyVerdict::Taken;
     }
     return KeyVerdict::Taken;
+}
+
+int TabStopWithoutWrap(const KeyboardDialog& dialog, int from, bool forward) {
+    Keyboard keyboard(dialog);
+    int next = keyboard.NextTabStop(from, forward);
+    if (next < 0 || (from >= 0 && (forward ? next <= from : next >= from))) {
+        return -1;
+    }
+    return next;
 }
 
 int EntryStop(const KeyboardDialog& dialog) {

@@ -51,6 +51,10 @@ KeyVerdict ActOnNavigationKey(KeyboardDialog& dialog, int focused, NavigationKey
 // (for a radio button, its group's stop), else the first Tab reaches; -1 when there is none.
 int EntryStop(const KeyboardDialog& dialog);
 
+// The control Tab (forward) or Shift+Tab reaches from the control at `from` without going round
+// the dialog again; -1 when the control at `from` is the last (or first) one the key reaches.
+int TabStopWithoutWrap(const KeyboardDialog& dialog, int from, bool forward);
+
 // How the text of a field is selected when the keyboard takes the focus into it: whole,
 // except in a multi-line field, which keeps its caret.
 SelectText SelectionOnEntry(ControlClass control_class, std::uint32_t style);

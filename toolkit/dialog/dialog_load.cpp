@@ -44,6 +44,22 @@ void PrepareNumericField(ControlRecord& control, DialogControls& platform) {
     }
 }
 
+// A button or label that asks for a picture gets the bitmap or icon resource of its own id. A
+// button whose picture is missing or refused loses its image style and shows its text; a label
+// keeps its style and shows nothing.
+void AttachImage(ControlRecord& control, DialogControls& platform) {
+    std::optional<ImageKind> kind = ImageOf(control.control_class, control.style);
+    if (!kind) {
+        return;
+    }
+    int type = *kind == ImageKind::Bitmap ? kTypeBitmap : kTypeIcon;
+    std::optional<std::span<const std::uint8_t>> bytes = FindData(type, control.id);
+    bool attached = bytes && platform.SetControlImage(control.handle, *kind, *bytes);
+    if (!attached && control.control_class == ControlClass::Button) {
+        control.style = WithoutImage(control.style);
+    }
+}
+
 }  // namespace
 
 int yydialogfind(int dialog_id) {
@@ -87,6 +103,7 @@ void yydialoginitialise(DialogRecord& dialog) {
             control.field.text_limit = multi_line ? kMultiLineLimit : kSingleLineLimit;
             platform.SetTextLimit(control.handle, control.field.text_limit);
         }
+        AttachImage(control, platform);
         dialog.controls.push_back(control);
     }
 }

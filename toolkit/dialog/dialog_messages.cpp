@@ -23,4 +23,14 @@ RaisedMessage ButtonPressedMessage(int dialog_id, int button_id, int previous_fi
     return message;
 }
 
+RaisedMessage TabSelectedMessage(int dialog_id, int tab_control, int page_dialog, int time) {
+    RaisedMessage message;
+    message.type = MSG_TAB;
+    message.record.window = dialog_id;
+    message.record.data1 = tab_control;
+    message.record.data2 = page_dialog;
+    message.record.time = time;
+    return message;
+}
+
 }  // namespace windlass

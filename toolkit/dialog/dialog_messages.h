@@ -14,4 +14,8 @@ RaisedMessage FieldChangedMessage(int dialog_id, int previous_field, int current
 // A push button was pressed (F1 counts as button 9): the button and the field left for it.
 RaisedMessage ButtonPressedMessage(int dialog_id, int button_id, int previous_field, int time);
 
+// The user chose another page of a tab control: the tab control and the dialog id of the page
+// now shown.
+RaisedMessage TabSelectedMessage(int dialog_id, int tab_control, int page_dialog, int time);
+
 }  // namespace windlass

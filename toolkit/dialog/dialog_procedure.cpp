@@ -147,7 +147,25 @@ void DialogProcedure::OnNotice(int control, ControlNotice notice) {
         case ControlNotice::FocusGained:
             FieldTouched(*record, Post::WhenChanged);
             break;
+        case ControlNotice::Scrolled:
+            if (record->control_class == ControlClass::Trackbar) {
+                FieldTouched(*record, Post::Always);
+            }
+            break;
+        case ControlNotice::TabSelected:
+            TabSelected(*record);
+            break;
     }
+}
+
+void DialogProcedure::TabSelected(const ControlRecord& tab_control) {
+    if (tab_control.control_class != ControlClass::TabControl || dialog_.running_modal) {
+        return;
+    }
+    WindowHandle page = ThePlatform().Controls().SelectedTabPage(tab_control.handle);
+    DialogRecord* shown = page != nullptr ? Dialogs().FindDialog(page) : nullptr;
+    Messages().Raise(TabSelectedMessage(dialog_.id, tab_control.id,
+                                        shown != nullptr ? shown->id : 0, CurrentMessageTime()));
 }
 
 void DialogProcedure::OnHelpRequest() {
@@ -227,9 +245,46 @@ void DialogProcedure::OnButtonReleasedOutside(int control) {
     }
 }
 
+std::optional<KeyVerdict> DialogProcedure::CrossTabPage(int focused, NavigationKey key) {
+    bool forward = key == NavigationKey::Tab;
+    if (!forward && key != NavigationKey::BackTab) {
+        return std::nullopt;
+    }
+    DialogControls& platform = ThePlatform().Controls();
+    ControlRecord* record = At(focused);
+    if (forward && record != nullptr && record->control_class == ControlClass::TabControl) {
+        DialogRecord* page = Dialogs().FindDialog(platform.SelectedTabPage(record->handle));
+        int entry = page != nullptr ? page->procedure->EntryControl() : -1;
+        if (entry < 0) {
+            return std::nullopt;
+        }
+        const ControlRecord& target = page->controls[static_cast<std::size_t>(entry)];
+        platform.FocusControl(target.handle, SelectionOnEntry(target.control_class, target.style));
+        return KeyVerdict::Taken;
+    }
+    DialogRecord* owner = dialog_.tab_owner;
+    RecordKeyboard page_keys(dialog_, *this);
+    if (owner == nullptr || focused < 0 || TabStopWithoutWrap(page_keys, focused, forward) >= 0) {
+        return std::nullopt;
+    }
+    ControlRecord* tabs = owner->Find(dialog_.tab_control);
+    if (tabs == nullptr) {
+        return std::nullopt;
+    }
+    if (!forward) {
+        platform.FocusControl(tabs->handle, SelectText::Keep);
+        return KeyVerdict::Taken;
+    }
+    RecordKeyboard owner_keys(*owner, *owner->procedure);
+    return ActOnNavigationKey(owner_keys, owner->PositionOf(*tabs), key);
+}
+
 KeyVerdict DialogProcedure::OnNavigationKey(int focused_control, NavigationKey key) {
     if (dialog_.creating) {
         return KeyVerdict::Taken;
+    }
+    if (std::optional<KeyVerdict> crossed = CrossTabPage(focused_control, key)) {
+        return *crossed;
     }
     RecordKeyboard keyboard(dialog_, *this);
     return ActOnNavigationKey(keyboard, focused_control, key);

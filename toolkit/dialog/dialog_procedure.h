@@ -1,6 +1,8 @@
 // Internal to Windlass: not part of the public interface. Programs include windlass/windlass.h.
 #pragma once
 
+#include <optional>
+
 #include "dialog/dialog_record.h"
 #include "numeric/focus_check.h"
 #include "platform/platform.h"
@@ -37,6 +39,12 @@ class DialogProcedure : public DialogListener {
     // position it has not got.
     ControlRecord* At(int position);
     void FieldTouched(const ControlRecord& control, Post post);
+    // A tab control shows another page: MSG_TAB names the tab control and the page's dialog.
+    void TabSelected(const ControlRecord& tab_control);
+    // Tab on a tab control goes on into the first stop of the page it shows; Tab from a page's
+    // last stop goes on to the stop after the tab control of the dialog the page lies on, and
+    // Shift+Tab from its first stop back to that tab control. Nothing for any other key.
+    std::optional<KeyVerdict> CrossTabPage(int focused, NavigationKey key);
     void PushButtonPressed(const ControlRecord& button);
     // A pending invalid field gets the focus back when the push button it was left for does
     // not take it after all.

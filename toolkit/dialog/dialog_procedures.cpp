@@ -1,6 +1,7 @@
 // The program's dialog procedures: CurrentDialogId, WDialogLoad, WDialogSelect, WDialogShow,
 // WDialogHide, WDialogUnload and WDialogTitle.
 #include <string>
+#include <vector>
 
 #include "dialog/dialog_load.h"
 #include "dialog/dialog_show.h"
@@ -45,6 +46,24 @@ void ForgetFieldsOf(const DialogRecord& dialog) {
             validation.pending_tab = nullptr;
         }
     }
+}
+
+// Hides and destroys a loaded dialog, frees its records and closes its slot.
+void UnloadDialog(DialogRecord& dialog) {
+    DialogTable& table = Dialogs();
+    HideShownDialog(dialog);
+    ForgetFieldsOf(dialog);
+    ThePlatform().Controls().DestroyDialog(dialog.window);
+    if (table.active == dialog.window) {
+        table.active = nullptr;
+    }
+    int slot = table.SlotOf(dialog);
+    for (int later = slot; later < table.count; ++later) {
+        table.loaded[static_cast<std::size_t>(later)] =
+            std::move(table.loaded[static_cast<std::size_t>(later + 1)]);
+    }
+    table.loaded[static_cast<std::size_t>(table.count)].reset();
+    --table.count;
 }
 
 }  // namespace
@@ -110,27 +129,29 @@ void WDialogHide() {
 
 void WDialogUnload(int ioption) {
     using namespace windlass;
-    // No tab control of this platform shows dialogs as its pages: there are none to unload
-    // with the dialog, whatever the option.
-    (void)ioption;
     DialogRecord* dialog = CurrentDialogNotEmbedded();
     if (dialog == nullptr) {
         return;
     }
+    // The dialogs shown as pages of the dialog's tab controls go first, with option 0; with
+    // any other option they stay loaded, pages of nothing now.
     DialogTable& table = Dialogs();
-    HideShownDialog(*dialog);
-    ForgetFieldsOf(*dialog);
-    ThePlatform().Controls().DestroyDialog(dialog->window);
-    if (table.active == dialog->window) {
-        table.active = nullptr;
+    std::vector<DialogRecord*> pages;
+    for (int slot = 1; slot <= table.count; ++slot) {
+        DialogRecord* page = table.AtSlot(slot);
+        if (page != nullptr && page->tab_owner == dialog) {
+            pages.push_back(page);
+        }
     }
-    int slot = table.SlotOf(*dialog);
-    for (int later = slot; later < table.count; ++later) {
-        table.loaded[static_cast<std::size_t>(later)] =
-            std::move(table.loaded[static_cast<std::size_t>(later + 1)]);
+    for (DialogRecord* page : pages) {
+        if (ioption == 0) {
+            UnloadDialog(*page);
+        } else {
+            page->tab_owner = nullptr;
+            page->tab_control = nullptr;
+        }
     }
-    table.loaded[static_cast<std::size_t>(table.count)].reset();
-    --table.count;
+    UnloadDialog(*dialog);
     table.current = 0;
     table.current_id = 0;
 }
@@ -141,8 +162,10 @@ void WDialogTitle(std::string_view title) {
     if (dialog == nullptr) {
         return;
     }
-    if (styles::Has(dialog->source->style, styles::kCaption)) {
-        ThePlatform().Controls().SetDialogTitle(dialog->window,
-                                                std::string(TrimTrailingBlanks(title)));
+    std::string text(TrimTrailingBlanks(title));
+    if (dialog->tab_control != nullptr) {
+        ThePlatform().Controls().SetTabCaption(dialog->tab_control, dialog->window, text);
+    } else if (styles::Has(dialog->source->style, styles::kCaption)) {
+        ThePlatform().Controls().SetDialogTitle(dialog->window, text);
     }
 }

@@ -55,6 +55,11 @@ struct DialogRecord {
     // the platform.
     WindowHandle focus_on_return = nullptr;
 
+    // A dialog shown as a page of a tab control: that tab control, and the dialog it lies on
+    // (whose companion data loaded this one); both null for any other dialog.
+    WindowHandle tab_control = nullptr;
+    DialogRecord* tab_owner = nullptr;
+
     // The platform's dialog window and the template it was made from.
     WindowHandle window = nullptr;
     const DialogTemplate* source = nullptr;

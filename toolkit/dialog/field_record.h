@@ -13,7 +13,7 @@ enum class FieldState { Disabled = 0, Enabled = 1, ReadOnly = 2, Hidden = 3 };
 
 // A colour as the toolkit keeps it: red, green and blue in the low three bytes; kSystemColour
 // for the platform's own.
-inline constexpr int kSystemColour = -1;
+inline constexpr int kSystemColour = kPlatformColour;
 
 // What the toolkit keeps for one control of a loaded dialog. A fresh field has no range: the
 // range is in force only while the minimum is not greater than the maximum.

@@ -25,6 +25,23 @@ int SpinBound(double bound) {
 
 }  // namespace
 
+int BarPositionOf(double value) {
+    if (std::isnan(value)) {
+        return 0;
+    }
+    constexpr double kLimit = 2147483647.0;
+    return static_cast<int>(std::trunc(std::clamp(value, -kLimit, kLimit)));
+}
+
+std::optional<BarRange> BarRangeOf(double minimum, double maximum) {
+    int low = BarPositionOf(minimum);
+    int high = BarPositionOf(maximum);
+    if (std::isnan(minimum) || std::isnan(maximum) || low >= high) {
+        return std::nullopt;
+    }
+    return BarRange{low, high};
+}
+
 std::string yyfieldgetformat(const ControlRecord& control) {
     bool keeps_format = IsRealClass(control.control_class) || IsDoubleClass(control.control_class);
     if (keeps_format && control.field.format) {
@@ -49,7 +66,12 @@ bool yyfieldrangecheck(int field_id, double value) {
 void yyfieldputtext(ControlRecord& control, std::string_view text, double value,
                     std::string_view format) {
     DialogControls& platform = ThePlatform().Controls();
-    if (!platform.SetControlText(control.handle, std::string(text))) {
+    if (IsBar(control.control_class)) {
+        // A bar shows its value as the place of its bar or thumb, not as a text.
+        int at_end = 0;
+        double shown = value != 0.0 ? value : yyAsciiToDouble(text, at_end);
+        platform.SetBarPosition(control.handle, BarPositionOf(shown));
+    } else if (!platform.SetControlText(control.handle, std::string(text))) {
         return;
     }
     FieldRecord& field = control.field;
@@ -76,16 +98,34 @@ void yyfieldputtext(ControlRecord& control, std::string_view text, double value,
 void SetFieldRange(ControlRecord& control, double minimum, double maximum) {
     control.field.minimum = minimum;
     control.field.maximum = maximum;
+    DialogControls& platform = ThePlatform().Controls();
     if (IsSpinClass(control.control_class)) {
-        ThePlatform().Controls().SetSpinRange(control.handle, SpinBound(minimum),
-                                              SpinBound(maximum));
+        platform.SetSpinRange(control.handle, SpinBound(minimum), SpinBound(maximum));
+    }
+    // An up-down control's arrows step within the range while it is in force.
+    if (control.control_class == ControlClass::UpDown) {
+        if (std::optional<BarRange> range = BarRangeOf(minimum, maximum)) {
+            platform.SetBarRange(control.handle, range->minimum, range->maximum);
+        }
     }
 }
 
 void yyfieldrange2(int field_id, double minimum, double maximum) {
-    if (ControlRecord* control = CurrentFieldOrRaise(field_id)) {
-        SetFieldRange(*control, minimum, maximum);
+    ControlRecord* control = CurrentFieldOrRaise(field_id);
+    if (control == nullptr) {
+        return;
     }
+    bool progress = control->control_class == ControlClass::Progress;
+    if (progress || control->control_class == ControlClass::Trackbar) {
+        std::optional<BarRange> range = BarRangeOf(minimum, maximum);
+        if (!range) {
+            yyerror(progress ? ERR_PROGRESS_RANGE : ERR_TRACKBAR_RANGE);
+            return;
+        }
+        ThePlatform().Controls().SetBarRange(control->handle, range->minimum, range->maximum);
+        return;
+    }
+    SetFieldRange(*control, minimum, maximum);
 }
 
 FieldValue yyfieldgetvalue(int field_id) {
@@ -94,6 +134,10 @@ FieldValue yyfieldgetvalue(int field_id) {
         return {};
     }
     DialogControls& platform = ThePlatform().Controls();
+    if (IsBar(control->control_class)) {
+        return {FieldValue::Kind::Number,
+                static_cast<double>(platform.BarPosition(control->handle))};
+    }
     std::string text = platform.ControlText(control->handle);
     if (text.size() > kValueTextArea) {
         text.resize(kValueTextArea);

@@ -4,6 +4,7 @@
 // The routines behind the field procedures: a field's display format, its range, writing a
 // text with its value, and reading a field's value.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,8 +43,19 @@ void yyfieldputtext(ControlRecord& control, std::string_view text, double value,
 // field's arrows are held to it too.
 void SetFieldRange(ControlRecord& control, double minimum, double maximum);
 
+// The range a progress bar or trackbar takes: whole numbers (truncated toward zero), the
+// minimum below the maximum. Nothing for a range a bar cannot take.
+struct BarRange {
+    int minimum = 0;
+    int maximum = 0;
+};
+std::optional<BarRange> BarRangeOf(double minimum, double maximum);
+// The place of a bar for a value: the whole number toward zero, within what a bar can hold.
+int BarPositionOf(double value);
+
 // yyfieldrange2: the range of the current dialog's field of this id; ERR_FIELD_IDENTIFIER
-// when there is none.
+// when there is none. A progress bar or trackbar takes it as the range of its bar, and one it
+// cannot take raises ERR_PROGRESS_RANGE or ERR_TRACKBAR_RANGE and changes nothing.
 void yyfieldrange2(int field_id, double minimum, double maximum);
 
 // What yyfieldgetvalue found.

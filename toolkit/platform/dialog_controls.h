@@ -1,6 +1,8 @@
 // Internal to Windlass: not part of the public interface. Programs include windlass/windlass.h.
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 #include "platform/dialog_types.h"
@@ -58,6 +60,33 @@ class DialogControls {
     virtual int FindExactEntry(WindowHandle control, const std::string& text) = 0;
     // The range of a spin field's arrows.
     virtual void SetSpinRange(WindowHandle control, int minimum, int maximum) = 0;
+    // The range and the position of a progress bar, a trackbar's thumb or an up-down
+    // control's value. The toolkit gives a range only with the minimum below the maximum; a
+    // position outside the range is held to it.
+    virtual void SetBarRange(WindowHandle control, int minimum, int maximum) = 0;
+    virtual void SetBarPosition(WindowHandle control, int position) = 0;
+    virtual int BarPosition(WindowHandle control) = 0;
+    // A trackbar's ticks and steps, and the stretch it shows as selected (of a trackbar with
+    // the selection-range style); a start equal to the end shows none.
+    virtual void SetTrackbarSteps(WindowHandle control, const TrackbarSteps& steps) = 0;
+    virtual void SetTrackbarSelection(WindowHandle control, int start, int end) = 0;
+    // Adds a page to a tab control: `page` is a loaded child dialog, shown while its tab is the
+    // selected one. SelectTabPage selects a page by its 0-based position without a notice.
+    virtual void AddTabPage(WindowHandle tab_control, WindowHandle page,
+                            const std::string& caption) = 0;
+    virtual void SelectTabPage(WindowHandle tab_control, int index) = 0;
+    // Changes the caption of the tab that shows `page`.
+    virtual void SetTabCaption(WindowHandle tab_control, WindowHandle page,
+                               const std::string& caption) = 0;
+    // The page dialog shown by a tab control now; null when it has no page.
+    virtual WindowHandle SelectedTabPage(WindowHandle tab_control) = 0;
+    // The colours a control's text and background are painted in (kPlatformColour for the
+    // platform's own).
+    virtual void SetControlColours(WindowHandle control, int text, int background) = 0;
+    // Shows a picture, from the bytes of a bitmap or icon resource, in a button or label;
+    // false when the platform cannot make a picture of them.
+    virtual bool SetControlImage(WindowHandle control, ImageKind kind,
+                                 std::span<const std::uint8_t> bytes) = 0;
     // Gives the focus to a control, with its whole text selected when asked.
     virtual void FocusControl(WindowHandle control, SelectText select) = 0;
     // The control that has the focus, or null.

@@ -56,6 +56,26 @@ enum class ControlNotice {
     DoubleClicked,
     // The control took the focus (edit-like controls, buttons, list and combo boxes).
     FocusGained,
+    // The user moved a trackbar's thumb: by a key, a click beside the thumb or a drag. The
+    // position has already changed.
+    Scrolled,
+    // The user chose another page of a tab control; the page is already shown.
+    TabSelected,
+};
+
+// The picture a button or label shows in place of its text, and the resource it came from.
+enum class ImageKind { Bitmap, Icon };
+
+// A colour as the platform is given it: red, green and blue in the low three bytes, or
+// kPlatformColour for the platform's own colour of that part.
+inline constexpr int kPlatformColour = -1;
+
+// How a trackbar steps: a tick mark every `tick_frequency` positions (none for 0), Page Up and
+// Page Down move by `page_size`, the arrow keys by `line_size`.
+struct TrackbarSteps {
+    int tick_frequency = 0;
+    int page_size = 0;
+    int line_size = 0;
 };
 
 // What the toolkit answers when a numeric field asks whether a typed character may go in.

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "qt/qt_common_controls.h"
 #include "qt/qt_numeric_edit.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_text_fit.h"
@@ -82,11 +83,23 @@ std::optional<ControlKind> KindOf(const DialogControl& control) {
     if (NumericClassOf(name)) {
         return ControlKind::Numeric;
     }
+    const std::pair<const char*, ControlKind> common[] = {
+        {"msctls_trackbar32", ControlKind::Trackbar}, {"msctls_progress32", ControlKind::Progress},
+        {"SysTabControl32", ControlKind::TabControl}, {"SysTreeView32", ControlKind::TreeView},
+        {"msctls_updown32", ControlKind::UpDown},     {"SysHeader32", ControlKind::Header},
+    };
+    for (const auto& [common_name, kind] : common) {
+        if (NameIs(name, common_name)) {
+            return kind;
+        }
+    }
     return std::nullopt;
 }
 
 bool TakesFocus(ControlKind kind) {
-    return kind != ControlKind::Static && kind != ControlKind::GroupBox;
+    return kind != ControlKind::Static && kind != ControlKind::GroupBox &&
+           kind != ControlKind::Progress && kind != ControlKind::UpDown &&
+           kind != ControlKind::Header;
 }
 
 QWidget* MakeControl(const DialogControl& control, ControlKind kind, QWidget* dialog) {
@@ -115,6 +128,13 @@ QWidget* MakeControl(const DialogControl& control, ControlKind kind, QWidget* di
             return new MultiLineEdit(text, control.style, control.ex_style, dialog);
         case ControlKind::Numeric:
             return new NumericEdit(text, control, dialog);
+        case ControlKind::Trackbar:
+        case ControlKind::Progress:
+        case ControlKind::TabControl:
+        case ControlKind::TreeView:
+        case ControlKind::UpDown:
+        case ControlKind::Header:
+            return MakeCommonControl(control, dialog);
     }
     return nullptr;
 }
@@ -133,6 +153,11 @@ StaticText::StaticText(const QString& text, std::uint32_t style_bits, QWidget* p
 void StaticText::setText(const QString& text) {
     text_ = text;
     FitText();
+    update();
+}
+
+void StaticText::SetImage(const QPixmap& image) {
+    image_ = image;
     update();
 }
 
@@ -221,8 +246,18 @@ void StaticText::paintEvent(QPaintEvent*) {
         case styles::kStaticSimple:
         case styles::kStaticLeftNoWordWrap:
             break;
+        case styles::kStaticIcon:
+        case styles::kStaticBitmap:
+            if (!image_.isNull()) {
+                QRect place(QPoint(0, 0), image_.deviceIndependentSize().toSize());
+                if (style_ & styles::kStaticCentreImage) {
+                    place.moveCenter(area.center());
+                }
+                painter.drawPixmap(place, image_);
+            }
+            return;
         default:
-            // Icons, bitmaps and owner-drawn labels have no picture on this platform.
+            // Owner-drawn labels draw nothing of their own.
             return;
     }
     if (style_ & styles::kStaticSunken) {

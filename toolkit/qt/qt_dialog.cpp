@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "qt/qt_accessible.h"
+#include "qt/qt_common_controls.h"
 #include "qt/qt_dialog_gate.h"
 #include "qt/qt_platform.h"
 #include "resources/template_styles.h"
@@ -192,6 +193,16 @@ void DialogWindow::ConnectNotices(int position) {
         }
         case ControlKind::Numeric:
             static_cast<NumericEdit*>(record.widget)->set_host(this);
+            break;
+        case ControlKind::Trackbar:
+            static_cast<Trackbar*>(record.widget)->on_scrolled = [this, position] {
+                Notice(position, ControlNotice::Scrolled);
+            };
+            break;
+        case ControlKind::TabControl:
+            static_cast<TabControl*>(record.widget)->on_selected = [this, position] {
+                Notice(position, ControlNotice::TabSelected);
+            };
             break;
         default:
             break;

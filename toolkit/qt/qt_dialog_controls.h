@@ -37,6 +37,20 @@ class QtDialogControls : public DialogControls {
     bool Select(WindowHandle control, int index) override;
     int FindExactEntry(WindowHandle control, const std::string& text) override;
     void SetSpinRange(WindowHandle control, int minimum, int maximum) override;
+    void SetBarRange(WindowHandle control, int minimum, int maximum) override;
+    void SetBarPosition(WindowHandle control, int position) override;
+    int BarPosition(WindowHandle control) override;
+    void SetTrackbarSteps(WindowHandle control, const TrackbarSteps& steps) override;
+    void SetTrackbarSelection(WindowHandle control, int start, int end) override;
+    void AddTabPage(WindowHandle tab_control, WindowHandle page,
+                    const std::string& caption) override;
+    void SelectTabPage(WindowHandle tab_control, int index) override;
+    void SetTabCaption(WindowHandle tab_control, WindowHandle page,
+                       const std::string& caption) override;
+    WindowHandle SelectedTabPage(WindowHandle tab_control) override;
+    void SetControlColours(WindowHandle control, int text, int background) override;
+    bool SetControlImage(WindowHandle control, ImageKind kind,
+                         std::span<const std::uint8_t> bytes) override;
     void FocusControl(WindowHandle control, SelectText select) override;
     bool CanFocus(WindowHandle control) override;
     DefaultLook LookOf(WindowHandle button) override;

@@ -31,6 +31,8 @@ class ResourceName {
 
 // Resource types. The numbers are the platform's own, so that a program ported from it asks
 // for a dialog as type 5 and for its companion data as type 10.
+// A bitmap: the bytes of the whole bitmap file, from its "BM" on.
+inline constexpr int kTypeBitmap = 2;
 inline constexpr int kTypeMenu = 4;
 inline constexpr int kTypeDialog = 5;
 inline constexpr int kTypeString = 6;

@@ -42,6 +42,9 @@ inline constexpr std::uint32_t kStaticLeftNoWordWrap = 0x0C;
 inline constexpr std::uint32_t kStaticEtchedHorizontal = 0x10;
 inline constexpr std::uint32_t kStaticEtchedVertical = 0x11;
 inline constexpr std::uint32_t kStaticEtchedFrame = 0x12;
+inline constexpr std::uint32_t kStaticIcon = 0x03;
+inline constexpr std::uint32_t kStaticBitmap = 0x0E;
+inline constexpr std::uint32_t kStaticCentreImage = 0x0200;
 inline constexpr std::uint32_t kStaticNoPrefix = 0x0080;
 inline constexpr std::uint32_t kStaticNotify = 0x0100;
 inline constexpr std::uint32_t kStaticCentreVertically = 0x0200;
@@ -86,6 +89,22 @@ inline constexpr std::uint32_t kListSort = 0x0002;
 inline constexpr std::uint32_t kListMultipleSelection = 0x0008;
 inline constexpr std::uint32_t kListExtendedSelection = 0x0800;
 inline constexpr std::uint32_t kListNoSelection = 0x4000;
+
+// Trackbars.
+inline constexpr std::uint32_t kTrackbarAutoTicks = 0x0001;
+inline constexpr std::uint32_t kTrackbarVertical = 0x0002;
+inline constexpr std::uint32_t kTrackbarTicksOnTopOrLeft = 0x0004;
+inline constexpr std::uint32_t kTrackbarTicksOnBothSides = 0x0008;
+inline constexpr std::uint32_t kTrackbarNoTicks = 0x0010;
+inline constexpr std::uint32_t kTrackbarSelectionRange = 0x0020;
+
+// Progress bars and up-down controls.
+inline constexpr std::uint32_t kProgressVertical = 0x0004;
+inline constexpr std::uint32_t kUpDownHorizontal = 0x0040;
+
+// Tree views.
+inline constexpr std::uint32_t kTreeHasButtons = 0x0001;
+inline constexpr std::uint32_t kTreeHasLines = 0x0002;
 
 // Dialog templates.
 inline constexpr std::uint32_t kControlDialog = 0x0400;

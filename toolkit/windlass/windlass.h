@@ -51,9 +51,11 @@ constexpr int ERR_DIALOG_SELECT = 1008;       ///< Unable to select specified di
 constexpr int ERR_FIELD_RANGE = 1009;         ///< Attempt to store an out of range field value.
 constexpr int ERR_FIELD_UNDEFINED = 1010;     ///< Field value undefined.
 constexpr int ERR_OPTION_RANGE = 1011;        ///< Option number out of range or invalid item ID.
+constexpr int ERR_PROGRESS_RANGE = 1013;      ///< Invalid range specified for progress bar.
 constexpr int ERR_DIALOG_MODE = 1014;         ///< Invalid dialog mode requested.
 constexpr int ERR_ROOT_HIDDEN = 1016;         ///< Unable to display window/dialog. Root window hidden.
 constexpr int ERR_TEXT_TOO_SMALL = 1023;      ///< Variable too small to receive text.
+constexpr int ERR_TRACKBAR_RANGE = 1029;      ///< Invalid range specified for trackbar.
 constexpr int ERR_HELP_VIEWER = 1030;         ///< General help viewer error.
 constexpr int ERR_HELP_EXTENSION = 1031;      ///< Not a valid help file extension.
 constexpr int ERR_DIALOG_STYLE = 1045;        ///< Dialog has wrong style to be combined with a window.
@@ -367,6 +369,65 @@ void WMessageEnable(int itype, int istate);
 // 7. Dialogs
 // ---------------------------------------------------------------------------------------------
 
+/**
+ * @page common_controls Common controls, pictures and colours in dialogs
+ *
+ * Besides buttons, labels, edit fields, list and combo boxes and the numeric edit classes, a
+ * dialog template may hold these controls, by the class names of the system the templates
+ * were first written for (in any letter case). On Qt each becomes the widget a Qt user knows:
+ *
+ * - "msctls_trackbar32": a slider, from 0 to 100 until a range is given. Style 0x01 puts a
+ *   tick at every step, 0x02 makes it vertical (minimum at the top), 0x04 puts the ticks above
+ *   or left, 0x08 on both sides, 0x10 leaves them out, 0x20 lets it show a selection.
+ * - "msctls_progress32": a progress bar without text, from 0 to 100 until a range is given;
+ *   style 0x04 makes it vertical.
+ * - "SysTabControl32": a row of tabs over the area where the selected page is shown.
+ * - "SysTreeView32": a tree without a column header; style 0x01 gives it expand buttons.
+ * - "msctls_updown32": a pair of arrows standing on their own, up and down, or left and right
+ *   with style 0x40; they step a whole number, from 0 to 100 until a range is given.
+ * - "SysHeader32": a row of column captions, the template text split at its tab characters.
+ *
+ * Progress bars, headers and up-down arrows never take the focus. The arrow keys belong to a
+ * focused trackbar, tree view or tab control, as they do to an edit field. Tab on a tab
+ * control goes on into the page it shows; Tab from the page's last control goes on to the
+ * control after the tab control, and Shift+Tab from the page's first control back to the tab
+ * control.
+ *
+ * Companion data (the RCDATA resource of the dialog's id):
+ * - "[Ranges]" gives a progress bar or trackbar its range and places its bar or thumb at the
+ *   number of its template text; a range whose minimum is not below its maximum is passed
+ *   over. Every other control keeps the range as its field's range.
+ * - "[Trackbars]": a trackbar's id, tick frequency, page step (Page Up and Page Down), line
+ *   step (the arrow keys), selection start and end. The selection is shown as a band beside
+ *   the groove of a trackbar with the selection style only; a start equal to the end shows
+ *   none.
+ * - "[Tabs]": the tab control's id, the number of pages and the dialog id of the page shown
+ *   first (the first page when none matches); then one line per page, a dialog id and the
+ *   caption of its tab. Each page dialog (child style, without a caption) is loaded as by
+ *   WDialogLoad() and shown inside the tab control, while the dialog whose data this is stays
+ *   current. WDialogUnload() with option 0 unloads the pages with their dialog; with any other
+ *   option they stay loaded, hidden, and are unloaded on their own.
+ * - "[Colours]": a control's id, then red, green and blue of its text and of its background (0
+ *   to 255). A red of 256 puts that colour back to the dialog's own.
+ *
+ * Pictures: a button with the bitmap (0x80) or icon (0x40) style and a label of the icon (3) or
+ * bitmap (14) kind show the BITMAP or ICON resource whose id is the control's id. A button
+ * shows it beside its caption; a label at its top left corner, or centred with style 0x200. A
+ * button whose picture is missing or cannot be read loses its image style and shows only its
+ * caption; a label without one shows nothing.
+ *
+ * Field procedures on bars: WDialogPutInteger(), WDialogPutReal() and WDialogPutDouble() move a
+ * progress bar, trackbar or up-down control to the whole number toward zero of the value
+ * (held to its range), and WDialogGetInteger() and WDialogGetReal() read its position.
+ *
+ * Messages: each move of a trackbar's thumb by the user (a key, a click beside the thumb, a
+ * drag) makes it the current field and posts MSG_FIELD with the previous and the current
+ * field. The user choosing another tab posts MSG_TAB with the tab control's id as data1 and
+ * the dialog id of the page now shown as data2. Both are posted only while their types are
+ * switched on with WMessageEnable(). Moves and pages set by the program post nothing. Tree views and headers take no companion data and post nothing on this platform;
+ * the program fills neither.
+ */
+
 /** @name Show modes of WDialogShow(). */
 ///@{
 constexpr int DIALOG_MODAL = 1;       ///< Blocks until a push button ends the dialog.
@@ -409,7 +470,10 @@ void WDialogHide();
  */
 void WDialogUnload(int ioption = 0);
 
-/** @brief Gives the current dialog a caption (trailing blanks dropped). */
+/**
+ * @brief Gives the current dialog a caption (trailing blanks dropped); a dialog shown as a tab
+ * page gets the text as the caption of its tab.
+ */
 void WDialogTitle(std::string_view title);
 
 // ---------------------------------------------------------------------------------------------
@@ -489,6 +553,11 @@ void WDialogGetMenu1(int ifield, int& iopt, std::string& text);
 /**
  * @brief Sets the range a field's value must lie in, for writes and when the user leaves the
  * field. A minimum greater than the maximum switches the range off.
+ *
+ * A progress bar or trackbar takes the range, truncated to whole numbers, as the range of its
+ * bar instead; its minimum must lie below its maximum, else ERR_PROGRESS_RANGE or
+ * ERR_TRACKBAR_RANGE is raised and the bar keeps its range. An up-down control takes the range
+ * for its field and, while it is in force, for its arrows too.
  */
 void WDialogRangeInteger(int ifield, int imin, int imax);
 

@@ -17,9 +17,8 @@ namespace {
 // Standard resource types that this compiler does not build; naming one is an error that
 // says so, rather than a puzzling "unknown type".
 constexpr std::string_view kUnsupportedTypes[] = {
-    "BITMAP",      "CURSOR",     "FONT",        "HTML",      "MESSAGETABLE",
-    "VERSIONINFO", "TOOLBAR",    "DLGINIT",     "ANICURSOR", "ANIICON",
-    "MANIFEST",    "DLGINCLUDE", "TEXTINCLUDE", "PLUGPLAY",  "VXD"};
+    "CURSOR",    "FONT",    "HTML",     "MESSAGETABLE", "VERSIONINFO", "TOOLBAR",  "DLGINIT",
+    "ANICURSOR", "ANIICON", "MANIFEST", "DLGINCLUDE",   "TEXTINCLUDE", "PLUGPLAY", "VXD"};
 
 constexpr std::string_view kStatementsNotSupported[] = {"LANGUAGE", "VERSION", "CHARACTERISTICS"};
 
@@ -54,6 +53,7 @@ class ScriptReader {
     ResourceKey ReadId();
     Bytes ReadFile(const Token& name_token, const std::string& kind);
     Bytes ReadIcon(const std::string& what);
+    Bytes ReadBitmap(const std::string& what);
     void Add(ResourceDef resource, const Token& start);
 
     TokenCursor cursor_;
@@ -110,6 +110,23 @@ Bytes ScriptReader::ReadIcon(const std::string& what) {
     if (!directory.problem.empty()) {
         TokenCursor::FailAt(
             name_token, "'" + name_token.bytes + "' is not a usable icon: " + directory.problem);
+    }
+    return bytes;
+}
+
+// A bitmap is kept as its whole file; the file must at least begin as a bitmap file does, with
+// "BM" and the 14 bytes of its file header.
+Bytes ScriptReader::ReadBitmap(const std::string& what) {
+    if (cursor_.Peek().kind != TokenKind::kString) {
+        cursor_.Expected("the bitmap file name of " + what + " in double quotes");
+    }
+    const Token& name_token = cursor_.Next();
+    Bytes bytes = ReadFile(name_token, "bitmap");
+    constexpr std::size_t kFileHeader = 14;
+    if (bytes.size() < kFileHeader || bytes[0] != 'B' || bytes[1] != 'M') {
+        TokenCursor::FailAt(name_token, "'" + name_token.bytes +
+                                            "' is not a bitmap file: it does not begin with "
+                                            "\"BM\" and a 14-byte file header");
     }
     return bytes;
 }
@@ -201,6 +218,11 @@ void ScriptReader::Statement() {
         SkipMemoryOptions(cursor_);
         resource.type = ResourceKey::Number(windlass::kTypeIcon);
         resource.content = ReadIcon(what);
+    } else if (type_word == "BITMAP") {
+        cursor_.Next();
+        SkipMemoryOptions(cursor_);
+        resource.type = ResourceKey::Number(windlass::kTypeBitmap);
+        resource.content = ReadBitmap(what);
     } else if (type_word == "ACCELERATORS") {
         cursor_.Next();
         SkipMemoryOptions(cursor_);
@@ -226,12 +248,13 @@ void ScriptReader::Statement() {
         resource.content = data_or_file();
     } else if (std::find(std::begin(kUnsupportedTypes), std::end(kUnsupportedTypes), type_word) !=
                std::end(kUnsupportedTypes)) {
-        cursor_.FailHere("resource type " + type_word +
-                         " is not supported (supported: MENU, "
-                         "MENUEX, DIALOG, DIALOGEX, RCDATA, ICON, ACCELERATORS, WLMENUSTRING)");
+        cursor_.FailHere(
+            "resource type " + type_word +
+            " is not supported (supported: MENU, "
+            "MENUEX, DIALOG, DIALOGEX, RCDATA, ICON, BITMAP, ACCELERATORS, WLMENUSTRING)");
     } else {
         cursor_.Expected("a resource type after resource id " + resource.id.Describe() +
-                         " (MENU, MENUEX, DIALOG, DIALOGEX, RCDATA, ICON, ACCELERATORS, "
+                         " (MENU, MENUEX, DIALOG, DIALOGEX, RCDATA, ICON, BITMAP, ACCELERATORS, "
                          "WLMENUSTRING, a number from 256 or a name in double quotes)");
     }
     first_seen_.push_back(what);

@@ -82,7 +82,7 @@ const std::pair<std::string, std::string> kMalformed[] = {
      "#define'd nor a standard constant"},
     {"1 RCDATA 5", "1: expected BEGIN or a file name in double quotes for RCDATA 1"},
     {"\n1 RCDATA \"nowhere.dat\"", "2: cannot open data file 'nowhere.dat'"},
-    {"1 BITMAP \"x.bmp\"", "1: resource type BITMAP is not supported"},
+    {"1 CURSOR \"x.cur\"", "1: resource type CURSOR is not supported"},
     {"1 FOOBAR BEGIN END", "1: expected a resource type after resource id 1 (MENU, "},
     {"1 12 BEGIN END",
      "1: 12 is outside the accepted range 256 to 65535 for a "
