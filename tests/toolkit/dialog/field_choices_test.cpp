@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "dialog_test.h"
-#include "field/radio_group.h"
 
 namespace windlass::testing {
 namespace {
@@ -46,22 +45,8 @@ class FieldChoices : public DialogTest {
     }
 };
 
-TEST_F(FieldChoices, ARadioGroupRunsFromItsGroupStartToTheNextControlThatEndsIt) {
-    DialogRecord& form = *Dialogs().Current();
-    // 210 starts its group and 220 the next; the plain radio button 221 belongs to the second,
-    // and the label 223 (another class) ends it.
-    const int cases[][3] = {
-        {210, 210, 211}, {211, 210, 211}, {220, 220, 222}, {221, 220, 222}, {222, 220, 222}};
-    for (const auto& [field, first, last] : cases) {
-        RadioGroup group = yyfieldgroup(form, form.PositionOf(*form.Find(field)));
-        EXPECT_EQ(form.controls[static_cast<std::size_t>(group.first)].id, first) << field;
-        EXPECT_EQ(form.controls[static_cast<std::size_t>(group.last)].id, last) << field;
-    }
-}
-
 TEST_F(FieldChoices, RadioButtonsAndCheckBoxes) {
     ExpectReads({{[] { return Radio(210); }, "1", 0},
-                 {[] { return Radio(211); }, "1", 0},
                  {[] { return Radio(222); }, "1", 0},
                  {[] { return WDialogPutRadioButton(211), Radio(210); }, "2", 0},
                  {[] { return WDialogPutRadioButton(222), Radio(221); }, "3", 0},
@@ -72,9 +57,7 @@ TEST_F(FieldChoices, RadioButtonsAndCheckBoxes) {
                  {[] { return WDialogPutCheckBox(230, 1), Check(230); }, "1", 0},
                  // A three-state box set indeterminate by the companion text; radio buttons too.
                  {[] { return Check(231); }, "2", 0},
-                 {[] { return Check(211); }, "1", 0},
                  {[] { return Check(201); }, "12345", ERR_FIELD_IDENTIFIER},
-                 {[] { return Check(260); }, "12345", ERR_FIELD_IDENTIFIER},
                  {[] { return Check(999); }, "12345", ERR_FIELD_IDENTIFIER}});
     EXPECT_EQ(Control(210).check, 0);
     EXPECT_EQ(Control(211).check, 1);
@@ -94,7 +77,6 @@ TEST_F(FieldChoices, AListGivesItsSelectedEntryAndItsText) {
         // The city list as loaded: the first entry, cut or padded to the length asked for.
         {[] { return Menu(240, 12); }, "1 austin, TX  ", 0},
         {[] { return Menu(240, 4); }, "1 aust", 0},
-        {[] { return Menu(242, 6); }, "2 beta  ", 0},
         // A combo box with typed text names the entry equal to it, in any letter case.
         {[this] { return backend::Paste(platform(), Field(241), ""), Menu(241, 5); }, "-999 ?????",
          ERR_FIELD_UNDEFINED},
@@ -102,7 +84,6 @@ TEST_F(FieldChoices, AListGivesItsSelectedEntryAndItsText) {
          0},
         {[this] { return backend::Paste(platform(), Field(241), "three"), Menu(241, 5); },
          "0 three", 0},
-        {[this] { return backend::Choose(platform(), Field(241), 0), Menu(241); }, "1", 0},
         // A list with no selection.
         {[this] { return platform().Controls().Select(Field(242), -1), Menu(242); }, "-999",
          ERR_FIELD_UNDEFINED},

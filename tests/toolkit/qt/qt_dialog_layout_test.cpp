@@ -60,20 +60,6 @@ TEST_F(QtDialogLayout, DialogUnitsBecomePixelsOfTheFont) {
     }
 }
 
-TEST_F(QtDialogLayout, ALargerFontMakesALargerDialog) {
-    Units small = UnitsOf(Dialog()->font());
-    Controls().DestroyDialog(dialog_);
-    ASSERT_NE(Open(203), nullptr);
-    Units large = UnitsOf(Dialog()->font());
-    EXPECT_GE(large.x, 2 * small.x - 1);
-    EXPECT_GE(large.y, 2 * small.y - 2);
-    PixelSize size = Controls().DialogSize(dialog_);
-    EXPECT_EQ(size.width, Rounded(100, large.x, 4));
-    EXPECT_EQ(size.height, Rounded(40, large.y, 8));
-    EXPECT_EQ(Widget(2)->geometry(), QRect(Rounded(40, large.x, 4), Rounded(5, large.y, 8),
-                                           Rounded(50, large.x, 4), Rounded(12, large.y, 8)));
-}
-
 TEST_F(QtDialogLayout, EveryControlIsMadeInTemplateOrderAsItsClassAndStyleSay) {
     ASSERT_EQ(Controls().ControlCount(dialog_), template_->control_count);
     EXPECT_EQ(Controls().Control(dialog_, template_->control_count), nullptr);

@@ -137,17 +137,9 @@ TEST(QtPlatform, ProcessOperationsOfThisProcess) {
 }
 
 TEST(JoinCommandLine, SplittingTheLineGivesTheWordsBack) {
-    const std::vector<std::vector<std::string>> cases = {
-        {"heatwise"},
-        {"heatwise", "a", "b"},
-        {"/opt/heat wise/heatwise", "two words", "", "x"},
-        {"heatwise", "--flag=a b c"},
-    };
-    for (const auto& words : cases) {
-        std::string line = JoinCommandLine(words);
-        std::vector<std::string> arguments(words.begin() + 1, words.end());
-        EXPECT_EQ(SplitArguments(line), arguments) << line;
-    }
+    const std::vector<std::string> words = {"/opt/heat wise/heatwise", "two words", "", "x"};
+    std::string line = JoinCommandLine(words);
+    EXPECT_EQ(SplitArguments(line), std::vector<std::string>(words.begin() + 1, words.end()));
     EXPECT_EQ(JoinCommandLine({"a b", "", "c"}), "\"a b\" \"\" c");
 }
 
@@ -180,7 +172,6 @@ TEST_F(NoDisplay, EachReasonIsReportedInOneLineAndTheProgramEnds) {
     };
     const std::vector<Case> cases = {
         {{}, "DISPLAY is not set"},
-        {{{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}, "DISPLAY is not set"},
         {{{"QT_QPA_PLATFORM", "nosuchplatform"}}, "[^\n]*nosuchplatform[^\n]*"},
         // An X server that cannot be reached.
         {{{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", ":97"}}, "[^\n]+"},
