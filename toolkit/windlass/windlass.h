@@ -457,10 +457,20 @@ void WDialogSelect(int idialog);
  * @p itype (DIALOG_MODAL, DIALOG_MODELESS or DIALOG_SEMIMODAL). A dialog shown before is only
  * brought back. Raises ERR_DIALOG_MODE when the mode had to change, ERR_ROOT_HIDDEN or
  * ERR_ROOT_COMBINED when a child dialog cannot be shown.
+ *
+ * The keyboard in a shown dialog: Tab and Shift+Tab visit every enabled, visible control in
+ * template order, whether or not its template marks it as a tab stop, so that everything a user
+ * can change is reachable without a mouse; a group of radio buttons is one stop, where the
+ * arrow keys choose within it. Return presses the focused push button, else the default one;
+ * Escape presses Cancel (id 2).
  */
 void WDialogShow(int ix, int iy, int ifocus = 0, int itype = DIALOG_MODELESS);
 
-/** @brief Hides the current dialog; ERR_DIALOG_COMBINED for the form of the main window. */
+/**
+ * @brief Hides the current dialog and gives the focus back to the window it belongs to (the
+ * program's form, when that is the main window); ERR_DIALOG_COMBINED for the form of the main
+ * window.
+ */
 void WDialogHide();
 
 /**
