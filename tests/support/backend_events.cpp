@@ -23,8 +23,8 @@ bool Focus(RecordingPlatform& platform, WindowHandle control) {
         return true;
     }
     if (RecordedControl* leaving = platform.ControlOf(from); ListenerOf(leaving) != nullptr) {
-        // A field is told where the focus goes only within its own dialog.
-        WindowHandle told = to->dialog == leaving->dialog ? control : nullptr;
+        // A field is told where the focus goes, in its own dialog or in another window.
+        WindowHandle told = control;
         if (leaving->IsNumeric()) {
             if (leaving->dialog->listener->OnNumericFocusLeaving(leaving->position, told) ==
                 FocusVerdict::Refuse) {
