@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "errors/debug_file.h"
 #include "errors/fixed_text.h"
 #include "support/toolkit_test.h"
 #include "windlass/windlass.h"
@@ -83,26 +82,6 @@ TEST_F(ErrorReporting, DebugFileIsMadeOnceEmptiedAndEndsLinesInCrLf) {
     EXPECT_FALSE(std::filesystem::exists("debug.txt"));
 }
 
-TEST_F(ErrorReporting, DebugFileFallsBackThroughTheThreeNames) {
-    const std::vector<std::string> names = {"debug", "debug.txt", "debug.dat", ""};
-    for (std::size_t taken = 0; taken < names.size(); ++taken) {
-        std::filesystem::path folder = "case" + std::to_string(taken);
-        std::filesystem::create_directories(folder);
-        for (std::size_t i = 0; i < taken; ++i) {
-            std::filesystem::create_directories(folder / names[i]);
-        }
-        DebugFile file(folder);
-        file.WriteLine("line");
-        if (names[taken].empty()) {
-            EXPECT_TRUE(file.path().empty());
-            file.WriteLine("dropped without notice");
-        } else {
-            EXPECT_EQ(file.path(), folder / names[taken]);
-            EXPECT_EQ(ReadFile(folder / names[taken]), "line\r\n");
-        }
-    }
-}
-
 TEST_F(ErrorReporting, LevelsZeroToTwoStoreWriteOnStandardErrorAndWriteTheDebugFile) {
     ::testing::internal::CaptureStderr();
     yyerror(ERR_FIELD_IDENTIFIER);
@@ -125,25 +104,6 @@ TEST_F(ErrorReporting, LevelsZeroToTwoStoreWriteOnStandardErrorAndWriteTheDebugF
               "Error=1006:Invalid field identifier\r\nError=1023:Variable too small to receive "
               "text\r\n");
     EXPECT_EQ(InfoError(1), 1023);
-}
-
-TEST_F(ErrorReporting, LevelThreeWritesIntoTheStatusBarWhenThereIsOne) {
-    IDebugLevel(3);
-    // No main window yet: nothing is shown and nothing fails.
-    yyerror(ERR_FIELD_IDENTIFIER);
-    EXPECT_EQ(InfoError(1), 1006);
-    static std::vector<std::string> written;
-    static int level_seen = -1;
-    written.clear();
-    Hooks().write_status_bar_report = [](std::string_view line) {
-        written.emplace_back(line);
-        level_seen = Errors().debug_level;
-    };
-    yyerror(ERR_FIELD_RANGE);
-    EXPECT_EQ(written, std::vector<std::string>{
-                           "Error=1009:Attempt to store an out of range dialog field value"});
-    EXPECT_EQ(level_seen, 0) << "a report runs with reporting switched off";
-    EXPECT_EQ(Errors().debug_level, 3);
 }
 
 TEST_F(ErrorReporting, LevelFourAsksInABoxOkGoesOnAndCancelEndsTheProgram) {

@@ -1,6 +1,5 @@
 // The readers of help documents and contents files: what they take from a well-formed file, and
-// the message, with its line, for each way a file can be wrong; and the finder's keyword index
-// and full-text search.
+// the message, with its line, for each way a document can be wrong; and the finder's search.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -94,15 +93,6 @@ TEST(HelpDocument, EveryFaultIsNamedWithItsLine) {
     }
 }
 
-TEST(HelpDocument, AFileThatCannotBeOpenedIsNamed) {
-    HelpDocumentReading reading = ReadHelpDocument("no/such/HELP.HLP");
-    EXPECT_FALSE(reading.document);
-    EXPECT_EQ(reading.error, "no/such/HELP.HLP: the file cannot be opened");
-    ContentsReading contents = ReadHelpContents("no/such/HELP.CNT");
-    EXPECT_FALSE(contents.entries);
-    EXPECT_EQ(contents.error, "no/such/HELP.CNT: the file cannot be opened");
-}
-
 TEST(HelpContents, ReadsLevelsTopicsHeadingsAndTitles) {
     ContentsReading reading = ParseHelpContents(
         "# A comment\r\n"
@@ -126,27 +116,6 @@ TEST(HelpContents, ReadsLevelsTopicsHeadingsAndTitles) {
     EXPECT_EQ(entries[3].title, "A 2nd level: 3 deep");
 }
 
-TEST(HelpContents, EveryFaultIsNamedWithItsLine) {
-    // clang-format off
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"# only a comment\n\n", "the file holds no entry"},
-        {"1 1 A\nx 2 B\n", "line 2: the level 'x' is not a whole"},
-        {"0 1 A\n", "line 1: the level '0'"},
-        {"\n2 1 A\n", "line 2: the first entry has level 2"},
-        {"1 1 A\n2 2 B\n4 3 C\n", "line 3: level 4 follows level 2"},
-        {"1 x A\n", "line 1: the context number 'x'"},
-        {"1 0 A\n", "line 1: the context number '0'"},
-        {"1 5   \n", "line 1: the entry has no title"},
-        {"1 1 A\n1 2 \xFF\n", "line 2: the file is not UTF-8 text"},
-    };
-    // clang-format on
-    for (const auto& [text, message] : cases) {
-        ContentsReading reading = ParseHelpContents(text);
-        EXPECT_FALSE(reading.entries) << message;
-        EXPECT_THAT(reading.error, HasSubstr(message)) << message;
-    }
-}
-
 HelpDocument Sample() {
     HelpDocumentReading reading = ParseHelpDocument(R"(<title>T</title>
 <section id="context-1" data-title="Contents" data-keywords="overview">
@@ -158,17 +127,6 @@ HelpDocument Sample() {
 )");
     EXPECT_TRUE(reading.document) << reading.error;
     return *reading.document;
-}
-
-TEST(HelpSearch, TheIndexListsEveryKeywordOfEveryTopicSortedWithoutRegardToCase) {
-    std::vector<IndexEntry> index = KeywordIndex(Sample());
-    std::vector<std::string> lines;
-    for (const IndexEntry& entry : index) {
-        lines.push_back(entry.keyword + " > " + std::to_string(entry.context));
-    }
-    EXPECT_THAT(lines, ElementsAre("Electricity > 2", "electricity > 3", "fuel oil > 3",
-                                   "overview > 1", "price > 2", "price > 3", "rate > 2"));
-    EXPECT_EQ(index[4].topic_title, "Electric rate");
 }
 
 TEST(HelpSearch, TopicsHoldingEveryWordAreFoundBestFirst) {

@@ -31,13 +31,6 @@ class HelpFileTest : public testing::ToolkitTest {
             WriteFile(scratch_.path() / file, "<title>t</title>");
         }
     }
-    // An executable file that the platform's program search can find.
-    fs::path MakeProgram(const std::string& relative) {
-        fs::path path = scratch_.path() / relative;
-        WriteFile(path, "#!/bin/sh\n");
-        fs::permissions(path, fs::perms::owner_all);
-        return path;
-    }
     std::string Scratch(const std::string& relative) const {
         return (scratch_.path() / relative).string();
     }
@@ -130,91 +123,6 @@ TEST_F(HelpFileTest, FailuresRaiseTheirErrorAndOpenNothing) {
     }
     EXPECT_TRUE(platform_->help_shown.empty() && platform_->desktop_asked.empty() &&
                 platform_->programs_started.empty());
-}
-
-TEST_F(HelpFileTest, ANameIsCutAtTheLengthOfTheWorkingBuffer) {
-    // A path of exactly the buffer's length, made of folders short enough for the file system.
-    std::string name = scratch_.path().string();
-    while (name.size() + 1 + 100 < kHelpNameLimit - 9) {
-        name += "/" + std::string(100, 'd');
-    }
-    name += "/" + std::string(kHelpNameLimit - 9 - name.size() - 1, 'd') + "/HELP.HLP";
-    ASSERT_EQ(name.size(), kHelpNameLimit);
-    WriteFile(name, "<title>t</title>");
-    // What lies past the buffer is not part of the name.
-    WHelpFile1(name + "X");
-    EXPECT_EQ(InfoError(1), 0);
-    ASSERT_EQ(platform_->help_shown.size(), 1u);
-    EXPECT_EQ(platform_->help_shown.back().document, name);
-    // One character more in front, and the buffer cuts off the extension's last letter.
-    WHelpFile1(name.insert(name.size() - 9, "d"));
-    EXPECT_EQ(InfoError(1), ERR_HELP_EXTENSION);
-}
-
-// Web pages, addresses and compiled help go to the program the desktop associates with them:
-// a kind no program is chosen for raises 1 (for compiled help, the viewer error), a choice that
-// leads nowhere or a program that does not start the viewer error. The settings' browser plays
-// no part.
-TEST_F(HelpFileTest, PagesAddressesAndCompiledHelpGoToTheDesktopsChoice) {
-    struct Case {
-        std::string helpfile, target;
-        DesktopLookup lookup;
-        bool starts;
-        int error;
-    };
-    Touch("bin/manual.chm bin/guide.htm bin/Guide.HTML");
-    const std::string chm = Scratch("bin/manual.chm");
-    const std::string page = Scratch("bin/guide.htm");
-    const std::string site = "http://example.org/";
-    const std::vector<Case> cases = {
-        {"manual.chm", chm, DesktopLookup::Found, true, 0},
-        {"manual.chm", chm, DesktopLookup::NoAssociation, true, ERR_HELP_VIEWER},
-        {"manual.chm", chm, DesktopLookup::Failed, true, ERR_HELP_VIEWER},
-        {"   HTTP://EXAMPLE.ORG/A.HTM", "HTTP://EXAMPLE.ORG/A.HTM", DesktopLookup::Found, true, 0},
-        {"Guide.HTML", Scratch("bin/Guide.HTML"), DesktopLookup::Found, true, 0},
-        {"guide.htm", page, DesktopLookup::NoAssociation, true, ERR_OPEN_FILE},
-        {site, site, DesktopLookup::NoAssociation, true, ERR_OPEN_FILE},
-        {"guide.htm", page, DesktopLookup::Failed, true, ERR_HELP_VIEWER},
-        {site, site, DesktopLookup::Found, false, ERR_HELP_VIEWER},
-    };
-    Settings().browser = MakeProgram("tools/mybrowser").string();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.helpfile);
-        platform_->desktop_asked.clear();
-        platform_->programs_started.clear();
-        platform_->desktop_answer = c.lookup;
-        platform_->start_answer = c.starts;
-        WHelpFile1(c.helpfile, c.target == chm ? 7 : -1);
-        EXPECT_EQ(InfoError(1), c.error);
-        EXPECT_EQ(platform_->desktop_asked, std::vector<std::string>{c.target});
-        const bool found = c.lookup == DesktopLookup::Found;
-        ASSERT_EQ(platform_->programs_started.size(), found ? 1u : 0u);
-        if (found) {
-            EXPECT_EQ(platform_->programs_started[0].program, "desktop-choice");
-            EXPECT_EQ(platform_->programs_started[0].arguments, std::vector<std::string>{c.target});
-        }
-    }
-    EXPECT_TRUE(platform_->help_shown.empty());
-}
-
-// The compiled-HTML viewer "hh", where one is on the PATH, takes the topic as its map id.
-TEST_F(HelpFileTest, CompiledHelpGoesWithItsTopicToTheHhViewerWhereOneIsInstalled) {
-    fs::path hh = MakeProgram("tools/hh");
-    platform_->environment["PATH"] = "/nonexistent:" + hh.parent_path().string();
-    Touch("bin/manual.chm");
-    const std::string chm = Scratch("bin/manual.chm");
-    WHelpFile1("manual.chm", 7);
-    WHelpFile1("manual.chm");
-    EXPECT_EQ(InfoError(1), 0);
-    ASSERT_EQ(platform_->programs_started.size(), 2u);
-    EXPECT_EQ(platform_->programs_started[0].program, hh.string());
-    EXPECT_EQ(platform_->programs_started[0].arguments,
-              (std::vector<std::string>{"-mapid", "7", chm}));
-    EXPECT_EQ(platform_->programs_started[1].arguments, std::vector<std::string>{chm});
-    EXPECT_TRUE(platform_->desktop_asked.empty());
-    platform_->start_answer = false;
-    WHelpFile1("manual.chm", 7);
-    EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
 }
 
 TEST_F(HelpFileTest, AViewerThatRefusesRaisesTheViewerError) {

@@ -156,54 +156,6 @@ TEST_F(HelpViewerTest, AContentsFileBesideTheDocumentOpensTheFinderWithItsThreeT
               QStringLiteral("No topic contains all of these words."));
 }
 
-TEST_F(HelpViewerTest, TheFinderStaysForATopicOfItsDocumentAndGoesWithItsContentsFile) {
-    std::string contents = Write("BOILER.CNT", kContents);
-    std::string other = Write("OTHER.HLP", kDocument);
-    WHelpFile1(boiler_);
-    ASSERT_TRUE(Window()->finder()->isVisible());
-    WHelpFile1(boiler_, 30);
-    EXPECT_TRUE(Window()->finder()->isVisible());
-    EXPECT_EQ(Window()->current_topic(), 30);
-    WHelpFile1(other, 30);
-    EXPECT_FALSE(Window()->finder()->isVisible());
-    WHelpFile1(boiler_);
-    ASSERT_TRUE(Window()->finder()->isVisible());
-    fs::remove(contents);
-    WHelpFile1(boiler_);
-    EXPECT_FALSE(Window()->finder()->isVisible());
-    // A broken contents file leaves its message on the Contents tab, and the index at work.
-    Write("BOILER.CNT", "1 1 Boiler Help\n3 20 Too deep\n");
-    WHelpFile1(boiler_);
-    qt::HelpFinder* finder = Window()->finder();
-    ASSERT_TRUE(finder->isVisible());
-    finder->setCurrentIndex(0);
-    EXPECT_TRUE(finder->contents_message()->isVisible());
-    EXPECT_TRUE(finder->contents_message()->text().contains(
-        QStringLiteral("line 2: level 3 follows level 1")));
-    EXPECT_EQ(finder->contents_tree()->topLevelItemCount(), 0);
-    EXPECT_GT(finder->index_list()->count(), 0);
-}
-
-TEST_F(HelpViewerTest, APopupShowsOneTopicInASmallFramelessWindow) {
-    WHelpFile1(boiler_, 20, 1);
-    EXPECT_EQ(InfoError(1), 0);
-    qt::HelpPopup* popup = qt::OpenHelpPopup();
-    ASSERT_NE(popup, nullptr);
-    EXPECT_TRUE(popup->isVisible());
-    EXPECT_EQ(popup->windowType(), Qt::Popup);
-    EXPECT_TRUE(popup->browser()->toPlainText().startsWith(QStringLiteral("Water temperature")));
-    EXPECT_TRUE(Window() == nullptr || !Window()->isVisible());
-    // A blank name closes the help window and the pop-up; closing what is not open is no fault.
-    WHelpFile1(boiler_);
-    ASSERT_TRUE(Window()->isVisible());
-    WHelpFile1("   ");
-    EXPECT_EQ(InfoError(1), 0);
-    EXPECT_FALSE(Window()->isVisible());
-    EXPECT_FALSE(popup->isVisible());
-    WHelpFile1("");
-    EXPECT_EQ(InfoError(1), 0);
-}
-
 TEST(QtProgramStart, ArgumentsReachTheProgramAsTheyAreWithoutAShell) {
     qt::Application();
     fs::path folder = fs::current_path() / "program-start";

@@ -1,5 +1,4 @@
-// WInitialise: display, directories from the environment, the settings file, the debug level
-// and the version request.
+// WInitialise: display, the settings file, the debug level and the version request.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -58,43 +57,6 @@ TEST_F(Initialise, ClearsTheErrorSlotsAndTakesTheDisplayAndTheCommandLine) {
     }
 }
 
-TEST_F(Initialise, DirectoriesAndDebugLevelFromTheEnvironment) {
-    struct Case {
-        Environment environment;
-        std::string toolkit, charsets, temp;
-        int debug_level = 0;
-    };
-    const std::string cfg = "/home/ann/.config/windlass/";
-    const std::vector<Case> cases = {
-        {{{"WINDLASS", "/opt/windlass"}}, "/opt/windlass/", "/opt/windlass/charsets/", "/tmp/"},
-        {{{"WLIDE", "/opt/tools/wlide"}}, "/opt/tools/", "/opt/tools/charsets/", "/tmp/"},
-        {{{"WLIDE", "/opt/ide"}}, "/opt/ide", "/opt/idecharsets/", "/tmp/"},
-        {{{"WLIDE", "wlide"}}, "", "", "/tmp/"},
-        {{{"XDG_CONFIG_HOME", "/home/ann/.cfg"}, {"HOME", "/home/ann"}},
-         "/home/ann/.cfg/windlass/",
-         "/home/ann/.cfg/windlass/charsets/",
-         "/tmp/"},
-        {{{"HOME", "/home/ann/"}}, cfg, cfg + "charsets/", "/tmp/"},
-        {{{"WINDLASS", std::string(300, 'w')}, {"HOME", "/home/ann"}},
-         cfg,
-         cfg + "charsets/",
-         "/tmp/"},
-        {{{"TEMP", "/var/tmp"}, {"TMP", "/other"}, {"WLDEBUG", "2"}}, "", "", "/var/tmp/", 2},
-        {{{"TMP", "/scratch/"}, {"WLDEBUG", "4"}}, "", "", "/scratch/", 4},
-        {{{"WLDEBUG", "5"}}, "", "", "/tmp/"}};
-    for (const Case& c : cases) {
-        const ToolkitSettings& s = InitialiseWith(c.environment);
-        std::string label = c.environment.begin()->first + "=" + c.environment.begin()->second;
-        EXPECT_EQ(s.toolkit_directory, c.toolkit) << label;
-        EXPECT_EQ(s.charset_directory, c.charsets) << label;
-        EXPECT_EQ(s.temp_directory, c.temp) << label;
-        EXPECT_EQ(Errors().debug_level, c.debug_level) << label;
-    }
-    // A variable too long for its buffer raises, and initialisation goes on.
-    EXPECT_EQ(InitialiseWith({{"WINDLASS", std::string(261, 'w')}}).browser, "netscape");
-    EXPECT_EQ(InfoError(1), ERR_TEXT_TOO_SMALL);
-}
-
 TEST_F(Initialise, SettingsFileIsFoundInOrderAndReadLineByLine) {
     WriteFile("env.ini", "PRINTER=1\n");
     WriteFile("windlass.ini", "PRINTER=2\n");
@@ -128,17 +90,6 @@ TEST_F(Initialise, SettingsFileIsFoundInOrderAndReadLineByLine) {
     EXPECT_EQ(s.charset_directory, "/usr/share/windlass/chars/");
 }
 
-TEST_F(Initialise, UnreadableSettingsFileLeavesTheDefaults) {
-    std::filesystem::create_directory("windlass.ini");
-    EXPECT_EQ(InitialiseWith({}).settings_file, "");
-    WriteFile("binary.ini", std::string("\0\xff\x01=\n\0DEBUG=3\nPRINTER", 21));
-    const ToolkitSettings& s = InitialiseWith({{"WLINIT", "binary.ini"}});
-    EXPECT_EQ(s.settings_file, "binary.ini");
-    EXPECT_EQ(s.browser, "netscape");
-    EXPECT_EQ(s.printer_driver, 0);
-    EXPECT_EQ(Errors().debug_level, 0);
-}
-
 TEST_F(Initialise, VersionRequestShowsTheVersionAndEndsAfterTheWholeFile) {
     WriteFile("windlass.ini", "VERSION=\nPRINTER=7\nBROWSER=links\n");
     try {
@@ -151,20 +102,6 @@ TEST_F(Initialise, VersionRequestShowsTheVersionAndEndsAfterTheWholeFile) {
     EXPECT_EQ(platform_->boxes_shown[0].text, "Abnormal exit (code 0) : Windlass version 3.10");
     EXPECT_EQ(Settings().printer_driver, 7);
     EXPECT_EQ(Settings().browser, "links");
-}
-
-TEST_F(Initialise, SecondCallKeepsTheFirstSettings) {
-    WriteFile("windlass.ini", "PRINTER=2\n");
-    InitialiseWith({{"WINDLASS", "/first"}});
-    IDebugLevel(2);
-    yyerror(ERR_FIELD_IDENTIFIER);
-    WriteFile("windlass.ini", "PRINTER=5\n");
-    platform_->environment = {{"WINDLASS", "/second"}, {"WLDEBUG", "1"}};
-    WInitialise();
-    EXPECT_EQ(Settings().toolkit_directory, "/first/");
-    EXPECT_EQ(Settings().printer_driver, 2);
-    EXPECT_EQ(Errors().debug_level, 2);
-    EXPECT_EQ(InfoError(1), ERR_FIELD_IDENTIFIER);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The operating-system utilities: environment, current directory, debug level, case-blind
-// search, the command line and the abnormal end of the program.
+// The operating-system utilities: environment, current directory, debug level and the command
+// line. The abnormal end of the program is checked with the version request in Initialise.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -85,38 +85,6 @@ TEST_F(OsUtilities, CommandLineArgumentsAreWordsAfterTheProgramName) {
     platform_->executable_path = std::string("/bin/heatwise\0junk", 18);
     EXPECT_EQ(CommandLine().line, "heatwise one");
     EXPECT_EQ(Argument(0), "/bin/heatwise");
-}
-
-TEST_F(OsUtilities, ExitProgramShowsTheCodeInTheTemplateThenEnds) {
-    struct Case {
-        std::string message;
-        int code;
-        std::string text;  // empty: no box
-    };
-    const std::vector<Case> cases = {
-        {"Windlass version 3.10", 0, "Abnormal exit (code 0) : Windlass version 3.10"},
-        {"bad", -12, "Abnormal exit (code -12) : bad"},
-        {"", 3, ""}};
-    for (const Case& c : cases) {
-        platform_->boxes_shown.clear();
-        try {
-            IOsExitProgram(c.message, c.code);
-        } catch (const ProcessExit& exit) {
-            EXPECT_EQ(exit.exit_code, c.code);
-        }
-        if (c.text.empty()) {
-            EXPECT_TRUE(platform_->boxes_shown.empty()) << c.code;
-            continue;
-        }
-        ASSERT_EQ(platform_->boxes_shown.size(), 1u);
-        const MessageBoxRequest& box = platform_->boxes_shown[0];
-        EXPECT_EQ(box.text, c.text);
-        EXPECT_EQ(box.title, "Windlass");
-        EXPECT_EQ(box.icon, BoxIcon::Stop);
-        EXPECT_EQ(box.buttons, BoxButtons::Ok);
-        EXPECT_EQ(box.modality, BoxModality::Program);
-    }
-    EXPECT_EQ(platform_->exits, (std::vector<int>{0, -12, 3}));
 }
 
 }  // namespace

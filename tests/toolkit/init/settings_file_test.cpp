@@ -33,31 +33,6 @@ TEST_F(SettingsLine, DebugLevelKeyTakesOnlyLevelsZeroToFour) {
     }
 }
 
-TEST_F(SettingsLine, NumericKeysSetTheirFieldsAndUnitNumbersStayDistinct) {
-    ToolkitSettings settings;
-    for (const char* line : {"PRINTER=3", "plotter = 5", "HPGL2=1", "LFNGEN=50", "LFNPLOTI=52",
-                             "LFNPLOTO=51", "UNKNOWN=7"}) {
-        ApplySettingsLine(line, settings);
-    }
-    EXPECT_EQ(std::vector<int>({settings.printer_driver, settings.plotter_driver, settings.hpgl2,
-                                settings.general_unit, settings.plot_input_unit,
-                                settings.plot_output_unit}),
-              std::vector<int>({3, 5, 1, 50, 52, 51}));
-    // From the units 40, 41 and 42: general, plot output, plot input.
-    const std::pair<const char*, std::vector<int>> units[] = {
-        {"LFNGEN=41", {40, 41, 42}},   {"LFNGEN=40", {40, 41, 42}}, {"LFNGEN=43", {43, 41, 42}},
-        {"LFNPLOTO=40", {40, 41, 42}}, {"LFNPLOTO=7", {40, 7, 42}}, {"LFNPLOTI=41", {40, 41, 42}},
-        {"LFNPLOTI=8", {40, 41, 8}},   {"LFNPLOTOX=9", {40, 9, 42}}};
-    for (const auto& [line, expected] : units) {
-        ToolkitSettings fresh;
-        ApplySettingsLine(line, fresh);
-        EXPECT_EQ(
-            std::vector<int>({fresh.general_unit, fresh.plot_output_unit, fresh.plot_input_unit}),
-            expected)
-            << line;
-    }
-}
-
 TEST_F(SettingsLine, TextKeysTakeTheRestOfTheLineFromItsFirstNonBlank) {
     ToolkitSettings settings;
     ApplySettingsLine("BROWSER =   firefox --new-window  --private  ", settings);
@@ -67,26 +42,6 @@ TEST_F(SettingsLine, TextKeysTakeTheRestOfTheLineFromItsFirstNonBlank) {
     EXPECT_EQ(settings.charset_directory, "/usr/share/windlass/char sets");
     EXPECT_EQ(settings.plot_file, "plot=out.plt");
     EXPECT_EQ(InfoError(1), 0) << "the text values do not convert as numbers, silently";
-}
-
-TEST_F(SettingsLine,
-       TextIsCutToItsFieldWithoutTrailingBlanksAndTheLineToTwoHundredSeventyCharacters) {
-    ToolkitSettings settings;
-    ApplySettingsLine("BROWSER=" + std::string(250, 'b'), settings);
-    EXPECT_EQ(settings.browser, std::string(200, 'b'));
-    // 8 characters of key and "=" leave 262 of the 270 for the value.
-    ApplySettingsLine("CHARSET=" + std::string(300, 'c'), settings);
-    EXPECT_EQ(settings.charset_file, std::string(260, 'c'));
-    // An "=" in the last column leaves no value; one beyond it is not read at all.
-    ToolkitSettings untouched;
-    ApplySettingsLine("PLNAME" + std::string(263, ' ') + "=x", untouched);
-    ApplySettingsLine("PLNAME" + std::string(270, ' ') + "=x", untouched);
-    EXPECT_EQ(untouched.plot_file, "");
-    // A cut within the blanks between two words leaves the first word without trailing blanks.
-    ApplySettingsLine("BROWSER=" + std::string(180, 'x') + std::string(40, ' ') + "y", settings);
-    EXPECT_EQ(settings.browser, std::string(180, 'x'));
-    ApplySettingsLine("PLNAME=" + std::string(259, 'p') + "  q", settings);
-    EXPECT_EQ(settings.plot_file, std::string(259, 'p'));
 }
 
 }  // namespace

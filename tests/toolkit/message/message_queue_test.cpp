@@ -129,24 +129,6 @@ TEST_F(MessageQueueTest, PendingSlotRules) {
     }
 }
 
-TEST_F(MessageQueueTest, LowerSlotsComeFirstAndSlotsWithoutClientWait) {
-    windows_.by_slot[3].has_client = true;
-    windows_.by_slot[3].client = {20, 10};
-    queue_.Raise(Expose(5, 0, 0, 1, 1));  // Slot 5 has no client area.
-    queue_.Raise(Resize(3, 21, 11));
-    queue_.Raise(Expose(0, 0, 0, 1, 1));
-    EXPECT_EQ(Next().record.window, 0);
-    EXPECT_EQ(Next().record.window, 3);
-    AddBatch({Key('z')});
-    EXPECT_EQ(Next().record.data1, 'z') << "the repaint of slot 5 is not delivered";
-    // Once the window has its client area again, the held repaint comes.
-    windows_.by_slot[5].has_client = true;
-    windows_.by_slot[5].client = {7, 8};
-    RaisedMessage late = Next();
-    EXPECT_EQ(late.record.window, 5);
-    EXPECT_EQ(late.record.data1, 7);
-}
-
 TEST_F(MessageQueueTest, DisabledTypesAndRepaintsOfDialogFieldsAreNotHeld) {
     queue_.Raise(CloseRequestMessage(0, 0));  // Type 9: on.
     queue_.enable_table().Set(MSG_CLOSE, 0);
@@ -161,18 +143,6 @@ TEST_F(MessageQueueTest, DisabledTypesAndRepaintsOfDialogFieldsAreNotHeld) {
     EXPECT_EQ(field.record.data1, 2) << "a field's repaint keeps its own area";
     AddBatch({CloseRequestMessage(0, 0), Key('z')});
     EXPECT_EQ(Next().record.data1, 'z') << "the disabled close request is dropped";
-}
-
-TEST_F(MessageQueueTest, QueueStopsGrowingAtItsLimit) {
-    for (std::size_t i = 0; i < MessageQueue::kMaxQueued + 10; ++i) {
-        queue_.Raise(Key('k'));
-    }
-    queue_.Raise(Key('x'));
-    for (std::size_t i = 0; i < MessageQueue::kMaxQueued; ++i) {
-        ASSERT_EQ(Next().record.data1, 'k');
-    }
-    AddBatch({Key('z')});
-    EXPECT_EQ(Next().record.data1, 'z');
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include "message/message_queue.h"
 #include "support/window_test.h"
 #include "windlass/windlass.h"
-#include "window/window_timer.h"
 
 namespace windlass::testing {
 namespace {
@@ -40,14 +39,6 @@ TEST_F(WaitProcedure, WaitsUntilTheProceduresRaiseAnEnabledType) {
               std::vector<int>({0, 40004, 2, 2}));
     // The invisible window's new size is the basis of its units at once.
     EXPECT_EQ(Windows().by_slot[0].client.width, 640);
-}
-
-// The timer's message is checked on Qt in QtMessages.ATimerStopsAndReportsItsId.
-TEST_F(WaitProcedure, TimersAskThePlatformWithTheirIdAndPeriod) {
-    Open();
-    StartWindowTimer(77, 250);
-    ASSERT_EQ(platform().main_frame().timers.size(), 1u);
-    EXPECT_EQ(platform().main_frame().timers[0], std::make_pair(77, 250));
 }
 
 TEST_F(WaitProcedure, NothingIsRaisedWhileTheWindowIsBeingMade) {

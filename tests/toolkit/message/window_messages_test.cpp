@@ -1,11 +1,10 @@
-// The records of window messages: what each type fills in, and the positions of a dialog
-// field left in pixels. Window units are checked with real events in QtMessages.
+// The records of window messages: what each type fills in. Window units are checked with real
+// events in QtMessages.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <vector>
 
-#include "message/record_completion.h"
 #include "message/window_messages.h"
 
 namespace windlass {
@@ -48,24 +47,6 @@ TEST(WindowMessageRecords, EachTypeFillsItsValuesAndLeavesTheRestAtMinusOne) {
         EXPECT_EQ(Values(c.message), c.values) << "row " << (&c - cases);
         EXPECT_EQ(c.message.record.time, 5) << "row " << (&c - cases);
     }
-}
-
-TEST(WindowMessageRecords, EventsThatRaiseNothing) {
-    EXPECT_FALSE(KeyMessage(0, {vk::kShift, 0, Held::Yes, Held::No}, 0, 0, 0));
-    EXPECT_FALSE(ResizeMessage(0, 0, 0, ResizeKind::Minimised, 0));
-    EXPECT_FALSE(ResizeMessage(0, 640, 480, ResizeKind::NotVisible, 0));
-    EXPECT_FALSE(FrameClickMessage(0, MouseButton::Left, FramePart::MinimiseBox, 0));
-}
-
-constexpr ClientSize kClient{1000, 500};
-
-TEST(MessageRecordCompletion, DialogFieldPositionsStayInPixels) {
-    MouseEvent press{MouseAction::Press, MouseButton::Left, 40, 30};
-    RaisedMessage field = MouseMessage(0, press, 0);
-    field.record.data3 = 1;
-    CompleteRecord(field, kClient);
-    EXPECT_EQ(std::make_pair(field.record.x, field.record.y), std::make_pair(40, 30));
-    EXPECT_FLOAT_EQ(field.record.graph_x, 405.0f);
 }
 
 }  // namespace

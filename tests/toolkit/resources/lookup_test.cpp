@@ -1,15 +1,12 @@
 // Finding resources: by type and id, numbers and names kept apart, names in any letter case,
-// several tables, and nothing when a resource is absent.
+// and nothing when a resource is absent.
 
 #include "resources/resource_lookup.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace windlass {
 namespace {
-
-using ::testing::ElementsAre;
 
 constexpr std::uint8_t kWords[] = {0x41, 0x9C, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
 constexpr std::uint8_t kText[] = {'a', '\n', 'b', 0, 'c', 0};
@@ -31,27 +28,11 @@ constexpr Resource kTable[] = {
     {ResourceName(kTypeRcData), ResourceName("102"), kOther, 1, nullptr, nullptr, nullptr},
     {ResourceName("WLMENUSTRING"), ResourceName(30001), kOther, 1, nullptr, nullptr, nullptr}};
 
-constexpr Resource kLaterTable[] = {
-    {ResourceName(kTypeRcData), ResourceName(30001), kOther, 1, nullptr, nullptr, nullptr},
-    {ResourceName(kTypeRcData), ResourceName(7), kOther, 0, nullptr, nullptr, nullptr}};
-
 class resources_Lookup : public ::testing::Test {
   protected:
     void SetUp() override { RegisterResources(kTable); }
-    void TearDown() override {
-        UnregisterResources(kTable);
-        UnregisterResources(kLaterTable);
-    }
+    void TearDown() override { UnregisterResources(kTable); }
 };
-
-TEST_F(resources_Lookup, TheSameIdUnderAnotherTypeIsAnotherResource) {
-    ASSERT_NE(FindMenu(30001), nullptr);
-    EXPECT_STREQ(FindMenu(30001)->items[0].text, "&Help");
-    ASSERT_NE(FindDialog(102), nullptr);
-    EXPECT_EQ(FindDialog(102)->width, 510);
-    EXPECT_EQ(FindDialog(30001), nullptr);
-    EXPECT_EQ(FindMenu(102), nullptr);
-}
 
 struct NameCase {
     ResourceName type;
@@ -76,31 +57,6 @@ TEST_F(resources_Lookup, NamesMatchInAnyLetterCaseButNeverANumber) {
     EXPECT_NE(FindResource(kTypeMenu, 30001), nullptr);
     EXPECT_FALSE(FindData(kTypeMenu, 30001));
     EXPECT_FALSE(FindData(kTypeDialog, 102));
-}
-
-TEST_F(resources_Lookup, EarlierTablesComeFirstAndTablesCanBeRemoved) {
-    RegisterResources(kLaterTable);
-    RegisterResources(kTable);  // a second registration changes nothing
-    EXPECT_EQ(FindData(kTypeRcData, 30001)->data(), kWords);
-    auto empty = FindData(kTypeRcData, 7);
-    ASSERT_TRUE(empty);
-    EXPECT_TRUE(empty->empty());
-    UnregisterResources(kTable);
-    EXPECT_EQ(FindData(kTypeRcData, 30001)->data(), kOther);
-    EXPECT_EQ(FindMenu(30001), nullptr);
-    UnregisterResources(kLaterTable);
-    EXPECT_FALSE(FindData(kTypeRcData, 7));
-}
-
-TEST(resources_Data, WordsAreLowByteFirstAndTextEndsAtTheFirstZeroByte) {
-    const std::uint8_t bytes[] = {0x41, 0x9C, 0xFF, 0xFF, 0x01};
-    EXPECT_THAT(DataWords(bytes), ElementsAre(40001, 65535));
-    EXPECT_TRUE(DataWords({}).empty());
-    const std::uint8_t with_zero[] = {'[', 'M', ']', '\n', 0, 'x'};
-    const std::uint8_t without_zero[] = {'a', 'b'};
-    EXPECT_EQ(DataText(with_zero), "[M]\n");
-    EXPECT_EQ(DataText(without_zero), "ab");
-    EXPECT_EQ(DataText({}), "");
 }
 
 }  // namespace

@@ -38,21 +38,6 @@ TEST_F(WindowOpen, NoArgumentsGiveACentredResizableWindowOf80PercentOfTheScreen)
     EXPECT_EQ(Windows().flags, 7);
 }
 
-TEST_F(WindowOpen, CentringCountsTheDecorationsAndGivenPlacesAndFlagsAreTakenAsTheyAre) {
-    platform().border = 3;
-    platform().status_bar_height = 21;
-    WindowOpen2(WF_SYSMENU | WF_STATUSBAR, WINDOW_CENTRED, WINDOW_CENTRED, 500, 300);
-    EXPECT_EQ(platform().main_frame().placed,
-              std::make_pair((1024 - 506) / 2, (768 - 306) / 2 - 10));
-    WindowClose();
-    WindowOpen2(WF_HIDDEN | WF_TOPMOST | WF_FIXEDSIZE, 40, -7, 320, 200);
-    const RecordingPlatform::Frame& frame = platform().frames.back();
-    EXPECT_EQ(frame.placed, std::make_pair(40, -7));
-    EXPECT_EQ(frame.shown, FrameShow::Hidden);
-    EXPECT_TRUE(frame.request.style.topmost);
-    EXPECT_FALSE(frame.request.style.sizing_border || frame.request.style.system_menu);
-}
-
 // What the Qt window makes of the menu, its accelerators and its prompts is checked in
 // QtWindow.MenuItemsAcceleratorsAndPromptsWork.
 TEST_F(WindowOpen, TheMenuResourceGivesItemsAcceleratorsPromptsAndTheIcon) {
