@@ -2,7 +2,6 @@
 // guards, its modes and prices, the heating cost it carries, and 32-bit arithmetic that wraps.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -16,7 +15,6 @@ constexpr int kBin90To94 = 3;
 constexpr int kBin85To89 = 4;
 constexpr int kBin30To34 = 15;
 constexpr std::int32_t kLargest = std::numeric_limits<std::int32_t>::max();
-constexpr std::int32_t kSmallest = std::numeric_limits<std::int32_t>::min();
 constexpr CalcMode kCool = CalcMode::kCooling;
 constexpr CalcMode kHeat = CalcMode::kHeating;
 
@@ -222,51 +220,6 @@ TEST(engine_BinCalc, HeatingCostIsCarriedWhenItCannotBeWorkedOut) {
         EXPECT_DOUBLE_EQ(result.carried_heating_cost, c.carried) << c.what;
         EXPECT_EQ(result.heating_cost, static_cast<std::int32_t>(c.carried)) << c.what;
     }
-}
-
-TEST(engine_WholeDollars, TruncatesTowardZeroAndHoldsTheEndsOfTheRange) {
-    const double infinity = std::numeric_limits<double>::infinity();
-    // clang-format off
-    const std::pair<double, std::int32_t> cases[] = {{20.92, 20}, {-0.99, 0},
-        {2147483647.9, kLargest}, {infinity, kLargest}, {-2147483648.9, kSmallest},
-        {std::numeric_limits<double>::quiet_NaN(), 0}};
-    // clang-format on
-    for (const auto& [cost, shown] : cases) {
-        EXPECT_EQ(WholeDollars(cost), shown) << cost;
-    }
-}
-
-// With summer setpoints 65 and 66 in shifts 1 and 2, bin 1 (100/104) holds
-// 37 × -43530072 + 36 × -2 = -1610612736 degree-hours and bin 3 (90/94) holds
-// 27 × -99420547 (wrapping to 1610612527) + 26 × 8 = 1610612735. The season total is -1, and
-// 100 × bin 1 wraps to -2147483648, whose quotient by -1 does not fit in 32 bits.
-TEST(engine_BinCalc, APercentageThatOverflowsWrapsInsteadOfTrapping) {
-    BinCalcInput input = FromShiftOne();
-    input.thermostat_hours = {8, 8, 0};
-    input.summer_setpoint = {65, 66, 65};
-    HoursAt(input, 1, 1) = -43530072;
-    HoursAt(input, 2, 1) = -2;
-    HoursAt(input, 1, 3) = -99420547;
-    HoursAt(input, 2, 3) = 8;
-    const BinCalcResult result = ComputeBinCosts(input, 0.0);
-    EXPECT_EQ(result.cooling_degree_hours, -1);
-    EXPECT_EQ(result.percent_calcd[0], kSmallest);
-    EXPECT_EQ(result.percent_calcd[2], -2147483548);
-}
-
-// A heating cost beyond the range is held at its end but carried in full.
-TEST(engine_BinCalc, AHeatingCostBeyondTheRangeIsCarriedInFull) {
-    BinCalcInput input = FromShiftOne();
-    input.mode = kHeat;
-    input.heat_capacity = kLargest;
-    input.heat_efficiency = 1;
-    input.fuel = HeatingFuel::kNaturalGas;
-    input.fuel_price = 10.0f;
-    HoursAt(input, 1, 21) = 2920;
-    const BinCalcResult result = ComputeBinCosts(input, 0.0);
-    EXPECT_EQ(result.heating_cost, kLargest);
-    EXPECT_GT(result.carried_heating_cost, 2147483648.0);
-    EXPECT_TRUE(std::isfinite(result.carried_heating_cost));
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 #include "city_list.h"
 #include "heatwise_window_test.h"
-#include "qt/qt_status_bar.h"
 
 namespace heatwise::testing {
 namespace {
@@ -34,27 +33,6 @@ TEST_F(StartUpWindow, TheFormShowsTheDefaultsAndTheFirstCitysBinsBeforeAnyPass) 
     ASSERT_EQ(list->count(), kCityCount);
     EXPECT_EQ(list->currentIndex(), 0);
     EXPECT_EQ(list->itemText(kCityCount - 1).toStdString(), CityName(kCityCount));
-}
-
-TEST_F(StartUpWindow, TheWindowHasItsTitleIconMenuAndStatusTexts) {
-    Start();
-    EXPECT_EQ(Frame()->windowTitle(), "Heatwise 2.0");
-    // Every image of the icon is offered, so a task bar or a switcher shows a sharp one.
-    for (int side : {16, 32, 48, 256}) {
-        EXPECT_TRUE(Frame()->windowIcon().availableSizes().contains(QSize(side, side))) << side;
-    }
-    EXPECT_EQ(Frame()->minimumSize(), Frame()->maximumSize()) << "the form has one size";
-    const QList<QAction*> bar = Frame()->menu_bar()->actions();
-    ASSERT_EQ(bar.size(), 2);
-    EXPECT_EQ(bar[0]->text(), "&Help");
-    EXPECT_EQ(bar[1]->text(), "&File");
-    // Each status text after its leading tab, centred in its part of the bar.
-    const std::vector<windlass::StatusPartView>& parts = Frame()->status_bar()->parts();
-    ASSERT_EQ(parts.size(), kStatusTexts.size());
-    for (std::size_t part = 0; part < parts.size(); ++part) {
-        EXPECT_EQ(parts[part].centre, std::string(kStatusTexts[part].substr(1)));
-    }
-    EXPECT_EQ(parts[1].centre, "Quillmoor Software, Inc.");
 }
 
 // Chooses File > Exit once the program's window is up and its form filled.

@@ -233,20 +233,5 @@ TEST(cli_Estimate, JsonAndCsvReports) {
                   kHours + ",0,0,57,42,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1707,97,28,20,0\n");
 }
 
-TEST(cli_Bins, GivesTheCommittedRecordsOfTheFirstCity) {
-    // City 1, austin, TX, stands for the station whose hourly weather is tmy3/722540.csv.
-    const fs::path weather = fs::path(HEATWISE_CLIMATE_DIR) / "tmy3" / "722540.csv";
-    const fs::path data = fs::path(HEATWISE_SOURCE_DIR) / "data";
-    if (!fs::exists(weather)) {
-        GTEST_SKIP() << "no hourly weather";
-    }
-    const CliRun run = Cli("bins " + weather.string());
-    ASSERT_EQ(run.status, kExitSuccess) << run.err;
-    std::string bins_line, design_line;
-    std::getline(std::ifstream(data / "bindata2.dat"), bins_line);
-    std::getline(std::ifstream(data / "cities.dat"), design_line);
-    EXPECT_EQ(run.out, bins_line + "\n" + design_line + "\n");
-}
-
 }  // namespace
 }  // namespace heatwise::cli

@@ -1,5 +1,5 @@
-// The climate derivation: reading weather files, rounding, bins, design temperatures and degree
-// days of hand-made years, the station table, heatwise-derive, and the committed data files.
+// The climate derivation: the faults of weather files, rounding, bins, design temperatures and
+// degree days of hand-made years, heatwise-derive, and the committed data files.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -13,7 +13,6 @@
 
 #include "climate_derivation.h"
 #include "station_table.h"
-#include "text_fields.h"
 #include "weather_file.h"
 #include "year_calendar.h"
 
@@ -31,8 +30,8 @@ std::string TenthsText(int c10) {
 
 // The 8760 hours of the year in order, hour `index` (0 = 01/01 01:00) at temperature
 // c10_of(index) in tenths of a degree Celsius.
-HourlyWeather MakeYear(const std::function<int(int index)>& c10_of, std::string source = "year") {
-    HourlyWeather weather{std::move(source), {}};
+HourlyWeather MakeYear(const std::function<int(int index)>& c10_of) {
+    HourlyWeather weather{"year", {}};
     for (int i = 0; i < kHoursPerYear; ++i) {
         const HourOfYear when = NthHourOfYear(i);
         weather.hours.push_back(HourlyReading{when.month, when.day, when.hour, c10_of(i)});
@@ -51,17 +50,6 @@ std::vector<std::string> Tmy3Lines(const HourlyWeather& weather) {
         std::snprintf(date_and_time, sizeof date_and_time, "%02d/%02d/%d,%02d:00,", r.month, r.day,
                       1990 + r.month, r.hour);
         lines.push_back(date_and_time + TenthsText(r.c10));
-    }
-    return lines;
-}
-
-// A full TMY3 file: more columns, the ones the reader needs in other places and a quoted comma.
-std::vector<std::string> FullTmy3Lines(const HourlyWeather& weather) {
-    std::vector<std::string> lines = Tmy3Lines(weather);
-    lines[1] = "Time (HH:MM),Dry-bulb source,\"Station, name\",Dry-bulb (C),Date (MM/DD/YYYY)";
-    for (std::size_t i = 2; i < lines.size(); ++i) {
-        const std::string& l = lines[i];
-        lines[i] = l.substr(11, 5) + ",A,\"ORD, IL\"," + l.substr(17) + "," + l.substr(0, 10);
     }
     return lines;
 }
@@ -85,11 +73,10 @@ std::vector<std::string> EpwLines(const HourlyWeather& weather) {
     return lines;
 }
 
-void WriteLines(const std::string& name, const std::vector<std::string>& lines,
-                std::string_view line_end = "\n") {
+void WriteLines(const std::string& name, const std::vector<std::string>& lines) {
     std::ofstream stream(name, std::ios::binary | std::ios::trunc);
     for (const std::string& line : lines) {
-        stream << line << line_end;
+        stream << line << "\n";
     }
 }
 
@@ -99,43 +86,17 @@ std::string ReadText(const fs::path& name) {
     return text.str();
 }
 
-// The message of the error of type E that `action` throws, or "(no error)".
-template <typename E>
-std::string ErrorOf(const std::function<void()>& action) {
+// The message of the fault that the weather file reader finds in `file`, or "(no error)".
+std::string ReadError(const std::string& file) {
     try {
-        action();
-    } catch (const E& error) {
+        ReadWeatherFile(file);
+    } catch (const WeatherFileError& error) {
         return error.what();
     }
     return "(no error)";
 }
 
-std::string ReadError(const std::string& file) {
-    return ErrorOf<WeatherFileError>([&] { ReadWeatherFile(file); });
-}
-
 using Change = std::function<void(std::vector<std::string>&)>;
-
-TEST(WeatherFile, ReadsEveryLayoutToTheSameExactHours) {
-    // A year with negative and positive temperatures, whole degrees and tenths.
-    const HourlyWeather year = MakeYear([](int index) { return (index * 53) % 701 - 250; });
-    std::vector<std::string> marked = EpwLines(year);
-    marked[0].insert(0, "\xEF\xBB\xBF");  // A byte order mark.
-    std::vector<std::string> trailing_blank_lines = Tmy3Lines(year);
-    trailing_blank_lines.insert(trailing_blank_lines.end(), {"", "  "});
-    // The kind of file is told by its content, not by its name.
-    const std::tuple<const char*, std::vector<std::string>, const char*> layouts[] = {
-        {"722540.csv", Tmy3Lines(year), "\n"}, {"full_tmy3.csv", FullTmy3Lines(year), "\r\n"},
-        {"722010.epw", EpwLines(year), "\n"},  {"epw_named.csv", EpwLines(year), "\n"},
-        {"marked.epw", marked, "\n"},          {"trailing.csv", trailing_blank_lines, "\n"},
-    };
-    for (const auto& [file, lines, line_end] : layouts) {
-        WriteLines(file, lines, line_end);
-        const HourlyWeather weather = ReadWeatherFile(file);
-        EXPECT_EQ(weather.source, file);
-        EXPECT_TRUE(weather.hours == year.hours) << file;
-    }
-}
 
 TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
     const std::pair<Change, std::string> tmy3[] = {
@@ -198,18 +159,6 @@ TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
     EXPECT_EQ(ReadError("empty.csv"),
               "empty.csv: the file is empty; expected a TMY3 CSV or EPW weather file");
     EXPECT_EQ(ReadError("folder.csv"), "folder.csv: is a folder, not a weather file");
-}
-
-TEST(TextFields, TemperaturesAndCommaSeparatedLines) {
-    const std::pair<const char*, std::optional<int>> cases[] = {
-        {"-0.5", -5}, {"7", 70}, {"+3.2", 32}, {"12.34", {}}, {".5", {}}, {"99999999999", {}}};
-    for (const auto& [text, c10] : cases) {
-        EXPECT_EQ(ParseTenthsCelsius(text), c10) << "'" << text << "'";
-    }
-    EXPECT_EQ(SplitCsvLine(R"(1,"austin, TX", 722540 ,,"say ""hi""")"),
-              (std::vector<std::string>{"1", "austin, TX", "722540", "", R"(say "hi")"}));
-    // A closing quote at the end of the line pairs with nothing that follows it in memory.
-    EXPECT_EQ(SplitCsvLine(std::string_view("\"a\"\"", 3)), (std::vector<std::string>{"a"}));
 }
 
 TEST(Derivation, RoundingToWholeFahrenheitAndBins) {
@@ -301,33 +250,6 @@ fs::path MakeStationFolder(const std::string& name, const std::vector<std::strin
                })));
     WriteLines((folder / "stations.csv").string(), table);
     return folder;
-}
-
-TEST(StationTable, FaultsNameTheLineAndTheField) {
-    const std::pair<Change, std::string> cases[] = {
-        {[](auto& l) { std::swap(l[4], l[5]); },
-         "line 5: field 'index': '5' should be 4; the entries run from 1 to 211 in the order of "
-         "the city list"},
-        {[](auto& l) { l[0] = "file,usaf,name,index,note"; },
-         "line 1: no column 'list_name' in the header line"},
-        {[](auto& l) { l.pop_back(); },
-         "line 211: the table ends after 210 entries; the city list has 211"},
-        {[](auto& l) { l.push_back("tmy3/good.csv,1,extra,212,"); },
-         "line 213: an entry after the 211th; the city list has exactly 211 entries"},
-        {[](auto& l) { l[3] = ",722540,city,3,"; },
-         "line 4: field 'file' is empty; every entry names its hourly weather file"},
-        {[](auto& l) { l[5] = "tmy3/absent.csv,722540,\"fort smith\",5,"; },
-         "line 6: city 5 \"fort smith\", weather file " +
-             fs::absolute("station_fault/tmy3/absent.csv").string() +
-             ": absent.csv: cannot be opened for reading"},
-    };
-    for (const auto& [change, message] : cases) {
-        std::vector<std::string> lines = TableLines();
-        change(lines);
-        const fs::path folder = MakeStationFolder("station_fault", lines);
-        EXPECT_EQ(ErrorOf<StationTableError>([&] { DeriveClimateFiles(folder / "stations.csv"); }),
-                  "stations.csv: " + message);
-    }
 }
 
 // Runs heatwise-derive with the arguments, its output going to derive.log; gives the exit status.
