@@ -1,5 +1,6 @@
 // Reading and writing the controls of a dialog through the platform: texts and the modified
-// flag, the selections of combo and list boxes, enabling.
+// flag, the selections of combo and list boxes, enabling, and what a screen reader hears.
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -111,6 +112,22 @@ TEST_F(QtDialogControls, EnablingWorksForControlsDialogsAndFrames) {
 
     Controls().SetDialogTitle(dialog_, "Thermostat");
     EXPECT_EQ(Dialog()->windowTitle(), "Thermostat");
+}
+
+// A combo box is named by its label, not by the city it shows, which is its value.
+TEST_F(QtDialogControls, AScreenReaderHearsWhatAChoiceControlShows) {
+    Controls().SetAccessibleText(Handle(141), "City", "");
+    Controls().AddEntry(Handle(141), "austin, TX");
+    Controls().Select(Handle(141), 0);
+    QAccessibleInterface* city = QAccessible::queryAccessibleInterface(Widget(141));
+    ASSERT_NE(city, nullptr);
+    EXPECT_EQ(city->role(), QAccessible::ComboBox);
+    EXPECT_EQ(city->text(QAccessible::Name), "City");
+    EXPECT_EQ(city->text(QAccessible::Value), "austin, TX");
+    // A radio button is one, named by its own text.
+    QAccessibleInterface* radio = QAccessible::queryAccessibleInterface(Widget(121));
+    EXPECT_EQ(radio->role(), QAccessible::RadioButton);
+    EXPECT_EQ(radio->text(QAccessible::Name), "Cooling");
 }
 
 }  // namespace
