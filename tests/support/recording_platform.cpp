@@ -362,7 +362,7 @@ std::string RecordingPlatform::ControlText(WindowHandle control) {
 bool RecordingPlatform::SetControlText(WindowHandle control, const std::string& text) {
     Record("SetControlText(" + Name(control) + ", " + Quoted(text) + ")");
     RecordedControl* made = ControlOf(control);
-    if (made == nullptr || refuse_text) {
+    if (made == nullptr) {
         return false;
     }
     made->text = text;
@@ -384,9 +384,6 @@ void RecordingPlatform::SetModified(WindowHandle control, bool modified) {
 
 void RecordingPlatform::SetTextLimit(WindowHandle control, int limit) {
     Record("SetTextLimit(" + Name(control) + ", " + std::to_string(limit) + ")");
-    if (RecordedControl* made = ControlOf(control)) {
-        made->text_limit = limit;
-    }
 }
 
 int RecordingPlatform::CheckState(WindowHandle control) {
@@ -470,9 +467,6 @@ int RecordingPlatform::FindExactEntry(WindowHandle control, const std::string& t
 void RecordingPlatform::SetSpinRange(WindowHandle control, int minimum, int maximum) {
     Record("SetSpinRange(" + Name(control) + ", " + std::to_string(minimum) + ", " +
            std::to_string(maximum) + ")");
-    if (RecordedControl* made = ControlOf(control)) {
-        made->spin_range = std::make_pair(minimum, maximum);
-    }
 }
 
 void RecordingPlatform::SetBarRange(WindowHandle control, int minimum, int maximum) {
@@ -622,11 +616,10 @@ void RecordingPlatform::MakeButtonAutomatic(WindowHandle button) {
 }
 
 void RecordingPlatform::SetAccessibleText(WindowHandle control, const std::string& name,
-                                          const std::string& description) {
+                                          const std::string&) {
     Record("SetAccessibleText(" + Name(control) + ", " + Quoted(name) + ")");
     if (RecordedControl* made = ControlOf(control)) {
         made->accessible_name = name;
-        made->accessible_description = description;
     }
 }
 

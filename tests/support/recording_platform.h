@@ -44,8 +44,6 @@ struct RecordedControl {
     std::vector<std::string> entries;
     int selection = -1;
     bool enabled = true;
-    int text_limit = 0;
-    std::optional<std::pair<int, int>> spin_range;
     // Progress bars, trackbars and up-down controls.
     std::optional<std::pair<int, int>> bar_range;
     int bar_position = 0;
@@ -61,7 +59,6 @@ struct RecordedControl {
     std::optional<DefaultLook> look;
     std::optional<SelectText> focused_with;
     std::string accessible_name;
-    std::string accessible_description;
 
     WindowHandle handle() { return reinterpret_cast<WindowHandle>(this); }
     bool IsButton() const { return class_name == "BUTTON"; }
@@ -259,7 +256,6 @@ class RecordingPlatform : public Platform,
     // Every dialog made, destroyed ones included, in the order made.
     std::vector<std::unique_ptr<RecordedDialog>> dialogs;
     bool refuse_dialogs = false;
-    bool refuse_text = false;
     // Makes no picture of any resource, as a platform without the image's format.
     bool refuse_images = false;
     WindowHandle focused = nullptr;

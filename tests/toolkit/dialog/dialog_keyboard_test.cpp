@@ -133,41 +133,5 @@ TEST_F(DialogKeyboard, EachKeyMovesTheFocusOrPressesAButtonAsTheDialogsRulesSay)
     }
 }
 
-TEST_F(DialogKeyboard, TabTellsANumericFieldBeforeTheFocusLeavesAndSelectsTheFieldItEnters) {
-    ASSERT_TRUE(backend::Focus(platform(), Field(321)));
-    EXPECT_EQ(Record(321).tab_flag, 0);
-    EXPECT_EQ(Report(NavigationKey::Tab), KeyVerdict::Taken);
-    EXPECT_EQ(Record(321).tab_flag, 1);
-    EXPECT_EQ(Control(322).focused_with, SelectText::All);
-    // A field that lost the focus by being disabled was left by no key.
-    ASSERT_TRUE(backend::Focus(platform(), Field(321)));
-    platform().EnableWindow(Field(321), Enable::No);
-    EXPECT_EQ(Report(NavigationKey::Tab), KeyVerdict::Taken);
-    EXPECT_EQ(FocusedId(), 322);
-    EXPECT_EQ(Record(321).tab_flag, 0);
-    // The multi-line field keeps its caret where it was.
-    ASSERT_TRUE(backend::Focus(platform(), Field(341)));
-    EXPECT_EQ(Report(NavigationKey::Tab), KeyVerdict::Taken);
-    EXPECT_EQ(FocusedId(), 351);
-    EXPECT_NE(Control(351).focused_with, SelectText::All);
-}
-
-TEST_F(DialogKeyboard, TheDialogBeginsAtItsFirstMarkedTabStopAndWithNoneAtItsFirstStop) {
-    DialogListener& listener = *CurrentDialog().listener;
-    EXPECT_EQ(listener.EntryControl(), Control(321).position);
-    Control(321).enabled = false;
-    EXPECT_EQ(listener.EntryControl(), Control(332).position) << "the radio group's marked button";
-}
-
-TEST_F(DialogKeyboard, WithTheFocusOnTheDialogItselfTabTakesTheFirstStopAndShiftTabTheLast) {
-    DialogListener& listener = *CurrentDialog().listener;
-    for (auto [key, first_reached] :
-         {std::pair{NavigationKey::Tab, 321}, std::pair{NavigationKey::BackTab, 2}}) {
-        platform().focused = nullptr;
-        EXPECT_EQ(listener.OnNavigationKey(-1, key), KeyVerdict::Taken);
-        EXPECT_EQ(FocusedId(), first_reached);
-    }
-}
-
 }  // namespace
 }  // namespace windlass::testing

@@ -39,55 +39,6 @@ TEST_F(DialogLoad, ALoadedDialogBecomesCurrentWithARecordForEveryControl) {
     EXPECT_EQ(Control(201).accessible_name, "Hours");
 }
 
-TEST_F(DialogLoad, EachClassOfControlStartsWithItsOwnFieldRecord) {
-    WDialogLoad(kForm);
-    struct Expected {
-        int id;
-        double value;
-        double step;
-        int has_value;
-        int text_limit;
-    };
-    const Expected cases[] = {
-        {201, 0.0, 1.0, 1, 11},     // INTEGEREDIT "0"
-        {202, 0.08, 1.0, 1, 0},     // REALEDIT "0.80000E-01"
-        {204, 0.0, 0.0, 0, 5},      // EDIT, limited by the companion text
-        {251, 1.0, 1.0, 1, 0},      // REALSPIN "1.0"
-        {253, 0.0, 0.0, 0, 65535},  // multi-line EDIT
-    };
-    for (const Expected& c : cases) {
-        const FieldRecord& field = Record(c.id);
-        EXPECT_DOUBLE_EQ(field.value, c.value) << c.id;
-        EXPECT_EQ(field.small_step, c.step) << c.id;
-        EXPECT_EQ(field.large_step, c.step * 5) << c.id;
-        EXPECT_EQ(field.has_value, c.has_value) << c.id;
-        EXPECT_EQ(field.text_limit, c.text_limit) << c.id;
-        EXPECT_EQ(Control(c.id).text_limit, c.text_limit) << c.id;
-        EXPECT_EQ(field.text_colour, c.id == 204 ? 0x0000FF : kSystemColour) << c.id;
-    }
-    // A fresh field has no range; the companion text gave 201 and 251 theirs.
-    EXPECT_FALSE(Record(202).RangeInForce());
-    EXPECT_EQ(Record(201).minimum, 0.0);
-    EXPECT_EQ(Record(201).maximum, 8.0);
-}
-
-TEST_F(DialogLoad, ButtonsAreTakenAsAutomaticAndTheStateAtLoadIsNoted) {
-    WDialogLoad(kForm);
-    DialogRecord& form = *Dialogs().Current();
-    EXPECT_TRUE(IsAutoRadioButton(ControlClass::Button, form.Find(221)->style));  // RADIOBUTTON
-    EXPECT_TRUE(IsAutoCheckBox(ControlClass::Button, form.Find(231)->style));     // STATE3
-    EXPECT_TRUE(IsPushButton(ControlClass::Button, form.Find(260)->style));
-    // The platform is told so too, so that a click on any check box or radio button changes it.
-    for (int id : {221, 231}) {
-        std::string call = "MakeButtonAutomatic(#" + std::to_string(Control(id).position) + ")";
-        EXPECT_EQ(std::count(platform().calls.begin(), platform().calls.end(), call), 1) << id;
-    }
-    EXPECT_EQ(Record(201).state_at_load, FieldState::Enabled);
-    EXPECT_EQ(Record(254).state_at_load, FieldState::ReadOnly);
-    EXPECT_EQ(Record(255).state_at_load, FieldState::Disabled);
-    EXPECT_EQ(Record(256).state_at_load, FieldState::Hidden);
-}
-
 TEST_F(DialogLoad, TheCompanionTextSetsChecksListsRangesLengthsFormatsColoursAndTheDialogFlag) {
     WDialogLoad(kForm);
     EXPECT_EQ(Control(210).check, 1);
@@ -103,29 +54,6 @@ TEST_F(DialogLoad, TheCompanionTextSetsChecksListsRangesLengthsFormatsColoursAnd
     EXPECT_EQ(Record(250).format, "(F8.3)");
     EXPECT_EQ(Record(251).minimum, -2.5);
     EXPECT_EQ(Dialogs().Current()->dialog_flag, 1);
-}
-
-TEST_F(DialogLoad, LoadingALoadedDialogAgainSelectsItAndLeavesItAsTheUserLeftIt) {
-    WDialogLoad(kForm);
-    WDialogLoad(kSettings);
-    ASSERT_EQ(CurrentDialogId(), kSettings);
-    WDialogSelect(kForm);
-    // The user clicks the second radio button, which the platform checks in place of the first.
-    Control(210).check = 0;
-    Control(211).check = 1;
-    backend::Click(platform(), Field(211));
-    backend::Choose(platform(), Field(240), 2);
-    WDialogLoad(kSettings);
-    WDialogLoad(kForm);
-    EXPECT_EQ(InfoError(1), 0);
-    EXPECT_EQ(Dialogs().count, 2);
-    EXPECT_EQ(CurrentDialogId(), kForm);
-    EXPECT_EQ(Dialogs().current, 1);
-    EXPECT_EQ(Control(210).check, 0);
-    EXPECT_EQ(Control(211).check, 1);
-    EXPECT_EQ(Control(240).selection, 2);
-    EXPECT_EQ(Control(240).entries.size(), 3u);
-    EXPECT_EQ(platform().dialogs.size(), 2u);
 }
 
 TEST_F(DialogLoad, ADialogThatCannotBeLoadedRaises1007AndLeavesTheCurrentDialog) {
@@ -149,38 +77,6 @@ TEST_F(DialogLoad, ADialogThatCannotBeLoadedRaises1007AndLeavesTheCurrentDialog)
         EXPECT_EQ(yydialogload2(c.id, nullptr), c.result) << c.what;
         EXPECT_EQ(Dialogs().Current()->id, kForm) << c.what;
     }
-}
-
-// One hundred and one small dialogs, each with no control, ids 1000 to 1100.
-class ManyDialogs {
-  public:
-    ManyDialogs() {
-        for (int index = 0; index <= kMaxDialogs; ++index) {
-            table_.push_back({ResourceName(kTypeDialog), ResourceName(1000 + index), nullptr, 0,
-                              nullptr, &kTemplate, nullptr});
-        }
-        RegisterResources(table_);
-    }
-    ~ManyDialogs() { UnregisterResources(table_); }
-
-  private:
-    static constexpr DialogTemplate kTemplate = {
-        DialogForm::kDialogEx, 0x80C80000u, 0, 0,  0, 50,    20, 0,       "Many",
-        ResourceName(0),       "",          0, "", 0, false, 0,  nullptr, 0};
-    std::vector<Resource> table_;
-};
-
-TEST_F(DialogLoad, TheHundredAndFirstDialogIsNotLoaded) {
-    ManyDialogs many;
-    for (int index = 0; index < kMaxDialogs; ++index) {
-        WDialogLoad(1000 + index);
-        ASSERT_EQ(InfoError(1), 0) << index;
-    }
-    EXPECT_EQ(Dialogs().count, kMaxDialogs);
-    WDialogLoad(1000 + kMaxDialogs);
-    EXPECT_EQ(InfoError(1), ERR_DIALOG_LOAD);
-    EXPECT_EQ(CurrentDialogId(), 1000 + kMaxDialogs - 1);
-    EXPECT_EQ(Dialogs().count, kMaxDialogs);
 }
 
 TEST_F(DialogLoad, SelectingADialogThatIsNotLoadedRaises1008AndLeavesTheCurrentOne) {

@@ -73,20 +73,6 @@ TEST_F(FormMessages, APushButtonPostsItsIdAndTheFieldLeftForIt) {
     EXPECT_EQ(TakeMessages(), Messages{ButtonMessage(kForm, 260, 202)});
 }
 
-TEST_F(FormMessages, F1IsPushButton9) {
-    backend::Help(platform());
-    EXPECT_EQ(TakeMessages(), Messages{ButtonMessage(kForm, 9, 202)});
-    EXPECT_EQ(Dialogs().Current()->previous_field, 202);
-}
-
-TEST_F(FormMessages, ProgramWritesPostNothing) {
-    WDialogPutInteger(201, 5);
-    WDialogPutRadioButton(211);
-    WDialogPutMenu1(240, std::vector<std::string>{"a", "b"}, 2, 2);
-    WDialogRangeInteger(201, 0, 8);
-    EXPECT_TRUE(TakeMessages().empty());
-}
-
 class SettingsMessages : public DialogTest {
   protected:
     SettingsMessages() {
@@ -96,13 +82,6 @@ class SettingsMessages : public DialogTest {
         TakeMessages();
     }
 };
-
-TEST_F(SettingsMessages, F1OnControl9KeepsThePreviousField) {
-    backend::Focus(platform(), Field(9));
-    TakeMessages();
-    backend::Help(platform());
-    EXPECT_EQ(TakeMessages(), Messages{ButtonMessage(kSettings, 9, 302)});
-}
 
 TEST_F(SettingsMessages, ADoubleClickInAListPressesTheDefaultButton) {
     backend::Focus(platform(), Field(304));

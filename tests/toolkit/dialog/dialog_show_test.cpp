@@ -68,21 +68,6 @@ TEST_F(DialogShow, AModalShowBlocksTheOtherWindowsUntilAPushButtonEndsIt) {
     EXPECT_EQ(Dialogs().Current()->shown, 0);
 }
 
-TEST_F(DialogShow, ASemiModalShowDisablesEverythingElseUntilItIsHidden) {
-    WDialogLoad(kForm);
-    WDialogLoad(kSettings);
-    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 0, DIALOG_SEMIMODAL);
-    EXPECT_EQ(InfoError(1), 0);
-    EXPECT_EQ(Dialogs().semimodal_shows, 1);
-    WindowHandle form = Dialogs().AtSlot(1)->window;
-    EXPECT_FALSE(platform().DialogOf(form)->enabled);
-    WDialogHide();
-    EXPECT_EQ(Dialogs().semimodal_shows, 0);
-    EXPECT_TRUE(platform().DialogOf(form)->enabled);
-    EXPECT_FALSE(CurrentDialog().visible);
-    EXPECT_EQ(Dialogs().Current()->shown, 0);
-}
-
 TEST_F(DialogShow, AModeThatCannotBeHadIsChangedAndReportedWith1014) {
     WindowOpen2(WF_SYSMENU, 0, 0, 400, 300);
     struct Case {
@@ -131,19 +116,6 @@ TEST_F(DialogShow, AChildDialogShowsOnlyInAVisibleMainWindowThatHoldsNoForm) {
         WindowClose();
         UnloadAllDialogs();
     }
-}
-
-TEST_F(DialogShow, PositionsAreWindowUnitsOfTheMainWindowsClientArea) {
-    WindowOpen2(WF_SYSMENU, 0, 0, 400, 300);
-    WDialogLoad(kPanel);
-    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
-    // Centred in the client area, and made inside it.
-    EXPECT_EQ(CurrentDialog().position, std::make_pair((400 - 150) / 2, (300 - 65) / 2));
-    EXPECT_EQ(CurrentDialog().parent, Windows().by_slot[kMainWindowSlot].frame);
-    WDialogUnload();
-    WDialogLoad(kPanel);
-    WDialogShow(5000, 9999);
-    EXPECT_EQ(CurrentDialog().position, std::make_pair(UnitsToPixels(5000, 400), 299));
 }
 
 TEST_F(DialogShow, HidingUnloadingAndTitles) {
@@ -240,31 +212,6 @@ TEST_F(DialogShow, AFormThatDoesNotFitOrCannotBeMadeLeavesTheWindowWithoutOne) {
         }
         WindowClose();
     }
-}
-
-TEST_F(DialogShow, AMessageBoxBelongsToTheActiveDialogAndDisablesTheOthers) {
-    WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm);
-    WindowHandle frame = Windows().by_slot[kMainWindowSlot].frame;
-    // The form inside the main window: the main window owns the box.
-    EXPECT_EQ(Hooks().message_box_owner(), frame);
-    WDialogLoad(kSettings);
-    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
-    WDialogLoad(kNote);
-    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
-    WindowHandle settings = Dialogs().AtSlot(2)->window;
-    WindowHandle note = Dialogs().AtSlot(3)->window;
-    Dialogs().active = note;
-    bool while_up = false;
-    platform().while_box_shown = [&](const MessageBoxRequest& request) {
-        while_up = request.owner == note && !platform().DialogOf(settings)->enabled &&
-                   platform().DialogOf(note)->enabled;
-    };
-    WMessageBox(0, 0, 1, "Check the rate", "Heatwise");
-    EXPECT_TRUE(while_up);
-    EXPECT_TRUE(platform().DialogOf(settings)->enabled);
-    // A hidden dialog owns nothing.
-    WDialogHide();
-    EXPECT_EQ(Hooks().message_box_owner(), frame);
 }
 
 }  // namespace

@@ -81,22 +81,6 @@ TEST_F(FieldNumbers, AValueOutsideTheRangeIsNotWritten) {
     EXPECT_EQ(Record(202).format, "(F4.2)");
 }
 
-TEST_F(FieldNumbers, RealBoundsAreWidenedExactlyAndSpinArrowsTakeTheRangeWithinReach) {
-    WDialogRangeReal(202, 4.0f, 15.0f);
-    EXPECT_EQ(Record(202).minimum, 4.0);
-    EXPECT_EQ(Record(202).maximum, 15.0);
-    WDialogRangeReal(202, 0.05f, 0.35f);
-    EXPECT_EQ(Record(202).minimum, 0.0500000007450580596923828125);
-    EXPECT_EQ(Record(202).maximum, 0.3499999940395355224609375);
-    // The real 0.05 lies on the bound; the double 0.05 below it.
-    Expect({{[] { WDialogPutReal(202, 0.05f, "(F4.2)"); }, 0, 202, "0.05"},
-            {[] { WDialogPutDouble(202, 0.05, "(F4.2)"); }, ERR_FIELD_RANGE, 202, "0.05"}});
-    WDialogRangeInteger(252, -50000, 50000);
-    EXPECT_EQ(Control(252).spin_range, std::make_pair(-31073, 31073));
-    WDialogRangeReal(251, -2.7f, 3.9f);
-    EXPECT_EQ(Control(251).spin_range, std::make_pair(-2, 3));
-}
-
 TEST_F(FieldNumbers, AModifiedFieldIsReadFromItsText) {
     struct Case {
         int field;
@@ -143,48 +127,6 @@ TEST_F(FieldNumbers, AnUnmodifiedNumericFieldGivesItsValueOtherControlsTheirText
     WDialogGetInteger(204, value);
     EXPECT_EQ(InfoError(1), ERR_INVALID_CHARACTER);
     EXPECT_FALSE(Control(204).modified);
-}
-
-TEST_F(FieldNumbers, ATextWrittenTakesTheValueItHoldsWhenTheValueIsZero) {
-    int value = 0;
-    // The program's text is not cut to what the keyboard may type; trailing blanks go.
-    Expect({{[] { WDialogPutString(201, "1234567890123"); }, 0, 201, "1234567890123"},
-            {[] { WDialogPutString(201, "42   "); }, 0, 201, "42"}});
-    EXPECT_EQ(Record(201).value, 42.0);
-    WDialogGetInteger(201, value);
-    EXPECT_EQ(value, 42);
-    WDialogPutString(201, "");
-    EXPECT_EQ(Record(201).has_value, 0);
-    EXPECT_EQ(Record(201).value, 0.0);
-    // Writing clears the modified flag and the format.
-    WDialogPutReal(201, 1.0f, "(F4.2)");
-    backend::Paste(platform(), Field(201), "3");
-    WDialogPutString(201, "5");
-    EXPECT_FALSE(Control(201).modified);
-    EXPECT_FALSE(Record(201).format.has_value());
-    // A control that refuses its text keeps its record.
-    WDialogPutReal(202, 4.0f, "(F4.2)");
-    platform().refuse_text = true;
-    Expect({{[] { WDialogPutReal(202, 6.5f, "(F5.1)"); }, 0, 202, "4.00"}});
-    EXPECT_EQ(Record(202).value, 4.0);
-    EXPECT_EQ(Record(202).format, "(F4.2)");
-}
-
-TEST_F(FieldNumbers, ReadingLeavesTheResultForAFieldTheDialogHasNotGotAndHoldsToAnInteger) {
-    int value = 5;
-    float real = 5.0f;
-    WDialogGetInteger(999, value);
-    EXPECT_EQ(InfoError(1), ERR_FIELD_IDENTIFIER);
-    WDialogGetReal(999, real);
-    EXPECT_EQ(InfoError(1), ERR_FIELD_IDENTIFIER);
-    EXPECT_EQ(value, 5);
-    EXPECT_EQ(real, 5.0f);
-    WDialogPutDouble(250, 1e12, "(E12.4)");
-    WDialogGetInteger(250, value);
-    EXPECT_EQ(value, 2147483647);
-    WDialogPutDouble(250, -1e12, "(E12.4)");
-    WDialogGetInteger(250, value);
-    EXPECT_EQ(value, -2147483647 - 1);
 }
 
 }  // namespace

@@ -40,21 +40,6 @@ TEST(NumericCharacters, EachClassTakesTheCharactersOfItsNumbers) {
     }
 }
 
-TEST(NumericCharacters, EditingCharactersGoInEverywhereAndTheBellCanBeOff) {
-    for (int character : {1, 3, 8, 9, 13, 22, 24, 26, 27}) {
-        CharacterVerdict verdict = NumericCharacterVerdict(ControlClass::IntegerEdit, character);
-        EXPECT_EQ(verdict.kind, Kind::Insert) << character;
-        EXPECT_EQ(verdict.character, character);
-    }
-    for (int character : {2, 4, 10, 127}) {
-        EXPECT_EQ(NumericCharacterVerdict(ControlClass::RealEdit, character).kind, Kind::Drop)
-            << character;
-    }
-    Settings().bell_enabled = 0;
-    EXPECT_FALSE(NumericCharacterVerdict(ControlClass::RealEdit, 'x').beep);
-    Settings().bell_enabled = 1;
-}
-
 class NumericFields : public DialogTest {
   protected:
     // The form fills the main window; the user is in field 201.
@@ -116,28 +101,6 @@ TEST_F(NumericFields, TheCheckAsAFieldLosesTheFocus) {
         backend::Paste(platform(), Field(c.field), "1");
         ASSERT_TRUE(backend::Focus(platform(), Field(204))) << c.what;
     }
-}
-
-TEST_F(NumericFields, AFieldWithARealRangeIsTestedAgainstItsWidenedBounds) {
-    WDialogRangeReal(202, 0.05f, 0.35f);
-    const std::pair<const char*, bool> cases[] = {
-        {"0.05", true}, {"0.06", false}, {"0.34", false}, {"0.35", true}, {"0.3499999", false}};
-    for (const auto& [text, refused] : cases) {
-        ASSERT_TRUE(backend::Focus(platform(), Field(202))) << text;
-        backend::Paste(platform(), Field(202), text);
-        EXPECT_EQ(backend::Focus(platform(), Field(204)), !refused) << text;
-        backend::Paste(platform(), Field(202), "0.1");
-    }
-}
-
-TEST_F(NumericFields, AValueTypedIsNotLostWhenTheFieldGainsTheFocusAgain) {
-    TypeOver(Field(201), "5");
-    ASSERT_TRUE(Tab());
-    ASSERT_TRUE(backend::Focus(platform(), Field(201)));
-    EXPECT_FALSE(Control(201).modified);
-    int value = 0;
-    WDialogGetInteger(201, value);
-    EXPECT_EQ(value, 5);
 }
 
 TEST_F(NumericFields, SpinArrowsStepTheValueWithinTheRange) {
@@ -203,13 +166,6 @@ TEST_F(PendingField, OkSendsTheUserBackToTheInvalidField) {
     EXPECT_TRUE(TakeMessages().empty());
 }
 
-TEST_F(PendingField, ReturnInTheInvalidFieldPressesOkInVain) {
-    backend::Key(platform(), NavigationKey::Return);
-    EXPECT_EQ(platform().beeps, 1);
-    EXPECT_EQ(platform().focused, Field(301));
-    EXPECT_TRUE(TakeMessages().empty());
-}
-
 TEST_F(PendingField, AFieldLeftByTabIsRefusedAtOnceEvenForAPushButton) {
     EXPECT_FALSE(Tab());
     EXPECT_FALSE(backend::Focus(platform(), Field(303)));
@@ -227,19 +183,6 @@ TEST_F(PendingField, AButtonThatLosesTheFocusSendsItBackToThePendingField) {
     // Left by the keyboard: the button keeps the default look, the default button loses it.
     EXPECT_EQ(Control(303).look, DefaultLook::Default);
     EXPECT_EQ(Control(1).look, DefaultLook::Plain);
-}
-
-TEST_F(PendingField, AButtonReleasedOutsideSendsTheFocusBackToThePendingField) {
-    ASSERT_TRUE(backend::Focus(platform(), Field(2)));
-    CurrentDialog().listener->OnButtonReleasedOutside(Control(2).position);
-    EXPECT_EQ(platform().beeps, 1);
-    EXPECT_EQ(platform().focused, Field(301));
-    EXPECT_EQ(Control(2).look, DefaultLook::Plain);
-    EXPECT_EQ(Control(1).look, DefaultLook::Default);
-    // The field is still pending until the focus leaves it again, accepted.
-    TypeOver(platform().focused, "3");
-    ASSERT_TRUE(backend::Focus(platform(), Field(302)));
-    EXPECT_EQ(Validation().pending_invalid, nullptr);
 }
 
 }  // namespace

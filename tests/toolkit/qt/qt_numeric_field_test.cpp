@@ -1,6 +1,6 @@
-// Numeric fields on the offscreen platform: every typed character through the toolkit, the
-// typing limit, the spin arrows, and the focus that stays in a field the toolkit will not let
-// go, without any other control seeing it for a moment.
+// Numeric fields on the offscreen platform: every typed character through the toolkit, and the
+// focus that stays in a field the toolkit will not let go, without any other control seeing it
+// for a moment.
 #include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
@@ -69,62 +69,6 @@ TEST_F(QtNumericField, EveryTypedCharacterGoesThroughTheToolkit) {
     EXPECT_EQ(platform_->beeps, 1);
 }
 
-TEST_F(QtNumericField, WholeNumbersAreTypedIntoElevenCharactersAtMost) {
-    ShowActive();
-    Focus(103);
-    Type("123456789012345");
-    EXPECT_EQ(TextOf(103), "12345678901");
-    // The program's text is not cut; the user may shorten it but not lengthen it.
-    Controls().SetControlText(Handle(103), "-2147483648000");
-    EXPECT_EQ(TextOf(103), "-2147483648000");
-    EXPECT_FALSE(ModifiedOf(103));
-    Focus(103);
-    Press(Qt::Key_End);
-    Type("9");
-    EXPECT_EQ(TextOf(103), "-2147483648000");
-    Press(Qt::Key_Backspace);
-    EXPECT_EQ(TextOf(103), "-214748364800");
-    // Other fields take the limit the toolkit sets.
-    Controls().SetTextLimit(Handle(111), 3);
-    Focus(111);
-    Type("abcdef");
-    EXPECT_EQ(TextOf(111), "abc");
-    Controls().SetTextLimit(Handle(101), 4);
-    Focus(101);
-    Type("123456");
-    EXPECT_EQ(TextOf(101), "1234");
-}
-
-TEST_F(QtNumericField, SpinKeysAndArrowsAskTheToolkitToStep) {
-    ShowActive();
-    Focus(106);
-    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown}) {
-        Press(key);
-    }
-    EXPECT_THAT(listener_.Only({"spin"}),
-                ElementsAre("spin 106 1", "spin 106 -1", "spin 106 5", "spin 106 -5"));
-    EXPECT_EQ(TextOf(106), "72") << "the toolkit writes the text";
-    EXPECT_EQ(FocusedId(), 106);
-    // Up in a field without arrows moves nothing.
-    Focus(103);
-    Press(Qt::Key_Up);
-    EXPECT_EQ(FocusedId(), 103);
-
-    // A click on an arrow asks the field that has the focus, gives the focus, then steps.
-    listener_.log.clear();
-    qt::SpinArrows* arrows = As<qt::NumericEdit>(107)->arrows();
-    ASSERT_NE(arrows, nullptr);
-    QTest::mouseClick(arrows, Qt::LeftButton, {}, QPoint(arrows->width() / 2, 2));
-    QTest::mouseClick(arrows, Qt::LeftButton, {},
-                      QPoint(arrows->width() / 2, arrows->height() - 2));
-    EXPECT_THAT(listener_.Only({"leaving", "numeric-focus", "focus", "spin"}),
-                ElementsAre("leaving 103 to 107", "numeric-focus 107", "focus 107", "spin 107 1",
-                            "spin 107 -1"));
-    Controls().SetSpinRange(Handle(107), -3, 9);
-    EXPECT_EQ(As<qt::NumericEdit>(107)->spin_minimum(), -3);
-    EXPECT_EQ(As<qt::NumericEdit>(107)->spin_maximum(), 9);
-}
-
 class RefusedMove : public QtNumericField {
   protected:
     void SetUp() override {
@@ -177,19 +121,6 @@ TEST_F(RefusedMove, MouseClicksOnOtherControls) {
     Click(101);
     Click(100);
     EXPECT_THAT(listener_.log, ElementsAre());
-}
-
-TEST_F(RefusedMove, MovesThePlatformMakes) {
-    Controls().FocusControl(Handle(103), SelectText::All);
-    EXPECT_THAT(listener_.log, ElementsAre("leaving 101 to 103"));
-    ExpectFocusKept();
-    // Once the toolkit allows, the focus moves on.
-    listener_.refuse_leaving = false;
-    listener_.log.clear();
-    Press(Qt::Key_Tab);
-    EXPECT_THAT(listener_.log,
-                ElementsAre("key 101 9", "leaving 101 to 103", "numeric-focus 103", "focus 103"));
-    EXPECT_EQ(FocusedId(), 103);
 }
 
 }  // namespace

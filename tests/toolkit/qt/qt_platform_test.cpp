@@ -1,6 +1,5 @@
-// The Qt backend on Qt's offscreen platform: the real message box, the display, the process
-// operations, and the one-line refusal when no display can be opened.
-#include <gmock/gmock.h>
+// The Qt backend on Qt's offscreen platform: the real message box, and the end of the process
+// while the application lives.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -10,13 +9,9 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <cstdlib>
-#include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "init/command_line.h"
 #include "platform/platform.h"
 #include "qt/qt_application.h"
 #include "qt/qt_platform.h"
@@ -116,69 +111,6 @@ TEST(QtMessageBox, ShowsTitleTextButtonsAndDefaultOverItsOwnerAndReportsThePress
         EXPECT_EQ(seen.buttons, c.qt_buttons);
         EXPECT_EQ(seen.default_button, c.qt_default);
         EXPECT_EQ(seen.parent, owned ? &owner : nullptr);
-    }
-}
-
-TEST(QtPlatform, ProcessOperationsOfThisProcess) {
-    qt::QtPlatform platform;
-    std::string executable = platform.Os().ExecutablePath();
-    EXPECT_THAT(executable, ::testing::EndsWith("/windlass_qt_test"));
-    std::string line = platform.Os().CommandLine();
-    EXPECT_THAT(line, ::testing::HasSubstr("windlass_qt_test"));
-    // Each argument of the process ends at its NUL; none is carried into the line.
-    EXPECT_EQ(line.find('\0'), std::string::npos);
-    EXPECT_EQ(platform.Os().EnvironmentVariable("QT_QPA_PLATFORM"), "offscreen");
-    EXPECT_EQ(platform.Os().EnvironmentVariable("WINDLASS_SURELY_UNSET_VARIABLE"), std::nullopt);
-    CurrentDirectory current = platform.Os().WorkingDirectory();
-    EXPECT_EQ(current.os_error, 0);
-    EXPECT_EQ(current.path, std::filesystem::current_path().string());
-    EXPECT_EQ(platform.Os().Version().family, OsFamily::Nt);
-    EXPECT_GT(platform.Os().Version().major, 0);
-}
-
-TEST(JoinCommandLine, SplittingTheLineGivesTheWordsBack) {
-    const std::vector<std::string> words = {"/opt/heat wise/heatwise", "two words", "", "x"};
-    std::string line = JoinCommandLine(words);
-    EXPECT_EQ(SplitArguments(line), std::vector<std::string>(words.begin() + 1, words.end()));
-    EXPECT_EQ(JoinCommandLine({"a b", "", "c"}), "\"a b\" \"\" c");
-}
-
-// One line on standard error, naming the missing display.
-::testing::Matcher<const std::string&> OneLineAboutTheDisplay(const std::string& reason) {
-    return ::testing::MatchesRegex(
-        "windlass_qt_test: cannot open a display \\(" + reason +
-        "\\); run under Xvfb \\(xvfb-run windlass_qt_test\\) or use heatwise-cli\n");
-}
-
-class NoDisplay : public ::testing::Test {
-  protected:
-    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
-
-    static void OpenDisplayWith(const std::vector<std::pair<const char*, const char*>>& env) {
-        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-            unsetenv(name);
-        }
-        for (const auto& [name, value] : env) {
-            setenv(name, value, 1);
-        }
-        ThePlatform().Windowing().Display();
-    }
-};
-
-TEST_F(NoDisplay, EachReasonIsReportedInOneLineAndTheProgramEnds) {
-    struct Case {
-        std::vector<std::pair<const char*, const char*>> env;
-        std::string reason;
-    };
-    const std::vector<Case> cases = {
-        {{}, "DISPLAY is not set"},
-        {{{"QT_QPA_PLATFORM", "nosuchplatform"}}, "[^\n]*nosuchplatform[^\n]*"},
-        // An X server that cannot be reached.
-        {{{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", ":97"}}, "[^\n]+"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EXIT(OpenDisplayWith(c.env), ::testing::ExitedWithCode(qt::kNoDisplayExitCode),
-                    OneLineAboutTheDisplay(c.reason));
     }
 }
 
