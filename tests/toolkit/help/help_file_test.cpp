@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "help/help_names.h"
+#include "init/settings.h"
 #include "support/toolkit_test.h"
 #include "windlass/windlass.h"
 #include "window/window_table.h"
@@ -35,6 +36,66 @@ class HelpFileTest : public testing::ToolkitTest {
         return (scratch_.path() / relative).string();
     }
 };
+
+// Web pages, addresses and compiled help go to the program the desktop associates with them: a
+// kind no program is chosen for raises 1 (compiled help: the viewer error), a choice that leads
+// nowhere or a program that does not start the viewer error. The settings' browser plays no
+// part. Where the compiled-HTML viewer hh is on the PATH, compiled help goes to it instead,
+// with the topic as its map id.
+TEST_F(HelpFileTest, PagesAddressesAndCompiledHelpGoToTheDesktopsChoiceOrToHh) {
+    struct Case {
+        std::string helpfile, target;
+        DesktopLookup lookup;
+        bool starts;
+        int error;
+    };
+    Touch("bin/manual.chm bin/guide.htm");
+    const std::string chm = Scratch("bin/manual.chm");
+    const std::string page = Scratch("bin/guide.htm");
+    const std::string site = "http://example.org/";
+    const std::vector<Case> cases = {
+        {"manual.chm", chm, DesktopLookup::Found, true, 0},
+        {"manual.chm", chm, DesktopLookup::NoAssociation, true, ERR_HELP_VIEWER},
+        {"   HTTP://EXAMPLE.ORG/A.HTM", "HTTP://EXAMPLE.ORG/A.HTM", DesktopLookup::Found, true, 0},
+        {"guide.htm", page, DesktopLookup::NoAssociation, true, ERR_OPEN_FILE},
+        {site, site, DesktopLookup::NoAssociation, true, ERR_OPEN_FILE},
+        {"guide.htm", page, DesktopLookup::Failed, true, ERR_HELP_VIEWER},
+        {site, site, DesktopLookup::Found, false, ERR_HELP_VIEWER},
+    };
+    Settings().browser = "sh";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.helpfile);
+        platform_->desktop_asked.clear();
+        platform_->programs_started.clear();
+        platform_->desktop_answer = c.lookup;
+        platform_->start_answer = c.starts;
+        WHelpFile1(c.helpfile, c.target == chm ? 7 : -1);
+        EXPECT_EQ(InfoError(1), c.error);
+        EXPECT_EQ(platform_->desktop_asked, std::vector<std::string>{c.target});
+        const bool found = c.lookup == DesktopLookup::Found;
+        ASSERT_EQ(platform_->programs_started.size(), found ? 1u : 0u);
+        if (found) {
+            EXPECT_EQ(platform_->programs_started[0].program, "desktop-choice");
+            EXPECT_EQ(platform_->programs_started[0].arguments, std::vector<std::string>{c.target});
+        }
+    }
+    const fs::path hh = scratch_.path() / "tools/hh";
+    WriteFile(hh, "#!/bin/sh\n");
+    fs::permissions(hh, fs::perms::owner_all);
+    platform_->environment["PATH"] = "/nonexistent:" + hh.parent_path().string();
+    platform_->desktop_asked.clear();
+    platform_->programs_started.clear();
+    platform_->start_answer = true;
+    WHelpFile1("manual.chm", 7);
+    WHelpFile1("manual.chm");
+    EXPECT_EQ(InfoError(1), 0);
+    ASSERT_EQ(platform_->programs_started.size(), 2u);
+    EXPECT_EQ(platform_->programs_started[0].program, hh.string());
+    EXPECT_EQ(platform_->programs_started[0].arguments,
+              (std::vector<std::string>{"-mapid", "7", chm}));
+    EXPECT_EQ(platform_->programs_started[1].arguments, std::vector<std::string>{chm});
+    EXPECT_TRUE(platform_->desktop_asked.empty());
+}
 
 TEST_F(HelpFileTest, HelpDocumentsGoToTheViewerWithTheRequestTheArgumentsAsk) {
     struct Case {
