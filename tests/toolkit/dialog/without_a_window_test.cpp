@@ -8,6 +8,8 @@
 
 #include "dialog_test.h"
 #include "message/window_messages.h"
+#include "numeric/focus_check.h"
+#include "window/window_table.h"
 
 namespace windlass::testing {
 namespace {
@@ -89,6 +91,22 @@ TEST_F(DialogsAlone, ADialogThatGoesGivesTheFocusBackToTheFormItBelongsTo) {
     platform().focused = nullptr;
     WDialogHide();
     EXPECT_EQ(platform().focused, nullptr);
+}
+
+// Only the main window and its client area are exempt from the check a numeric field makes as
+// it loses the focus: a value out of range cannot escape into the program's form.
+TEST_F(DialogsAlone, AnInvalidValueKeepsTheFocusFromTheFormButNotFromTheMainWindow) {
+    WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm);
+    const WindowHandle form_field = Field(202);
+    WDialogLoad(kSettings);
+    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 301, DIALOG_MODELESS);
+    platform().ControlOf(Field(301))->text.clear();
+    backend::Type(platform(), "99");
+    EXPECT_FALSE(backend::Focus(platform(), form_field));
+    EXPECT_EQ(platform().focused, Field(301));
+    EXPECT_GT(platform().beeps, 0);
+    const WindowHandle frame = Windows().by_slot[kMainWindowSlot].frame;
+    EXPECT_EQ(yyoutofrange(Field(301), frame, StrictText::No), false);
 }
 
 TEST_F(DialogsAlone, ABoxNobodyCanAnswerIsWrittenOutAndAnsweredByItsDefaultButton) {
