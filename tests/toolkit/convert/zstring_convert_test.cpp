@@ -2,6 +2,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
@@ -107,6 +108,25 @@ TEST(ConvertZeroTerminated, ReadersStopAtTheZeroOrTheCapacity) {
         EXPECT_EQ(value, c.expected) << "[" << c.text << "]";
         EXPECT_EQ(InfoError(1), c.error) << "[" << c.text << "]";
     }
+}
+
+// The scanner the numeric fields and the companion text read numbers with stops at the end of
+// the text it is given, even where more digits follow in memory.
+TEST(AsciiScanners, ANumberEndsWhereTheTextEnds) {
+    const std::string_view memory = "12.5e23 7";
+    struct Case {
+        std::size_t length;
+        double expected;
+        int at_end;
+    };
+    const Case cases[] = {{2, 12, 1}, {4, 12.5, 1}, {6, 12.5e2, 1}, {8, 12.5e23, 0}};
+    for (const Case& c : cases) {
+        int at_end = -1;
+        EXPECT_DOUBLE_EQ(yyAsciiToDouble(memory.substr(0, c.length), at_end), c.expected)
+            << c.length;
+        EXPECT_EQ(at_end, c.at_end) << c.length;
+    }
+    EXPECT_EQ(yyAsciiToInt(memory.substr(0, 1)), 1);
 }
 
 }  // namespace
