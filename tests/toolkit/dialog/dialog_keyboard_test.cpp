@@ -66,6 +66,7 @@ const KeyCase kCases[] = {
     {"Return on a push button", 361, Key::Return, kTaken, 361, {Pressed(361, 321)}},
     // Return elsewhere presses the button that looks like the default one, OK when none does.
     {"Return elsewhere", 322, Key::Return, kTaken, 322, {Pressed(1, 322)}},
+    {"Return on a check box", 341, Key::Return, kTaken, 341, {Pressed(1, 341)}},
     {"Apply looks default", 322, Key::Return, kTaken, 322, {Pressed(361, 322)}, 0, 0, kApply},
     {"none looks default", 322, Key::Return, kTaken, 322, {Pressed(1, 322)}, 0, 0, kNoDefault},
     {"a field that wants Return", 351, Key::Return, kToControl, 351, {}},

@@ -79,6 +79,38 @@ TEST_F(DialogLoad, ADialogThatCannotBeLoadedRaises1007AndLeavesTheCurrentDialog)
     }
 }
 
+// A table of 101 dialogs, one more than the toolkit can hold at once.
+class ManyDialogs {
+  public:
+    ManyDialogs() {
+        for (int index = 0; index <= kMaxDialogs; ++index) {
+            table_.push_back({ResourceName(kTypeDialog), ResourceName(1000 + index), nullptr, 0,
+                              nullptr, &kTemplate, nullptr});
+        }
+        RegisterResources(table_);
+    }
+    ~ManyDialogs() { UnregisterResources(table_); }
+
+  private:
+    static constexpr DialogTemplate kTemplate = {
+        DialogForm::kDialogEx, 0x80C80000u, 0, 0,  0, 50,    20, 0,       "Many",
+        ResourceName(0),       "",          0, "", 0, false, 0,  nullptr, 0};
+    std::vector<Resource> table_;
+};
+
+TEST_F(DialogLoad, TheHundredAndFirstDialogIsNotLoaded) {
+    ManyDialogs many;
+    for (int index = 0; index < kMaxDialogs; ++index) {
+        WDialogLoad(1000 + index);
+        ASSERT_EQ(InfoError(1), 0) << index;
+    }
+    EXPECT_EQ(Dialogs().count, kMaxDialogs);
+    WDialogLoad(1000 + kMaxDialogs);
+    EXPECT_EQ(InfoError(1), ERR_DIALOG_LOAD);
+    EXPECT_EQ(CurrentDialogId(), 1000 + kMaxDialogs - 1);
+    EXPECT_EQ(Dialogs().count, kMaxDialogs);
+}
+
 TEST_F(DialogLoad, SelectingADialogThatIsNotLoadedRaises1008AndLeavesTheCurrentOne) {
     WDialogSelect(kForm);
     EXPECT_EQ(InfoError(1), ERR_DIALOG_SELECT);

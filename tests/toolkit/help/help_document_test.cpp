@@ -85,7 +85,8 @@ TEST(HelpDocument, EveryFaultIsNamedWithItsLine) {
          "line 2: the value of id in the tag <section> has no closing quote"},
         {title + "<!-- a note\n\n", "line 2: a comment"},
         {title + "<p>caf\xE9</p>", "line 2: the document is not UTF-8 text"},
-        {title + "\xE2\x82", "line 2: the document is not UTF-8"}};
+        {title + "\xE2\x82", "line 2: the document is not UTF-8"},
+        {"\xE9" + title, "line 1: the document is not UTF-8"}};
     for (const auto& [text, message] : cases) {
         HelpDocumentReading reading = ParseHelpDocument(text);
         EXPECT_FALSE(reading.document) << message;

@@ -39,5 +39,18 @@ TEST(MessageKeyCodes, EveryRowOfTheTable) {
     }
 }
 
+TEST(MessageMouseCodes, ModifierBitsAndButtonNumbers) {
+    MouseEvent mouse;
+    EXPECT_EQ(MouseModifierBits(mouse), 0);
+    mouse.ctrl = mouse.middle_down = Y;
+    EXPECT_EQ(MouseModifierBits(mouse), 1 + 8);
+    mouse.shift = mouse.left_down = mouse.right_down = Y;
+    EXPECT_EQ(MouseModifierBits(mouse), 31);
+    EXPECT_EQ(MouseButtonNumber(MouseButton::Left), 1);
+    EXPECT_EQ(MouseButtonNumber(MouseButton::Middle), 2);
+    EXPECT_EQ(MouseButtonNumber(MouseButton::Right), 3);
+    EXPECT_EQ(MouseButtonNumber(MouseButton::None), -1);
+}
+
 }  // namespace
 }  // namespace windlass

@@ -69,6 +69,18 @@ TEST_F(QtNumericField, EveryTypedCharacterGoesThroughTheToolkit) {
     EXPECT_EQ(platform_->beeps, 1);
 }
 
+// The spin keys ask the toolkit for a step; the toolkit writes the text.
+TEST_F(QtNumericField, SpinKeysAskTheToolkitToStep) {
+    ShowActive();
+    Focus(106);
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown}) {
+        Press(key);
+    }
+    EXPECT_THAT(listener_.Only({"spin"}),
+                ElementsAre("spin 106 1", "spin 106 -1", "spin 106 5", "spin 106 -5"));
+    EXPECT_EQ(TextOf(106), "72");
+}
+
 class RefusedMove : public QtNumericField {
   protected:
     void SetUp() override {
