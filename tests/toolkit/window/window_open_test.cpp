@@ -38,6 +38,15 @@ TEST_F(WindowOpen, NoArgumentsGiveACentredResizableWindowOf80PercentOfTheScreen)
     EXPECT_EQ(Windows().flags, 7);
 }
 
+// A centred window counts its border and status bar, half of whose height it moves up.
+TEST_F(WindowOpen, CentringCountsTheDecorations) {
+    platform().border = 3;
+    platform().status_bar_height = 21;
+    WindowOpen2(WF_SYSMENU | WF_STATUSBAR, WINDOW_CENTRED, WINDOW_CENTRED, 500, 300);
+    EXPECT_EQ(platform().main_frame().placed,
+              std::make_pair((1024 - 506) / 2, (768 - 306) / 2 - 10));
+}
+
 // What the Qt window makes of the menu, its accelerators and its prompts is checked in
 // QtWindow.MenuItemsAcceleratorsAndPromptsWork.
 TEST_F(WindowOpen, TheMenuResourceGivesItemsAcceleratorsPromptsAndTheIcon) {
