@@ -7,6 +7,9 @@
 #include <QUrl>
 
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "qt/desktop_entries.h"
 #include "qt/help_viewer/qt_help_viewer.h"
@@ -82,14 +85,17 @@ std::optional<std::string> EntryText(const std::string& id) {
 // a missing association.
 AssociatedProgram QtHelpDesktop::FindAssociatedProgram(const std::string& path_or_address) {
     Application();
+    // Each list is read once, however many types are looked for in it.
+    std::vector<std::string> lists;
+    for (const QString& list : ListFiles()) {
+        if (std::optional<std::string> text = ReadText(list)) {
+            lists.push_back(std::move(*text));
+        }
+    }
     bool some_choice = false;
     for (const QString& type : MimeTypesOf(path_or_address)) {
-        for (const QString& list : ListFiles()) {
-            std::optional<std::string> text = ReadText(list);
-            if (!text) {
-                continue;
-            }
-            for (const std::string& id : ApplicationsFor(*text, type.toStdString())) {
+        for (const std::string& text : lists) {
+            for (const std::string& id : ApplicationsFor(text, type.toStdString())) {
                 some_choice = true;
                 std::optional<std::string> entry = EntryText(id);
                 std::optional<std::vector<std::string>> exec =

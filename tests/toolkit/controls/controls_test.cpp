@@ -13,6 +13,7 @@
 #include "backend_events.h"
 #include "dialog/dialog_manager.h"
 #include "dialog/dialog_table.h"
+#include "dialog/dialog_test.h"
 #include "message/message_queue.h"
 #include "recording_platform.h"
 #include "support/toolkit_reset.h"
@@ -23,7 +24,7 @@ namespace windlass::testing {
 namespace {
 
 // The ventilation panel of controls_test.rc and its two tab pages.
-constexpr int kPanel = 600;
+constexpr int kControlPanel = 600;
 constexpr int kFanSpeed = 602;  // Trackbar 0 to 100, at 40, with a selection 20 to 60.
 constexpr int kDrying = 604;    // Progress bar 0 to 200, at 150.
 constexpr int kDamper = 605;    // Vertical trackbar whose companion range is no range.
@@ -37,29 +38,15 @@ constexpr int kResetButton = 614;  // Asks for an icon there is none of.
 constexpr int kSummer = 620;
 constexpr int kWinter = 621;
 
-class Controls : public ::testing::Test {
+class Controls : public DialogTest {
   protected:
-    Controls() {
-        ResetToolkitState();
-        auto platform = std::make_unique<RecordingPlatform>();
-        platform_ = platform.get();
-        previous_ = InstallPlatform(std::move(platform));
-        InstallDialogManager();
-        backend::ReportFocusMoves(*platform_);
-    }
-    ~Controls() override {
-        UnloadAllDialogs();
-        ResetToolkitState();
-        InstallPlatform(std::move(previous_));
-    }
-
     void Load() {
-        WDialogLoad(kPanel);
+        WDialogLoad(kControlPanel);
         ASSERT_EQ(InfoError(1), 0);
     }
     RecordedControl& Control(int id) {
-        DialogRecord* panel = Dialogs().AtSlot(Dialogs().SlotOf(kPanel));
-        return *platform_->ControlOf(panel->Find(id)->handle);
+        DialogRecord* panel = Dialogs().AtSlot(Dialogs().SlotOf(kControlPanel));
+        return *platform().ControlOf(panel->Find(id)->handle);
     }
     std::uint32_t StyleOf(int id) { return Dialogs().Current()->Find(id)->style; }
     // The messages raised so far, as (type, data1, data2).
@@ -71,11 +58,6 @@ class Controls : public ::testing::Test {
         }
         return taken;
     }
-
-    RecordingPlatform* platform_ = nullptr;
-
-  private:
-    std::unique_ptr<Platform> previous_;
 };
 
 TEST_F(Controls, CompanionDataSetsBarsStepsPagesAndColours) {
@@ -106,7 +88,7 @@ TEST_F(Controls, CompanionDataSetsBarsStepsPagesAndColours) {
     EXPECT_EQ(tabs.tab_pages[1].second, "Winter");
     EXPECT_EQ(tabs.tab_selected, 1) << "the page of dialog 621";
     EXPECT_EQ(Dialogs().count, 3);
-    EXPECT_EQ(Dialogs().Current()->id, kPanel) << "the pages leave the panel current";
+    EXPECT_EQ(Dialogs().Current()->id, kControlPanel) << "the pages leave the panel current";
 
     EXPECT_EQ(Control(kFilterDue).text_colour, 0xFFFFFF);
     EXPECT_EQ(Control(kFilterDue).background_colour, 0x0000A0);
@@ -124,7 +106,7 @@ TEST_F(Controls, ButtonsAndLabelsShowTheImageOfTheirOwnId) {
 }
 
 TEST_F(Controls, AButtonWhoseImageThePlatformRefusesLosesItsImageStyle) {
-    platform_->refuse_images = true;
+    platform().refuse_images = true;
     Load();
     EXPECT_FALSE(StyleOf(kFanButton) & styles::kButtonBitmap);
     EXPECT_EQ(StyleOf(kWarning) & styles::kStaticKindMask, styles::kStaticIcon)
@@ -175,12 +157,12 @@ TEST_F(Controls, MovingATrackbarPostsAFieldMessageAndChoosingATabATabMessage) {
     Load();
     WMessageEnable(MSG_FIELD, 1);
     WMessageEnable(MSG_TAB, 1);
-    backend::Focus(*platform_, Control(kFanSpeed).handle());
+    backend::Focus(platform(), Control(kFanSpeed).handle());
     TakeMessages();
     Control(kFanSpeed).bar_position = 50;
-    backend::Notify(*platform_, Control(kFanSpeed).handle(), ControlNotice::Scrolled);
+    backend::Notify(platform(), Control(kFanSpeed).handle(), ControlNotice::Scrolled);
     Control(kTabs).tab_selected = 0;
-    backend::Notify(*platform_, Control(kTabs).handle(), ControlNotice::TabSelected);
+    backend::Notify(platform(), Control(kTabs).handle(), ControlNotice::TabSelected);
     using Message = std::tuple<int, int, int>;
     EXPECT_EQ(TakeMessages(),
               (std::vector<Message>{{MSG_FIELD, kFanSpeed, kFanSpeed}, {MSG_TAB, kTabs, kSummer}}));
