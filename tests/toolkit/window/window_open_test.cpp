@@ -64,7 +64,7 @@ TEST_F(WindowOpen, TheMenuResourceGivesItemsAcceleratorsPromptsAndTheIcon) {
     ASSERT_EQ(edit.items[2].items.size(), 1u);
     EXPECT_TRUE(edit.items[2].items[0].greyed);
     EXPECT_EQ(request.menu[1].id, 504);
-    ASSERT_EQ(request.accelerators.size(), 2u);
+    ASSERT_EQ(request.accelerators.size(), 3u);
     const AcceleratorKey& f5 = request.accelerators[0];
     const AcceleratorKey& copy = request.accelerators[1];
     EXPECT_EQ(f5.kind, AcceleratorKey::Kind::VirtualKey);

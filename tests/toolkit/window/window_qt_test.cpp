@@ -89,12 +89,15 @@ TEST_F(QtWindow, MenuItemsAcceleratorsAndPromptsWork) {
     Post([client] {
         QTest::keyClick(client, Qt::Key_F5, Qt::ShiftModifier);
         QTest::keyClick(client, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(client, Qt::Key_G, Qt::ControlModifier);
         QTest::keyClick(client, Qt::Key_F5);
     });
     EXPECT_EQ(Wait(record), MSG_MENU);
     EXPECT_EQ(record.data1, 503);
     EXPECT_EQ(Wait(record), MSG_MENU);
     EXPECT_EQ(record.data1, 501);
+    EXPECT_EQ(Wait(record), MSG_MENU);
+    EXPECT_EQ(record.data1, 504) << "a letter key with Ctrl";
     EXPECT_EQ(Wait(record), MSG_KEY) << "F5 without Shift is no accelerator";
     EXPECT_EQ(record.data1, 305);
     // A command on the bar, and one in a pop-up that a click on the bar opens.

@@ -9,10 +9,12 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 
 #include "climate_derivation.h"
 #include "station_table.h"
+#include "text_fields.h"
 #include "weather_file.h"
 #include "year_calendar.h"
 
@@ -159,6 +161,16 @@ TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
     EXPECT_EQ(ReadError("empty.csv"),
               "empty.csv: the file is empty; expected a TMY3 CSV or EPW weather file");
     EXPECT_EQ(ReadError("folder.csv"), "folder.csv: is a folder, not a weather file");
+}
+
+TEST(WeatherFile, TemperatureTextsInTenthsOfADegree) {
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {"7", 70},         {"-12.5", -125}, {"+3.0", 30}, {"-0.4", -4}, {"12345678", 123456780},
+        {"123456789", {}}, {"12.", {}},     {"1.25", {}}, {".5", {}},   {"--1", {}},
+        {"1.x", {}},       {"", {}}};
+    for (const auto& [text, tenths] : cases) {
+        EXPECT_EQ(ParseTenthsCelsius(text), tenths) << text;
+    }
 }
 
 TEST(Derivation, RoundingToWholeFahrenheitAndBins) {
