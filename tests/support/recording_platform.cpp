@@ -20,8 +20,18 @@ std::string UpperCase(std::string_view text) {
     return upper;
 }
 
-std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+// Runs `edit` on a record this double made; a handle it did not make changes nothing.
+template <typename Made, typename Edit>
+void IfMade(Made* made, Edit edit) {
+    if (made != nullptr) {
+        edit(*made);
+    }
+}
+
+// What `read` says of a record this double made, or `otherwise` of any other handle.
+template <typename Made, typename Answer, typename Read>
+Answer Ask(Made* made, Answer otherwise, Read read) {
+    return made != nullptr ? Answer(read(*made)) : otherwise;
 }
 
 }  // namespace
@@ -40,10 +50,6 @@ RecordedControl* RecordedDialog::Find(int control_id) {
         }
     }
     return nullptr;
-}
-
-void RecordingPlatform::Record(std::string call) {
-    calls.push_back(std::move(call));
 }
 
 std::string RecordingPlatform::Name(WindowHandle window) {
@@ -66,20 +72,20 @@ CurrentDirectory RecordingPlatform::WorkingDirectory() {
 }
 
 void RecordingPlatform::ExitProcess(int exit_code) {
-    Record("ExitProcess(" + std::to_string(exit_code) + ")");
+    Record("ExitProcess", exit_code);
     exits.push_back(exit_code);
     throw ProcessExit{exit_code};
 }
 
 bool RecordingPlatform::StartProgram(const std::string& program,
                                      const std::vector<std::string>& arguments) {
-    Record("StartProgram(" + Quoted(program) + ")");
+    Record("StartProgram", Quote{program});
     programs_started.push_back({program, arguments});
     return start_answer;
 }
 
 BoxAnswer RecordingPlatform::ShowMessageBox(const MessageBoxRequest& request) {
-    Record("ShowMessageBox(" + Quoted(request.text) + ")");
+    Record("ShowMessageBox", Quote{request.text});
     boxes_shown.push_back(request);
     if (while_box_shown) {
         while_box_shown(request);
@@ -93,7 +99,7 @@ BoxAnswer RecordingPlatform::ShowMessageBox(const MessageBoxRequest& request) {
 }
 
 void RecordingPlatform::Beep() {
-    Record("Beep()");
+    Record("Beep");
     ++beeps;
 }
 
@@ -103,7 +109,7 @@ RecordingPlatform::Frame* RecordingPlatform::FrameOf(WindowHandle frame) {
 }
 
 WindowHandle RecordingPlatform::CreateFrame(const FrameRequest& request, FrameListener& listener) {
-    Record("CreateFrame(" + Quoted(request.title) + ")");
+    Record("CreateFrame", Quote{request.title});
     if (refuse_frames) {
         return nullptr;
     }
@@ -125,49 +131,39 @@ FrameMeasures RecordingPlatform::MeasureFrame(WindowHandle frame) {
 }
 
 void RecordingPlatform::PlaceFrame(WindowHandle frame, int x, int y) {
-    Record("PlaceFrame(" + std::to_string(x) + ", " + std::to_string(y) + ")");
-    if (Frame* made = FrameOf(frame)) {
-        made->placed = std::make_pair(x, y);
-    }
+    Record("PlaceFrame", x, y);
+    IfMade(FrameOf(frame), [&](Frame& made) { made.placed = std::make_pair(x, y); });
 }
 
 void RecordingPlatform::ShowFrame(WindowHandle frame, FrameShow show) {
-    Record("ShowFrame()");
-    if (Frame* made = FrameOf(frame)) {
-        made->shown = show;
-    }
+    Record("ShowFrame");
+    IfMade(FrameOf(frame), [&](Frame& made) { made.shown = show; });
 }
 
 PixelSize RecordingPlatform::ClientAreaSize(WindowHandle frame) {
-    Frame* made = FrameOf(frame);
-    return made != nullptr ? PixelSize{made->request.client_width, made->request.client_height}
-                           : PixelSize{};
+    return Ask(FrameOf(frame), PixelSize{}, [&](Frame& made) {
+        return PixelSize{made.request.client_width, made.request.client_height};
+    });
 }
 
 void RecordingPlatform::ShowStatusBar(WindowHandle frame,
                                       const std::vector<StatusPartView>& parts) {
-    Record("ShowStatusBar(" + std::to_string(parts.size()) + ")");
-    if (Frame* made = FrameOf(frame)) {
-        made->status_updates.push_back(parts);
-    }
+    Record("ShowStatusBar", parts.size());
+    IfMade(FrameOf(frame), [&](Frame& made) { made.status_updates.push_back(parts); });
 }
 
 void RecordingPlatform::StartTimer(WindowHandle frame, int timer_id, int milliseconds) {
-    Record("StartTimer(" + std::to_string(timer_id) + ", " + std::to_string(milliseconds) + ")");
-    if (Frame* made = FrameOf(frame)) {
-        made->timers.emplace_back(timer_id, milliseconds);
-    }
+    Record("StartTimer", timer_id, milliseconds);
+    IfMade(FrameOf(frame), [&](Frame& made) { made.timers.emplace_back(timer_id, milliseconds); });
 }
 
 void RecordingPlatform::DestroyFrame(WindowHandle frame) {
-    Record("DestroyFrame()");
-    if (Frame* made = FrameOf(frame)) {
-        made->destroyed = true;
-    }
+    Record("DestroyFrame");
+    IfMade(FrameOf(frame), [&](Frame& made) { made.destroyed = true; });
 }
 
 void RecordingPlatform::WaitForEvents() {
-    Record("WaitForEvents()");
+    Record("WaitForEvents");
     ++waits;
     if (events.empty()) {
         ++idle_waits;
@@ -183,13 +179,13 @@ void RecordingPlatform::WaitForEvents() {
 
 bool RecordingPlatform::ShowHelp(WindowHandle owner, const std::string& document,
                                  const HelpRequest& request) {
-    Record("ShowHelp(" + Quoted(document) + ")");
+    Record("ShowHelp", Quote{document});
     help_shown.push_back({owner, document, request});
     return help_answer;
 }
 
 AssociatedProgram RecordingPlatform::FindAssociatedProgram(const std::string& path_or_address) {
-    Record("FindAssociatedProgram(" + Quoted(path_or_address) + ")");
+    Record("FindAssociatedProgram", Quote{path_or_address});
     desktop_asked.push_back(path_or_address);
     if (desktop_answer != DesktopLookup::Found) {
         return {desktop_answer, {}, {}};
@@ -225,7 +221,7 @@ WindowHandle RecordingPlatform::ControlById(WindowHandle dialog, int id) {
 
 WindowHandle RecordingPlatform::CreateDialog(const DialogTemplate& dialog, WindowHandle parent,
                                              DialogListener& listener) {
-    Record("CreateDialog(" + std::to_string(dialog.control_count) + ")");
+    Record("CreateDialog", dialog.control_count);
     if (refuse_dialogs) {
         return nullptr;
     }
@@ -261,8 +257,8 @@ PixelSize RecordingPlatform::DialogSize(WindowHandle dialog) {
 }
 
 int RecordingPlatform::ControlCount(WindowHandle dialog) {
-    RecordedDialog* made = DialogOf(dialog);
-    return made != nullptr ? static_cast<int>(made->controls.size()) : 0;
+    return Ask(DialogOf(dialog), 0,
+               [&](RecordedDialog& made) { return static_cast<int>(made.controls.size()); });
 }
 
 WindowHandle RecordingPlatform::Control(WindowHandle dialog, int position) {
@@ -274,15 +270,13 @@ WindowHandle RecordingPlatform::Control(WindowHandle dialog, int position) {
 }
 
 void RecordingPlatform::MoveDialog(WindowHandle dialog, int x, int y) {
-    Record("MoveDialog(" + std::to_string(x) + ", " + std::to_string(y) + ")");
-    if (RecordedDialog* made = DialogOf(dialog)) {
-        made->position = std::make_pair(x, y);
-    }
+    Record("MoveDialog", x, y);
+    IfMade(DialogOf(dialog), [&](RecordedDialog& made) { made.position = std::make_pair(x, y); });
 }
 
 void RecordingPlatform::ShowDialog(WindowHandle dialog, DialogShowMode mode) {
     bool modal = mode == DialogShowMode::Modal;
-    Record(modal ? "ShowDialog(modal)" : "ShowDialog(modeless)");
+    Record("ShowDialog", modal ? "modal" : "modeless");
     RecordedDialog* made = DialogOf(dialog);
     if (made == nullptr) {
         return;
@@ -303,22 +297,20 @@ void RecordingPlatform::ShowDialog(WindowHandle dialog, DialogShowMode mode) {
 }
 
 void RecordingPlatform::EndModalDialog(WindowHandle dialog) {
-    Record("EndModalDialog()");
-    if (RecordedDialog* made = DialogOf(dialog)) {
-        made->modal_ended = true;
-        made->visible = false;
-    }
+    Record("EndModalDialog");
+    IfMade(DialogOf(dialog), [&](RecordedDialog& made) {
+        made.modal_ended = true;
+        made.visible = false;
+    });
 }
 
 void RecordingPlatform::HideDialog(WindowHandle dialog) {
-    Record("HideDialog()");
-    if (RecordedDialog* made = DialogOf(dialog)) {
-        made->visible = false;
-    }
+    Record("HideDialog");
+    IfMade(DialogOf(dialog), [&](RecordedDialog& made) { made.visible = false; });
 }
 
 void RecordingPlatform::DestroyDialog(WindowHandle dialog) {
-    Record("DestroyDialog()");
+    Record("DestroyDialog");
     RecordedDialog* made = DialogOf(dialog);
     if (made == nullptr) {
         return;
@@ -333,15 +325,13 @@ void RecordingPlatform::DestroyDialog(WindowHandle dialog) {
 }
 
 void RecordingPlatform::SetDialogTitle(WindowHandle dialog, const std::string& title) {
-    Record("SetDialogTitle(" + Quoted(title) + ")");
-    if (RecordedDialog* made = DialogOf(dialog)) {
-        made->title = title;
-    }
+    Record("SetDialogTitle", Quote{title});
+    IfMade(DialogOf(dialog), [&](RecordedDialog& made) { made.title = title; });
 }
 
 void RecordingPlatform::EnableWindow(WindowHandle window, Enable enable) {
     bool on = enable == Enable::Yes;
-    Record("EnableWindow(" + Name(window) + (on ? ", yes)" : ", no)"));
+    Record("EnableWindow", Name(window), on ? "yes" : "no");
     if (RecordedDialog* made = DialogOf(window)) {
         made->enabled = on;
     } else if (RecordedControl* control = ControlOf(window)) {
@@ -355,12 +345,11 @@ void RecordingPlatform::EnableWindow(WindowHandle window, Enable enable) {
 }
 
 std::string RecordingPlatform::ControlText(WindowHandle control) {
-    RecordedControl* made = ControlOf(control);
-    return made != nullptr ? made->text : std::string();
+    return Ask(ControlOf(control), std::string(), [&](RecordedControl& made) { return made.text; });
 }
 
 bool RecordingPlatform::SetControlText(WindowHandle control, const std::string& text) {
-    Record("SetControlText(" + Name(control) + ", " + Quoted(text) + ")");
+    Record("SetControlText", Name(control), Quote{text});
     RecordedControl* made = ControlOf(control);
     if (made == nullptr) {
         return false;
@@ -376,14 +365,12 @@ bool RecordingPlatform::IsModified(WindowHandle control) {
 }
 
 void RecordingPlatform::SetModified(WindowHandle control, bool modified) {
-    Record("SetModified(" + Name(control) + (modified ? ", yes)" : ", no)"));
-    if (RecordedControl* made = ControlOf(control)) {
-        made->modified = modified;
-    }
+    Record("SetModified", Name(control), modified ? "yes" : "no");
+    IfMade(ControlOf(control), [&](RecordedControl& made) { made.modified = modified; });
 }
 
 void RecordingPlatform::SetTextLimit(WindowHandle control, int limit) {
-    Record("SetTextLimit(" + Name(control) + ", " + std::to_string(limit) + ")");
+    Record("SetTextLimit", Name(control), limit);
 }
 
 int RecordingPlatform::CheckState(WindowHandle control) {
@@ -392,7 +379,7 @@ int RecordingPlatform::CheckState(WindowHandle control) {
 }
 
 bool RecordingPlatform::SetCheckState(WindowHandle control, int state) {
-    Record("SetCheckState(" + Name(control) + ", " + std::to_string(state) + ")");
+    Record("SetCheckState", Name(control), state);
     RecordedControl* made = ControlOf(control);
     if (made == nullptr || !made->IsButton()) {
         return false;
@@ -402,7 +389,7 @@ bool RecordingPlatform::SetCheckState(WindowHandle control, int state) {
 }
 
 void RecordingPlatform::ClearEntries(WindowHandle control) {
-    Record("ClearEntries(" + Name(control) + ")");
+    Record("ClearEntries", Name(control));
     RecordedControl* made = ControlOf(control);
     if (made != nullptr && made->IsList()) {
         made->entries.clear();
@@ -412,7 +399,7 @@ void RecordingPlatform::ClearEntries(WindowHandle control) {
 }
 
 void RecordingPlatform::AddEntry(WindowHandle control, const std::string& text) {
-    Record("AddEntry(" + Name(control) + ", " + Quoted(text) + ")");
+    Record("AddEntry", Name(control), Quote{text});
     RecordedControl* made = ControlOf(control);
     if (made != nullptr && made->IsList()) {
         made->entries.push_back(text);
@@ -420,8 +407,8 @@ void RecordingPlatform::AddEntry(WindowHandle control, const std::string& text) 
 }
 
 int RecordingPlatform::EntryCount(WindowHandle control) {
-    RecordedControl* made = ControlOf(control);
-    return made != nullptr ? static_cast<int>(made->entries.size()) : 0;
+    return Ask(ControlOf(control), 0,
+               [&](RecordedControl& made) { return static_cast<int>(made.entries.size()); });
 }
 
 std::string RecordingPlatform::EntryText(WindowHandle control, int index) {
@@ -433,12 +420,11 @@ std::string RecordingPlatform::EntryText(WindowHandle control, int index) {
 }
 
 int RecordingPlatform::Selection(WindowHandle control) {
-    RecordedControl* made = ControlOf(control);
-    return made != nullptr ? made->selection : -1;
+    return Ask(ControlOf(control), -1, [&](RecordedControl& made) { return made.selection; });
 }
 
 bool RecordingPlatform::Select(WindowHandle control, int index) {
-    Record("Select(" + Name(control) + ", " + std::to_string(index) + ")");
+    Record("Select", Name(control), index);
     RecordedControl* made = ControlOf(control);
     if (made == nullptr || !made->IsList() || index < -1 ||
         index >= static_cast<int>(made->entries.size())) {
@@ -465,67 +451,57 @@ int RecordingPlatform::FindExactEntry(WindowHandle control, const std::string& t
 }
 
 void RecordingPlatform::SetSpinRange(WindowHandle control, int minimum, int maximum) {
-    Record("SetSpinRange(" + Name(control) + ", " + std::to_string(minimum) + ", " +
-           std::to_string(maximum) + ")");
+    Record("SetSpinRange", Name(control), minimum, maximum);
 }
 
 void RecordingPlatform::SetBarRange(WindowHandle control, int minimum, int maximum) {
-    Record("SetBarRange(" + Name(control) + ", " + std::to_string(minimum) + ", " +
-           std::to_string(maximum) + ")");
-    if (RecordedControl* made = ControlOf(control)) {
-        made->bar_range = std::make_pair(minimum, maximum);
-        made->bar_position = std::clamp(made->bar_position, minimum, maximum);
-    }
+    Record("SetBarRange", Name(control), minimum, maximum);
+    IfMade(ControlOf(control), [&](RecordedControl& made) {
+        made.bar_range = std::make_pair(minimum, maximum);
+        made.bar_position = std::clamp(made.bar_position, minimum, maximum);
+    });
 }
 
 void RecordingPlatform::SetBarPosition(WindowHandle control, int position) {
-    Record("SetBarPosition(" + Name(control) + ", " + std::to_string(position) + ")");
-    if (RecordedControl* made = ControlOf(control)) {
-        made->bar_position =
-            made->bar_range ? std::clamp(position, made->bar_range->first, made->bar_range->second)
-                            : position;
-    }
+    Record("SetBarPosition", Name(control), position);
+    IfMade(ControlOf(control), [&](RecordedControl& made) {
+        made.bar_position =
+            made.bar_range ? std::clamp(position, made.bar_range->first, made.bar_range->second)
+                           : position;
+    });
 }
 
 int RecordingPlatform::BarPosition(WindowHandle control) {
-    RecordedControl* made = ControlOf(control);
-    return made != nullptr ? made->bar_position : 0;
+    return Ask(ControlOf(control), 0, [&](RecordedControl& made) { return made.bar_position; });
 }
 
 void RecordingPlatform::SetTrackbarSteps(WindowHandle control, const TrackbarSteps& steps) {
-    Record("SetTrackbarSteps(" + Name(control) + ", " + std::to_string(steps.tick_frequency) +
-           ", " + std::to_string(steps.page_size) + ", " + std::to_string(steps.line_size) + ")");
-    if (RecordedControl* made = ControlOf(control)) {
-        made->trackbar_steps = steps;
-    }
+    Record("SetTrackbarSteps", Name(control), steps.tick_frequency, steps.page_size,
+           steps.line_size);
+    IfMade(ControlOf(control), [&](RecordedControl& made) { made.trackbar_steps = steps; });
 }
 
 void RecordingPlatform::SetTrackbarSelection(WindowHandle control, int start, int end) {
-    Record("SetTrackbarSelection(" + Name(control) + ", " + std::to_string(start) + ", " +
-           std::to_string(end) + ")");
-    if (RecordedControl* made = ControlOf(control)) {
-        made->trackbar_selection = std::make_pair(start, end);
-    }
+    Record("SetTrackbarSelection", Name(control), start, end);
+    IfMade(ControlOf(control),
+           [&](RecordedControl& made) { made.trackbar_selection = std::make_pair(start, end); });
 }
 
 void RecordingPlatform::AddTabPage(WindowHandle tab_control, WindowHandle page,
                                    const std::string& caption) {
-    Record("AddTabPage(" + Name(tab_control) + ", " + Quoted(caption) + ")");
-    if (RecordedControl* made = ControlOf(tab_control)) {
-        made->tab_pages.emplace_back(page, caption);
-    }
+    Record("AddTabPage", Name(tab_control), Quote{caption});
+    IfMade(ControlOf(tab_control),
+           [&](RecordedControl& made) { made.tab_pages.emplace_back(page, caption); });
 }
 
 void RecordingPlatform::SelectTabPage(WindowHandle tab_control, int index) {
-    Record("SelectTabPage(" + Name(tab_control) + ", " + std::to_string(index) + ")");
-    if (RecordedControl* made = ControlOf(tab_control)) {
-        made->tab_selected = index;
-    }
+    Record("SelectTabPage", Name(tab_control), index);
+    IfMade(ControlOf(tab_control), [&](RecordedControl& made) { made.tab_selected = index; });
 }
 
 void RecordingPlatform::SetTabCaption(WindowHandle tab_control, WindowHandle page,
                                       const std::string& caption) {
-    Record("SetTabCaption(" + Name(tab_control) + ", " + Quoted(caption) + ")");
+    Record("SetTabCaption", Name(tab_control), Quote{caption});
     if (RecordedControl* made = ControlOf(tab_control)) {
         for (auto& [shown, tab_caption] : made->tab_pages) {
             if (shown == page) {
@@ -545,19 +521,17 @@ WindowHandle RecordingPlatform::SelectedTabPage(WindowHandle tab_control) {
 }
 
 void RecordingPlatform::SetControlColours(WindowHandle control, int text, int background) {
-    Record("SetControlColours(" + Name(control) + ", " + std::to_string(text) + ", " +
-           std::to_string(background) + ")");
-    if (RecordedControl* made = ControlOf(control)) {
-        made->text_colour = text;
-        made->background_colour = background;
-    }
+    Record("SetControlColours", Name(control), text, background);
+    IfMade(ControlOf(control), [&](RecordedControl& made) {
+        made.text_colour = text;
+        made.background_colour = background;
+    });
 }
 
 bool RecordingPlatform::SetControlImage(WindowHandle control, ImageKind kind,
                                         std::span<const std::uint8_t> bytes) {
-    Record("SetControlImage(" + Name(control) +
-           (kind == ImageKind::Bitmap ? ", bitmap, " : ", icon, ") + std::to_string(bytes.size()) +
-           ")");
+    Record("SetControlImage", Name(control), kind == ImageKind::Bitmap ? "bitmap" : "icon",
+           bytes.size());
     RecordedControl* made = ControlOf(control);
     if (made == nullptr || refuse_images) {
         return false;
@@ -567,7 +541,7 @@ bool RecordingPlatform::SetControlImage(WindowHandle control, ImageKind kind,
 }
 
 void RecordingPlatform::FocusControl(WindowHandle control, SelectText select) {
-    Record("FocusControl(" + Name(control) + ")");
+    Record("FocusControl", Name(control));
     RecordedControl* made = ControlOf(control);
     if (made == nullptr) {
         // A dialog handed the focus keeps it as the record of where it went; a backend passes
@@ -592,10 +566,8 @@ bool RecordingPlatform::CanFocus(WindowHandle control) {
 
 void RecordingPlatform::SetDefaultLook(WindowHandle button, DefaultLook look) {
     bool on = look == DefaultLook::Default;
-    Record("SetDefaultLook(" + Name(button) + (on ? ", default)" : ", plain)"));
-    if (RecordedControl* made = ControlOf(button)) {
-        made->look = look;
-    }
+    Record("SetDefaultLook", Name(button), on ? "default" : "plain");
+    IfMade(ControlOf(button), [&](RecordedControl& made) { made.look = look; });
 }
 
 DefaultLook RecordingPlatform::LookOf(WindowHandle button) {
@@ -612,15 +584,13 @@ DefaultLook RecordingPlatform::LookOf(WindowHandle button) {
 }
 
 void RecordingPlatform::MakeButtonAutomatic(WindowHandle button) {
-    Record("MakeButtonAutomatic(" + Name(button) + ")");
+    Record("MakeButtonAutomatic", Name(button));
 }
 
 void RecordingPlatform::SetAccessibleText(WindowHandle control, const std::string& name,
                                           const std::string&) {
-    Record("SetAccessibleText(" + Name(control) + ", " + Quoted(name) + ")");
-    if (RecordedControl* made = ControlOf(control)) {
-        made->accessible_name = name;
-    }
+    Record("SetAccessibleText", Name(control), Quote{name});
+    IfMade(ControlOf(control), [&](RecordedControl& made) { made.accessible_name = name; });
 }
 
 ScopedRecordingPlatform::ScopedRecordingPlatform() {

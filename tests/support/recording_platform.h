@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -275,7 +276,21 @@ class RecordingPlatform : public Platform,
     WindowHandle ControlById(WindowHandle dialog, int id);
 
   private:
-    void Record(std::string call);
+    // A text argument, written quoted.
+    struct Quote {
+        std::string_view text;
+    };
+    static std::string Written(std::string_view word) { return std::string(word); }
+    static std::string Written(Quote quote) { return "\"" + std::string(quote.text) + "\""; }
+    static std::string Written(std::size_t number) { return std::to_string(number); }
+    static std::string Written(int number) { return std::to_string(number); }
+    template <typename... Arguments>
+    void Record(std::string_view operation, const Arguments&... arguments) {
+        std::string call = std::string(operation) + "(";
+        std::string_view separator;
+        ((call += separator, call += Written(arguments), separator = ", "), ...);
+        calls.push_back(call + ")");
+    }
     std::string Name(WindowHandle window);
 };
 
