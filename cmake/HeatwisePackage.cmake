@@ -26,8 +26,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "estimate the yearly cost of cooling and heating a building")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Heatwise estimates the yearly cost of cooling and of heating a building by the
+# The summary is the description's first line; this is the text below it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Heatwise estimates the yearly cost of cooling and of heating a building by the
 temperature bin method, for 211 weather stations in the United States, the
 building's equipment, the energy prices and the thermostat schedule.
 

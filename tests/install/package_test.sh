@@ -28,8 +28,11 @@ command -v dpkg-deb >/dev/null || fail "dpkg-deb is not installed"
 # them from data/ of the checkout this script belongs to.
 data=$(cd "$(dirname "$0")/../../data" && pwd)
 
+# The programs run from another folder, so every path given is made absolute first.
+reference=$(readlink -f "$reference")
 rm -rf "$work"
 mkdir -p "$work/caller"
+work=$(cd "$work" && pwd)
 root=$work/root
 dpkg-deb -x "$deb" "$root" || fail "dpkg-deb cannot unpack $deb"
 
