@@ -30,7 +30,7 @@ data=$(cd "$(dirname "$0")/../../data" && pwd)
 
 # The programs run from another folder, so every path given is made absolute first.
 reference=$(readlink -f "$reference")
-rm -rf "$work"
+rm -rf "${work:?}"
 mkdir -p "$work/caller"
 work=$(cd "$work" && pwd)
 root=$work/root
