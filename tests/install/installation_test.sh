@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The installation made by cmake --install from a finished build, tried as its users would:
-#   layout      one application folder with the program, the estimator, the help and the
-#               climate files; launchers on the PATH; the icon and a valid desktop entry
+#   layout      the programs in their folder, the help and climate files in the data folder
+#               with links to the help beside the program; launchers on the PATH; the icon at
+#               every theme size, a valid desktop entry, the manual pages and the copyright
 #   estimator   the installed heatwise-cli reads the installed climate files from any folder
 #   no-display  without a display the program says in one line what to do, and exits with 1
 #   no-qt       the command-line estimator and the climate derivation link no Qt
@@ -30,6 +31,7 @@ prefix=$work/$check/prefix
 "$cmake" --install "$build" --prefix "$prefix" >"$work/$check/install.log" ||
     fail "cmake --install failed (see $work/$check/install.log)"
 app=$prefix/lib/heatwise
+data=$prefix/share/heatwise
 
 case $check in
 layout)
@@ -38,10 +40,24 @@ layout)
         [ -x "$program" ] || fail "$program is not an executable file"
     done
     for name in HELP.HLP HELP.CNT bindata2.dat cities.dat; do
-        cmp -s "$app/$name" "$source/data/$name" || fail "$app/$name differs from data/$name"
+        cmp -s "$data/$name" "$source/data/$name" || fail "$data/$name differs from data/$name"
+    done
+    for name in HELP.HLP HELP.CNT; do
+        [ "$(readlink -f "$app/$name")" = "$(readlink -f "$data/$name")" ] ||
+            fail "$app/$name does not lead to $data/$name"
     done
     cmp -s "$prefix/share/icons/hicolor/256x256/apps/heatwise.png" \
         "$source/resources/heatwise.png" || fail "the icon is not the program's"
+    for size in 16 22 24 32 48 64 128; do
+        [ -s "$prefix/share/icons/hicolor/${size}x${size}/apps/heatwise.png" ] ||
+            fail "no icon of $size pixels"
+    done
+    for page in heatwise heatwise-cli; do
+        [ -s "$prefix/share/man/man1/$page.1.gz" ] || fail "no manual page $page(1)"
+    done
+    [ -s "$prefix/share/doc/heatwise/copyright" ] || fail "no copyright file"
+    [ -s "$prefix/share/metainfo/org.heatwise.heatwise.metainfo.xml" ] ||
+        fail "no software centre description"
     entry=$prefix/share/applications/heatwise.desktop
     grep -qx "Exec=$prefix/bin/heatwise" "$entry" || fail "$entry does not start the launcher"
     grep -qx "Icon=heatwise" "$entry" || fail "$entry names no icon"

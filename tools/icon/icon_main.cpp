@@ -1,15 +1,20 @@
 // heatwise-icon: draws the program's icon and writes it as an icon file holding the 16, 32,
-// 48 and 256 pixel images (each a PNG image), and as a 256 pixel PNG file for desktop entries.
+// 48 and 256 pixel images (each a PNG image), and as a 256 pixel PNG file for desktop entries;
+// or, with --theme, as one PNG file for each size an icon theme keeps, in the theme's folders.
 //
 //   heatwise-icon OUTPUT.ico OUTPUT.png
+//   heatwise-icon --theme FOLDER       writes FOLDER/NxN/apps/heatwise.png for every size
 //
-// The results are kept in resources/; run this again only to change the picture.
+// The icon file and the PNG file are kept in resources/; run the first form again only to
+// change the picture. The installation runs the second form at build time.
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "house_icon.h"
@@ -17,6 +22,8 @@
 namespace {
 
 constexpr int kSizes[] = {16, 32, 48, 256};
+// The sizes a desktop's icon theme looks for first, in its folders named NxN.
+constexpr int kThemeSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 constexpr int kHeaderSize = 6;
 constexpr int kEntrySize = 16;
 
@@ -74,11 +81,34 @@ bool WriteFile(const char* path, const QByteArray& bytes) {
     return true;
 }
 
+// Writes the icon at every theme size, each drawn for its size, creating the folders.
+bool WriteThemeIcons(const char* folder) {
+    for (int size : kThemeSizes) {
+        const QString name = QString::number(size) + "x" + QString::number(size);
+        const QString apps = QString::fromLocal8Bit(folder) + "/" + name + "/apps";
+        if (!QDir().mkpath(apps)) {
+            std::fprintf(stderr, "heatwise-icon: cannot make the folder '%s'\n",
+                         apps.toLocal8Bit().constData());
+            return false;
+        }
+        const QByteArray path = (apps + "/heatwise.png").toLocal8Bit();
+        if (!WriteFile(path.constData(), Png(heatwise::icon::DrawHouseIcon(size)))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--theme") == 0) {
+        return WriteThemeIcons(argv[2]) ? 0 : 1;
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: heatwise-icon OUTPUT.ico OUTPUT.png\n");
+        std::fprintf(stderr,
+                     "usage: heatwise-icon OUTPUT.ico OUTPUT.png\n"
+                     "       heatwise-icon --theme FOLDER\n");
         return 2;
     }
     std::vector<QByteArray> pngs;
