@@ -7,7 +7,8 @@
 
 #include "bin_calc.h"
 #include "city_list.h"
-#include "text_escaping.h"
+#include "csv_line.h"
+#include "json_layout.h"
 
 namespace heatwise::cli {
 
@@ -62,18 +63,16 @@ void PrintCsv(const std::vector<CompareRow>& rows, std::ostream& out) {
 }
 
 void PrintJson(const std::vector<CompareRow>& rows, std::ostream& out) {
-    out << "[\n";
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const CompareRow& row = rows[i];
-        out << "  {\"city\": {\"index\": " << row.city << ", \"name\": " << JsonString(row.name)
-            << "}, \"winter_design\": " << row.design.winter_design
-            << ", \"degree_days\": " << row.design.degree_days
-            << ", \"summer_design\": " << row.design.summer_design
-            << ", \"cooling_cost\": " << row.cooling_cost
-            << ", \"heating_cost\": " << row.heating_cost << "}"
-            << (i + 1 == rows.size() ? "\n" : ",\n");
+    JsonDocument document = JsonDocument::array();
+    for (const CompareRow& row : rows) {
+        document.push_back({{"city", {{"index", row.city}, {"name", row.name}}},
+                            {"winter_design", row.design.winter_design},
+                            {"degree_days", row.design.degree_days},
+                            {"summer_design", row.design.summer_design},
+                            {"cooling_cost", row.cooling_cost},
+                            {"heating_cost", row.heating_cost}});
     }
-    out << "]\n";
+    PrintJsonDocument(document, out);
 }
 
 }  // namespace
