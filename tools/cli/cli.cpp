@@ -7,6 +7,7 @@
 #include "climate_derivation.h"
 #include "compare_report.h"
 #include "estimate_report.h"
+#include "sweep_report.h"
 #include "weather_file.h"
 
 namespace heatwise::cli {
@@ -23,6 +24,7 @@ Estimates the yearly cost of cooling and heating a building by the temperature b
 Commands:
   estimate   one city's scaled bin hours, "% calc'd" column and yearly costs
   compare    the yearly costs of all 211 cities side by side
+  sweep      one city's yearly costs while one input steps through a range
   bins FILE  the bin hours and design values of a TMY3 or EPW weather file, as one record of
              bindata2.dat and one of cities.dat
 
@@ -98,6 +100,26 @@ std::string CompareHelp() {
            InputOptionsHelp();
 }
 
+std::string SweepHelp() {
+    return "Usage: heatwise-cli sweep --vary NAME=FROM:TO:STEP [OPTIONS]\n\n"
+           "Works out one city's yearly costs again and again while one input steps from FROM\n"
+           "to TO, each step's value being FROM + i x STEP; the steps must land on TO. As in\n"
+           "compare, the cooling cost is worked out in mode Cooling and the heating cost in mode\n"
+           "Heating. Every other input is as its option gives it, else the form's default; a\n"
+           "step outside the input's range is refused as estimate refuses that value.\n\n"
+           "  --vary NAME=FROM:TO:STEP  the input to vary: rate, fuel-price, eer, heat-eff,\n"
+           "                       cool-capacity, heat-capacity; summer, winter or hours for all\n"
+           "                       three shifts at once; summer1, winter2, hours3 and so on for\n"
+           "                       one shift; at most " +
+           std::to_string(kMaxSweepSteps) +
+           " steps (example: winter=72:62:-1)\n"
+           "  --city N|TEXT        as for estimate (default 1)\n"
+           "  --fuel electricity|oil|propane|gas  heating fuel (default electricity)\n"
+           "  --svg FILE           also draw both costs against the varied input as an SVG\n"
+           "                       picture\n" +
+           InputOptionsHelp();
+}
+
 std::string BinsHelp() {
     return "Usage: heatwise-cli bins FILE\n\n"
            "Reads a year of hourly dry-bulb temperatures from a TMY3 CSV or EnergyPlus EPW file\n"
@@ -117,6 +139,13 @@ int RunCompare(std::span<const std::string_view> args, std::ostream& out) {
     const CompareOptions options = ParseCompareOptions(args);
     const ClimateTables tables = LoadClimateTables(options.data_dir);
     PrintComparison(CompareCities(options.inputs, tables, options.order), options.format, out);
+    return kExitSuccess;
+}
+
+int RunSweep(std::span<const std::string_view> args, std::ostream& out) {
+    const SweepOptions options = ParseSweepOptions(args);
+    const ClimateTables tables = LoadClimateTables(options.data_dir);
+    PrintSweep(RunSweep(options, tables), out);
     return kExitSuccess;
 }
 
@@ -157,6 +186,13 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
             }
             return RunCompare(rest, out);
         }
+        if (command == "sweep") {
+            if (help) {
+                out << SweepHelp();
+                return kExitSuccess;
+            }
+            return RunSweep(rest, out);
+        }
         if (command == "bins") {
             if (help) {
                 out << BinsHelp();
@@ -165,7 +201,7 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
             return RunBins(rest, out);
         }
         err << kProgram << ": unknown command '" << command
-            << "'; the commands are estimate, compare and bins (see heatwise-cli --help)\n";
+            << "'; the commands are estimate, compare, sweep and bins (see heatwise-cli --help)\n";
         return kExitUsageError;
     } catch (const UsageError& error) {
         err << kProgram << " " << command << ": " << error.what() << "\n"

@@ -72,6 +72,24 @@ void AddInputs(CommandLine& command_line, FormInputs& inputs, std::string& data_
     command_line.AddFolder("--data-dir", "HEATWISE_DATA_DIR", data_dir);
 }
 
+void AddSvgFile(CommandLine& command_line, std::filesystem::path& svg_file) {
+    command_line.AddValue("--svg", [&svg_file](std::string_view option, std::string_view v) {
+        if (v.empty()) {
+            throw UsageError(std::string(option) + " needs the name of the picture to write");
+        }
+        svg_file = std::filesystem::path(v);
+    });
+}
+
+// Compare and sweep work out each season in its own mode.
+void RefuseMode(CommandLine& command_line, std::string_view command) {
+    command_line.AddValue("--mode", [command](std::string_view, std::string_view) {
+        throw UsageError("--mode: " + std::string(command) +
+                         " works out the cooling cost in mode cooling and the heating cost in "
+                         "mode heating");
+    });
+}
+
 // The output options; the chosen format is known once every option has been read.
 struct OutputFlags {
     bool json = false;
@@ -126,6 +144,7 @@ EstimateOptions ParseEstimateOptions(std::span<const std::string_view> args) {
         options.fuels = FuelSelection::kChosen;
         options.inputs.fuel = ParseChoice<HeatingFuel>(option, v, kFuels);
     });
+    AddSvgFile(command_line, options.svg_file);
     command_line.Parse(args);
     options.data_dir = data_dir;
     options.format = output.Chosen();
@@ -148,12 +167,40 @@ CompareOptions ParseCompareOptions(std::span<const std::string_view> args) {
     command_line.AddValue("--city", [](std::string_view, std::string_view) {
         throw UsageError("--city: compare covers all 211 cities; use estimate for one city");
     });
-    command_line.AddValue("--mode", [](std::string_view, std::string_view) {
-        throw UsageError(
-            "--mode: compare works out the cooling cost in mode cooling and the heating cost in "
-            "mode heating");
-    });
+    RefuseMode(command_line, "compare");
+    AddSvgFile(command_line, options.svg_file);
     command_line.Parse(args);
+    options.data_dir = data_dir;
+    options.format = output.Chosen();
+    return options;
+}
+
+SweepOptions ParseSweepOptions(std::span<const std::string_view> args) {
+    SweepOptions options;
+    CommandLine command_line;
+    OutputFlags output;
+    std::string data_dir;
+    FormInputs inputs;
+    std::string vary;
+    AddInputs(command_line, inputs, data_dir);
+    output.Add(command_line);
+    command_line.AddValue("--vary", [&vary](std::string_view, std::string_view v) { vary = v; });
+    command_line.AddValue("--city", [&inputs](std::string_view option, std::string_view v) {
+        inputs.city = ParseCity(option, v);
+    });
+    command_line.AddValue("--fuel", [&inputs](std::string_view option, std::string_view v) {
+        inputs.fuel = ParseChoice<HeatingFuel>(option, v, kFuels);
+    });
+    RefuseMode(command_line, "sweep");
+    AddSvgFile(command_line, options.svg_file);
+    command_line.Parse(args);
+    if (vary.empty()) {
+        throw UsageError(
+            "sweep needs --vary NAME=FROM:TO:STEP, the input to vary and its range, such as "
+            "--vary winter=72:62:-1");
+    }
+    // The steps start from every other input as given, whatever the order of the options.
+    options.range = ParseSweepRange("--vary", vary, inputs);
     options.data_dir = data_dir;
     options.format = output.Chosen();
     return options;

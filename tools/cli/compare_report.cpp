@@ -77,6 +77,14 @@ void PrintJson(const std::vector<CompareRow>& rows, std::ostream& out) {
 
 }  // namespace
 
+SeasonCosts CostsOfBothSeasons(const FormInputs& inputs, const ClimateTables& tables) {
+    BinCalcInput input = MakeBinCalcInput(inputs, tables);
+    input.mode = CalcMode::kCooling;
+    const std::int32_t cooling = ComputeBinCosts(input, 0.0).cooling_cost;
+    input.mode = CalcMode::kHeating;
+    return {input.design, cooling, ComputeBinCosts(input, 0.0).heating_cost};
+}
+
 std::vector<CompareRow> CompareCities(const FormInputs& inputs, const ClimateTables& tables,
                                       CompareOrder order) {
     std::vector<CompareRow> rows;
@@ -84,12 +92,9 @@ std::vector<CompareRow> CompareCities(const FormInputs& inputs, const ClimateTab
     FormInputs city_inputs = inputs;
     for (int city = 1; city <= kCityCount; ++city) {
         city_inputs.city = city;
-        BinCalcInput input = MakeBinCalcInput(city_inputs, tables);
-        input.mode = CalcMode::kCooling;
-        const std::int32_t cooling = ComputeBinCosts(input, 0.0).cooling_cost;
-        input.mode = CalcMode::kHeating;
-        const std::int32_t heating = ComputeBinCosts(input, 0.0).heating_cost;
-        rows.push_back({city, CityName(city), input.design, cooling, heating});
+        const SeasonCosts costs = CostsOfBothSeasons(city_inputs, tables);
+        rows.push_back(
+            {city, CityName(city), costs.design, costs.cooling_cost, costs.heating_cost});
     }
     SortRows(rows, order);
     return rows;

@@ -13,28 +13,30 @@ constexpr ShiftInput kShiftInputs[] = {
 };
 
 constexpr SingleInput kSingleInputs[] = {
-    {"cool-capacity",
+    {"cool-capacity", ValueKind::kWholeNumber,
      [](FormInputs& in, std::string_view option, std::string_view text) {
          in.cool_capacity = ParseWholeNumber(option, text, kCapacityRange);
      }},
-    {"heat-capacity",
+    {"heat-capacity", ValueKind::kWholeNumber,
      [](FormInputs& in, std::string_view option, std::string_view text) {
          in.heat_capacity = ParseWholeNumber(option, text, kCapacityRange);
      }},
-    {"heat-eff",
+    {"heat-eff", ValueKind::kWholeNumber,
      [](FormInputs& in, std::string_view option, std::string_view text) {
          in.heat_efficiency = ParseWholeNumber(option, text, kHeatEfficiencyRange);
      }},
-    {"rate",
+    {"rate", ValueKind::kReal,
      [](FormInputs& in, std::string_view option, std::string_view text) {
          in.electric_rate = ParseReal(option, text, kElectricRateRange);
      }},
-    {"fuel-price",
+    {"fuel-price", ValueKind::kReal,
      [](FormInputs& in, std::string_view option, std::string_view text) {
          in.fuel_price = ParseReal(option, text, kFuelPriceRange);
      }},
-    {"eer", [](FormInputs& in, std::string_view option,
-               std::string_view text) { in.cool_eer = ParseReal(option, text, kCoolEerRange); }},
+    {"eer", ValueKind::kReal,
+     [](FormInputs& in, std::string_view option, std::string_view text) {
+         in.cool_eer = ParseReal(option, text, kCoolEerRange);
+     }},
 };
 
 }  // namespace

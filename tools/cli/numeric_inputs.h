@@ -20,9 +20,12 @@ struct ShiftInput {
     IntegerRange range;
 };
 
+enum class ValueKind { kWholeNumber, kReal };
+
 // An input with one value for the whole day; `read` checks the text and sets the input.
 struct SingleInput {
     std::string_view name;  // such as "fuel-price"
+    ValueKind kind;
     void (*read)(FormInputs& inputs, std::string_view option, std::string_view text);
 };
 
