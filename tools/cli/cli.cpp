@@ -6,7 +6,11 @@
 
 #include "climate_derivation.h"
 #include "compare_report.h"
+#include "estimate_chart.h"
 #include "estimate_report.h"
+#include "output_file.h"
+#include "station_map.h"
+#include "sweep_chart.h"
 #include "sweep_report.h"
 #include "weather_file.h"
 
@@ -29,7 +33,8 @@ Commands:
              bindata2.dat and one of cities.dat
 
 Run heatwise-cli COMMAND --help for the options of a command.
-Exit status: 0 done, 1 a data or weather file cannot be used, 2 a bad command line.
+Exit status: 0 done, 1 a data, weather or picture file cannot be read or written, 2 a bad
+command line.
 )";
 }
 
@@ -61,10 +66,10 @@ std::string InputOptionsHelp() {
                        DescribeRange(kFuelPriceRange, RangeDetail::kWords), "4.00") +
            InputOption("--eer E", "cooling efficiency, EER",
                        DescribeRange(kCoolEerRange, RangeDetail::kWords), "6.50") +
-           "  --data-dir DIR       folder of bindata2.dat and cities.dat (default: the folder\n"
-           "                       HEATWISE_DATA_DIR names, else the working folder; a missing\n"
-           "                       file is created empty, as the application does, and then\n"
-           "                       reported)\n"
+           "  --data-dir DIR       folder of bindata2.dat, cities.dat and stations.csv\n"
+           "                       (default: the folder HEATWISE_DATA_DIR names, else the\n"
+           "                       working folder; a missing climate file is created empty, as\n"
+           "                       the application does, and then reported)\n"
            "  --json               print JSON instead of a table\n"
            "  --csv                print a CSV header line and data instead of a table\n"
            "  --help               print this help\n\n"
@@ -84,7 +89,10 @@ std::string EstimateHelp() {
            "                       other season costs 0 (default cooling)\n"
            "  --fuel electricity|oil|propane|gas|all  heating fuel; all prints the heating cost\n"
            "                       of each fuel side by side, and then JSON gives heating_cost as\n"
-           "                       null and adds heating_cost_by_fuel (default electricity)\n" +
+           "                       null and adds heating_cost_by_fuel (default electricity)\n"
+           "  --svg FILE           also draw the year as an SVG picture: each bin's scaled hours\n"
+           "                       shift by shift, the \"% calc'd\" column, the design\n"
+           "                       temperatures, and both seasons' costs in the title\n" +
            InputOptionsHelp();
 }
 
@@ -96,7 +104,10 @@ std::string CompareHelp() {
            "(on the form, the mode not chosen always costs 0). --city and --mode do not apply.\n\n"
            "  --fuel electricity|oil|propane|gas  heating fuel (default electricity)\n"
            "  --sort list|cooling|heating|name  list order (default), costliest cooling or\n"
-           "                       heating first, or by city text\n" +
+           "                       heating first, or by city text\n"
+           "  --svg FILE           also draw a map of the cities coloured by the heating cost\n"
+           "                       with --sort heating, else by the cooling cost; it needs\n"
+           "                       stations.csv beside the climate files\n" +
            InputOptionsHelp();
 }
 
@@ -131,21 +142,37 @@ std::string BinsHelp() {
 int RunEstimate(std::span<const std::string_view> args, std::ostream& out) {
     const EstimateOptions options = ParseEstimateOptions(args);
     const ClimateTables tables = LoadClimateTables(options.data_dir);
-    PrintEstimate(RunEstimate(options, tables), out);
+    const EstimateReport report = RunEstimate(options, tables);
+    if (!options.svg_file.empty()) {
+        WriteWholeFile(options.svg_file,
+                       EstimateChart(report, CostsOfBothSeasons(options.inputs, tables)));
+    }
+    PrintEstimate(report, out);
     return kExitSuccess;
 }
 
 int RunCompare(std::span<const std::string_view> args, std::ostream& out) {
     const CompareOptions options = ParseCompareOptions(args);
     const ClimateTables tables = LoadClimateTables(options.data_dir);
-    PrintComparison(CompareCities(options.inputs, tables, options.order), options.format, out);
+    const std::vector<CompareRow> rows = CompareCities(options.inputs, tables, options.order);
+    if (!options.svg_file.empty()) {
+        const MappedCost cost =
+            options.order == CompareOrder::kHeating ? MappedCost::kHeating : MappedCost::kCooling;
+        WriteWholeFile(options.svg_file, StationMap(rows, ReadCityPositions(options.data_dir), cost,
+                                                    InputsSummary(options.inputs)));
+    }
+    PrintComparison(rows, options.format, out);
     return kExitSuccess;
 }
 
 int RunSweep(std::span<const std::string_view> args, std::ostream& out) {
     const SweepOptions options = ParseSweepOptions(args);
     const ClimateTables tables = LoadClimateTables(options.data_dir);
-    PrintSweep(RunSweep(options, tables), out);
+    const SweepReport report = RunSweep(options, tables);
+    if (!options.svg_file.empty()) {
+        WriteWholeFile(options.svg_file, SweepChart(report));
+    }
+    PrintSweep(report, out);
     return kExitSuccess;
 }
 

@@ -153,6 +153,17 @@ std::string_view FuelLabel(HeatingFuel fuel) {
     return "none";
 }
 
+std::string InputsSummary(const FormInputs& in) {
+    std::string text = "Heating fuel " + std::string(FuelLabel(in.fuel));
+    // Electric heating is paid at the electric rate; the fuel price does not apply.
+    if (in.fuel != HeatingFuel::kElectricity) {
+        text += " at $" + Decimals(in.fuel_price, 2);
+    }
+    return text + ", electric rate $" + Decimals(in.electric_rate, 2) + "/kWh, EER " +
+           Decimals(in.cool_eer, 2) + ", heating efficiency " + std::to_string(in.heat_efficiency) +
+           " %";
+}
+
 EstimateReport RunEstimate(const EstimateOptions& options, const ClimateTables& tables) {
     EstimateReport report;
     report.options = options;

@@ -210,6 +210,9 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
         {"estimate --data-dir nowhere", kExitDataError,
          "heatwise-cli: nowhere/bindata2.dat: is missing and cannot be created empty\n"},
         {"bins absent.csv", kExitDataError, "absent.csv: cannot be opened"},
+        // The map needs the stations' positions beside the climate files.
+        {"compare --svg map.svg", kExitDataError,
+         "heatwise-cli: stations.csv: cannot be opened for reading\n"},
     };
     std::vector<std::tuple<std::string, int, std::string>> cases(std::begin(others),
                                                                  std::end(others));
