@@ -40,19 +40,29 @@ void DesignMark(SvgDocument& svg, const LinearScale& x, int temperature, std::st
 
 std::string Title(const EstimateReport& report, const SeasonCosts& costs) {
     const FormInputs& in = report.options.inputs;
-    std::string title = std::string(CityName(in.city)) + " (city " + std::to_string(in.city) +
-                        "): cooling $" + std::to_string(costs.cooling_cost) + " a year, heating $" +
-                        std::to_string(costs.heating_cost) + " a year";
+    const std::string fuel = report.options.fuels == FuelSelection::kAll
+                                 ? std::string(FuelLabel(kAllFuels.front()))
+                                 : std::string(FuelLabel(in.fuel));
+    return std::string(CityName(in.city)) + ": cooling $" + std::to_string(costs.cooling_cost) +
+           " and heating $" + std::to_string(costs.heating_cost) + " a year (" + fuel + ")";
+}
+
+// Under the title: the city's number and what the bars show, or with all fuels the heating
+// cost of each.
+std::string Subtitle(const EstimateReport& report) {
+    std::string text = "City " + std::to_string(report.options.inputs.city) + "; ";
     if (report.options.fuels == FuelSelection::kChosen) {
-        return title + " (" + std::string(FuelLabel(in.fuel)) + ")";
+        return text +
+               "scaled hours a year in each 5 °F bin, shift by shift, and the share of each bin "
+               "the calculation counts";
     }
-    title += " (Electricity;";
-    for (std::size_t i = 1; i < kAllFuels.size(); ++i) {
-        title += " " + std::string(FuelLabel(kAllFuels[i])) + " $" +
-                 std::to_string(report.heating_cost_by_fuel[i]) +
-                 (i + 1 == kAllFuels.size() ? ")" : ",");
+    text += "heating cost a year by fuel:";
+    for (std::size_t i = 0; i < kAllFuels.size(); ++i) {
+        text += " " + std::string(FuelLabel(kAllFuels[i])) + " $" +
+                std::to_string(report.heating_cost_by_fuel[i]) +
+                (i + 1 == kAllFuels.size() ? "" : ",");
     }
-    return title;
+    return text;
 }
 
 void Legend(SvgDocument& svg, std::string_view mode) {
@@ -78,10 +88,7 @@ std::string EstimateChart(const EstimateReport& report, const SeasonCosts& costs
     const std::string title = Title(report, costs);
     SvgDocument svg(kWidth, kHeight, title);
     svg.Text(kLeft, 34, title, SvgTextStyle(18).Bold());
-    svg.Text(kLeft, 56,
-             "Scaled hours a year in each 5 °F bin, shift by shift, with the share of each bin "
-             "the calculation counts",
-             SvgTextStyle(13).Coloured("#555555"));
+    svg.Text(kLeft, 56, Subtitle(report), SvgTextStyle(13).Coloured("#555555"));
 
     std::int32_t most_hours = 1;
     for (const std::int32_t hours : r.scaled_hours) {

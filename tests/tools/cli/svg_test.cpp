@@ -111,8 +111,8 @@ std::vector<Picture> Pictures() {
         {"heatwise-cli-estimate",
          {"estimate", "--city", "chicago"},
          22,
-         {"chicago, IL", "cooling $" + Cost(cooling, "cooling_cost") + " a year",
-          "heating $" + Cost(heating, "heating_cost") + " a year"},
+         {"chicago, IL: cooling $" + Cost(cooling, "cooling_cost") + " and heating $" +
+          Cost(heating, "heating_cost") + " a year"},
          {"winter design", "summer design", "0/4", "100/104", "% calc'd (cooling)"}},
         {"heatwise-cli-compare-heating",
          {"compare", "--sort", "heating"},
