@@ -15,6 +15,9 @@ constexpr double kWidth = 1040;
 constexpr double kHeight = 660;
 constexpr int kNamedPlaces = 5;
 
+// A named place's dot is larger and ringed in black, to be found from its mark.
+enum class DotLook { kPlain, kNamed };
+
 // A part of the map: the stations inside its latitudes and longitudes, drawn into its box.
 struct MapArea {
     const char* name;
@@ -191,7 +194,8 @@ std::string StationMap(const std::vector<CompareRow>& rows, const CityPositions&
     }
 
     // The dots, the named ones last so that their rings and numbers lie on top.
-    const auto dot = [&](const CompareRow& row, bool named) {
+    const auto dot = [&](const CompareRow& row, DotLook look) {
+        const bool named = look == DotLook::kNamed;
         const std::size_t index = static_cast<std::size_t>(&row - rows.data());
         const auto [x, y] =
             projections[area_of[index]](positions[static_cast<std::size_t>(row.city - 1)]);
@@ -206,7 +210,7 @@ std::string StationMap(const std::vector<CompareRow>& rows, const CityPositions&
         const bool named = std::ranges::find(costliest, row) != costliest.end() ||
                            std::ranges::find(cheapest, row) != cheapest.end();
         if (!named) {
-            dot(*row, false);
+            dot(*row, DotLook::kPlain);
         }
     }
     // Each mark goes beside its dot, on the first side where it covers neither another mark
@@ -215,7 +219,7 @@ std::string StationMap(const std::vector<CompareRow>& rows, const CityPositions&
     std::vector<std::pair<double, double>> placed;  // centres of marks placed so far
     for (const auto* places : {&costliest, &cheapest}) {
         for (const CompareRow* row : *places) {
-            named_dots.push_back(dot(*row, true));
+            named_dots.push_back(dot(*row, DotLook::kNamed));
         }
     }
     const auto mark = [&](const std::vector<const CompareRow*>& places, std::string_view prefix,

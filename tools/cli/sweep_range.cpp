@@ -14,9 +14,9 @@ namespace heatwise::cli {
 
 namespace {
 
-// Sets the varied input from a step's text; `label` names the input as estimate's messages do.
+// Sets the varied input from a step's text, refusing it with the message estimate gives for the
+// same value of the same input.
 struct VariedInput {
-    std::string label;
     ValueKind kind = ValueKind::kWholeNumber;
     std::function<void(FormInputs&, std::string_view text)> set;
 };
@@ -41,9 +41,9 @@ std::optional<VariedInput> FindInput(std::string_view name) {
     for (const SingleInput& input : SingleInputs()) {
         if (name == input.name) {
             const std::string label = "--" + std::string(name);
-            return VariedInput{
-                label, input.kind,
-                [&input, label](FormInputs& in, std::string_view t) { input.read(in, label, t); }};
+            return VariedInput{input.kind, [&input, label](FormInputs& in, std::string_view t) {
+                                   input.read(in, label, t);
+                               }};
         }
     }
     for (const ShiftInput& input : ShiftInputs()) {
@@ -54,7 +54,7 @@ std::optional<VariedInput> FindInput(std::string_view name) {
         if (shift.empty()) {
             // One value for all three shifts.
             const std::string label = "--" + std::string(input.name);
-            return VariedInput{label, ValueKind::kWholeNumber,
+            return VariedInput{ValueKind::kWholeNumber,
                                [&input, label](FormInputs& in, std::string_view t) {
                                    (in.*input.values).fill(ParseWholeNumber(label, t, input.range));
                                }};
@@ -63,7 +63,7 @@ std::optional<VariedInput> FindInput(std::string_view name) {
             const int index = shift[0] - '1';
             const std::string label =
                 "--" + std::string(input.name) + " (shift " + std::string(shift) + ")";
-            return VariedInput{label, ValueKind::kWholeNumber,
+            return VariedInput{ValueKind::kWholeNumber,
                                [&input, label, index](FormInputs& in, std::string_view t) {
                                    (in.*input.values)[static_cast<std::size_t>(index)] =
                                        ParseWholeNumber(label, t, input.range);
@@ -98,7 +98,7 @@ std::string FixedText(double value, int decimals) {
 }  // namespace
 
 SweepRange ParseSweepRange(std::string_view option, std::string_view text, const FormInputs& base) {
-    const std::string whole = std::string(option) + ": '" + std::string(text) + "'";
+    const std::string quoted = std::string(option) + ": '" + std::string(text) + "'";
     const std::size_t equals = text.find('=');
     std::vector<std::string_view> parts;
     if (equals != std::string_view::npos) {
@@ -113,13 +113,13 @@ SweepRange ParseSweepRange(std::string_view option, std::string_view text, const
     }
     if (parts.size() != 3) {
         throw UsageError(
-            whole + " is not NAME=FROM:TO:STEP, such as winter=72:62:-1 or rate=0.06:0.30:0.02");
+            quoted + " is not NAME=FROM:TO:STEP, such as winter=72:62:-1 or rate=0.06:0.30:0.02");
     }
     SweepRange range;
     range.name = std::string(text.substr(0, equals));
     const std::optional<VariedInput> input = FindInput(range.name);
     if (!input) {
-        throw UsageError(whole + ": '" + range.name +
+        throw UsageError(quoted + ": '" + range.name +
                          "' is not an input that can vary; the inputs are " + AcceptedNames());
     }
     range.kind = input->kind;
@@ -130,30 +130,30 @@ SweepRange ParseSweepRange(std::string_view option, std::string_view text, const
         const auto result = std::from_chars(part.data(), part.data() + part.size(), numbers[i]);
         if (part.empty() || result.ec != std::errc() || result.ptr != part.data() + part.size() ||
             !std::isfinite(numbers[i])) {
-            throw UsageError(whole + ": '" + std::string(parts[i]) + "' is not a number");
+            throw UsageError(quoted + ": '" + std::string(parts[i]) + "' is not a number");
         }
         decimals = std::max(decimals, Decimals(part));
     }
     const auto [from, to, step] = numbers;
     const std::string to_text(parts[1]);
     if (step == 0.0) {
-        throw UsageError(whole + ": a step of 0 never reaches " + to_text);
+        throw UsageError(quoted + ": a step of 0 never reaches " + to_text);
     }
     // How many steps lead from FROM to TO; a count that is not whole, within a millionth of a
     // step, means the steps pass TO without landing on it.
     const double span = (to - from) / step;
     if (span < 0.0) {
-        throw UsageError(whole + ": a step of " + std::string(parts[2]) + " from " +
+        throw UsageError(quoted + ": a step of " + std::string(parts[2]) + " from " +
                          std::string(parts[0]) + " moves away from " + to_text +
                          "; give the step the other sign");
     }
-    if (span >= kMaxSweepSteps) {
-        throw UsageError(whole + ": more than " + std::to_string(kMaxSweepSteps) +
+    const double count = std::round(span);
+    if (count + 1 > kMaxSweepSteps) {
+        throw UsageError(quoted + ": more than " + std::to_string(kMaxSweepSteps) +
                          " steps; give a larger step");
     }
-    const double count = std::round(span);
     if (std::abs(span - count) > 1e-6) {
-        throw UsageError(whole + ": steps of " + std::string(parts[2]) + " from " +
+        throw UsageError(quoted + ": steps of " + std::string(parts[2]) + " from " +
                          std::string(parts[0]) + " pass " + to_text +
                          " without landing on it; give a step that divides the range");
     }
