@@ -6,7 +6,12 @@
 
 #include "climate_derivation.h"
 #include "compare_report.h"
+#include "estimate_chart.h"
 #include "estimate_report.h"
+#include "output_file.h"
+#include "station_map.h"
+#include "sweep_chart.h"
+#include "sweep_report.h"
 #include "weather_file.h"
 
 namespace heatwise::cli {
@@ -23,11 +28,13 @@ Estimates the yearly cost of cooling and heating a building by the temperature b
 Commands:
   estimate   one city's scaled bin hours, "% calc'd" column and yearly costs
   compare    the yearly costs of all 211 cities side by side
+  sweep      one city's yearly costs while one input steps through a range
   bins FILE  the bin hours and design values of a TMY3 or EPW weather file, as one record of
              bindata2.dat and one of cities.dat
 
 Run heatwise-cli COMMAND --help for the options of a command.
-Exit status: 0 done, 1 a data or weather file cannot be used, 2 a bad command line.
+Exit status: 0 done, 1 a data, weather or picture file cannot be read or written, 2 a bad
+command line.
 )";
 }
 
@@ -59,10 +66,10 @@ std::string InputOptionsHelp() {
                        DescribeRange(kFuelPriceRange, RangeDetail::kWords), "4.00") +
            InputOption("--eer E", "cooling efficiency, EER",
                        DescribeRange(kCoolEerRange, RangeDetail::kWords), "6.50") +
-           "  --data-dir DIR       folder of bindata2.dat and cities.dat (default: the folder\n"
-           "                       HEATWISE_DATA_DIR names, else the working folder; a missing\n"
-           "                       file is created empty, as the application does, and then\n"
-           "                       reported)\n"
+           "  --data-dir DIR       folder of bindata2.dat, cities.dat and stations.csv\n"
+           "                       (default: the folder HEATWISE_DATA_DIR names, else the\n"
+           "                       working folder; a missing climate file is created empty, as\n"
+           "                       the application does, and then reported)\n"
            "  --json               print JSON instead of a table\n"
            "  --csv                print a CSV header line and data instead of a table\n"
            "  --help               print this help\n\n"
@@ -82,7 +89,10 @@ std::string EstimateHelp() {
            "                       other season costs 0 (default cooling)\n"
            "  --fuel electricity|oil|propane|gas|all  heating fuel; all prints the heating cost\n"
            "                       of each fuel side by side, and then JSON gives heating_cost as\n"
-           "                       null and adds heating_cost_by_fuel (default electricity)\n" +
+           "                       null and adds heating_cost_by_fuel (default electricity)\n"
+           "  --svg FILE           also draw the year as an SVG picture: each bin's scaled hours\n"
+           "                       shift by shift, the \"% calc'd\" column, the design\n"
+           "                       temperatures, and both seasons' costs in the title\n" +
            InputOptionsHelp();
 }
 
@@ -94,7 +104,30 @@ std::string CompareHelp() {
            "(on the form, the mode not chosen always costs 0). --city and --mode do not apply.\n\n"
            "  --fuel electricity|oil|propane|gas  heating fuel (default electricity)\n"
            "  --sort list|cooling|heating|name  list order (default), costliest cooling or\n"
-           "                       heating first, or by city text\n" +
+           "                       heating first, or by city text\n"
+           "  --svg FILE           also draw a map of the cities coloured by the heating cost\n"
+           "                       with --sort heating, else by the cooling cost; it needs\n"
+           "                       stations.csv beside the climate files\n" +
+           InputOptionsHelp();
+}
+
+std::string SweepHelp() {
+    return "Usage: heatwise-cli sweep --vary NAME=FROM:TO:STEP [OPTIONS]\n\n"
+           "Works out one city's yearly costs again and again while one input steps from FROM\n"
+           "to TO, each step's value being FROM + i x STEP; the steps must land on TO. As in\n"
+           "compare, the cooling cost is worked out in mode Cooling and the heating cost in mode\n"
+           "Heating. Every other input is as its option gives it, else the form's default; a\n"
+           "step outside the input's range is refused as estimate refuses that value.\n\n"
+           "  --vary NAME=FROM:TO:STEP  the input to vary: rate, fuel-price, eer, heat-eff,\n"
+           "                       cool-capacity, heat-capacity; summer, winter or hours for all\n"
+           "                       three shifts at once; summer1, winter2, hours3 and so on for\n"
+           "                       one shift; at most " +
+           std::to_string(kMaxSweepSteps) +
+           " steps (example: winter=72:62:-1)\n"
+           "  --city N|TEXT        as for estimate (default 1)\n"
+           "  --fuel electricity|oil|propane|gas  heating fuel (default electricity)\n"
+           "  --svg FILE           also draw both costs against the varied input as an SVG\n"
+           "                       picture\n" +
            InputOptionsHelp();
 }
 
@@ -109,14 +142,37 @@ std::string BinsHelp() {
 int RunEstimate(std::span<const std::string_view> args, std::ostream& out) {
     const EstimateOptions options = ParseEstimateOptions(args);
     const ClimateTables tables = LoadClimateTables(options.data_dir);
-    PrintEstimate(RunEstimate(options, tables), out);
+    const EstimateReport report = RunEstimate(options, tables);
+    if (!options.svg_file.empty()) {
+        WriteWholeFile(options.svg_file,
+                       EstimateChart(report, CostsOfBothSeasons(options.inputs, tables)));
+    }
+    PrintEstimate(report, out);
     return kExitSuccess;
 }
 
 int RunCompare(std::span<const std::string_view> args, std::ostream& out) {
     const CompareOptions options = ParseCompareOptions(args);
     const ClimateTables tables = LoadClimateTables(options.data_dir);
-    PrintComparison(CompareCities(options.inputs, tables, options.order), options.format, out);
+    const std::vector<CompareRow> rows = CompareCities(options.inputs, tables, options.order);
+    if (!options.svg_file.empty()) {
+        const MappedCost cost =
+            options.order == CompareOrder::kHeating ? MappedCost::kHeating : MappedCost::kCooling;
+        WriteWholeFile(options.svg_file, StationMap(rows, ReadCityPositions(options.data_dir), cost,
+                                                    InputsSummary(options.inputs)));
+    }
+    PrintComparison(rows, options.format, out);
+    return kExitSuccess;
+}
+
+int RunSweep(std::span<const std::string_view> args, std::ostream& out) {
+    const SweepOptions options = ParseSweepOptions(args);
+    const ClimateTables tables = LoadClimateTables(options.data_dir);
+    const SweepReport report = RunSweep(options, tables);
+    if (!options.svg_file.empty()) {
+        WriteWholeFile(options.svg_file, SweepChart(report));
+    }
+    PrintSweep(report, out);
     return kExitSuccess;
 }
 
@@ -157,6 +213,13 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
             }
             return RunCompare(rest, out);
         }
+        if (command == "sweep") {
+            if (help) {
+                out << SweepHelp();
+                return kExitSuccess;
+            }
+            return RunSweep(rest, out);
+        }
         if (command == "bins") {
             if (help) {
                 out << BinsHelp();
@@ -165,7 +228,7 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
             return RunBins(rest, out);
         }
         err << kProgram << ": unknown command '" << command
-            << "'; the commands are estimate, compare and bins (see heatwise-cli --help)\n";
+            << "'; the commands are estimate, compare, sweep and bins (see heatwise-cli --help)\n";
         return kExitUsageError;
     } catch (const UsageError& error) {
         err << kProgram << " " << command << ": " << error.what() << "\n"

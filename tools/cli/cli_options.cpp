@@ -3,61 +3,19 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <functional>
-#include <optional>
-#include <vector>
+
+#include "command_line.h"
+#include "numeric_inputs.h"
 
 namespace heatwise::cli {
 
 namespace {
-
-// An option of one command: its name, whether it takes a value, and what it does with it.
-struct OptionRule {
-    std::string_view name;
-    bool takes_value;
-    std::function<void(std::string_view option, std::string_view value)> apply;
-};
 
 std::string Lower(std::string_view text) {
     std::string lower(text);
     std::ranges::transform(lower, lower.begin(),
                            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return lower;
-}
-
-// Walks the arguments, applying each option; "--name value" and "--name=value" are the same.
-// Arguments that are not options go to `positional`, which refuses them when it is empty.
-void ApplyOptions(std::span<const std::string_view> args, std::span<const OptionRule> rules,
-                  const std::function<void(std::string_view)>& positional) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (!arg.starts_with("--")) {
-            if (!positional) {
-                throw UsageError("unexpected argument '" + std::string(arg) + "'");
-            }
-            positional(arg);
-            continue;
-        }
-        const std::size_t equals = arg.find('=');
-        const std::string_view name = arg.substr(0, equals);
-        const auto rule = std::ranges::find(rules, name, &OptionRule::name);
-        if (rule == rules.end()) {
-            throw UsageError("unknown option '" + std::string(name) + "'");
-        }
-        std::optional<std::string_view> value;
-        if (equals != std::string_view::npos) {
-            value = arg.substr(equals + 1);
-        } else if (rule->takes_value) {
-            if (i + 1 == args.size()) {
-                throw UsageError(std::string(name) + " needs a value");
-            }
-            value = args[++i];
-        }
-        if (rule->takes_value != value.has_value()) {
-            throw UsageError(std::string(name) + " takes no value");
-        }
-        rule->apply(name, value.value_or(""));
-    }
 }
 
 template <typename Choice>
@@ -89,64 +47,66 @@ constexpr Named<HeatingFuel> kFuels[] = {{"electricity", HeatingFuel::kElectrici
                                          {"propane", HeatingFuel::kPropane},
                                          {"gas", HeatingFuel::kNaturalGas}};
 
-// The inputs of the form, shared by estimate and compare.
-void AddInputRules(std::vector<OptionRule>& rules, FormInputs& inputs,
-                   std::filesystem::path& data_dir) {
-    rules.push_back({"--hours", true, [&inputs](std::string_view option, std::string_view v) {
-                         inputs.thermostat_hours =
-                             ParseShiftTriple(option, v, kThermostatHoursRange);
-                     }});
-    rules.push_back({"--summer", true, [&inputs](std::string_view option, std::string_view v) {
-                         inputs.summer_setpoint = ParseShiftTriple(option, v, kSummerSetpointRange);
-                     }});
-    rules.push_back({"--winter", true, [&inputs](std::string_view option, std::string_view v) {
-                         inputs.winter_setpoint = ParseShiftTriple(option, v, kWinterSetpointRange);
-                     }});
-    rules.push_back(
-        {"--cool-capacity", true, [&inputs](std::string_view option, std::string_view v) {
-             inputs.cool_capacity = ParseWholeNumber(option, v, kCapacityRange);
-         }});
-    rules.push_back(
-        {"--heat-capacity", true, [&inputs](std::string_view option, std::string_view v) {
-             inputs.heat_capacity = ParseWholeNumber(option, v, kCapacityRange);
-         }});
-    rules.push_back({"--heat-eff", true, [&inputs](std::string_view option, std::string_view v) {
-                         inputs.heat_efficiency = ParseWholeNumber(option, v, kHeatEfficiencyRange);
-                     }});
-    rules.push_back({"--rate", true, [&inputs](std::string_view option, std::string_view v) {
-                         inputs.electric_rate = ParseReal(option, v, kElectricRateRange);
-                     }});
-    rules.push_back({"--fuel-price", true, [&inputs](std::string_view option, std::string_view v) {
-                         inputs.fuel_price = ParseReal(option, v, kFuelPriceRange);
-                     }});
-    rules.push_back({"--eer", true, [&inputs](std::string_view option, std::string_view v) {
-                         inputs.cool_eer = ParseReal(option, v, kCoolEerRange);
-                     }});
-    rules.push_back({"--data-dir", true, [&data_dir](std::string_view, std::string_view v) {
-                         data_dir = std::filesystem::path(v);
-                     }});
-}
+constexpr Named<CompareOrder> kOrders[] = {{"list", CompareOrder::kList},
+                                           {"cooling", CompareOrder::kCooling},
+                                           {"heating", CompareOrder::kHeating},
+                                           {"name", CompareOrder::kName}};
 
+// The inputs of the form, shared by estimate, compare and sweep, and the climate files' folder.
 // Without --data-dir the climate files come from the folder that HEATWISE_DATA_DIR names, as
 // the installed launcher sets it to the installation's own folder, else from the working
 // folder, where the application itself reads them.
-std::filesystem::path DefaultDataDir() {
-    const char* folder = std::getenv("HEATWISE_DATA_DIR");
-    return folder != nullptr ? std::filesystem::path(folder) : std::filesystem::path();
-}
-
-void AddOutputRules(std::vector<OptionRule>& rules, bool& json, bool& csv) {
-    rules.push_back(
-        {"--json", false, [&json](std::string_view, std::string_view) { json = true; }});
-    rules.push_back({"--csv", false, [&csv](std::string_view, std::string_view) { csv = true; }});
-}
-
-OutputFormat ChosenFormat(bool json, bool csv) {
-    if (json && csv) {
-        throw UsageError("--json and --csv cannot be combined; choose one");
+void AddInputs(CommandLine& command_line, FormInputs& inputs, std::string& data_dir) {
+    for (const ShiftInput& input : ShiftInputs()) {
+        command_line.AddValue("--" + std::string(input.name),
+                              [&inputs, &input](std::string_view option, std::string_view v) {
+                                  inputs.*input.values = ParseShiftTriple(option, v, input.range);
+                              });
     }
-    return json ? OutputFormat::kJson : csv ? OutputFormat::kCsv : OutputFormat::kTable;
+    for (const SingleInput& input : SingleInputs()) {
+        command_line.AddValue("--" + std::string(input.name),
+                              [&inputs, &input](std::string_view option, std::string_view v) {
+                                  input.read(inputs, option, v);
+                              });
+    }
+    command_line.AddFolder("--data-dir", "HEATWISE_DATA_DIR", data_dir);
 }
+
+void AddSvgFile(CommandLine& command_line, std::filesystem::path& svg_file) {
+    command_line.AddValue("--svg", [&svg_file](std::string_view option, std::string_view v) {
+        if (v.empty()) {
+            throw UsageError(std::string(option) + " needs the name of the picture to write");
+        }
+        svg_file = std::filesystem::path(v);
+    });
+}
+
+// Compare and sweep work out each season in its own mode.
+void RefuseMode(CommandLine& command_line, std::string_view command) {
+    command_line.AddValue("--mode", [command](std::string_view, std::string_view) {
+        throw UsageError("--mode: " + std::string(command) +
+                         " works out the cooling cost in mode cooling and the heating cost in "
+                         "mode heating");
+    });
+}
+
+// The output options; the chosen format is known once every option has been read.
+struct OutputFlags {
+    bool json = false;
+    bool csv = false;
+
+    void Add(CommandLine& command_line) {
+        command_line.AddFlag("--json", json);
+        command_line.AddFlag("--csv", csv);
+    }
+
+    OutputFormat Chosen() const {
+        if (json && csv) {
+            throw UsageError("--json and --csv cannot be combined; choose one");
+        }
+        return json ? OutputFormat::kJson : csv ? OutputFormat::kCsv : OutputFormat::kTable;
+    }
+};
 
 }  // namespace
 
@@ -165,69 +125,91 @@ std::string_view ModeKey(CalcMode mode) {
 
 EstimateOptions ParseEstimateOptions(std::span<const std::string_view> args) {
     EstimateOptions options;
-    bool json = false;
-    bool csv = false;
-    options.data_dir = DefaultDataDir();
-    std::vector<OptionRule> rules;
-    AddInputRules(rules, options.inputs, options.data_dir);
-    AddOutputRules(rules, json, csv);
-    rules.push_back({"--city", true, [&options](std::string_view option, std::string_view v) {
-                         options.inputs.city = ParseCity(option, v);
-                     }});
-    rules.push_back({"--mode", true, [&options](std::string_view option, std::string_view v) {
-                         options.inputs.mode = ParseChoice<CalcMode>(option, v, kModes);
-                     }});
-    rules.push_back({"--fuel", true, [&options](std::string_view option, std::string_view v) {
-                         if (Lower(v) == "all") {
-                             options.fuels = FuelSelection::kAll;
-                             return;
-                         }
-                         options.fuels = FuelSelection::kChosen;
-                         options.inputs.fuel = ParseChoice<HeatingFuel>(option, v, kFuels);
-                     }});
-    ApplyOptions(args, rules, {});
-    options.format = ChosenFormat(json, csv);
+    CommandLine command_line;
+    OutputFlags output;
+    std::string data_dir;
+    AddInputs(command_line, options.inputs, data_dir);
+    output.Add(command_line);
+    command_line.AddValue("--city", [&options](std::string_view option, std::string_view v) {
+        options.inputs.city = ParseCity(option, v);
+    });
+    command_line.AddValue("--mode", [&options](std::string_view option, std::string_view v) {
+        options.inputs.mode = ParseChoice<CalcMode>(option, v, kModes);
+    });
+    command_line.AddValue("--fuel", [&options](std::string_view option, std::string_view v) {
+        if (Lower(v) == "all") {
+            options.fuels = FuelSelection::kAll;
+            return;
+        }
+        options.fuels = FuelSelection::kChosen;
+        options.inputs.fuel = ParseChoice<HeatingFuel>(option, v, kFuels);
+    });
+    AddSvgFile(command_line, options.svg_file);
+    command_line.Parse(args);
+    options.data_dir = data_dir;
+    options.format = output.Chosen();
     return options;
 }
 
 CompareOptions ParseCompareOptions(std::span<const std::string_view> args) {
     CompareOptions options;
-    bool json = false;
-    bool csv = false;
-    options.data_dir = DefaultDataDir();
-    std::vector<OptionRule> rules;
-    AddInputRules(rules, options.inputs, options.data_dir);
-    AddOutputRules(rules, json, csv);
-    rules.push_back({"--fuel", true, [&options](std::string_view option, std::string_view v) {
-                         options.inputs.fuel = ParseChoice<HeatingFuel>(option, v, kFuels);
-                     }});
-    rules.push_back({"--sort", true, [&options](std::string_view option, std::string_view v) {
-                         static constexpr Named<CompareOrder> kOrders[] = {
-                             {"list", CompareOrder::kList},
-                             {"cooling", CompareOrder::kCooling},
-                             {"heating", CompareOrder::kHeating},
-                             {"name", CompareOrder::kName}};
-                         options.order = ParseChoice<CompareOrder>(option, v, kOrders);
-                     }});
-    rules.push_back({"--city", true, [](std::string_view, std::string_view) {
-                         throw UsageError(
-                             "--city: compare covers all 211 cities; use estimate "
-                             "for one city");
-                     }});
-    rules.push_back({"--mode", true, [](std::string_view, std::string_view) {
-                         throw UsageError(
-                             "--mode: compare works out the cooling cost in mode "
-                             "cooling and the heating cost in mode heating");
-                     }});
-    ApplyOptions(args, rules, {});
-    options.format = ChosenFormat(json, csv);
+    CommandLine command_line;
+    OutputFlags output;
+    std::string data_dir;
+    AddInputs(command_line, options.inputs, data_dir);
+    output.Add(command_line);
+    command_line.AddValue("--fuel", [&options](std::string_view option, std::string_view v) {
+        options.inputs.fuel = ParseChoice<HeatingFuel>(option, v, kFuels);
+    });
+    command_line.AddValue("--sort", [&options](std::string_view option, std::string_view v) {
+        options.order = ParseChoice<CompareOrder>(option, v, kOrders);
+    });
+    command_line.AddValue("--city", [](std::string_view, std::string_view) {
+        throw UsageError("--city: compare covers all 211 cities; use estimate for one city");
+    });
+    RefuseMode(command_line, "compare");
+    AddSvgFile(command_line, options.svg_file);
+    command_line.Parse(args);
+    options.data_dir = data_dir;
+    options.format = output.Chosen();
+    return options;
+}
+
+SweepOptions ParseSweepOptions(std::span<const std::string_view> args) {
+    SweepOptions options;
+    CommandLine command_line;
+    OutputFlags output;
+    std::string data_dir;
+    FormInputs inputs;
+    std::string vary;
+    AddInputs(command_line, inputs, data_dir);
+    output.Add(command_line);
+    command_line.AddValue("--vary", [&vary](std::string_view, std::string_view v) { vary = v; });
+    command_line.AddValue("--city", [&inputs](std::string_view option, std::string_view v) {
+        inputs.city = ParseCity(option, v);
+    });
+    command_line.AddValue("--fuel", [&inputs](std::string_view option, std::string_view v) {
+        inputs.fuel = ParseChoice<HeatingFuel>(option, v, kFuels);
+    });
+    RefuseMode(command_line, "sweep");
+    AddSvgFile(command_line, options.svg_file);
+    command_line.Parse(args);
+    if (vary.empty()) {
+        throw UsageError(
+            "sweep needs --vary NAME=FROM:TO:STEP, the input to vary and its range, such as "
+            "--vary winter=72:62:-1");
+    }
+    // The steps start from every other input as given, whatever the order of the options.
+    options.range = ParseSweepRange("--vary", vary, inputs);
+    options.data_dir = data_dir;
+    options.format = output.Chosen();
     return options;
 }
 
 BinsOptions ParseBinsOptions(std::span<const std::string_view> args) {
     BinsOptions options;
     bool named = false;
-    ApplyOptions(args, {}, [&](std::string_view file) {
+    CommandLine().Parse(args, [&](std::string_view file) {
         if (named) {
             throw UsageError("bins takes one weather file, not also '" + std::string(file) + "'");
         }

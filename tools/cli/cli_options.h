@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "form_inputs.h"
+#include "sweep_range.h"
 #include "value_parsing.h"
 
 namespace heatwise::cli {
@@ -24,6 +25,7 @@ struct EstimateOptions {
     FuelSelection fuels = FuelSelection::kChosen;
     std::filesystem::path data_dir;  // empty: the working folder
     OutputFormat format = OutputFormat::kTable;
+    std::filesystem::path svg_file;  // empty: no picture
 };
 
 struct CompareOptions {
@@ -31,6 +33,14 @@ struct CompareOptions {
     std::filesystem::path data_dir;
     OutputFormat format = OutputFormat::kTable;
     CompareOrder order = CompareOrder::kList;
+    std::filesystem::path svg_file;
+};
+
+struct SweepOptions {
+    SweepRange range;  // every step's inputs, the other options applied
+    std::filesystem::path data_dir;
+    OutputFormat format = OutputFormat::kTable;
+    std::filesystem::path svg_file;
 };
 
 struct BinsOptions {
@@ -41,6 +51,7 @@ struct BinsOptions {
 // input not given keeps the form's default. Throw UsageError on the first fault.
 EstimateOptions ParseEstimateOptions(std::span<const std::string_view> args);
 CompareOptions ParseCompareOptions(std::span<const std::string_view> args);
+SweepOptions ParseSweepOptions(std::span<const std::string_view> args);
 BinsOptions ParseBinsOptions(std::span<const std::string_view> args);
 
 // Option names of the fuels and modes, as the command line and the JSON output write them.

@@ -7,7 +7,8 @@
 
 #include "bin_calc.h"
 #include "city_list.h"
-#include "text_escaping.h"
+#include "csv_line.h"
+#include "json_layout.h"
 
 namespace heatwise::cli {
 
@@ -62,21 +63,27 @@ void PrintCsv(const std::vector<CompareRow>& rows, std::ostream& out) {
 }
 
 void PrintJson(const std::vector<CompareRow>& rows, std::ostream& out) {
-    out << "[\n";
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const CompareRow& row = rows[i];
-        out << "  {\"city\": {\"index\": " << row.city << ", \"name\": " << JsonString(row.name)
-            << "}, \"winter_design\": " << row.design.winter_design
-            << ", \"degree_days\": " << row.design.degree_days
-            << ", \"summer_design\": " << row.design.summer_design
-            << ", \"cooling_cost\": " << row.cooling_cost
-            << ", \"heating_cost\": " << row.heating_cost << "}"
-            << (i + 1 == rows.size() ? "\n" : ",\n");
+    JsonDocument document = JsonDocument::array();
+    for (const CompareRow& row : rows) {
+        document.push_back({{"city", {{"index", row.city}, {"name", row.name}}},
+                            {"winter_design", row.design.winter_design},
+                            {"degree_days", row.design.degree_days},
+                            {"summer_design", row.design.summer_design},
+                            {"cooling_cost", row.cooling_cost},
+                            {"heating_cost", row.heating_cost}});
     }
-    out << "]\n";
+    PrintJsonDocument(document, out);
 }
 
 }  // namespace
+
+SeasonCosts CostsOfBothSeasons(const FormInputs& inputs, const ClimateTables& tables) {
+    BinCalcInput input = MakeBinCalcInput(inputs, tables);
+    input.mode = CalcMode::kCooling;
+    const std::int32_t cooling = ComputeBinCosts(input, 0.0).cooling_cost;
+    input.mode = CalcMode::kHeating;
+    return {input.design, cooling, ComputeBinCosts(input, 0.0).heating_cost};
+}
 
 std::vector<CompareRow> CompareCities(const FormInputs& inputs, const ClimateTables& tables,
                                       CompareOrder order) {
@@ -85,12 +92,9 @@ std::vector<CompareRow> CompareCities(const FormInputs& inputs, const ClimateTab
     FormInputs city_inputs = inputs;
     for (int city = 1; city <= kCityCount; ++city) {
         city_inputs.city = city;
-        BinCalcInput input = MakeBinCalcInput(city_inputs, tables);
-        input.mode = CalcMode::kCooling;
-        const std::int32_t cooling = ComputeBinCosts(input, 0.0).cooling_cost;
-        input.mode = CalcMode::kHeating;
-        const std::int32_t heating = ComputeBinCosts(input, 0.0).heating_cost;
-        rows.push_back({city, CityName(city), input.design, cooling, heating});
+        const SeasonCosts costs = CostsOfBothSeasons(city_inputs, tables);
+        rows.push_back(
+            {city, CityName(city), costs.design, costs.cooling_cost, costs.heating_cost});
     }
     SortRows(rows, order);
     return rows;

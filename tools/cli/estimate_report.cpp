@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "city_list.h"
+#include "csv_line.h"
 #include "form_inputs.h"
-#include "text_escaping.h"
+#include "json_layout.h"
 
 namespace heatwise::cli {
 
@@ -32,15 +33,6 @@ std::string Triple(const std::array<std::int32_t, kShiftCount>& values, std::str
         text.append(std::to_string(values[i]));
     }
     return text;
-}
-
-template <typename Values>
-std::string JsonArray(const Values& values) {
-    std::string text = "[";
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        text += (i == 0 ? "" : ", ") + std::to_string(values[i]);
-    }
-    return text + "]";
 }
 
 std::string_view FuelText(const EstimateReport& report) {
@@ -91,37 +83,27 @@ void PrintTable(const EstimateReport& report, std::ostream& out) {
 void PrintJson(const EstimateReport& report, std::ostream& out) {
     const FormInputs& in = report.options.inputs;
     const BinCalcResult& r = report.result;
-    const bool all_fuels = report.options.fuels == FuelSelection::kAll;
-    out << "{\n"
-        << "  \"city\": {\"index\": " << in.city << ", \"name\": " << JsonString(CityName(in.city))
-        << "},\n"
-        << "  \"mode\": " << JsonString(ModeKey(in.mode)) << ",\n"
-        << "  \"fuel\": " << JsonString(FuelText(report)) << ",\n"
-        << "  \"scaled_hours\": " << JsonArray(r.scaled_hours) << ",\n"
-        << "  \"percent_calcd\": " << JsonArray(r.percent_calcd) << ",\n"
-        << "  \"degree_days\": " << r.degree_days << ",\n"
-        << "  \"summer_design\": " << r.summer_design << ",\n"
-        << "  \"winter_design\": " << r.winter_design << ",\n"
-        << "  \"cooling_cost\": " << r.cooling_cost
-        << ",\n"
-        // With all fuels there is no single heating cost; each fuel's is given below.
-        << "  \"heating_cost\": " << (all_fuels ? "null" : std::to_string(r.heating_cost));
-    if (all_fuels) {
-        out << ",\n  \"heating_cost_by_fuel\": {";
+    JsonDocument document = {
+        {"city", {{"index", in.city}, {"name", CityName(in.city)}}},
+        {"mode", ModeKey(in.mode)},
+        {"fuel", FuelText(report)},
+        {"scaled_hours", r.scaled_hours},
+        {"percent_calcd", r.percent_calcd},
+        {"degree_days", r.degree_days},
+        {"summer_design", r.summer_design},
+        {"winter_design", r.winter_design},
+        {"cooling_cost", r.cooling_cost},
+        {"heating_cost", r.heating_cost},
+    };
+    // With all fuels there is no single heating cost; each fuel's is given beside it.
+    if (report.options.fuels == FuelSelection::kAll) {
+        document["heating_cost"] = nullptr;
+        JsonDocument& by_fuel = document["heating_cost_by_fuel"] = JsonDocument::object();
         for (std::size_t i = 0; i < kAllFuels.size(); ++i) {
-            out << (i == 0 ? "" : ", ") << JsonString(FuelKey(kAllFuels[i])) << ": "
-                << report.heating_cost_by_fuel[i];
+            by_fuel[std::string(FuelKey(kAllFuels[i]))] = report.heating_cost_by_fuel[i];
         }
-        out << "}";
     }
-    out << "\n}\n";
-}
-
-void PrintCsvLine(const std::vector<std::string>& fields, std::ostream& out) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        out << (i == 0 ? "" : ",") << fields[i];
-    }
-    out << "\n";
+    PrintJsonDocument(document, out);
 }
 
 void PrintCsv(const EstimateReport& report, std::ostream& out) {
@@ -169,6 +151,17 @@ std::string_view FuelLabel(HeatingFuel fuel) {
             return "Natural Gas";
     }
     return "none";
+}
+
+std::string InputsSummary(const FormInputs& in) {
+    std::string text = "Heating fuel " + std::string(FuelLabel(in.fuel));
+    // Electric heating is paid at the electric rate; the fuel price does not apply.
+    if (in.fuel != HeatingFuel::kElectricity) {
+        text += " at $" + Decimals(in.fuel_price, 2);
+    }
+    return text + ", electric rate $" + Decimals(in.electric_rate, 2) + "/kWh, EER " +
+           Decimals(in.cool_eer, 2) + ", heating efficiency " + std::to_string(in.heat_efficiency) +
+           " %";
 }
 
 EstimateReport RunEstimate(const EstimateOptions& options, const ClimateTables& tables) {

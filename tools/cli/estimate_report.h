@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <ostream>
+#include <string>
 
 #include "bin_calc.h"
 #include "cli_options.h"
@@ -31,5 +32,8 @@ void PrintEstimate(const EstimateReport& report, std::ostream& out);
 
 // The form's name of a fuel, such as "Fuel Oil".
 std::string_view FuelLabel(HeatingFuel fuel);
+
+// The fuel, rates and efficiencies in one line, as the pictures name them under their titles.
+std::string InputsSummary(const FormInputs& inputs);
 
 }  // namespace heatwise::cli

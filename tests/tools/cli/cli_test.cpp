@@ -120,6 +120,23 @@ const std::pair<const char*, const char*> kRefusals[] = {
     {"compare --mode heating", "--mode: compare works out the cooling cost in mode"},
     {"compare --fuel all", "--fuel: 'all' is not one of"},
     {"compare --sort price", "--sort: 'price' is not one of list, cooling, heating"},
+    {"sweep", "sweep needs --vary NAME=FROM:TO:STEP"},
+    {"sweep --vary winter=72:62", "--vary: 'winter=72:62' is not NAME=FROM:TO:STEP"},
+    {"sweep --vary foo=1:2:1",
+     "'foo' is not an input that can vary; the inputs are cool-capacity, heat-capacity, "
+     "heat-eff, rate, fuel-price, eer, hours, summer, winter, or one shift's hours1 to hours3"},
+    {"sweep --vary winter=72:x:1", "'x' is not a number"},
+    {"sweep --vary winter=72:62:0", "a step of 0 never reaches 62"},
+    {"sweep --vary winter=72:62:1", "a step of 1 from 72 moves away from 62"},
+    {"sweep --vary winter=60:70:3", "steps of 3 from 60 pass 70 without landing on it"},
+    {"sweep --vary eer=4:15:0.001", "more than 10000 steps"},
+    // Each step is refused as estimate refuses the same value of the same input.
+    {"sweep --vary rate=0.05:0.1:0.01",
+     "sweep: --rate: '0.05' is outside the accepted range above 0.05 and below 0.35"},
+    {"sweep --vary winter1=86:80:-2",
+     "--winter (shift 1): '86' is outside the accepted range 40 to 84"},
+    {"sweep --vary winter=72:62:-0.5", "--winter: '71.5' is not a whole number"},
+    {"sweep --vary winter=72:62:-1 --mode heating", "--mode: sweep works out the cooling cost"},
     {"", "Usage: heatwise-cli COMMAND"},
     {"estimat", "unknown command 'estimat'"},
     {"bins", "bins needs the weather file to read"},
@@ -174,6 +191,17 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
         {"compare --sort name", ok,
          " 67 springfield                         28    1767      97       104       854\n"
          "110 springfield "},
+        // A sweep costs each step as estimate and compare cost it: the heating worked example
+        // at thermostat hours 8, 8, 4 and the compare command's 8, 8, 8.
+        {"sweep --city 7 --vary hours3=8:4:-4 --csv", ok,
+         "hours3,city_index,city_name,fuel,cooling_cost,heating_cost\n"
+         "8,7,barrow,electricity,20,170\n4,7,barrow,electricity,14,121\n"},
+        {"sweep --city 7 --vary heat-eff=85:85:1 --json", ok,
+         "[\n  {\"heat-eff\": 85, \"city\": {\"index\": 7, \"name\": \"barrow\"}, \"fuel\": "
+         "\"electricity\", \"cooling_cost\": 20, \"heating_cost\": 170}\n]\n"},
+        {"sweep --vary winter=65:63:-1 --city 7", ok,
+         "  winter   Cooling   Heating\n            $/year    $/year\n      65        20       "
+         "151\n"},
         {"--help", ok, "Usage: heatwise-cli COMMAND"},
         {"estimate --rate 0.05 --help", ok, "Usage: heatwise-cli estimate"},
         {"bins --help", ok, "Usage: heatwise-cli bins FILE"},
@@ -182,6 +210,9 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
         {"estimate --data-dir nowhere", kExitDataError,
          "heatwise-cli: nowhere/bindata2.dat: is missing and cannot be created empty\n"},
         {"bins absent.csv", kExitDataError, "absent.csv: cannot be opened"},
+        // The map needs the stations' positions beside the climate files.
+        {"compare --svg map.svg", kExitDataError,
+         "heatwise-cli: stations.csv: cannot be opened for reading\n"},
     };
     std::vector<std::tuple<std::string, int, std::string>> cases(std::begin(others),
                                                                  std::end(others));
@@ -189,7 +220,8 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
         cases.emplace_back(line, kExitUsageError, message);
     }
     for (auto [line, status, text] : cases) {
-        const bool reads_data = line.starts_with("estimate") || line.starts_with("compare");
+        const bool reads_data = line.starts_with("estimate") || line.starts_with("compare") ||
+                                line.starts_with("sweep");
         if (reads_data && line.find("--data-dir") == std::string::npos) {
             line.insert(line.find(' ') == std::string::npos ? line.size() : line.find(' '),
                         " --data-dir " + data);
@@ -231,6 +263,21 @@ TEST(cli_Estimate, JsonAndCsvReports) {
                   ",degree_days,summer_design,winter_design,cooling_cost,heating_cost\n"
                   "7,barrow,cooling,electricity," +
                   kHours + ",0,0,57,42,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1707,97,28,20,0\n");
+}
+
+// Steps are counted from FROM + i x STEP, not by adding STEP again and again, so a range of
+// tenths or hundredths ends on TO exactly once.
+TEST(cli_Sweep, RealStepsLandOnTheEndOfTheRange) {
+    const std::string data = ExampleClimate();
+    const std::string csv = Cli("sweep --data-dir " + data + " --vary rate=0.1:0.2:0.01 --csv").out;
+    std::string rates;
+    for (std::size_t line = csv.find('\n'); line + 1 < csv.size();
+         line = csv.find('\n', line + 1)) {
+        rates += csv.substr(line + 1, csv.find(',', line) - line - 1) + " ";
+    }
+    EXPECT_EQ(rates, "0.10 0.11 0.12 0.13 0.14 0.15 0.16 0.17 0.18 0.19 0.20 ");
+    EXPECT_EQ(Cli("sweep --data-dir " + data + " --vary fuel-price=3:-3:-3 --csv").status,
+              kExitUsageError);
 }
 
 }  // namespace

@@ -1,15 +1,17 @@
-// Texts written into JSON and CSV output.
+// Lines of heatwise-cli's CSV output.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace heatwise::cli {
 
-// The text as a JSON string, quotes included.
-std::string JsonString(std::string_view text);
-
 // The text as one CSV field: quoted when it holds a comma, a quote or a line end.
 std::string CsvField(std::string_view text);
+
+// The fields, already made CSV fields, as one line.
+void PrintCsvLine(const std::vector<std::string>& fields, std::ostream& out);
 
 }  // namespace heatwise::cli

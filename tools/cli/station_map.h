@@ -1,0 +1,22 @@
+// The map of the 211 cities that heatwise-cli compare --svg draws.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "compare_report.h"
+#include "station_positions.h"
+
+namespace heatwise::cli {
+
+enum class MappedCost { kCooling, kHeating };
+
+// Every city as a dot at its station's position, coloured by the chosen cost on a sequential
+// scale with its colour bar; the lower 48 states in an equirectangular projection whose
+// longitudes are shrunk by the cosine of the middle latitude, Alaska, Hawaii and any other
+// station outside them in insets; the five costliest and five cheapest places numbered on the
+// map and named beside it.
+std::string StationMap(const std::vector<CompareRow>& rows, const CityPositions& positions,
+                       MappedCost cost, std::string_view inputs_summary);
+
+}  // namespace heatwise::cli

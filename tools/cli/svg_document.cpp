@@ -1,0 +1,144 @@
+#include "svg_document.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace heatwise::cli {
+
+namespace {
+
+// Coordinates to a hundredth of a unit, without trailing zeros.
+std::string Number(double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.2f", std::round(value * 100.0) / 100.0 + 0.0);
+    std::string text = buffer;
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') {
+        text.pop_back();
+    }
+    return text;
+}
+
+std::string Attribute(std::string_view name, std::string_view value) {
+    return " " + std::string(name) + "=\"" + EscapeXml(value) + "\"";
+}
+
+std::string Attribute(std::string_view name, double value) {
+    return " " + std::string(name) + "=\"" + Number(value) + "\"";
+}
+
+std::string PaintAttributes(const SvgPaint& paint) {
+    std::string text = Attribute("fill", paint.fill) + Attribute("stroke", paint.stroke);
+    if (paint.stroke != "none") {
+        text += Attribute("stroke-width", paint.stroke_width);
+    }
+    if (!paint.dash.empty()) {
+        text += Attribute("stroke-dasharray", paint.dash);
+    }
+    return text;
+}
+
+}  // namespace
+
+SvgPaint Filled(std::string colour) {
+    SvgPaint paint;
+    paint.fill = std::move(colour);
+    return paint;
+}
+
+SvgPaint Stroked(std::string colour, double width, std::string dash) {
+    SvgPaint paint;
+    paint.stroke = std::move(colour);
+    paint.stroke_width = width;
+    paint.dash = std::move(dash);
+    return paint;
+}
+
+std::string EscapeXml(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&apos;";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n') {
+                    out += c;
+                }
+        }
+    }
+    return out;
+}
+
+SvgDocument::SvgDocument(double width, double height, std::string_view title) {
+    body_ =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"" +
+        Attribute("width", width) + Attribute("height", height) + " viewBox=\"0 0 " +
+        Number(width) + " " + Number(height) +
+        "\" font-family=\"DejaVu Sans, Liberation Sans, Arial, sans-serif\">\n<title>" +
+        EscapeXml(title) + "</title>\n";
+    Rect(0, 0, width, height, Filled("#ffffff"));
+}
+
+void SvgDocument::Rect(double x, double y, double width, double height, const SvgPaint& paint) {
+    body_ += "<rect" + Attribute("x", x) + Attribute("y", y) + Attribute("width", width) +
+             Attribute("height", height) + PaintAttributes(paint) + "/>\n";
+}
+
+void SvgDocument::Circle(double cx, double cy, double radius, const SvgPaint& paint,
+                         std::string_view tooltip) {
+    body_ += "<circle" + Attribute("cx", cx) + Attribute("cy", cy) + Attribute("r", radius) +
+             PaintAttributes(paint);
+    body_ += tooltip.empty() ? "/>\n" : "><title>" + EscapeXml(tooltip) + "</title></circle>\n";
+}
+
+void SvgDocument::Line(double x1, double y1, double x2, double y2, const SvgPaint& paint) {
+    body_ += "<line" + Attribute("x1", x1) + Attribute("y1", y1) + Attribute("x2", x2) +
+             Attribute("y2", y2) + PaintAttributes(paint) + "/>\n";
+}
+
+void SvgDocument::Polyline(const std::vector<std::pair<double, double>>& points,
+                           const SvgPaint& paint) {
+    std::string list;
+    for (const auto& [x, y] : points) {
+        list += (list.empty() ? "" : " ") + Number(x) + "," + Number(y);
+    }
+    body_ += "<polyline" + Attribute("points", list) + PaintAttributes(paint) +
+             " stroke-linejoin=\"round\"/>\n";
+}
+
+void SvgDocument::Text(double x, double y, std::string_view text, const SvgTextStyle& style) {
+    static constexpr std::string_view kAnchors[] = {"start", "middle", "end"};
+    body_ += "<text" + Attribute("x", x) + Attribute("y", y) + Attribute("font-size", style.size) +
+             Attribute("fill", style.fill);
+    if (style.anchor != TextAnchor::kStart) {
+        body_ += Attribute("text-anchor", kAnchors[static_cast<int>(style.anchor)]);
+    }
+    if (style.weight == TextWeight::kBold) {
+        body_ += Attribute("font-weight", "bold");
+    }
+    if (style.rotate != 0.0) {
+        body_ += Attribute("transform", "rotate(" + Number(style.rotate) + " " + Number(x) + " " +
+                                            Number(y) + ")");
+    }
+    body_ += ">" + EscapeXml(text) + "</text>\n";
+}
+
+std::string SvgDocument::Finish() const {
+    return body_ + "</svg>\n";
+}
+
+}  // namespace heatwise::cli

@@ -1,0 +1,36 @@
+// The steps of a what-if sweep: one numeric input of the form stepping from one value to
+// another, read from NAME=FROM:TO:STEP as heatwise-cli sweep --vary takes it.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "form_inputs.h"
+#include "numeric_inputs.h"
+
+namespace heatwise::cli {
+
+// At most this many steps: enough for any range of the form's inputs at a fine step, few
+// enough that a mistyped step is caught rather than computed for minutes.
+inline constexpr int kMaxSweepSteps = 10000;
+
+struct SweepStep {
+    double value = 0.0;  // rounded to the decimals that the range was written with
+    std::string text;    // the value as it is shown and as the input reads it
+    FormInputs inputs;   // the inputs of this step
+};
+
+struct SweepRange {
+    std::string name;  // the input's name as --vary gives it, such as "winter" or "summer2"
+    ValueKind kind = ValueKind::kWholeNumber;
+    std::vector<SweepStep> steps;
+};
+
+// Reads `text` (NAME=FROM:TO:STEP) and works out every step from `base`, the inputs that the
+// other options set. Value i is FROM + i × STEP, rounded to the decimals of the three numbers;
+// the range must land on TO, within a millionth of a step. Every value is checked as estimate
+// checks the same input, and refused with the same message.
+SweepRange ParseSweepRange(std::string_view option, std::string_view text, const FormInputs& base);
+
+}  // namespace heatwise::cli

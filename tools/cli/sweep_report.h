@@ -1,0 +1,31 @@
+// One city's costs while one input steps through a range, as heatwise-cli sweep works them out
+// and prints them.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <vector>
+
+#include "cli_options.h"
+#include "climate_data.h"
+
+namespace heatwise::cli {
+
+struct SweepRow {
+    const SweepStep* step;
+    std::int32_t cooling_cost = 0;  // worked out in mode Cooling
+    std::int32_t heating_cost = 0;  // worked out in mode Heating
+};
+
+struct SweepReport {
+    const SweepOptions* options;
+    std::vector<SweepRow> rows;
+};
+
+// Works out both seasons' costs at every step, as compare does for every city. The report
+// refers to the options, which must outlive it.
+SweepReport RunSweep(const SweepOptions& options, const ClimateTables& tables);
+
+void PrintSweep(const SweepReport& report, std::ostream& out);
+
+}  // namespace heatwise::cli
