@@ -1,14 +1,22 @@
-// Timings of the calculator's engine: one estimate, the load of the committed climate files and
-// the comparison of all 211 cities. Run from a Release build:
+// Timings of the calculator's engine: one estimate, the load of the committed climate files, the
+// comparison of all 211 cities with its map, and a sweep of 100 steps with its chart. Run from
+// a Release build:
 //   heatwise-bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <filesystem>
+#include <string>
+#include <string_view>
 
 #include "bin_calc.h"
 #include "climate_data.h"
 #include "compare_report.h"
 #include "form_inputs.h"
+#include "station_map.h"
+#include "station_positions.h"
+#include "sweep_chart.h"
+#include "sweep_report.h"
 
 namespace heatwise {
 namespace {
@@ -83,6 +91,42 @@ void BM_CompareCities(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CompareCities)->Unit(benchmark::kMicrosecond);
+
+// What heatwise-cli compare --svg does after its files are read: both seasons of every city,
+// then the map.
+void BM_CompareMap(benchmark::State& state) {
+    if (!CommittedDataPresent(state)) {
+        return;
+    }
+    const ClimateTables tables = LoadClimateTables(kDataDir);
+    const cli::CityPositions positions = cli::ReadCityPositions(kDataDir);
+    const FormInputs inputs;
+    for (auto _ : state) {
+        const auto rows = cli::CompareCities(inputs, tables, cli::CompareOrder::kHeating);
+        const std::string map = cli::StationMap(rows, positions, cli::MappedCost::kHeating, "");
+        benchmark::DoNotOptimize(map.data());
+    }
+}
+BENCHMARK(BM_CompareMap)->Unit(benchmark::kMicrosecond);
+
+// What heatwise-cli sweep --fuel oil --vary fuel-price=0:10:0.1 --svg does after its files are
+// read: 101 steps, both seasons each, then the chart.
+void BM_Sweep100Steps(benchmark::State& state) {
+    if (!CommittedDataPresent(state)) {
+        return;
+    }
+    const ClimateTables tables = LoadClimateTables(kDataDir);
+    const std::array<std::string_view, 6> args = {"--city", "chicago", "--fuel",
+                                                  "oil",    "--vary",  "fuel-price=0:10:0.1"};
+    const cli::SweepOptions options = cli::ParseSweepOptions(args);
+    for (auto _ : state) {
+        const cli::SweepReport report = cli::RunSweep(options, tables);
+        const std::string chart = cli::SweepChart(report);
+        benchmark::DoNotOptimize(chart.data());
+    }
+    state.counters["steps"] = static_cast<double>(options.range.steps.size());
+}
+BENCHMARK(BM_Sweep100Steps)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace heatwise
