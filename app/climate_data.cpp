@@ -28,13 +28,16 @@ bool IsSeparator(char c) {
 
 // Opens a climate file for reading. A file that is not there is first created empty, as the
 // calculator has always done, so that it then fails as the end of file before city 1 and the
-// empty file stays behind to show where the data was looked for.
-std::ifstream OpenForReading(const fs::path& file) {
+// empty file stays behind to show where the data was looked for; or it is refused.
+std::ifstream OpenForReading(const fs::path& file, MissingFile missing) {
     std::error_code error;
     if (fs::is_directory(file, error)) {
         throw DataError(file, "is a folder, not a climate data file");
     }
     if (!fs::exists(file, error) && !error) {
+        if (missing == MissingFile::kRefuse) {
+            throw DataError(file, "no such file");
+        }
         std::ofstream create(file, std::ios::binary);
         if (!create) {
             throw DataError(file, "is missing and cannot be created empty");
@@ -179,17 +182,17 @@ DataError::DataError(const fs::path& file, int line, const std::string& problem)
 DataError::DataError(const fs::path& file, const std::string& problem)
     : std::runtime_error(file.string() + ": " + problem), file_(file), line_(0) {}
 
-ClimateTables LoadClimateTables(const fs::path& directory) {
+ClimateTables LoadClimateTables(const fs::path& directory, MissingFile missing) {
     ClimateTables tables;
     // Each file is closed before the next is opened: its stream goes out of scope first.
     {
         const fs::path file = directory / kBinFileName;
-        std::ifstream stream = OpenForReading(file);
+        std::ifstream stream = OpenForReading(file, missing);
         ReadBinHours(file, stream, tables.bins);
     }
     {
         const fs::path file = directory / kDesignFileName;
-        std::ifstream stream = OpenForReading(file);
+        std::ifstream stream = OpenForReading(file, missing);
         ReadDesignRecords(file, stream, tables.design);
     }
     return tables;

@@ -91,12 +91,16 @@ class DataError : public std::runtime_error {
 // Reads bindata2.dat and then cities.dat from `directory` (empty: the working directory), each as
 // exactly 211 records. Every record starts on a new line and may continue over several lines;
 // whatever follows a record's last value on its line is skipped, empty lines change nothing and
-// lines after the 211th record are never read. A missing file is created empty, so it then fails
-// as the end of file before city 1. Neither file is otherwise written.
+// lines after the 211th record are never read. The program creates a missing file empty, so it
+// then fails as the end of file before city 1 and the empty file shows where the data was looked
+// for; the command-line estimator refuses it instead, leaving the caller's folder alone. Neither
+// file is otherwise written.
 //
 // Throws DataError on the first fault. The tables are returned only when both files have loaded
 // completely, so a caller that assigns the result never holds a partial table.
-ClimateTables LoadClimateTables(const std::filesystem::path& directory);
+enum class MissingFile { kCreateEmpty, kRefuse };
+ClimateTables LoadClimateTables(const std::filesystem::path& directory,
+                                MissingFile missing = MissingFile::kCreateEmpty);
 
 // Reads the two files' texts, already in memory, exactly as LoadClimateTables reads the files;
 // messages name the files "bindata2.dat" and "cities.dat". Throws DataError on the first fault

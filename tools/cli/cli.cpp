@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <filesystem>
 #include <string>
 
 #include "climate_derivation.h"
@@ -141,7 +142,7 @@ std::string BinsHelp() {
 
 int RunEstimate(std::span<const std::string_view> args, std::ostream& out) {
     const EstimateOptions options = ParseEstimateOptions(args);
-    const ClimateTables tables = LoadClimateTables(options.data_dir);
+    const ClimateTables tables = LoadClimateTables(options.data_dir, MissingFile::kRefuse);
     const EstimateReport report = RunEstimate(options, tables);
     if (!options.svg_file.empty()) {
         WriteWholeFile(options.svg_file,
@@ -153,7 +154,7 @@ int RunEstimate(std::span<const std::string_view> args, std::ostream& out) {
 
 int RunCompare(std::span<const std::string_view> args, std::ostream& out) {
     const CompareOptions options = ParseCompareOptions(args);
-    const ClimateTables tables = LoadClimateTables(options.data_dir);
+    const ClimateTables tables = LoadClimateTables(options.data_dir, MissingFile::kRefuse);
     const std::vector<CompareRow> rows = CompareCities(options.inputs, tables, options.order);
     if (!options.svg_file.empty()) {
         const MappedCost cost =
@@ -167,7 +168,7 @@ int RunCompare(std::span<const std::string_view> args, std::ostream& out) {
 
 int RunSweep(std::span<const std::string_view> args, std::ostream& out) {
     const SweepOptions options = ParseSweepOptions(args);
-    const ClimateTables tables = LoadClimateTables(options.data_dir);
+    const ClimateTables tables = LoadClimateTables(options.data_dir, MissingFile::kRefuse);
     const SweepReport report = RunSweep(options, tables);
     if (!options.svg_file.empty()) {
         WriteWholeFile(options.svg_file, SweepChart(report));
@@ -236,6 +237,11 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
         return kExitUsageError;
     } catch (const DataError& error) {
         err << kProgram << ": " << error.what() << "\n";
+        if (error.line() == 0 && !std::filesystem::exists(error.file())) {
+            err << kProgram << ": the climate files are read from the folder that --data-dir "
+                << "names, else from the one that HEATWISE_DATA_DIR names, else from the working "
+                << "folder\n";
+        }
         return kExitDataError;
     } catch (const climate::WeatherFileError& error) {
         err << kProgram << ": " << error.what() << "\n";

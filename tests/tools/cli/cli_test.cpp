@@ -207,8 +207,10 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
         {"bins --help", ok, "Usage: heatwise-cli bins FILE"},
         // The messages for faults inside the data files are checked on the reader, in
         // tests/app/climate_data_test.cpp; the command reports every one the same way.
-        {"estimate --data-dir nowhere", kExitDataError,
-         "heatwise-cli: nowhere/bindata2.dat: is missing and cannot be created empty\n"},
+        // A missing climate file is refused, not created empty as the program does.
+        {"estimate --data-dir .", kExitDataError,
+         "heatwise-cli: ./bindata2.dat: no such file\nheatwise-cli: the climate files are read "
+         "from the folder that --data-dir names"},
         {"bins absent.csv", kExitDataError, "absent.csv: cannot be opened"},
         // The map needs the stations' positions beside the climate files.
         {"compare --svg map.svg", kExitDataError,
@@ -232,6 +234,7 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
             << line << ": " << run.out << run.err;
         EXPECT_EQ(status == ok ? run.err : run.out, "") << line;
     }
+    EXPECT_FALSE(std::filesystem::exists("bindata2.dat")) << "the estimator created a file";
 }
 
 // The whole JSON and CSV reports of the cooling worked example.
