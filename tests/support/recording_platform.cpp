@@ -251,6 +251,13 @@ WindowHandle RecordingPlatform::CreateDialog(const DialogTemplate& dialog, Windo
     return dialogs.back()->handle();
 }
 
+void RecordingPlatform::EmbedDialog(WindowHandle dialog, WindowHandle parent) {
+    Record("EmbedDialog()");
+    if (RecordedDialog* made = DialogOf(dialog)) {
+        made->parent = parent;
+    }
+}
+
 PixelSize RecordingPlatform::DialogSize(WindowHandle dialog) {
     RecordedDialog* made = DialogOf(dialog);
     if (made == nullptr) {
