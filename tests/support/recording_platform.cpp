@@ -166,6 +166,16 @@ void RecordingPlatform::DestroyFrame(WindowHandle frame) {
     }
 }
 
+void RecordingPlatform::SettleEvents() {
+    Record("SettleEvents()");
+    // Every batch there is is played; none is waited for.
+    while (!events.empty()) {
+        std::function<void()> batch = std::move(events.front());
+        events.pop_front();
+        batch();
+    }
+}
+
 void RecordingPlatform::WaitForEvents() {
     Record("WaitForEvents()");
     ++waits;

@@ -128,6 +128,8 @@ class RecordingPlatform : public Platform,
     // A wait with nothing left to play is a test that would hang: it is counted in
     // `idle_waits`, and a close request to the first frame ends it.
     void WaitForEvents() override;
+    // A settle plays every batch there is and waits for none.
+    void SettleEvents() override;
 
     // Help and the desktop.
     bool ShowHelp(WindowHandle owner, const std::string& document,
