@@ -1,6 +1,6 @@
 #include "climate_data.h"
 
-#include <charconv>
+#include <algorithm>
 #include <fstream>
 #include <istream>
 #include <span>
@@ -89,6 +89,15 @@ class RecordReader {
             "city " + std::to_string(city) + ", value " + std::to_string(value) + ": " + problem);
     }
 
+    // Kept out of line: the reading of every number stays small, and the message is made
+    // only for the one number that fails.
+    [[noreturn]] [[gnu::noinline]] void FailWord(int city, int value, std::string_view word,
+                                                 std::string_view problem) const {
+        std::string message = "'";
+        message.append(word).append("' ").append(problem);
+        FailValue(city, value, message);
+    }
+
     // Takes values from the current line into `values`, starting at `read`, until the line or
     // the record ends; returns how many values of the record have been read.
     int ReadValuesOfLine(int city, std::span<std::int32_t> values, int read) {
@@ -129,27 +138,31 @@ class RecordReader {
 
     std::int32_t ParseWholeNumber(int city, int value, std::string_view word) const {
         std::string_view digits = word;
+        const bool negative = !digits.empty() && digits.front() == '-';
         if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
             digits.remove_prefix(1);
         }
-        const bool all_digits =
-            !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+        // The digits are taken one at a time as they are checked, the magnitude held back at
+        // one past the largest the sign allows, so that a long number cannot overflow it.
+        constexpr std::int64_t kBeyond = std::int64_t{1} << 31;
+        const std::int64_t limit = negative ? kBeyond : kBeyond - 1;
+        std::int64_t magnitude = 0;
+        bool all_digits = !digits.empty();
+        for (const char c : digits) {
+            if (c < '0' || c > '9') {
+                all_digits = false;
+                break;
+            }
+            magnitude = std::min(magnitude * 10 + (c - '0'), limit + 1);
+        }
         if (!all_digits) {
-            FailValue(city, value, "'" + std::string(word) + "' is not a whole number");
+            FailWord(city, value, word, "is not a whole number");
         }
-        // from_chars takes a minus sign but not a plus sign.
-        const std::string_view text = word.front() == '+' ? digits : word;
-        std::int32_t number = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-        if (error == std::errc::result_out_of_range) {
-            FailValue(city, value,
-                      "'" + std::string(word) +
-                          "' is outside the whole-number range -2147483648 to 2147483647");
+        if (magnitude > limit) {
+            FailWord(city, value, word,
+                     "is outside the whole-number range -2147483648 to 2147483647");
         }
-        if (error != std::errc() || end != text.data() + text.size()) {
-            FailValue(city, value, "'" + std::string(word) + "' is not a whole number");
-        }
-        return number;
+        return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
     }
 
     fs::path file_;

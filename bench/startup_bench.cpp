@@ -1,14 +1,18 @@
-// Start-up of the program against a bare Qt Widgets program, both on Qt's offscreen platform
-// and each started as a process, in alternating runs. Every run is timed from just before the
-// fork to the child's line "first wait": Heatwise writes it when its start-up is over and it
-// first waits for the platform in WMessage (heatwise-startup-probe, Heatwise built to stop
-// there: it closes its window and ends by its own close path); the bare program writes it at the
-// same point, just before its event loop first runs, and in a second form when its loop first runs
-// idle, after its window's first paint, and in a third with one line of text in its window, which
-// makes Qt set up its fonts as any window with text must. The peak memory of each process comes
-// from wait4 once it has ended.
+// Start-up of the program against two yardsticks, all on Qt's offscreen platform and each
+// started as a process, in alternating runs. Every run is timed from just before the fork to the
+// child's line "first wait", and the peak memory of each process comes from wait4 once it has
+// ended.
 //
-//   heatwise-startup-bench [--runs=N] [--heatwise=PATH] [--bare=PATH]
+// Heatwise writes the line when its start-up is over and it first waits for the platform in
+// WMessage (heatwise-startup-probe, Heatwise built to stop there: it closes its window and ends
+// by its own close path), and with "first-paint" once its window is painted as well. The fair
+// yardstick, heatwise-qt-form, is the same main window and form written directly in Qt: it
+// writes the line just before its event loop first runs, and with "painted" once its window is
+// painted. The bare program, one empty window, is the second yardstick: the cost of any Qt
+// window at all, at its loop entry, at its first idle after its first paint, and with one line
+// of text, which makes Qt set up its fonts as any window with text must.
+//
+//   heatwise-startup-bench [--runs=N] [--heatwise=PATH] [--form=PATH] [--bare=PATH]
 //
 // Prints the medians and the ratios, and one line "summary key value" for each figure, which
 // scripts/bench gathers. A run that fails ends the bench with a message and exit code 1.
@@ -31,6 +35,7 @@ namespace {
 struct Options {
     int runs = 30;
     std::string heatwise = HEATWISE_PROGRAM_PATH;
+    std::string form = QT_FORM_PROGRAM_PATH;
     std::string bare = BARE_QT_PROGRAM_PATH;
 };
 
@@ -63,51 +68,80 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             }
         } else if (argument.starts_with("--heatwise=")) {
             options.heatwise = std::string(argument.substr(11));
+        } else if (argument.starts_with("--form=")) {
+            options.form = std::string(argument.substr(7));
         } else if (argument.starts_with("--bare=")) {
             options.bare = std::string(argument.substr(7));
         } else {
-            std::fprintf(stderr, "usage: %s [--runs=N] [--heatwise=PATH] [--bare=PATH]\n", argv[0]);
+            std::fprintf(stderr,
+                         "usage: %s [--runs=N] [--heatwise=PATH] [--form=PATH] [--bare=PATH]\n",
+                         argv[0]);
             return false;
         }
     }
     return true;
 }
 
-void PrintResults(const std::array<Contender, 4>& contenders) {
-    std::printf("%-34s %10s %10s %10s %12s\n", "start-up to first wait", "median ms", "min ms",
-                "max ms", "peak RSS MB");
+// The contenders in the order of the table; the ratios below refer to them by these places.
+enum Place : std::size_t {
+    kHeatwise,
+    kHeatwisePainted,
+    kFormLoopEntry,
+    kFormPainted,
+    kBareLoopEntry,
+    kBareIdle,
+    kBareLabel,
+    kContenders
+};
+
+double Megabytes(long kilobytes) {
+    return static_cast<double>(kilobytes) / 1024.0;
+}
+
+void PrintResults(const std::array<Contender, kContenders>& contenders) {
+    std::printf("%-40s %9s %9s %9s %13s %11s\n", "start-up", "median ms", "min ms", "max ms",
+                "median RSS MB", "max RSS MB");
     for (const Contender& contender : contenders) {
         const auto [least, most] =
             std::minmax_element(contender.milliseconds.begin(), contender.milliseconds.end());
-        const double peak_megabytes =
-            static_cast<double>(*std::max_element(contender.peak_kilobytes.begin(),
-                                                  contender.peak_kilobytes.end())) /
-            1024.0;
-        std::printf("%-34s %10.1f %10.1f %10.1f %12.1f\n",
+        std::printf("%-40s %9.1f %9.1f %9.1f %13.1f %11.1f\n",
                     std::string(contender.description).c_str(), Median(contender.milliseconds),
-                    *least, *most, peak_megabytes);
+                    *least, *most, Megabytes(Median(contender.peak_kilobytes)),
+                    Megabytes(*std::max_element(contender.peak_kilobytes.begin(),
+                                                contender.peak_kilobytes.end())));
     }
-    const double heatwise = Median(contenders[0].milliseconds);
-    const double bare_entry = Median(contenders[1].milliseconds);
-    const double bare_idle = Median(contenders[2].milliseconds);
-    const double bare_label = Median(contenders[3].milliseconds);
-    std::printf("ratio heatwise / bare at the same point (loop entry): %.2f\n",
-                heatwise / bare_entry);
-    std::printf("ratio heatwise / bare at its first idle:              %.2f\n",
-                heatwise / bare_idle);
-    std::printf("ratio heatwise / bare with a label (loop entry):      %.2f\n",
-                heatwise / bare_label);
+    auto time = [&contenders](Place place) { return Median(contenders[place].milliseconds); };
+    auto memory = [&contenders](Place place) {
+        return Megabytes(Median(contenders[place].peak_kilobytes));
+    };
+    const double form_entry = time(kHeatwise) / time(kFormLoopEntry);
+    const double form_painted = time(kHeatwisePainted) / time(kFormPainted);
+    const double form_memory = memory(kHeatwise) / memory(kFormLoopEntry);
+    std::printf("ratio heatwise / Qt form, to the first wait (loop entry): %.2f\n", form_entry);
+    std::printf("ratio heatwise / Qt form, to the first paint:             %.2f\n", form_painted);
+    std::printf("ratio heatwise / Qt form, peak memory (medians):          %.2f\n", form_memory);
+    const double bare_entry = time(kHeatwise) / time(kBareLoopEntry);
+    const double bare_idle = time(kHeatwise) / time(kBareIdle);
+    const double bare_label = time(kHeatwise) / time(kBareLabel);
+    std::printf(
+        "ratio heatwise / empty window: %.2f at loop entry, %.2f at its first idle, "
+        "%.2f with a label\n",
+        bare_entry, bare_idle, bare_label);
     for (const Contender& contender : contenders) {
-        std::printf("summary %s_median_ms %.1f\n", std::string(contender.key).c_str(),
-                    Median(contender.milliseconds));
-        std::printf("summary %s_peak_rss_mb %.1f\n", std::string(contender.key).c_str(),
-                    static_cast<double>(*std::max_element(contender.peak_kilobytes.begin(),
-                                                          contender.peak_kilobytes.end())) /
-                        1024.0);
+        const std::string key(contender.key);
+        std::printf("summary %s_median_ms %.1f\n", key.c_str(), Median(contender.milliseconds));
+        std::printf("summary %s_median_rss_mb %.1f\n", key.c_str(),
+                    Megabytes(Median(contender.peak_kilobytes)));
+        std::printf("summary %s_peak_rss_mb %.1f\n", key.c_str(),
+                    Megabytes(*std::max_element(contender.peak_kilobytes.begin(),
+                                                contender.peak_kilobytes.end())));
     }
-    std::printf("summary startup_ratio_loop_entry %.2f\n", heatwise / bare_entry);
-    std::printf("summary startup_ratio_idle %.2f\n", heatwise / bare_idle);
-    std::printf("summary startup_ratio_label %.2f\n", heatwise / bare_label);
+    std::printf("summary startup_ratio_form_loop_entry %.2f\n", form_entry);
+    std::printf("summary startup_ratio_form_painted %.2f\n", form_painted);
+    std::printf("summary memory_ratio_form %.2f\n", form_memory);
+    std::printf("summary startup_ratio_loop_entry %.2f\n", bare_entry);
+    std::printf("summary startup_ratio_idle %.2f\n", bare_idle);
+    std::printf("summary startup_ratio_label %.2f\n", bare_label);
 }
 
 }  // namespace
@@ -119,34 +153,28 @@ int main(int argc, char** argv) {
     if (!ParseOptions(argc, argv, options)) {
         return 2;
     }
-    // Both programs draw on Qt's offscreen platform, and only Heatwise stops at its first
-    // wait; the bare program says where it stops by its argument.
+    // Every program draws on Qt's offscreen platform; each says where it stops by its
+    // argument, Heatwise at its first wait unless told to stop at its first paint.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // Heatwise reads its climate files from its working folder, where its build puts them.
+    // Heatwise and the Qt form read the climate files from their working folder, where the
+    // build puts them beside Heatwise.
     const std::string heatwise_folder =
         std::filesystem::path(options.heatwise).parent_path().string();
-    std::array<Contender, 4> contenders = {{
-        {"heatwise",
-         "heatwise (first wait in WMessage)",
-         {options.heatwise, {}, heatwise_folder},
-         {},
-         {}},
-        {"bare_loop_entry",
-         "bare Qt (loop entry)",
-         {options.bare, {"loop-entry"}, heatwise_folder},
-         {},
-         {}},
-        {"bare_idle",
-         "bare Qt (first idle, painted)",
-         {options.bare, {"idle"}, heatwise_folder},
-         {},
-         {}},
-        {"bare_label",
-         "bare Qt with a label (loop entry)",
-         {options.bare, {"label"}, heatwise_folder},
-         {},
-         {}},
-    }};
+    auto entry = [&heatwise_folder](std::string_view key, std::string_view description,
+                                    const std::string& program,
+                                    std::vector<std::string> arguments) {
+        return Contender{
+            key, description, {program, std::move(arguments), heatwise_folder}, {}, {}};
+    };
+    std::array<Contender, kContenders> contenders = {
+        entry("heatwise", "heatwise (first wait in WMessage)", options.heatwise, {}),
+        entry("heatwise_painted", "heatwise (first paint)", options.heatwise, {"first-paint"}),
+        entry("form_loop_entry", "Qt form (loop entry)", options.form, {"loop-entry"}),
+        entry("form_painted", "Qt form (first paint)", options.form, {"painted"}),
+        entry("bare_loop_entry", "empty Qt window (loop entry)", options.bare, {"loop-entry"}),
+        entry("bare_idle", "empty Qt window (first idle, painted)", options.bare, {"idle"}),
+        entry("bare_label", "Qt window with a label (loop entry)", options.bare, {"label"}),
+    };
     try {
         for (int run = 0; run < options.runs; ++run) {
             // Each run starts with the next program in turn, so that none always goes first.

@@ -162,6 +162,16 @@ void RecordingPlatform::DestroyFrame(WindowHandle frame) {
     IfMade(FrameOf(frame), [&](Frame& made) { made.destroyed = true; });
 }
 
+void RecordingPlatform::SettleEvents() {
+    Record("SettleEvents()");
+    // Every batch there is is played; none is waited for.
+    while (!events.empty()) {
+        std::function<void()> batch = std::move(events.front());
+        events.pop_front();
+        batch();
+    }
+}
+
 void RecordingPlatform::WaitForEvents() {
     Record("WaitForEvents");
     ++waits;
@@ -245,6 +255,13 @@ WindowHandle RecordingPlatform::CreateDialog(const DialogTemplate& dialog, Windo
     }
     dialogs.push_back(std::move(made));
     return dialogs.back()->handle();
+}
+
+void RecordingPlatform::EmbedDialog(WindowHandle dialog, WindowHandle parent) {
+    Record("EmbedDialog()");
+    if (RecordedDialog* made = DialogOf(dialog)) {
+        made->parent = parent;
+    }
 }
 
 PixelSize RecordingPlatform::DialogSize(WindowHandle dialog) {

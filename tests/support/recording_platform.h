@@ -129,6 +129,8 @@ class RecordingPlatform : public Platform,
     // A wait with nothing left to play is a test that would hang: it is counted in
     // `idle_waits`, and a close request to the first frame ends it.
     void WaitForEvents() override;
+    // A settle plays every batch there is and waits for none.
+    void SettleEvents() override;
 
     // Help and the desktop.
     bool ShowHelp(WindowHandle owner, const std::string& document,
@@ -138,6 +140,7 @@ class RecordingPlatform : public Platform,
     // Dialogs and their controls.
     WindowHandle CreateDialog(const DialogTemplate& dialog, WindowHandle parent,
                               DialogListener& listener) override;
+    void EmbedDialog(WindowHandle dialog, WindowHandle parent) override;
     PixelSize DialogSize(WindowHandle dialog) override;
     int ControlCount(WindowHandle dialog) override;
     WindowHandle Control(WindowHandle dialog, int position) override;

@@ -116,6 +116,36 @@ WindowHandle ParentFor(const DialogTemplate& dialog) {
     return ThePlatform().Windowing().ClientArea(frame);
 }
 
+std::unique_ptr<DialogRecord> MakeDialogRecord(int dialog_id, const DialogTemplate& source,
+                                               WindowHandle parent) {
+    auto dialog = std::make_unique<DialogRecord>();
+    dialog->id = dialog_id;
+    dialog->source = &source;
+    dialog->procedure = std::make_unique<DialogProcedure>(*dialog);
+    dialog->creating = true;
+    DialogControls& platform = ThePlatform().Controls();
+    dialog->window = platform.CreateDialog(source, parent, *dialog->procedure);
+    if (dialog->window == nullptr) {
+        return nullptr;
+    }
+    yydialoginitialise(*dialog);
+    GiveAccessibleTexts(*dialog);
+    dialog->creating = false;
+    return dialog;
+}
+
+void EnterDialog(std::unique_ptr<DialogRecord> dialog) {
+    DialogTable& table = Dialogs();
+    ++table.count;
+    DialogRecord& loaded = *dialog;
+    table.loaded[static_cast<std::size_t>(table.count)] = std::move(dialog);
+    table.current = table.count;
+    yydialogextra(loaded);
+    for (ControlRecord& control : loaded.controls) {
+        control.field.state_at_load = yygetfieldstate(control);
+    }
+}
+
 int yydialogload2(int dialog_id, WindowHandle parent) {
     DialogTable& table = Dialogs();
     if (int slot = yydialogfind(dialog_id); slot != 0) {
@@ -130,27 +160,11 @@ int yydialogload2(int dialog_id, WindowHandle parent) {
         return kLoadNoResource;
     }
     WindowHandle active = table.active;
-    auto dialog = std::make_unique<DialogRecord>();
-    dialog->id = dialog_id;
-    dialog->source = source;
-    dialog->procedure = std::make_unique<DialogProcedure>(*dialog);
-    dialog->creating = true;
-    DialogControls& platform = ThePlatform().Controls();
-    dialog->window = platform.CreateDialog(*source, parent, *dialog->procedure);
-    if (dialog->window == nullptr) {
+    std::unique_ptr<DialogRecord> dialog = MakeDialogRecord(dialog_id, *source, parent);
+    if (dialog == nullptr) {
         return kLoadTableFull;
     }
-    yydialoginitialise(*dialog);
-    GiveAccessibleTexts(*dialog);
-    dialog->creating = false;
-    ++table.count;
-    DialogRecord& loaded = *dialog;
-    table.loaded[static_cast<std::size_t>(table.count)] = std::move(dialog);
-    table.current = table.count;
-    yydialogextra(loaded);
-    for (ControlRecord& control : loaded.controls) {
-        control.field.state_at_load = yygetfieldstate(control);
-    }
+    EnterDialog(std::move(dialog));
     table.active = active;
     return dialog_id;
 }

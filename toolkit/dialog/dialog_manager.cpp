@@ -1,5 +1,6 @@
 #include "dialog/dialog_manager.h"
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -26,24 +27,13 @@ bool FitsAsClientArea(const DialogTemplate& dialog) {
     return required && !refused;
 }
 
-// The listener of a dialog made only to be measured: it hears nothing.
-class DeafListener : public DialogListener {
-  public:
-    void OnNotice(int, ControlNotice) override {}
-    void OnHelpRequest() override {}
-    void OnActivate() override {}
-    CharacterVerdict OnNumericCharacter(int, int character) override {
-        return {CharacterVerdict::Kind::Insert, character, false};
+// Destroys the form made for the main window when it is not to be loaded after all.
+void DiscardTriedForm() {
+    std::unique_ptr<DialogRecord> tried = std::move(Dialogs().tried_form);
+    if (tried != nullptr && tried->window != nullptr) {
+        ThePlatform().Controls().DestroyDialog(tried->window);
     }
-    void OnNumericKey(int, int) override {}
-    void OnNumericFocusGained(int) override {}
-    FocusVerdict OnNumericFocusLeaving(int, WindowHandle) override { return FocusVerdict::Allow; }
-    void OnSpin(int, int) override {}
-    void OnButtonFocusLost(int) override {}
-    void OnButtonReleasedOutside(int) override {}
-    KeyVerdict OnNavigationKey(int, NavigationKey) override { return KeyVerdict::Taken; }
-    int EntryControl() override { return -1; }
-};
+}
 
 // The owner of a message box: the active dialog while it is shown (the main window for the
 // form inside it), else the main window.
@@ -93,23 +83,27 @@ bool AnyDialogShown() {
 }  // namespace
 
 FormTest TestForm(int dialog_id) {
+    DiscardTriedForm();
     const DialogTemplate* source = FindDialog(dialog_id);
     if (source == nullptr) {
         return {FormTest::Result::CannotLoad, {}};
     }
-    DialogControls& platform = ThePlatform().Controls();
-    DeafListener listener;
+    DialogTable& table = Dialogs();
     // The trial is the whole form, controls and all: a form one of whose controls cannot be
-    // made cannot be loaded, and must not reshape the window it was named for.
-    WindowHandle trial = platform.CreateDialog(*source, nullptr, listener);
+    // made cannot be loaded, and must not reshape the window it was named for. A form that
+    // fits is kept, to be loaded into the window once the window is made.
+    WindowHandle active = table.active;
+    std::unique_ptr<DialogRecord> trial = MakeDialogRecord(dialog_id, *source, nullptr);
+    table.active = active;
     if (trial == nullptr) {
         return {FormTest::Result::CannotLoad, {}};
     }
-    FormTest test{FormTest::Result::WrongStyle, {}};
-    if (FitsAsClientArea(*source)) {
-        test = {FormTest::Result::Fits, platform.DialogSize(trial)};
+    if (!FitsAsClientArea(*source)) {
+        ThePlatform().Controls().DestroyDialog(trial->window);
+        return {FormTest::Result::WrongStyle, {}};
     }
-    platform.DestroyDialog(trial);
+    FormTest test{FormTest::Result::Fits, ThePlatform().Controls().DialogSize(trial->window)};
+    table.tried_form = std::move(trial);
     return test;
 }
 
@@ -117,9 +111,24 @@ void EmbedForm(int dialog_id, WindowHandle frame, WindowHandle client) {
     DialogTable& table = Dialogs();
     // The main window is made: fields start saving their text on their first focus.
     Validation().save_on_next_focus = true;
-    if (yydialogload2(dialog_id, client) <= 0) {
-        yyerror(ERR_DIALOG_LOAD);
-        return;
+    std::unique_ptr<DialogRecord> tried = std::move(table.tried_form);
+    // The form made on trial is loaded unless the program has loaded the same form already,
+    // which is then the one shown, or the table has no room left.
+    const bool fresh = tried != nullptr && tried->id == dialog_id && yydialogfind(dialog_id) == 0 &&
+                       table.count < kMaxDialogs;
+    if (fresh) {
+        WindowHandle active = table.active;
+        ThePlatform().Controls().EmbedDialog(tried->window, client);
+        EnterDialog(std::move(tried));
+        table.active = active;
+    } else {
+        if (tried != nullptr) {
+            ThePlatform().Controls().DestroyDialog(tried->window);
+        }
+        if (yydialogload2(dialog_id, client) <= 0) {
+            yyerror(ERR_DIALOG_LOAD);
+            return;
+        }
     }
     DialogRecord& form = *table.Current();
     form.main_window = frame;

@@ -111,6 +111,9 @@ void UnloadAllDialogs() {
         }
         dialog.reset();
     }
+    if (table.tried_form != nullptr && table.tried_form->window != nullptr) {
+        platform.DestroyDialog(table.tried_form->window);
+    }
     table = DialogTable{};
     Validation() = ValidationState{};
 }

@@ -38,6 +38,9 @@ struct DialogTable {
     int current_id = 0;
     // The dialogs a message box disabled, to be enabled again when it closes.
     std::vector<WindowHandle> disabled_for_box;
+    // The form made and measured for the main window before the window exists; it is loaded
+    // into the window's client area once the window is made, and so is made only once.
+    std::unique_ptr<DialogRecord> tried_form;
 
     // The current dialog's record, or null.
     DialogRecord* Current();

@@ -12,13 +12,20 @@ namespace windlass {
 // process's peak memory can be read when it has ended. A program that has turned close
 // requests off goes on to wait as usual. Nothing in a program's environment or command line
 // arms the stop: only a program built for it stops.
-enum class FirstWaitStop { Off, Armed, Passed };
+//
+// Armed for the first paint, the stop lets the platform first deal with every event it has,
+// the windows' first paint among them, and writes its line only when the platform would have
+// to wait for more: the start-up then includes what the user first sees drawn.
+enum class FirstWaitStop { Off, Armed, ArmedAfterPaint, Passed };
+
+// Where an armed run stops: at its first wait, or at that wait once the windows are painted.
+enum class StopPoint { FirstWait, FirstPaint };
 
 // The stop of this process; part of the toolkit's state.
 FirstWaitStop& StartupStop();
 
 // Arms the stop; called once, before the program starts.
-void ArmFirstWaitStop();
+void ArmFirstWaitStop(StopPoint point = StopPoint::FirstWait);
 
 // True once, at the first wait of an armed run, after the line has been written; false at
 // every other wait and in every run that is not armed.

@@ -20,6 +20,10 @@ class DialogControls {
     // dialog cannot be made (an unknown control class, a refused window).
     virtual WindowHandle CreateDialog(const DialogTemplate& dialog, WindowHandle parent,
                                       DialogListener& listener) = 0;
+    // Moves a dialog made without a parent into `parent`, a frame's client area, where it is
+    // then as CreateDialog would have made it there: a form can be made and measured before
+    // the window it fills exists, and is then kept rather than made a second time.
+    virtual void EmbedDialog(WindowHandle dialog, WindowHandle parent) = 0;
     // The dialog's size in pixels, from its template and its font.
     virtual PixelSize DialogSize(WindowHandle dialog) = 0;
     // The number of controls and each control by its template position; null past the end.

@@ -75,6 +75,9 @@ class WindowingSystem {
 
     // Blocks until the platform has events, then dispatches every one that is there.
     virtual void WaitForEvents() = 0;
+    // Dispatches every event the platform has, and those they bring (the first paint of a
+    // window just shown among them), and returns when it would have to wait for more.
+    virtual void SettleEvents() = 0;
 };
 
 }  // namespace windlass

@@ -79,7 +79,7 @@ DialogWindow* DialogWindow::Create(const DialogTemplate& dialog, QWidget* parent
 
 DialogWindow::DialogWindow(const DialogTemplate& dialog, QWidget* parent, DialogListener& listener,
                            Qt::WindowFlags flags)
-    : QWidget(parent, flags), listener_(&listener) {
+    : QWidget(parent, flags), listener_(&listener), source_(&dialog) {
     // Hidden until shown, even when the window it is embedded in is shown first.
     hide();
     // The dialog has the platform's dialog colours, not those of the window it sits in.
@@ -113,6 +113,22 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, QWidget* parent, Dialog
         AddControl(control, *KindOf(control));
     }
     InstallDialogGate();
+}
+
+void DialogWindow::EmbedIn(QWidget* parent) {
+    const bool embedded = parent != nullptr && (source_->style & styles::kChild) != 0;
+    const QSize size = this->size();
+    setParent(parent, WindowFlagsFor(*source_, embedded));
+    // A window of its own keeps the fixed size of its template; a dialog inside a client area
+    // only starts at that size, as one made there does.
+    if (isWindow()) {
+        setFixedSize(size);
+    } else {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(size);
+    }
+    hide();
 }
 
 void DialogWindow::AddControl(const DialogControl& control, ControlKind kind) {

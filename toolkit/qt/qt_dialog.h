@@ -35,6 +35,9 @@ class DialogWindow : public QWidget, public NumericFieldHost {
     static DialogWindow* Create(const DialogTemplate& dialog, QWidget* parent,
                                 DialogListener& listener);
 
+    // Moves a dialog made without a parent into `parent`, as Create would have made it there.
+    void EmbedIn(QWidget* parent);
+
     int ControlCount() const { return static_cast<int>(controls_.size()); }
     QWidget* ControlAt(int position) const;
     // The template position of the control that is `widget` or holds it (a combo box's edit
@@ -113,6 +116,7 @@ class DialogWindow : public QWidget, public NumericFieldHost {
     KeyVerdict ReportKey(int focused, NavigationKey key);
 
     DialogListener* listener_;
+    const DialogTemplate* source_;
     std::vector<ControlRecord> controls_;
     DialogBaseUnits units_;
     QPointer<QWidget> last_focus_;

@@ -12,6 +12,7 @@ class QtDialogControls : public DialogControls {
   public:
     WindowHandle CreateDialog(const DialogTemplate& dialog, WindowHandle parent,
                               DialogListener& listener) override;
+    void EmbedDialog(WindowHandle dialog, WindowHandle parent) override;
     PixelSize DialogSize(WindowHandle dialog) override;
     int ControlCount(WindowHandle dialog) override;
     WindowHandle Control(WindowHandle dialog, int position) override;

@@ -52,6 +52,12 @@ WindowHandle QtDialogControls::CreateDialog(const DialogTemplate& dialog, Window
     return ToHandle(DialogWindow::Create(dialog, ToWidget(parent), listener));
 }
 
+void QtDialogControls::EmbedDialog(WindowHandle dialog, WindowHandle parent) {
+    if (DialogWindow* window = ToDialog(dialog)) {
+        window->EmbedIn(ToWidget(parent));
+    }
+}
+
 PixelSize QtDialogControls::DialogSize(WindowHandle dialog) {
     DialogWindow* window = ToDialog(dialog);
     return window != nullptr ? PixelSize{window->width(), window->height()} : PixelSize{};

@@ -1,19 +1,12 @@
 #include "qt/qt_frame.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QApplication>
-#include <QBuffer>
-#include <QByteArray>
 #include <QCloseEvent>
 #include <QIcon>
-#include <QImage>
-#include <QImageReader>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPixmap>
 #include <QShortcut>
 #include <QTimer>
 #include <QTimerEvent>
@@ -24,7 +17,7 @@
 #include "qt/qt_keys.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_status_bar.h"
-#include "resources/icon_directory.h"
+#include "qt/qt_window_icon.h"
 
 namespace windlass::qt {
 namespace {
@@ -46,45 +39,12 @@ Qt::WindowFlags DecorationsOf(const FrameStyle& style) {
     return flags;
 }
 
-QIcon IconOf(std::span<const std::uint8_t> file) {
-    // The images of today's icon files are PNG files in their own right, which Qt reads by
-    // itself; only an icon with bitmap images needs Qt's icon plugin, whose loading would
-    // otherwise cost every start-up several image plugins.
-    const IconDirectory directory = ReadIconDirectory(file);
-    const bool all_png =
-        !directory.images.empty() &&
-        std::all_of(directory.images.begin(), directory.images.end(),
-                    [](const IconImage& image) { return image.format == IconImageFormat::kPng; });
-    QIcon icon;
-    if (all_png) {
-        for (const IconImage& image : directory.images) {
-            QByteArray bytes =
-                QByteArray::fromRawData(reinterpret_cast<const char*>(image.bytes.data()),
-                                        static_cast<qsizetype>(image.bytes.size()));
-            QBuffer buffer(&bytes);
-            QImageReader reader(&buffer, "png");
-            // Read as PNG and nothing else, so that no image plugin is asked.
-            reader.setAutoDetectImageFormat(false);
-            QImage picture = reader.read();
-            if (!picture.isNull()) {
-                icon.addPixmap(QPixmap::fromImage(std::move(picture)));
-            }
-        }
-        return icon;
-    }
-    QPixmap pixmap;
-    if (file.empty() || !pixmap.loadFromData(file.data(), static_cast<uint>(file.size()), "ICO")) {
-        return {};
-    }
-    return QIcon(pixmap);
-}
-
 }  // namespace
 
 FrameWindow::FrameWindow(const FrameRequest& request, FrameListener& listener)
     : QWidget(nullptr, DecorationsOf(request.style)), listener_(listener) {
     setWindowTitle(ToQString(request.title));
-    setWindowIcon(IconOf(request.icon));
+    setWindowIcon(WindowIconOf(request.icon));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -25,6 +25,7 @@ class QtWindowing : public WindowingSystem {
     void StartTimer(WindowHandle frame, int timer_id, int milliseconds) override;
     void DestroyFrame(WindowHandle frame) override;
     void WaitForEvents() override;
+    void SettleEvents() override;
 };
 
 }  // namespace windlass::qt

@@ -1,4 +1,5 @@
 // The windows, status bars and event wait of the Qt platform.
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEventLoop>
 
@@ -72,6 +73,15 @@ void QtWindowing::WaitForEvents() {
     Application();
     // Blocks in the platform until events arrive, then dispatches all that are there.
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+void QtWindowing::SettleEvents() {
+    Application();
+    // Each round dispatches what is there without blocking; a window shown is exposed in one
+    // round and painted in the same or the next. The first round that finds nothing ends it.
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    while (dispatcher->processEvents(QEventLoop::AllEvents)) {
+    }
 }
 
 }  // namespace windlass::qt

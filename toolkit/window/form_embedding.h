@@ -21,10 +21,11 @@ struct FormTest {
 // area of the main window. The dialog manager fills these in; while they are empty, a form id
 // given to WindowOpen2 behaves as if it were absent.
 struct FormEmbedding {
-    // Creates the form hidden, only to test and measure it, and destroys it again.
+    // Makes the form hidden to test and measure it. A form that fits is kept for `embed`, so
+    // that it is made only once; any other is destroyed again.
     std::function<FormTest(int dialog_id)> test;
-    // Loads the form into the client area of the main window, shows it at the client's
-    // origin and makes it the current dialog.
+    // Loads the form into the client area of the main window (the one `test` kept, when it
+    // kept one), shows it at the client's origin and makes it the current dialog.
     std::function<void(int dialog_id, WindowHandle frame, WindowHandle client)> embed;
     // Hides and unloads every dialog, the embedded form among them, when the main window
     // closes.

@@ -2,9 +2,12 @@
 // waits, and events that happen while it is busy.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "message/message_queue.h"
+#include "message/startup_probe.h"
 #include "support/window_test.h"
 #include "windlass/windlass.h"
 
@@ -66,6 +69,23 @@ TEST_F(WaitProcedure, WithNoWindowOpenTheProgramIsToldToCloseAtOnce) {
     WindowClose();
     EXPECT_EQ(Wait(record), MSG_MENU);
     EXPECT_EQ(Wait(record), MSG_CLOSE);
+}
+
+// A start-up timed to the first paint lets the platform deal with what it has (the window's
+// paint, here a command as well) before it writes its line; the program still hears every
+// message raised meanwhile, and then the close request that ends the run, without a wait.
+TEST_F(WaitProcedure, AStopAfterTheFirstPaintSettlesThePlatformBeforeItsLine) {
+    ArmFirstWaitStop(StopPoint::FirstPaint);
+    Open();
+    platform().events.push_back([&] { Procedures().OnCommand(40004, 1); });
+    MessageRecord record;
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(Wait(record), MSG_MENU);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "first wait\n");
+    EXPECT_EQ(Wait(record), MSG_CLOSE);
+    EXPECT_EQ(platform().waits, 0);
+    EXPECT_EQ(std::count(platform().calls.begin(), platform().calls.end(), "SettleEvents()"), 1);
+    EXPECT_EQ(StartupStop(), FirstWaitStop::Passed);
 }
 
 }  // namespace

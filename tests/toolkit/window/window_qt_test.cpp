@@ -39,6 +39,13 @@ TEST_F(QtWindow, FlagsBecomeDecorationsAroundTheClientArea) {
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(frame->windowTitle(), "Test window");
     EXPECT_FALSE(frame->windowIcon().isNull());
+    // The icon's images are decoded when a size is asked for, each at its own size.
+    const QIcon icon = frame->windowIcon();
+    ASSERT_FALSE(icon.availableSizes().isEmpty());
+    for (const QSize& size : icon.availableSizes()) {
+        EXPECT_EQ(icon.pixmap(size).size(), size);
+    }
+    EXPECT_FALSE(icon.pixmap(QSize(20, 20), QIcon::Disabled).isNull());
     EXPECT_EQ(Client()->size(), QSize(600, 300));
     ASSERT_NE(frame->menu_bar(), nullptr);
     ASSERT_NE(frame->status_bar(), nullptr);
