@@ -163,7 +163,7 @@ void RecordingPlatform::DestroyFrame(WindowHandle frame) {
 }
 
 void RecordingPlatform::SettleEvents() {
-    Record("SettleEvents()");
+    Record("SettleEvents");
     // Every batch there is is played; none is waited for.
     while (!events.empty()) {
         std::function<void()> batch = std::move(events.front());
@@ -258,7 +258,7 @@ WindowHandle RecordingPlatform::CreateDialog(const DialogTemplate& dialog, Windo
 }
 
 void RecordingPlatform::EmbedDialog(WindowHandle dialog, WindowHandle parent) {
-    Record("EmbedDialog()");
+    Record("EmbedDialog");
     if (RecordedDialog* made = DialogOf(dialog)) {
         made->parent = parent;
     }
