@@ -84,6 +84,7 @@ void yydialoginitialise(DialogRecord& dialog) {
     DialogControls& platform = ThePlatform().Controls();
     int count = std::min(platform.ControlCount(dialog.window), dialog.source->control_count);
     dialog.controls.clear();
+    dialog.first_of_id.clear();
     dialog.controls.reserve(static_cast<std::size_t>(std::max(count, 0)));
     for (int position = 0; position < count; ++position) {
         ControlRecord control;
@@ -104,6 +105,7 @@ void yydialoginitialise(DialogRecord& dialog) {
             platform.SetTextLimit(control.handle, control.field.text_limit);
         }
         AttachImage(control, platform);
+        dialog.first_of_id.emplace(control.id, position);
         dialog.controls.push_back(control);
     }
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "dialog/control_class.h"
@@ -68,6 +69,9 @@ struct DialogRecord {
     // Set while a modal show of the dialog runs.
     bool running_modal = false;
     std::vector<ControlRecord> controls;
+    // The position in `controls` of the first control of each id, made with the controls: a
+    // recalculation pass of a large form looks up hundreds of fields by id.
+    std::unordered_map<int, int> first_of_id;
     // The dialog procedure that hears the platform's notices; lives as long as the window.
     std::unique_ptr<DialogListener> procedure;
 

@@ -5,12 +5,9 @@
 namespace windlass {
 
 ControlRecord* DialogRecord::Find(int field_id) {
-    for (ControlRecord& control : controls) {
-        if (control.id == field_id) {
-            return &control;
-        }
-    }
-    return nullptr;
+    auto found = first_of_id.find(field_id);
+    return found == first_of_id.end() ? nullptr
+                                      : &controls[static_cast<std::size_t>(found->second)];
 }
 
 ControlRecord* DialogRecord::Find(WindowHandle control) {

@@ -80,7 +80,10 @@ float RoundedToReal(double value) {
 
 void WDialogPutInteger(int ifield, int ivalue) {
     using namespace windlass;
-    std::string text(kPutTextArea, ' ');
+    // The integer's field fills the first columns of the work area and the rest stays blank,
+    // which the left justification and the trimming then drop; an area just as wide as the
+    // field gives the same text without writing, scanning and trimming the blanks.
+    std::string text(kIntegerWidth, ' ');
     IntegerToString(ivalue, text, kIntegerFormat);
     PutNumberText(ifield, std::move(text), static_cast<double>(ivalue), {});
 }

@@ -40,6 +40,16 @@ TypingLimit& TypingLimitOf(QLineEdit& edit) {
 }
 
 void WriteLineText(QLineEdit& edit, const QString& text) {
+    // A recalculation pass writes every output, many of them with the text they already show,
+    // and Qt lays out, signals and announces to screen readers even an unchanged text again.
+    // A field nobody can type into (read-only, or disabled itself rather than with its
+    // dialog) and without the focus, that shows the text already, is left as it is: it has no
+    // typing to undo and no cursor anyone sees, so nothing of the write could be seen.
+    const bool untypable = edit.isReadOnly() || !edit.isEnabledTo(edit.parentWidget());
+    if (untypable && !edit.hasFocus() && edit.text() == text) {
+        edit.setModified(false);
+        return;
+    }
     TypingLimitOf(edit).AcceptWritten(text);
     edit.setText(text);
     edit.setModified(false);

@@ -1,6 +1,7 @@
 #include "qt/qt_numeric_edit.h"
 
 #include <QFocusEvent>
+#include <QFont>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -165,6 +166,12 @@ NumericEdit::NumericEdit(const QString& text, const DialogControl& control, QWid
     setReadOnly((control.style & styles::kEditReadOnly) != 0);
     // Every character is typed through the key presses, where the toolkit can refuse it.
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    // A number's digits, signs and points need no shaping: laid out glyph by glyph they look
+    // the same, and a form of many numbers is laid out anew at every recalculation. Only this
+    // one attribute is the field's own; family and size still come from the dialog.
+    QFont unshaped;
+    unshaped.setStyleStrategy(QFont::PreferNoShaping);
+    setFont(unshaped);
     if (number_class_ == NumericClass::Integer) {
         TypingLimitOf(*this).set_limit(kIntegerTypingLimit);
     }
