@@ -5,6 +5,7 @@
 
 #include "city_list.h"
 #include "heatwise_window_test.h"
+#include "qt/qt_status_bar.h"
 
 namespace heatwise::testing {
 namespace {
@@ -33,6 +34,14 @@ TEST_F(StartUpWindow, TheFormShowsTheDefaultsAndTheFirstCitysBinsBeforeAnyPass) 
     ASSERT_EQ(list->count(), kCityCount);
     EXPECT_EQ(list->currentIndex(), 0);
     EXPECT_EQ(list->itemText(kCityCount - 1).toStdString(), CityName(kCityCount));
+    // The status bar shows the program's three texts centred in three equal parts.
+    const windlass::qt::StatusBar* bar = Frame()->status_bar();
+    ASSERT_EQ(bar->parts().size(), kStatusTexts.size());
+    const std::vector<QRect> parts = bar->PartRectangles();
+    for (std::size_t part = 0; part < kStatusTexts.size(); ++part) {
+        EXPECT_EQ("\t" + bar->parts()[part].centre, kStatusTexts[part]) << "part " << part;
+        EXPECT_NEAR(parts[part].width(), parts[0].width(), 2) << "part " << part;
+    }
 }
 
 // Chooses File > Exit once the program's window is up and its form filled.
