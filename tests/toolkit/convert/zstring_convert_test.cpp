@@ -129,4 +129,21 @@ TEST(AsciiScanners, ANumberEndsWhereTheTextEnds) {
     EXPECT_EQ(yyAsciiToInt(memory.substr(0, 1)), 1);
 }
 
+// Blanks and tabs before the number and one sign are read over; the scan ends at the first
+// character no number can hold, which at_end tells.
+TEST(AsciiScanners, BlanksAndOneSignMayLeadTheNumber) {
+    struct Case {
+        std::string_view text;
+        double expected;
+        int at_end;
+    };
+    const Case cases[] = {{"", 0, 1},          {"   ", 0, 1}, {" \t-12.5", -12.5, 1},
+                          {"  +3d2x", 300, 0}, {"--1", 0, 0}, {"7 ", 7, 0}};
+    for (const Case& c : cases) {
+        int at_end = -1;
+        EXPECT_DOUBLE_EQ(yyAsciiToDouble(c.text, at_end), c.expected) << "[" << c.text << "]";
+        EXPECT_EQ(at_end, c.at_end) << "[" << c.text << "]";
+    }
+}
+
 }  // namespace
