@@ -56,6 +56,7 @@ const KeyCase kCases[] = {
     {"no tab stop mark", 321, Key::Tab, kTaken, 322, {Moved(321, 322)}},
     {"disabled and hidden", 322, Key::Tab, kTaken, 332, {Moved(322, 332)}},
     {"group is one stop", 332, Key::Tab, kTaken, 341, {Moved(332, 341)}},
+    {"a group box is no stop", 341, Key::Tab, kTaken, 351, {Moved(341, 351)}},
     // A group with a checked button is entered at that button, and Tab checks nothing.
     {"enter at checked", 341, Key::BackTab, kTaken, 333, {Moved(341, 333)}, 333, 333},
     {"Tab round past label", 2, Key::Tab, kTaken, 321, {Moved(2, 321)}},

@@ -85,6 +85,22 @@ TEST_F(QtDialogKeyboard, EscapeAndTheCloseBoxPressCancelAndSpacePressesAButton) 
     EXPECT_THAT(listener_.Notices(), ElementsAre("pressed 2", "pressed 2", "focus 1", "pressed 1"));
 }
 
+// A press on a push button that the mouse takes off the button before its release presses
+// nothing and is reported, so that a field left for the button can take the focus back; a
+// release on the button is a plain press, and other mouse buttons are never reported.
+TEST_F(QtDialogKeyboard, ALeftButtonReleasedOffAPushButtonIsReportedAndPressesNothing) {
+    ShowActive();
+    QWidget* button = Widget(2);
+    const QPoint off_it(-4, -4);
+    QTest::mousePress(button, Qt::LeftButton, {}, button->rect().center());
+    QTest::mouseRelease(button, Qt::LeftButton, {}, off_it);
+    QTest::mousePress(button, Qt::RightButton, {}, button->rect().center());
+    QTest::mouseRelease(button, Qt::RightButton, {}, off_it);
+    Click(2);
+    EXPECT_THAT(listener_.Only({"released-outside", "pressed"}),
+                ElementsAre("released-outside 2", "pressed 2"));
+}
+
 TEST_F(QtDialogKeyboard, AShownDialogIsActivatedWithItsFirstTabStopFocusedAndF1AsksForHelp) {
     Controls().ShowDialog(dialog_, DialogShowMode::Modeless);
     ASSERT_TRUE(QTest::qWaitForWindowActive(Dialog()));
