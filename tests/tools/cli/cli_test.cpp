@@ -13,6 +13,7 @@
 
 #include "cli.h"
 #include "climate_data.h"
+#include "station_positions.h"
 
 namespace heatwise::cli {
 namespace {
@@ -123,8 +124,10 @@ const std::pair<const char*, const char*> kRefusals[] = {
     {"sweep", "sweep needs --vary NAME=FROM:TO:STEP"},
     {"sweep --vary winter=72:62", "--vary: 'winter=72:62' is not NAME=FROM:TO:STEP"},
     {"sweep --vary foo=1:2:1",
-     "'foo' is not an input that can vary; the inputs are cool-capacity, heat-capacity, "
-     "heat-eff, rate, fuel-price, eer, hours, summer, winter, or one shift's hours1 to hours3"},
+     "heatwise-cli sweep: --vary: 'foo=1:2:1': 'foo' is not an input that can vary; the inputs "
+     "are cool-capacity, heat-capacity, heat-eff, rate, fuel-price, eer, hours, summer, winter, "
+     "or one shift's hours1 to hours3, summer1 to summer3, winter1 to winter3\n"
+     "Run 'heatwise-cli sweep --help' for the options.\n"},
     {"sweep --vary winter=72:x:1", "'x' is not a number"},
     {"sweep --vary winter=72:62:0", "a step of 0 never reaches 62"},
     {"sweep --vary winter=72:62:1", "a step of 1 from 72 moves away from 62"},
@@ -281,6 +284,31 @@ TEST(cli_Sweep, RealStepsLandOnTheEndOfTheRange) {
     EXPECT_EQ(rates, "0.10 0.11 0.12 0.13 0.14 0.15 0.16 0.17 0.18 0.19 0.20 ");
     EXPECT_EQ(Cli("sweep --data-dir " + data + " --vary fuel-price=3:-3:-3 --csv").status,
               kExitUsageError);
+}
+
+// The map reads the stations' positions from their table's columns wherever the header puts
+// them; a table that does not hold them is refused with its file and line.
+TEST(cli_Compare, StationTablesThatCannotBeRead) {
+    const fs::path dir = fs::path(ExampleClimate()) / "stations";
+    fs::create_directories(dir);
+    for (const char* name : {kBinFileName, kDesignFileName}) {
+        fs::copy_file(kScratch / name, dir / name, fs::copy_options::overwrite_existing);
+    }
+    const std::pair<const char*, const char*> cases[] = {
+        // Latitude is the last column, so a row of two fields is too short for it alone.
+        {"index,longitude,latitude\n1,-97.74\n",
+         "line 2: the row has 2 fields; the columns index, latitude and longitude need more"},
+        {"index,latitude\n", "line 1: no column 'longitude' in the header line"},
+        {"latitude,longitude,index\n30.29,-97.74,2\n",
+         "line 2: field 'index': '2' should be 1; the entries run from 1 to 211 in list order"},
+    };
+    for (const auto& [table, message] : cases) {
+        std::ofstream(dir / kStationFileName) << table;
+        const CliRun run =
+            Cli("compare --data-dir " + dir.string() + " --svg " + (dir / "map.svg").string());
+        EXPECT_EQ(run.status, kExitDataError) << table;
+        EXPECT_EQ(run.err, "heatwise-cli: stations.csv: " + std::string(message) + "\n") << table;
+    }
 }
 
 }  // namespace

@@ -52,6 +52,8 @@ TEST(rc_Script, TokensAsTheLexerAndPreprocessorLeaveThem) {
          "MENU_MAIN STYLE_BITS\n",
          "30001@5 (@5 WS_CHILD@5 |@5 5@5 )@5 $@5 "},
         {"#define LOOP LOOP + 1\nLOOP\n#undef LOOP\nLOOP", "LOOP@2 +@2 1@2 LOOP@4 $@4 "},
+        // Blanks after a directive are no part of the value, however many there are.
+        {"#define ONE 100 \n#define THREE 200   \nONE THREE", "100@3 200@3 $@3 "},
         {"#include <windows.h>\n#include \"winres.h\"\n#include <CommCtrl.h>\nok", "ok@4 $@4 "},
         {"#ifdef RC_INVOKED\nyes\n#endif", "yes@2 $@3 "},
         {"#ifdef A\nyes\n#else\nno\n#endif", "no@4 $@5 "},
