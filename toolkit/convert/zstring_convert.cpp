@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr std::string_view kIntegerFormat = "(I11)";
-
 // The characters of a zero-terminated text, never looking beyond its buffer.
 std::string_view ZeroTerminated(const char* text, int capacity) {
     if (text == nullptr || capacity <= 0) {
@@ -62,7 +60,7 @@ void yyint2st(int value, char* text, int capacity) {
         return;
     }
     std::string fixed = FixedText(capacity);
-    IntegerToString(value, fixed, kIntegerFormat);
+    IntegerToString(value, fixed, windlass::kIntegerFormat);
     StoreLeftJustified(fixed, text);
 }
 

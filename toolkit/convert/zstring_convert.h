@@ -1,7 +1,23 @@
 // Internal to Windlass: not part of the public interface. Programs include windlass/windlass.h.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
+
+namespace windlass {
+
+// The format every whole number is written in, and the columns it fills: the digits of its
+// "(Iw)".
+inline constexpr std::string_view kIntegerFormat = "(I11)";
+inline constexpr std::size_t kIntegerWidth = [] {
+    std::size_t width = 0;
+    for (char digit : kIntegerFormat.substr(2, kIntegerFormat.size() - 3)) {
+        width = width * 10 + static_cast<std::size_t>(digit - '0');
+    }
+    return width;
+}();
+
+}  // namespace windlass
 
 // Number and text conversion on the zero-terminated texts of the dialog module.
 //

@@ -8,15 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "convert/zstring_convert.h"
 #include "dialog/dialog_record.h"
 
 namespace windlass {
 
 // The format every real is written in when a field has none of its own.
 inline constexpr std::string_view kDefaultRealFormat = "(G15.5E2)";
-// The format every whole number is written in, and the columns it fills.
-inline constexpr std::string_view kIntegerFormat = "(I11)";
-inline constexpr std::size_t kIntegerWidth = 11;
 // The work areas of the put procedures: the text they build and the format they use.
 inline constexpr std::size_t kPutTextArea = 100;
 inline constexpr std::size_t kFormatArea = 50;
