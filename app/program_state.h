@@ -1,7 +1,7 @@
 // What the program keeps from its start to its end.
 #pragma once
 
-#include "climate_data.h"
+#include "engine/climate_data.h"
 #include "recalculate_form.h"
 
 namespace heatwise {

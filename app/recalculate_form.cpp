@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-#include "bin_calc.h"
+#include "engine/bin_calc.h"
 #include "form_ids.h"
 
 namespace heatwise {
@@ -17,7 +17,7 @@ constexpr std::array<int, kShiftCount> kThermostatHoursFields = {
     FLD_TSTAT_HOURS_1, FLD_TSTAT_HOURS_2, FLD_TSTAT_HOURS_3};
 
 // The city, the mode and the thermostat schedule: all that the bin columns depend on.
-void ReadSchedule(FormFields& form, FormInputs& inputs) {
+void ReadSchedule(FormFields& form, EstimateInputs& inputs) {
     int city = inputs.city;
     form.GetMenu1(FLD_CITY, city);
     // The drop-down list always has a selection, so this holds; should it ever be empty, the
@@ -54,7 +54,7 @@ void WriteBinColumns(FormFields& form, const BinCalcResult& result) {
 }
 
 // The equipment, the prices and the fuel: what the two costs need besides the bins.
-void ReadEquipmentAndPrices(FormFields& form, FormInputs& inputs) {
+void ReadEquipmentAndPrices(FormFields& form, EstimateInputs& inputs) {
     form.GetInteger(FLD_COOL_CAPACITY, inputs.cool_capacity);
     form.GetInteger(FLD_HEAT_CAPACITY, inputs.heat_capacity);
     form.GetInteger(FLD_HEAT_EFF, inputs.heat_efficiency);
@@ -69,7 +69,7 @@ void ReadEquipmentAndPrices(FormFields& form, FormInputs& inputs) {
 }  // namespace
 
 void RecalculateForm(const ClimateTables& climate, CarriedValues& carried, FormFields& form) {
-    FormInputs& inputs = carried.inputs;
+    EstimateInputs& inputs = carried.inputs;
     ReadSchedule(form, inputs);
     // The bin columns and the city's values are written before the equipment and prices are
     // read. They depend on nothing read later, so the run that gives them may take the other

@@ -1,9 +1,9 @@
 // The recalculation pass: the program's whole answer to a change on the main form.
 #pragma once
 
-#include "climate_data.h"
+#include "engine/climate_data.h"
+#include "engine/estimate_inputs.h"
 #include "form_fields.h"
-#include "form_inputs.h"
 
 namespace heatwise {
 
@@ -14,7 +14,7 @@ struct CarriedValues {
     double heating_cost = 0.0;
     // Every input as last read. An input whose field cannot be read at all keeps its value
     // from the pass before; until the first pass these are the form's defaults.
-    FormInputs inputs;
+    EstimateInputs inputs;
 };
 
 // Reads every input of the main form, runs the bin method for the selected city and writes

@@ -5,7 +5,7 @@
 #include <string>
 #include <system_error>
 
-#include "form_defaults.h"
+#include "engine/input_defaults.h"
 #include "form_ids.h"
 #include "windlass/windlass.h"
 

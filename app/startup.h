@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "climate_data.h"
+#include "engine/climate_data.h"
 #include "program_state.h"
 
 namespace heatwise {

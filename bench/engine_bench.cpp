@@ -9,10 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "bin_calc.h"
-#include "climate_data.h"
 #include "compare_report.h"
-#include "form_inputs.h"
+#include "engine/bin_calc.h"
+#include "engine/climate_data.h"
+#include "engine/estimate_inputs.h"
 #include "station_map.h"
 #include "station_positions.h"
 #include "sweep_chart.h"
@@ -84,7 +84,7 @@ void BM_CompareCities(benchmark::State& state) {
         return;
     }
     const ClimateTables tables = LoadClimateTables(kDataDir);
-    const FormInputs inputs;
+    const EstimateInputs inputs;
     for (auto _ : state) {
         const auto rows = cli::CompareCities(inputs, tables, cli::CompareOrder::kCooling);
         benchmark::DoNotOptimize(rows.data());
@@ -100,7 +100,7 @@ void BM_CompareMap(benchmark::State& state) {
     }
     const ClimateTables tables = LoadClimateTables(kDataDir);
     const cli::CityPositions positions = cli::ReadCityPositions(kDataDir);
-    const FormInputs inputs;
+    const EstimateInputs inputs;
     for (auto _ : state) {
         const auto rows = cli::CompareCities(inputs, tables, cli::CompareOrder::kHeating);
         const std::string map = cli::StationMap(rows, positions, cli::MappedCost::kHeating, "");

@@ -16,7 +16,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "form_defaults.h"
+#include "engine/input_defaults.h"
 #include "form_ids.h"
 #include "main_loop.h"
 #include "program_state.h"

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "climate_data.h"
+#include "engine/climate_data.h"
 #include "fuzz_check.h"
 
 namespace {

@@ -17,8 +17,8 @@
 #include <functional>
 #include <string>
 
-#include "climate_data.h"
 #include "dialog/dialog_table.h"
+#include "engine/climate_data.h"
 #include "form_ids.h"
 #include "main_loop.h"
 #include "qt/qt_frame.h"

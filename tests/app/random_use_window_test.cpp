@@ -10,8 +10,8 @@
 #include <random>
 #include <regex>
 
-#include "bin_calc.h"
-#include "form_inputs.h"
+#include "engine/bin_calc.h"
+#include "engine/estimate_inputs.h"
 #include "heatwise_window_test.h"
 #include "message/message_queue.h"
 
@@ -217,7 +217,7 @@ void RandomUseWindow::CheckPass() {
         return static_cast<std::int32_t>(std::trunc(NumberIn(HeatwiseWindowTest::Shown(id))));
     };
     auto real = [](int id) { return static_cast<float>(NumberIn(HeatwiseWindowTest::Shown(id))); };
-    FormInputs inputs;
+    EstimateInputs inputs;
     inputs.city = qobject_cast<QComboBox*>(Field(FLD_CITY))->currentIndex() + 1;
     inputs.mode = static_cast<CalcMode>(CheckedPosition(kModeButtons));
     inputs.fuel = static_cast<HeatingFuel>(CheckedPosition(kFuelButtons));

@@ -6,8 +6,8 @@
 #include <map>
 #include <set>
 
-#include "bin_calc.h"
-#include "climate_data.h"
+#include "engine/bin_calc.h"
+#include "engine/climate_data.h"
 #include "form_fields.h"
 #include "form_ids.h"
 #include "recalculate_form.h"

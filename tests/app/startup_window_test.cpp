@@ -3,7 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "city_list.h"
+#include "engine/city_list.h"
 #include "heatwise_window_test.h"
 #include "qt/qt_status_bar.h"
 

@@ -7,6 +7,7 @@
 
 #include "climate_derivation.h"
 #include "compare_report.h"
+#include "engine/season_costs.h"
 #include "estimate_chart.h"
 #include "estimate_report.h"
 #include "output_file.h"

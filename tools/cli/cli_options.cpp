@@ -56,7 +56,7 @@ constexpr Named<CompareOrder> kOrders[] = {{"list", CompareOrder::kList},
 // Without --data-dir the climate files come from the folder that HEATWISE_DATA_DIR names, as
 // the installed launcher sets it to the installation's own folder, else from the working
 // folder, where the application itself reads them.
-void AddInputs(CommandLine& command_line, FormInputs& inputs, std::string& data_dir) {
+void AddInputs(CommandLine& command_line, EstimateInputs& inputs, std::string& data_dir) {
     for (const ShiftInput& input : ShiftInputs()) {
         command_line.AddValue("--" + std::string(input.name),
                               [&inputs, &input](std::string_view option, std::string_view v) {
@@ -180,7 +180,7 @@ SweepOptions ParseSweepOptions(std::span<const std::string_view> args) {
     CommandLine command_line;
     OutputFlags output;
     std::string data_dir;
-    FormInputs inputs;
+    EstimateInputs inputs;
     std::string vary;
     AddInputs(command_line, inputs, data_dir);
     output.Add(command_line);

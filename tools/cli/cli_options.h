@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "form_inputs.h"
+#include "engine/estimate_inputs.h"
 #include "sweep_range.h"
 #include "value_parsing.h"
 
@@ -21,7 +21,7 @@ enum class FuelSelection { kChosen, kAll };
 enum class CompareOrder { kList, kCooling, kHeating, kName };
 
 struct EstimateOptions {
-    FormInputs inputs;
+    EstimateInputs inputs;
     FuelSelection fuels = FuelSelection::kChosen;
     std::filesystem::path data_dir;  // empty: the working folder
     OutputFormat format = OutputFormat::kTable;
@@ -29,7 +29,7 @@ struct EstimateOptions {
 };
 
 struct CompareOptions {
-    FormInputs inputs;
+    EstimateInputs inputs;
     std::filesystem::path data_dir;
     OutputFormat format = OutputFormat::kTable;
     CompareOrder order = CompareOrder::kList;

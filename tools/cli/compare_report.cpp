@@ -5,9 +5,9 @@
 #include <iomanip>
 #include <string>
 
-#include "bin_calc.h"
-#include "city_list.h"
 #include "csv_line.h"
+#include "engine/city_list.h"
+#include "engine/season_costs.h"
 #include "json_layout.h"
 
 namespace heatwise::cli {
@@ -77,19 +77,11 @@ void PrintJson(const std::vector<CompareRow>& rows, std::ostream& out) {
 
 }  // namespace
 
-SeasonCosts CostsOfBothSeasons(const FormInputs& inputs, const ClimateTables& tables) {
-    BinCalcInput input = MakeBinCalcInput(inputs, tables);
-    input.mode = CalcMode::kCooling;
-    const std::int32_t cooling = ComputeBinCosts(input, 0.0).cooling_cost;
-    input.mode = CalcMode::kHeating;
-    return {input.design, cooling, ComputeBinCosts(input, 0.0).heating_cost};
-}
-
-std::vector<CompareRow> CompareCities(const FormInputs& inputs, const ClimateTables& tables,
+std::vector<CompareRow> CompareCities(const EstimateInputs& inputs, const ClimateTables& tables,
                                       CompareOrder order) {
     std::vector<CompareRow> rows;
     rows.reserve(kCityCount);
-    FormInputs city_inputs = inputs;
+    EstimateInputs city_inputs = inputs;
     for (int city = 1; city <= kCityCount; ++city) {
         city_inputs.city = city;
         const SeasonCosts costs = CostsOfBothSeasons(city_inputs, tables);

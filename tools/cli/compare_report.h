@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "cli_options.h"
-#include "climate_data.h"
-#include "form_inputs.h"
+#include "engine/climate_data.h"
+#include "engine/estimate_inputs.h"
 
 namespace heatwise::cli {
 
@@ -20,20 +20,11 @@ struct CompareRow {
     std::int32_t heating_cost = 0;  // worked out in mode Heating
 };
 
-// One city's cooling cost worked out in mode Cooling and heating cost in mode Heating (in one
-// mode the other season's cost is always 0), each starting from a carried cost of 0.
-struct SeasonCosts {
-    DesignRecord design;
-    std::int32_t cooling_cost = 0;
-    std::int32_t heating_cost = 0;
-};
-SeasonCosts CostsOfBothSeasons(const FormInputs& inputs, const ClimateTables& tables);
-
 // Works out every city's costs from the same inputs, each season in its own mode (in one mode
 // the other season's cost is always 0), each heating cost starting from a carried cost of 0.
 // The rows come in `order`: list order; costliest first (ties in list order); or by list text
 // ignoring case (ties, such as the two springfields, in list order).
-std::vector<CompareRow> CompareCities(const FormInputs& inputs, const ClimateTables& tables,
+std::vector<CompareRow> CompareCities(const EstimateInputs& inputs, const ClimateTables& tables,
                                       CompareOrder order);
 
 void PrintComparison(const std::vector<CompareRow>& rows, OutputFormat format, std::ostream& out);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "chart_scale.h"
-#include "city_list.h"
+#include "engine/city_list.h"
 #include "svg_document.h"
 
 namespace heatwise::cli {
@@ -39,10 +39,10 @@ void DesignMark(SvgDocument& svg, const LinearScale& x, int temperature, std::st
 }
 
 std::string Title(const EstimateReport& report, const SeasonCosts& costs) {
-    const FormInputs& in = report.options.inputs;
+    const EstimateInputs& in = report.options.inputs;
     const std::string fuel = report.options.fuels == FuelSelection::kAll
-                                 ? std::string(FuelLabel(kAllFuels.front()))
-                                 : std::string(FuelLabel(in.fuel));
+                                 ? std::string(FuelName(kHeatingFuels.front()))
+                                 : std::string(FuelName(in.fuel));
     return std::string(CityName(in.city)) + ": cooling $" + std::to_string(costs.cooling_cost) +
            " and heating $" + std::to_string(costs.heating_cost) + " a year (" + fuel + ")";
 }
@@ -57,10 +57,10 @@ std::string Subtitle(const EstimateReport& report) {
                "the calculation counts";
     }
     text += "heating cost a year by fuel:";
-    for (std::size_t i = 0; i < kAllFuels.size(); ++i) {
-        text += " " + std::string(FuelLabel(kAllFuels[i])) + " $" +
+    for (std::size_t i = 0; i < kHeatingFuels.size(); ++i) {
+        text += " " + std::string(FuelName(kHeatingFuels[i])) + " $" +
                 std::to_string(report.heating_cost_by_fuel[i]) +
-                (i + 1 == kAllFuels.size() ? "" : ",");
+                (i + 1 == kHeatingFuels.size() ? "" : ",");
     }
     return text;
 }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "compare_report.h"
+#include "engine/season_costs.h"
 #include "estimate_report.h"
 
 namespace heatwise::cli {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "city_list.h"
 #include "csv_line.h"
-#include "form_inputs.h"
+#include "engine/city_list.h"
+#include "engine/estimate_inputs.h"
 #include "json_layout.h"
 
 namespace heatwise::cli {
@@ -41,12 +41,12 @@ std::string_view FuelText(const EstimateReport& report) {
 }
 
 void PrintTable(const EstimateReport& report, std::ostream& out) {
-    const FormInputs& in = report.options.inputs;
+    const EstimateInputs& in = report.options.inputs;
     const BinCalcResult& r = report.result;
     const bool all_fuels = report.options.fuels == FuelSelection::kAll;
     out << "City " << in.city << ": " << CityName(in.city) << "\n"
         << "Calculate " << (in.mode == CalcMode::kCooling ? "Cooling" : "Heating")
-        << ", heating fuel " << (all_fuels ? "all four" : FuelLabel(in.fuel)) << "\n"
+        << ", heating fuel " << (all_fuels ? "all four" : FuelName(in.fuel)) << "\n"
         << "Thermostat hours " << Triple(in.thermostat_hours, " ") << ", summer "
         << Triple(in.summer_setpoint, " ") << ", winter " << Triple(in.winter_setpoint, " ")
         << " F\n"
@@ -73,15 +73,15 @@ void PrintTable(const EstimateReport& report, std::ostream& out) {
         out << "  Heating                    $" << r.heating_cost << "\n";
         return;
     }
-    for (std::size_t i = 0; i < kAllFuels.size(); ++i) {
-        std::string label = "  Heating, " + std::string(FuelLabel(kAllFuels[i]));
+    for (std::size_t i = 0; i < kHeatingFuels.size(); ++i) {
+        std::string label = "  Heating, " + std::string(FuelName(kHeatingFuels[i]));
         label.resize(29, ' ');
         out << label << "$" << report.heating_cost_by_fuel[i] << "\n";
     }
 }
 
 void PrintJson(const EstimateReport& report, std::ostream& out) {
-    const FormInputs& in = report.options.inputs;
+    const EstimateInputs& in = report.options.inputs;
     const BinCalcResult& r = report.result;
     JsonDocument document = {
         {"city", {{"index", in.city}, {"name", CityName(in.city)}}},
@@ -99,15 +99,15 @@ void PrintJson(const EstimateReport& report, std::ostream& out) {
     if (report.options.fuels == FuelSelection::kAll) {
         document["heating_cost"] = nullptr;
         JsonDocument& by_fuel = document["heating_cost_by_fuel"] = JsonDocument::object();
-        for (std::size_t i = 0; i < kAllFuels.size(); ++i) {
-            by_fuel[std::string(FuelKey(kAllFuels[i]))] = report.heating_cost_by_fuel[i];
+        for (std::size_t i = 0; i < kHeatingFuels.size(); ++i) {
+            by_fuel[std::string(FuelKey(kHeatingFuels[i]))] = report.heating_cost_by_fuel[i];
         }
     }
     PrintJsonDocument(document, out);
 }
 
 void PrintCsv(const EstimateReport& report, std::ostream& out) {
-    const FormInputs& in = report.options.inputs;
+    const EstimateInputs& in = report.options.inputs;
     const BinCalcResult& r = report.result;
     const bool all_fuels = report.options.fuels == FuelSelection::kAll;
     std::vector<std::string> header = {"city_index", "city_name", "mode", "fuel"};
@@ -128,8 +128,8 @@ void PrintCsv(const EstimateReport& report, std::ostream& out) {
                            std::to_string(r.winter_design), std::to_string(r.cooling_cost),
                            all_fuels ? std::string() : std::to_string(r.heating_cost)});
     if (all_fuels) {
-        for (std::size_t i = 0; i < kAllFuels.size(); ++i) {
-            header.push_back("heating_cost_" + std::string(FuelKey(kAllFuels[i])));
+        for (std::size_t i = 0; i < kHeatingFuels.size(); ++i) {
+            header.push_back("heating_cost_" + std::string(FuelKey(kHeatingFuels[i])));
             row.push_back(std::to_string(report.heating_cost_by_fuel[i]));
         }
     }
@@ -139,22 +139,8 @@ void PrintCsv(const EstimateReport& report, std::ostream& out) {
 
 }  // namespace
 
-std::string_view FuelLabel(HeatingFuel fuel) {
-    switch (fuel) {
-        case HeatingFuel::kElectricity:
-            return "Electricity";
-        case HeatingFuel::kFuelOil:
-            return "Fuel Oil";
-        case HeatingFuel::kPropane:
-            return "Propane";
-        case HeatingFuel::kNaturalGas:
-            return "Natural Gas";
-    }
-    return "none";
-}
-
-std::string InputsSummary(const FormInputs& in) {
-    std::string text = "Heating fuel " + std::string(FuelLabel(in.fuel));
+std::string InputsSummary(const EstimateInputs& in) {
+    std::string text = "Heating fuel " + std::string(FuelName(in.fuel));
     // Electric heating is paid at the electric rate; the fuel price does not apply.
     if (in.fuel != HeatingFuel::kElectricity) {
         text += " at $" + Decimals(in.fuel_price, 2);
@@ -170,8 +156,8 @@ EstimateReport RunEstimate(const EstimateOptions& options, const ClimateTables& 
     BinCalcInput input = MakeBinCalcInput(options.inputs, tables);
     report.result = ComputeBinCosts(input, 0.0);
     if (options.fuels == FuelSelection::kAll) {
-        for (std::size_t i = 0; i < kAllFuels.size(); ++i) {
-            input.fuel = kAllFuels[i];
+        for (std::size_t i = 0; i < kHeatingFuels.size(); ++i) {
+            input.fuel = kHeatingFuels[i];
             report.heating_cost_by_fuel[i] = ComputeBinCosts(input, 0.0).heating_cost;
         }
     }

@@ -6,21 +6,17 @@
 #include <ostream>
 #include <string>
 
-#include "bin_calc.h"
 #include "cli_options.h"
-#include "climate_data.h"
+#include "engine/bin_calc.h"
+#include "engine/climate_data.h"
 
 namespace heatwise::cli {
-
-inline constexpr std::array<HeatingFuel, 4> kAllFuels = {
-    HeatingFuel::kElectricity, HeatingFuel::kFuelOil, HeatingFuel::kPropane,
-    HeatingFuel::kNaturalGas};
 
 struct EstimateReport {
     EstimateOptions options;
     BinCalcResult result;
-    // With all fuels: the heating cost of each fuel of kAllFuels, in that order.
-    std::array<std::int32_t, kAllFuels.size()> heating_cost_by_fuel{};
+    // With all fuels: the heating cost of each fuel of kHeatingFuels, in that order.
+    std::array<std::int32_t, kHeatingFuels.size()> heating_cost_by_fuel{};
 };
 
 // Runs the bin method once for the options' city, starting, as the application does at start,
@@ -30,10 +26,7 @@ EstimateReport RunEstimate(const EstimateOptions& options, const ClimateTables& 
 
 void PrintEstimate(const EstimateReport& report, std::ostream& out);
 
-// The form's name of a fuel, such as "Fuel Oil".
-std::string_view FuelLabel(HeatingFuel fuel);
-
 // The fuel, rates and efficiencies in one line, as the pictures name them under their titles.
-std::string InputsSummary(const FormInputs& inputs);
+std::string InputsSummary(const EstimateInputs& inputs);
 
 }  // namespace heatwise::cli

@@ -7,34 +7,34 @@ namespace heatwise::cli {
 namespace {
 
 constexpr ShiftInput kShiftInputs[] = {
-    {"hours", &FormInputs::thermostat_hours, kThermostatHoursRange},
-    {"summer", &FormInputs::summer_setpoint, kSummerSetpointRange},
-    {"winter", &FormInputs::winter_setpoint, kWinterSetpointRange},
+    {"hours", &EstimateInputs::thermostat_hours, kThermostatHoursRange},
+    {"summer", &EstimateInputs::summer_setpoint, kSummerSetpointRange},
+    {"winter", &EstimateInputs::winter_setpoint, kWinterSetpointRange},
 };
 
 constexpr SingleInput kSingleInputs[] = {
     {"cool-capacity", ValueKind::kWholeNumber,
-     [](FormInputs& in, std::string_view option, std::string_view text) {
+     [](EstimateInputs& in, std::string_view option, std::string_view text) {
          in.cool_capacity = ParseWholeNumber(option, text, kCapacityRange);
      }},
     {"heat-capacity", ValueKind::kWholeNumber,
-     [](FormInputs& in, std::string_view option, std::string_view text) {
+     [](EstimateInputs& in, std::string_view option, std::string_view text) {
          in.heat_capacity = ParseWholeNumber(option, text, kCapacityRange);
      }},
     {"heat-eff", ValueKind::kWholeNumber,
-     [](FormInputs& in, std::string_view option, std::string_view text) {
+     [](EstimateInputs& in, std::string_view option, std::string_view text) {
          in.heat_efficiency = ParseWholeNumber(option, text, kHeatEfficiencyRange);
      }},
     {"rate", ValueKind::kReal,
-     [](FormInputs& in, std::string_view option, std::string_view text) {
+     [](EstimateInputs& in, std::string_view option, std::string_view text) {
          in.electric_rate = ParseReal(option, text, kElectricRateRange);
      }},
     {"fuel-price", ValueKind::kReal,
-     [](FormInputs& in, std::string_view option, std::string_view text) {
+     [](EstimateInputs& in, std::string_view option, std::string_view text) {
          in.fuel_price = ParseReal(option, text, kFuelPriceRange);
      }},
     {"eer", ValueKind::kReal,
-     [](FormInputs& in, std::string_view option, std::string_view text) {
+     [](EstimateInputs& in, std::string_view option, std::string_view text) {
          in.cool_eer = ParseReal(option, text, kCoolEerRange);
      }},
 };

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "form_inputs.h"
+#include "engine/estimate_inputs.h"
 
 namespace heatwise::cli {
 
@@ -16,7 +16,7 @@ using ShiftValues = std::array<std::int32_t, kShiftCount>;
 // An input with one whole number for each of the three shifts (hours 1-8, 9-16, 17-24).
 struct ShiftInput {
     std::string_view name;  // the option's name without its dashes, such as "summer"
-    ShiftValues FormInputs::*values;
+    ShiftValues EstimateInputs::*values;
     IntegerRange range;
 };
 
@@ -26,7 +26,7 @@ enum class ValueKind { kWholeNumber, kReal };
 struct SingleInput {
     std::string_view name;  // such as "fuel-price"
     ValueKind kind;
-    void (*read)(FormInputs& inputs, std::string_view option, std::string_view text);
+    void (*read)(EstimateInputs& inputs, std::string_view option, std::string_view text);
 };
 
 std::span<const ShiftInput> ShiftInputs();

@@ -5,7 +5,7 @@
 #include <array>
 #include <filesystem>
 
-#include "climate_data.h"
+#include "engine/climate_data.h"
 
 namespace heatwise::cli {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "chart_scale.h"
-#include "city_list.h"
+#include "engine/city_list.h"
 #include "estimate_report.h"
 #include "svg_document.h"
 
@@ -62,7 +62,7 @@ void Series(SvgDocument& svg, const std::vector<std::pair<double, double>>& poin
 
 std::string SweepChart(const SweepReport& report) {
     const SweepRange& range = report.options->range;
-    const FormInputs& first = range.steps.front().inputs;
+    const EstimateInputs& first = range.steps.front().inputs;
     const std::string title = std::string(CityName(first.city)) + ": yearly cost as " + range.name +
                               " goes from " + range.steps.front().text + " to " +
                               range.steps.back().text;

@@ -18,7 +18,7 @@ namespace {
 // same value of the same input.
 struct VariedInput {
     ValueKind kind = ValueKind::kWholeNumber;
-    std::function<void(FormInputs&, std::string_view text)> set;
+    std::function<void(EstimateInputs&, std::string_view text)> set;
 };
 
 std::string AcceptedNames() {
@@ -41,7 +41,7 @@ std::optional<VariedInput> FindInput(std::string_view name) {
     for (const SingleInput& input : SingleInputs()) {
         if (name == input.name) {
             const std::string label = "--" + std::string(name);
-            return VariedInput{input.kind, [&input, label](FormInputs& in, std::string_view t) {
+            return VariedInput{input.kind, [&input, label](EstimateInputs& in, std::string_view t) {
                                    input.read(in, label, t);
                                }};
         }
@@ -55,7 +55,7 @@ std::optional<VariedInput> FindInput(std::string_view name) {
             // One value for all three shifts.
             const std::string label = "--" + std::string(input.name);
             return VariedInput{ValueKind::kWholeNumber,
-                               [&input, label](FormInputs& in, std::string_view t) {
+                               [&input, label](EstimateInputs& in, std::string_view t) {
                                    (in.*input.values).fill(ParseWholeNumber(label, t, input.range));
                                }};
         }
@@ -64,7 +64,7 @@ std::optional<VariedInput> FindInput(std::string_view name) {
             const std::string label =
                 "--" + std::string(input.name) + " (shift " + std::string(shift) + ")";
             return VariedInput{ValueKind::kWholeNumber,
-                               [&input, label, index](FormInputs& in, std::string_view t) {
+                               [&input, label, index](EstimateInputs& in, std::string_view t) {
                                    (in.*input.values)[static_cast<std::size_t>(index)] =
                                        ParseWholeNumber(label, t, input.range);
                                }};
@@ -97,7 +97,8 @@ std::string FixedText(double value, int decimals) {
 
 }  // namespace
 
-SweepRange ParseSweepRange(std::string_view option, std::string_view text, const FormInputs& base) {
+SweepRange ParseSweepRange(std::string_view option, std::string_view text,
+                           const EstimateInputs& base) {
     const std::string quoted = std::string(option) + ": '" + std::string(text) + "'";
     const std::size_t equals = text.find('=');
     std::vector<std::string_view> parts;

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "form_inputs.h"
+#include "engine/estimate_inputs.h"
 #include "numeric_inputs.h"
 
 namespace heatwise::cli {
@@ -16,9 +16,9 @@ namespace heatwise::cli {
 inline constexpr int kMaxSweepSteps = 10000;
 
 struct SweepStep {
-    double value = 0.0;  // rounded to the decimals that the range was written with
-    std::string text;    // the value as it is shown and as the input reads it
-    FormInputs inputs;   // the inputs of this step
+    double value = 0.0;     // rounded to the decimals that the range was written with
+    std::string text;       // the value as it is shown and as the input reads it
+    EstimateInputs inputs;  // the inputs of this step
 };
 
 struct SweepRange {
@@ -31,6 +31,7 @@ struct SweepRange {
 // other options set. Value i is FROM + i × STEP, rounded to the decimals of the three numbers;
 // the range must land on TO, within a millionth of a step. Every value is checked as estimate
 // checks the same input, and refused with the same message.
-SweepRange ParseSweepRange(std::string_view option, std::string_view text, const FormInputs& base);
+SweepRange ParseSweepRange(std::string_view option, std::string_view text,
+                           const EstimateInputs& base);
 
 }  // namespace heatwise::cli

@@ -4,9 +4,9 @@
 #include <iomanip>
 #include <string>
 
-#include "city_list.h"
-#include "compare_report.h"
 #include "csv_line.h"
+#include "engine/city_list.h"
+#include "engine/season_costs.h"
 #include "estimate_report.h"
 #include "json_layout.h"
 
@@ -14,15 +14,15 @@ namespace heatwise::cli {
 
 namespace {
 
-const FormInputs& FirstInputs(const SweepReport& report) {
+const EstimateInputs& FirstInputs(const SweepReport& report) {
     return report.rows.front().step->inputs;
 }
 
 void PrintTable(const SweepReport& report, std::ostream& out) {
     const SweepRange& range = report.options->range;
-    const FormInputs& first = FirstInputs(report);
+    const EstimateInputs& first = FirstInputs(report);
     out << "City " << first.city << ": " << CityName(first.city) << "; heating fuel "
-        << FuelLabel(first.fuel) << "\n"
+        << FuelName(first.fuel) << "\n"
         << "Cooling cost in mode Cooling, heating cost in mode Heating, as " << range.name
         << " goes from " << range.steps.front().text << " to " << range.steps.back().text << "\n";
     std::size_t width = range.name.size();
@@ -40,7 +40,7 @@ void PrintTable(const SweepReport& report, std::ostream& out) {
 }
 
 void PrintCsv(const SweepReport& report, std::ostream& out) {
-    const FormInputs& first = FirstInputs(report);
+    const EstimateInputs& first = FirstInputs(report);
     const std::string city = std::to_string(first.city);
     const std::string name = CsvField(CityName(first.city));
     const std::string fuel(FuelKey(first.fuel));
@@ -56,7 +56,7 @@ void PrintCsv(const SweepReport& report, std::ostream& out) {
 
 void PrintJson(const SweepReport& report, std::ostream& out) {
     const SweepRange& range = report.options->range;
-    const FormInputs& first = FirstInputs(report);
+    const EstimateInputs& first = FirstInputs(report);
     JsonDocument document = JsonDocument::array();
     for (const SweepRow& row : report.rows) {
         JsonDocument value = row.step->value;

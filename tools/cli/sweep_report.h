@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli_options.h"
-#include "climate_data.h"
+#include "engine/climate_data.h"
 
 namespace heatwise::cli {
 

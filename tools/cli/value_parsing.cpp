@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "city_list.h"
+#include "engine/city_list.h"
 
 namespace heatwise::cli {
 

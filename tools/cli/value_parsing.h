@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "climate_data.h"
-#include "form_defaults.h"
+#include "engine/climate_data.h"
+#include "engine/input_defaults.h"
 
 namespace heatwise::cli {
 

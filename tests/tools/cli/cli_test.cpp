@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "cli.h"
-#include "climate_data.h"
+#include "engine/climate_data.h"
 #include "station_positions.h"
 
 namespace heatwise::cli {
@@ -209,7 +209,7 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
         {"estimate --rate 0.05 --help", ok, "Usage: heatwise-cli estimate"},
         {"bins --help", ok, "Usage: heatwise-cli bins FILE"},
         // The messages for faults inside the data files are checked on the reader, in
-        // tests/app/climate_data_test.cpp; the command reports every one the same way.
+        // tests/engine/climate_data_test.cpp; the command reports every one the same way.
         // A missing climate file is refused, not created empty as the program does.
         {"estimate --data-dir .", kExitDataError,
          "heatwise-cli: ./bindata2.dat: no such file\nheatwise-cli: the climate files are read "

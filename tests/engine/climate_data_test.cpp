@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "climate_data.h"
+#include "engine/climate_data.h"
 
 namespace heatwise {
 namespace {

@@ -1,12 +1,12 @@
-// The main form's defaults and the ranges its input fields enforce, shared by the application
-// and the command-line estimator so that both accept exactly the same values.
+// The default of every input of an estimate and the range it is accepted in, shared by the
+// program's form and the command-line estimator so that both accept exactly the same values.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-#include "bin_calc.h"
-#include "climate_data.h"
+#include "engine/bin_calc.h"
+#include "engine/climate_data.h"
 
 namespace heatwise {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "city_list.h"
+#include "engine/city_list.h"
 
 namespace heatwise {
 namespace {

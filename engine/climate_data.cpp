@@ -1,4 +1,4 @@
-#include "climate_data.h"
+#include "engine/climate_data.h"
 
 #include <algorithm>
 #include <fstream>

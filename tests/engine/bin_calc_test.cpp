@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "bin_calc.h"
-#include "form_inputs.h"
+#include "engine/bin_calc.h"
+#include "engine/estimate_inputs.h"
 
 namespace heatwise {
 namespace {
@@ -30,7 +30,7 @@ std::int32_t& HoursAt(BinCalcInput& input, int shift, int bin) {
 BinCalcInput Example(CalcMode mode) {
     ClimateTables climate;
     climate.design.City(1) = DesignRecord{28, 1700, 97};
-    FormInputs inputs;
+    EstimateInputs inputs;
     inputs.mode = mode;
     BinCalcInput input = MakeBinCalcInput(inputs, climate);
     if (mode == kCool) {

@@ -1,17 +1,18 @@
-// The user's inputs on the main form, and the calculation input they make for one city.
+// What the user sets for an estimate (the city, the season, the schedule, the equipment and the
+// prices), and the calculation input they make for one city.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-#include "bin_calc.h"
-#include "climate_data.h"
-#include "form_defaults.h"
+#include "engine/bin_calc.h"
+#include "engine/climate_data.h"
+#include "engine/input_defaults.h"
 
 namespace heatwise {
 
 // What the user sets on the form; a default-constructed value holds the form's defaults.
-struct FormInputs {
+struct EstimateInputs {
     int city = kDefaultCity;
     CalcMode mode = kDefaultMode;
     HeatingFuel fuel = kDefaultFuel;
@@ -28,6 +29,6 @@ struct FormInputs {
 
 // The calculation input for the inputs' city (1..211), taking that city's bin hours and design
 // record from the tables; the design temperatures are always the city's own.
-BinCalcInput MakeBinCalcInput(const FormInputs& inputs, const ClimateTables& tables);
+BinCalcInput MakeBinCalcInput(const EstimateInputs& inputs, const ClimateTables& tables);
 
 }  // namespace heatwise

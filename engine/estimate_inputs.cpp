@@ -1,8 +1,8 @@
-#include "form_inputs.h"
+#include "engine/estimate_inputs.h"
 
 namespace heatwise {
 
-BinCalcInput MakeBinCalcInput(const FormInputs& inputs, const ClimateTables& tables) {
+BinCalcInput MakeBinCalcInput(const EstimateInputs& inputs, const ClimateTables& tables) {
     BinCalcInput input;
     input.bin_hours = tables.bins.City(inputs.city);
     input.design = tables.design.City(inputs.city);

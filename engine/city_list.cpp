@@ -1,10 +1,10 @@
-#include "city_list.h"
+#include "engine/city_list.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 
-#include "climate_data.h"
+#include "engine/climate_data.h"
 
 namespace heatwise {
 

@@ -1,4 +1,4 @@
-#include "bin_calc.h"
+#include "engine/bin_calc.h"
 
 #include <cmath>
 #include <limits>
@@ -129,29 +129,7 @@ double HeatingLoad(const BinCalcInput& input, std::int32_t heating_degree_hours)
            (double{kHeatBaseTemp} - input.design.winter_design);
 }
 
-bool IsKnownFuel(HeatingFuel fuel) {
-    const auto value = static_cast<std::int32_t>(fuel);
-    return value >= static_cast<std::int32_t>(HeatingFuel::kElectricity) &&
-           value <= static_cast<std::int32_t>(HeatingFuel::kNaturalGas);
-}
-
 }  // namespace
-
-float FuelUnitsPerMillionBtu(HeatingFuel fuel) {
-    // Heat content in million BTU per kWh, gallon of oil, gallon of propane and cubic foot of
-    // natural gas.
-    switch (fuel) {
-        case HeatingFuel::kElectricity:
-            return 1.0f / 0.003413f;
-        case HeatingFuel::kFuelOil:
-            return 1.0f / 0.145f;
-        case HeatingFuel::kPropane:
-            return 1.0f / 0.0955f;
-        case HeatingFuel::kNaturalGas:
-            return 1.0f / 0.00103f;
-    }
-    return 0.0f;
-}
 
 std::int32_t WholeDollars(double cost) {
     constexpr double kAboveLargest = 2147483648.0;

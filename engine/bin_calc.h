@@ -5,22 +5,14 @@
 #include <array>
 #include <cstdint>
 
-#include "climate_data.h"
+#include "engine/climate_data.h"
+#include "engine/fuels.h"
 
 namespace heatwise {
 
 // The season the "% calc'd" column and the costs are worked out for. Values other than the two
 // named ones (the form reads -999 when no button is selected) behave as Heating.
 enum class CalcMode : std::int32_t { kCooling = 1, kHeating = 2 };
-
-// The energy that heats the building. Values outside 1..4 (-999 when no button is selected)
-// leave the heating cost as it was.
-enum class HeatingFuel : std::int32_t {
-    kElectricity = 1,
-    kFuelOil = 2,
-    kPropane = 3,
-    kNaturalGas = 4
-};
 
 // Everything one run takes: the selected city's climate and the user's inputs. The computation
 // is defined for any values, not only those the form lets through.
@@ -59,9 +51,6 @@ struct BinCalcResult {
 constexpr int BinMidpoint(int bin) {
     return 107 - 5 * bin;
 }
-
-// Units of each fuel per million BTU, the single-precision reciprocal of its heat content.
-float FuelUnitsPerMillionBtu(HeatingFuel fuel);
 
 // Converts a cost in dollars to whole dollars, truncating toward zero. Costs beyond the 32-bit
 // range (reachable only at the far corners of the inputs, or with an EER of 0, which divides by
