@@ -32,6 +32,23 @@ constexpr int BinValueIndex(int shift, int bin) {
     return kBinCount * (shift - 1) + bin - 1;
 }
 
+// The cold tail of one city: the hours below 0 °F that bindata2.dat counts in its last bin,
+// 0/4 °F, in ten bins of their own, -5/-1 °F down to -50/-46 °F, continuing the numbering of the
+// 21 bins: cold bin b = 22 .. 31 has the midpoint 107 - 5 × b (-3 down to -48 °F), and hours
+// colder than -50 °F count in the last. coldbins.dat holds them shift by shift: index k - 1
+// holds value k = 10 × (shift − 1) + (b − 21).
+inline constexpr int kFirstColdBin = kBinCount + 1;
+inline constexpr int kColdBinCount = 10;
+inline constexpr int kLastColdBin = kBinCount + kColdBinCount;
+inline constexpr int kColdBinValueCount = kShiftCount * kColdBinCount;
+inline constexpr const char* kColdBinFileName = "coldbins.dat";
+using CityColdBinHours = std::array<std::int32_t, kColdBinValueCount>;
+
+// Flat index (0-based) of a shift 1..3 and a cold bin 22..31.
+constexpr int ColdBinValueIndex(int shift, int cold_bin) {
+    return kColdBinCount * (shift - 1) + cold_bin - kFirstColdBin;
+}
+
 // The design data of one city, in the order cities.dat holds it.
 struct DesignRecord {
     std::int32_t winter_design = 0;  // °F
