@@ -118,8 +118,8 @@ AssociatedProgram QtHelpDesktop::FindAssociatedProgram(const std::string& path_o
 bool QtHelpDesktop::ShowHelp(WindowHandle owner, const std::string& document,
                              const HelpRequest& request) {
     // Closing needs no application: without one, no viewer can be open.
-    if (request.command != HelpCommand::Quit) {
-        Application();
+    if (request.command != HelpCommand::Quit && !HasDisplay()) {
+        return false;
     }
     return ShowHelpViewer(ToWidget(owner), document, request);
 }

@@ -12,6 +12,13 @@
  * - No procedure returns a status. A failure raises a numeric error code that the program
  *   reads, and clears, with InfoError().
  *
+ * The platform: the library Windlass::windlass, the core, draws nothing itself. A program that
+ * shows windows links a backend too and installs it before WInitialise(): Windlass::windlass_qt
+ * and WInstallQtBackend() for Qt Widgets. A program that installs none (one that links only
+ * the core, for the conversions say) runs all the same: everything that needs no window works
+ * (conversions, settings, environment, error reporting, the debug file), and whatever needs a
+ * window fails as it does where no display can be opened (see InfoDisplay()).
+ *
  * Sections:
  *  1. Error codes
  *  2. Error reporting
@@ -92,9 +99,10 @@ void IDebug(std::string_view text);
  * @brief Shows a modal message box and waits for the user; read the button with WInfoDialog(4).
  *
  * Where nobody can answer (a display that no screen shows, such as Qt's offscreen or minimal
- * platform), no box is shown and nothing waits: the title and text are written on standard
- * error and the box answers as if its default button (@p idefault) had been pressed. The same
- * holds for every other box the toolkit shows, such as the one of IOsExitProgram().
+ * platform, or no display at all), no box is shown and nothing waits: the title and text are
+ * written on standard error and the box answers as if its default button (@p idefault) had been
+ * pressed. The same holds for every other box the toolkit shows, such as the one of
+ * IOsExitProgram().
  * @param btype 0 OK; 1 OK, Cancel; 2 Retry, Cancel; 3 Yes, No; 4 Yes, No, Cancel;
  *              5 Abort, Retry, Ignore; anything else OK.
  * @param icon 1 stop, 2 question, 3 exclamation, 4 information, anything else none.
@@ -165,12 +173,43 @@ void ILocateString(std::string_view text, int& first, int& last);
 // ---------------------------------------------------------------------------------------------
 
 /**
+ * @brief Makes Qt Widgets the platform that the toolkit's windows, dialogs, message boxes and
+ * help viewer are shown with. Defined by the library Windlass::windlass_qt, which a program
+ * that calls it links; call it once, before WInitialise(). Later calls change nothing.
+ *
+ * Qt opens the display on the first need of it, WInitialise() at the latest. Where none can be
+ * opened (DISPLAY and WAYLAND_DISPLAY unset, or naming a display no server answers) the program
+ * goes on without one: see InfoDisplay().
+ */
+void WInstallQtBackend();
+
+/**
  * @brief Initialises the toolkit: display, toolkit directory, settings file, command line and
- * debug level. Later calls return at once.
+ * debug level. Later calls return at once. A missing display stops nothing here: it is noted
+ * for InfoDisplay().
  * @param inifile An optional settings file that takes precedence over the one found by the
  *                environment ("WLINIT") or in the current or toolkit directory.
  */
 void WInitialise(std::string_view inifile = {});
+
+/**
+ * @brief Whether windows can be shown: 1 when WInitialise() found a display, 0 when it found
+ * none (no display could be opened, or no backend is installed) or has not run.
+ *
+ * Without a display everything that needs no window works as ever, and each procedure that
+ * must make a window fails as one whose window the platform refuses: WindowOpen2() ends the
+ * program (exit code 0) after its box "Failed to create window - aborting.", WDialogLoad()
+ * raises ERR_DIALOG_LOAD, WHelpFile1() ERR_HELP_VIEWER for a help document, and a message box
+ * is written on standard error and answers with its default button (see WMessageBox()). A
+ * program that cannot do without its window asks here first and tells its user what to do.
+ */
+int InfoDisplay();
+
+/**
+ * @brief As InfoDisplay(), also giving in @p reason, blank-padded or cut to its length, why
+ * there is no display (such as "DISPLAY is not set"); blank when there is one.
+ */
+int InfoDisplay(std::string& reason);
 
 /**
  * @brief Copies the value of environment variable @p name into @p value, blank-padded; an unset
@@ -244,6 +283,10 @@ constexpr int WINDOW_CENTRED = -999999;
  * @param title The window title, without its trailing blanks.
  * @param ncol Graphics colours on a 256-colour display: 16, 32, 64 or 128; any other value
  *             gives 16.
+ *
+ * A window that the platform cannot make (there is no display, see InfoDisplay()) leaves
+ * nothing to show the program in: a box "Failed to create window - aborting." titled "Windlass
+ * Window" says so, and the program ends with exit code 0.
  */
 void WindowOpen2(int flags = 7, int x = WINDOW_CENTRED, int y = WINDOW_CENTRED, int width = 0,
                  int height = 0, int menuid = 0, std::array<int, 4> toolbars = {}, int idialog = 0,
@@ -444,7 +487,8 @@ int CurrentDialogId();
 /**
  * @brief Loads the dialog resource @p idialog with its companion data and makes it the
  * current dialog, or makes it current when it is loaded already (its companion data is then
- * not applied again). Raises ERR_DIALOG_LOAD when it cannot be loaded.
+ * not applied again). Raises ERR_DIALOG_LOAD when it cannot be loaded, which includes a dialog
+ * whose window the platform cannot make (no display, see InfoDisplay()).
  */
 void WDialogLoad(int idialog);
 
