@@ -634,8 +634,14 @@ void WDialogRangeReal(int ifield, float min, float max);
  *
  * The browser is the program the desktop associates with the page's type or the address's
  * scheme (the user's default applications, then those of the system and of the installed
- * programs' desktop entries); the settings file's BROWSER command plays no part here. Programs
- * are started directly, without a shell.
+ * programs' desktop entries); the settings file's BROWSER command plays no part here. The
+ * programs chosen for the document's own type are tried in that order, a choice whose program
+ * is not installed giving way to the next; the types it is a kind of (plain text, for a web
+ * page) are asked only when no installed program is chosen for its own type at all. A program
+ * whose desktop entry says it runs in a terminal is started in the user's terminal emulator:
+ * the one TERMINAL names, else x-terminal-emulator, else the first installed of gnome-terminal,
+ * konsole, xfce4-terminal, mate-terminal, alacritty, kitty, foot, terminator, urxvt and xterm;
+ * with none installed it cannot be started. Programs are started directly, without a shell.
  *
  * A file name with no folder separator ("/" or a backslash) and no drive ("X:" as its first
  * two characters) is looked for in the folder of the running executable. When a help document
@@ -653,8 +659,10 @@ void WDialogRangeReal(int ifield, float min, float max);
  *
  * Raises ERR_HELP_EXTENSION for a name of no known kind, ERR_OPEN_FILE when the document does
  * not exist or when no program is associated with a web page or address, and ERR_HELP_VIEWER
- * when the viewer cannot be started or refuses the request (a document it cannot read, a topic
- * it does not hold, a desktop choice that names a program not installed). Nothing is opened
- * after an error.
+ * when the viewer cannot be started or refuses the request: a document it cannot read, a topic
+ * it does not hold, no display for the help window (see InfoDisplay()), or programs chosen for
+ * the document's type none of which can be started (not installed, or needing a terminal
+ * emulator where none is). Nothing is opened after an error; in particular no program chosen
+ * for another type is started instead.
  */
 void WHelpFile1(std::string_view helpfile, int icontext = -1, int ipopup = 0);
