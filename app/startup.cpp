@@ -76,6 +76,13 @@ void WriteRealDefaults() {
     WDialogPutReal(FLD_COOL_EER, kDefaultCoolEer, kRealDefaultFormat);
 }
 
+// The line that tells the user there is no display, naming the reason and the ways out: a
+// virtual display, or the command-line estimator.
+std::string NoDisplayLine(std::string_view reason) {
+    return "heatwise: cannot open a display (" + std::string(reason) +
+           "); run under Xvfb (xvfb-run heatwise) or use heatwise-cli";
+}
+
 // Heatwise is nothing without its window, so a start without a display ends at once.
 void EndWithoutDisplay() {
     std::string reason(200, ' ');
@@ -88,11 +95,6 @@ void EndWithoutDisplay() {
 }
 
 }  // namespace
-
-std::string NoDisplayLine(std::string_view reason) {
-    return "heatwise: cannot open a display (" + std::string(reason) +
-           "); run under Xvfb (xvfb-run heatwise) or use heatwise-cli";
-}
 
 void StartUp(ProgramState& state) {
     WInitialise();

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 #include <string_view>
 
 #include "climate_data.h"
@@ -33,10 +32,6 @@ inline constexpr int kNoDisplayExitCode = 1;
 // recalculation runs here: until the first change the city values, percentages and costs show
 // what the form itself holds. A climate file that cannot be used ends the program here.
 void StartUp(ProgramState& state);
-
-// The line that tells the user there is no display, naming the reason and the ways out: a
-// virtual display, or the command-line estimator.
-std::string NoDisplayLine(std::string_view reason);
 
 // Tells the user, on standard error and in a message box over the open main window, which
 // climate file cannot be used and why, then ends the program with kDataFaultExitCode.
