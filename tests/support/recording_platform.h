@@ -194,7 +194,7 @@ class RecordingPlatform : public Platform,
     std::vector<std::string> calls;
 
     // What the platform reports; a test sets it.
-    DisplayMetrics display{1024, 768, 1, 32};
+    DisplayMetrics display{1024, 768, 1, 32, DisplayState::Open, ""};
     UserPresence presence = UserPresence::Present;
     OsVersion version{OsFamily::Nt, 6};
     std::optional<std::string> system_directory = std::string("/usr/lib");

@@ -51,7 +51,9 @@ void SelectAllText(QWidget* widget) {
 
 WindowHandle QtDialogControls::CreateDialog(const DialogTemplate& dialog, WindowHandle parent,
                                             DialogListener& listener) {
-    Application();
+    if (!HasDisplay()) {
+        return nullptr;
+    }
     return ToHandle(DialogWindow::Create(dialog, ToWidget(parent), listener));
 }
 
