@@ -198,6 +198,8 @@ void QtDialogControls::SetModified(WindowHandle control, bool modified) {
 void QtDialogControls::SetTextLimit(WindowHandle control, int limit) {
     if (QLineEdit* edit = LineEditOf(control)) {
         TypingLimitOf(*edit).set_limit(limit);
+    } else if (auto* lines = As<MultiLineEdit>(control)) {
+        lines->set_limit(limit);
     }
 }
 

@@ -55,6 +55,28 @@ TEST_F(QtDialogControls, TypingSetsTheModifiedFlagAndWritingClearsIt) {
     EXPECT_FALSE(ModifiedOf(121)) << "a button has no modified flag";
 }
 
+// A field's typing limit holds for what the user types, in a numeric field, a line edit and a
+// multi-line edit alike, also over a longer text the program wrote, which may be shortened but
+// not lengthened again; what the program writes is never cut.
+TEST_F(QtDialogControls, TypingStopsAtTheLimitWhatTheProgramWritesDoesNot) {
+    ShowActive();
+    for (int id : {103, 111, 153}) {
+        Controls().SetTextLimit(Handle(id), 11);
+        Controls().SetControlText(Handle(id), "123456789012345");
+        EXPECT_EQ(TextOf(id), "123456789012345") << id;
+        Focus(id);
+        Press(Qt::Key_End);
+        Type("6");
+        EXPECT_EQ(TextOf(id), "123456789012345") << id;
+        Press(Qt::Key_Backspace);
+        Type("7");
+        EXPECT_EQ(TextOf(id), "12345678901234") << id;
+        Focus(id);  // With the whole text selected.
+        Type("1234567890123");
+        EXPECT_EQ(TextOf(id), "12345678901") << id;
+    }
+}
+
 TEST_F(QtDialogControls, SelectionsAndTheExactSearch) {
     for (int id : {141, 143}) {
         for (const char* city : {"austin, TX", "springfield", "Springfield", "brunswick"}) {
