@@ -14,13 +14,12 @@ namespace windlass {
 namespace {
 
 // The arrows of a spin field move within what their platform control can hold.
-constexpr double kSpinLimit = 31073.0;
-
 int SpinBound(double bound) {
     if (std::isnan(bound)) {
         return 0;
     }
-    return static_cast<int>(std::trunc(std::clamp(bound, -kSpinLimit, kSpinLimit)));
+    constexpr double kReach = kIntegerSpinReach;
+    return static_cast<int>(std::trunc(std::clamp(bound, -kReach, kReach)));
 }
 
 }  // namespace

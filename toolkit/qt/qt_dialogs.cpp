@@ -49,10 +49,11 @@ void SelectAllText(QWidget* widget) {
 
 }  // namespace
 
-WindowHandle QtDialogControls::CreateDialog(const DialogTemplate& dialog, WindowHandle parent,
+WindowHandle QtDialogControls::CreateDialog(const DialogTemplate& dialog,
+                                            std::span<const ControlPlan> plan, WindowHandle parent,
                                             DialogListener& listener) {
     Application();
-    return ToHandle(DialogWindow::Create(dialog, ToWidget(parent), listener));
+    return ToHandle(DialogWindow::Create(dialog, plan, ToWidget(parent), listener));
 }
 
 void QtDialogControls::EmbedDialog(WindowHandle dialog, WindowHandle parent) {

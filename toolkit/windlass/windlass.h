@@ -36,31 +36,31 @@
 
 /** @name Error codes raised by the toolkit (read with InfoError(1)). */
 ///@{
-constexpr int ERR_OPEN_FILE = 1;              ///< Error opening file or device.
-constexpr int ERR_NUMBER_TOO_LARGE = 4;       ///< Number too large in string to numeric conversion.
-constexpr int ERR_NO_SUBSTRING = 10;          ///< No substring found (blank text).
-constexpr int ERR_DECIMAL_POINTS = 11;        ///< More than one decimal point in number.
-constexpr int ERR_INVALID_CHARACTER = 12;     ///< Invalid character detected.
-constexpr int ERR_OS_COMMAND = 13;            ///< Operating system command error in an OS routine.
-constexpr int ERR_NUMERIC_TO_STRING = 18;     ///< Numeric to string conversion error.
-constexpr int ERR_COMMON_DIALOG = 1004;       ///< General error in common dialog.
-constexpr int ERR_NO_DIALOG = 1005;           ///< No dialogs currently loaded.
-constexpr int ERR_FIELD_IDENTIFIER = 1006;    ///< Invalid field identifier.
-constexpr int ERR_DIALOG_LOAD = 1007;         ///< Unable to load dialog from resource.
-constexpr int ERR_DIALOG_SELECT = 1008;       ///< Unable to select specified dialog.
-constexpr int ERR_FIELD_RANGE = 1009;         ///< Attempt to store an out of range field value.
-constexpr int ERR_FIELD_UNDEFINED = 1010;     ///< Field value undefined.
-constexpr int ERR_OPTION_RANGE = 1011;        ///< Option number out of range or invalid item ID.
-constexpr int ERR_PROGRESS_RANGE = 1013;      ///< Invalid range specified for progress bar.
-constexpr int ERR_DIALOG_MODE = 1014;         ///< Invalid dialog mode requested.
-constexpr int ERR_ROOT_HIDDEN = 1016;         ///< Unable to display window/dialog. Root window hidden.
-constexpr int ERR_TEXT_TOO_SMALL = 1023;      ///< Variable too small to receive text.
-constexpr int ERR_TRACKBAR_RANGE = 1029;      ///< Invalid range specified for trackbar.
-constexpr int ERR_HELP_VIEWER = 1030;         ///< General help viewer error.
-constexpr int ERR_HELP_EXTENSION = 1031;      ///< Not a valid help file extension.
-constexpr int ERR_DIALOG_STYLE = 1045;        ///< Dialog has wrong style to be combined with a window.
-constexpr int ERR_ROOT_COMBINED = 1046;       ///< Root window is combined with a dialog.
-constexpr int ERR_DIALOG_COMBINED = 1047;     ///< Current dialog is combined with a window.
+constexpr int ERR_OPEN_FILE = 1;            ///< Error opening file or device.
+constexpr int ERR_NUMBER_TOO_LARGE = 4;     ///< Number too large in string to numeric conversion.
+constexpr int ERR_NO_SUBSTRING = 10;        ///< No substring found (blank text).
+constexpr int ERR_DECIMAL_POINTS = 11;      ///< More than one decimal point in number.
+constexpr int ERR_INVALID_CHARACTER = 12;   ///< Invalid character detected.
+constexpr int ERR_OS_COMMAND = 13;          ///< Operating system command error in an OS routine.
+constexpr int ERR_NUMERIC_TO_STRING = 18;   ///< Numeric to string conversion error.
+constexpr int ERR_COMMON_DIALOG = 1004;     ///< General error in common dialog.
+constexpr int ERR_NO_DIALOG = 1005;         ///< No dialogs currently loaded.
+constexpr int ERR_FIELD_IDENTIFIER = 1006;  ///< Invalid field identifier.
+constexpr int ERR_DIALOG_LOAD = 1007;       ///< Unable to load dialog from resource.
+constexpr int ERR_DIALOG_SELECT = 1008;     ///< Unable to select specified dialog.
+constexpr int ERR_FIELD_RANGE = 1009;       ///< Attempt to store an out of range field value.
+constexpr int ERR_FIELD_UNDEFINED = 1010;   ///< Field value undefined.
+constexpr int ERR_OPTION_RANGE = 1011;      ///< Option number out of range or invalid item ID.
+constexpr int ERR_PROGRESS_RANGE = 1013;    ///< Invalid range specified for progress bar.
+constexpr int ERR_DIALOG_MODE = 1014;       ///< Invalid dialog mode requested.
+constexpr int ERR_ROOT_HIDDEN = 1016;      ///< Unable to display window/dialog. Root window hidden.
+constexpr int ERR_TEXT_TOO_SMALL = 1023;   ///< Variable too small to receive text.
+constexpr int ERR_TRACKBAR_RANGE = 1029;   ///< Invalid range specified for trackbar.
+constexpr int ERR_HELP_VIEWER = 1030;      ///< General help viewer error.
+constexpr int ERR_HELP_EXTENSION = 1031;   ///< Not a valid help file extension.
+constexpr int ERR_DIALOG_STYLE = 1045;     ///< Dialog has wrong style to be combined with a window.
+constexpr int ERR_ROOT_COMBINED = 1046;    ///< Root window is combined with a dialog.
+constexpr int ERR_DIALOG_COMBINED = 1047;  ///< Current dialog is combined with a window.
 ///@}
 
 // ---------------------------------------------------------------------------------------------
@@ -424,15 +424,15 @@ void WMessageEnable(int itype, int istate);
  * drag) makes it the current field and posts MSG_FIELD with the previous and the current
  * field. The user choosing another tab posts MSG_TAB with the tab control's id as data1 and
  * the dialog id of the page now shown as data2. Both are posted only while their types are
- * switched on with WMessageEnable(). Moves and pages set by the program post nothing. Tree views and headers take no companion data and post nothing on this platform;
- * the program fills neither.
+ * switched on with WMessageEnable(). Moves and pages set by the program post nothing. Tree views
+ * and headers take no companion data and post nothing on this platform; the program fills neither.
  */
 
 /** @name Show modes of WDialogShow(). */
 ///@{
-constexpr int DIALOG_MODAL = 1;       ///< Blocks until a push button ends the dialog.
-constexpr int DIALOG_MODELESS = 2;    ///< Shown beside the program's other windows.
-constexpr int DIALOG_SEMIMODAL = 3;   ///< Modeless, with every other window disabled.
+constexpr int DIALOG_MODAL = 1;      ///< Blocks until a push button ends the dialog.
+constexpr int DIALOG_MODELESS = 2;   ///< Shown beside the program's other windows.
+constexpr int DIALOG_SEMIMODAL = 3;  ///< Modeless, with every other window disabled.
 ///@}
 
 /** @brief The X or Y of WDialogShow() that centres the dialog along that axis. */
@@ -461,8 +461,13 @@ void WDialogSelect(int idialog);
  * The keyboard in a shown dialog: Tab and Shift+Tab visit every enabled, visible control in
  * template order, whether or not its template marks it as a tab stop, so that everything a user
  * can change is reachable without a mouse; a group of radio buttons is one stop, where the
- * arrow keys choose within it. Return presses the focused push button, else the default one;
- * Escape presses Cancel (id 2).
+ * arrow keys choose within it. A group runs from a control with the group style (0x20000) up to
+ * the next control with it or of another class, as for WDialogGetRadioButton(); a radio button
+ * the user checks, by a click or an arrow key, unchecks the others of its group that are
+ * enabled and shown. Return presses the focused push button, else the one that looks like the
+ * default (the focused push button does, else the template's default one), else OK (id 1);
+ * Escape presses Cancel (id 2). Only plain and default push buttons are pressed: a click on a
+ * button of another kind (owner-drawn, say) posts MSG_FIELD as a check box does.
  */
 void WDialogShow(int ix, int iy, int ifocus = 0, int itype = DIALOG_MODELESS);
 
