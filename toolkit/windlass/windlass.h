@@ -417,8 +417,11 @@ void WMessageEnable(int itype, int istate);
  * caption; a label without one shows nothing.
  *
  * Field procedures on bars: WDialogPutInteger(), WDialogPutReal() and WDialogPutDouble() move a
- * progress bar, trackbar or up-down control to the whole number toward zero of the value
- * (held to its range), and WDialogGetInteger() and WDialogGetReal() read its position.
+ * progress bar, trackbar or up-down control to the whole number toward zero of the value, and
+ * WDialogGetInteger() and WDialogGetReal() read its position. A value outside the range the
+ * program set with WDialogRangeInteger() or WDialogRangeReal() is refused with
+ * ERR_FIELD_RANGE; with no such range in force a value is held to the bar's reach (0 to 100,
+ * or the "[Ranges]" of the companion data).
  *
  * Messages: each move of a trackbar's thumb by the user (a key, a click beside the thumb, a
  * drag) makes it the current field and posts MSG_FIELD with the previous and the current
@@ -567,12 +570,13 @@ void WDialogGetMenu1(int ifield, int& iopt, std::string& text);
 
 /**
  * @brief Sets the range a field's value must lie in, for writes and when the user leaves the
- * field. A minimum greater than the maximum switches the range off.
+ * field. Any control takes a range; a minimum greater than the maximum is accepted and
+ * switches the range off.
  *
- * A progress bar or trackbar takes the range, truncated to whole numbers, as the range of its
- * bar instead; its minimum must lie below its maximum, else ERR_PROGRESS_RANGE or
- * ERR_TRACKBAR_RANGE is raised and the bar keeps its range. An up-down control takes the range
- * for its field and, while it is in force, for its arrows too.
+ * A progress bar, trackbar or up-down control also reaches over the range, truncated to whole
+ * numbers, while it is in force and its whole minimum lies below its whole maximum; otherwise
+ * the bar keeps the reach it had. A write outside a range in force raises ERR_FIELD_RANGE and
+ * moves nothing, as for any field.
  */
 void WDialogRangeInteger(int ifield, int imin, int imax);
 
