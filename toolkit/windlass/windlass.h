@@ -573,6 +573,11 @@ void WDialogGetMenu1(int ifield, int& iopt, std::string& text);
  * field. Any control takes a range; a minimum greater than the maximum is accepted and
  * switches the range off.
  *
+ * A numeric edit field whose text is not a number, or lies outside the range, keeps the focus
+ * when the user tries to leave it, by a key, a click, or bringing another of the program's
+ * dialogs forward: it beeps and takes the focus back (with its window) with its whole text
+ * selected. Only the main window itself is exempt.
+ *
  * A progress bar, trackbar or up-down control also reaches over the range, truncated to whole
  * numbers, while it is in force and its whole minimum lies below its whole maximum; otherwise
  * the bar keeps the reach it had. A write outside a range in force raises ERR_FIELD_RANGE and
