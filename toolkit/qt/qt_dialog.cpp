@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "qt/qt_accessible.h"
+#include "qt/qt_client_area.h"
 #include "qt/qt_common_controls.h"
 #include "qt/qt_dialog_gate.h"
 #include "qt/qt_platform.h"
@@ -298,6 +299,12 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DialogWindow::ControlFocusIn(int position, Qt::FocusReason reason) {
+    // A dialog inside a frame's client area (the main window's form) has no window of its own
+    // to be activated: the focus coming into it is the client area gaining the focus, which
+    // makes it the active dialog, also when its window comes back to the front.
+    if (!isWindow() && dynamic_cast<ClientArea*>(parentWidget()) != nullptr) {
+        Tell([](DialogListener& listener) { listener.OnActivate(); });
+    }
     // A window coming back to the front, a menu closing or the menu bar giving the keyboard
     // back returns the focus to the control that had it: no control took it from another.
     const ControlRecord& record = controls_[static_cast<std::size_t>(position)];

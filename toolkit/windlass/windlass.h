@@ -456,10 +456,12 @@ void WDialogSelect(int idialog);
 
 /**
  * @brief Shows the current dialog at @p ix, @p iy (window units of the main window, or
- * DIALOG_CENTRED) with the focus on field @p ifocus (0 for the first tab stop), in mode
- * @p itype (DIALOG_MODAL, DIALOG_MODELESS or DIALOG_SEMIMODAL). A dialog shown before is only
- * brought back. Raises ERR_DIALOG_MODE when the mode had to change, ERR_ROOT_HIDDEN or
- * ERR_ROOT_COMBINED when a child dialog cannot be shown.
+ * DIALOG_CENTRED) with the focus on field @p ifocus (0 for the first tab stop) and that field's
+ * whole text selected, so that typing replaces it, in mode @p itype (DIALOG_MODAL,
+ * DIALOG_MODELESS or DIALOG_SEMIMODAL). The dialog belongs to the dialog active at the time (the
+ * main window's form while the user works in it), else to the main window. A dialog shown
+ * before is only brought back. Raises ERR_DIALOG_MODE when the mode had to change,
+ * ERR_ROOT_HIDDEN or ERR_ROOT_COMBINED when a child dialog cannot be shown.
  *
  * The keyboard in a shown dialog: Tab and Shift+Tab visit every enabled, visible control in
  * template order, whether or not its template marks it as a tab stop, so that everything a user
@@ -476,15 +478,18 @@ void WDialogShow(int ix, int iy, int ifocus = 0, int itype = DIALOG_MODELESS);
 
 /**
  * @brief Hides the current dialog and gives the focus back to the window it belongs to (the
- * program's form, when that is the main window); ERR_DIALOG_COMBINED for the form of the main
- * window.
+ * program's form, when that is the main window); when that window is hidden or unloaded by
+ * then, to the one it belongs to in turn, and in the end to the main window's form (nowhere
+ * without a main window). A hidden dialog never becomes the active one.
+ * ERR_DIALOG_COMBINED for the form of the main window.
  */
 void WDialogHide();
 
 /**
- * @brief Hides and destroys the current dialog; with @p ioption 0 the dialogs shown as its
- * tab pages go with it. There is no current dialog afterwards. ERR_DIALOG_COMBINED for the
- * form of the main window.
+ * @brief Hides and destroys the current dialog, as WDialogHide() hides it; with @p ioption 0
+ * the dialogs shown as its tab pages go with it. The dialogs that belonged to it belong to the
+ * window it belonged to from then on. There is no current dialog afterwards.
+ * ERR_DIALOG_COMBINED for the form of the main window.
  */
 void WDialogUnload(int ioption = 0);
 
