@@ -32,7 +32,8 @@ class WindowlessWindowing : public WindowingSystem {
 
 class WindowlessControls : public DialogControls {
   public:
-    WindowHandle CreateDialog(const DialogTemplate&, WindowHandle, DialogListener&) override {
+    WindowHandle CreateDialog(const DialogTemplate&, std::span<const ControlPlan>, WindowHandle,
+                              DialogListener&) override {
         return nullptr;
     }
     void EmbedDialog(WindowHandle, WindowHandle) override {}

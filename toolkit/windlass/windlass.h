@@ -460,8 +460,11 @@ void WMessageEnable(int itype, int istate);
  * caption; a label without one shows nothing.
  *
  * Field procedures on bars: WDialogPutInteger(), WDialogPutReal() and WDialogPutDouble() move a
- * progress bar, trackbar or up-down control to the whole number toward zero of the value
- * (held to its range), and WDialogGetInteger() and WDialogGetReal() read its position.
+ * progress bar, trackbar or up-down control to the whole number toward zero of the value, and
+ * WDialogGetInteger() and WDialogGetReal() read its position. A value outside the range the
+ * program set with WDialogRangeInteger() or WDialogRangeReal() is refused with
+ * ERR_FIELD_RANGE; with no such range in force a value is held to the bar's reach (0 to 100,
+ * or the "[Ranges]" of the companion data).
  *
  * Messages: each move of a trackbar's thumb by the user (a key, a click beside the thumb, a
  * drag) makes it the current field and posts MSG_FIELD with the previous and the current
@@ -497,30 +500,40 @@ void WDialogSelect(int idialog);
 
 /**
  * @brief Shows the current dialog at @p ix, @p iy (window units of the main window, or
- * DIALOG_CENTRED) with the focus on field @p ifocus (0 for the first tab stop), in mode
- * @p itype (DIALOG_MODAL, DIALOG_MODELESS or DIALOG_SEMIMODAL). A dialog shown before is only
- * brought back. Raises ERR_DIALOG_MODE when the mode had to change, ERR_ROOT_HIDDEN or
- * ERR_ROOT_COMBINED when a child dialog cannot be shown.
+ * DIALOG_CENTRED) with the focus on field @p ifocus (0 for the first tab stop) and that field's
+ * whole text selected, so that typing replaces it, in mode @p itype (DIALOG_MODAL,
+ * DIALOG_MODELESS or DIALOG_SEMIMODAL). The dialog belongs to the dialog active at the time (the
+ * main window's form while the user works in it), else to the main window. A dialog shown
+ * before is only brought back. Raises ERR_DIALOG_MODE when the mode had to change,
+ * ERR_ROOT_HIDDEN or ERR_ROOT_COMBINED when a child dialog cannot be shown.
  *
  * The keyboard in a shown dialog: Tab and Shift+Tab visit every enabled, visible control in
  * template order, whether or not its template marks it as a tab stop, so that everything a user
  * can change is reachable without a mouse; a group of radio buttons is one stop, where the
- * arrow keys choose within it. Return presses the focused push button, else the default one;
- * Escape presses Cancel (id 2).
+ * arrow keys choose within it. A group runs from a control with the group style (0x20000) up to
+ * the next control with it or of another class, as for WDialogGetRadioButton(); a radio button
+ * the user checks, by a click or an arrow key, unchecks the others of its group that are
+ * enabled and shown. Return presses the focused push button, else the one that looks like the
+ * default (the focused push button does, else the template's default one), else OK (id 1);
+ * Escape presses Cancel (id 2). Only plain and default push buttons are pressed: a click on a
+ * button of another kind (owner-drawn, say) posts MSG_FIELD as a check box does.
  */
 void WDialogShow(int ix, int iy, int ifocus = 0, int itype = DIALOG_MODELESS);
 
 /**
  * @brief Hides the current dialog and gives the focus back to the window it belongs to (the
- * program's form, when that is the main window); ERR_DIALOG_COMBINED for the form of the main
- * window.
+ * program's form, when that is the main window); when that window is hidden or unloaded by
+ * then, to the one it belongs to in turn, and in the end to the main window's form (nowhere
+ * without a main window). A hidden dialog never becomes the active one.
+ * ERR_DIALOG_COMBINED for the form of the main window.
  */
 void WDialogHide();
 
 /**
- * @brief Hides and destroys the current dialog; with @p ioption 0 the dialogs shown as its
- * tab pages go with it. There is no current dialog afterwards. ERR_DIALOG_COMBINED for the
- * form of the main window.
+ * @brief Hides and destroys the current dialog, as WDialogHide() hides it; with @p ioption 0
+ * the dialogs shown as its tab pages go with it. The dialogs that belonged to it belong to the
+ * window it belonged to from then on. There is no current dialog afterwards.
+ * ERR_DIALOG_COMBINED for the form of the main window.
  */
 void WDialogUnload(int ioption = 0);
 
@@ -606,12 +619,18 @@ void WDialogGetMenu1(int ifield, int& iopt, std::string& text);
 
 /**
  * @brief Sets the range a field's value must lie in, for writes and when the user leaves the
- * field. A minimum greater than the maximum switches the range off.
+ * field. Any control takes a range; a minimum greater than the maximum is accepted and
+ * switches the range off.
  *
- * A progress bar or trackbar takes the range, truncated to whole numbers, as the range of its
- * bar instead; its minimum must lie below its maximum, else ERR_PROGRESS_RANGE or
- * ERR_TRACKBAR_RANGE is raised and the bar keeps its range. An up-down control takes the range
- * for its field and, while it is in force, for its arrows too.
+ * A numeric edit field whose text is not a number, or lies outside the range, keeps the focus
+ * when the user tries to leave it, by a key, a click, or bringing another of the program's
+ * dialogs forward: it beeps and takes the focus back (with its window) with its whole text
+ * selected. Only the main window itself is exempt.
+ *
+ * A progress bar, trackbar or up-down control also reaches over the range, truncated to whole
+ * numbers, while it is in force and its whole minimum lies below its whole maximum; otherwise
+ * the bar keeps the reach it had. A write outside a range in force raises ERR_FIELD_RANGE and
+ * moves nothing, as for any field.
  */
 void WDialogRangeInteger(int ifield, int imin, int imax);
 
