@@ -11,11 +11,11 @@ namespace heatwise::cli {
 namespace {
 
 constexpr double kWidth = 960;
-constexpr double kHeight = 590;
+constexpr double kHeight = 608;
 constexpr double kLeft = 90;
 constexpr double kRight = 860;
-constexpr double kTop = 100;
-constexpr double kBottom = 470;
+constexpr double kTop = 118;
+constexpr double kBottom = 488;
 
 // The shifts' colours, told apart also by readers with the commonest colour blindness.
 constexpr const char* kShiftColours[kShiftCount] = {"#4e79a7", "#f28e2b", "#76b7b2"};
@@ -29,40 +29,127 @@ double BinLow(int bin) {
     return 105.0 - 5.0 * bin;
 }
 
-void DesignMark(SvgDocument& svg, const LinearScale& x, int temperature, std::string_view label,
-                TextAnchor anchor) {
-    const double at = std::clamp(x(temperature), kLeft, kRight);
-    svg.Line(at, kTop - 6, at, kBottom, Stroked(kDesignColour, 1.5, "6 4"));
-    const double shift = anchor == TextAnchor::kEnd ? -5 : 5;
-    svg.Text(at + shift, kTop - 10, std::string(label) + " " + std::to_string(temperature) + " °F",
-             SvgTextStyle(12).Anchored(anchor).Coloured(kDesignColour));
-}
+// A design temperature's mark and its label above the plot. A label goes on the first of two
+// rows, on the first side of its line, where it stays inside the picture and clear of the
+// labels placed before it; a temperature outside the axis is marked by an arrow at the axis's
+// end, with its label beside it on the axis's side.
+class DesignMarks {
+  public:
+    explicit DesignMarks(const LinearScale& x) : x_(x) {}
 
-std::string Title(const EstimateReport& report, const SeasonCosts& costs) {
-    const EstimateInputs& in = report.options.inputs;
-    const std::string fuel = report.options.fuels == FuelSelection::kAll
-                                 ? std::string(FuelName(kHeatingFuels.front()))
-                                 : std::string(FuelName(in.fuel));
-    return std::string(CityName(in.city)) + ": cooling $" + std::to_string(costs.cooling_cost) +
-           " and heating $" + std::to_string(costs.heating_cost) + " a year (" + fuel + ")";
-}
-
-// Under the title: the city's number and what the bars show, or with all fuels the heating
-// cost of each.
-std::string Subtitle(const EstimateReport& report) {
-    std::string text = "City " + std::to_string(report.options.inputs.city) + "; ";
-    if (report.options.fuels == FuelSelection::kChosen) {
-        return text +
-               "scaled hours a year in each 5 °F bin, shift by shift, and the share of each bin "
-               "the calculation counts";
+    void Mark(SvgDocument& svg, int temperature, std::string_view name, TextAnchor preferred) {
+        const double at = x_(temperature);
+        const bool below = at < kLeft;
+        const bool above = at > kRight;
+        std::string label = std::string(name) + " " + std::to_string(temperature) + " °F";
+        std::vector<TextAnchor> anchors = {
+            preferred, preferred == TextAnchor::kStart ? TextAnchor::kEnd : TextAnchor::kStart};
+        if (below || above) {
+            label += ", off the scale";
+            anchors = {below ? TextAnchor::kStart : TextAnchor::kEnd};
+        }
+        const double line_x = below ? kLeft : above ? kRight : at;
+        const double gap = below || above ? 16 : 5;
+        const double width = TextWidth(label);
+        const auto place = [&](int row, TextAnchor anchor) {
+            const double left = anchor == TextAnchor::kStart ? line_x + gap : line_x - gap - width;
+            return Placed{row, left, left + width, anchor};
+        };
+        // Where nothing is clear, the label goes where it prefers to.
+        Placed chosen = place(0, anchors.front());
+        bool found = false;
+        for (int row = 0; row < 2 && !found; ++row) {
+            for (const TextAnchor anchor : anchors) {
+                const Placed candidate = place(row, anchor);
+                if (candidate.left >= 4 && candidate.right <= kWidth - 4 && Clear(candidate)) {
+                    chosen = candidate;
+                    found = true;
+                    break;
+                }
+            }
+        }
+        placed_.push_back(chosen);
+        const double y = kTop - 10 - 16 * chosen.row;
+        if (below || above) {
+            const double tip = below ? -1 : 1;
+            svg.Polyline({{line_x - 9 * tip, y - 9}, {line_x, y - 4}, {line_x - 9 * tip, y + 1}},
+                         Stroked(kDesignColour, 1.5));
+            svg.Line(line_x, y - 4, line_x - 13 * tip, y - 4, Stroked(kDesignColour, 1.5));
+        } else {
+            svg.Line(line_x, y + 4, line_x, kBottom, Stroked(kDesignColour, 1.5, "6 4"));
+        }
+        // The text stands against its line, whatever its real width.
+        const bool start = chosen.anchor == TextAnchor::kStart;
+        svg.Text(start ? chosen.left : chosen.right, y, label,
+                 SvgTextStyle(kLabelSize).Anchored(chosen.anchor).Coloured(kDesignColour));
     }
-    text += "heating cost a year by fuel:";
+
+  private:
+    static constexpr double kLabelSize = 12;
+
+    struct Placed {
+        int row;
+        double left;
+        double right;
+        TextAnchor anchor;
+    };
+
+    // About how wide a label is drawn: its characters at 0.62 of the text size each, a little
+    // more than the usual sans-serif fonts' digits and letters take.
+    static double TextWidth(std::string_view text) {
+        double characters = 0;
+        for (const char c : text) {
+            characters += (static_cast<unsigned char>(c) & 0xC0) == 0x80 ? 0 : 1;
+        }
+        return characters * kLabelSize * 0.62;
+    }
+
+    bool Clear(const Placed& candidate) const {
+        return std::ranges::none_of(placed_, [&candidate](const Placed& other) {
+            return other.row == candidate.row && candidate.left < other.right + 8 &&
+                   other.left < candidate.right + 8;
+        });
+    }
+
+    LinearScale x_;
+    std::vector<Placed> placed_;
+};
+
+// The title gives both seasons' costs, each in its own mode, as the line under it says.
+std::string Title(const EstimateReport& report) {
+    const bool all_fuels = report.options.fuels == FuelSelection::kAll;
+    const std::int32_t heating =
+        all_fuels ? report.heating_cost_by_fuel.front() : report.own_modes.heating_cost;
+    return std::string(CityName(report.options.inputs.city)) + ": cooling $" +
+           std::to_string(report.own_modes.cooling_cost) + " and heating $" +
+           std::to_string(heating) + " a year" +
+           (all_fuels ? " (heating with " + std::string(FuelName(kHeatingFuels.front())) + ")"
+                      : "");
+}
+
+// Under the title: the modes the costs were worked out in and the fuel, or with all fuels the
+// heating cost of each.
+std::string ModesLine(const EstimateReport& report) {
+    if (report.options.fuels == FuelSelection::kChosen) {
+        return "Cooling cost worked out in mode Cooling, heating cost in mode Heating, heating "
+               "fuel " +
+               std::string(FuelName(report.options.inputs.fuel));
+    }
+    std::string text = "Cooling in mode Cooling; heating in mode Heating:";
     for (std::size_t i = 0; i < kHeatingFuels.size(); ++i) {
-        text += " " + std::string(FuelName(kHeatingFuels[i])) + " $" +
+        text += " " + std::string(FuelKey(kHeatingFuels[i])) + " $" +
                 std::to_string(report.heating_cost_by_fuel[i]) +
                 (i + 1 == kHeatingFuels.size() ? "" : ",");
     }
     return text;
+}
+
+// Then the city's number and what the bars and the line show, the line in the chosen mode.
+std::string ContentsLine(const EstimateReport& report) {
+    return "City " + std::to_string(report.options.inputs.city) +
+           "; scaled hours a year in each 5 °F bin, shift by shift, and the share of each bin "
+           "that mode " +
+           std::string(ModeName(report.options.inputs.mode)) + " counts";
 }
 
 void Legend(SvgDocument& svg, std::string_view mode) {
@@ -83,12 +170,13 @@ void Legend(SvgDocument& svg, std::string_view mode) {
 
 }  // namespace
 
-std::string EstimateChart(const EstimateReport& report, const SeasonCosts& costs) {
+std::string EstimateChart(const EstimateReport& report) {
     const BinCalcResult& r = report.result;
-    const std::string title = Title(report, costs);
+    const std::string title = Title(report);
     SvgDocument svg(kWidth, kHeight, title);
     svg.Text(kLeft, 34, title, SvgTextStyle(18).Bold());
-    svg.Text(kLeft, 56, Subtitle(report), SvgTextStyle(13).Coloured("#555555"));
+    svg.Text(kLeft, 56, ModesLine(report), SvgTextStyle(13).Coloured("#555555"));
+    svg.Text(kLeft, 74, ContentsLine(report), SvgTextStyle(13).Coloured("#555555"));
 
     std::int32_t most_hours = 1;
     for (const std::int32_t hours : r.scaled_hours) {
@@ -148,8 +236,9 @@ std::string EstimateChart(const EstimateReport& report, const SeasonCosts& costs
     for (const auto& [px, py] : percent_line) {
         svg.Circle(px, py, 3.5, Filled(kPercentColour));
     }
-    DesignMark(svg, x, r.winter_design, "winter design", TextAnchor::kStart);
-    DesignMark(svg, x, r.summer_design, "summer design", TextAnchor::kEnd);
+    DesignMarks marks(x);
+    marks.Mark(svg, r.winter_design, "winter design", TextAnchor::kStart);
+    marks.Mark(svg, r.summer_design, "summer design", TextAnchor::kEnd);
     Legend(svg, mode);
     return svg.Finish();
 }
