@@ -29,91 +29,104 @@ double BinLow(int bin) {
     return 105.0 - 5.0 * bin;
 }
 
-// A design temperature's mark and its label above the plot. A label goes on the first of two
-// rows, on the first side of its line, where it stays inside the picture and clear of the
-// labels placed before it; a temperature outside the axis is marked by an arrow at the axis's
-// end, with its label beside it on the axis's side.
-class DesignMarks {
-  public:
-    explicit DesignMarks(const LinearScale& x) : x_(x) {}
-
-    void Mark(SvgDocument& svg, int temperature, std::string_view name, TextAnchor preferred) {
-        const double at = x_(temperature);
-        const bool below = at < kLeft;
-        const bool above = at > kRight;
-        std::string label = std::string(name) + " " + std::to_string(temperature) + " °F";
-        std::vector<TextAnchor> anchors = {
-            preferred, preferred == TextAnchor::kStart ? TextAnchor::kEnd : TextAnchor::kStart};
-        if (below || above) {
-            label += ", off the scale";
-            anchors = {below ? TextAnchor::kStart : TextAnchor::kEnd};
-        }
-        const double line_x = below ? kLeft : above ? kRight : at;
-        const double gap = below || above ? 16 : 5;
-        const double width = TextWidth(label);
-        const auto place = [&](int row, TextAnchor anchor) {
-            const double left = anchor == TextAnchor::kStart ? line_x + gap : line_x - gap - width;
-            return Placed{row, left, left + width, anchor};
-        };
-        // Where nothing is clear, the label goes where it prefers to.
-        Placed chosen = place(0, anchors.front());
-        bool found = false;
-        for (int row = 0; row < 2 && !found; ++row) {
-            for (const TextAnchor anchor : anchors) {
-                const Placed candidate = place(row, anchor);
-                if (candidate.left >= 4 && candidate.right <= kWidth - 4 && Clear(candidate)) {
-                    chosen = candidate;
-                    found = true;
-                    break;
-                }
-            }
-        }
-        placed_.push_back(chosen);
-        const double y = kTop - 10 - 16 * chosen.row;
-        if (below || above) {
-            const double tip = below ? -1 : 1;
-            svg.Polyline({{line_x - 9 * tip, y - 9}, {line_x, y - 4}, {line_x - 9 * tip, y + 1}},
-                         Stroked(kDesignColour, 1.5));
-            svg.Line(line_x, y - 4, line_x - 13 * tip, y - 4, Stroked(kDesignColour, 1.5));
-        } else {
-            svg.Line(line_x, y + 4, line_x, kBottom, Stroked(kDesignColour, 1.5, "6 4"));
-        }
-        // The text stands against its line, whatever its real width.
-        const bool start = chosen.anchor == TextAnchor::kStart;
-        svg.Text(start ? chosen.left : chosen.right, y, label,
-                 SvgTextStyle(kLabelSize).Anchored(chosen.anchor).Coloured(kDesignColour));
+// About how wide a label of `size` is drawn: its characters at 0.62 of the size each, a little
+// more than the usual sans-serif fonts' digits and letters take.
+double TextWidth(std::string_view text, double size) {
+    double characters = 0;
+    for (const char c : text) {
+        characters += (static_cast<unsigned char>(c) & 0xC0) == 0x80 ? 0 : 1;
     }
+    return characters * size * 0.62;
+}
 
-  private:
-    static constexpr double kLabelSize = 12;
-
+// The design temperatures' marks and their labels above the plot. Each label goes on the first
+// of two rows, on the first side of its line (its own side first), where it stays inside the
+// picture, clear of the labels placed before it and of the other mark's line; so close
+// temperatures get their labels on the outer sides of their lines, or one above the other. A
+// temperature outside the axis is marked by an arrow at the axis's end, with its label beside
+// it on the axis's side.
+void DesignMarks(SvgDocument& svg, const LinearScale& x, int winter, int summer) {
+    constexpr double kLabelSize = 12;
+    struct Mark {
+        int temperature;
+        std::string_view name;
+        TextAnchor preferred;
+        double line_x = 0;
+        int off_scale = 0;  // -1 below the axis, 1 above it
+    };
     struct Placed {
         int row;
         double left;
         double right;
         TextAnchor anchor;
     };
-
-    // About how wide a label is drawn: its characters at 0.62 of the text size each, a little
-    // more than the usual sans-serif fonts' digits and letters take.
-    static double TextWidth(std::string_view text) {
-        double characters = 0;
-        for (const char c : text) {
-            characters += (static_cast<unsigned char>(c) & 0xC0) == 0x80 ? 0 : 1;
+    Mark marks[] = {{winter, "winter design", TextAnchor::kStart},
+                    {summer, "summer design", TextAnchor::kEnd}};
+    for (Mark& mark : marks) {
+        const double at = x(mark.temperature);
+        mark.off_scale = at < kLeft ? -1 : at > kRight ? 1 : 0;
+        mark.line_x = std::clamp(at, kLeft, kRight);
+    }
+    std::vector<Placed> placed;
+    for (const Mark& mark : marks) {
+        std::string label = std::string(mark.name) + " " + std::to_string(mark.temperature) + " °F";
+        const TextAnchor other =
+            mark.preferred == TextAnchor::kStart ? TextAnchor::kEnd : TextAnchor::kStart;
+        std::vector<TextAnchor> anchors = {mark.preferred, other};
+        if (mark.off_scale != 0) {
+            label += ", off the scale";
+            anchors = {mark.off_scale < 0 ? TextAnchor::kStart : TextAnchor::kEnd};
         }
-        return characters * kLabelSize * 0.62;
+        const double gap = mark.off_scale != 0 ? 16 : 5;
+        const double width = TextWidth(label, kLabelSize);
+        const auto place = [&](int row, TextAnchor anchor) {
+            const double left =
+                anchor == TextAnchor::kStart ? mark.line_x + gap : mark.line_x - gap - width;
+            return Placed{row, left, left + width, anchor};
+        };
+        const auto clear = [&](const Placed& candidate) {
+            const bool inside = candidate.left >= 4 && candidate.right <= kWidth - 4;
+            const bool apart = std::ranges::none_of(placed, [&candidate](const Placed& label) {
+                return label.row == candidate.row && candidate.left < label.right + 8 &&
+                       label.left < candidate.right + 8;
+            });
+            const bool off_lines = std::ranges::none_of(marks, [&](const Mark& line) {
+                return &line != &mark && line.off_scale == 0 && line.line_x > candidate.left - 4 &&
+                       line.line_x < candidate.right + 4;
+            });
+            return inside && apart && off_lines;
+        };
+        // Where nothing is clear, the label goes where it prefers to.
+        Placed chosen = place(0, anchors.front());
+        bool found = false;
+        for (int row = 0; row < 2 && !found; ++row) {
+            for (const TextAnchor anchor : anchors) {
+                if (const Placed candidate = place(row, anchor); clear(candidate)) {
+                    chosen = candidate;
+                    found = true;
+                    break;
+                }
+            }
+        }
+        placed.push_back(chosen);
+        const double y = kTop - 10 - 16 * chosen.row;
+        if (mark.off_scale != 0) {
+            const double tip = mark.off_scale;
+            svg.Polyline({{mark.line_x - 9 * tip, y - 9},
+                          {mark.line_x, y - 4},
+                          {mark.line_x - 9 * tip, y + 1}},
+                         Stroked(kDesignColour, 1.5));
+            svg.Line(mark.line_x, y - 4, mark.line_x - 13 * tip, y - 4,
+                     Stroked(kDesignColour, 1.5));
+        } else {
+            svg.Line(mark.line_x, y + 4, mark.line_x, kBottom, Stroked(kDesignColour, 1.5, "6 4"));
+        }
+        // The text stands against its line, whatever its real width.
+        const bool start = chosen.anchor == TextAnchor::kStart;
+        svg.Text(start ? chosen.left : chosen.right, y, label,
+                 SvgTextStyle(kLabelSize).Anchored(chosen.anchor).Coloured(kDesignColour));
     }
-
-    bool Clear(const Placed& candidate) const {
-        return std::ranges::none_of(placed_, [&candidate](const Placed& other) {
-            return other.row == candidate.row && candidate.left < other.right + 8 &&
-                   other.left < candidate.right + 8;
-        });
-    }
-
-    LinearScale x_;
-    std::vector<Placed> placed_;
-};
+}
 
 // The title gives both seasons' costs, each in its own mode, as the line under it says.
 std::string Title(const EstimateReport& report) {
@@ -236,9 +249,7 @@ std::string EstimateChart(const EstimateReport& report) {
     for (const auto& [px, py] : percent_line) {
         svg.Circle(px, py, 3.5, Filled(kPercentColour));
     }
-    DesignMarks marks(x);
-    marks.Mark(svg, r.winter_design, "winter design", TextAnchor::kStart);
-    marks.Mark(svg, r.summer_design, "summer design", TextAnchor::kEnd);
+    DesignMarks(svg, x, r.winter_design, r.summer_design);
     Legend(svg, mode);
     return svg.Finish();
 }
