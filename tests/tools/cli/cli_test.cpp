@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -382,6 +383,42 @@ TEST(cli_Compare, StationTablesThatCannotBeRead) {
             Cli("compare --data-dir " + dir.string() + " --svg " + (dir / "map.svg").string());
         EXPECT_EQ(run.status, kExitDataError) << table;
         EXPECT_EQ(run.err, "heatwise-cli: stations.csv: " + std::string(message) + "\n") << table;
+    }
+}
+
+// Each input option's help gives its range and its default; the default is what the command
+// uses when the option is left out, and the manual page says the same range and default.
+TEST(cli_Help, TheHelpAndTheManualSayWhatTheCommandTakes) {
+    const std::string data = ExampleClimate();
+    const std::string help = Cli("estimate --help").out;
+    std::ifstream manual_file(fs::path(HEATWISE_SOURCE_DIR) / "docs/man/heatwise-cli.1");
+    std::string manual((std::istreambuf_iterator<char>(manual_file)), {});
+    for (std::size_t at = manual.find("\\-"); at != std::string::npos;
+         at = manual.find("\\-", at)) {
+        manual.replace(at, 2, "-");
+    }
+    const std::string plain = Cli("estimate --data-dir " + data).out;
+    for (const std::string name : {"hours", "summer", "winter", "cool-capacity", "heat-capacity",
+                                   "heat-eff", "rate", "fuel-price", "eer"}) {
+        SCOPED_TRACE(name);
+        const std::size_t option = help.find("\n  --" + name + " ");
+        ASSERT_NE(option, std::string::npos);
+        const std::size_t line = help.find('\n', option + 1) + 1;
+        const std::string second = help.substr(line, help.find('\n', line) - line);
+        const std::size_t open = second.find(" (default ");
+        ASSERT_NE(open, std::string::npos) << second;
+        const std::string range =
+            second.substr(second.find_first_not_of(' '), open - second.find_first_not_of(' '));
+        const std::string default_value = second.substr(open + 10, second.size() - open - 11);
+        EXPECT_EQ(Cli("estimate --data-dir " + data + " --" + name + " " + default_value).out,
+                  plain);
+        const std::size_t entry = manual.find(".BI --" + name + " ");
+        ASSERT_NE(entry, std::string::npos);
+        std::string paragraph = manual.substr(entry, manual.find(".TP", entry) - entry);
+        std::ranges::replace(paragraph, '\n', ' ');
+        EXPECT_NE(paragraph.find(range), std::string::npos) << paragraph;
+        EXPECT_NE(paragraph.find("Default: " + default_value + "."), std::string::npos)
+            << paragraph;
     }
 }
 
