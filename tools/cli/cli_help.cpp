@@ -60,7 +60,10 @@ std::string InputOptionsHelp() {
            "is refused exactly as the form refuses it, while 0.06 is accepted. A value follows\n"
            "its option or is attached to it with an equals sign (--rate=0.10); a value that\n"
            "begins with a dash is taken for a forgotten value and refused, unless it is a\n"
-           "number (a file whose name begins with a dash is named ./-name).\n";
+           "number (a file whose name begins with a dash is named ./-name). A picture\n"
+           "replaces only a plain file, keeping its permissions, and is written through a\n"
+           "symbolic link to its target; a folder, device, FIFO, socket or read-only file is\n"
+           "refused.\n";
 }
 
 }  // namespace

@@ -26,11 +26,11 @@ std::string PlainMessage(const CLI::ParseError& error) {
 
 // A negative number, such as -1 or -.5, as opposed to an option such as -x or --json.
 bool IsNegativeNumber(std::string_view text) {
-    const std::string_view digits = text.substr(1, 2);
-    return text.starts_with('-') && !digits.empty() &&
-           (std::isdigit(static_cast<unsigned char>(digits[0])) ||
-            (digits.size() == 2 && digits[0] == '.' &&
-             std::isdigit(static_cast<unsigned char>(digits[1]))));
+    if (!text.starts_with('-')) {
+        return false;
+    }
+    text.remove_prefix(text.starts_with("-.") ? 2 : 1);
+    return !text.empty() && std::isdigit(static_cast<unsigned char>(text.front()));
 }
 
 }  // namespace
