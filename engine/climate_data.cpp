@@ -1,12 +1,16 @@
 #include "engine/climate_data.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <istream>
 #include <span>
 #include <sstream>
 #include <string_view>
 #include <system_error>
+
+#include "engine/printable_text.h"
 
 namespace heatwise {
 
@@ -34,18 +38,19 @@ std::ifstream OpenForReading(const fs::path& file, MissingFile missing) {
     if (fs::is_directory(file, error)) {
         throw DataError(file, "is a folder, not a climate data file");
     }
-    if (!fs::exists(file, error) && !error) {
-        if (missing == MissingFile::kRefuse) {
-            throw DataError(file, "no such file");
-        }
+    if (missing == MissingFile::kCreateEmpty && !fs::exists(file, error) && !error) {
         std::ofstream create(file, std::ios::binary);
         if (!create) {
             throw DataError(file, "is missing and cannot be created empty");
         }
     }
+    errno = 0;
     std::ifstream stream(file, std::ios::binary);
     if (!stream.is_open()) {
-        throw DataError(file, "cannot be opened for reading");
+        // The stream keeps no reason of its own; the system's is in errno.
+        const int reason = errno;
+        throw DataError(file, std::string("cannot be opened for reading") +
+                                  (reason != 0 ? ": " + std::string(std::strerror(reason)) : ""));
     }
     return stream;
 }
@@ -189,11 +194,13 @@ void ReadDesignRecords(const fs::path& file, std::istream& stream, CityDesignTab
 
 }  // namespace
 
+// The message shows a NUL or a control character of the file's text or of its name escaped, so
+// that it is whole and cannot play tricks on a terminal.
 DataError::DataError(const fs::path& file, int line, const std::string& problem)
-    : std::runtime_error(Describe(file, line, problem)), file_(file), line_(line) {}
+    : std::runtime_error(PrintableText(Describe(file, line, problem))), file_(file), line_(line) {}
 
 DataError::DataError(const fs::path& file, const std::string& problem)
-    : std::runtime_error(file.string() + ": " + problem), file_(file), line_(0) {}
+    : std::runtime_error(PrintableText(file.string() + ": " + problem)), file_(file), line_(0) {}
 
 ClimateTables LoadClimateTables(const fs::path& directory, MissingFile missing) {
     ClimateTables tables;

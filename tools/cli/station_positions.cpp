@@ -1,11 +1,15 @@
 #include "station_positions.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "engine/printable_text.h"
 #include "line_reader.h"
 #include "text_fields.h"
 
@@ -25,7 +29,7 @@ double Degrees(const climate::LineReader<StationFileError>& reader, const std::s
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() ||
         !(std::abs(value) <= limit)) {
-        reader.Fail("field '" + std::string(column) + "': '" + text +
+        reader.Fail("field '" + std::string(column) + "': '" + PrintableText(text) +
                     "' is not a number of degrees from -" + std::to_string(int(limit)) + " to " +
                     std::to_string(int(limit)));
     }
@@ -35,7 +39,17 @@ double Degrees(const climate::LineReader<StationFileError>& reader, const std::s
 }  // namespace
 
 CityPositions ReadCityPositions(const std::filesystem::path& data_dir) {
-    climate::LineReader<StationFileError> reader(data_dir / kStationFileName, "a station table");
+    // A table that cannot be opened is named by its path as given, with the reason, as a
+    // missing climate file is.
+    const std::filesystem::path file = data_dir / kStationFileName;
+    std::error_code ignored;
+    errno = 0;
+    if (!std::filesystem::is_directory(file, ignored) && !std::ifstream(file, std::ios::binary)) {
+        const int reason = errno;
+        throw DataError(file, std::string("cannot be opened for reading") +
+                                  (reason != 0 ? ": " + std::string(std::strerror(reason)) : ""));
+    }
+    climate::LineReader<StationFileError> reader(file, "a station table");
     std::string line;
     if (!reader.NextLine(line)) {
         reader.FailWholeFile(
@@ -58,7 +72,7 @@ CityPositions ReadCityPositions(const std::filesystem::path& data_dir) {
                         " fields; the columns index, latitude and longitude need more");
         }
         if (++city > kCityCount || climate::ParseWholeNumber(fields[columns[0]]) != city) {
-            reader.Fail("field 'index': '" + fields[columns[0]] + "' should be " +
+            reader.Fail("field 'index': '" + PrintableText(fields[columns[0]]) + "' should be " +
                         std::to_string(city) + "; the entries run from 1 to 211 in list order");
         }
         positions[static_cast<std::size_t>(city - 1)] = {
