@@ -15,7 +15,6 @@ std::int32_t Wrap32(std::int64_t value) {
     return static_cast<std::int32_t>(value);
 }
 
-constexpr std::int32_t kHoursPerShift = 8;
 // Cooling is costed only for a summer design temperature above 78 °F, one above the cooling base
 // of the load line, so the load line never divides by less than 2.
 constexpr std::int32_t kCoolDesignThreshold = 78;
@@ -124,10 +123,6 @@ HeatingBins HeatingBinsOf(std::int32_t winter_setpoint) {
         return {row->first_bin, row->last_bin};
     }
     return kHeatingOutsideRow;
-}
-
-std::int32_t ScaledBinHours(std::int32_t table_hours, std::int32_t thermostat_hours) {
-    return Wrap32(std::int64_t{table_hours} * thermostat_hours) / kHoursPerShift;
 }
 
 double HeatingLoadMillionBtu(const BinCalcInput& input, double degree_hours) {

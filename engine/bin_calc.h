@@ -62,7 +62,12 @@ HeatingBins HeatingBinsOf(std::int32_t winter_setpoint);
 
 // A table's hours in one bin scaled by the thermostat hours of its shift: the product divided by
 // the 8 hours of a shift, truncated toward zero, in 32-bit arithmetic that wraps.
-std::int32_t ScaledBinHours(std::int32_t table_hours, std::int32_t thermostat_hours);
+inline constexpr std::int32_t kHoursPerShift = 8;
+// The product is formed in 64 bits and wrapped back, which is what 32-bit two's-complement
+// arithmetic gives, without undefined behaviour.
+constexpr std::int32_t ScaledBinHours(std::int32_t table_hours, std::int32_t thermostat_hours) {
+    return static_cast<std::int32_t>(std::int64_t{table_hours} * thermostat_hours) / kHoursPerShift;
+}
 
 // Million BTU per year that `degree_hours` of heating take on the input's load line, the heating
 // capacity over 64 °F less the winter design temperature; 0 when the winter design is 64 °F or

@@ -58,12 +58,15 @@ class Season {
                                ? input.form.heat_capacity / (double{kHeatBase} - winter_design)
                                : 0.0;
         furnace_ = input.unit.backup == BackupHeat::kFurnace;
+        cd_ = input.unit.cycling_degradation;
         const double furnace_per_million =
             CanPriceHeating(input.form) ? HeatingCostOf(input.form, 1.0) : 0.0;
         fuel_units_per_million_btu_ = CanPriceHeating(input.form)
                                           ? double{FuelUnitsPerMillionBtu(input.form.fuel)} *
                                                 (100.0 / input.form.heat_efficiency)
                                           : 0.0;
+        backup_energy_per_btu_ =
+            furnace_ ? fuel_units_per_million_btu_ / kBtuPerMillion : 1.0 / kBtuPerWattHour;
         for (int bin = kFirstHeatPumpBin; bin <= kLastColdBin; ++bin) {
             at_[static_cast<std::size_t>(bin - kFirstHeatPumpBin)] =
                 OperationAt(curve_, input.unit, BinMidpoint(bin), double{input.form.electric_rate},
@@ -98,6 +101,10 @@ class Season {
     }
 
     const Totals& Sums() const { return totals_; }
+    // The coldest midpoint at which the heat pump delivered heat, or none.
+    std::optional<int> ColdestRunning() const {
+        return coldest_running_ == kNoBin ? std::nullopt : std::optional<int>(coldest_running_);
+    }
     double LoadPerDegree() const { return load_per_degree_; }
     double BackupFuelUnitsPerMillionBtu() const { return fuel_units_per_million_btu_; }
 
@@ -106,6 +113,8 @@ class Season {
         return input_.cold_hours[static_cast<std::size_t>(ColdBinValueIndex(shift, bin))];
     }
 
+    // Every figure of the bin is worked out before the row is written, so that none is read back
+    // from memory the row may share.
     void AddBin(int shift, int bin, std::int32_t winter, std::int32_t hours) {
         const int midpoint = BinMidpoint(bin);
         const std::int64_t difference = std::int64_t{winter} - midpoint;
@@ -114,47 +123,52 @@ class Season {
         }
         const AtMidpoint& at = at_[static_cast<std::size_t>(bin - kFirstHeatPumpBin)];
         const double load = load_per_degree_ * static_cast<double>(difference);
-        const BinOperation op =
-            OperateInBin(at.unit, load, at.compressor_factor, input_.unit.cycling_degradation);
-        HeatPumpBinRow& row = result_.rows[static_cast<std::size_t>(result_.row_count++)];
-        row.shift = shift;
-        row.bin = bin;
-        row.midpoint = midpoint;
-        row.hours = hours;
-        row.difference = static_cast<std::int32_t>(difference);
-        row.load = load;
-        row.capacity = at.unit.capacity;
-        row.cop = at.unit.cop;
-        row.part_load = op.part_load;
-        row.part_load_factor = op.part_load_factor;
-        row.compressor_factor = at.compressor_factor;
-        row.state = at.state;
-        row.heat_pump_heat = op.heat_pump_heat * hours;
-        row.backup_heat = op.backup_heat * hours;
-        row.heat_pump_energy = op.heat_pump_energy * hours;
-        row.backup_energy = furnace_
-                                ? row.backup_heat / kBtuPerMillion * fuel_units_per_million_btu_
-                                : row.backup_heat / kBtuPerWattHour;
+        const BinOperation op = OperateInBin(at.unit, load, at.compressor_factor, cd_);
+        const double heat_pump_heat = op.heat_pump_heat * hours;
+        const double backup_heat = op.backup_heat * hours;
+        const double heat_pump_energy = op.heat_pump_energy * hours;
+        const double backup_energy = backup_heat * backup_energy_per_btu_;
 
         totals_.degree_hours += difference * hours;
         totals_.heat_needed += load * hours;
-        totals_.heat_pump_heat += row.heat_pump_heat;
-        totals_.backup_heat += row.backup_heat;
-        totals_.heat_pump_energy += row.heat_pump_energy;
-        if (row.heat_pump_heat > 0.0) {
-            auto& coldest = result_.coldest_running_midpoint;
-            coldest = coldest ? std::min(*coldest, midpoint) : midpoint;
+        totals_.heat_pump_heat += heat_pump_heat;
+        totals_.backup_heat += backup_heat;
+        totals_.heat_pump_energy += heat_pump_energy;
+        if (heat_pump_heat > 0.0 && midpoint < coldest_running_) {
+            coldest_running_ = midpoint;
         }
+        result_.rows[static_cast<std::size_t>(result_.row_count++)] =
+            HeatPumpBinRow{shift,
+                           bin,
+                           midpoint,
+                           hours,
+                           static_cast<std::int32_t>(difference),
+                           load,
+                           at.unit.capacity,
+                           at.unit.cop,
+                           op.part_load,
+                           op.part_load_factor,
+                           at.compressor_factor,
+                           at.state,
+                           heat_pump_heat,
+                           backup_heat,
+                           heat_pump_energy,
+                           backup_energy};
     }
 
     const HeatPumpInput& input_;
     HeatPumpResult& result_;
     HeatPumpCurve curve_;
+    static constexpr int kNoBin = 1000;
     double load_per_degree_ = 0.0;
+    double cd_ = 0.0;
+    int coldest_running_ = kNoBin;
     bool furnace_ = false;
     // The fuel the furnace burns per million BTU of heat: the fuel's units per million BTU over
     // the furnace's efficiency.
     double fuel_units_per_million_btu_ = 0.0;
+    // Watt-hours of resistance or units of fuel per BTU of backup heat.
+    double backup_energy_per_btu_ = 0.0;
     std::array<AtMidpoint, kHeatPumpBinsPerShift> at_{};
     Totals totals_;
 };
@@ -175,6 +189,7 @@ HeatPumpResult ComputeHeatPump(const HeatPumpInput& input) {
         season.Shift(shift);
     }
     const Totals& sums = season.Sums();
+    result.coldest_running_midpoint = season.ColdestRunning();
     const BinCalcInput& form = input.form;
     const bool furnace = input.unit.backup == BackupHeat::kFurnace;
     const double rate = double{form.electric_rate};

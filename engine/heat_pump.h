@@ -29,7 +29,7 @@ struct HeatPumpBinRow {
     double capacity = 0.0;           // BTU per hour at the midpoint, 0 where it gives nothing
     double cop = 0.0;                // at the midpoint, 0 where it gives nothing
     double part_load = 0.0;          // X
-    double part_load_factor = 1.0;   // PLF
+    double part_load_factor = 0.0;   // PLF
     double compressor_factor = 0.0;  // δ, 0 where the heat pump does not run
     HeatPumpState state = HeatPumpState::kRuns;
     double heat_pump_heat = 0.0;    // BTU per year

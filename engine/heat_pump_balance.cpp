@@ -38,6 +38,11 @@ std::optional<double> WarmestShortfall(const CurvePiece& piece, double load_per_
         return std::nullopt;
     }
     const auto short_at = [&](double t) { return FallsShort(piece, load_per_degree, setpoint, t); };
+    // Where the unit heats and keeps up at both ends, it does so all along: each of the lines
+    // that decide it is straight on the piece. Most pieces end here.
+    if (!short_at(span.warmest) && !short_at(span.coldest)) {
+        return std::nullopt;
+    }
     // Each line as its value at 17 °F and its slope.
     const RatingLine& q = piece.capacity;
     const RatingLine& p = piece.power;

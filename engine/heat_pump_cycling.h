@@ -3,6 +3,7 @@
 // load to backup heat.
 #pragma once
 
+#include <algorithm>
 #include <optional>
 
 #include "engine/heat_pump_curve.h"
@@ -21,7 +22,15 @@ struct CompressorCutout {
 
 // The share of the time the compressor may run at `temperature`: 0 at or below the cut-out, ½
 // above it up to the cut-in, 1 above the cut-in; 1 everywhere without a cut-out.
-double CompressorFactor(const std::optional<CompressorCutout>& cutout, double temperature);
+inline double CompressorFactor(const std::optional<CompressorCutout>& cutout, double temperature) {
+    if (!cutout) {
+        return 1.0;
+    }
+    if (temperature <= cutout->off) {
+        return 0.0;
+    }
+    return temperature <= cutout->on ? 0.5 : 1.0;
+}
 
 // The heat pump's work in one hour of a bin.
 struct BinOperation {
@@ -35,7 +44,24 @@ struct BinOperation {
 // One hour at a load of `load` BTU/h with the unit's output, the compressor factor δ and the
 // cycling degradation `cd`: X = min(load / Q, 1), PLF = 1 - cd (1 - X); the heat pump delivers
 // X Q δ and takes X P δ / PLF, and backup heat covers load - X Q δ. A unit that gives nothing, or
-// a δ of 0, leaves the whole load to backup.
-BinOperation OperateInBin(const UnitOutput& unit, double load, double compressor_factor, double cd);
+// a δ of 0, leaves the whole load to backup. Inline, as the seasonal model runs it for every bin
+// of every shift.
+inline BinOperation OperateInBin(const UnitOutput& unit, double load, double compressor_factor,
+                                 double cd) {
+    BinOperation operation;
+    operation.backup_heat = load;
+    if (!unit.heats || !(load > 0.0)) {
+        return operation;
+    }
+    operation.part_load = std::min(load / unit.capacity, 1.0);
+    operation.part_load_factor = 1.0 - cd * (1.0 - operation.part_load);
+    if (compressor_factor > 0.0) {
+        operation.heat_pump_heat = operation.part_load * unit.capacity * compressor_factor;
+        operation.heat_pump_energy =
+            operation.part_load * unit.power * compressor_factor / operation.part_load_factor;
+        operation.backup_heat = load - operation.heat_pump_heat;
+    }
+    return operation;
+}
 
 }  // namespace heatwise

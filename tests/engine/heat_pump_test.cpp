@@ -118,6 +118,16 @@ TEST(engine_HeatPump, OneBinByHand) {
         EXPECT_NEAR(row->backup_heat, c.backup_heat, 0.01);
         EXPECT_NEAR(row->heat_pump_energy, c.heat_pump_energy, 0.01);
         EXPECT_NEAR(row->backup_energy, c.backup_heat / 3.412, 0.01);
+        // The unit at the midpoint, whatever the controls make of it.
+        const double capacity = c.bin == kBin30To34   ? 26466.666667
+                                : c.bin == kBin10To14 ? 19666.666667
+                                : c.bin == 24         ? 8000.0
+                                                      : 0.0;
+        const double power = c.bin == kBin30To34   ? 2764.5
+                             : c.bin == kBin10To14 ? 2533.333333
+                                                   : 2200.0;
+        EXPECT_NEAR(row->capacity, capacity, 1e-5);
+        EXPECT_NEAR(row->cop, capacity / (3.412 * power), 1e-8);
         EXPECT_NEAR(result.heat_pump_heat_mmbtu + result.backup_heat_mmbtu,
                     result.heat_needed_mmbtu, 1e-9);
     }
@@ -355,6 +365,30 @@ TEST(engine_HeatPump, CoolingCostIsTheForms) {
     Hours(input, 2, 4) = 200;
     Hours(input, 3, 4) = 80;
     EXPECT_EQ(ComputeHeatPump(input).cooling_cost, 20);
+}
+
+// 100 hours at 12 °F in shifts 1 and 2, at setpoints 65 and 70 °F: loads of 31,800 and 34,800
+// BTU/h, both above the 19,666.67 BTU/h the unit gives there.
+TEST(engine_HeatPump, BinTotalsAddTheShifts) {
+    HeatPumpInput input = OneShift();
+    input.form.thermostat_hours = {8, 8, 0};
+    input.form.winter_setpoint = {65, 70, 65};
+    Hours(input, 1, kBin10To14) = 100;
+    Hours(input, 2, kBin10To14) = 100;
+    const auto totals = SumOverShifts(ComputeHeatPump(input));
+    EXPECT_EQ(totals.front().bin, 9);
+    EXPECT_EQ(totals.front().midpoint, 62);
+    EXPECT_EQ(totals.back().bin, 31);
+    EXPECT_EQ(totals.back().midpoint, -48);
+    const HeatPumpBinTotal& total = totals[kBin10To14 - 9];
+    EXPECT_EQ(total.hours, 200);
+    EXPECT_NEAR(total.capacity, 19666.666667, 1e-5);
+    EXPECT_NEAR(total.heat_pump_heat, 2 * 1966666.666667, 1e-5);
+    EXPECT_NEAR(total.backup_heat, (31800 + 34800 - 2 * 19666.666667) * 100, 1e-4);
+    EXPECT_NEAR(total.heat_pump_energy, 2 * 253333.333333, 1e-5);
+    EXPECT_NEAR(total.backup_energy, total.backup_heat / 3.412, 1e-6);
+    EXPECT_EQ(totals[kBin30To34 - 9].hours, 0);
+    EXPECT_EQ(totals[kBin30To34 - 9].heat_pump_heat, 0.0);
 }
 
 TEST(engine_HeatPump, NoLoadLineNeedsNoHeat) {
