@@ -105,7 +105,6 @@ class Season {
     std::optional<int> ColdestRunning() const {
         return coldest_running_ == kNoBin ? std::nullopt : std::optional<int>(coldest_running_);
     }
-    double LoadPerDegree() const { return load_per_degree_; }
     double BackupFuelUnitsPerMillionBtu() const { return fuel_units_per_million_btu_; }
 
   private:
