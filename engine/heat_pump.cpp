@@ -19,25 +19,27 @@ struct AtMidpoint {
     HeatPumpState state = HeatPumpState::kNoOutput;
 };
 
-AtMidpoint OperationAt(const HeatPumpCurve& curve, const HeatPumpSettings& settings,
-                       double midpoint, double rate, double furnace_dollars_per_million_btu) {
-    AtMidpoint at;
+// Fills `at` in place: the unit's output at the midpoint, and whether and how far the controls
+// let it run there.
+void OperationAt(const HeatPumpCurve& curve, const HeatPumpSettings& settings, double midpoint,
+                 double rate, double furnace_dollars_per_million_btu, AtMidpoint& at) {
     at.unit = curve.At(midpoint);
+    at.compressor_factor = 0.0;
+    at.state = HeatPumpState::kNoOutput;
     if (!at.unit.heats) {
-        return at;
+        return;
     }
     if (settings.backup == BackupHeat::kFurnace &&
         JudgeSwitchover(settings.switchover, midpoint,
                         HeatPumpDollarsPerMillionBtu(rate, at.unit.cop),
                         furnace_dollars_per_million_btu) == SwitchoverVerdict::kFurnaceCarries) {
         at.state = HeatPumpState::kSwitchedOver;
-        return at;
+        return;
     }
     at.compressor_factor = CompressorFactor(settings.cutout, midpoint);
     at.state = at.compressor_factor == 0.0  ? HeatPumpState::kCutOut
                : at.compressor_factor < 1.0 ? HeatPumpState::kCycling
                                             : HeatPumpState::kRuns;
-    return at;
 }
 
 // The year's sums in BTU and watt-hours.
@@ -51,8 +53,8 @@ struct Totals {
 
 class Season {
   public:
-    Season(const HeatPumpInput& input, HeatPumpResult& result)
-        : input_(input), result_(result), curve_(input.unit.ratings) {
+    Season(const HeatPumpInput& input, HeatPumpResult& result, HeatPumpBinTable* table)
+        : input_(input), result_(result), table_(table), curve_(input.unit.ratings) {
         const std::int32_t winter_design = input.form.design.winter_design;
         load_per_degree_ = winter_design < kHeatBase
                                ? input.form.heat_capacity / (double{kHeatBase} - winter_design)
@@ -68,9 +70,9 @@ class Season {
         backup_energy_per_btu_ =
             furnace_ ? fuel_units_per_million_btu_ / kBtuPerMillion : 1.0 / kBtuPerWattHour;
         for (int bin = kFirstHeatPumpBin; bin <= kLastColdBin; ++bin) {
-            at_[static_cast<std::size_t>(bin - kFirstHeatPumpBin)] =
-                OperationAt(curve_, input.unit, BinMidpoint(bin), double{input.form.electric_rate},
-                            furnace_per_million);
+            OperationAt(curve_, input.unit, BinMidpoint(bin), double{input.form.electric_rate},
+                        furnace_per_million,
+                        at_[static_cast<std::size_t>(bin - kFirstHeatPumpBin)]);
         }
     }
 
@@ -136,7 +138,10 @@ class Season {
         if (heat_pump_heat > 0.0 && midpoint < coldest_running_) {
             coldest_running_ = midpoint;
         }
-        result_.rows[static_cast<std::size_t>(result_.row_count++)] =
+        if (table_ == nullptr) {
+            return;
+        }
+        table_->rows[static_cast<std::size_t>(table_->row_count++)] =
             HeatPumpBinRow{shift,
                            bin,
                            midpoint,
@@ -157,6 +162,7 @@ class Season {
 
     const HeatPumpInput& input_;
     HeatPumpResult& result_;
+    HeatPumpBinTable* table_;  // none: the run keeps no rows
     HeatPumpCurve curve_;
     static constexpr int kNoBin = 1000;
     double load_per_degree_ = 0.0;
@@ -168,7 +174,7 @@ class Season {
     double fuel_units_per_million_btu_ = 0.0;
     // Watt-hours of resistance or units of fuel per BTU of backup heat.
     double backup_energy_per_btu_ = 0.0;
-    std::array<AtMidpoint, kHeatPumpBinsPerShift> at_{};
+    std::array<AtMidpoint, kHeatPumpBinsPerShift> at_;
     Totals totals_;
 };
 
@@ -179,11 +185,13 @@ std::optional<double> Ratio(double numerator, double denominator) {
     return numerator / denominator;
 }
 
-}  // namespace
-
-HeatPumpResult ComputeHeatPump(const HeatPumpInput& input) {
+// The run, with or without its rows.
+HeatPumpResult Run(const HeatPumpInput& input, HeatPumpBinTable* table) {
     HeatPumpResult result;
-    Season season(input, result);
+    if (table != nullptr) {
+        table->row_count = 0;
+    }
+    Season season(input, result, table);
     for (int shift = 1; shift <= kShiftCount; ++shift) {
         season.Shift(shift);
     }
@@ -229,13 +237,23 @@ HeatPumpResult ComputeHeatPump(const HeatPumpInput& input) {
     return result;
 }
 
-std::array<HeatPumpBinTotal, kHeatPumpBinsPerShift> SumOverShifts(const HeatPumpResult& result) {
+}  // namespace
+
+HeatPumpResult ComputeHeatPump(const HeatPumpInput& input) {
+    return Run(input, nullptr);
+}
+
+HeatPumpResult ComputeHeatPump(const HeatPumpInput& input, HeatPumpBinTable& table) {
+    return Run(input, &table);
+}
+
+std::array<HeatPumpBinTotal, kHeatPumpBinsPerShift> SumOverShifts(const HeatPumpBinTable& table) {
     std::array<HeatPumpBinTotal, kHeatPumpBinsPerShift> totals{};
     for (int i = 0; i < kHeatPumpBinsPerShift; ++i) {
         totals[static_cast<std::size_t>(i)].bin = kFirstHeatPumpBin + i;
         totals[static_cast<std::size_t>(i)].midpoint = BinMidpoint(kFirstHeatPumpBin + i);
     }
-    for (const HeatPumpBinRow& row : result.Rows()) {
+    for (const HeatPumpBinRow& row : table.Rows()) {
         HeatPumpBinTotal& total = totals[static_cast<std::size_t>(row.bin - kFirstHeatPumpBin)];
         total.hours += row.hours;
         total.capacity = row.capacity;

@@ -71,12 +71,6 @@ struct HeatPumpResult {
     // furnace does; none where the furnace burns electricity too (both costs then scale with the
     // rate) or the heat pump and resistance take no electricity.
     std::optional<double> break_even_rate;
-
-    std::array<HeatPumpBinRow, kHeatPumpRowLimit> rows{};
-    int row_count = 0;
-    std::span<const HeatPumpBinRow> Rows() const {
-        return {rows.data(), static_cast<std::size_t>(row_count)};
-    }
 };
 
 // Runs the heat pump on the city's heating bins, as the form counts them for each shift's winter
@@ -87,6 +81,19 @@ struct HeatPumpResult {
 // heating, so it equals the form's heating cost for a city without hours below 0 °F (for winter
 // setpoints in their range). Defined for inputs that CheckHeatPumpInput accepts.
 HeatPumpResult ComputeHeatPump(const HeatPumpInput& input);
+
+// The rows of one run, a row per shift and bin that needs heat, shift by shift and warmest bin
+// first. It holds room for every row, so a caller that runs many cities keeps one.
+struct HeatPumpBinTable {
+    std::array<HeatPumpBinRow, kHeatPumpRowLimit> rows{};
+    int row_count = 0;
+    std::span<const HeatPumpBinRow> Rows() const {
+        return {rows.data(), static_cast<std::size_t>(row_count)};
+    }
+};
+
+// The same run, writing its rows into `table` too, in place of what it held.
+HeatPumpResult ComputeHeatPump(const HeatPumpInput& input, HeatPumpBinTable& table);
 
 // One bin's figures added over the three shifts, for a table or a picture by bin.
 struct HeatPumpBinTotal {
@@ -101,6 +108,6 @@ struct HeatPumpBinTotal {
     double backup_energy = 0.0;
 };
 // Bins 9 to 31 in order, warmest first.
-std::array<HeatPumpBinTotal, kHeatPumpBinsPerShift> SumOverShifts(const HeatPumpResult& result);
+std::array<HeatPumpBinTotal, kHeatPumpBinsPerShift> SumOverShifts(const HeatPumpBinTable& table);
 
 }  // namespace heatwise

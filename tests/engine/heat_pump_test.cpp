@@ -56,8 +56,8 @@ std::int32_t& ColdHours(HeatPumpInput& input, int shift, int bin) {
     return input.cold_hours[static_cast<std::size_t>(ColdBinValueIndex(shift, bin))];
 }
 
-const HeatPumpBinRow* RowOf(const HeatPumpResult& result, int shift, int bin) {
-    for (const HeatPumpBinRow& row : result.Rows()) {
+const HeatPumpBinRow* RowOf(const HeatPumpBinTable& table, int shift, int bin) {
+    for (const HeatPumpBinRow& row : table.Rows()) {
         if (row.shift == shift && row.bin == bin) {
             return &row;
         }
@@ -96,6 +96,8 @@ TEST(engine_HeatPump, OneBinByHand) {
         {"cold bin -20/-16 °F, COP below 1", 25, std::nullopt, 0.0, 1.0, 0.0,
          HeatPumpState::kNoOutput, 0.0, 498000.0, 0.0},
     };
+    // One table for every case: each run starts it afresh.
+    HeatPumpBinTable table;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         HeatPumpInput input = OneShift();
@@ -106,8 +108,8 @@ TEST(engine_HeatPump, OneBinByHand) {
         } else {
             Hours(input, 1, c.bin) = 100;
         }
-        const HeatPumpResult result = ComputeHeatPump(input);
-        const HeatPumpBinRow* row = RowOf(result, 1, c.bin);
+        const HeatPumpResult result = ComputeHeatPump(input, table);
+        const HeatPumpBinRow* row = RowOf(table, 1, c.bin);
         ASSERT_NE(row, nullptr);
         EXPECT_EQ(row->hours, c.bin > kBinCount ? 10 : 100);
         EXPECT_NEAR(row->part_load, c.part_load, 1e-6);
@@ -218,6 +220,8 @@ TEST(engine_HeatPump, SwitchoverHandsTheColdBinsToTheFurnace) {
          32},
         {"auto against oil", {SwitchoverRule::kAuto, 0}, HeatingFuel::kFuelOil, 4.0f, 85, 12},
     };
+    // One table for every case: each run starts it afresh.
+    HeatPumpBinTable table;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         HeatPumpInput input = OneShift();
@@ -228,10 +232,10 @@ TEST(engine_HeatPump, SwitchoverHandsTheColdBinsToTheFurnace) {
         input.form.heat_efficiency = c.efficiency;
         Hours(input, 1, kBin30To34) = 100;
         Hours(input, 1, kBin10To14) = 100;
-        const HeatPumpResult r = ComputeHeatPump(input);
+        const HeatPumpResult r = ComputeHeatPump(input, table);
         EXPECT_EQ(r.coldest_running_midpoint, c.coldest_running);
         const bool runs_at_12 = c.coldest_running == 12;
-        const HeatPumpBinRow* cold = RowOf(r, 1, kBin10To14);
+        const HeatPumpBinRow* cold = RowOf(table, 1, kBin10To14);
         ASSERT_NE(cold, nullptr);
         EXPECT_EQ(cold->state, runs_at_12 ? HeatPumpState::kRuns : HeatPumpState::kSwitchedOver);
         EXPECT_NEAR(cold->backup_heat, runs_at_12 ? 1213333.33 : 3.18e6, 0.01);
@@ -262,7 +266,8 @@ TEST(engine_HeatPump, HoursBelowZeroMoveIntoTheColdBins) {
     Hours(input, 1, kBin0To4) = 125;
     ColdHours(input, 1, 22) = 31;
     ColdHours(input, 1, 24) = 11;
-    const HeatPumpResult r = ComputeHeatPump(input);
+    HeatPumpBinTable table;
+    const HeatPumpResult r = ComputeHeatPump(input, table);
     struct Expected {
         int bin;
         int midpoint;
@@ -272,7 +277,7 @@ TEST(engine_HeatPump, HoursBelowZeroMoveIntoTheColdBins) {
     for (const Expected& e :
          {Expected{kBin0To4, 2, 41, 63}, Expected{22, -3, 15, 68}, Expected{23, -8, 0, 73},
           Expected{24, -13, 5, 78}, Expected{31, -48, 0, 113}}) {
-        const HeatPumpBinRow* row = RowOf(r, 1, e.bin);
+        const HeatPumpBinRow* row = RowOf(table, 1, e.bin);
         ASSERT_NE(row, nullptr) << e.bin;
         EXPECT_EQ(row->midpoint, e.midpoint);
         EXPECT_EQ(row->hours, e.hours) << e.bin;
@@ -284,7 +289,9 @@ TEST(engine_HeatPump, HoursBelowZeroMoveIntoTheColdBins) {
     EXPECT_EQ(r.furnace_cost, 77);
     EXPECT_EQ(r.coldest_running_midpoint, -13);
     // Setpoint 65 counts 60/64 °F down to 0/4 °F and the ten cold bins, in every shift.
-    EXPECT_EQ(r.row_count, 3 * (13 + 10));
+    EXPECT_EQ(table.row_count, 3 * (13 + 10));
+    // Without a table the run is the same.
+    EXPECT_EQ(ComputeHeatPump(input).heat_pump_dollars, r.heat_pump_dollars);
 }
 
 // The furnace's cost of the same heat is the form's heating cost wherever the city has no hours
@@ -375,7 +382,9 @@ TEST(engine_HeatPump, BinTotalsAddTheShifts) {
     input.form.winter_setpoint = {65, 70, 65};
     Hours(input, 1, kBin10To14) = 100;
     Hours(input, 2, kBin10To14) = 100;
-    const auto totals = SumOverShifts(ComputeHeatPump(input));
+    HeatPumpBinTable table;
+    ComputeHeatPump(input, table);
+    const auto totals = SumOverShifts(table);
     EXPECT_EQ(totals.front().bin, 9);
     EXPECT_EQ(totals.front().midpoint, 62);
     EXPECT_EQ(totals.back().bin, 31);
