@@ -1,5 +1,6 @@
-// Timings of the calculator's engine: one estimate, the load of the committed climate files, the
-// comparison of all 211 cities with its map, and a sweep of 100 steps with its chart. Run from
+// Timings of the calculator's engine: one estimate, one city's heat pump and one HSPF rating,
+// the load of the committed climate files, the comparison of all 211 cities with its map, and a
+// sweep of 100 steps with its chart. Run from
 // a Release build:
 //   heatwise-bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
@@ -13,6 +14,8 @@
 #include "engine/bin_calc.h"
 #include "engine/climate_data.h"
 #include "engine/estimate_inputs.h"
+#include "engine/heat_pump.h"
+#include "engine/hspf_rating.h"
 #include "station_map.h"
 #include "station_positions.h"
 #include "sweep_chart.h"
@@ -67,6 +70,54 @@ void BM_ComputeBinCosts(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ComputeBinCosts);
+
+// A cold-climate unit with its 5 °F point, a cut-out and a furnace with the automatic switchover,
+// on the busy input with hours below 0 °F in every shift: every bin of every shift and every
+// cold bin has work to do.
+HeatPumpInput BusyHeatPump() {
+    HeatPumpInput input;
+    input.form = BusyInput();
+    input.form.fuel = HeatingFuel::kNaturalGas;
+    input.form.fuel_price = 0.012f;
+    input.form.heat_efficiency = 95;
+    for (std::size_t k = 0; k < input.cold_hours.size(); ++k) {
+        input.cold_hours[k] = static_cast<std::int32_t>(1 + k % 4);
+    }
+    HeatPumpRatings& ratings = input.unit.ratings;
+    ratings.at47 = {36000, 4.2};
+    ratings.at17 = {24000, 2.7};
+    ratings.at5 = RatingPoint{19000, 2.1};
+    input.unit.cutout = CompressorCutout{-20, -15};
+    input.unit.backup = BackupHeat::kFurnace;
+    input.unit.switchover = {SwitchoverRule::kAuto, 0.0};
+    return input;
+}
+
+// What heatwise-cli heat-pump works out for one city after its files are read, with its table of
+// bins; the table is kept from run to run, as a caller of many cities keeps it.
+void BM_HeatPumpCity(benchmark::State& state) {
+    HeatPumpInput input = BusyHeatPump();
+    HeatPumpBinTable table;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(input);
+        const HeatPumpResult result = ComputeHeatPump(input, table);
+        benchmark::DoNotOptimize(table.rows.data());
+        benchmark::DoNotOptimize(result.heat_pump_dollars);
+    }
+}
+BENCHMARK(BM_HeatPumpCity);
+
+void BM_HspfRating(benchmark::State& state) {
+    HspfRatingInput input;
+    input.ratings = BusyHeatPump().unit.ratings;
+    input.region = 5;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(input);
+        const HspfRating rating = RateHspf(input);
+        benchmark::DoNotOptimize(rating.hspf);
+    }
+}
+BENCHMARK(BM_HspfRating);
 
 void BM_LoadClimateTables(benchmark::State& state) {
     if (!CommittedDataPresent(state)) {

@@ -15,7 +15,6 @@ std::int32_t Wrap32(std::int64_t value) {
     return static_cast<std::int32_t>(value);
 }
 
-constexpr std::int32_t kHoursPerShift = 8;
 // Cooling is costed only for a summer design temperature above 78 °F, one above the cooling base
 // of the load line, so the load line never divides by less than 2.
 constexpr std::int32_t kCoolDesignThreshold = 78;
@@ -57,7 +56,7 @@ constexpr SetpointRow kHeatingRows[] = {
     {40, 44, 14, 21}, {45, 49, 13, 21}, {50, 54, 12, 21},
     {55, 59, 11, 21}, {60, 64, 10, 21}, {65, 84, 9, 21},
 };
-constexpr SetpointRow kHeatingOutsideRow = {0, 0, 14, 21};
+constexpr HeatingBins kHeatingOutsideRow = {14, 21};
 
 const SetpointRow* FindRow(std::span<const SetpointRow> rows, std::int32_t setpoint) {
     for (const SetpointRow& row : rows) {
@@ -79,11 +78,8 @@ void SetShiftDifferences(const BinCalcInput& input, int shift, TempDifferences& 
         }
     }
     const std::int32_t winter = input.winter_setpoint[static_cast<std::size_t>(shift - 1)];
-    const SetpointRow* row = FindRow(kHeatingRows, winter);
-    if (row == nullptr) {
-        row = &kHeatingOutsideRow;
-    }
-    for (int bin = row->first_bin; bin <= row->last_bin; ++bin) {
+    const HeatingBins bins = HeatingBinsOf(winter);
+    for (int bin = bins.first; bin <= bins.last; ++bin) {
         difference[static_cast<std::size_t>(BinValueIndex(shift, bin))] =
             Wrap32(std::int64_t{winter} - BinMidpoint(bin));
     }
@@ -120,16 +116,33 @@ double CoolingCost(const BinCalcInput& input, std::int32_t cooling_degree_hours)
            (double{kKwhPerMmbtuEer} / double{input.cool_eer});
 }
 
-// Million BTU per year the heating equipment delivers.
-double HeatingLoad(const BinCalcInput& input, std::int32_t heating_degree_hours) {
+}  // namespace
+
+HeatingBins HeatingBinsOf(std::int32_t winter_setpoint) {
+    if (const SetpointRow* row = FindRow(kHeatingRows, winter_setpoint)) {
+        return {row->first_bin, row->last_bin};
+    }
+    return kHeatingOutsideRow;
+}
+
+double HeatingLoadMillionBtu(const BinCalcInput& input, double degree_hours) {
     if (input.design.winter_design >= kHeatDesignThreshold) {
         return 0.0;
     }
-    return static_cast<double>(input.heat_capacity) * heating_degree_hours * double{kBtuToMmbtu} /
+    return static_cast<double>(input.heat_capacity) * degree_hours * double{kBtuToMmbtu} /
            (double{kHeatBaseTemp} - input.design.winter_design);
 }
 
-}  // namespace
+bool CanPriceHeating(const BinCalcInput& input) {
+    return input.heat_efficiency != 0 && IsKnownFuel(input.fuel);
+}
+
+double HeatingCostOf(const BinCalcInput& input, double million_btu) {
+    const float price =
+        input.fuel == HeatingFuel::kElectricity ? input.electric_rate : input.fuel_price;
+    return million_btu * (double{FuelUnitsPerMillionBtu(input.fuel)} * double{price}) *
+           (double{kPercentReal} / input.heat_efficiency);
+}
 
 std::int32_t WholeDollars(double cost) {
     constexpr double kAboveLargest = 2147483648.0;
@@ -157,8 +170,7 @@ BinCalcResult ComputeBinCosts(const BinCalcInput& input, double previous_heating
         const std::int32_t hours = input.thermostat_hours[static_cast<std::size_t>(shift - 1)];
         for (int bin = 1; bin <= kBinCount; ++bin) {
             const auto k = static_cast<std::size_t>(BinValueIndex(shift, bin));
-            result.scaled_hours[k] =
-                Wrap32(std::int64_t{input.bin_hours[k]} * hours) / kHoursPerShift;
+            result.scaled_hours[k] = ScaledBinHours(input.bin_hours[k], hours);
         }
     }
 
@@ -199,15 +211,9 @@ BinCalcResult ComputeBinCosts(const BinCalcInput& input, double previous_heating
 
     // Steps 5 and 6: the costs in double precision from single-precision inputs and constants.
     const double cooling_cost = CoolingCost(input, result.cooling_degree_hours);
-    const double heating_load = HeatingLoad(input, result.heating_degree_hours);
-    result.carried_heating_cost = previous_heating_cost;
-    if (input.heat_efficiency != 0 && IsKnownFuel(input.fuel)) {
-        const float price =
-            input.fuel == HeatingFuel::kElectricity ? input.electric_rate : input.fuel_price;
-        result.carried_heating_cost = heating_load *
-                                      (double{FuelUnitsPerMillionBtu(input.fuel)} * double{price}) *
-                                      (double{kPercentReal} / input.heat_efficiency);
-    }
+    const double heating_load = HeatingLoadMillionBtu(input, result.heating_degree_hours);
+    result.carried_heating_cost =
+        CanPriceHeating(input) ? HeatingCostOf(input, heating_load) : previous_heating_cost;
 
     // Step 7: whole dollars.
     result.cooling_cost = WholeDollars(cooling_cost);

@@ -52,6 +52,36 @@ constexpr int BinMidpoint(int bin) {
     return 107 - 5 * bin;
 }
 
+// The bins bin 1..21 a winter setpoint counts for heating, from `first` down to `last`; every
+// row ends at 0/4 °F. A setpoint outside 40 to 84 °F counts the bins from 35/39 °F down.
+struct HeatingBins {
+    int first;
+    int last;
+};
+HeatingBins HeatingBinsOf(std::int32_t winter_setpoint);
+
+// A table's hours in one bin scaled by the thermostat hours of its shift: the product divided by
+// the 8 hours of a shift, truncated toward zero, in 32-bit arithmetic that wraps.
+inline constexpr std::int32_t kHoursPerShift = 8;
+// The product is formed in 64 bits and wrapped back, which is what 32-bit two's-complement
+// arithmetic gives, without undefined behaviour.
+constexpr std::int32_t ScaledBinHours(std::int32_t table_hours, std::int32_t thermostat_hours) {
+    return static_cast<std::int32_t>(std::int64_t{table_hours} * thermostat_hours) / kHoursPerShift;
+}
+
+// Million BTU per year that `degree_hours` of heating take on the input's load line, the heating
+// capacity over 64 °F less the winter design temperature; 0 when the winter design is 64 °F or
+// more.
+double HeatingLoadMillionBtu(const BinCalcInput& input, double degree_hours);
+
+// Whether the input can price heat: a known fuel and an efficiency other than 0.
+bool CanPriceHeating(const BinCalcInput& input);
+
+// Dollars that `million_btu` of heat costs from the input's fuel at its efficiency, the way the
+// form prices heating: the fuel's units per million BTU times its price (the electric rate for
+// Electricity), over the efficiency in percent. Defined only where CanPriceHeating holds.
+double HeatingCostOf(const BinCalcInput& input, double million_btu);
+
 // Converts a cost in dollars to whole dollars, truncating toward zero. Costs beyond the 32-bit
 // range (reachable only at the far corners of the inputs, or with an EER of 0, which divides by
 // zero) are held at the nearest end of the range; a cost that is not a number at all (an EER of
