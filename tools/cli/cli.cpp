@@ -11,6 +11,7 @@
 #include "estimate_chart.h"
 #include "estimate_report.h"
 #include "output_file.h"
+#include "state_outlines.h"
 #include "station_map.h"
 #include "sweep_chart.h"
 #include "sweep_report.h"
@@ -153,15 +154,25 @@ int RunEstimate(std::span<const std::string_view> args, std::ostream& out) {
     return kExitSuccess;
 }
 
-int RunCompare(std::span<const std::string_view> args, std::ostream& out) {
+int RunCompare(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     const CompareOptions options = ParseCompareOptions(args);
     const ClimateTables tables = LoadClimateTables(options.data_dir, MissingFile::kRefuse);
     const std::vector<CompareRow> rows = CompareCities(options.inputs, tables, options.order);
     if (!options.svg_file.empty()) {
         const MappedCost cost =
             options.order == CompareOrder::kHeating ? MappedCost::kHeating : MappedCost::kCooling;
-        WriteWholeFile(options.svg_file, StationMap(rows, ReadCityPositions(options.data_dir), cost,
-                                                    InputsSummary(options.inputs)));
+        const CityPositions positions = ReadCityPositions(options.data_dir);
+        std::optional<StateOutlines> outlines = ReadStateOutlines(options.data_dir);
+        if (!outlines) {
+            // The outlines only help a reader find the places; the map is right without them,
+            // as it is for climate files copied from an installation that had none.
+            err << kProgram << ": warning: " << (options.data_dir / kStateOutlineFileName).string()
+                << " is not there" << (options.data_dir.empty() ? " in the working folder" : "")
+                << "; the map is drawn without state outlines\n";
+        }
+        WriteWholeFile(options.svg_file,
+                       StationMap(rows, positions, outlines.value_or(StateOutlines{}), cost,
+                                  InputsSummary(options.inputs)));
     }
     PrintComparison(rows, options.format, out);
     return kExitSuccess;
@@ -213,7 +224,7 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
                 out << CompareHelp();
                 return kExitSuccess;
             }
-            return RunCompare(rest, out);
+            return RunCompare(rest, out, err);
         }
         if (command == "sweep") {
             if (help) {

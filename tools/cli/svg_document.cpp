@@ -111,13 +111,14 @@ void SvgDocument::Line(double x1, double y1, double x2, double y2, const SvgPain
 }
 
 void SvgDocument::Polyline(const std::vector<std::pair<double, double>>& points,
-                           const SvgPaint& paint) {
+                           const SvgPaint& paint, std::string_view tooltip) {
     std::string list;
     for (const auto& [x, y] : points) {
         list += (list.empty() ? "" : " ") + Number(x) + "," + Number(y);
     }
     body_ += "<polyline" + Attribute("points", list) + PaintAttributes(paint) +
-             " stroke-linejoin=\"round\"/>\n";
+             " stroke-linejoin=\"round\"";
+    body_ += tooltip.empty() ? "/>\n" : "><title>" + EscapeXml(tooltip) + "</title></polyline>\n";
 }
 
 void SvgDocument::Text(double x, double y, std::string_view text, const SvgTextStyle& style) {
