@@ -16,6 +16,7 @@
 #include "engine/estimate_inputs.h"
 #include "engine/heat_pump.h"
 #include "engine/hspf_rating.h"
+#include "state_outlines.h"
 #include "station_map.h"
 #include "station_positions.h"
 #include "sweep_chart.h"
@@ -144,17 +145,19 @@ void BM_CompareCities(benchmark::State& state) {
 BENCHMARK(BM_CompareCities)->Unit(benchmark::kMicrosecond);
 
 // What heatwise-cli compare --svg does after its files are read: both seasons of every city,
-// then the map.
+// then the map with its state outlines.
 void BM_CompareMap(benchmark::State& state) {
     if (!CommittedDataPresent(state)) {
         return;
     }
     const ClimateTables tables = LoadClimateTables(kDataDir);
     const cli::CityPositions positions = cli::ReadCityPositions(kDataDir);
+    const cli::StateOutlines outlines = cli::ReadStateOutlines(kDataDir).value();
     const EstimateInputs inputs;
     for (auto _ : state) {
         const auto rows = cli::CompareCities(inputs, tables, cli::CompareOrder::kHeating);
-        const std::string map = cli::StationMap(rows, positions, cli::MappedCost::kHeating, "");
+        const std::string map =
+            cli::StationMap(rows, positions, outlines, cli::MappedCost::kHeating, "");
         benchmark::DoNotOptimize(map.data());
     }
 }

@@ -41,7 +41,7 @@ for program in usr/bin/heatwise usr/bin/heatwise-cli usr/lib/heatwise/heatwise \
     usr/lib/heatwise/heatwise-cli; do
     [ -x "$root/$program" ] || fail "/$program is not an executable file"
 done
-for name in HELP.HLP HELP.CNT bindata2.dat cities.dat stations.csv; do
+for name in HELP.HLP HELP.CNT bindata2.dat cities.dat stations.csv state_outlines.txt; do
     cmp -s "$root/usr/share/heatwise/$name" "$data/$name" ||
         fail "/usr/share/heatwise/$name differs from data/$name"
 done
@@ -109,10 +109,13 @@ run_both compare compare --sort heating --json
 run_both sweep sweep --city chicago --vary winter=72:62:-2 --csv
 [ "$(wc -l <"$work/sweep.out")" -eq 7 ] || fail "the sweep does not give a row per step"
 [ -z "$(ls -A "$work/caller")" ] || fail "the estimator wrote into the caller's folder"
-# The map of the comparison reads the stations' places from the package's data.
-(cd "$work/caller" && env -u HEATWISE_DATA_DIR "$root/usr/bin/heatwise-cli" compare --svg map.svg \
-    >/dev/null) || fail "the packaged heatwise-cli cannot draw the map of the comparison"
+# The map of the comparison reads the stations' places and the state outlines from the
+# package's data, and says nothing about them.
+said=$(cd "$work/caller" && env -u HEATWISE_DATA_DIR "$root/usr/bin/heatwise-cli" compare \
+    --svg map.svg 2>&1 >/dev/null) || fail "the packaged heatwise-cli cannot draw the map: $said"
+[ -z "$said" ] || fail "the packaged heatwise-cli said, drawing the map: $said"
 [ "$(grep -c '<circle' "$work/caller/map.svg")" -ge 211 ] || fail "the map does not show 211 places"
+[ "$(grep -c '<polyline' "$work/caller/map.svg")" -ge 250 ] || fail "the map draws no state outlines"
 rm "$work/caller/map.svg"
 
 # The packaged program starts from its launcher: without a display it says so in one line.

@@ -14,6 +14,7 @@
 #include "estimate_report.h"
 #include "inputs_text.h"
 #include "output_file.h"
+#include "state_outlines.h"
 #include "station_map.h"
 #include "sweep_chart.h"
 #include "sweep_report.h"
@@ -55,16 +56,28 @@ int RunEstimate(std::span<const std::string_view> args, std::ostream& out, DataF
     return kExitSuccess;
 }
 
-int RunCompare(std::span<const std::string_view> args, std::ostream& out, DataFolder& folder) {
+int RunCompare(std::span<const std::string_view> args, std::ostream& out, std::ostream& err,
+               DataFolder& folder) {
     const CompareOptions options = ParseCompareOptions(args);
     folder = options.data_dir;
     const ClimateTables tables = LoadClimateTables(options.data_dir.path, MissingFile::kRefuse);
     const std::vector<CompareRow> rows = CompareCities(options.inputs, tables, options.order);
     if (!options.svg_file.empty()) {
         const bool heating = options.order == CompareOrder::kHeating;
+        const CityPositions positions = ReadCityPositions(options.data_dir.path);
+        std::optional<StateOutlines> outlines = ReadStateOutlines(options.data_dir.path);
+        if (!outlines) {
+            // The outlines only help a reader find the places; the map is right without them,
+            // as it is for climate files copied from an installation that had none.
+            err << kProgram << ": warning: "
+                << PrintableText((options.data_dir.path / kStateOutlineFileName).string())
+                << " is not there"
+                << (options.data_dir.path.empty() ? " in the working folder" : "")
+                << "; the map is drawn without state outlines\n";
+        }
         // The map's subtitle names the inputs of the cost it shows only.
         WriteWholeFile(options.svg_file,
-                       StationMap(rows, ReadCityPositions(options.data_dir.path),
+                       StationMap(rows, positions, outlines.value_or(StateOutlines{}),
                                   heating ? MappedCost::kHeating : MappedCost::kCooling,
                                   InputsSummary(options.inputs, heating ? InputsSeason::kHeating
                                                                         : InputsSeason::kCooling)));
@@ -131,7 +144,7 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
                 out << CompareHelp();
                 return kExitSuccess;
             }
-            return RunCompare(rest, out, folder);
+            return RunCompare(rest, out, err, folder);
         }
         if (command == "sweep") {
             if (help) {

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "chart_scale.h"
+#include "outline_drawing.h"
 #include "svg_document.h"
 
 namespace heatwise::cli {
@@ -25,8 +26,8 @@ struct MapArea {
     double left, top, width, height;  // picture units
 };
 
-// The lower 48 first; a station in none of the areas goes to the last, which takes its bounds
-// from the stations in it.
+// The lower 48 first, then Alaska and Hawaii, in the order of OutlineArea; a station in none
+// of the areas goes to the last, which takes its bounds from the stations in it.
 constexpr MapArea kAreas[] = {
     {"", 24.0, 50.0, -125.5, -66.0, 20, 80, 760, 420},
     {"Alaska", 51.0, 72.5, -170.0, -129.0, 20, 500, 200, 140},
@@ -132,7 +133,8 @@ void NamedPlaces(SvgDocument& svg, const std::vector<const CompareRow*>& places,
 }  // namespace
 
 std::string StationMap(const std::vector<CompareRow>& rows, const CityPositions& positions,
-                       MappedCost cost, std::string_view inputs_summary) {
+                       const StateOutlines& outlines, MappedCost cost,
+                       std::string_view inputs_summary) {
     const auto cost_of = [cost](const CompareRow& row) {
         return cost == MappedCost::kCooling ? row.cooling_cost : row.heating_cost;
     };
@@ -184,6 +186,10 @@ std::string StationMap(const std::vector<CompareRow>& rows, const CityPositions&
         projections.emplace_back(kAreas[a]);
     }
     projections.emplace_back(elsewhere);
+    // The outlines lie under everything else, each drawn as the stations of its area are.
+    DrawStateOutlines(svg, outlines, [&projections](OutlineArea area, const GeoPosition& at) {
+        return projections[static_cast<std::size_t>(area)](at);
+    });
     for (std::size_t a = 1; a < projections.size(); ++a) {
         const MapArea& box = projections[a].area;
         if (a == kElsewhere && !any_elsewhere) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "compare_report.h"
+#include "state_outlines.h"
 #include "station_positions.h"
 
 namespace heatwise::cli {
@@ -14,9 +15,11 @@ enum class MappedCost { kCooling, kHeating };
 // Every city as a dot at its station's position, coloured by the chosen cost on a sequential
 // scale with its colour bar; the lower 48 states in an equirectangular projection whose
 // longitudes are shrunk by the cosine of the middle latitude, Alaska, Hawaii and any other
-// station outside them in insets; the five costliest and five cheapest places numbered on the
+// station outside them in insets; the state outlines under the dots, in the same projections
+// (none when `outlines` is empty); the five costliest and five cheapest places numbered on the
 // map and named beside it.
 std::string StationMap(const std::vector<CompareRow>& rows, const CityPositions& positions,
-                       MappedCost cost, std::string_view inputs_summary);
+                       const StateOutlines& outlines, MappedCost cost,
+                       std::string_view inputs_summary);
 
 }  // namespace heatwise::cli

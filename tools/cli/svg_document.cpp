@@ -1,5 +1,6 @@
 #include "svg_document.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -7,15 +8,38 @@ namespace heatwise::cli {
 
 namespace {
 
-// Coordinates to a hundredth of a unit, without trailing zeros.
-std::string Number(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.2f", std::round(value * 100.0) / 100.0 + 0.0);
-    std::string text = buffer;
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') {
-        text.pop_back();
+// Coordinates to a hundredth of a unit, halves away from zero, without trailing zeros. The
+// digits are worked out from the whole number of hundredths: a map writes thousands of them,
+// and formatting each as a floating-point number took most of the time of drawing it.
+void AppendNumber(std::string& text, double value) {
+    const double hundredths = std::round(value * 100.0);
+    if (!(std::abs(hundredths) < 1e15)) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%.0f", hundredths / 100.0);
+        text += buffer;
+        return;
     }
+    const auto whole = static_cast<long long>(hundredths);
+    if (whole < 0) {
+        text += '-';
+    }
+    const unsigned long long magnitude =
+        static_cast<unsigned long long>(whole < 0 ? -whole : whole);
+    char digits[24];
+    text.append(digits, std::to_chars(digits, digits + sizeof digits, magnitude / 100).ptr);
+    const auto fraction = static_cast<int>(magnitude % 100);
+    if (fraction != 0) {
+        text += '.';
+        text += static_cast<char>('0' + fraction / 10);
+        if (fraction % 10 != 0) {
+            text += static_cast<char>('0' + fraction % 10);
+        }
+    }
+}
+
+std::string Number(double value) {
+    std::string text;
+    AppendNumber(text, value);
     return text;
 }
 
@@ -111,13 +135,19 @@ void SvgDocument::Line(double x1, double y1, double x2, double y2, const SvgPain
 }
 
 void SvgDocument::Polyline(const std::vector<std::pair<double, double>>& points,
-                           const SvgPaint& paint) {
-    std::string list;
-    for (const auto& [x, y] : points) {
-        list += (list.empty() ? "" : " ") + Number(x) + "," + Number(y);
+                           const SvgPaint& paint, std::string_view tooltip) {
+    // Numbers need no escaping, so the points are written straight into the document.
+    body_ += "<polyline points=\"";
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (i > 0) {
+            body_ += ' ';
+        }
+        AppendNumber(body_, points[i].first);
+        body_ += ',';
+        AppendNumber(body_, points[i].second);
     }
-    body_ += "<polyline" + Attribute("points", list) + PaintAttributes(paint) +
-             " stroke-linejoin=\"round\"/>\n";
+    body_ += "\"" + PaintAttributes(paint) + " stroke-linejoin=\"round\"";
+    body_ += tooltip.empty() ? "/>\n" : "><title>" + EscapeXml(tooltip) + "</title></polyline>\n";
 }
 
 void SvgDocument::Text(double x, double y, std::string_view text, const SvgTextStyle& style) {

@@ -65,7 +65,8 @@ class SvgDocument {
     void Circle(double cx, double cy, double radius, const SvgPaint& paint,
                 std::string_view tooltip = {});
     void Line(double x1, double y1, double x2, double y2, const SvgPaint& paint);
-    void Polyline(const std::vector<std::pair<double, double>>& points, const SvgPaint& paint);
+    void Polyline(const std::vector<std::pair<double, double>>& points, const SvgPaint& paint,
+                  std::string_view tooltip = {});
     void Text(double x, double y, std::string_view text,
               const SvgTextStyle& style = SvgTextStyle());
 

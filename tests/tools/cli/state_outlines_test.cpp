@@ -1,0 +1,137 @@
+// The reader of state_outlines.txt: what it takes from a file, and each fault it refuses with
+// the file, the line and the value. Each case writes its file into a folder of its own.
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "state_outlines.h"
+
+namespace heatwise::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path FolderWith(const std::string& name, const std::string& text) {
+    const fs::path folder =
+        fs::path(::testing::TempDir()) / ("heatwise-outlines-" + std::to_string(getpid())) / name;
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    std::ofstream(folder / kStateOutlineFileName, std::ios::binary) << text;
+    return folder;
+}
+
+TEST(cli_StateOutlines, ReadsBordersAndCoastsPastCommentsAndBlankLines) {
+    const fs::path folder = FolderWith("good",
+                                       "# made by hand\r\n"
+                                       "\n"
+                                       "CO NM -103,37 -109.04,37.0\r\n"
+                                       "  \t\n"
+                                       "HI\t-155.5,19.25   -154.81,19.5 -155.5,19.25\n"
+                                       "AK -187.1,52.9 -172.5,52.1");
+    const std::optional<StateOutlines> outlines = ReadStateOutlines(folder);
+    ASSERT_TRUE(outlines.has_value());
+    ASSERT_EQ(outlines->size(), 3u);
+    const OutlineLine& border = (*outlines)[0];
+    EXPECT_EQ(border.state, "CO");
+    EXPECT_EQ(border.other_state, "NM");
+    ASSERT_EQ(border.points.size(), 2u);
+    EXPECT_EQ(border.points[1].longitude, -109.04);
+    EXPECT_EQ(border.points[1].latitude, 37.0);
+    const OutlineLine& coast = (*outlines)[1];
+    EXPECT_EQ(coast.state, "HI");
+    EXPECT_EQ(coast.other_state, "");
+    ASSERT_EQ(coast.points.size(), 3u);
+    EXPECT_EQ(coast.points[0].latitude, 19.25);
+    EXPECT_EQ(coast.points[0].longitude, -155.5);
+    // The Aleutians west of the 180th meridian are written on west of -180.
+    EXPECT_EQ((*outlines)[2].points[0].longitude, -187.1);
+}
+
+TEST(cli_StateOutlines, AFolderWithoutTheFileGivesNothing) {
+    const fs::path folder = FolderWith("absent", "");
+    fs::remove(folder / kStateOutlineFileName);
+    EXPECT_FALSE(ReadStateOutlines(folder).has_value());
+}
+
+TEST(cli_StateOutlines, EachFaultIsNamedByFileLineAndValue) {
+    const std::string file = std::string(kStateOutlineFileName) + ": ";
+    struct Case {
+        std::string name;
+        std::string text;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {"empty", "", "the file holds no outlines"},
+        {"only-comments", "# nothing\n\n", "the file holds no outlines"},
+        {"unknown-state", "# x\nPR -66,18 -67,18\n",
+         "line 2: 'PR' is not the postal code of one of the 50 states or DC, such as CO"},
+        {"lower-case", "co -103,37 -109,37\n", "line 1: 'co' is not the postal code"},
+        {"no-state", "-103,37 -109,37\n",
+         "line 1: the line starts with '-103,37'; it should start with the postal code"},
+        {"three-states", "CA NV OR -120,42 -120,41.99\n",
+         "line 1: 'OR' stands where a point longitude,latitude belongs"},
+        {"same-state-twice", "TX TX -100,30 -101,30\n", "line 1: the line names TX twice"},
+        {"alaska-border", "AK WA -130,55 -131,55\n",
+         "line 1: the line names AK and WA; AK borders no other state"},
+        {"hawaii-border", "CA HI -120,30 -121,30\n",
+         "line 1: the line names CA and HI; HI borders no other state"},
+        {"one-point", "UT -111,40\n",
+         "line 1: the line has 1 point; a border or a coast needs at least 2 points"},
+        {"no-point", "UT NV\n", "line 1: the line has 0 points"},
+        {"semicolon", "UT -111,40 -112;41\n",
+         "line 1: point 2: '-112;41' is not longitude,latitude in degrees"},
+        {"no-comma", "UT -111,40 -112 41\n", "line 1: point 2: '-112' is not"},
+        {"missing-latitude", "UT -111,40 -112,\n", "line 1: point 2: '-112,' is not"},
+        {"three-values", "UT -111,40 -112,41,5\n", "line 1: point 2: '-112,41,5' is not"},
+        {"plus-sign", "UT +111,40 -112,41\n", "line 1: point 1: '+111,40' is not"},
+        {"not-a-number", "UT -111,40 nan,41\n", "line 1: point 2: 'nan,41' is not"},
+        {"infinite", "UT -111,40 -112,inf\n", "line 1: point 2: '-112,inf' is not"},
+        {"latitude-north", "UT -111,40 -112,90.5\n",
+         "line 1: point 2: latitude '90.5' is outside -90 to 90 degrees"},
+        {"latitude-south", "UT -111,-91 -112,41\n", "line 1: point 1: latitude '-91' is outside"},
+        {"longitude-east", "UT -111,40 180.01,41\n",
+         "line 1: point 2: longitude '180.01' is outside -190 to 180 degrees"},
+        {"longitude-west", "AK -190.5,52 -172,52\n",
+         "line 1: point 1: longitude '-190.5' is outside"},
+        // A byte that is not printable is shown escaped, and a long word is cut.
+        {"binary", "UT -111,40 -11\x01\xFF,41\n",
+         "line 1: point 2: '-11\\x01\\xFF,41' is not longitude,latitude"},
+        {"long-word", "UT -111,40 " + std::string(100, '9') + ",41\n",
+         "line 1: point 2: longitude '" + std::string(40, '9') + "...' is outside"},
+        // The fault of a later line stops the reading; nothing before it is used.
+        {"late-fault", "CO NM -103,37 -109.04,37\nUT -111,40 -112,95\n",
+         "line 2: point 2: latitude '95' is outside"},
+    };
+    for (const Case& c : cases) {
+        const fs::path folder = FolderWith(c.name, c.text);
+        try {
+            ReadStateOutlines(folder);
+            ADD_FAILURE() << c.name << ": accepted";
+        } catch (const std::runtime_error& error) {
+            EXPECT_TRUE(std::string(error.what()).starts_with(file + c.message))
+                << c.name << ": " << error.what();
+        }
+    }
+}
+
+TEST(cli_StateOutlines, AFolderInPlaceOfTheFileIsRefused) {
+    const fs::path folder = FolderWith("folder", "");
+    fs::remove(folder / kStateOutlineFileName);
+    fs::create_directory(folder / kStateOutlineFileName);
+    try {
+        ReadStateOutlines(folder);
+        ADD_FAILURE() << "a folder was read as the outline file";
+    } catch (const std::runtime_error& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  std::string(kStateOutlineFileName) + ": is a folder, not an outline file");
+    }
+}
+
+}  // namespace
+}  // namespace heatwise::cli
