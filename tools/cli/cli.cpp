@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bins_report.h"
 #include "climate_derivation.h"
 #include "compare_report.h"
 #include "engine/season_costs.h"
@@ -31,8 +32,8 @@ Commands:
   estimate   one city's scaled bin hours, "% calc'd" column and yearly costs
   compare    the yearly costs of all 211 cities side by side
   sweep      one city's yearly costs while one input steps through a range
-  bins FILE  the bin hours and design values of a TMY3 or EPW weather file, as one record of
-             bindata2.dat and one of cities.dat
+  bins FILE  the bin hours, the hours below 0 F and the design values of a TMY3 or EPW
+             weather file, as records of bindata2.dat, coldbins.dat and cities.dat
 
 Run heatwise-cli COMMAND --help for the options of a command.
 Exit status: 0 done, 1 a data, weather or picture file cannot be read or written, 2 a bad
@@ -134,11 +135,23 @@ std::string SweepHelp() {
 }
 
 std::string BinsHelp() {
-    return "Usage: heatwise-cli bins FILE\n\n"
-           "Reads a year of hourly dry-bulb temperatures from a TMY3 CSV or EnergyPlus EPW file\n"
-           "and prints the station's 63 bin hours as one record of bindata2.dat, then its winter\n"
-           "design temperature, heating degree days and summer design temperature as one record\n"
-           "of cities.dat.\n";
+    return "Usage: heatwise-cli bins FILE [--json|--records]\n\n"
+           "Reads a year of hourly dry-bulb temperatures from a TMY3 CSV or EnergyPlus EPW file,\n"
+           "repairs the hours no weather makes (single hours and short runs that jump at least\n"
+           "9 C away from both hours around them and back, away from the usual weather; see\n"
+           "data/README.md) and prints, by the rules heatwise-derive uses for the climate files:\n"
+           "  the hours in each 5 F bin for the shifts 1-8, 9-16 and 17-24 (a record of\n"
+           "  bindata2.dat, whose bin 0/4 holds every hour below 0 F), the hours below 0 F in\n"
+           "  ten bins of their own (a record of coldbins.dat, -50/-46 holding every hour\n"
+           "  colder), the winter design temperature, heating degree days and summer design\n"
+           "  temperature (a record of cities.dat), and each repaired hour with the\n"
+           "  temperature read and the one used.\n\n"
+           "  --json               print JSON: bin_hours and cold_bin_hours as three arrays, one\n"
+           "                       per shift, with the bins' labels, the design values and the\n"
+           "                       repairs\n"
+           "  --records            print only the three records as the files hold them, one a\n"
+           "                       line: bindata2.dat, cities.dat, then coldbins.dat\n"
+           "  --help               print this help\n";
 }
 
 int RunEstimate(std::span<const std::string_view> args, std::ostream& out) {
@@ -182,7 +195,7 @@ int RunBins(std::span<const std::string_view> args, std::ostream& out) {
     const BinsOptions options = ParseBinsOptions(args);
     const climate::StationClimate station =
         climate::DeriveStationClimate(climate::ReadWeatherFile(options.weather_file));
-    out << climate::FormatBinRecord(station) << climate::FormatDesignRecord(station);
+    PrintBins(options.weather_file, station, options.format, out);
     return kExitSuccess;
 }
 
