@@ -39,7 +39,7 @@ layout)
         "$prefix/bin/heatwise-cli"; do
         [ -x "$program" ] || fail "$program is not an executable file"
     done
-    for name in HELP.HLP HELP.CNT bindata2.dat cities.dat; do
+    for name in HELP.HLP HELP.CNT bindata2.dat cities.dat coldbins.dat stations.csv; do
         cmp -s "$data/$name" "$source/data/$name" || fail "$data/$name differs from data/$name"
     done
     for name in HELP.HLP HELP.CNT; do
