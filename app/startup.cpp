@@ -76,10 +76,31 @@ void WriteRealDefaults() {
     WDialogPutReal(FLD_COOL_EER, kDefaultCoolEer, kRealDefaultFormat);
 }
 
+// The line that tells the user there is no display, naming the reason and the ways out: a
+// virtual display, or the command-line estimator.
+std::string NoDisplayLine(std::string_view reason) {
+    return "heatwise: cannot open a display (" + std::string(reason) +
+           "); run under Xvfb (xvfb-run heatwise) or use heatwise-cli";
+}
+
+// Heatwise is nothing without its window, so a start without a display ends at once.
+void EndWithoutDisplay() {
+    std::string reason(200, ' ');
+    InfoDisplay(reason);
+    std::string_view trimmed(reason);
+    trimmed = trimmed.substr(0, trimmed.find_last_not_of(' ') + 1);
+    std::fprintf(stderr, "%s\n", NoDisplayLine(trimmed).c_str());
+    // A blank message: the line above has said everything.
+    IOsExitProgram({}, kNoDisplayExitCode);
+}
+
 }  // namespace
 
 void StartUp(ProgramState& state) {
     WInitialise();
+    if (InfoDisplay() == 0) {
+        EndWithoutDisplay();
+    }
     WindowOpen2(kMainWindowFlags, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, MENU_MAIN, {}, DLG_MAIN,
                 kWindowTitle);
     // The window is up while the files are read, so that a fault can be shown over it; the

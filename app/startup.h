@@ -20,7 +20,12 @@ inline constexpr std::array<std::string_view, 3> kStatusTexts = {
 // The exit code of a start that found a climate file it cannot use.
 inline constexpr int kDataFaultExitCode = 2;
 
-// Initialises the toolkit, opens the main window with the menu and the form, loads the
+// The exit code of a start that found no display to show the window on.
+inline constexpr int kNoDisplayExitCode = 1;
+
+// Initialises the toolkit and, when there is no display to show the window on, tells the
+// user in one line on standard error why not and what to do instead, and ends the program with
+// kNoDisplayExitCode. Then opens the main window with the menu and the form, loads the
 // climate files from the working directory, shows the first city's hours as they stand in
 // the file, sets up the status bar, sets the ranges of the input fields, writes the three
 // prices and efficiencies with two decimals and lets field changes through as messages. No

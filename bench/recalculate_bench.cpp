@@ -111,6 +111,7 @@ int main(int argc, char** argv) {
                      error.message().c_str());
         return 1;
     }
+    WInstallQtBackend();
     heatwise::StartUp(heatwise::Program());
     // The window's first display, as the user first sees it, before any pass is timed.
     QCoreApplication::processEvents();

@@ -9,6 +9,7 @@
 
 #include "main_loop.h"
 #include "message/startup_probe.h"
+#include "windlass/windlass.h"
 
 int main(int argc, char** argv) {
     const bool after_paint = argc == 2 && std::strcmp(argv[1], "first-paint") == 0;
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s [first-paint]\n", argv[0]);
         return 2;
     }
+    WInstallQtBackend();
     windlass::ArmFirstWaitStop(after_paint ? windlass::StopPoint::FirstPaint
                                            : windlass::StopPoint::FirstWait);
     return heatwise::RunHeatwise();

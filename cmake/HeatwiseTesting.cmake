@@ -5,9 +5,11 @@
 # Every test runs on Qt's offscreen platform, so nothing needs a display, and in its
 # own scratch directory under the build tree, so files a test writes never collide.
 #
-# The program is also run whole once, its cases in an order shuffled from a fixed seed, as
-# NAME.whole-shuffled (label "whole"): a case that passes alone but not after the others, or
-# that needs another to run first, fails there, and every run gives the same verdict.
+# The program is also run whole, its cases in an order shuffled from a fixed seed and then
+# all of them a second time in the same process, as NAME.whole-shuffled (label "whole"): a
+# case that passes alone but not after the others, that needs another to run first, or that
+# passes only the first time a process runs it, fails there, and every run gives the same
+# verdict.
 include(GoogleTest)
 
 function(heatwise_add_test name)
@@ -36,6 +38,7 @@ function(heatwise_add_test name)
         COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
                 UBSAN_OPTIONS=print_stacktrace=1
                 $<TARGET_FILE:${name}> --gtest_shuffle --gtest_random_seed=1
+                --gtest_repeat=2
         WORKING_DIRECTORY "${whole_dir}")
     set_tests_properties(${name}.whole-shuffled PROPERTIES LABELS whole TIMEOUT 600)
 endfunction()

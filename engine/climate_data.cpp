@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "engine/message_text.h"
+#include "engine/printable_text.h"
 #include "engine/record_reader.h"
 
 namespace heatwise {
@@ -12,7 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string Describe(const fs::path& file, int line, const std::string& problem) {
-    return EscapeForMessage(file.string()) + ": line " + std::to_string(line) + ": " + problem;
+    return file.string() + ": line " + std::to_string(line) + ": " + problem;
 }
 
 void ReadBinHours(const fs::path& file, std::istream& stream, CityBinTable& table) {
@@ -33,11 +33,13 @@ void ReadDesignRecords(const fs::path& file, std::istream& stream, CityDesignTab
 
 }  // namespace
 
+// The message shows a NUL or a control character of the file's text or of its name escaped, so
+// that it is whole and cannot play tricks on a terminal.
 DataError::DataError(const fs::path& file, int line, const std::string& problem)
-    : std::runtime_error(Describe(file, line, problem)), file_(file), line_(line) {}
+    : std::runtime_error(PrintableText(Describe(file, line, problem))), file_(file), line_(line) {}
 
 DataError::DataError(const fs::path& file, const std::string& problem)
-    : std::runtime_error(EscapeForMessage(file.string()) + ": " + problem), file_(file), line_(0) {}
+    : std::runtime_error(PrintableText(file.string() + ": " + problem)), file_(file), line_(0) {}
 
 ClimateTables LoadClimateTables(const fs::path& directory, MissingFile missing) {
     ClimateTables tables;

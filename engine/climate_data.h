@@ -90,7 +90,8 @@ struct ClimateTables {
 
 // A climate file that cannot be used. The message names the file and, where there is one, the
 // line, the city and the value at fault, e.g.
-// "bindata2.dat: line 4: city 4, value 17: '12.5' is not a whole number".
+// "bindata2.dat: line 4: city 4, value 17: '12.5' is not a whole number". Bytes that cannot be
+// read are shown as \xHH (see PrintableText).
 class DataError : public std::runtime_error {
   public:
     DataError(const std::filesystem::path& file, int line, const std::string& problem);

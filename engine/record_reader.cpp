@@ -4,8 +4,6 @@
 #include <cerrno>
 #include <system_error>
 
-#include "engine/message_text.h"
-
 namespace heatwise {
 
 namespace {
@@ -27,10 +25,7 @@ std::ifstream OpenClimateFile(const fs::path& file, MissingFile missing) {
     if (fs::is_directory(file, error)) {
         throw DataError(file, "is a folder, not a climate data file");
     }
-    if (!fs::exists(file, error) && !error) {
-        if (missing == MissingFile::kRefuse) {
-            throw DataError(file, "no such file");
-        }
+    if (missing == MissingFile::kCreateEmpty && !fs::exists(file, error) && !error) {
         std::ofstream create(file, std::ios::binary);
         if (!create) {
             throw DataError(file, "is missing and cannot be created empty");
@@ -39,6 +34,7 @@ std::ifstream OpenClimateFile(const fs::path& file, MissingFile missing) {
     errno = 0;
     std::ifstream stream(file, std::ios::binary);
     if (!stream.is_open()) {
+        // The stream keeps no reason of its own; the system's is in errno.
         const int reason = errno;
         throw DataError(file, "cannot be opened for reading" +
                                   (reason != 0 ? ": " + std::generic_category().message(reason)
@@ -78,10 +74,10 @@ void RecordReader::FailValue(int city, int value, const std::string& problem) co
 }
 
 // Kept out of line: the reading of every number stays small, and the message is made only for
-// the one number that fails. The word may hold any byte of a damaged file, so it is escaped.
+// the one number that fails. DataError shows the bytes of a damaged file escaped.
 [[gnu::noinline]] void RecordReader::FailWord(int city, int value, std::string_view word,
                                               std::string_view problem) const {
-    std::string message = "'" + EscapeForMessage(word) + "' ";
+    std::string message = "'" + std::string(word) + "' ";
     message.append(problem);
     FailValue(city, value, message);
 }

@@ -17,8 +17,8 @@ namespace heatwise {
 
 // Opens a climate file for reading. A file that is not there is first created empty, as the
 // calculator has always done, so that it then fails as the end of file before city 1 and the
-// empty file stays behind to show where the data was looked for; or it is refused. Throws
-// DataError, with the system's reason where there is one.
+// empty file stays behind to show where the data was looked for; or it is refused, as any file
+// that cannot be opened, with the system's reason. Throws DataError.
 std::ifstream OpenClimateFile(const std::filesystem::path& file, MissingFile missing);
 
 // The values a file accepts; every whole number of 32 bits unless a file says otherwise.

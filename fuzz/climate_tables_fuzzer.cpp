@@ -141,8 +141,8 @@ void CheckColdBins(const heatwise::ColdBinTable& cold, const heatwise::CityBinTa
     }
 }
 
-void CheckFailure(const heatwise::DataError& error, std::string_view bins,
-                  std::string_view design, std::string_view cold = {}) {
+void CheckFailure(const heatwise::DataError& error, std::string_view bins, std::string_view design,
+                  std::string_view cold = {}) {
     const std::string message = error.what();
     const std::string file = error.file().string();
     Require(file == heatwise::kBinFileName || file == heatwise::kDesignFileName ||

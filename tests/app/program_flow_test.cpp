@@ -46,6 +46,25 @@ TEST_F(ProgramFlowTest, AClimateFileThatCannotBeUsedEndsTheStartWithAReport) {
     WindowClose();
 }
 
+// Without a display the start ends at once with exit code 1, after one line on standard error
+// that names the reason and the ways out, before any window is asked for.
+TEST_F(ProgramFlowTest, AStartWithoutADisplaySaysWhatToDoAndEnds) {
+    platform_->display = {0, 0, 1, 0, windlass::DisplayState::Missing, "DISPLAY is not set"};
+    ProgramState state;
+    ::testing::internal::CaptureStderr();
+    try {
+        StartUp(state);
+        ADD_FAILURE() << "the start went on";
+    } catch (const windlass::ProcessExit& exit) {
+        EXPECT_EQ(exit.exit_code, kNoDisplayExitCode);
+    }
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "heatwise: cannot open a display (DISPLAY is not set); run under Xvfb (xvfb-run "
+              "heatwise) or use heatwise-cli\n");
+    EXPECT_TRUE(platform_->frames.empty());
+    EXPECT_TRUE(platform_->boxes_shown.empty());
+}
+
 // Help opens the help document beside the program at its contents; without the document it
 // opens nothing and the program goes on. Exit sets the quit flag without asking; every other
 // command leaves the flag as it was.

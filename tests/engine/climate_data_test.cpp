@@ -98,6 +98,10 @@ TEST(engine_ClimateData, EachFaultIsNamedByFileLineCityAndValue) {
         {BinText(), DesignText(kCityCount, Replace(3, 1, "1,2,,")),
          "cities.dat: line 3: city 3, value 3: an empty value: a comma with no number before it"},
         {BinText(), two_lines, "cities.dat: line 3: city 2, value 3: '+-5' is not a whole number"},
+        // A NUL, a control character and a byte that is not UTF-8 are shown escaped, and the
+        // message goes on past the NUL.
+        {BinText(kCityCount, Replace(5, 2, std::string("1\0\x1b\xff", 4))), DesignText(),
+         "bindata2.dat: line 5: city 5, value 2: '1\\x00\\x1B\\xFF' is not a whole number"},
         {short_record, DesignText(),
          "bindata2.dat: line 110: end of file after 31 of the 63 values of city 106"},
         {absent, DesignText(), "bindata2.dat: line 1: end of file before the 63 values of city 1"},

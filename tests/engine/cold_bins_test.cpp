@@ -83,9 +83,10 @@ TEST(engine_ColdBins, LoadsTheValuesAsWrittenOnlyWhereAsked) {
     fs::remove_all(folder);
     fs::create_directories(folder);
     const CityBinTable bins = BinTable();
-    // A missing file is refused, naming where it was looked for.
+    // A missing file is refused, naming where it was looked for and why.
     EXPECT_EQ(ErrorOf([&] { LoadColdBins(folder, bins); }),
-              (folder / "coldbins.dat").string() + ": no such file");
+              (folder / "coldbins.dat").string() +
+                  ": cannot be opened for reading: No such file or directory");
     EXPECT_FALSE(fs::exists(folder / kColdBinFileName));
 
     std::string text = ColdText();

@@ -7,11 +7,14 @@
 #   no-display  without a display the program says in one line what to do, and exits with 1
 #   no-qt       the command-line estimator and the climate derivation link no Qt
 #   find-package
-#               another CMake project builds against the installed Windlass
+#               another CMake project builds against the installed Windlass a program that links
+#               only the core and one that links the Qt backend; both run with no display, the
+#               second also opens a window on Qt's offscreen platform
 #   subdirectory
-#               another CMake project configures with this checkout taken in by
-#               add_subdirectory, and its build plan holds the toolkit's two libraries (building
-#               them again would take minutes and show nothing the test build does not)
+#               another CMake project takes this checkout in by add_subdirectory, builds and runs
+#               its program of the core alone, and the build plan of its Qt program holds the
+#               toolkit's two libraries (building the backend again would take minutes and show
+#               nothing the test build does not)
 #
 #   installation_test.sh CHECK SOURCE_DIR BUILD_DIR WORK_DIR CMAKE_COMMAND
 # No pipe ends in grep -q here: grep stops reading at its first match, and the writer's broken
@@ -81,13 +84,17 @@ estimator)
     grep -q "bindata2.dat" <<<"$output" || fail "the missing file is not named: $output"
     ;;
 no-display)
-    status=0
-    output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/heatwise" 2>&1) ||
-        status=$?
-    [ "$status" -eq 1 ] || fail "exit status $status, not 1: $output"
-    [ "$(wc -l <<<"$output")" -eq 1 ] || fail "more than one line: $output"
-    grep -q "xvfb-run" <<<"$output" && grep -q "heatwise-cli" <<<"$output" ||
-        fail "the line does not say what to do: $output"
+    # Nothing set at all, and Qt told to use an X server that is not there.
+    for platform in "" xcb; do
+        status=0
+        output=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM="$platform" \
+            "$prefix/bin/heatwise" 2>&1) || status=$?
+        [ "$status" -eq 1 ] || fail "exit status $status, not 1: $output"
+        [ "$(wc -l <<<"$output")" -eq 1 ] || fail "more than one line: $output"
+        grep -q "cannot open a display" <<<"$output" || fail "no display is not named: $output"
+        grep -q "xvfb-run" <<<"$output" && grep -q "heatwise-cli" <<<"$output" ||
+            fail "the line does not say what to do: $output"
+    done
     ;;
 no-qt)
     for program in "$build/tools/cli/heatwise-cli" "$build/tools/climate/heatwise-derive"; do
@@ -106,22 +113,53 @@ find-package | subdirectory)
     "$cmake" -S "$source/tests/install/consumer" -B "$consumer" -G Ninja \
         -DCMAKE_BUILD_TYPE=Release "${configure[@]}" >"$work/$check/configure.log" 2>&1 ||
         fail "the consumer does not configure (see $work/$check/configure.log)"
+    targets=(consumer_core)
     if [ "$check" = subdirectory ]; then
         plan=$("$cmake" --build "$consumer" --target consumer -- -n 2>&1) ||
             fail "the consumer has no build plan: $plan"
         for library in libwindlass.a libwindlass_qt.a "Linking CXX executable consumer"; do
             grep -q "$library" <<<"$plan" || fail "the consumer's build plan lacks $library"
         done
-        echo "installation test '$check': passed"
-        exit 0
+    else
+        targets+=(consumer)
     fi
-    "$cmake" --build "$consumer" --target consumer >"$work/$check/build.log" 2>&1 ||
-        fail "the consumer does not build (see $work/$check/build.log)"
-    output=$("$consumer/consumer") || fail "the consumer failed: $output"
-    [ "$output" = "|    42|" ] || fail "the consumer printed '$output'"
-    libraries=$(ldd "$consumer/consumer")
-    grep -q "libQt6Widgets" <<<"$libraries" ||
-        fail "the consumer does not link the Qt backend's libraries"
+    "$cmake" --build "$consumer" --target "${targets[@]}" >"$work/$check/build.log" 2>&1 ||
+        fail "the consumers do not build (see $work/$check/build.log)"
+
+    # expect_run WHAT EXPECTED-PATTERN... -- COMMAND...: the command ends with 0 and its output
+    # (both streams) holds every pattern; "window open" only where a pattern asks for it.
+    expect_run() {
+        local what=$1 patterns=() output status=0
+        shift
+        while [ "$1" != -- ]; do patterns+=("$1"); shift; done
+        shift
+        output=$("$@" 2>&1) || status=$?
+        [ "$status" -eq 0 ] || fail "$what ended with $status: $output"
+        for pattern in "${patterns[@]}"; do
+            grep -qxF -- "$pattern" <<<"$output" || fail "$what did not say '$pattern': $output"
+        done
+        if [[ ! " ${patterns[*]} " =~ "window open" ]] && grep -q "window open" <<<"$output"; then
+            fail "$what opened a window: $output"
+        fi
+    }
+    no_display=(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb)
+    refused="Windlass Window: Failed to create window - aborting."
+    core=$consumer/consumer_core
+    expect_run "the core alone" "|    42|" \
+        "display 0: no backend that draws windows is installed" -- "$core"
+    expect_run "a window of the core alone" "|    42|" "$refused" -- "$core" window
+    if ldd "$core" | grep -q "libQt"; then fail "the program of the core alone links Qt"; fi
+    if [ "$check" = find-package ]; then
+        qt=$consumer/consumer
+        expect_run "the Qt program without a display" "|    42|" \
+            "display 0: could not connect to display" -- "${no_display[@]}" "$qt"
+        expect_run "a window of the Qt program without a display" "$refused" -- \
+            "${no_display[@]}" "$qt" window
+        expect_run "a window of the Qt program on the offscreen platform" "display 1: " \
+            "window open" -- env QT_QPA_PLATFORM=offscreen "$qt" window
+        ldd "$qt" | grep -q "libQt6Widgets" ||
+            fail "the Qt program does not link the Qt backend's libraries"
+    fi
     ;;
 *)
     fail "no such check"

@@ -42,8 +42,7 @@ bool Focus(RecordingPlatform& platform, WindowHandle control) {
         if (to->IsNumeric()) {
             listener->OnNumericFocusGained(to->position);
         }
-        bool label = to->class_name == "STATIC" || (to->IsButton() && (to->style & 0x0F) == 0x7);
-        if (!label) {
+        if (to->takes_focus == TakesFocus::Yes) {
             listener->OnNotice(to->position, ControlNotice::FocusGained);
         }
     }

@@ -9,8 +9,6 @@ namespace {
 
 constexpr std::uint32_t kVisible = 0x10000000;
 constexpr std::uint32_t kDisabled = 0x08000000;
-constexpr std::uint32_t kDefaultPushButton = 0x1;
-constexpr std::uint32_t kButtonKindMask = 0x0F;
 
 std::string UpperCase(std::string_view text) {
     std::string upper(text);
@@ -36,11 +34,17 @@ Answer Ask(Made* made, Answer otherwise, Read read) {
 
 }  // namespace
 
-bool RecordedControl::IsNumeric() const {
-    static const char* const kNumeric[] = {"INTEGEREDIT", "INTEGERSPIN", "REALEDIT",
-                                           "REALSPIN",    "DOUBLEEDIT",  "DOUBLESPIN"};
-    return std::any_of(std::begin(kNumeric), std::end(kNumeric),
-                       [this](const char* name) { return class_name == name; });
+bool RecordedControl::IsButton() const {
+    switch (kind) {
+        case ControlKind::PushButton:
+        case ControlKind::Button:
+        case ControlKind::CheckBox:
+        case ControlKind::RadioButton:
+        case ControlKind::GroupBox:
+            return true;
+        default:
+            return false;
+    }
 }
 
 RecordedControl* RecordedDialog::Find(int control_id) {
@@ -229,10 +233,11 @@ WindowHandle RecordingPlatform::ControlById(WindowHandle dialog, int id) {
     return control != nullptr ? control->handle() : nullptr;
 }
 
-WindowHandle RecordingPlatform::CreateDialog(const DialogTemplate& dialog, WindowHandle parent,
+WindowHandle RecordingPlatform::CreateDialog(const DialogTemplate& dialog,
+                                             std::span<const ControlPlan> plan, WindowHandle parent,
                                              DialogListener& listener) {
     Record("CreateDialog", dialog.control_count);
-    if (refuse_dialogs) {
+    if (refuse_dialogs || plan.size() != static_cast<std::size_t>(dialog.control_count)) {
         return nullptr;
     }
     auto made = std::make_unique<RecordedDialog>();
@@ -247,6 +252,10 @@ WindowHandle RecordingPlatform::CreateDialog(const DialogTemplate& dialog, Windo
         control->class_name = UpperCase(source.class_name != nullptr ? source.class_name : "");
         control->id = source.id;
         control->style = source.style;
+        const ControlPlan& planned = plan[static_cast<std::size_t>(position)];
+        control->kind = planned.kind;
+        control->takes_focus = planned.focus;
+        control->look = planned.look;
         control->enabled = (source.style & kDisabled) == 0;
         if (!control->IsList()) {
             control->text = source.text != nullptr ? source.text : "";
@@ -388,6 +397,7 @@ void RecordingPlatform::SetModified(WindowHandle control, bool modified) {
 
 void RecordingPlatform::SetTextLimit(WindowHandle control, int limit) {
     Record("SetTextLimit", Name(control), limit);
+    IfMade(ControlOf(control), [&](RecordedControl& made) { made.text_limit = limit; });
 }
 
 int RecordingPlatform::CheckState(WindowHandle control) {
@@ -469,6 +479,8 @@ int RecordingPlatform::FindExactEntry(WindowHandle control, const std::string& t
 
 void RecordingPlatform::SetSpinRange(WindowHandle control, int minimum, int maximum) {
     Record("SetSpinRange", Name(control), minimum, maximum);
+    IfMade(ControlOf(control),
+           [&](RecordedControl& made) { made.spin_range = std::make_pair(minimum, maximum); });
 }
 
 void RecordingPlatform::SetBarRange(WindowHandle control, int minimum, int maximum) {
@@ -588,16 +600,8 @@ void RecordingPlatform::SetDefaultLook(WindowHandle button, DefaultLook look) {
 }
 
 DefaultLook RecordingPlatform::LookOf(WindowHandle button) {
-    // A push button looks as its template made it until the toolkit says otherwise.
-    RecordedControl* made = ControlOf(button);
-    if (made == nullptr || !made->IsPushButton()) {
-        return DefaultLook::Plain;
-    }
-    if (made->look) {
-        return *made->look;
-    }
-    return (made->style & kButtonKindMask) == kDefaultPushButton ? DefaultLook::Default
-                                                                 : DefaultLook::Plain;
+    return Ask(ControlOf(button), DefaultLook::Plain,
+               [](RecordedControl& made) { return made.look; });
 }
 
 void RecordingPlatform::MakeButtonAutomatic(WindowHandle button) {

@@ -34,13 +34,19 @@ struct RecordedDialog;
 struct RecordedControl {
     RecordedDialog* dialog = nullptr;
     int position = 0;
-    // The template's class name in upper case, id and style.
+    // The template's class name in upper case, id and style, and what the toolkit's plan made
+    // of it.
     std::string class_name;
     int id = 0;
     std::uint32_t style = 0;
+    ControlKind kind = ControlKind::Label;
+    TakesFocus takes_focus = TakesFocus::No;
 
     std::string text;
     bool modified = false;
+    // The typing limit and the reach of a spin field's arrows, as last set.
+    std::optional<int> text_limit;
+    std::optional<std::pair<int, int>> spin_range;
     int check = 0;
     std::vector<std::string> entries;
     int selection = -1;
@@ -57,16 +63,19 @@ struct RecordedControl {
     int background_colour = kPlatformColour;
     // The picture shown, and how many bytes it was made from.
     std::optional<std::pair<ImageKind, std::size_t>> image;
-    std::optional<DefaultLook> look;
+    // As the plan or the toolkit last set it.
+    DefaultLook look = DefaultLook::Plain;
     std::optional<SelectText> focused_with;
     std::string accessible_name;
 
     WindowHandle handle() { return reinterpret_cast<WindowHandle>(this); }
-    bool IsButton() const { return class_name == "BUTTON"; }
-    bool IsPushButton() const { return IsButton() && (style & 0x0F) <= 1; }
-    bool IsList() const { return class_name == "LISTBOX" || class_name == "COMBOBOX"; }
-    // The toolkit's numeric edit classes, with or without spin arrows.
-    bool IsNumeric() const;
+    // The kinds of the plan, as a platform makes its controls by them.
+    bool IsButton() const;
+    bool IsPushButton() const { return kind == ControlKind::PushButton; }
+    bool IsList() const { return kind == ControlKind::ListBox || kind == ControlKind::ComboBox; }
+    bool IsNumeric() const {
+        return kind == ControlKind::NumericField || kind == ControlKind::NumericSpin;
+    }
 };
 
 // One dialog made on the double. Its handle is its address.
@@ -138,8 +147,8 @@ class RecordingPlatform : public Platform,
     AssociatedProgram FindAssociatedProgram(const std::string& path_or_address) override;
 
     // Dialogs and their controls.
-    WindowHandle CreateDialog(const DialogTemplate& dialog, WindowHandle parent,
-                              DialogListener& listener) override;
+    WindowHandle CreateDialog(const DialogTemplate& dialog, std::span<const ControlPlan> plan,
+                              WindowHandle parent, DialogListener& listener) override;
     void EmbedDialog(WindowHandle dialog, WindowHandle parent) override;
     PixelSize DialogSize(WindowHandle dialog) override;
     int ControlCount(WindowHandle dialog) override;
@@ -194,7 +203,7 @@ class RecordingPlatform : public Platform,
     std::vector<std::string> calls;
 
     // What the platform reports; a test sets it.
-    DisplayMetrics display{1024, 768, 1, 32};
+    DisplayMetrics display{1024, 768, 1, 32, DisplayState::Open, ""};
     UserPresence presence = UserPresence::Present;
     OsVersion version{OsFamily::Nt, 6};
     std::optional<std::string> system_directory = std::string("/usr/lib");

@@ -1,5 +1,6 @@
 #include "dialog/control_class.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <utility>
@@ -145,12 +146,120 @@ bool IsDefaultPushButton(ControlClass control_class, std::uint32_t style) {
     return control_class == ControlClass::Button && ButtonKind(style) == styles::kDefaultPushButton;
 }
 
+bool IsRadioButton(ControlClass control_class, std::uint32_t style) {
+    return control_class == ControlClass::Button && (ButtonKind(style) == styles::kRadioButton ||
+                                                     ButtonKind(style) == styles::kAutoRadioButton);
+}
+
 bool IsAutoRadioButton(ControlClass control_class, std::uint32_t style) {
     return control_class == ControlClass::Button && ButtonKind(style) == styles::kAutoRadioButton;
 }
 
 bool IsAutoCheckBox(ControlClass control_class, std::uint32_t style) {
     return control_class == ControlClass::Button && ButtonKind(style) == styles::kAutoCheckBox;
+}
+
+bool TakesTheFocus(ControlClass control_class, std::uint32_t style) {
+    switch (control_class) {
+        case ControlClass::Static:
+        case ControlClass::Progress:
+        case ControlClass::Header:
+        case ControlClass::UpDown:
+        case ControlClass::Other:
+            return false;
+        case ControlClass::Button:
+            return ButtonKind(style) != styles::kGroupBox;
+        default:
+            return true;
+    }
+}
+
+namespace {
+
+ControlKind ButtonKindOf(std::uint32_t style) {
+    switch (ButtonKind(style)) {
+        case styles::kPushButton:
+        case styles::kDefaultPushButton:
+            return ControlKind::PushButton;
+        case styles::kCheckBox:
+        case styles::kAutoCheckBox:
+        case styles::kThreeState:
+        case styles::kAutoThreeState:
+            return ControlKind::CheckBox;
+        case styles::kRadioButton:
+        case styles::kAutoRadioButton:
+            return ControlKind::RadioButton;
+        case styles::kGroupBox:
+            return ControlKind::GroupBox;
+        default:
+            return ControlKind::Button;
+    }
+}
+
+}  // namespace
+
+std::optional<ControlKind> PlatformKindOf(ControlClass control_class, std::uint32_t style) {
+    switch (control_class) {
+        case ControlClass::Button:
+            return ButtonKindOf(style);
+        case ControlClass::Static:
+            return ControlKind::Label;
+        case ControlClass::Edit:
+            return styles::Has(style, styles::kEditMultiLine) ? ControlKind::MultiLineEdit
+                                                              : ControlKind::Edit;
+        case ControlClass::ListBox:
+            return ControlKind::ListBox;
+        case ControlClass::ComboBox:
+            return ControlKind::ComboBox;
+        case ControlClass::IntegerEdit:
+        case ControlClass::RealEdit:
+        case ControlClass::DoubleEdit:
+            return ControlKind::NumericField;
+        case ControlClass::IntegerSpin:
+        case ControlClass::RealSpin:
+        case ControlClass::DoubleSpin:
+            return ControlKind::NumericSpin;
+        case ControlClass::Trackbar:
+            return ControlKind::Trackbar;
+        case ControlClass::Treeview:
+            return ControlKind::TreeView;
+        case ControlClass::TabControl:
+            return ControlKind::TabControl;
+        case ControlClass::Progress:
+            return ControlKind::Progress;
+        case ControlClass::UpDown:
+            return ControlKind::UpDown;
+        case ControlClass::Header:
+            return ControlKind::Header;
+        case ControlClass::Other:
+            break;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::vector<ControlPlan>> PlanOf(const DialogTemplate& dialog) {
+    std::vector<ControlPlan> plan;
+    plan.reserve(static_cast<std::size_t>(std::max(dialog.control_count, 0)));
+    bool default_found = false;
+    for (int position = 0; position < dialog.control_count; ++position) {
+        const DialogControl& control = dialog.controls[position];
+        ControlClass control_class =
+            ClassOf(control.class_name != nullptr ? control.class_name : "");
+        std::uint32_t style = NormalisedStyle(control_class, control.style);
+        std::optional<ControlKind> kind = PlatformKindOf(control_class, style);
+        if (!kind) {
+            return std::nullopt;
+        }
+        ControlPlan entry{*kind,
+                          TakesTheFocus(control_class, style) ? TakesFocus::Yes : TakesFocus::No,
+                          DefaultLook::Plain};
+        if (!default_found && IsDefaultPushButton(control_class, style)) {
+            entry.look = DefaultLook::Default;
+            default_found = true;
+        }
+        plan.push_back(entry);
+    }
+    return plan;
 }
 
 }  // namespace windlass

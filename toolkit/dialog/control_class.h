@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "platform/dialog_types.h"
+#include "resources/resource_types.h"
 #include "resources/template_styles.h"
 
 namespace windlass {
@@ -63,11 +65,29 @@ std::uint32_t NormalisedStyle(ControlClass control_class, std::uint32_t style);
 std::optional<ImageKind> ImageOf(ControlClass control_class, std::uint32_t style);
 std::uint32_t WithoutImage(std::uint32_t style);
 
-// Queries on a normalised style.
+// Queries on a normalised style. These are the toolkit's one classification of its controls:
+// the dialog procedure, the keyboard, the numeric fields' focus check and the platform's plan
+// (PlanOf) all go by them.
 std::uint32_t ButtonKind(std::uint32_t style);
+// A plain or default push button; buttons of other kinds (owner-drawn, say) are clicked as
+// check boxes are, and Return never presses them.
 bool IsPushButton(ControlClass control_class, std::uint32_t style);
 bool IsDefaultPushButton(ControlClass control_class, std::uint32_t style);
+bool IsRadioButton(ControlClass control_class, std::uint32_t style);
 bool IsAutoRadioButton(ControlClass control_class, std::uint32_t style);
 bool IsAutoCheckBox(ControlClass control_class, std::uint32_t style);
+// Labels, group boxes, progress bars, headers and up-down arrows never take the focus; every
+// other control does while it is enabled and shown.
+bool TakesTheFocus(ControlClass control_class, std::uint32_t style);
+
+// The kind of control the platform makes for a control of this class and normalised style;
+// nothing for a class the toolkit has no control for.
+std::optional<ControlKind> PlatformKindOf(ControlClass control_class, std::uint32_t style);
+
+// The plan the platform makes a template's controls by, one entry per control in template
+// order; nothing when a control's class is one the toolkit has no control for, as then the
+// dialog cannot be made. The dialog's default push button (the first its template marks so)
+// starts with the default look.
+std::optional<std::vector<ControlPlan>> PlanOf(const DialogTemplate& dialog);
 
 }  // namespace windlass

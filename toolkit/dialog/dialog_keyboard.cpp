@@ -1,15 +1,11 @@
 #include "dialog/dialog_keyboard.h"
 
-#include <utility>
-
+#include "dialog/button_ids.h"
 #include "platform/platform.h"
 #include "resources/template_styles.h"
 
 namespace windlass {
 namespace {
-
-constexpr int kOkId = 1;
-constexpr int kCancelId = 2;
 
 // The keyboard's view of one dialog, with what only the platform knows asked as it is needed.
 class Keyboard {
@@ -20,46 +16,21 @@ class Keyboard {
     int Count() const { return dialog_.ControlCount(); }
     ControlClass ClassAt(int position) const { return dialog_.ClassAt(position); }
     std::uint32_t StyleAt(int position) const { return dialog_.StyleAt(position); }
-    std::uint32_t KindAt(int position) const {
-        return dialog_.StyleAt(position) & styles::kButtonKindMask;
-    }
 
-    // Labels, group boxes, progress bars, headers and up-down arrows never take the focus;
-    // every other control does while it is enabled and shown.
+    // A control takes the focus when its kind does and it is enabled and shown now.
     bool CanFocus(int position) const {
-        ControlClass control_class = ClassAt(position);
-        if (control_class == ControlClass::Static || control_class == ControlClass::Progress ||
-            control_class == ControlClass::Header || control_class == ControlClass::UpDown ||
-            (control_class == ControlClass::Button && KindAt(position) == styles::kGroupBox)) {
-            return false;
-        }
-        return platform_.CanFocus(dialog_.HandleAt(position));
+        return TakesTheFocus(ClassAt(position), StyleAt(position)) &&
+               platform_.CanFocus(dialog_.HandleAt(position));
     }
 
     bool IsRadioButton(int position) const {
-        return ClassAt(position) == ControlClass::Button &&
-               (KindAt(position) == styles::kRadioButton ||
-                KindAt(position) == styles::kAutoRadioButton);
+        return windlass::IsRadioButton(ClassAt(position), StyleAt(position));
     }
-
-    // Every button that is not a check box, radio button or group box is pressed as a push
-    // button is.
+    bool IsAutoRadioButton(int position) const {
+        return windlass::IsAutoRadioButton(ClassAt(position), StyleAt(position));
+    }
     bool IsPushButton(int position) const {
-        if (ClassAt(position) != ControlClass::Button) {
-            return false;
-        }
-        switch (KindAt(position)) {
-            case styles::kCheckBox:
-            case styles::kAutoCheckBox:
-            case styles::kThreeState:
-            case styles::kAutoThreeState:
-            case styles::kRadioButton:
-            case styles::kAutoRadioButton:
-            case styles::kGroupBox:
-                return false;
-            default:
-                return true;
-        }
+        return windlass::IsPushButton(ClassAt(position), StyleAt(position));
     }
 
     // Edit fields move their caret with the arrows (a spin field steps), list and combo boxes
@@ -81,17 +52,7 @@ class Keyboard {
         return platform_.CheckState(dialog_.HandleAt(position)) != 0;
     }
 
-    std::pair<int, int> GroupOf(int position) const {
-        int first = position;
-        while (first > 0 && !(StyleAt(first) & styles::kGroup)) {
-            --first;
-        }
-        int end = position + 1;
-        while (end < Count() && !(StyleAt(end) & styles::kGroup)) {
-            ++end;
-        }
-        return {first, end - 1};
-    }
+    RadioGroup GroupOf(int position) const { return windlass::GroupOf(dialog_, position); }
 
     // The group's checked button, as the user's choice is where they expect to land; with
     // none checked, the first button the template marks as a tab stop, else the first.
@@ -176,25 +137,12 @@ class Keyboard {
                 return position;
             }
         }
-        return PushButtonWithId(kOkId);
+        return PushButtonWithId(kOkButton);
     }
 
     void FocusFromKeyboard(int position) const {
         platform_.FocusControl(dialog_.HandleAt(position),
                                SelectionOnEntry(ClassAt(position), StyleAt(position)));
-    }
-
-    // Checks an automatic radio button as a click would: the group's other automatic buttons
-    // that the user can reach lose their check.
-    void CheckInGroup(int position) const {
-        platform_.SetCheckState(dialog_.HandleAt(position), 1);
-        auto [first, last] = GroupOf(position);
-        for (int other = first; other <= last; ++other) {
-            if (other != position && IsRadioButton(other) &&
-                KindAt(other) == styles::kAutoRadioButton && CanFocus(other)) {
-                platform_.SetCheckState(dialog_.HandleAt(other), 0);
-            }
-        }
     }
 
     bool HasFocus(int position) const {
@@ -234,9 +182,8 @@ KeyVerdict Arrow(KeyboardDialog& dialog, const Keyboard& keyboard, int focused, 
     keyboard.FocusFromKeyboard(next);
     // Moving onto an automatic radio button checks it, as a click would; a move the focused
     // field refused checks nothing.
-    if (keyboard.IsRadioButton(next) && keyboard.KindAt(next) == styles::kAutoRadioButton &&
-        keyboard.HasFocus(next) && !keyboard.IsChecked(next)) {
-        keyboard.CheckInGroup(next);
+    if (keyboard.IsAutoRadioButton(next) && keyboard.HasFocus(next) && !keyboard.IsChecked(next)) {
+        ThePlatform().Controls().SetCheckState(dialog.HandleAt(next), 1);
         dialog.Notice(next, ControlNotice::Clicked);
     }
     return KeyVerdict::Taken;
@@ -278,7 +225,7 @@ KeyVerdict ActOnNavigationKey(KeyboardDialog& dialog, int focused, NavigationKey
             Press(dialog, keyboard, keyboard.ReturnButton(focused));
             return KeyVerdict::Taken;
         case NavigationKey::Escape:
-            Press(dialog, keyboard, keyboard.PushButtonWithId(kCancelId));
+            Press(dialog, keyboard, keyboard.PushButtonWithId(kCancelButton));
             return KeyVerdict::Taken;
     }
     return KeyVerdict::Taken;
@@ -297,6 +244,49 @@ int EntryStop(const KeyboardDialog& dialog) {
     Keyboard keyboard(dialog);
     int first = keyboard.FirstMarkedTabStop();
     return first >= 0 ? first : keyboard.NextTabStop(-1, true);
+}
+
+RadioGroup GroupOf(const KeyboardDialog& dialog, int position) {
+    return GroupAround(
+        position, dialog.ControlCount(), [&](int at) { return dialog.ClassAt(at); },
+        [&](int at) { return styles::Has(dialog.StyleAt(at), styles::kGroup); });
+}
+
+void UncheckRestOfGroup(const KeyboardDialog& dialog, int position) {
+    Keyboard keyboard(dialog);
+    DialogControls& platform = ThePlatform().Controls();
+    auto [first, last] = GroupOf(dialog, position);
+    for (int other = first; other <= last; ++other) {
+        if (other != position && keyboard.IsAutoRadioButton(other) && keyboard.CanFocus(other) &&
+            keyboard.IsChecked(other)) {
+            platform.SetCheckState(dialog.HandleAt(other), 0);
+        }
+    }
+}
+
+void ShowDefaultLook(const KeyboardDialog& dialog, int focused) {
+    Keyboard keyboard(dialog);
+    DialogControls& platform = ThePlatform().Controls();
+    const bool on_push_button = focused >= 0 && keyboard.IsPushButton(focused);
+    bool default_found = false;
+    for (int position = 0; position < keyboard.Count(); ++position) {
+        if (!keyboard.IsPushButton(position)) {
+            continue;
+        }
+        bool looks_default = false;
+        if (on_push_button) {
+            looks_default = position == focused;
+        } else if (!default_found &&
+                   IsDefaultPushButton(keyboard.ClassAt(position), keyboard.StyleAt(position))) {
+            looks_default = true;
+            default_found = true;
+        }
+        DefaultLook look = looks_default ? DefaultLook::Default : DefaultLook::Plain;
+        WindowHandle button = dialog.HandleAt(position);
+        if (platform.LookOf(button) != look) {
+            platform.SetDefaultLook(button, look);
+        }
+    }
 }
 
 }  // namespace windlass

@@ -10,15 +10,19 @@
 // with now (enabled and shown), whether or not its template marks it as a tab stop, so that no
 // input of a form needs the mouse. A radio group is one stop: its checked button, else the
 // first the template marks as a tab stop, else its first. The arrow keys move within a group
-// (a group runs from a control with the group style to the next one with it), checking an
-// automatic radio button they land on as a click would, except in the controls that use the
-// arrows themselves. Return presses the focused push button, else the one that looks like the
-// default, else OK (id 1), unless a multi-line field wants the Return itself; Escape presses
-// Cancel (id 2).
+// (GroupOf: the controls of one class from one with the group style up to the next), checking
+// an automatic radio button they land on as a click would, except in the controls that use
+// the arrows themselves. Return presses the focused push button, else the one that looks like
+// the default, else OK, unless a multi-line field wants the Return itself; Escape presses
+// Cancel.
+//
+// The same view of a dialog serves the rules of a click on a radio button and of the default
+// look, which the dialog procedure applies as the platform reports clicks and focus moves.
 
 #include <cstdint>
 
 #include "dialog/control_class.h"
+#include "field/radio_group.h"
 #include "platform/dialog_types.h"
 
 namespace windlass {
@@ -58,5 +62,19 @@ int TabStopWithoutWrap(const KeyboardDialog& dialog, int from, bool forward);
 // How the text of a field is selected when the keyboard takes the focus into it: whole,
 // except in a multi-line field, which keeps its caret.
 SelectText SelectionOnEntry(ControlClass control_class, std::uint32_t style);
+
+// The group of the control at `position` (GroupAround, radio_group.h).
+RadioGroup GroupOf(const KeyboardDialog& dialog, int position);
+
+// The user checked the automatic radio button at `position` (a click, an arrow key): every
+// other automatic radio button of its group that the user can reach loses its check. A
+// disabled or hidden one keeps its state, as the user cannot reach it either.
+void UncheckRestOfGroup(const KeyboardDialog& dialog, int position);
+
+// Gives the push buttons their look for the focus on the control at `focused` (-1 for none):
+// a focused push button looks like the default one, as Return presses it; with the focus on
+// anything else the dialog's default button (the first its template marks so) does. Every
+// other push button looks plain.
+void ShowDefaultLook(const KeyboardDialog& dialog, int focused);
 
 }  // namespace windlass

@@ -1,7 +1,9 @@
 #include "dialog/dialog_load.h"
 
 #include <memory>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "convert/zstring_convert.h"
 #include "dialog/accessible_names.h"
@@ -13,16 +15,6 @@
 
 namespace windlass {
 namespace {
-
-// Text limits: an integer field holds a sign and ten digits; plain edit fields take what
-// their platform control can hold.
-constexpr int kIntegerTextLimit = 11;
-constexpr int kSingleLineLimit = 32767;
-constexpr int kMultiLineLimit = 65535;
-
-// The reach of a spin field's arrows until a range is set.
-constexpr int kIntegerSpinReach = 31073;
-constexpr int kRealSpinReach = 100;
 
 // The field record a numeric field makes for itself as it is created.
 void PrepareNumericField(ControlRecord& control, DialogControls& platform) {
@@ -101,7 +93,7 @@ void yydialoginitialise(DialogRecord& dialog) {
             platform.MakeButtonAutomatic(control.handle);
         } else if (control.control_class == ControlClass::Edit) {
             bool multi_line = styles::Has(control.style, styles::kEditMultiLine);
-            control.field.text_limit = multi_line ? kMultiLineLimit : kSingleLineLimit;
+            control.field.text_limit = multi_line ? kMultiLineTextLimit : kSingleLineTextLimit;
             platform.SetTextLimit(control.handle, control.field.text_limit);
         }
         AttachImage(control, platform);
@@ -124,9 +116,14 @@ std::unique_ptr<DialogRecord> MakeDialogRecord(int dialog_id, const DialogTempla
     dialog->id = dialog_id;
     dialog->source = &source;
     dialog->procedure = std::make_unique<DialogProcedure>(*dialog);
+    // A template with a class the toolkit has no control for cannot be made on any platform.
+    std::optional<std::vector<ControlPlan>> plan = PlanOf(source);
+    if (!plan) {
+        return nullptr;
+    }
     dialog->creating = true;
     DialogControls& platform = ThePlatform().Controls();
-    dialog->window = platform.CreateDialog(source, parent, *dialog->procedure);
+    dialog->window = platform.CreateDialog(source, *plan, parent, *dialog->procedure);
     if (dialog->window == nullptr) {
         return nullptr;
     }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "dialog/button_ids.h"
 #include "dialog/dialog_keyboard.h"
 #include "dialog/dialog_messages.h"
 #include "dialog/dialog_table.h"
@@ -15,10 +16,6 @@
 
 namespace windlass {
 namespace {
-
-// The OK button's id, and the button F1 counts as.
-constexpr int kOkButton = 1;
-constexpr int kHelpButton = 9;
 
 // Puts the text and value a field had when it gained the focus back into it.
 void RestoreSavedCopy(WindowHandle field) {
@@ -127,9 +124,14 @@ void DialogProcedure::OnNotice(int control, ControlNotice notice) {
         case ControlNotice::Clicked:
             if (IsPushButton(record->control_class, record->style)) {
                 PushButtonPressed(*record);
-            } else {
-                FieldTouched(*record, Post::Always);
+                break;
             }
+            // An automatic radio button has checked itself; the rest of its group follow.
+            if (IsAutoRadioButton(record->control_class, record->style) &&
+                ThePlatform().Controls().CheckState(record->handle) == 1) {
+                UncheckRestOfGroup(RecordKeyboard(dialog_, *this), control);
+            }
+            FieldTouched(*record, Post::Always);
             break;
         case ControlNotice::SelectionChanged:
             FieldTouched(*record, Post::Always);
@@ -145,6 +147,7 @@ void DialogProcedure::OnNotice(int control, ControlNotice notice) {
             }
             break;
         case ControlNotice::FocusGained:
+            ShowDefaultLook(RecordKeyboard(dialog_, *this), control);
             FieldTouched(*record, Post::WhenChanged);
             break;
         case ControlNotice::Scrolled:

@@ -48,11 +48,21 @@ void ForgetFieldsOf(const DialogRecord& dialog) {
     }
 }
 
-// Hides and destroys a loaded dialog, frees its records and closes its slot.
+// Hides and destroys a loaded dialog, frees its records and closes its slot. The dialogs it
+// owned belong to its own owner from then on: no dialog is left pointing at it.
 void UnloadDialog(DialogRecord& dialog) {
     DialogTable& table = Dialogs();
     HideShownDialog(dialog);
     ForgetFieldsOf(dialog);
+    for (int slot = 1; slot <= table.count; ++slot) {
+        DialogRecord* other = table.AtSlot(slot);
+        if (other->owner == dialog.window) {
+            other->owner = dialog.owner != other->window ? dialog.owner : nullptr;
+        }
+        if (other->previous_active == dialog.window) {
+            other->previous_active = nullptr;
+        }
+    }
     ThePlatform().Controls().DestroyDialog(dialog.window);
     if (table.active == dialog.window) {
         table.active = nullptr;

@@ -17,20 +17,54 @@ bool MainWindowHidden() {
            (windows.flags != -1 && (windows.flags & WF_HIDDEN) != 0);
 }
 
-// Every window of the program other than `except`: the loaded dialogs and the frames.
-// The window that takes the focus when `owner` is to have it: the program's form when the
-// owner is the main window that holds it, else the owner itself.
-WindowHandle FocusTargetOf(WindowHandle owner) {
+// The window a dialog shown now belongs to: the active dialog while it is on the screen, never
+// the dialog itself, else the program's main window.
+WindowHandle OwnerFor(const DialogRecord& dialog) {
     DialogTable& table = Dialogs();
-    for (int slot = 1; slot <= table.count; ++slot) {
-        const DialogRecord* dialog = table.AtSlot(slot);
-        if (dialog->main_window == owner) {
-            return dialog->window;
-        }
+    const DialogRecord* active = table.FindDialog(table.active);
+    if (active != nullptr && active != &dialog && active->shown != 0) {
+        return active->window;
     }
-    return owner;
+    return Windows().by_slot[kMainWindowSlot].frame;
 }
 
+// Where the user goes back to as `dialog` goes: its owner while that is on the screen, else
+// the owner's own owner, and so on; in the end the main window, through the form it holds,
+// or nothing when there is no main window.
+WindowHandle ReturnTargetOf(const DialogRecord& dialog) {
+    DialogTable& table = Dialogs();
+    WindowHandle owner = dialog.owner;
+    for (int step = 0; step <= table.count; ++step) {
+        const DialogRecord* owning = table.FindDialog(owner);
+        if (owning == nullptr) {
+            break;
+        }
+        if (owning != &dialog && owning->shown != 0) {
+            return owning->window;
+        }
+        owner = owning->owner;
+    }
+    if (Windows().by_slot[kMainWindowSlot].frame == nullptr) {
+        return nullptr;
+    }
+    const DialogRecord* form = table.Embedded();
+    return form != nullptr ? form->window : Windows().by_slot[kMainWindowSlot].frame;
+}
+
+// The control the focus goes to first when a dialog is shown: the focus field asked for when
+// the dialog has it, else the first the keyboard reaches (dialog_keyboard.h); null for none.
+ControlRecord* FocusOnShow(DialogRecord& dialog, int focus_field) {
+    if (ControlRecord* field = focus_field != 0 ? dialog.Find(focus_field) : nullptr) {
+        return field;
+    }
+    int entry = dialog.procedure != nullptr ? dialog.procedure->EntryControl() : -1;
+    if (entry < 0 || entry >= static_cast<int>(dialog.controls.size())) {
+        return nullptr;
+    }
+    return &dialog.controls[static_cast<std::size_t>(entry)];
+}
+
+// Every window of the program other than `except`: the loaded dialogs and the frames.
 std::vector<WindowHandle> OtherWindows(const DialogRecord& except) {
     std::vector<WindowHandle> windows;
     DialogTable& table = Dialogs();
@@ -55,9 +89,19 @@ void EnableAll(const std::vector<WindowHandle>& windows, Enable enable) {
     }
 }
 
-// The focus after a show: on the field asked for when the dialog has it, else where the
-// platform put it as the dialog appeared.
+// The focus after a first show: on the field asked for, else on the dialog's first stop, with
+// its whole text selected so that typing replaces it.
 void FocusAfterShow(DialogRecord& dialog, int focus_field) {
+    ControlRecord* focus = FocusOnShow(dialog, focus_field);
+    if (focus != nullptr) {
+        yyDialogSelectAll(*focus);
+    }
+    dialog.previous_field = focus != nullptr ? focus->id : 0;
+}
+
+// The focus after a dialog shown before is brought back: on the field asked for when the
+// dialog has it, else where the platform put it as the dialog appeared.
+void FocusAfterReturn(DialogRecord& dialog, int focus_field) {
     ControlRecord* focus = focus_field != 0 ? dialog.Find(focus_field) : nullptr;
     if (focus != nullptr) {
         yyDialogSelectAll(*focus);
@@ -80,8 +124,8 @@ void RunModal(DialogRecord& dialog, DialogPlace place, int focus_field) {
     table.modal = &dialog;
     dialog.running_modal = true;
     table.active = dialog.window;
-    // The show does not return before the dialog ends: its focus field is given first.
-    if (ControlRecord* field = focus_field != 0 ? dialog.Find(focus_field) : nullptr) {
+    // The show does not return before the dialog ends: its focus is given first.
+    if (ControlRecord* field = FocusOnShow(dialog, focus_field)) {
         yyDialogSelectAll(*field);
     }
     platform.ShowDialog(dialog.window, DialogShowMode::Modal);
@@ -132,7 +176,7 @@ int yydialogshow(DialogRecord& dialog, DialogPlace place, int focus_field, int m
         platform.ShowDialog(dialog.window, DialogShowMode::Modeless);
         if (dialog.ChildStyle()) {
             table.active = dialog.window;
-            FocusAfterShow(dialog, focus_field);
+            FocusAfterReturn(dialog, focus_field);
         }
         return kShowDone;
     }
@@ -150,9 +194,7 @@ int yydialogshow(DialogRecord& dialog, DialogPlace place, int focus_field, int m
         result = kShowModeChanged;
     }
     dialog.show_mode = static_cast<ShowMode>(mode);
-    // The owner is the active dialog, else the program's main window.
-    dialog.owner =
-        table.active != nullptr ? table.active : Windows().by_slot[kMainWindowSlot].frame;
+    dialog.owner = OwnerFor(dialog);
     if (mode == 1) {
         RunModal(dialog, place, focus_field);
         return result;
@@ -195,12 +237,13 @@ void HideShownDialog(DialogRecord& dialog) {
         }
     }
     dialog.shown = 0;
+    // The user goes back to the window the dialog belongs to, never to one no longer shown.
+    WindowHandle back = ReturnTargetOf(dialog);
     if (table.active == dialog.window) {
-        table.active = dialog.owner;
+        table.active = back;
     }
-    // The user goes back to the window the dialog belongs to.
-    if (was_shown && dialog.owner != nullptr) {
-        platform.FocusControl(FocusTargetOf(dialog.owner), SelectText::Keep);
+    if (was_shown && back != nullptr) {
+        platform.FocusControl(back, SelectText::Keep);
     }
 }
 

@@ -24,7 +24,8 @@ struct DialogPlace {
 
 // yydialogshow: shows a loaded dialog in mode 1 (modal: returns when a push button ends it),
 // 2 (modeless) or 3 (modeless with every other window disabled), at `place`, with the focus
-// on `focus_field` (0 for the platform's choice). A dialog shown before is only brought back.
+// on `focus_field` (0 for the dialog's first stop), its whole text selected. The dialog belongs
+// to the active dialog (else to the main window). A dialog shown before is only brought back.
 // A child-style dialog is always modeless and shows inside the main window, which must be
 // visible and must not hold a form already (unless this is the show that embeds the form).
 // Gives kShowDone, or kShowModeChanged when the mode had to change (the dialog is shown), or
@@ -39,7 +40,10 @@ DialogPlace yydialogcentre(const DialogRecord& dialog, DialogPlace place);
 // edit field keeps its caret instead).
 void yyDialogSelectAll(const ControlRecord& control);
 
-// Hides a dialog: not shown any more, and a semi-modal show's windows enabled again.
+// Hides a dialog: not shown any more, and a semi-modal show's windows enabled again. The user
+// goes back to the window the dialog belongs to, or, when that is no longer shown, to the one
+// that window belongs to, and in the end to the main window's form: that window gets the focus
+// and, when the hidden dialog was the active one, becomes the active dialog.
 void HideShownDialog(DialogRecord& dialog);
 
 }  // namespace windlass

@@ -4,9 +4,23 @@
 #include <optional>
 #include <string>
 
+#include "convert/zstring_convert.h"
 #include "platform/platform.h"
 
 namespace windlass {
+
+// The most characters the user may type into a field until its companion data says otherwise:
+// into an integer field a whole number as wide as the integer format writes it (a sign and
+// ten digits), into plain edit fields what the platform's edit control can hold.
+inline constexpr int kIntegerTextLimit = static_cast<int>(kIntegerWidth);
+inline constexpr int kSingleLineTextLimit = 32767;
+inline constexpr int kMultiLineTextLimit = 65535;
+
+// The reach of a spin field's arrows: an integer spin field's until a range is set and always
+// at most, the range of a 16-bit position with room to spare; a real or double spin field's
+// until a range is set.
+inline constexpr int kIntegerSpinReach = 31073;
+inline constexpr int kRealSpinReach = 100;
 
 // How a control stood when its dialog was loaded.
 enum class FieldState { Disabled = 0, Enabled = 1, ReadOnly = 2, Hidden = 3 };

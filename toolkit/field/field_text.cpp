@@ -14,13 +14,12 @@ namespace windlass {
 namespace {
 
 // The arrows of a spin field move within what their platform control can hold.
-constexpr double kSpinLimit = 31073.0;
-
 int SpinBound(double bound) {
     if (std::isnan(bound)) {
         return 0;
     }
-    return static_cast<int>(std::trunc(std::clamp(bound, -kSpinLimit, kSpinLimit)));
+    constexpr double kReach = kIntegerSpinReach;
+    return static_cast<int>(std::trunc(std::clamp(bound, -kReach, kReach)));
 }
 
 }  // namespace
@@ -102,8 +101,9 @@ void SetFieldRange(ControlRecord& control, double minimum, double maximum) {
     if (IsSpinClass(control.control_class)) {
         platform.SetSpinRange(control.handle, SpinBound(minimum), SpinBound(maximum));
     }
-    // An up-down control's arrows step within the range while it is in force.
-    if (control.control_class == ControlClass::UpDown) {
+    // A bar (an up-down control's arrows, a progress bar, a trackbar's thumb) reaches over the
+    // range while it is in force, as far as whole numbers can show it.
+    if (IsBar(control.control_class)) {
         if (std::optional<BarRange> range = BarRangeOf(minimum, maximum)) {
             platform.SetBarRange(control.handle, range->minimum, range->maximum);
         }
@@ -111,21 +111,9 @@ void SetFieldRange(ControlRecord& control, double minimum, double maximum) {
 }
 
 void yyfieldrange2(int field_id, double minimum, double maximum) {
-    ControlRecord* control = CurrentFieldOrRaise(field_id);
-    if (control == nullptr) {
-        return;
+    if (ControlRecord* control = CurrentFieldOrRaise(field_id)) {
+        SetFieldRange(*control, minimum, maximum);
     }
-    bool progress = control->control_class == ControlClass::Progress;
-    if (progress || control->control_class == ControlClass::Trackbar) {
-        std::optional<BarRange> range = BarRangeOf(minimum, maximum);
-        if (!range) {
-            yyerror(progress ? ERR_PROGRESS_RANGE : ERR_TRACKBAR_RANGE);
-            return;
-        }
-        ThePlatform().Controls().SetBarRange(control->handle, range->minimum, range->maximum);
-        return;
-    }
-    SetFieldRange(*control, minimum, maximum);
 }
 
 FieldValue yyfieldgetvalue(int field_id) {

@@ -38,8 +38,9 @@ bool yyfieldrangecheck(int field_id, double value);
 void yyfieldputtext(ControlRecord& control, std::string_view text, double value,
                     std::string_view format);
 
-// The range of a field, as yyfieldrange2 stores it: any control takes one, and a spin
-// field's arrows are held to it too.
+// The range of a field, as yyfieldrange2 stores it: any control takes one, a spin field's
+// arrows are held to it too, and a bar (progress bar, trackbar, up-down control) reaches over
+// it while it is in force and whole numbers can show it.
 void SetFieldRange(ControlRecord& control, double minimum, double maximum);
 
 // The range a progress bar or trackbar takes: whole numbers (truncated toward zero), the
@@ -52,9 +53,9 @@ std::optional<BarRange> BarRangeOf(double minimum, double maximum);
 // The place of a bar for a value: the whole number toward zero, within what a bar can hold.
 int BarPositionOf(double value);
 
-// yyfieldrange2: the range of the current dialog's field of this id; ERR_FIELD_IDENTIFIER
-// when there is none. A progress bar or trackbar takes it as the range of its bar, and one it
-// cannot take raises ERR_PROGRESS_RANGE or ERR_TRACKBAR_RANGE and changes nothing.
+// yyfieldrange2: the range of the current dialog's field of this id (SetFieldRange);
+// ERR_FIELD_IDENTIFIER when there is none. A minimum greater than the maximum is accepted and
+// switches the range off.
 void yyfieldrange2(int field_id, double minimum, double maximum);
 
 // What yyfieldgetvalue found.

@@ -16,6 +16,9 @@ struct ToolkitSettings {
 
     int initialised = 0;
 
+    // Whether windows can be shown, and why not when they cannot; the screen's size is 0 then.
+    DisplayState display = DisplayState::Missing;
+    std::string display_problem = "the toolkit is not initialised";
     int screen_width = 0;
     int screen_height = 0;
     int display_colours = 0;

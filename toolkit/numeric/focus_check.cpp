@@ -3,6 +3,7 @@
 #include <string>
 
 #include "convert/zstring_convert.h"
+#include "dialog/button_ids.h"
 #include "dialog/dialog_table.h"
 #include "init/settings.h"
 #include "numeric/validation_state.h"
@@ -13,9 +14,6 @@ namespace {
 
 // The most characters of a field's text the check reads.
 constexpr std::size_t kCheckedText = 255;
-
-// The OK button's id: a press on it never lets an invalid field go.
-constexpr int kOkButton = 1;
 
 bool IsMainWindow(WindowHandle window) {
     WindowHandle frame = Windows().by_slot[kMainWindowSlot].frame;

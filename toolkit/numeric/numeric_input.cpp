@@ -17,10 +17,6 @@ namespace {
 // Ctrl+A, Ctrl+C, Backspace, Tab, Return, Ctrl+V, Ctrl+X, Ctrl+Z and Escape.
 constexpr std::array<int, 9> kEditingCharacters = {1, 3, 8, 9, 13, 22, 24, 26, 27};
 
-// The reach of an INTEGERSPIN's arrows. The arrows of the real and double spin classes do not
-// step by themselves: the toolkit steps their values, unbounded but for the field's range.
-constexpr double kIntegerSpinLimit = 31073.0;
-
 bool IsDigit(int character) {
     return character >= '0' && character <= '9';
 }
@@ -128,8 +124,11 @@ void SpinStep(ControlRecord& field, int step) {
         value = std::clamp(value, record.minimum, record.maximum);
     }
     if (IsIntegerClass(field.control_class)) {
-        // The arrows of an integer field write whole numbers within their own reach.
-        value = std::trunc(std::clamp(value, -kIntegerSpinLimit, kIntegerSpinLimit));
+        // The arrows of an integer field write whole numbers within their own reach. Those of
+        // the real and double classes do not step by themselves: the toolkit steps their
+        // values, unbounded but for the field's range.
+        constexpr double kReach = kIntegerSpinReach;
+        value = std::trunc(std::clamp(value, -kReach, kReach));
     }
     platform.SetControlText(field.handle, SpinText(field, value));
     platform.SetModified(field.handle, false);

@@ -15,10 +15,12 @@ class DialogControls {
   public:
     virtual ~DialogControls() = default;
 
-    // Makes a hidden dialog with all its controls from the template; `parent` is the window it
-    // is embedded in (a frame's client area) or null for a window of its own. Null when the
-    // dialog cannot be made (an unknown control class, a refused window).
-    virtual WindowHandle CreateDialog(const DialogTemplate& dialog, WindowHandle parent,
+    // Makes a hidden dialog with all its controls from the template, each as `plan` (one entry
+    // per template control) says; `parent` is the window it is embedded in (a frame's client
+    // area) or null for a window of its own. Null when the dialog cannot be made (a kind of
+    // control this platform has not got, a refused window).
+    virtual WindowHandle CreateDialog(const DialogTemplate& dialog,
+                                      std::span<const ControlPlan> plan, WindowHandle parent,
                                       DialogListener& listener) = 0;
     // Moves a dialog made without a parent into `parent`, a frame's client area, where it is
     // then as CreateDialog would have made it there: a form can be made and measured before
@@ -95,10 +97,12 @@ class DialogControls {
     virtual void FocusControl(WindowHandle control, SelectText select) = 0;
     // The control that has the focus, or null.
     virtual WindowHandle FocusedControl() = 0;
-    // Whether a control is enabled and shown, so that the user can reach it now.
+    // Whether a control is enabled and shown now, so that the user could reach it. Which kinds
+    // of control take the focus at all is the toolkit's plan, not asked here.
     virtual bool CanFocus(WindowHandle control) = 0;
     // Makes a push button look as the default button, or not; LookOf tells how it looks now.
-    // Return presses the button that looks so while the focus is on no push button.
+    // A push button keeps the look its plan or the toolkit last gave it: which button looks so
+    // is the toolkit's to say, as the focus moves.
     virtual void SetDefaultLook(WindowHandle button, DefaultLook look) = 0;
     virtual DefaultLook LookOf(WindowHandle button) = 0;
     // Makes a check box of any kind an automatic two-state one and a radio button an automatic

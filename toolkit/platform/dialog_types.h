@@ -28,6 +28,48 @@ struct DialogTemplate;
 // control per template control, in template order, and gives them back by position: control
 // 0 is the template's first. A spin class is one control on every platform (its arrows belong
 // to it), so positions match the template's exactly.
+//
+// What each control is, the toolkit decides once, from the template's class name and style,
+// and hands the platform with the template as the dialog's plan: the kind of control to make,
+// whether the user can give it the focus at all, and whether it starts with the default look.
+// The platform makes what the plan says and reads the template only for a control's text,
+// place and appearance (alignment, borders, scroll bars, pictures and the like).
+
+// The kinds of control a platform makes.
+enum class ControlKind {
+    Label,        // Text, a filled rectangle, a frame or a picture (the "STATIC" class).
+    GroupBox,     // A frame with a title around other controls.
+    PushButton,   // A push button, plain or default.
+    Button,       // A button of any other kind (owner-drawn, say): drawn as a plain push
+                  // button, it reports a click as a check box does and never looks default.
+    CheckBox,     // Two or three states, automatic or not, as its style says.
+    RadioButton,  // Automatic or not, as its style says; the toolkit unchecks the others.
+    ComboBox,
+    ListBox,
+    Edit,  // A single-line edit field.
+    MultiLineEdit,
+    NumericField,  // One of the toolkit's numeric edit classes.
+    NumericSpin,   // A numeric edit class with arrows.
+    Trackbar,
+    Progress,
+    TabControl,
+    TreeView,
+    UpDown,
+    Header,
+};
+
+// Whether the user can give a control the focus at all, while it is enabled and shown.
+enum class TakesFocus { No, Yes };
+
+// How a control looks as the default push button (Return presses it) or not.
+enum class DefaultLook { Plain, Default };
+
+// The toolkit's plan for one control of a template.
+struct ControlPlan {
+    ControlKind kind = ControlKind::Label;
+    TakesFocus focus = TakesFocus::No;
+    DefaultLook look = DefaultLook::Plain;
+};
 
 // How a dialog is shown.
 enum class DialogShowMode {
@@ -37,9 +79,6 @@ enum class DialogShowMode {
 
 // How a text is selected when a field takes the focus from the toolkit.
 enum class SelectText { Keep, All };
-
-// Whether a control is to look and act as the dialog's default push button.
-enum class DefaultLook { Plain, Default };
 
 enum class Enable { No, Yes };
 
@@ -123,7 +162,8 @@ class DialogListener {
     virtual void OnNotice(int control, ControlNotice notice) = 0;
     // F1 while the dialog or one of its controls has the focus.
     virtual void OnHelpRequest() = 0;
-    // The dialog window became the active one.
+    // The dialog became the active one: its window of its own was activated, or, for a dialog
+    // inside a frame's client area, the focus came into it (the client area gained the focus).
     virtual void OnActivate() = 0;
 
     // Numeric fields (the toolkit's numeric edit classes) ask before each typed character.

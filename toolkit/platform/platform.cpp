@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "platform/windowless_platform.h"
+
 namespace windlass {
 namespace {
 
@@ -50,7 +52,7 @@ void DialogControls::SetAccessibleText(WindowHandle, const std::string&, const s
 Platform& ThePlatform() {
     auto& platform = Installed();
     if (!platform) {
-        platform = CreateDefaultPlatform();
+        platform = MakeWindowlessPlatform();
     }
     return *platform;
 }

@@ -23,16 +23,13 @@ class Platform {
     virtual HelpDesktop& Desktop() = 0;
 };
 
-// The platform in use. The first call creates the backend the program was built with.
+// The platform in use: the backend the program installed (through the backend's own install
+// procedure, such as WInstallQtBackend, or InstallPlatform), or, until it installs one, the
+// windowless platform of windowless_platform.h, on which everything that needs no window works.
 Platform& ThePlatform();
 
-// Puts a platform in place (a test double, typically) and hands back the previous one, which
-// may be null when none had been created yet. Passing null makes the next ThePlatform() create
-// the built-in backend again.
+// Puts a platform in place (a backend, or a test double) and hands back the previous one, which
+// is null when none had been asked for yet. Passing null puts the windowless platform back.
 std::unique_ptr<Platform> InstallPlatform(std::unique_ptr<Platform> platform);
-
-// Creates the backend this program was built with; each backend provides it in its own
-// factory file.
-std::unique_ptr<Platform> CreateDefaultPlatform();
 
 }  // namespace windlass

@@ -8,12 +8,18 @@
 
 namespace windlass {
 
+// Whether there is a display to show windows on. Without one (no display could be opened, or
+// the program installed no backend that draws windows) the sizes are 0 and the problem says why.
+enum class DisplayState { Open, Missing };
+
 // The display the toolkit draws on, as the settings record keeps it.
 struct DisplayMetrics {
     int width_px = 0;
     int height_px = 0;
     int planes = 1;
     int bits_per_pixel = 0;
+    DisplayState state = DisplayState::Open;
+    std::string problem;
 };
 
 // The button sets, icons and answers of a message box, in the order the toolkit numbers them.

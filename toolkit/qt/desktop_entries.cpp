@@ -107,10 +107,11 @@ std::vector<std::string> ApplicationsFor(std::string_view list_text, std::string
     return defaults;
 }
 
-std::optional<std::vector<std::string>> ExecWordsOf(std::string_view entry_text) {
+std::optional<EntryCommand> EntryCommandOf(std::string_view entry_text) {
     std::optional<std::string> exec;
     bool application = false;
     bool hidden = false;
+    RunsIn runs_in = RunsIn::Itself;
     ForEachEntry(entry_text,
                  [&](const std::string& group, std::string_view key, std::string_view value) {
                      if (group != "Desktop Entry") {
@@ -122,6 +123,8 @@ std::optional<std::vector<std::string>> ExecWordsOf(std::string_view entry_text)
                          application = value == "Application";
                      } else if (key == "Hidden") {
                          hidden = value == "true";
+                     } else if (key == "Terminal") {
+                         runs_in = value == "true" ? RunsIn::Terminal : RunsIn::Itself;
                      }
                  });
     if (!exec || !application || hidden) {
@@ -131,7 +134,7 @@ std::optional<std::vector<std::string>> ExecWordsOf(std::string_view entry_text)
     if (words.empty()) {
         return std::nullopt;
     }
-    return words;
+    return EntryCommand{std::move(words), runs_in};
 }
 
 std::vector<std::string> CommandFor(const std::vector<std::string>& exec_words,

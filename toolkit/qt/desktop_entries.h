@@ -18,9 +18,21 @@ namespace windlass::qt {
 // Associations]; for "mimeinfo.cache" those of [MIME Cache].
 std::vector<std::string> ApplicationsFor(std::string_view list_text, std::string_view mime_type);
 
-// How a desktop entry starts its program: the words of its Exec key. Nothing when the text is
-// not an application entry, is hidden, or has no Exec key.
-std::optional<std::vector<std::string>> ExecWordsOf(std::string_view entry_text);
+// Where a desktop entry's program runs: on its own, or in a terminal (Terminal=true), for a
+// program that reads and writes a terminal and shows nothing without one.
+enum class RunsIn { Itself, Terminal };
+
+// How a desktop entry starts its program: the words of its Exec key, and where it runs.
+struct EntryCommand {
+    std::vector<std::string> exec_words;
+    RunsIn runs_in = RunsIn::Itself;
+
+    bool operator==(const EntryCommand&) const = default;
+};
+
+// How a desktop entry starts its program. Nothing when the text is not an application entry,
+// is hidden (the entry is deleted), or has no Exec key.
+std::optional<EntryCommand> EntryCommandOf(std::string_view entry_text);
 
 // The command that opens `target` with an entry's Exec words: the field codes for files and
 // addresses (%f %F %u %U) become the target, the others are dropped, "%%" is a percent sign;

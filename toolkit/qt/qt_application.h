@@ -1,21 +1,25 @@
 // Internal to Windlass: not part of the public interface. Programs include windlass/windlass.h.
 #pragma once
 
+#include <optional>
 #include <string>
 
 class QApplication;
 
 namespace windlass::qt {
 
-// The program's QApplication, created on first need. When no display can be opened, the
-// program says so in one line on standard error and ends with kNoDisplayExitCode; it never
-// comes back without an application.
+// The program's QApplication, created on first need; it always comes back. When no display
+// can be opened it runs on Qt's offscreen platform, where what needs no window (the MIME
+// database, the desktop's lists) still works, and DisplayProblem() says why no window can be
+// shown.
 QApplication& Application();
 
-// The exit code of a program that found no display to open.
-inline constexpr int kNoDisplayExitCode = 1;
+// Why the program's windows cannot be shown; nothing while the display Qt opened, or the
+// platform the user chose for Qt (an offscreen one among them), serves them. Creates the
+// application first.
+const std::optional<std::string>& DisplayProblem();
 
-// The line that explains a missing display, naming the reason and the way out.
-std::string NoDisplayLine(const std::string& program, const std::string& reason);
+// Whether the program's windows can be shown: no DisplayProblem().
+bool HasDisplay();
 
 }  // namespace windlass::qt

@@ -15,11 +15,6 @@
 namespace windlass::qt {
 namespace {
 
-bool NameIs(const char* name, const char* wanted) {
-    return name != nullptr &&
-           QLatin1String(name).compare(QLatin1String(wanted), Qt::CaseInsensitive) == 0;
-}
-
 QSlider::TickPosition TicksFor(std::uint32_t style) {
     if (style & styles::kTrackbarNoTicks) {
         return QSlider::NoTicks;
@@ -228,27 +223,23 @@ HeaderControl::HeaderControl(const QString& text, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-QWidget* MakeCommonControl(const DialogControl& control, QWidget* dialog) {
-    const char* name = control.class_name;
-    if (NameIs(name, "msctls_trackbar32")) {
-        return new Trackbar(control.style, dialog);
+QWidget* MakeCommonControl(const DialogControl& control, ControlKind kind, QWidget* dialog) {
+    switch (kind) {
+        case ControlKind::Trackbar:
+            return new Trackbar(control.style, dialog);
+        case ControlKind::Progress:
+            return new ProgressBar(control.style, dialog);
+        case ControlKind::TabControl:
+            return new TabControl(dialog);
+        case ControlKind::TreeView:
+            return new TreeView(control.style, dialog);
+        case ControlKind::UpDown:
+            return new UpDown(control.style, dialog);
+        case ControlKind::Header:
+            return new HeaderControl(ToQString(control.text), dialog);
+        default:
+            return nullptr;
     }
-    if (NameIs(name, "msctls_progress32")) {
-        return new ProgressBar(control.style, dialog);
-    }
-    if (NameIs(name, "SysTabControl32")) {
-        return new TabControl(dialog);
-    }
-    if (NameIs(name, "SysTreeView32")) {
-        return new TreeView(control.style, dialog);
-    }
-    if (NameIs(name, "msctls_updown32")) {
-        return new UpDown(control.style, dialog);
-    }
-    if (NameIs(name, "SysHeader32")) {
-        return new HeaderControl(ToQString(control.text), dialog);
-    }
-    return nullptr;
 }
 
 }  // namespace windlass::qt

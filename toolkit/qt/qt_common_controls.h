@@ -18,6 +18,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/dialog_types.h"
 #include "resources/resource_types.h"
 
 class QStandardItemModel;
@@ -110,7 +111,7 @@ class HeaderControl : public QHeaderView {
     QStandardItemModel* captions_;
 };
 
-// Makes the widget of a common control; null for a class that is not one of them.
-QWidget* MakeCommonControl(const DialogControl& control, QWidget* dialog);
+// Makes the widget of a common control of this kind; null for a kind that is not one of them.
+QWidget* MakeCommonControl(const DialogControl& control, ControlKind kind, QWidget* dialog);
 
 }  // namespace windlass::qt

@@ -22,20 +22,13 @@
 namespace windlass::qt {
 namespace {
 
-bool NameIs(const char* name, const char* wanted) {
-    return name != nullptr &&
-           QLatin1String(name).compare(QLatin1String(wanted), Qt::CaseInsensitive) == 0;
-}
-
 QWidget* MakeButton(const DialogControl& control, ControlKind kind, QWidget* dialog) {
     QString text = ToQString(control.text);
     std::uint32_t button_kind = control.style & styles::kButtonKindMask;
     switch (kind) {
-        case ControlKind::PushButton: {
-            auto* button = new PushButton(text, dialog);
-            button->setDefault(button_kind == styles::kDefaultPushButton);
-            return button;
-        }
+        case ControlKind::PushButton:
+        case ControlKind::Button:
+            return new PushButton(text, dialog);
         case ControlKind::CheckBox:
             return new CheckBox(text, button_kind, dialog);
         case ControlKind::RadioButton:
@@ -49,66 +42,14 @@ QWidget* MakeButton(const DialogControl& control, ControlKind kind, QWidget* dia
 
 }  // namespace
 
-std::optional<ControlKind> KindOf(const DialogControl& control) {
-    const char* name = control.class_name;
-    if (NameIs(name, "STATIC")) {
-        return ControlKind::Static;
-    }
-    if (NameIs(name, "BUTTON")) {
-        switch (control.style & styles::kButtonKindMask) {
-            case styles::kCheckBox:
-            case styles::kAutoCheckBox:
-            case styles::kThreeState:
-            case styles::kAutoThreeState:
-                return ControlKind::CheckBox;
-            case styles::kRadioButton:
-            case styles::kAutoRadioButton:
-                return ControlKind::RadioButton;
-            case styles::kGroupBox:
-                return ControlKind::GroupBox;
-            default:
-                return ControlKind::PushButton;
-        }
-    }
-    if (NameIs(name, "COMBOBOX")) {
-        return ControlKind::ComboBox;
-    }
-    if (NameIs(name, "LISTBOX")) {
-        return ControlKind::ListBox;
-    }
-    if (NameIs(name, "EDIT")) {
-        return (control.style & styles::kEditMultiLine) ? ControlKind::MultiLineEdit
-                                                        : ControlKind::Edit;
-    }
-    if (NumericClassOf(name)) {
-        return ControlKind::Numeric;
-    }
-    const std::pair<const char*, ControlKind> common[] = {
-        {"msctls_trackbar32", ControlKind::Trackbar}, {"msctls_progress32", ControlKind::Progress},
-        {"SysTabControl32", ControlKind::TabControl}, {"SysTreeView32", ControlKind::TreeView},
-        {"msctls_updown32", ControlKind::UpDown},     {"SysHeader32", ControlKind::Header},
-    };
-    for (const auto& [common_name, kind] : common) {
-        if (NameIs(name, common_name)) {
-            return kind;
-        }
-    }
-    return std::nullopt;
-}
-
-bool TakesFocus(ControlKind kind) {
-    return kind != ControlKind::Static && kind != ControlKind::GroupBox &&
-           kind != ControlKind::Progress && kind != ControlKind::UpDown &&
-           kind != ControlKind::Header;
-}
-
 QWidget* MakeControl(const DialogControl& control, ControlKind kind, QWidget* dialog) {
     QString text = ToQString(control.text);
     switch (kind) {
-        case ControlKind::Static:
+        case ControlKind::Label:
             return new StaticText(text, control.style, dialog);
         case ControlKind::GroupBox:
         case ControlKind::PushButton:
+        case ControlKind::Button:
         case ControlKind::CheckBox:
         case ControlKind::RadioButton:
             return MakeButton(control, kind, dialog);
@@ -126,15 +67,17 @@ QWidget* MakeControl(const DialogControl& control, ControlKind kind, QWidget* di
             return MakeLineEdit(text, control.style, control.ex_style, dialog);
         case ControlKind::MultiLineEdit:
             return new MultiLineEdit(text, control.style, control.ex_style, dialog);
-        case ControlKind::Numeric:
-            return new NumericEdit(text, control, dialog);
+        case ControlKind::NumericField:
+        case ControlKind::NumericSpin:
+            return new NumericEdit(
+                text, control, kind == ControlKind::NumericSpin ? Arrows::Yes : Arrows::No, dialog);
         case ControlKind::Trackbar:
         case ControlKind::Progress:
         case ControlKind::TabControl:
         case ControlKind::TreeView:
         case ControlKind::UpDown:
         case ControlKind::Header:
-            return MakeCommonControl(control, dialog);
+            return MakeCommonControl(control, kind, dialog);
     }
     return nullptr;
 }

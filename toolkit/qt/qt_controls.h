@@ -12,8 +12,8 @@
 #include <QWidget>
 
 #include <cstdint>
-#include <optional>
 
+#include "platform/dialog_types.h"
 #include "qt/qt_buttons.h"
 #include "qt/qt_edit_fields.h"
 #include "qt/qt_list_boxes.h"
@@ -21,34 +21,9 @@
 
 namespace windlass::qt {
 
-enum class ControlKind {
-    Static,
-    GroupBox,
-    PushButton,
-    CheckBox,
-    RadioButton,
-    ComboBox,
-    ListBox,
-    Edit,
-    MultiLineEdit,
-    Numeric,
-    Trackbar,
-    Progress,
-    TabControl,
-    TreeView,
-    UpDown,
-    Header,
-};
-
-// The kind of widget a template control becomes; nothing for a class this platform has not
-// got, which fails the whole dialog.
-std::optional<ControlKind> KindOf(const DialogControl& control);
-
-// Whether a control of this kind can take the keyboard focus at all.
-bool TakesFocus(ControlKind kind);
-
-// Makes the widget of a template control, a child of the dialog, with the template's text and
-// the look its style asks for. Placement, enabling and visibility are the dialog's business.
+// Makes the widget of a template control as the toolkit's plan names its kind, a child of the
+// dialog, with the template's text and the look its style asks for. Placement, enabling and
+// visibility are the dialog's business.
 QWidget* MakeControl(const DialogControl& control, ControlKind kind, QWidget* dialog);
 
 // A label, a filled rectangle or a frame. The text is drawn as the style places it: left,

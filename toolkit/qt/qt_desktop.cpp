@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <utility>
@@ -16,6 +17,7 @@
 #include "qt/qt_application.h"
 #include "qt/qt_help_desktop.h"
 #include "qt/qt_platform.h"
+#include "qt/terminal_emulators.h"
 
 namespace windlass::qt {
 namespace {
@@ -78,11 +80,34 @@ std::optional<std::string> EntryText(const std::string& id) {
     return std::nullopt;
 }
 
+bool Installed(const std::string& program) {
+    return !QStandardPaths::findExecutable(ToQString(program)).isEmpty();
+}
+
+// The command that opens the target with an entry, as the desktop would start it: a terminal
+// program inside the user's terminal emulator. Nothing when its program is not installed, or
+// when it needs a terminal and no terminal emulator is.
+std::optional<std::vector<std::string>> StartableCommand(const EntryCommand& how,
+                                                         const std::string& target) {
+    std::vector<std::string> command = CommandFor(how.exec_words, target);
+    if (!Installed(command.front())) {
+        return std::nullopt;
+    }
+    if (how.runs_in == RunsIn::Itself) {
+        return command;
+    }
+    const char* terminal = std::getenv("TERMINAL");
+    return InTerminal(command, terminal != nullptr ? terminal : "", Installed);
+}
+
 }  // namespace
 
-// Every chosen entry is tried in turn, so that a choice whose program has gone does not hide
-// the next one; a choice that exists but leads nowhere makes the lookup a failure rather than
-// a missing association.
+// The desktop's choice for a document is made for its own type or, when no installed program
+// is chosen for that, for the nearest type it is a kind of (a web page is also plain text). The
+// programs chosen for that type are tried in the desktop's order, so that a choice whose program
+// has gone does not hide the next one. When none of them can be started, the lookup fails: the
+// types further up are not asked, since the desktop did not choose their programs for this
+// document, and starting one would open it where the user never said.
 AssociatedProgram QtHelpDesktop::FindAssociatedProgram(const std::string& path_or_address) {
     Application();
     // Each list is read once, however many types are looked for in it.
@@ -92,34 +117,37 @@ AssociatedProgram QtHelpDesktop::FindAssociatedProgram(const std::string& path_o
             lists.push_back(std::move(*text));
         }
     }
-    bool some_choice = false;
     for (const QString& type : MimeTypesOf(path_or_address)) {
+        bool chosen = false;
         for (const std::string& text : lists) {
             for (const std::string& id : ApplicationsFor(text, type.toStdString())) {
-                some_choice = true;
+                // An id whose entry is not installed (or is deleted, or no program) is a
+                // leftover of a program removed, passed over as desktops do.
                 std::optional<std::string> entry = EntryText(id);
-                std::optional<std::vector<std::string>> exec =
-                    entry ? ExecWordsOf(*entry) : std::nullopt;
-                if (!exec) {
+                std::optional<EntryCommand> how = entry ? EntryCommandOf(*entry) : std::nullopt;
+                if (!how) {
                     continue;
                 }
-                std::vector<std::string> command = CommandFor(*exec, path_or_address);
-                if (QStandardPaths::findExecutable(ToQString(command.front())).isEmpty()) {
-                    continue;
+                chosen = true;
+                if (std::optional<std::vector<std::string>> command =
+                        StartableCommand(*how, path_or_address)) {
+                    return {DesktopLookup::Found, command->front(),
+                            std::vector<std::string>(command->begin() + 1, command->end())};
                 }
-                return {DesktopLookup::Found, command.front(),
-                        std::vector<std::string>(command.begin() + 1, command.end())};
             }
         }
+        if (chosen) {
+            return {DesktopLookup::Failed, {}, {}};
+        }
     }
-    return {some_choice ? DesktopLookup::Failed : DesktopLookup::NoAssociation, {}, {}};
+    return {DesktopLookup::NoAssociation, {}, {}};
 }
 
 bool QtHelpDesktop::ShowHelp(WindowHandle owner, const std::string& document,
                              const HelpRequest& request) {
     // Closing needs no application: without one, no viewer can be open.
-    if (request.command != HelpCommand::Quit) {
-        Application();
+    if (request.command != HelpCommand::Quit && !HasDisplay()) {
+        return false;
     }
     return ShowHelpViewer(ToWidget(owner), document, request);
 }

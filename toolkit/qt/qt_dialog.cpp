@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "qt/qt_accessible.h"
+#include "qt/qt_client_area.h"
 #include "qt/qt_common_controls.h"
 #include "qt/qt_dialog_gate.h"
 #include "qt/qt_platform.h"
@@ -66,19 +67,17 @@ DialogWindow* DialogOf(QWidget* widget) {
     return nullptr;
 }
 
-DialogWindow* DialogWindow::Create(const DialogTemplate& dialog, QWidget* parent,
-                                   DialogListener& listener) {
-    for (int position = 0; position < dialog.control_count; ++position) {
-        if (!KindOf(dialog.controls[position])) {
-            return nullptr;
-        }
+DialogWindow* DialogWindow::Create(const DialogTemplate& dialog, std::span<const ControlPlan> plan,
+                                   QWidget* parent, DialogListener& listener) {
+    if (plan.size() != static_cast<std::size_t>(std::max(dialog.control_count, 0))) {
+        return nullptr;
     }
     bool embedded = parent != nullptr && (dialog.style & styles::kChild) != 0;
-    return new DialogWindow(dialog, parent, listener, WindowFlagsFor(dialog, embedded));
+    return new DialogWindow(dialog, plan, parent, listener, WindowFlagsFor(dialog, embedded));
 }
 
-DialogWindow::DialogWindow(const DialogTemplate& dialog, QWidget* parent, DialogListener& listener,
-                           Qt::WindowFlags flags)
+DialogWindow::DialogWindow(const DialogTemplate& dialog, std::span<const ControlPlan> plan,
+                           QWidget* parent, DialogListener& listener, Qt::WindowFlags flags)
     : QWidget(parent, flags), listener_(&listener), source_(&dialog) {
     // Hidden until shown, even when the window it is embedded in is shown first.
     hide();
@@ -109,8 +108,7 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, QWidget* parent, Dialog
     InstallAccessibleAccounts();
     controls_.reserve(static_cast<std::size_t>(dialog.control_count));
     for (int position = 0; position < dialog.control_count; ++position) {
-        const DialogControl& control = dialog.controls[position];
-        AddControl(control, *KindOf(control));
+        AddControl(dialog.controls[position], plan[static_cast<std::size_t>(position)]);
     }
     InstallDialogGate();
 }
@@ -131,8 +129,8 @@ void DialogWindow::EmbedIn(QWidget* parent) {
     hide();
 }
 
-void DialogWindow::AddControl(const DialogControl& control, ControlKind kind) {
-    QWidget* widget = MakeControl(control, kind, this);
+void DialogWindow::AddControl(const DialogControl& control, const ControlPlan& plan) {
+    QWidget* widget = MakeControl(control, plan.kind, this);
     TakeAccessibleAccount(widget);
     QRect area = DialogUnitsToPixels(control.x, control.y, control.width, control.height, units_);
     if (auto* combo = dynamic_cast<ComboBox*>(widget)) {
@@ -140,11 +138,14 @@ void DialogWindow::AddControl(const DialogControl& control, ControlKind kind) {
     } else {
         widget->setGeometry(area);
     }
-    if (TakesFocus(kind)) {
+    if (plan.focus == TakesFocus::Yes) {
         widget->setFocusPolicy((control.style & styles::kTabStop) ? Qt::StrongFocus
                                                                   : Qt::ClickFocus);
     } else {
         widget->setFocusPolicy(Qt::NoFocus);
+    }
+    if (auto* button = dynamic_cast<QPushButton*>(widget)) {
+        button->setDefault(plan.look == DefaultLook::Default);
     }
     widget->setEnabled(!(control.style & styles::kDisabled));
     if (!(control.style & styles::kVisible)) {
@@ -153,11 +154,7 @@ void DialogWindow::AddControl(const DialogControl& control, ControlKind kind) {
     // Controls earlier in the template lie over later ones where they overlap.
     widget->lower();
     widget->installEventFilter(this);
-    controls_.push_back({widget, kind, control.style, control.id});
-    if (kind == ControlKind::PushButton && home_default_ == nullptr &&
-        (control.style & styles::kButtonKindMask) == styles::kDefaultPushButton) {
-        home_default_ = static_cast<QPushButton*>(widget);
-    }
+    controls_.push_back({widget, plan.kind});
     ConnectNotices(static_cast<int>(controls_.size()) - 1);
 }
 
@@ -175,20 +172,12 @@ void DialogWindow::ConnectNotices(int position) {
             };
             break;
         }
+        case ControlKind::Button:
         case ControlKind::CheckBox:
+        case ControlKind::RadioButton:
             connect(static_cast<QAbstractButton*>(record.widget), &QAbstractButton::clicked, this,
                     [this, position] { Notice(position, ControlNotice::Clicked); });
             break;
-        case ControlKind::RadioButton: {
-            auto* radio = static_cast<RadioButton*>(record.widget);
-            connect(radio, &QAbstractButton::clicked, this, [this, position, radio] {
-                if (radio->automatic() && radio->isChecked()) {
-                    UncheckGroup(position);
-                }
-                Notice(position, ControlNotice::Clicked);
-            });
-            break;
-        }
         case ControlKind::ComboBox:
             connect(static_cast<QComboBox*>(record.widget), &QComboBox::activated, this,
                     [this, position] { Notice(position, ControlNotice::SelectionChanged); });
@@ -207,7 +196,8 @@ void DialogWindow::ConnectNotices(int position) {
             });
             break;
         }
-        case ControlKind::Numeric:
+        case ControlKind::NumericField:
+        case ControlKind::NumericSpin:
             static_cast<NumericEdit*>(record.widget)->set_host(this);
             break;
         case ControlKind::Trackbar:
@@ -309,6 +299,12 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DialogWindow::ControlFocusIn(int position, Qt::FocusReason reason) {
+    // A dialog inside a frame's client area (the main window's form) has no window of its own
+    // to be activated: the focus coming into it is the client area gaining the focus, which
+    // makes it the active dialog, also when its window comes back to the front.
+    if (!isWindow() && dynamic_cast<ClientArea*>(parentWidget()) != nullptr) {
+        Tell([](DialogListener& listener) { listener.OnActivate(); });
+    }
     // A window coming back to the front, a menu closing or the menu bar giving the keyboard
     // back returns the focus to the control that had it: no control took it from another.
     const ControlRecord& record = controls_[static_cast<std::size_t>(position)];
@@ -316,8 +312,7 @@ void DialogWindow::ControlFocusIn(int position, Qt::FocusReason reason) {
         return;
     }
     last_focus_ = record.widget;
-    ShowDefaultLookFor(&record);
-    if (record.kind == ControlKind::Numeric) {
+    if (record.kind == ControlKind::NumericField || record.kind == ControlKind::NumericSpin) {
         Tell([position](DialogListener& listener) { listener.OnNumericFocusGained(position); });
     }
     Notice(position, ControlNotice::FocusGained);
@@ -327,48 +322,6 @@ void DialogWindow::ControlFocusOut(int position, Qt::FocusReason reason) {
     const ControlRecord& record = controls_[static_cast<std::size_t>(position)];
     if (record.kind == ControlKind::PushButton && !IsWindowOrPopupChange(reason)) {
         Tell([position](DialogListener& listener) { listener.OnButtonFocusLost(position); });
-    }
-}
-
-void DialogWindow::ShowDefaultLookFor(const ControlRecord* focused) {
-    // The push button with the focus is the one Return presses, and looks so; with the focus
-    // elsewhere the template's default button looks so again.
-    QWidget* focused_button =
-        focused != nullptr && focused->kind == ControlKind::PushButton ? focused->widget : nullptr;
-    for (const ControlRecord& record : controls_) {
-        if (record.kind == ControlKind::PushButton) {
-            auto* button = static_cast<QPushButton*>(record.widget);
-            button->setDefault(focused_button != nullptr ? button == focused_button
-                                                         : button == home_default_);
-        }
-    }
-}
-
-std::pair<int, int> DialogWindow::GroupOf(int position) const {
-    // A group runs from a control with the group style up to the next one with it.
-    int first = position;
-    while (first > 0 && !(controls_[static_cast<std::size_t>(first)].style & styles::kGroup)) {
-        --first;
-    }
-    int end = position + 1;
-    while (end < ControlCount() &&
-           !(controls_[static_cast<std::size_t>(end)].style & styles::kGroup)) {
-        ++end;
-    }
-    return {first, end - 1};
-}
-
-void DialogWindow::UncheckGroup(int position) {
-    // The other automatic radio buttons of the group lose their check, except those disabled
-    // or hidden, which are passed over as the keyboard passes over them.
-    auto [first, last] = GroupOf(position);
-    for (int other = first; other <= last; ++other) {
-        const ControlRecord& record = controls_[static_cast<std::size_t>(other)];
-        auto* radio = dynamic_cast<RadioButton*>(record.widget);
-        if (other != position && radio != nullptr && radio->automatic() &&
-            radio->isEnabledTo(this) && !radio->isHidden()) {
-            radio->setChecked(false);
-        }
     }
 }
 

@@ -12,8 +12,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <cstdint>
-#include <utility>
+#include <span>
 #include <vector>
 
 #include "platform/dialog_types.h"
@@ -23,17 +22,17 @@
 #include "resources/resource_types.h"
 
 class QEventLoop;
-class QPushButton;
 
 namespace windlass::qt {
 
 class DialogWindow : public QWidget, public NumericFieldHost {
   public:
-    // Makes the dialog hidden, with all its controls; null when a control's class is not one
-    // this platform has. With a parent and a child-style template the dialog is embedded in
-    // the parent; otherwise it is a window of its own (owned by the parent's window, if any).
-    static DialogWindow* Create(const DialogTemplate& dialog, QWidget* parent,
-                                DialogListener& listener);
+    // Makes the dialog hidden, with all its controls as the toolkit's plan says (one entry per
+    // template control); null when the plan does not fit the template. With a parent and a
+    // child-style template the dialog is embedded in the parent; otherwise it is a window of
+    // its own (owned by the parent's window, if any).
+    static DialogWindow* Create(const DialogTemplate& dialog, std::span<const ControlPlan> plan,
+                                QWidget* parent, DialogListener& listener);
 
     // Moves a dialog made without a parent into `parent`, as Create would have made it there.
     void EmbedIn(QWidget* parent);
@@ -57,7 +56,7 @@ class DialogWindow : public QWidget, public NumericFieldHost {
     // The control the dialog hands the focus on to when it is given the focus itself: the one
     // that had it last, else the one its listener names.
     QWidget* EntryControl() const;
-    // Whether the control takes input and is enabled and shown, so that the user can reach it.
+    // Whether the control is enabled and shown, so that the user could reach it.
     bool CanFocus(int position) const;
 
     // Whether the focus may leave this dialog's numeric field for `target`: asks the listener.
@@ -84,14 +83,12 @@ class DialogWindow : public QWidget, public NumericFieldHost {
   private:
     struct ControlRecord {
         QWidget* widget = nullptr;
-        ControlKind kind = ControlKind::Static;
-        std::uint32_t style = 0;
-        int id = 0;
+        ControlKind kind = ControlKind::Label;
     };
 
-    DialogWindow(const DialogTemplate& dialog, QWidget* parent, DialogListener& listener,
-                 Qt::WindowFlags flags);
-    void AddControl(const DialogControl& control, ControlKind kind);
+    DialogWindow(const DialogTemplate& dialog, std::span<const ControlPlan> plan, QWidget* parent,
+                 DialogListener& listener, Qt::WindowFlags flags);
+    void AddControl(const DialogControl& control, const ControlPlan& plan);
     void ConnectNotices(int position);
     // Makes the dialog stand for the client area it is embedded in; true when that client area
     // had the focus.
@@ -107,10 +104,6 @@ class DialogWindow : public QWidget, public NumericFieldHost {
     void ControlFocusIn(int position, Qt::FocusReason reason);
     void ReportFocusOfInactiveWindow();
     void ControlFocusOut(int position, Qt::FocusReason reason);
-    void ShowDefaultLookFor(const ControlRecord* focused);
-    // The group of buttons a click on a radio button acts within.
-    std::pair<int, int> GroupOf(int position) const;
-    void UncheckGroup(int position);
 
     // A navigation key told to the listener (qt_dialog_keys.cpp).
     KeyVerdict ReportKey(int focused, NavigationKey key);
@@ -120,9 +113,6 @@ class DialogWindow : public QWidget, public NumericFieldHost {
     std::vector<ControlRecord> controls_;
     DialogBaseUnits units_;
     QPointer<QWidget> last_focus_;
-    // The push button the template made the default, which looks so while no other push
-    // button has the focus.
-    QPushButton* home_default_ = nullptr;
     QEventLoop* modal_loop_ = nullptr;
     bool end_requested_ = false;
     bool destroy_requested_ = false;

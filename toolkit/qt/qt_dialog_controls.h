@@ -10,8 +10,8 @@ namespace windlass::qt {
 // Dialogs and their controls on Qt Widgets.
 class QtDialogControls : public DialogControls {
   public:
-    WindowHandle CreateDialog(const DialogTemplate& dialog, WindowHandle parent,
-                              DialogListener& listener) override;
+    WindowHandle CreateDialog(const DialogTemplate& dialog, std::span<const ControlPlan> plan,
+                              WindowHandle parent, DialogListener& listener) override;
     void EmbedDialog(WindowHandle dialog, WindowHandle parent) override;
     PixelSize DialogSize(WindowHandle dialog) override;
     int ControlCount(WindowHandle dialog) override;

@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include "qt/qt_dialog.h"
+#include "qt/qt_frame.h"
 #include "qt/qt_numeric_edit.h"
 
 namespace windlass::qt {
@@ -92,6 +93,7 @@ class DialogGate : public QObject {
   private:
     bool KeyPress(QObject* watched, QKeyEvent* event);
     bool MousePress(QObject* watched, QMouseEvent* event);
+    bool WindowActivated(QObject* watched);
 
     // The window whose press was refused: the rest of that click goes nowhere either.
     QPointer<QObject> refused_window_;
@@ -115,6 +117,8 @@ bool DialogGate::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
             return false;
+        case QEvent::WindowActivate:
+            return WindowActivated(watched);
         case QEvent::Shortcut: {
             // A mnemonic letter focuses and presses its control: a move like any other.
             auto* widget = watched->isWidgetType() ? static_cast<QWidget*>(watched) : nullptr;
@@ -179,6 +183,42 @@ bool DialogGate::MousePress(QObject* watched, QMouseEvent* event) {
     return true;
 }
 
+bool DialogGate::WindowActivated(QObject* watched) {
+    // The window manager gave another window the focus (its title bar clicked, a window
+    // switched to with the keyboard). Only the program's own windows are asked about, as a
+    // press in them is: a message box or the help viewer borrows the focus as a menu does.
+    auto* window = watched->isWidgetType() ? static_cast<QWidget*>(watched) : nullptr;
+    NumericEdit* holder = NumericEdit::Holder();
+    if (window == nullptr || !window->isWindow() || holder == nullptr ||
+        holder->window() == window) {
+        return false;
+    }
+    QWidget* destination = nullptr;
+    if (dynamic_cast<DialogWindow*>(window) != nullptr) {
+        destination = Destination(window);
+    } else if (dynamic_cast<FrameWindow*>(window) != nullptr) {
+        // The focus comes to the frame first, as it does on the system the toolkit was first
+        // written for, whatever control of its form it then goes on to.
+        destination = window;
+    }
+    if (destination == nullptr) {
+        return false;
+    }
+    if (refused_window_ != nullptr && refused_window_ == window->windowHandle()) {
+        // The press that brought the window forward was refused already: it goes back
+        // without a second question.
+        holder->window()->activateWindow();
+        return true;
+    }
+    if (MayGoTo(destination)) {
+        NumericEdit::ReleaseHolder();
+        return false;
+    }
+    // Refused, the toolkit has given the focus back to the field and its window; the window
+    // that was to be active does not hear that it was.
+    return true;
+}
+
 }  // namespace
 
 void InstallDialogGate() {
@@ -190,11 +230,14 @@ void InstallDialogGate() {
 }
 
 bool MayMoveFocus(QWidget* target) {
+    return MayGoTo(Destination(target));
+}
+
+bool MayGoTo(QWidget* destination) {
     NumericEdit* holder = NumericEdit::Holder();
     if (holder == nullptr || Asking() || !holder->isEnabled() || !holder->isVisible()) {
         return true;
     }
-    QWidget* destination = Destination(target);
     DialogWindow* dialog = DialogOf(holder);
     if (destination == holder || dialog == nullptr) {
         return true;

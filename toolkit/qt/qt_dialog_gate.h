@@ -8,7 +8,10 @@
 // One application-wide event filter does the asking for the user's own moves: it sees each
 // mouse press at its window before Qt gives the focus to the widget under it, and each key
 // before the focused widget gets it, so that a dialog handles its navigation keys itself.
-// A move to another window (the window manager activating it) is not asked.
+// When the window manager activates another of the program's windows (a dialog, a main
+// window), the field is asked as for a press there, the main window standing for itself; a
+// refusal gives the focus back to the field and reactivates its window. Other windows, such
+// as message boxes and the help viewer, are not asked about.
 
 class QWidget;
 
@@ -18,7 +21,10 @@ namespace windlass::qt {
 void InstallDialogGate();
 
 // Whether the focus may go to `target`: true when no numeric field holds the focus, when the
-// target is that field, or when its dialog's listener allows it.
+// target is that field, or when its dialog's listener allows it. The target stands for the
+// control the move ends at (a dialog for the control it hands the focus to).
 bool MayMoveFocus(QWidget* target);
+// The same for a move that ends at `destination` itself.
+bool MayGoTo(QWidget* destination);
 
 }  // namespace windlass::qt

@@ -11,8 +11,7 @@ namespace windlass::qt {
 
 bool DialogWindow::CanFocus(int position) const {
     const ControlRecord& record = controls_[static_cast<std::size_t>(position)];
-    return TakesFocus(record.kind) && record.widget->isEnabledTo(this) &&
-           !record.widget->isHidden();
+    return record.widget->isEnabledTo(this) && !record.widget->isHidden();
 }
 
 KeyVerdict DialogWindow::ReportKey(int focused, NavigationKey key) {

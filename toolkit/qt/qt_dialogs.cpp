@@ -49,10 +49,13 @@ void SelectAllText(QWidget* widget) {
 
 }  // namespace
 
-WindowHandle QtDialogControls::CreateDialog(const DialogTemplate& dialog, WindowHandle parent,
+WindowHandle QtDialogControls::CreateDialog(const DialogTemplate& dialog,
+                                            std::span<const ControlPlan> plan, WindowHandle parent,
                                             DialogListener& listener) {
-    Application();
-    return ToHandle(DialogWindow::Create(dialog, ToWidget(parent), listener));
+    if (!HasDisplay()) {
+        return nullptr;
+    }
+    return ToHandle(DialogWindow::Create(dialog, plan, ToWidget(parent), listener));
 }
 
 void QtDialogControls::EmbedDialog(WindowHandle dialog, WindowHandle parent) {
@@ -198,6 +201,8 @@ void QtDialogControls::SetModified(WindowHandle control, bool modified) {
 void QtDialogControls::SetTextLimit(WindowHandle control, int limit) {
     if (QLineEdit* edit = LineEditOf(control)) {
         TypingLimitOf(*edit).set_limit(limit);
+    } else if (auto* lines = As<MultiLineEdit>(control)) {
+        lines->set_limit(limit);
     }
 }
 

@@ -1,9 +1,13 @@
 #include "qt/qt_edit_fields.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
 
+#include <algorithm>
 #include <climits>
 
 #include "resources/template_styles.h"
@@ -24,10 +28,11 @@ Qt::Alignment EditAlignment(std::uint32_t style_bits) {
 }  // namespace
 
 QValidator::State TypingLimit::validate(QString& input, int&) const {
-    if (input.size() <= limit_ || input.size() <= written_length_) {
-        return Acceptable;
+    if (input.size() > limit_ && input.size() > accepted_length_) {
+        return Invalid;
     }
-    return Invalid;
+    accepted_length_ = input.size();
+    return Acceptable;
 }
 
 TypingLimit& TypingLimitOf(QLineEdit& edit) {
@@ -70,7 +75,7 @@ QLineEdit* MakeLineEdit(const QString& text, std::uint32_t style_bits, std::uint
 
 MultiLineEdit::MultiLineEdit(const QString& text, std::uint32_t style_bits, std::uint32_t ex_style,
                              QWidget* parent)
-    : QPlainTextEdit(parent), wants_return_((style_bits & styles::kEditWantReturn) != 0) {
+    : QPlainTextEdit(parent), limit_(INT_MAX) {
     setFrameShape(styles::HasBorder(style_bits, ex_style) ? QFrame::StyledPanel : QFrame::NoFrame);
     setReadOnly((style_bits & styles::kEditReadOnly) != 0);
     setLineWrapMode((style_bits & styles::kEditScrollsSideways) ? QPlainTextEdit::NoWrap
@@ -84,6 +89,35 @@ MultiLineEdit::MultiLineEdit(const QString& text, std::uint32_t style_bits, std:
     document()->setDefaultTextOption(option);
     setPlainText(text);
     document()->setModified(false);
+}
+
+qsizetype MultiLineEdit::RoomFor(qsizetype wanted) const {
+    const qsizetype length = document()->characterCount() - 1;
+    const qsizetype selected = textCursor().selectedText().size();
+    // A text the program made longer than the limit may be shortened, never lengthened.
+    const qsizetype room = std::max<qsizetype>(limit_ - (length - selected), selected);
+    return std::clamp<qsizetype>(room, 0, wanted);
+}
+
+void MultiLineEdit::keyPressEvent(QKeyEvent* event) {
+    QString typed = event->text();
+    const bool is_line_end = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool inserts = is_line_end || (!typed.isEmpty() && typed.at(0).isPrint());
+    if (inserts && !isReadOnly() && RoomFor(is_line_end ? 1 : typed.size()) == 0) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void MultiLineEdit::insertFromMimeData(const QMimeData* source) {
+    if (source == nullptr || !source->hasText() || isReadOnly()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    QString text = source->text();
+    textCursor().insertText(text.left(RoomFor(text.size())));
+    ensureCursorVisible();
 }
 
 }  // namespace windlass::qt

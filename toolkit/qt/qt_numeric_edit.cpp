@@ -17,40 +17,6 @@
 namespace windlass::qt {
 namespace {
 
-struct NumericClassName {
-    const char* name;
-    NumericClass number_class;
-    bool spin;
-};
-
-constexpr NumericClassName kClasses[] = {
-    {"INTEGEREDIT", NumericClass::Integer, false}, {"INTEGERSPIN", NumericClass::Integer, true},
-    {"REALEDIT", NumericClass::Real, false},       {"REALSPIN", NumericClass::Real, true},
-    {"DOUBLEEDIT", NumericClass::Double, false},   {"DOUBLESPIN", NumericClass::Double, true},
-};
-
-const NumericClassName* FindClass(const char* class_name) {
-    if (class_name == nullptr) {
-        return nullptr;
-    }
-    for (const NumericClassName& known : kClasses) {
-        if (QLatin1String(class_name).compare(QLatin1String(known.name), Qt::CaseInsensitive) ==
-            0) {
-            return &known;
-        }
-    }
-    return nullptr;
-}
-
-// Whole numbers are typed into at most 11 characters, the width of the longest 32-bit one
-// with its sign.
-constexpr int kIntegerTypingLimit = 11;
-
-// The arrows of an integer spin field cover the range of a 16-bit position with room to
-// spare; those of the real classes a small range around zero.
-constexpr int kIntegerSpinLimit = 31073;
-constexpr int kRealSpinLimit = 100;
-
 constexpr int kFirstRepeatDelay = 400;
 constexpr int kRepeatInterval = 80;
 
@@ -80,14 +46,6 @@ bool IsWindowOrPopupChange(Qt::FocusReason reason) {
 }  // namespace
 
 QPointer<NumericEdit> NumericEdit::holder_;
-
-std::optional<NumericClass> NumericClassOf(const char* class_name) {
-    const NumericClassName* known = FindClass(class_name);
-    if (known == nullptr) {
-        return std::nullopt;
-    }
-    return known->number_class;
-}
 
 // ---- The arrows ------------------------------------------------------------------------------
 
@@ -148,10 +106,9 @@ void SpinArrows::Repeat() {
 
 // ---- The field -------------------------------------------------------------------------------
 
-NumericEdit::NumericEdit(const QString& text, const DialogControl& control, QWidget* parent)
+NumericEdit::NumericEdit(const QString& text, const DialogControl& control, Arrows arrows,
+                         QWidget* parent)
     : QLineEdit(parent) {
-    const NumericClassName* known = FindClass(control.class_name);
-    number_class_ = known != nullptr ? known->number_class : NumericClass::Real;
     // The field's style is that of the edit fields it extends: its numbers are centred when the
     // style asks, and the multi-line bit that comes with that in the templates is not honoured,
     // as a number is one line.
@@ -172,14 +129,9 @@ NumericEdit::NumericEdit(const QString& text, const DialogControl& control, QWid
     QFont unshaped;
     unshaped.setStyleStrategy(QFont::PreferNoShaping);
     setFont(unshaped);
-    if (number_class_ == NumericClass::Integer) {
-        TypingLimitOf(*this).set_limit(kIntegerTypingLimit);
-    }
-    if (known != nullptr && known->spin) {
+    if (arrows == Arrows::Yes) {
         arrows_ = new SpinArrows(*this);
         arrows_->setEnabled(!isReadOnly());
-        int limit = number_class_ == NumericClass::Integer ? kIntegerSpinLimit : kRealSpinLimit;
-        SetSpinRange(-limit, limit);
         PlaceArrows();
     }
     WriteLineText(*this, text);

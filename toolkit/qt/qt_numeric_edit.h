@@ -4,27 +4,24 @@
 // The toolkit's numeric edit fields on Qt: INTEGEREDIT, REALEDIT and DOUBLEEDIT, and their spin
 // variants with up and down arrows inside the one field. The field itself decides nothing: it
 // asks its host (the dialog, which asks the toolkit) about every typed character and tells it
-// every key and arrow press. Whether the focus may leave the field is asked before the focus
-// moves, by the dialog and the focus gate (qt_dialog_gate.h), never here.
+// every key and arrow press; its typing limit and the reach of its arrows are the toolkit's.
+// Whether the focus may leave the field is asked before the focus moves, by the dialog and the
+// focus gate (qt_dialog_gate.h), never here.
 
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
-#include <optional>
-
 #include "platform/dialog_types.h"
 #include "resources/resource_types.h"
 
 namespace windlass::qt {
 
-enum class NumericClass { Integer, Real, Double };
-
-// The number class of a numeric field's class name, nothing for any other class.
-std::optional<NumericClass> NumericClassOf(const char* class_name);
-
 class NumericEdit;
+
+// Whether a numeric field has arrows.
+enum class Arrows { No, Yes };
 
 // Whom a numeric field asks and tells.
 class NumericFieldHost {
@@ -59,9 +56,8 @@ class SpinArrows : public QWidget {
 
 class NumericEdit : public QLineEdit {
   public:
-    NumericEdit(const QString& text, const DialogControl& control, QWidget* parent);
+    NumericEdit(const QString& text, const DialogControl& control, Arrows arrows, QWidget* parent);
 
-    NumericClass number_class() const { return number_class_; }
     bool has_spin() const { return arrows_ != nullptr; }
     SpinArrows* arrows() const { return arrows_; }
     void set_host(NumericFieldHost* host) { host_ = host; }
@@ -88,7 +84,6 @@ class NumericEdit : public QLineEdit {
   private:
     void PlaceArrows();
 
-    NumericClass number_class_;
     NumericFieldHost* host_ = nullptr;
     SpinArrows* arrows_ = nullptr;
     int spin_minimum_ = 0;

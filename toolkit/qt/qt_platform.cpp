@@ -6,6 +6,9 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include <optional>
+#include <string>
+
 #include "qt/qt_application.h"
 
 namespace windlass::qt {
@@ -81,8 +84,12 @@ WindowHandle ToHandle(QWidget* widget) {
 }
 
 DisplayMetrics QtWindowing::Display() {
-    Application();
     DisplayMetrics metrics;
+    if (const std::optional<std::string>& problem = DisplayProblem()) {
+        metrics.state = DisplayState::Missing;
+        metrics.problem = *problem;
+        return metrics;
+    }
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         metrics.width_px = screen->geometry().width();
         metrics.height_px = screen->geometry().height();
@@ -92,7 +99,9 @@ DisplayMetrics QtWindowing::Display() {
 }
 
 UserPresence QtWindowing::Presence() {
-    Application();
+    if (!HasDisplay()) {
+        return UserPresence::Absent;
+    }
     // Qt's offscreen and minimal platforms draw into memory that no screen shows.
     const QString platform = QGuiApplication::platformName();
     const bool unseen =
@@ -101,7 +110,9 @@ UserPresence QtWindowing::Presence() {
 }
 
 BoxAnswer QtWindowing::ShowMessageBox(const MessageBoxRequest& request) {
-    Application();
+    if (!HasDisplay()) {
+        return BoxAnswer::Failed;
+    }
     QMessageBox box(ToWidget(request.owner));
     box.setWindowTitle(ToQString(request.title));
     // The toolkit's texts are plain: a "<" in an error line is not markup.

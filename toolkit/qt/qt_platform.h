@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "platform/platform.h"
+#include "platform/posix_os_services.h"
 #include "qt/qt_dialog_controls.h"
 #include "qt/qt_help_desktop.h"
-#include "platform/posix_os_services.h"
 #include "qt/qt_text.h"
 #include "qt/qt_windowing.h"
 

@@ -16,7 +16,9 @@ FrameWindow* ToFrame(WindowHandle frame) {
 }
 
 WindowHandle QtWindowing::CreateFrame(const FrameRequest& request, FrameListener& listener) {
-    Application();
+    if (!HasDisplay()) {
+        return nullptr;
+    }
     return ToHandle(new FrameWindow(request, listener));
 }
 

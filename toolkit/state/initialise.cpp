@@ -139,6 +139,8 @@ void WInitialise(std::string_view inifile) {
 
     settings = ToolkitSettings{};
     settings.initialised = ToolkitSettings::kInitialisedMarker;
+    settings.display = display.state;
+    settings.display_problem = display.problem;
     settings.screen_width = display.width_px;
     settings.screen_height = display.height_px;
     settings.display_colours = windlass::DisplayColours(display);

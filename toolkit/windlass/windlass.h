@@ -12,6 +12,13 @@
  * - No procedure returns a status. A failure raises a numeric error code that the program
  *   reads, and clears, with InfoError().
  *
+ * The platform: the library Windlass::windlass, the core, draws nothing itself. A program that
+ * shows windows links a backend too and installs it before WInitialise(): Windlass::windlass_qt
+ * and WInstallQtBackend() for Qt Widgets. A program that installs none (one that links only
+ * the core, for the conversions say) runs all the same: everything that needs no window works
+ * (conversions, settings, environment, error reporting, the debug file), and whatever needs a
+ * window fails as it does where no display can be opened (see InfoDisplay()).
+ *
  * Sections:
  *  1. Error codes
  *  2. Error reporting
@@ -36,31 +43,31 @@
 
 /** @name Error codes raised by the toolkit (read with InfoError(1)). */
 ///@{
-constexpr int ERR_OPEN_FILE = 1;              ///< Error opening file or device.
-constexpr int ERR_NUMBER_TOO_LARGE = 4;       ///< Number too large in string to numeric conversion.
-constexpr int ERR_NO_SUBSTRING = 10;          ///< No substring found (blank text).
-constexpr int ERR_DECIMAL_POINTS = 11;        ///< More than one decimal point in number.
-constexpr int ERR_INVALID_CHARACTER = 12;     ///< Invalid character detected.
-constexpr int ERR_OS_COMMAND = 13;            ///< Operating system command error in an OS routine.
-constexpr int ERR_NUMERIC_TO_STRING = 18;     ///< Numeric to string conversion error.
-constexpr int ERR_COMMON_DIALOG = 1004;       ///< General error in common dialog.
-constexpr int ERR_NO_DIALOG = 1005;           ///< No dialogs currently loaded.
-constexpr int ERR_FIELD_IDENTIFIER = 1006;    ///< Invalid field identifier.
-constexpr int ERR_DIALOG_LOAD = 1007;         ///< Unable to load dialog from resource.
-constexpr int ERR_DIALOG_SELECT = 1008;       ///< Unable to select specified dialog.
-constexpr int ERR_FIELD_RANGE = 1009;         ///< Attempt to store an out of range field value.
-constexpr int ERR_FIELD_UNDEFINED = 1010;     ///< Field value undefined.
-constexpr int ERR_OPTION_RANGE = 1011;        ///< Option number out of range or invalid item ID.
-constexpr int ERR_PROGRESS_RANGE = 1013;      ///< Invalid range specified for progress bar.
-constexpr int ERR_DIALOG_MODE = 1014;         ///< Invalid dialog mode requested.
-constexpr int ERR_ROOT_HIDDEN = 1016;         ///< Unable to display window/dialog. Root window hidden.
-constexpr int ERR_TEXT_TOO_SMALL = 1023;      ///< Variable too small to receive text.
-constexpr int ERR_TRACKBAR_RANGE = 1029;      ///< Invalid range specified for trackbar.
-constexpr int ERR_HELP_VIEWER = 1030;         ///< General help viewer error.
-constexpr int ERR_HELP_EXTENSION = 1031;      ///< Not a valid help file extension.
-constexpr int ERR_DIALOG_STYLE = 1045;        ///< Dialog has wrong style to be combined with a window.
-constexpr int ERR_ROOT_COMBINED = 1046;       ///< Root window is combined with a dialog.
-constexpr int ERR_DIALOG_COMBINED = 1047;     ///< Current dialog is combined with a window.
+constexpr int ERR_OPEN_FILE = 1;            ///< Error opening file or device.
+constexpr int ERR_NUMBER_TOO_LARGE = 4;     ///< Number too large in string to numeric conversion.
+constexpr int ERR_NO_SUBSTRING = 10;        ///< No substring found (blank text).
+constexpr int ERR_DECIMAL_POINTS = 11;      ///< More than one decimal point in number.
+constexpr int ERR_INVALID_CHARACTER = 12;   ///< Invalid character detected.
+constexpr int ERR_OS_COMMAND = 13;          ///< Operating system command error in an OS routine.
+constexpr int ERR_NUMERIC_TO_STRING = 18;   ///< Numeric to string conversion error.
+constexpr int ERR_COMMON_DIALOG = 1004;     ///< General error in common dialog.
+constexpr int ERR_NO_DIALOG = 1005;         ///< No dialogs currently loaded.
+constexpr int ERR_FIELD_IDENTIFIER = 1006;  ///< Invalid field identifier.
+constexpr int ERR_DIALOG_LOAD = 1007;       ///< Unable to load dialog from resource.
+constexpr int ERR_DIALOG_SELECT = 1008;     ///< Unable to select specified dialog.
+constexpr int ERR_FIELD_RANGE = 1009;       ///< Attempt to store an out of range field value.
+constexpr int ERR_FIELD_UNDEFINED = 1010;   ///< Field value undefined.
+constexpr int ERR_OPTION_RANGE = 1011;      ///< Option number out of range or invalid item ID.
+constexpr int ERR_PROGRESS_RANGE = 1013;    ///< Invalid range specified for progress bar.
+constexpr int ERR_DIALOG_MODE = 1014;       ///< Invalid dialog mode requested.
+constexpr int ERR_ROOT_HIDDEN = 1016;       ///< Unable to display window/dialog: root hidden.
+constexpr int ERR_TEXT_TOO_SMALL = 1023;    ///< Variable too small to receive text.
+constexpr int ERR_TRACKBAR_RANGE = 1029;    ///< Invalid range specified for trackbar.
+constexpr int ERR_HELP_VIEWER = 1030;       ///< General help viewer error.
+constexpr int ERR_HELP_EXTENSION = 1031;    ///< Not a valid help file extension.
+constexpr int ERR_DIALOG_STYLE = 1045;      ///< Dialog has the wrong style to be combined.
+constexpr int ERR_ROOT_COMBINED = 1046;     ///< Root window is combined with a dialog.
+constexpr int ERR_DIALOG_COMBINED = 1047;   ///< Current dialog is combined with a window.
 ///@}
 
 // ---------------------------------------------------------------------------------------------
@@ -92,9 +99,10 @@ void IDebug(std::string_view text);
  * @brief Shows a modal message box and waits for the user; read the button with WInfoDialog(4).
  *
  * Where nobody can answer (a display that no screen shows, such as Qt's offscreen or minimal
- * platform), no box is shown and nothing waits: the title and text are written on standard
- * error and the box answers as if its default button (@p idefault) had been pressed. The same
- * holds for every other box the toolkit shows, such as the one of IOsExitProgram().
+ * platform, or no display at all), no box is shown and nothing waits: the title and text are
+ * written on standard error and the box answers as if its default button (@p idefault) had been
+ * pressed. The same holds for every other box the toolkit shows, such as the one of
+ * IOsExitProgram().
  * @param btype 0 OK; 1 OK, Cancel; 2 Retry, Cancel; 3 Yes, No; 4 Yes, No, Cancel;
  *              5 Abort, Retry, Ignore; anything else OK.
  * @param icon 1 stop, 2 question, 3 exclamation, 4 information, anything else none.
@@ -165,12 +173,43 @@ void ILocateString(std::string_view text, int& first, int& last);
 // ---------------------------------------------------------------------------------------------
 
 /**
+ * @brief Makes Qt Widgets the platform that the toolkit's windows, dialogs, message boxes and
+ * help viewer are shown with. Defined by the library Windlass::windlass_qt, which a program
+ * that calls it links; call it once, before WInitialise(). Later calls change nothing.
+ *
+ * Qt opens the display on the first need of it, WInitialise() at the latest. Where none can be
+ * opened (DISPLAY and WAYLAND_DISPLAY unset, or naming a display no server answers) the program
+ * goes on without one: see InfoDisplay().
+ */
+void WInstallQtBackend();
+
+/**
  * @brief Initialises the toolkit: display, toolkit directory, settings file, command line and
- * debug level. Later calls return at once.
+ * debug level. Later calls return at once. A missing display stops nothing here: it is noted
+ * for InfoDisplay().
  * @param inifile An optional settings file that takes precedence over the one found by the
  *                environment ("WLINIT") or in the current or toolkit directory.
  */
 void WInitialise(std::string_view inifile = {});
+
+/**
+ * @brief Whether windows can be shown: 1 when WInitialise() found a display, 0 when it found
+ * none (no display could be opened, or no backend is installed) or has not run.
+ *
+ * Without a display everything that needs no window works as ever, and each procedure that
+ * must make a window fails as one whose window the platform refuses: WindowOpen2() ends the
+ * program (exit code 0) after its box "Failed to create window - aborting.", WDialogLoad()
+ * raises ERR_DIALOG_LOAD, WHelpFile1() ERR_HELP_VIEWER for a help document, and a message box
+ * is written on standard error and answers with its default button (see WMessageBox()). A
+ * program that cannot do without its window asks here first and tells its user what to do.
+ */
+int InfoDisplay();
+
+/**
+ * @brief As InfoDisplay(), also giving in @p reason, blank-padded or cut to its length, why
+ * there is no display (such as "DISPLAY is not set"); blank when there is one.
+ */
+int InfoDisplay(std::string& reason);
 
 /**
  * @brief Copies the value of environment variable @p name into @p value, blank-padded; an unset
@@ -244,6 +283,10 @@ constexpr int WINDOW_CENTRED = -999999;
  * @param title The window title, without its trailing blanks.
  * @param ncol Graphics colours on a 256-colour display: 16, 32, 64 or 128; any other value
  *             gives 16.
+ *
+ * A window that the platform cannot make (there is no display, see InfoDisplay()) leaves
+ * nothing to show the program in: a box "Failed to create window - aborting." titled "Windlass
+ * Window" says so, and the program ends with exit code 0.
  */
 void WindowOpen2(int flags = 7, int x = WINDOW_CENTRED, int y = WINDOW_CENTRED, int width = 0,
                  int height = 0, int menuid = 0, std::array<int, 4> toolbars = {}, int idialog = 0,
@@ -417,22 +460,25 @@ void WMessageEnable(int itype, int istate);
  * caption; a label without one shows nothing.
  *
  * Field procedures on bars: WDialogPutInteger(), WDialogPutReal() and WDialogPutDouble() move a
- * progress bar, trackbar or up-down control to the whole number toward zero of the value
- * (held to its range), and WDialogGetInteger() and WDialogGetReal() read its position.
+ * progress bar, trackbar or up-down control to the whole number toward zero of the value, and
+ * WDialogGetInteger() and WDialogGetReal() read its position. A value outside the range the
+ * program set with WDialogRangeInteger() or WDialogRangeReal() is refused with
+ * ERR_FIELD_RANGE; with no such range in force a value is held to the bar's reach (0 to 100,
+ * or the "[Ranges]" of the companion data).
  *
  * Messages: each move of a trackbar's thumb by the user (a key, a click beside the thumb, a
  * drag) makes it the current field and posts MSG_FIELD with the previous and the current
  * field. The user choosing another tab posts MSG_TAB with the tab control's id as data1 and
  * the dialog id of the page now shown as data2. Both are posted only while their types are
- * switched on with WMessageEnable(). Moves and pages set by the program post nothing. Tree views and headers take no companion data and post nothing on this platform;
- * the program fills neither.
+ * switched on with WMessageEnable(). Moves and pages set by the program post nothing. Tree views
+ * and headers take no companion data and post nothing on this platform; the program fills neither.
  */
 
 /** @name Show modes of WDialogShow(). */
 ///@{
-constexpr int DIALOG_MODAL = 1;       ///< Blocks until a push button ends the dialog.
-constexpr int DIALOG_MODELESS = 2;    ///< Shown beside the program's other windows.
-constexpr int DIALOG_SEMIMODAL = 3;   ///< Modeless, with every other window disabled.
+constexpr int DIALOG_MODAL = 1;      ///< Blocks until a push button ends the dialog.
+constexpr int DIALOG_MODELESS = 2;   ///< Shown beside the program's other windows.
+constexpr int DIALOG_SEMIMODAL = 3;  ///< Modeless, with every other window disabled.
 ///@}
 
 /** @brief The X or Y of WDialogShow() that centres the dialog along that axis. */
@@ -444,7 +490,8 @@ int CurrentDialogId();
 /**
  * @brief Loads the dialog resource @p idialog with its companion data and makes it the
  * current dialog, or makes it current when it is loaded already (its companion data is then
- * not applied again). Raises ERR_DIALOG_LOAD when it cannot be loaded.
+ * not applied again). Raises ERR_DIALOG_LOAD when it cannot be loaded, which includes a dialog
+ * whose window the platform cannot make (no display, see InfoDisplay()).
  */
 void WDialogLoad(int idialog);
 
@@ -453,30 +500,40 @@ void WDialogSelect(int idialog);
 
 /**
  * @brief Shows the current dialog at @p ix, @p iy (window units of the main window, or
- * DIALOG_CENTRED) with the focus on field @p ifocus (0 for the first tab stop), in mode
- * @p itype (DIALOG_MODAL, DIALOG_MODELESS or DIALOG_SEMIMODAL). A dialog shown before is only
- * brought back. Raises ERR_DIALOG_MODE when the mode had to change, ERR_ROOT_HIDDEN or
- * ERR_ROOT_COMBINED when a child dialog cannot be shown.
+ * DIALOG_CENTRED) with the focus on field @p ifocus (0 for the first tab stop) and that field's
+ * whole text selected, so that typing replaces it, in mode @p itype (DIALOG_MODAL,
+ * DIALOG_MODELESS or DIALOG_SEMIMODAL). The dialog belongs to the dialog active at the time (the
+ * main window's form while the user works in it), else to the main window. A dialog shown
+ * before is only brought back. Raises ERR_DIALOG_MODE when the mode had to change,
+ * ERR_ROOT_HIDDEN or ERR_ROOT_COMBINED when a child dialog cannot be shown.
  *
  * The keyboard in a shown dialog: Tab and Shift+Tab visit every enabled, visible control in
  * template order, whether or not its template marks it as a tab stop, so that everything a user
  * can change is reachable without a mouse; a group of radio buttons is one stop, where the
- * arrow keys choose within it. Return presses the focused push button, else the default one;
- * Escape presses Cancel (id 2).
+ * arrow keys choose within it. A group runs from a control with the group style (0x20000) up to
+ * the next control with it or of another class, as for WDialogGetRadioButton(); a radio button
+ * the user checks, by a click or an arrow key, unchecks the others of its group that are
+ * enabled and shown. Return presses the focused push button, else the one that looks like the
+ * default (the focused push button does, else the template's default one), else OK (id 1);
+ * Escape presses Cancel (id 2). Only plain and default push buttons are pressed: a click on a
+ * button of another kind (owner-drawn, say) posts MSG_FIELD as a check box does.
  */
 void WDialogShow(int ix, int iy, int ifocus = 0, int itype = DIALOG_MODELESS);
 
 /**
  * @brief Hides the current dialog and gives the focus back to the window it belongs to (the
- * program's form, when that is the main window); ERR_DIALOG_COMBINED for the form of the main
- * window.
+ * program's form, when that is the main window); when that window is hidden or unloaded by
+ * then, to the one it belongs to in turn, and in the end to the main window's form (nowhere
+ * without a main window). A hidden dialog never becomes the active one.
+ * ERR_DIALOG_COMBINED for the form of the main window.
  */
 void WDialogHide();
 
 /**
- * @brief Hides and destroys the current dialog; with @p ioption 0 the dialogs shown as its
- * tab pages go with it. There is no current dialog afterwards. ERR_DIALOG_COMBINED for the
- * form of the main window.
+ * @brief Hides and destroys the current dialog, as WDialogHide() hides it; with @p ioption 0
+ * the dialogs shown as its tab pages go with it. The dialogs that belonged to it belong to the
+ * window it belonged to from then on. There is no current dialog afterwards.
+ * ERR_DIALOG_COMBINED for the form of the main window.
  */
 void WDialogUnload(int ioption = 0);
 
@@ -562,12 +619,18 @@ void WDialogGetMenu1(int ifield, int& iopt, std::string& text);
 
 /**
  * @brief Sets the range a field's value must lie in, for writes and when the user leaves the
- * field. A minimum greater than the maximum switches the range off.
+ * field. Any control takes a range; a minimum greater than the maximum is accepted and
+ * switches the range off.
  *
- * A progress bar or trackbar takes the range, truncated to whole numbers, as the range of its
- * bar instead; its minimum must lie below its maximum, else ERR_PROGRESS_RANGE or
- * ERR_TRACKBAR_RANGE is raised and the bar keeps its range. An up-down control takes the range
- * for its field and, while it is in force, for its arrows too.
+ * A numeric edit field whose text is not a number, or lies outside the range, keeps the focus
+ * when the user tries to leave it, by a key, a click, or bringing another of the program's
+ * dialogs forward: it beeps and takes the focus back (with its window) with its whole text
+ * selected. Only the main window itself is exempt.
+ *
+ * A progress bar, trackbar or up-down control also reaches over the range, truncated to whole
+ * numbers, while it is in force and its whole minimum lies below its whole maximum; otherwise
+ * the bar keeps the reach it had. A write outside a range in force raises ERR_FIELD_RANGE and
+ * moves nothing, as for any field.
  */
 void WDialogRangeInteger(int ifield, int imin, int imax);
 
@@ -590,8 +653,14 @@ void WDialogRangeReal(int ifield, float min, float max);
  *
  * The browser is the program the desktop associates with the page's type or the address's
  * scheme (the user's default applications, then those of the system and of the installed
- * programs' desktop entries); the settings file's BROWSER command plays no part here. Programs
- * are started directly, without a shell.
+ * programs' desktop entries); the settings file's BROWSER command plays no part here. The
+ * programs chosen for the document's own type are tried in that order, a choice whose program
+ * is not installed giving way to the next; the types it is a kind of (plain text, for a web
+ * page) are asked only when no installed program is chosen for its own type at all. A program
+ * whose desktop entry says it runs in a terminal is started in the user's terminal emulator:
+ * the one TERMINAL names, else x-terminal-emulator, else the first installed of gnome-terminal,
+ * konsole, xfce4-terminal, mate-terminal, alacritty, kitty, foot, terminator, urxvt and xterm;
+ * with none installed it cannot be started. Programs are started directly, without a shell.
  *
  * A file name with no folder separator ("/" or a backslash) and no drive ("X:" as its first
  * two characters) is looked for in the folder of the running executable. When a help document
@@ -609,8 +678,10 @@ void WDialogRangeReal(int ifield, float min, float max);
  *
  * Raises ERR_HELP_EXTENSION for a name of no known kind, ERR_OPEN_FILE when the document does
  * not exist or when no program is associated with a web page or address, and ERR_HELP_VIEWER
- * when the viewer cannot be started or refuses the request (a document it cannot read, a topic
- * it does not hold, a desktop choice that names a program not installed). Nothing is opened
- * after an error.
+ * when the viewer cannot be started or refuses the request: a document it cannot read, a topic
+ * it does not hold, no display for the help window (see InfoDisplay()), or programs chosen for
+ * the document's type none of which can be started (not installed, or needing a terminal
+ * emulator where none is). Nothing is opened after an error; in particular no program chosen
+ * for another type is started instead.
  */
 void WHelpFile1(std::string_view helpfile, int icontext = -1, int ipopup = 0);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/message_text.h"
+#include "engine/printable_text.h"
 #include "json_layout.h"
 
 namespace heatwise::cli {
@@ -32,7 +32,7 @@ void PrintBinRows(int first_bin, int last_bin, const Index& index, std::ostream&
 
 void PrintReport(const std::filesystem::path& weather_file, const climate::StationClimate& s,
                  std::ostream& out) {
-    out << "Weather file " << EscapeForMessage(weather_file.string()) << ": " << s.repairs.size()
+    out << "Weather file " << PrintableText(weather_file.string()) << ": " << s.repairs.size()
         << (s.repairs.size() == 1 ? " faulty hour" : " faulty hours") << " repaired\n\n"
         << "Bin hours, as a record of " << kBinFileName << " (0/4 holds every hour below 0 F)\n";
     PrintBinRows(
@@ -52,7 +52,7 @@ void PrintReport(const std::filesystem::path& weather_file, const climate::Stati
     }
     out << "\nRepaired hours, as the file dates them: the temperature read and the one used, C\n";
     for (const climate::RepairedHour& repair : s.repairs) {
-        out << "  " << EscapeForMessage(repair.date) << " " << EscapeForMessage(repair.time)
+        out << "  " << PrintableText(repair.date) << " " << PrintableText(repair.time)
             << std::setw(9) << climate::FormatTenths(repair.read_c10) << std::setw(9)
             << climate::FormatTenths(repair.used_c10) << "\n";
     }

@@ -9,7 +9,8 @@
 namespace heatwise::cli {
 
 inline constexpr int kExitSuccess = 0;
-// A climate data file or a weather file that cannot be used.
+// A climate data file, a station table or a weather file that cannot be used, or a picture or
+// the standard output that cannot be written.
 inline constexpr int kExitDataError = 1;
 // A command line that cannot be carried out; nothing was computed.
 inline constexpr int kExitUsageError = 2;

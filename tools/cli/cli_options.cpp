@@ -53,41 +53,53 @@ constexpr Named<CompareOrder> kOrders[] = {{"list", CompareOrder::kList},
                                            {"name", CompareOrder::kName}};
 
 // The inputs of the form, shared by estimate, compare and sweep, and the climate files' folder.
-// Without --data-dir the climate files come from the folder that HEATWISE_DATA_DIR names, as
-// the installed launcher sets it to the installation's own folder, else from the working
-// folder, where the application itself reads them.
-void AddInputs(CommandLine& command_line, EstimateInputs& inputs, std::string& data_dir) {
+void AddInputs(CommandLine& command_line, EstimateInputs& inputs, DataFolder& data_dir) {
     for (const ShiftInput& input : ShiftInputs()) {
-        command_line.AddValue("--" + std::string(input.name),
+        command_line.AddValue("--" + std::string(input.name), ValueShape::kNumber,
                               [&inputs, &input](std::string_view option, std::string_view v) {
                                   inputs.*input.values = ParseShiftTriple(option, v, input.range);
                               });
     }
     for (const SingleInput& input : SingleInputs()) {
-        command_line.AddValue("--" + std::string(input.name),
+        command_line.AddValue("--" + std::string(input.name), ValueShape::kNumber,
                               [&inputs, &input](std::string_view option, std::string_view v) {
                                   input.read(inputs, option, v);
                               });
     }
-    command_line.AddFolder("--data-dir", "HEATWISE_DATA_DIR", data_dir);
+    command_line.AddValue("--data-dir", ValueShape::kFile,
+                          [&data_dir](std::string_view, std::string_view v) {
+                              data_dir = {std::filesystem::path(v), FolderSource::kOption};
+                          });
+}
+
+// Without --data-dir the climate files come from the folder that HEATWISE_DATA_DIR names, as
+// the installed launcher sets it to the installation's own folder, else from the working
+// folder, where the application itself reads them.
+void TakeFolderFromEnvironment(DataFolder& data_dir) {
+    const char* named = std::getenv(kDataFolderVariable);
+    if (data_dir.source == FolderSource::kWorkingFolder && named != nullptr && *named != '\0') {
+        data_dir = {std::filesystem::path(named), FolderSource::kEnvironment};
+    }
 }
 
 void AddSvgFile(CommandLine& command_line, std::filesystem::path& svg_file) {
-    command_line.AddValue("--svg", [&svg_file](std::string_view option, std::string_view v) {
-        if (v.empty()) {
-            throw UsageError(std::string(option) + " needs the name of the picture to write");
-        }
-        svg_file = std::filesystem::path(v);
-    });
+    command_line.AddValue(
+        "--svg", ValueShape::kFile, [&svg_file](std::string_view option, std::string_view v) {
+            if (v.empty()) {
+                throw UsageError(std::string(option) + " needs the name of the picture to write");
+            }
+            svg_file = std::filesystem::path(v);
+        });
 }
 
 // Compare and sweep work out each season in its own mode.
 void RefuseMode(CommandLine& command_line, std::string_view command) {
-    command_line.AddValue("--mode", [command](std::string_view, std::string_view) {
-        throw UsageError("--mode: " + std::string(command) +
-                         " works out the cooling cost in mode cooling and the heating cost in "
-                         "mode heating");
-    });
+    command_line.AddValue(
+        "--mode", ValueShape::kWord, [command](std::string_view, std::string_view) {
+            throw UsageError("--mode: " + std::string(command) +
+                             " works out the cooling cost in mode cooling and the heating cost in "
+                             "mode heating");
+        });
 }
 
 // The output options; the chosen format is known once every option has been read.
@@ -127,26 +139,28 @@ EstimateOptions ParseEstimateOptions(std::span<const std::string_view> args) {
     EstimateOptions options;
     CommandLine command_line;
     OutputFlags output;
-    std::string data_dir;
-    AddInputs(command_line, options.inputs, data_dir);
+    AddInputs(command_line, options.inputs, options.data_dir);
     output.Add(command_line);
-    command_line.AddValue("--city", [&options](std::string_view option, std::string_view v) {
-        options.inputs.city = ParseCity(option, v);
-    });
-    command_line.AddValue("--mode", [&options](std::string_view option, std::string_view v) {
-        options.inputs.mode = ParseChoice<CalcMode>(option, v, kModes);
-    });
-    command_line.AddValue("--fuel", [&options](std::string_view option, std::string_view v) {
-        if (Lower(v) == "all") {
-            options.fuels = FuelSelection::kAll;
-            return;
-        }
-        options.fuels = FuelSelection::kChosen;
-        options.inputs.fuel = ParseChoice<HeatingFuel>(option, v, kFuels);
-    });
+    command_line.AddValue("--city", ValueShape::kNumber,
+                          [&options](std::string_view option, std::string_view v) {
+                              options.inputs.city = ParseCity(option, v);
+                          });
+    command_line.AddValue("--mode", ValueShape::kWord,
+                          [&options](std::string_view option, std::string_view v) {
+                              options.inputs.mode = ParseChoice<CalcMode>(option, v, kModes);
+                          });
+    command_line.AddValue("--fuel", ValueShape::kWord,
+                          [&options](std::string_view option, std::string_view v) {
+                              if (Lower(v) == "all") {
+                                  options.fuels = FuelSelection::kAll;
+                                  return;
+                              }
+                              options.fuels = FuelSelection::kChosen;
+                              options.inputs.fuel = ParseChoice<HeatingFuel>(option, v, kFuels);
+                          });
     AddSvgFile(command_line, options.svg_file);
     command_line.Parse(args);
-    options.data_dir = data_dir;
+    TakeFolderFromEnvironment(options.data_dir);
     options.format = output.Chosen();
     return options;
 }
@@ -155,22 +169,23 @@ CompareOptions ParseCompareOptions(std::span<const std::string_view> args) {
     CompareOptions options;
     CommandLine command_line;
     OutputFlags output;
-    std::string data_dir;
-    AddInputs(command_line, options.inputs, data_dir);
+    AddInputs(command_line, options.inputs, options.data_dir);
     output.Add(command_line);
-    command_line.AddValue("--fuel", [&options](std::string_view option, std::string_view v) {
-        options.inputs.fuel = ParseChoice<HeatingFuel>(option, v, kFuels);
-    });
-    command_line.AddValue("--sort", [&options](std::string_view option, std::string_view v) {
-        options.order = ParseChoice<CompareOrder>(option, v, kOrders);
-    });
-    command_line.AddValue("--city", [](std::string_view, std::string_view) {
+    command_line.AddValue("--fuel", ValueShape::kWord,
+                          [&options](std::string_view option, std::string_view v) {
+                              options.inputs.fuel = ParseChoice<HeatingFuel>(option, v, kFuels);
+                          });
+    command_line.AddValue("--sort", ValueShape::kWord,
+                          [&options](std::string_view option, std::string_view v) {
+                              options.order = ParseChoice<CompareOrder>(option, v, kOrders);
+                          });
+    command_line.AddValue("--city", ValueShape::kNumber, [](std::string_view, std::string_view) {
         throw UsageError("--city: compare covers all 211 cities; use estimate for one city");
     });
     RefuseMode(command_line, "compare");
     AddSvgFile(command_line, options.svg_file);
     command_line.Parse(args);
-    options.data_dir = data_dir;
+    TakeFolderFromEnvironment(options.data_dir);
     options.format = output.Chosen();
     return options;
 }
@@ -179,18 +194,20 @@ SweepOptions ParseSweepOptions(std::span<const std::string_view> args) {
     SweepOptions options;
     CommandLine command_line;
     OutputFlags output;
-    std::string data_dir;
     EstimateInputs inputs;
     std::string vary;
-    AddInputs(command_line, inputs, data_dir);
+    AddInputs(command_line, inputs, options.data_dir);
     output.Add(command_line);
-    command_line.AddValue("--vary", [&vary](std::string_view, std::string_view v) { vary = v; });
-    command_line.AddValue("--city", [&inputs](std::string_view option, std::string_view v) {
-        inputs.city = ParseCity(option, v);
-    });
-    command_line.AddValue("--fuel", [&inputs](std::string_view option, std::string_view v) {
-        inputs.fuel = ParseChoice<HeatingFuel>(option, v, kFuels);
-    });
+    command_line.AddValue("--vary", ValueShape::kWord,
+                          [&vary](std::string_view, std::string_view v) { vary = v; });
+    command_line.AddValue("--city", ValueShape::kNumber,
+                          [&inputs](std::string_view option, std::string_view v) {
+                              inputs.city = ParseCity(option, v);
+                          });
+    command_line.AddValue("--fuel", ValueShape::kWord,
+                          [&inputs](std::string_view option, std::string_view v) {
+                              inputs.fuel = ParseChoice<HeatingFuel>(option, v, kFuels);
+                          });
     RefuseMode(command_line, "sweep");
     AddSvgFile(command_line, options.svg_file);
     command_line.Parse(args);
@@ -201,7 +218,7 @@ SweepOptions ParseSweepOptions(std::span<const std::string_view> args) {
     }
     // The steps start from every other input as given, whatever the order of the options.
     options.range = ParseSweepRange("--vary", vary, inputs);
-    options.data_dir = data_dir;
+    TakeFolderFromEnvironment(options.data_dir);
     options.format = output.Chosen();
     return options;
 }

@@ -20,17 +20,28 @@ enum class FuelSelection { kChosen, kAll };
 // The order of the comparison's rows: list order, costliest first, or by list text.
 enum class CompareOrder { kList, kCooling, kHeating, kName };
 
+// The environment variable that names the climate files' folder when --data-dir does not.
+inline constexpr const char* kDataFolderVariable = "HEATWISE_DATA_DIR";
+
+// What named the folder of the climate files, for the messages about a file missing there.
+enum class FolderSource { kWorkingFolder, kOption, kEnvironment };
+
+struct DataFolder {
+    std::filesystem::path path;  // empty: the working folder
+    FolderSource source = FolderSource::kWorkingFolder;
+};
+
 struct EstimateOptions {
     EstimateInputs inputs;
     FuelSelection fuels = FuelSelection::kChosen;
-    std::filesystem::path data_dir;  // empty: the working folder
+    DataFolder data_dir;
     OutputFormat format = OutputFormat::kTable;
     std::filesystem::path svg_file;  // empty: no picture
 };
 
 struct CompareOptions {
     EstimateInputs inputs;
-    std::filesystem::path data_dir;
+    DataFolder data_dir;
     OutputFormat format = OutputFormat::kTable;
     CompareOrder order = CompareOrder::kList;
     std::filesystem::path svg_file;
@@ -38,7 +49,7 @@ struct CompareOptions {
 
 struct SweepOptions {
     SweepRange range;  // every step's inputs, the other options applied
-    std::filesystem::path data_dir;
+    DataFolder data_dir;
     OutputFormat format = OutputFormat::kTable;
     std::filesystem::path svg_file;
 };

@@ -5,11 +5,18 @@
 #include <CLI/CLI.hpp>
 
 #include <functional>
+#include <map>
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace heatwise::cli {
+
+// What an option's value may be, which decides what a value that begins with a dash means.
+// Such a value is taken for the next option, the value forgotten, and refused; only a number
+// may begin with a minus sign (the reader then says whether the number is in its range), and a
+// file whose name begins with a dash is named ./-name.
+enum class ValueShape { kWord, kNumber, kFile };
 
 class CommandLine {
   public:
@@ -20,17 +27,20 @@ class CommandLine {
 
     CommandLine();
 
-    void AddValue(const std::string& name, ValueReader read);
+    void AddValue(const std::string& name, ValueShape shape, ValueReader read);
     void AddFlag(const std::string& name, bool& given);
-    // A folder option whose default is the folder that the environment variable names.
-    void AddFolder(const std::string& name, const std::string& variable, std::string& folder);
 
     // Reads the arguments after the command's name. An option given twice keeps its last
     // value. Without `positional` an argument that is not an option is refused.
     void Parse(std::span<const std::string_view> args, const PositionalReader& positional = {});
 
   private:
+    // Refuses a value, given after its option or after an equals sign, that looks like an
+    // option.
+    void CheckValues(std::span<const std::string_view> args) const;
+
     CLI::App app_;
+    std::map<std::string, ValueShape, std::less<>> shapes_;
 };
 
 }  // namespace heatwise::cli

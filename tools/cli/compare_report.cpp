@@ -8,6 +8,7 @@
 #include "csv_line.h"
 #include "engine/city_list.h"
 #include "engine/season_costs.h"
+#include "inputs_text.h"
 #include "json_layout.h"
 
 namespace heatwise::cli {
@@ -37,8 +38,11 @@ void SortRows(std::vector<CompareRow>& rows, CompareOrder order) {
     }
 }
 
-void PrintTable(const std::vector<CompareRow>& rows, std::ostream& out) {
-    out << "Cooling cost in mode Cooling, heating cost in mode Heating; design temperatures in F\n"
+void PrintTable(const std::vector<CompareRow>& rows, const EstimateInputs& inputs,
+                std::ostream& out) {
+    out << "Heating fuel " << FuelName(inputs.fuel) << "\n"
+        << InputsLines(inputs)
+        << "Cooling cost in mode Cooling, heating cost in mode Heating; design temperatures in F\n"
         << "City                                Winter  Degree  Summer   Cooling   Heating\n"
         << "                                    design    days  design    $/year    $/year\n";
     for (const CompareRow& row : rows) {
@@ -52,13 +56,37 @@ void PrintTable(const std::vector<CompareRow>& rows, std::ostream& out) {
     }
 }
 
-void PrintCsv(const std::vector<CompareRow>& rows, std::ostream& out) {
+// The inputs' columns, after the costs so that the columns of the rows come first whatever
+// reads them, and their values, the same on every row.
+std::pair<std::string, std::string> InputColumns(const EstimateInputs& in) {
+    std::string names =
+        "fuel,electric_rate,fuel_price,eer,heat_efficiency,cool_capacity,"
+        "heat_capacity";
+    std::string values = std::string(FuelKey(in.fuel)) + "," + RealText(in.electric_rate) + "," +
+                         RealText(in.fuel_price) + "," + RealText(in.cool_eer) + "," +
+                         std::to_string(in.heat_efficiency) + "," +
+                         std::to_string(in.cool_capacity) + "," + std::to_string(in.heat_capacity);
+    for (const auto& [name, shifts] : {std::pair{"thermostat_hours", &in.thermostat_hours},
+                                       std::pair{"summer_setpoint", &in.summer_setpoint},
+                                       std::pair{"winter_setpoint", &in.winter_setpoint}}) {
+        for (int shift = 1; shift <= kShiftCount; ++shift) {
+            names += "," + std::string(name) + "_" + std::to_string(shift);
+        }
+        values += "," + ShiftText(*shifts, ",");
+    }
+    return {names, values};
+}
+
+void PrintCsv(const std::vector<CompareRow>& rows, const EstimateInputs& inputs,
+              std::ostream& out) {
+    const auto [names, values] = InputColumns(inputs);
     out << "city_index,city_name,winter_design,degree_days,summer_design,cooling_cost,"
-           "heating_cost\n";
+           "heating_cost,"
+        << names << "\n";
     for (const CompareRow& row : rows) {
         out << row.city << "," << CsvField(row.name) << "," << row.design.winter_design << ","
             << row.design.degree_days << "," << row.design.summer_design << "," << row.cooling_cost
-            << "," << row.heating_cost << "\n";
+            << "," << row.heating_cost << "," << values << "\n";
     }
 }
 
@@ -92,16 +120,17 @@ std::vector<CompareRow> CompareCities(const EstimateInputs& inputs, const Climat
     return rows;
 }
 
-void PrintComparison(const std::vector<CompareRow>& rows, OutputFormat format, std::ostream& out) {
+void PrintComparison(const std::vector<CompareRow>& rows, const EstimateInputs& inputs,
+                     OutputFormat format, std::ostream& out) {
     switch (format) {
         case OutputFormat::kTable:
-            PrintTable(rows, out);
+            PrintTable(rows, inputs, out);
             return;
         case OutputFormat::kJson:
             PrintJson(rows, out);
             return;
         case OutputFormat::kCsv:
-            PrintCsv(rows, out);
+            PrintCsv(rows, inputs, out);
             return;
     }
 }

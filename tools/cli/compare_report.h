@@ -27,6 +27,9 @@ struct CompareRow {
 std::vector<CompareRow> CompareCities(const EstimateInputs& inputs, const ClimateTables& tables,
                                       CompareOrder order);
 
-void PrintComparison(const std::vector<CompareRow>& rows, OutputFormat format, std::ostream& out);
+// Prints the rows with the inputs they were worked out from: the table says them in the lines
+// above its header, the CSV in columns of their own after the costs, the same on every row.
+void PrintComparison(const std::vector<CompareRow>& rows, const EstimateInputs& inputs,
+                     OutputFormat format, std::ostream& out);
 
 }  // namespace heatwise::cli

@@ -4,7 +4,7 @@
 
 #include "chart_scale.h"
 #include "engine/city_list.h"
-#include "estimate_report.h"
+#include "inputs_text.h"
 #include "svg_document.h"
 
 namespace heatwise::cli {
@@ -68,7 +68,11 @@ std::string SweepChart(const SweepReport& report) {
                               range.steps.back().text;
     SvgDocument svg(kWidth, kHeight, title);
     svg.Text(kLeft, 34, title, SvgTextStyle(18).Bold());
-    svg.Text(kLeft, 56, InputsSummary(first), SvgTextStyle(13).Coloured("#555555"));
+    // The varied input is given by its range, not by the first step's value.
+    const std::string summary =
+        InputsSummary(first, InputsSeason::kBoth,
+                      {range.name, range.steps.front().text, range.steps.back().text});
+    svg.Text(kLeft, 56, summary, SvgTextStyle(13).Coloured("#555555"));
 
     double low = range.steps.front().value;
     double high = low;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -73,26 +73,106 @@ std::optional<VariedInput> FindInput(std::string_view name) {
     return std::nullopt;
 }
 
-// The number of decimals a number was written with, so that 0.1:0.2:0.01 shows 0.13, not
-// 0.13000000000000003.
-int Decimals(std::string_view text) {
-    const std::size_t exponent_at = text.find_first_of("eE");
-    const std::string_view mantissa = text.substr(0, exponent_at);
-    const std::size_t point = mantissa.find('.');
-    int decimals =
-        point == std::string_view::npos ? 0 : static_cast<int>(mantissa.size() - point - 1);
-    if (exponent_at != std::string_view::npos) {
-        int exponent = 0;
-        std::from_chars(text.data() + exponent_at + 1, text.data() + text.size(), exponent);
-        decimals -= exponent;
+// The most decimals a sweep steps by: finer steps than a billionth are finer than any input
+// holds in single precision, and with them every step is a whole number of billionths below a
+// billion, which a 64-bit count holds exactly.
+constexpr int kMostDecimals = 9;
+constexpr int kMostWholeDigits = 9;
+
+// A number as written: its digits without the point, and the power of ten of the last one, so
+// that 0.10 is 010 × 10^-2 and 2.5e3 is 25 × 10^2.
+struct WrittenNumber {
+    bool negative = false;
+    std::string digits;
+    long long exponent = 0;
+};
+
+std::optional<WrittenNumber> ReadWrittenNumber(std::string_view text) {
+    WrittenNumber number;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        number.negative = text.front() == '-';
+        text.remove_prefix(1);
     }
-    return std::clamp(decimals, 0, 9);
+    bool point = false;
+    std::size_t at = 0;
+    for (; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c >= '0' && c <= '9') {
+            number.digits += c;
+            number.exponent -= point ? 1 : 0;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (number.digits.empty()) {
+        return std::nullopt;
+    }
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        std::string_view power = text.substr(at + 1);
+        const bool below = power.starts_with('-');
+        power.remove_prefix(power.starts_with('-') || power.starts_with('+') ? 1 : 0);
+        if (power.empty() || power.find_first_not_of("0123456789") != std::string_view::npos) {
+            return std::nullopt;
+        }
+        // Powers beyond a few thousand are held at that, which is far outside every range.
+        long long value = 0;
+        for (const char c : power) {
+            value = std::min(value * 10 + (c - '0'), 100000LL);
+        }
+        number.exponent += below ? -value : value;
+        at = text.size();
+    }
+    if (at != text.size()) {
+        return std::nullopt;
+    }
+    return number;
 }
 
-std::string FixedText(double value, int decimals) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    return buffer;
+// The decimals the number was written with, 0.10 having two.
+long long DecimalsOf(const WrittenNumber& number) {
+    return std::max(0LL, -number.exponent);
+}
+
+// The number as a whole count of 10^-decimals, for a number of at most kMostWholeDigits digits
+// before its point and at most kMostDecimals decimals.
+std::int64_t Units(const WrittenNumber& number, int decimals) {
+    std::int64_t units = 0;
+    for (const char c : number.digits) {
+        units = units * 10 + (c - '0');
+    }
+    for (long long power = number.exponent + decimals; power > 0; --power) {
+        units *= 10;
+    }
+    return number.negative ? -units : units;
+}
+
+// The number of digits before the point, leading zeros not counted.
+long long WholeDigits(const WrittenNumber& number) {
+    const std::size_t first = number.digits.find_first_not_of('0');
+    if (first == std::string::npos) {
+        return 0;
+    }
+    return static_cast<long long>(number.digits.size() - first) + number.exponent;
+}
+
+// A count of 10^-decimals as text with that many decimals, or none for a whole value of a
+// whole-number input.
+std::string UnitsText(std::int64_t units, int decimals, ValueKind kind) {
+    std::int64_t scale = 1;
+    for (int i = 0; i < decimals; ++i) {
+        scale *= 10;
+    }
+    const std::uint64_t magnitude =
+        units < 0 ? std::uint64_t(0) - static_cast<std::uint64_t>(units) : std::uint64_t(units);
+    std::string text = (units < 0 ? "-" : "") + std::to_string(magnitude / scale);
+    const std::uint64_t fraction = magnitude % scale;
+    if (decimals > 0 && !(kind == ValueKind::kWholeNumber && fraction == 0)) {
+        std::string digits = std::to_string(fraction);
+        text += "." + std::string(static_cast<std::size_t>(decimals) - digits.size(), '0') + digits;
+    }
+    return text;
 }
 
 }  // namespace
@@ -124,52 +204,71 @@ SweepRange ParseSweepRange(std::string_view option, std::string_view text,
                          "' is not an input that can vary; the inputs are " + AcceptedNames());
     }
     range.kind = input->kind;
-    double numbers[3] = {};
-    int decimals = 0;
+    WrittenNumber numbers[3];
+    long long decimals = 0;
     for (std::size_t i = 0; i < parts.size(); ++i) {
-        const std::string_view part = parts[i].starts_with('+') ? parts[i].substr(1) : parts[i];
-        const auto result = std::from_chars(part.data(), part.data() + part.size(), numbers[i]);
-        if (part.empty() || result.ec != std::errc() || result.ptr != part.data() + part.size() ||
-            !std::isfinite(numbers[i])) {
+        const std::optional<WrittenNumber> number = ReadWrittenNumber(parts[i]);
+        if (!number) {
             throw UsageError(quoted + ": '" + std::string(parts[i]) + "' is not a number");
         }
-        decimals = std::max(decimals, Decimals(part));
+        numbers[i] = *number;
+        decimals = std::max(decimals, DecimalsOf(*number));
     }
-    const auto [from, to, step] = numbers;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (DecimalsOf(numbers[i]) > kMostDecimals) {
+            throw UsageError(
+                quoted + ": '" + std::string(parts[i]) + "' has " +
+                std::to_string(DecimalsOf(numbers[i])) + " decimals; a sweep steps by at most " +
+                std::to_string(kMostDecimals) + ", finer than the calculation tells apart");
+        }
+        if (WholeDigits(numbers[i]) > kMostWholeDigits) {
+            throw UsageError(quoted + ": '" + std::string(parts[i]) +
+                             "' is larger than any input takes");
+        }
+    }
+    const int places = static_cast<int>(decimals);
+    const std::int64_t from = Units(numbers[0], places);
+    const std::int64_t to = Units(numbers[1], places);
+    const std::int64_t step = Units(numbers[2], places);
     const std::string to_text(parts[1]);
-    if (step == 0.0) {
+    if (step == 0) {
         throw UsageError(quoted + ": a step of 0 never reaches " + to_text);
     }
-    // How many steps lead from FROM to TO; a count that is not whole, within a millionth of a
-    // step, means the steps pass TO without landing on it.
-    const double span = (to - from) / step;
-    if (span < 0.0) {
+    if ((to - from != 0) && ((to - from < 0) != (step < 0))) {
         throw UsageError(quoted + ": a step of " + std::string(parts[2]) + " from " +
                          std::string(parts[0]) + " moves away from " + to_text +
                          "; give the step the other sign");
     }
-    const double count = std::round(span);
+    // Counted exactly, in units of the last decimal: the steps land on TO or they do not.
+    const std::int64_t count = (to - from) / step;
     if (count + 1 > kMaxSweepSteps) {
         throw UsageError(quoted + ": more than " + std::to_string(kMaxSweepSteps) +
                          " steps; give a larger step");
     }
-    if (std::abs(span - count) > 1e-6) {
+    if ((to - from) % step != 0) {
         throw UsageError(quoted + ": steps of " + std::string(parts[2]) + " from " +
                          std::string(parts[0]) + " pass " + to_text +
                          " without landing on it; give a step that divides the range");
     }
-    const double scale = std::pow(10.0, decimals);
-    for (int i = 0; i <= static_cast<int>(count); ++i) {
+    range.steps.reserve(static_cast<std::size_t>(count) + 1);
+    for (std::int64_t i = 0; i <= count; ++i) {
         SweepStep step_i;
-        // Adding 0 turns a rounded -0 into 0.
-        step_i.value = std::round((from + i * step) * scale) / scale + 0.0;
-        // A whole-number input shows its whole steps without decimals, so that only a step
-        // such as 71.5 is refused as not whole.
-        const bool whole =
-            input->kind == ValueKind::kWholeNumber && step_i.value == std::trunc(step_i.value);
-        step_i.text = FixedText(step_i.value, whole ? 0 : decimals);
+        step_i.text = UnitsText(from + i * step, places, input->kind);
+        std::from_chars(step_i.text.data(), step_i.text.data() + step_i.text.size(), step_i.value);
         step_i.inputs = base;
         input->set(step_i.inputs, step_i.text);
+        // The calculation takes a real input in single precision; two steps that it cannot
+        // tell apart would be the same row twice.
+        if (i > 0 && input->kind == ValueKind::kReal &&
+            static_cast<float>(step_i.value) == static_cast<float>(range.steps.back().value)) {
+            char held[32];
+            std::snprintf(held, sizeof held, "%.9g",
+                          static_cast<double>(static_cast<float>(step_i.value)));
+            throw UsageError(quoted + ": the steps " + range.steps.back().text + " and " +
+                             step_i.text + " are the same value, " + held +
+                             ", in the single precision the calculation holds " + range.name +
+                             " in; give a larger step");
+        }
         range.steps.push_back(std::move(step_i));
     }
     return range;

@@ -16,7 +16,7 @@ namespace heatwise::cli {
 inline constexpr int kMaxSweepSteps = 10000;
 
 struct SweepStep {
-    double value = 0.0;     // rounded to the decimals that the range was written with
+    double value = 0.0;     // the value of `text`
     std::string text;       // the value as it is shown and as the input reads it
     EstimateInputs inputs;  // the inputs of this step
 };
@@ -28,9 +28,11 @@ struct SweepRange {
 };
 
 // Reads `text` (NAME=FROM:TO:STEP) and works out every step from `base`, the inputs that the
-// other options set. Value i is FROM + i × STEP, rounded to the decimals of the three numbers;
-// the range must land on TO, within a millionth of a step. Every value is checked as estimate
-// checks the same input, and refused with the same message.
+// other options set. Value i is FROM + i × STEP, worked out exactly in units of the last of the
+// decimals the three numbers were written with (at most 9), so the last step is TO itself; a
+// step that does not divide the range exactly is refused. Every value is checked as estimate
+// checks the same input, and refused with the same message; two steps that a real input holds
+// as the same single-precision value are refused, so no row is repeated.
 SweepRange ParseSweepRange(std::string_view option, std::string_view text,
                            const EstimateInputs& base);
 

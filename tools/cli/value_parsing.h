@@ -10,14 +10,17 @@
 
 #include "engine/climate_data.h"
 #include "engine/input_defaults.h"
+#include "engine/printable_text.h"
 
 namespace heatwise::cli {
 
 // A command line that cannot be carried out: a bad option, a missing value, a value outside
 // its range. The program reports it and stops with exit status 2, computing nothing.
+// The message shows the bytes of the text it quotes escaped where they cannot be read, so that
+// it is whole even past a NUL.
 class UsageError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit UsageError(const std::string& message) : std::runtime_error(PrintableText(message)) {}
 };
 
 // Whether a range's words end with its exact single-precision limits.

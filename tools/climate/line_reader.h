@@ -1,6 +1,6 @@
 // Line-by-line reading of the climate tool's text inputs, with the line numbers that messages
 // quote. `Error` is the exception type that the reader's faults are reported with. Messages
-// name the file by its path as it was given, escaped (EscapeForMessage) like every text of the
+// name the file by its path as it was given, escaped (PrintableText) like every text of the
 // file they quote.
 #pragma once
 
@@ -12,7 +12,7 @@
 #include <system_error>
 #include <vector>
 
-#include "engine/message_text.h"
+#include "engine/printable_text.h"
 
 namespace heatwise::climate {
 
@@ -21,7 +21,7 @@ class LineReader {
   public:
     // Opens the file; `kind` says what the file should have been ("a weather file").
     LineReader(const std::filesystem::path& path, std::string_view kind) {
-        source_ = EscapeForMessage(path.string());
+        source_ = PrintableText(path.string());
         std::error_code ignored;
         if (std::filesystem::is_directory(path, ignored)) {
             throw Error(source_ + ": is a folder, not " + std::string(kind));

@@ -7,7 +7,7 @@
 
 #include "climate_derivation.h"
 #include "engine/climate_data.h"
-#include "engine/message_text.h"
+#include "engine/printable_text.h"
 #include "line_reader.h"
 #include "text_fields.h"
 #include "weather_file.h"
@@ -64,7 +64,7 @@ double Degrees(const TableReader& reader, const std::string& text, std::string_v
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() ||
         !(std::abs(value) <= limit)) {
-        reader.Fail("field '" + std::string(column) + "': '" + EscapeForMessage(text) +
+        reader.Fail("field '" + std::string(column) + "': '" + PrintableText(text) +
                     "' is not a number of degrees from -" + std::to_string(int(limit)) + " to " +
                     std::to_string(int(limit)));
     }
@@ -132,7 +132,7 @@ std::vector<StationEntry> ReadStationTable(const std::filesystem::path& path,
         }
         const std::string& index_text = fields[index_column];
         if (ParseWholeNumber(index_text) != expected) {
-            reader.Fail("field 'index': '" + EscapeForMessage(index_text) + "' should be " +
+            reader.Fail("field 'index': '" + PrintableText(index_text) + "' should be " +
                         std::to_string(expected) +
                         "; the entries run from 1 to 211 in the order of the city list");
         }
@@ -154,7 +154,7 @@ std::vector<StationEntry> ReadStationTable(const std::filesystem::path& path,
 ClimateFiles DeriveClimateFiles(const std::filesystem::path& stations_csv) {
     ClimateFiles files;
     files.repairs = kRepairsHeader;
-    const std::string table_name = EscapeForMessage(stations_csv.string());
+    const std::string table_name = PrintableText(stations_csv.string());
     for (const StationEntry& entry :
          ReadStationTable(stations_csv,
                           {StationColumn::kListName, StationColumn::kUsaf, StationColumn::kFile})) {
@@ -173,7 +173,7 @@ ClimateFiles DeriveClimateFiles(const std::filesystem::path& stations_csv) {
         } catch (const WeatherFileError& error) {
             throw StationTableError(table_name + ": line " + std::to_string(entry.line) +
                                     ": city " + std::to_string(entry.index) + " \"" +
-                                    EscapeForMessage(entry.list_name) + "\": " + error.what());
+                                    PrintableText(entry.list_name) + "\": " + error.what());
         }
     }
     return files;

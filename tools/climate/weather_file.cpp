@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "engine/message_text.h"
+#include "engine/printable_text.h"
 #include "line_reader.h"
 #include "text_fields.h"
 #include "year_calendar.h"
@@ -55,7 +55,7 @@ class WeatherReader : public LineReader<WeatherFileError> {
 
     [[noreturn]] void FailField(std::string_view name, std::string_view value,
                                 std::string_view reason) const {
-        Fail("field '" + std::string(name) + "': '" + EscapeForMessage(value) + "' " +
+        Fail("field '" + std::string(name) + "': '" + PrintableText(value) + "' " +
              std::string(reason));
     }
 

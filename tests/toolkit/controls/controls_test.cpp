@@ -113,28 +113,51 @@ TEST_F(Controls, AButtonWhoseImageThePlatformRefusesLosesItsImageStyle) {
         << "a label keeps its kind";
 }
 
-TEST_F(Controls, RangesOfBarsAreTheBarsOwnAndRaiseTheirErrors) {
+// Any control takes a range from the program: a bar takes it, in whole numbers, as the reach
+// of its bar too while its minimum lies below its maximum. A minimum above the maximum is
+// accepted and switches the range off; a write outside a range in force raises 1009 and moves
+// nothing, and a write with no range in force is held to the bar's reach.
+TEST_F(Controls, AnyBarTakesARangeAndAWriteOutsideItMovesNothing) {
+    struct Write {
+        int value;
+        int error;
+        int position;
+    };
     struct Case {
         int field;
-        int minimum;
-        int maximum;
-        int error;
         std::pair<int, int> range;
+        std::pair<int, int> bar_range;
+        std::vector<Write> writes;
     };
     const Case cases[] = {
-        {kDrying, 10, 90, 0, {10, 90}},
-        {kDrying, 90, 10, ERR_PROGRESS_RANGE, {0, 200}},
-        {kDrying, 5, 5, ERR_PROGRESS_RANGE, {0, 200}},
-        {kFanSpeed, -50, 50, 0, {-50, 50}},
-        {kFanSpeed, 7, 7, ERR_TRACKBAR_RANGE, {0, 100}},
+        {kDrying,
+         {10, 90},
+         {10, 90},
+         {{95, ERR_FIELD_RANGE, 90}, {50, 0, 50}, {9, ERR_FIELD_RANGE, 50}}},
+        {kDrying, {90, 10}, {0, 200}, {{190, 0, 190}, {250, 0, 200}, {-1, 0, 0}}},
+        {kDrying, {5, 5}, {0, 200}, {{6, ERR_FIELD_RANGE, 150}, {5, 0, 5}}},
+        {kFanSpeed, {-50, 50}, {-50, 50}, {{60, ERR_FIELD_RANGE, 40}, {-20, 0, -20}}},
+        {kFanSpeed, {7, 7}, {0, 100}, {{8, ERR_FIELD_RANGE, 40}, {7, 0, 7}}},
     };
     for (const Case& c : cases) {
         UnloadAllDialogs();
         Load();
-        WDialogRangeInteger(c.field, c.minimum, c.maximum);
-        EXPECT_EQ(InfoError(1), c.error) << c.field << " " << c.minimum << " " << c.maximum;
-        EXPECT_EQ(Control(c.field).bar_range, c.range) << c.field;
+        WDialogRangeInteger(c.field, c.range.first, c.range.second);
+        EXPECT_EQ(InfoError(1), 0) << c.field << " " << c.range.first << " " << c.range.second;
+        EXPECT_EQ(Control(c.field).bar_range, c.bar_range) << c.field << " " << c.range.first;
+        for (const Write& write : c.writes) {
+            WDialogPutInteger(c.field, write.value);
+            EXPECT_EQ(InfoError(1), write.error) << c.field << " " << write.value;
+            EXPECT_EQ(Control(c.field).bar_position, write.position)
+                << c.field << " " << write.value;
+        }
     }
+    // Switched off again, the range lets every value through to the bar, which holds it.
+    WDialogRangeInteger(kFanSpeed, -50, 50);
+    WDialogRangeReal(kFanSpeed, 1.0f, -1.0f);
+    WDialogPutInteger(kFanSpeed, 70);
+    EXPECT_EQ(InfoError(1), 0);
+    EXPECT_EQ(Control(kFanSpeed).bar_position, 50);
 }
 
 TEST_F(Controls, TheFieldProceduresMoveAndReadABar) {

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialog/dialog_load.h"
@@ -16,6 +18,8 @@ namespace {
 
 using ::testing::ElementsAre;
 using DialogLoad = DialogTest;
+
+constexpr int kKeyboardDialog = 320;
 
 TEST_F(DialogLoad, ALoadedDialogBecomesCurrentWithARecordForEveryControl) {
     WDialogLoad(kForm);
@@ -54,6 +58,38 @@ TEST_F(DialogLoad, TheCompanionTextSetsChecksListsRangesLengthsFormatsColoursAnd
     EXPECT_EQ(Record(250).format, "(F8.3)");
     EXPECT_EQ(Record(251).minimum, -2.5);
     EXPECT_EQ(Dialogs().Current()->dialog_flag, 1);
+}
+
+// An integer field takes a sign and ten digits, the widest whole number of 32 bits; plain edit
+// fields what the platform's controls hold, 32767 characters on one line and 65535 on
+// several, unless the companion text gives a length. Spin arrows reach 31073 either way for
+// integers, 100 for reals, until a range holds them to it, truncated.
+TEST_F(DialogLoad, EachFieldGetsTheTypingLimitAndSpinReachOfItsClass) {
+    WDialogLoad(kForm);
+    struct Row {
+        int id;
+        std::optional<int> limit;
+        std::optional<std::pair<int, int>> reach;
+    };
+    const Row rows[] = {
+        {201, 11, std::nullopt},
+        {252, 11, std::make_pair(-31073, 31073)},
+        {251, std::nullopt, std::make_pair(-2, 2)},  // Its range -2.5 to 2.5.
+        {250, std::nullopt, std::nullopt},
+        {204, 5, std::nullopt},  // Its "[Lengths]".
+        {253, 65535, std::nullopt},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(Control(row.id).text_limit, row.limit) << row.id;
+        EXPECT_EQ(Control(row.id).spin_range, row.reach) << row.id;
+    }
+    WDialogLoad(kKeyboardDialog);
+    EXPECT_EQ(Control(322).text_limit, 32767);
+    WDialogRangeInteger(321, -40000, 5);
+    EXPECT_EQ(Control(321).spin_range, std::nullopt) << "not a spin field";
+    WDialogLoad(kForm);
+    WDialogRangeReal(251, -50000.0f, 3.9f);
+    EXPECT_EQ(Control(251).spin_range, std::make_pair(-31073, 3));
 }
 
 TEST_F(DialogLoad, ADialogThatCannotBeLoadedRaises1007AndLeavesTheCurrentDialog) {

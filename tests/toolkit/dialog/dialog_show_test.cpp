@@ -37,6 +37,86 @@ TEST_F(DialogShow, AModelessDialogIsCentredWithItsFocusFieldSelectedAndLaterOnly
     EXPECT_EQ(Dialogs().semimodal_shows, 0);
 }
 
+// Named no focus field, a dialog gives the focus to its first stop with the whole text
+// selected, so that what the user types replaces it; a modal dialog before it blocks.
+TEST_F(DialogShow, WithNoFocusFieldTheFirstStopHasTheFocusWithItsWholeTextSelected) {
+    constexpr int kKeyboard = 320;
+    struct Row {
+        int dialog;
+        int first_stop;
+    };
+    for (Row row : {Row{kSettings, 301}, Row{kKeyboard, 321}, Row{kNote, 1}}) {
+        WDialogLoad(row.dialog);
+        WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
+        EXPECT_EQ(platform().focused, Field(row.first_stop)) << row.dialog;
+        EXPECT_EQ(Control(row.first_stop).focused_with, SelectText::All) << row.dialog;
+        EXPECT_EQ(Dialogs().Current()->previous_field, row.first_stop) << row.dialog;
+    }
+    UnloadAllDialogs();
+    WDialogLoad(kSettings);
+    WindowHandle focused_while_up = nullptr;
+    platform().while_modal = [&](WindowHandle dialog) {
+        focused_while_up = platform().focused;
+        backend::Click(platform(), platform().ControlById(dialog, 2));
+    };
+    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 0, DIALOG_MODAL);
+    EXPECT_EQ(focused_while_up, Field(301));
+}
+
+// A dialog belongs to the dialog that was active as it was shown. When that one is unloaded
+// no dialog is left pointing at it, and when a dialog goes while the one it belongs to is no
+// longer shown, the user goes back past it to a window still shown: the main window's form in
+// the end, or nothing when there is no main window. A hidden dialog never becomes the active
+// one, nor the owner of the next dialog shown.
+TEST_F(DialogShow, ADialogWhoseOwnerIsGoneOrHiddenGoesBackToAWindowStillShown) {
+    struct Case {
+        const char* what;
+        bool main_window;
+        bool unload_owner;
+        bool unload_dialog;
+    };
+    const Case cases[] = {
+        {"owner unloaded, then a hide", true, true, false},
+        {"owner unloaded, then an unload", true, true, true},
+        {"owner hidden, then a hide", true, false, false},
+        {"no main window", false, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.main_window) {
+            WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm);
+        }
+        const WindowHandle form = c.main_window ? Dialogs().Current()->window : nullptr;
+        WDialogLoad(kSettings);
+        WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
+        const WindowHandle settings = Dialogs().Current()->window;
+        platform().DialogOf(settings)->listener->OnActivate();
+        WDialogLoad(kNote);
+        WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
+        DialogRecord* note = Dialogs().Current();
+        platform().DialogOf(note->window)->listener->OnActivate();
+        EXPECT_EQ(note->owner, settings);
+
+        WDialogSelect(kSettings);
+        c.unload_owner ? WDialogUnload() : WDialogHide();
+        if (c.unload_owner) {
+            EXPECT_NE(note->owner, settings);
+        }
+        platform().focused = nullptr;
+        WDialogSelect(kNote);
+        c.unload_dialog ? WDialogUnload() : WDialogHide();
+        EXPECT_EQ(platform().focused, form);
+        EXPECT_EQ(Dialogs().active, form);
+        if (!c.unload_owner) {
+            WDialogSelect(kSettings);
+            WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED);
+            EXPECT_EQ(Dialogs().Current()->owner, form);
+        }
+        WindowClose();
+        UnloadAllDialogs();
+    }
+}
+
 TEST_F(DialogShow, AModalShowBlocksTheOtherWindowsUntilAPushButtonEndsIt) {
     WindowOpen2(WF_SYSMENU, 0, 0, 400, 300);
     WDialogLoad(kPanel);

@@ -50,11 +50,31 @@ TEST_F(Initialise, ClearsTheErrorSlotsAndTakesTheDisplayAndTheCommandLine) {
                            {1, 24, 16777216, 256}};
     for (const Case& c : depths) {
         ResetToolkitState();
-        platform_->display = {640, 480, c.planes, c.bits};
+        platform_->display = {640, 480, c.planes, c.bits, DisplayState::Open, ""};
         WInitialise();
         EXPECT_EQ(Settings().display_colours, c.colours) << c.planes << "x" << c.bits;
         EXPECT_EQ(Settings().graphics_colours, c.graphics) << c.planes << "x" << c.bits;
     }
+}
+
+TEST_F(Initialise, AMissingDisplayIsNotedAndStopsNothing) {
+    EXPECT_EQ(InfoDisplay(), 0) << "before WInitialise";
+    platform_->display = {0, 0, 1, 0, DisplayState::Missing, "DISPLAY is not set"};
+    WriteFile("windlass.ini", "PRINTER=5\n");
+    WInitialise();
+    EXPECT_EQ(Settings().initialised, -9999);
+    EXPECT_EQ(Settings().printer_driver, 5);
+    EXPECT_EQ(InfoError(1), 0);
+    std::string reason(20, '*');
+    EXPECT_EQ(InfoDisplay(reason), 0);
+    EXPECT_EQ(reason, "DISPLAY is not set  ");
+
+    ResetToolkitState();
+    platform_->display = {800, 600, 1, 24, DisplayState::Open, ""};
+    WInitialise();
+    EXPECT_EQ(InfoDisplay(reason), 1);
+    EXPECT_EQ(reason, std::string(20, ' '));
+    EXPECT_EQ(InfoDisplay(), 1);
 }
 
 TEST_F(Initialise, SettingsFileIsFoundInOrderAndReadLineByLine) {

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <QStandardPaths>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -14,6 +17,7 @@
 #include "qt/desktop_entries.h"
 #include "qt/qt_help_desktop.h"
 #include "qt/qt_windowing.h"
+#include "qt/terminal_emulators.h"
 
 namespace windlass::qt {
 namespace {
@@ -42,20 +46,57 @@ TEST(DesktopEntries, ListFilesGiveTheChosenProgramsOfOneTypeInOrder) {
 TEST(DesktopEntries, AnEntryStartsItsProgramOnlyWhenItIsAVisibleApplication) {
     struct Case {
         const char* entry;
-        std::optional<Words> words;
+        std::optional<EntryCommand> command;
     };
     const Case cases[] = {
         {"[Desktop Entry]\nType=Application\nExec=web --new \"My Pages\" %u\n",
-         Words{"web", "--new", "My Pages", "%u"}},
+         EntryCommand{{"web", "--new", "My Pages", "%u"}, RunsIn::Itself}},
         {"[Desktop Entry]\nType=Application\nExec=\"/opt/a b/view\" \"say \\\"hi\\\"\"\n",
-         Words{"/opt/a b/view", "say \"hi\""}},
+         EntryCommand{{"/opt/a b/view", "say \"hi\""}, RunsIn::Itself}},
         {"[Desktop Entry]\nType=Link\nExec=web\n", std::nullopt},
         {"[Desktop Entry]\nType=Application\nHidden=true\nExec=web\n", std::nullopt},
         {"[Desktop Action New]\nExec=other\n[Desktop Entry]\nType=Application\nExec=web\n",
-         Words{"web"}},
+         EntryCommand{{"web"}, RunsIn::Itself}},
+        {"[Desktop Entry]\nType=Application\nTerminal=true\nExec=pager %f\n",
+         EntryCommand{{"pager", "%f"}, RunsIn::Terminal}},
+        {"[Desktop Entry]\nTerminal=false\nType=Application\nExec=pager\n",
+         EntryCommand{{"pager"}, RunsIn::Itself}},
+        {"[Desktop Action Edit]\nTerminal=true\n[Desktop Entry]\nType=Application\nExec=pager\n",
+         EntryCommand{{"pager"}, RunsIn::Itself}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ExecWordsOf(c.entry), c.words) << c.entry;
+        EXPECT_EQ(EntryCommandOf(c.entry), c.command) << c.entry;
+    }
+}
+
+TEST(TerminalEmulators, TheUsersChoiceThenTheSystemsThenTheFirstCommonOneEachToldItsWay) {
+    struct Case {
+        std::string terminal;  // TERMINAL, empty when unset.
+        std::vector<std::string> installed;
+        std::optional<Words> command;
+    };
+    const Case cases[] = {
+        {"",
+         {"xterm", "x-terminal-emulator", "gnome-terminal"},
+         Words{"x-terminal-emulator", "-e", "pager", "a b.txt"}},
+        {"kitty", {"kitty", "x-terminal-emulator"}, Words{"kitty", "pager", "a b.txt"}},
+        {"/opt/bin/gnome-terminal",
+         {"/opt/bin/gnome-terminal"},
+         Words{"/opt/bin/gnome-terminal", "--", "pager", "a b.txt"}},
+        {"my-term", {"my-term"}, Words{"my-term", "-e", "pager", "a b.txt"}},
+        // A TERMINAL that is not installed is passed over.
+        {"konsole", {"xterm"}, Words{"xterm", "-e", "pager", "a b.txt"}},
+        {"", {"xterm", "xfce4-terminal"}, Words{"xfce4-terminal", "-x", "pager", "a b.txt"}},
+        {"", {"foot"}, Words{"foot", "pager", "a b.txt"}},
+        {"", {"gnome-terminal", "konsole"}, Words{"gnome-terminal", "--", "pager", "a b.txt"}},
+        {"", {"pager"}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        auto installed = [&c](const std::string& program) {
+            return std::find(c.installed.begin(), c.installed.end(), program) != c.installed.end();
+        };
+        EXPECT_EQ(InTerminal({"pager", "a b.txt"}, c.terminal, installed), c.command)
+            << c.terminal << " with " << c.installed.front();
     }
 }
 
@@ -77,15 +118,18 @@ TEST(DesktopEntries, TheFieldCodesBecomeTheDocumentOrNothing) {
 }
 
 // A desktop of its own for each case: the user's and the system's folders under a scratch
-// folder, a program that exists ("true", on every PATH) and one that does not.
+// folder, a PATH of its own where a program exists ("true") and one does not, and no TERMINAL.
 class DesktopLookupTest : public ::testing::Test {
   protected:
     DesktopLookupTest() {
         root_ = std::filesystem::current_path() / "desktop";
         std::filesystem::remove_all(root_);
-        for (const char* folder : {"config", "etc", "data/applications", "share/applications"}) {
+        for (const char* folder :
+             {"config", "etc", "data/applications", "share/applications", "bin"}) {
             std::filesystem::create_directories(root_ / folder);
         }
+        true_ = QStandardPaths::findExecutable(QStringLiteral("true")).toStdString();
+        Install("true");
         // The types of files come from the system's MIME database, which the desktop's data
         // folders must hold.
         std::filesystem::create_directory_symlink("/usr/share/mime", root_ / "share/mime");
@@ -93,12 +137,14 @@ class DesktopLookupTest : public ::testing::Test {
             {"XDG_CONFIG_HOME", root_ / "config"},
             {"XDG_CONFIG_DIRS", root_ / "etc"},
             {"XDG_DATA_HOME", root_ / "data"},
-            {"XDG_DATA_DIRS", root_ / "share"}};
+            {"XDG_DATA_DIRS", root_ / "share"},
+            {"PATH", root_ / "bin"},
+            {"TERMINAL", ""}};
         for (const auto& [name, folder] : folders) {
             const char* value = getenv(name);
             saved_.emplace_back(
                 name, value != nullptr ? std::optional<std::string>(value) : std::nullopt);
-            setenv(name, folder.c_str(), 1);
+            folder.empty() ? unsetenv(name) : setenv(name, folder.c_str(), 1);
         }
         Write("share/applications/viewer.desktop",
               "[Desktop Entry]\nType=Application\nExec=true --open %f\n");
@@ -116,7 +162,13 @@ class DesktopLookupTest : public ::testing::Test {
         std::ofstream(root_ / path) << text;
     }
 
+    // Puts a program of this name on the PATH: one that does nothing, as "true" does.
+    void Install(const std::string& name) {
+        std::filesystem::create_symlink(true_, root_ / "bin" / name);
+    }
+
     std::filesystem::path root_;
+    std::string true_;
     std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
     QtHelpDesktop desktop_;
 };
@@ -147,6 +199,44 @@ TEST_F(DesktopLookupTest,
           "[Default Applications]\nx-scheme-handler/http=viewer.desktop\n");
     found = desktop_.FindAssociatedProgram("HTTP://example.org/a.htm");
     EXPECT_EQ(found.arguments, (Words{"--open", "HTTP://example.org/a.htm"}));
+}
+
+TEST_F(DesktopLookupTest, TheChoiceForTheDocumentsOwnTypeIsFinalWhenNoneOfItsProgramsCanStart) {
+    const std::string page = (root_ / "page.htm").string();
+    Write("page.htm", "<html><body>Hello</body></html>");
+    // A web page is also plain text, and a viewer is chosen for plain text.
+    Write("share/applications/mimeinfo.cache", "[MIME Cache]\ntext/plain=viewer.desktop;\n");
+    EXPECT_EQ(desktop_.FindAssociatedProgram(page).program, "true");
+
+    // The user chose for web pages a program that is not installed: nothing else opens them.
+    Write("config/mimeapps.list", "[Default Applications]\ntext/html=gone.desktop\n");
+    EXPECT_EQ(desktop_.FindAssociatedProgram(page).lookup, DesktopLookup::Failed);
+
+    // An entry that is not installed at all is a leftover, and chooses nothing.
+    Write("config/mimeapps.list", "[Default Applications]\ntext/html=removed.desktop\n");
+    EXPECT_EQ(desktop_.FindAssociatedProgram(page).program, "true");
+}
+
+TEST_F(DesktopLookupTest, ATerminalProgramStartsInTheUsersTerminalEmulatorOrNotAtAll) {
+    const std::string page = (root_ / "page.htm").string();
+    Write("page.htm", "<html><body>Hello</body></html>");
+    Write("share/applications/pager.desktop",
+          "[Desktop Entry]\nType=Application\nTerminal=true\nExec=true --page %f\n");
+    Write("config/mimeapps.list", "[Default Applications]\ntext/html=pager.desktop\n");
+    EXPECT_EQ(desktop_.FindAssociatedProgram(page).lookup, DesktopLookup::Failed)
+        << "no terminal emulator is installed";
+
+    Install("xterm");
+    AssociatedProgram found = desktop_.FindAssociatedProgram(page);
+    EXPECT_EQ(found.lookup, DesktopLookup::Found);
+    EXPECT_EQ(found.program, "xterm");
+    EXPECT_EQ(found.arguments, (Words{"-e", "true", "--page", page}));
+
+    Install("gnome-terminal");
+    setenv("TERMINAL", "gnome-terminal", 1);
+    found = desktop_.FindAssociatedProgram(page);
+    EXPECT_EQ(found.program, "gnome-terminal");
+    EXPECT_EQ(found.arguments, (Words{"--", "true", "--page", page}));
 }
 
 }  // namespace

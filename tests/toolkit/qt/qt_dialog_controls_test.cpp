@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -53,6 +54,28 @@ TEST_F(QtDialogControls, TypingSetsTheModifiedFlagAndWritingClearsIt) {
         EXPECT_FALSE(ModifiedOf(id)) << id;
     }
     EXPECT_FALSE(ModifiedOf(121)) << "a button has no modified flag";
+}
+
+// A field's typing limit holds for what the user types, in a numeric field, a line edit and a
+// multi-line edit alike, also over a longer text the program wrote, which may be shortened but
+// not lengthened again; what the program writes is never cut.
+TEST_F(QtDialogControls, TypingStopsAtTheLimitWhatTheProgramWritesDoesNot) {
+    ShowActive();
+    for (int id : {103, 111, 153}) {
+        Controls().SetTextLimit(Handle(id), 11);
+        Controls().SetControlText(Handle(id), "123456789012345");
+        EXPECT_EQ(TextOf(id), "123456789012345") << id;
+        Focus(id);
+        Press(Qt::Key_End);
+        Type("6");
+        EXPECT_EQ(TextOf(id), "123456789012345") << id;
+        Press(Qt::Key_Backspace);
+        Type("7");
+        EXPECT_EQ(TextOf(id), "12345678901234") << id;
+        Focus(id);  // With the whole text selected.
+        Type("1234567890123");
+        EXPECT_EQ(TextOf(id), "12345678901") << id;
+    }
 }
 
 TEST_F(QtDialogControls, SelectionsAndTheExactSearch) {
@@ -112,6 +135,32 @@ TEST_F(QtDialogControls, EnablingWorksForControlsDialogsAndFrames) {
 
     Controls().SetDialogTitle(dialog_, "Thermostat");
     EXPECT_EQ(Dialog()->windowTitle(), "Thermostat");
+}
+
+// Which controls take the focus, which push button looks like the default and which radio
+// buttons a click unchecks are the toolkit's to say; the platform only answers and obeys.
+TEST_F(QtDialogControls, FocusLooksAndGroupsAreTheToolkitsToSay) {
+    ShowActive();
+    struct Reach {
+        int id;
+        bool can;
+    };
+    for (Reach reach : {Reach{100, true}, Reach{120, true}, Reach{101, true}, Reach{104, false},
+                        Reach{154, false}}) {
+        EXPECT_EQ(Controls().CanFocus(Handle(reach.id)), reach.can) << reach.id;
+    }
+    Focus(2);
+    EXPECT_EQ(Controls().LookOf(Handle(1)), DefaultLook::Default) << "as the plan made it";
+    EXPECT_EQ(Controls().LookOf(Handle(2)), DefaultLook::Plain);
+    Controls().SetDefaultLook(Handle(2), DefaultLook::Default);
+    Controls().SetDefaultLook(Handle(1), DefaultLook::Plain);
+    EXPECT_TRUE(As<QPushButton>(2)->isDefault());
+    EXPECT_FALSE(As<QPushButton>(1)->isDefault());
+    Controls().SetCheckState(Handle(121), 1);
+    Click(122);
+    EXPECT_EQ(CheckOf(122), 1) << "an automatic button checks itself";
+    EXPECT_EQ(CheckOf(121), 1);
+    EXPECT_THAT(listener_.Notices(), ::testing::Contains("clicked 122"));
 }
 
 // A combo box is named by its label, not by the city it shows, which is its value.

@@ -16,6 +16,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -126,7 +127,8 @@ class RecordingListener : public DialogListener, private KeyboardDialog {
         return ClassOf(template_->controls[position].class_name);
     }
     std::uint32_t StyleAt(int position) const override {
-        return template_->controls[position].style;
+        const DialogControl& control = template_->controls[position];
+        return NormalisedStyle(ClassOf(control.class_name), control.style);
     }
     int IdAt(int position) const override { return template_->controls[position].id; }
     WindowHandle HandleAt(int position) const override {
@@ -192,7 +194,12 @@ class QtDialogTest : public ::testing::Test {
         if (template_ == nullptr) {
             return nullptr;
         }
-        dialog_ = platform_->Controls().CreateDialog(*template_, parent, listener_);
+        // The toolkit's plan of the controls, as the dialog manager hands it to the platform.
+        std::optional<std::vector<ControlPlan>> plan = PlanOf(*template_);
+        if (!plan) {
+            return nullptr;
+        }
+        dialog_ = platform_->Controls().CreateDialog(*template_, *plan, parent, listener_);
         listener_.Attach(*template_, dialog_);
         return dialog_;
     }

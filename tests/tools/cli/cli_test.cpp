@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -20,6 +21,7 @@ namespace heatwise::cli {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 struct CliRun {
     int status;
@@ -113,6 +115,20 @@ const std::pair<const char*, const char*> kRefusals[] = {
     {"estimate --fuel coal", "--fuel: 'coal' is not one of electricity, oil, propane, gas"},
     {"estimate --sort name", "unknown option '--sort'"},
     {"estimate --rate", "--rate needs a value"},
+    // A value that begins with a dash is a forgotten value, and the option after it is not
+    // taken for it; only a number may begin with a minus sign, the reader checking its range.
+    {"estimate --svg --json",
+     "--svg needs a value: '--json' looks like an option, not a value (a file whose name begins "
+     "with a dash is named ./--json)\n"},
+    {"estimate --city --json",
+     "estimate: --city needs a value: '--json' looks like an option, not a value\n"},
+    {"estimate --city=--json", "estimate: --city: '--json' looks like an option, not a value\n"},
+    {"estimate --data-dir -d", "--data-dir needs a value: '-d' looks like an option"},
+    {"estimate --rate -x", "--rate needs a value: '-x' looks like an option"},
+    {"estimate --hours -1,8,8", "--hours (shift 1): '-1' is outside the accepted range 0 to 8"},
+    {"estimate --rate -.5", "--rate: '-.5' is outside the accepted range"},
+    {"sweep --vary --csv", "--vary needs a value: '--csv' looks like an option"},
+    {"estimate -x", "unknown option '-x'"},
     {"estimate --json=yes", "--json takes no value"},
     {"estimate --json --csv", "--json and --csv cannot be combined"},
     {"estimate austin", "unexpected argument 'austin'"},
@@ -134,6 +150,15 @@ const std::pair<const char*, const char*> kRefusals[] = {
     {"sweep --vary winter=72:62:1", "a step of 1 from 72 moves away from 62"},
     {"sweep --vary winter=60:70:3", "steps of 3 from 60 pass 70 without landing on it"},
     {"sweep --vary eer=4:15:0.001", "more than 10000 steps"},
+    // Steps finer than the calculation holds are refused, never cut to repeated rows that miss
+    // TO. Near 0.3 single-precision values lie 2^-25 (about 3e-8) apart, and 0.300000001 rounds
+    // to the same one as 0.3, 0.300000011920929.
+    {"sweep --vary rate=0.06:0.06000000001:0.00000000001",
+     "'0.06000000001' has 11 decimals; a sweep steps by at most 9"},
+    {"sweep --vary rate=0.3:0.300000002:0.000000001",
+     "the steps 0.300000000 and 0.300000001 are the same value, 0.300000012, in the single "
+     "precision the calculation holds rate in; give a larger step\n"},
+    {"sweep --vary rate=0.1:1e10:1", "'1e10' is larger than any input takes"},
     // Each step is refused as estimate refuses the same value of the same input.
     {"sweep --vary rate=0.05:0.1:0.01",
      "sweep: --rate: '0.05' is outside the accepted range above 0.05 and below 0.35"},
@@ -171,26 +196,65 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
          "City 1: austin, TX\nCalculate Cooling, heating fuel Electricity\n"},
         {"estimate --mode Heating --fuel gas", ok, "Calculate Heating, heating fuel Natural Gas\n"},
         {"estimate --city 110 --json", ok, "\"degree_days\": 1810,"},
-        {heating + " --json", ok, "\"cooling_cost\": 0,\n  \"heating_cost\": 121\n}"},
+        // Each report gives the costs in the chosen mode, as the form shows them, and each
+        // season's cost in its own mode: at thermostat hours 8, 8, 4 the cooling worked example
+        // costs 14 dollars (its hours 9-16 count whole, its hours 17-24 half).
+        {heating + " --json", ok,
+         "\"cooling_cost\": 0,\n  \"heating_cost\": 121,\n  \"cooling_cost_in_mode_cooling\": 14,\n"
+         "  \"heating_cost_in_mode_heating\": 121\n}"},
         {heating + " --fuel all --json", ok,
-         "\"heating_cost\": null,\n  \"heating_cost_by_fuel\": "
+         "\"heating_cost\": null,\n  \"cooling_cost_in_mode_cooling\": 14,\n"
+         "  \"heating_cost_in_mode_heating\": null,\n  \"heating_cost_by_fuel\": "
          "{\"electricity\": 121, \"oil\": 142, \"propane\": 216, \"gas\": 20115}\n}\n"},
         {heating + " --fuel all --csv", ok,
-         "heating_cost,heating_cost_electricity,heating_cost_oil,"
-         "heating_cost_propane,heating_cost_gas\n"},
-        {heating + " --fuel all", ok, "  Heating, Propane           $216\n"},
+         "heating_cost,cooling_cost_in_mode_cooling,heating_cost_in_mode_heating,"
+         "heating_cost_electricity,heating_cost_oil,heating_cost_propane,heating_cost_gas\n"},
+        {heating + " --fuel all", ok,
+         "Cost/Yr. in mode Heating\n  Cooling                    $0  (mode Heating prices no "
+         "cooling)\n  Heating, Electricity       $121\n  Heating, Fuel Oil          $142\n"
+         "  Heating, Propane           $216\n  Heating, Natural Gas       $20115\n"
+         "Cost/Yr. in mode Cooling\n  Cooling                    $14\n"},
+        {heating, ok,
+         "Cost/Yr. in mode Heating\n  Cooling                    $0  (mode Heating prices no "
+         "cooling)\n  Heating                    $121\nCost/Yr. in mode Cooling\n"
+         "  Cooling                    $14\n"},
+        // In mode Cooling every fuel's heating costs 0, so the fuels are priced in mode Heating.
+        {"estimate --city 7 --hours 8,8,4 --fuel all --json", ok,
+         "\"cooling_cost\": 14,\n  \"heating_cost\": 0,\n  \"cooling_cost_in_mode_cooling\": 14,\n"
+         "  \"heating_cost_in_mode_heating\": null,\n  \"heating_cost_by_fuel\": "
+         "{\"electricity\": 121, \"oil\": 142, \"propane\": 216, \"gas\": 20115}\n}\n"},
+        {"estimate --city 7 --hours 8,8,4 --fuel all", ok,
+         "Cost/Yr. in mode Cooling\n  Cooling                    $14\n  Heating                    "
+         "$0  (mode Cooling prices no heating)\nCost/Yr. in mode Heating\n"
+         "  Heating, Electricity       $121\n"},
         {"estimate", ok,
          "      90/94         0       200        40        57\n"
          "      85/89         0       400       160        42\n"},
         {"estimate", ok,
          "        0/4         0         0         0         0\n\n"
          "Heating Degree Days      1701\nSummer Design Temp.        97\nWinter Design Temp.        "
-         "28\n\nCost/Yr.\n  Cooling                    $41\n  Heating                    $0\n"},
+         "28\n\nCost/Yr. in mode Cooling\n  Cooling                    $41\n"
+         "  Heating                    $0  (mode Cooling prices no heating)\n"
+         "Cost/Yr. in mode Heating\n  Heating                    $341\n"},
+        // The inputs stand in columns of their own, the same on every row.
         {"compare --csv", ok,
-         "city_index,city_name,winter_design,degree_days,summer_design,"
-         "cooling_cost,heating_cost\n1,\"austin, TX\",28,1701,97,41,341\n"},
+         "city_index,city_name,winter_design,degree_days,summer_design,cooling_cost,heating_cost,"
+         "fuel,electric_rate,fuel_price,eer,heat_efficiency,cool_capacity,heat_capacity,"
+         "thermostat_hours_1,thermostat_hours_2,thermostat_hours_3,summer_setpoint_1,"
+         "summer_setpoint_2,summer_setpoint_3,winter_setpoint_1,winter_setpoint_2,"
+         "winter_setpoint_3\n1,\"austin, TX\",28,1701,97,41,341,electricity,0.08,4.00,6.50,85,"
+         "20000,20000,8,8,8,85,85,78,65,60,75\n2,"},
+        {"compare --csv --fuel gas --fuel-price 0.012 --rate 0.085 --hours 8,4,0", ok,
+         ",gas,0.085,0.012,6.50,85,20000,20000,8,4,0,85,85,78,65,60,75\n"},
+        // The table's inputs stand above it, each real value with the decimals it needs.
+        {"compare --fuel gas --fuel-price 0.012 --rate 0.085 --heat-capacity 30000", ok,
+         "Heating fuel Natural Gas\nThermostat hours 8 8 8, summer 85 85 78, winter 65 60 75 F\n"
+         "Cooling 20000 BTUh at EER 6.50; heating 30000 BTUh at 85 %\n"
+         "Electric rate 0.085 $/kWh; fuel price 0.012 $/unit\nCooling cost in mode Cooling, "
+         "heating cost in mode Heating; design temperatures in F\nCity "},
         // Equal costs keep the list order.
-        {"compare --sort heating --csv", ok, "\n6,\"mitchell field, AK\",28,1706,97,146,1195\n13,"},
+        {"compare --sort heating --csv", ok,
+         "\n6,\"mitchell field, AK\",28,1706,97,146,1195,electricity,"},
         {"compare --sort cooling --csv --fuel oil", ok,
          "\n6,\"mitchell field, AK\",28,1706,97,146,"},
         // The table's columns: the city in 34 characters, then the design data and costs.
@@ -205,6 +269,7 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
         {"sweep --city 7 --vary heat-eff=85:85:1 --json", ok,
          "[\n  {\"heat-eff\": 85, \"city\": {\"index\": 7, \"name\": \"barrow\"}, \"fuel\": "
          "\"electricity\", \"cooling_cost\": 20, \"heating_cost\": 170}\n]\n"},
+        {"sweep --city 7 --vary=hours3=8:4:-4 --csv", ok, "\n4,7,barrow,electricity,14,121\n"},
         {"sweep --vary winter=65:63:-1 --city 7", ok,
          "  winter   Cooling   Heating\n            $/year    $/year\n      65        20       "
          "151\n"},
@@ -215,8 +280,9 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
         // tests/engine/climate_data_test.cpp; the command reports every one the same way.
         // A missing climate file is refused, not created empty as the program does.
         {"estimate --data-dir .", kExitDataError,
-         "heatwise-cli: ./bindata2.dat: no such file\nheatwise-cli: the climate files are read "
-         "from the folder that --data-dir names"},
+         "heatwise-cli: ./bindata2.dat: cannot be opened for reading: No such file or "
+         "directory\nheatwise-cli: the climate files and stations.csv are read from ., the "
+         "folder that --data-dir names\n"},
         // A weather file is named as it was given, with the reason it cannot be read.
         {"bins absent.csv", kExitDataError,
          "heatwise-cli: absent.csv: cannot be opened for reading: No such file or directory\n"},
@@ -225,11 +291,14 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
          "directory\n"},
         {"bins /dev/null", kExitDataError,
          "heatwise-cli: /dev/null: the file is empty; expected a TMY3 CSV or EPW weather file\n"},
-        // The map needs the stations' positions beside the climate files, and says where it
-        // looked for them.
+        // The map needs the stations' positions beside the climate files.
         {"compare --svg map.svg", kExitDataError,
          "heatwise-cli: " + data +
-             "/stations.csv: cannot be opened for reading: No such file or directory\n"},
+             "/stations.csv: cannot be opened for reading: No such file or "
+             "directory\nheatwise-cli: the climate files and stations.csv are read from " +
+             data + ", the folder that --data-dir names\n"},
+        // Bytes that cannot be read are shown escaped, and the message goes on after a NUL.
+        {"estimate --city \x01\xff\0x"s, kExitUsageError, "--city: '\\x01\\xFF\\x00x' is not in"},
     };
     std::vector<std::tuple<std::string, int, std::string>> cases(std::begin(others),
                                                                  std::end(others));
@@ -252,7 +321,8 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
     EXPECT_FALSE(std::filesystem::exists("bindata2.dat")) << "the estimator created a file";
 }
 
-// The whole JSON and CSV reports of the cooling worked example.
+// The whole JSON and CSV reports of the cooling worked example, with the heating worked example
+// in mode Heating beside it.
 TEST(cli_Estimate, JsonAndCsvReports) {
     const std::string data = ExampleClimate();
     std::string json_hours = kHours;
@@ -268,7 +338,9 @@ TEST(cli_Estimate, JsonAndCsvReports) {
                   "  \"percent_calcd\": [0, 0, 57, 42, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "
                   "0, 0, 0],\n"
                   "  \"degree_days\": 1707,\n  \"summer_design\": 97,\n  \"winter_design\": 28,\n"
-                  "  \"cooling_cost\": 20,\n  \"heating_cost\": 0\n}\n");
+                  "  \"cooling_cost\": 20,\n  \"heating_cost\": 0,\n"
+                  "  \"cooling_cost_in_mode_cooling\": 20,\n  \"heating_cost_in_mode_heating\": "
+                  "170\n}\n");
     std::string header = "city_index,city_name,mode,fuel";
     for (int i = 1; i <= 63; ++i) {
         header += ",scaled_hours_" + std::to_string(i);
@@ -278,9 +350,10 @@ TEST(cli_Estimate, JsonAndCsvReports) {
     }
     EXPECT_EQ(Cli("estimate --data-dir " + data + " --city 7 --csv").out,
               header +
-                  ",degree_days,summer_design,winter_design,cooling_cost,heating_cost\n"
+                  ",degree_days,summer_design,winter_design,cooling_cost,heating_cost,"
+                  "cooling_cost_in_mode_cooling,heating_cost_in_mode_heating\n"
                   "7,barrow,cooling,electricity," +
-                  kHours + ",0,0,57,42,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1707,97,28,20,0\n");
+                  kHours + ",0,0,57,42,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1707,97,28,20,0,20,170\n");
 }
 
 // Steps are counted from FROM + i x STEP, not by adding STEP again and again, so a range of
@@ -425,6 +498,42 @@ TEST(cli_Bins, LabelledJsonAndRecords) {
         records += " 0";
     }
     EXPECT_EQ(run({"--records"}), records + "\n");
+}
+
+// Each input option's help gives its range and its default; the default is what the command
+// uses when the option is left out, and the manual page says the same range and default.
+TEST(cli_Help, TheHelpAndTheManualSayWhatTheCommandTakes) {
+    const std::string data = ExampleClimate();
+    const std::string help = Cli("estimate --help").out;
+    std::ifstream manual_file(fs::path(HEATWISE_SOURCE_DIR) / "docs/man/heatwise-cli.1");
+    std::string manual((std::istreambuf_iterator<char>(manual_file)), {});
+    for (std::size_t at = manual.find("\\-"); at != std::string::npos;
+         at = manual.find("\\-", at)) {
+        manual.replace(at, 2, "-");
+    }
+    const std::string plain = Cli("estimate --data-dir " + data).out;
+    for (const std::string name : {"hours", "summer", "winter", "cool-capacity", "heat-capacity",
+                                   "heat-eff", "rate", "fuel-price", "eer"}) {
+        SCOPED_TRACE(name);
+        const std::size_t option = help.find("\n  --" + name + " ");
+        ASSERT_NE(option, std::string::npos);
+        const std::size_t line = help.find('\n', option + 1) + 1;
+        const std::string second = help.substr(line, help.find('\n', line) - line);
+        const std::size_t open = second.find(" (default ");
+        ASSERT_NE(open, std::string::npos) << second;
+        const std::string range =
+            second.substr(second.find_first_not_of(' '), open - second.find_first_not_of(' '));
+        const std::string default_value = second.substr(open + 10, second.size() - open - 11);
+        EXPECT_EQ(Cli("estimate --data-dir " + data + " --" + name + " " + default_value).out,
+                  plain);
+        const std::size_t entry = manual.find(".BI --" + name + " ");
+        ASSERT_NE(entry, std::string::npos);
+        std::string paragraph = manual.substr(entry, manual.find(".TP", entry) - entry);
+        std::ranges::replace(paragraph, '\n', ' ');
+        EXPECT_NE(paragraph.find(range), std::string::npos) << paragraph;
+        EXPECT_NE(paragraph.find("Default: " + default_value + "."), std::string::npos)
+            << paragraph;
+    }
 }
 
 }  // namespace

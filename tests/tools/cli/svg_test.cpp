@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -34,6 +35,15 @@ int RunArgs(const std::vector<std::string>& args, std::string* out = nullptr) {
     return status;
 }
 
+// A text element: where it stands, how it is anchored there, its size and its text.
+struct SvgText {
+    double x = 0;
+    double y = 0;
+    std::string anchor = "start";
+    double size = 0;
+    std::string text;
+};
+
 // What the parser found: the document's title, how many circles and texts it has.
 struct SvgFacts {
     bool well_formed = false;
@@ -41,6 +51,7 @@ struct SvgFacts {
     std::string title;
     int circles = 0;
     std::string texts = "\n";  // every text element's text, each on a line of its own
+    std::vector<SvgText> text_elements;
 };
 
 SvgFacts ReadSvg(const fs::path& file) {
@@ -53,13 +64,25 @@ SvgFacts ReadSvg(const fs::path& file) {
     XML_SetUserData(parser, &state);
     XML_SetElementHandler(
         parser,
-        [](void* data, const XML_Char* name, const XML_Char**) {
+        [](void* data, const XML_Char* name, const XML_Char** attributes) {
             auto& s = *static_cast<State*>(data);
             if (s.depth++ == 0) {
                 s.facts.root = name;
             }
             s.element = name;
             s.facts.circles += s.element == "circle";
+            if (s.element == "text") {
+                SvgText text;
+                for (const XML_Char** a = attributes; *a != nullptr; a += 2) {
+                    const std::string key = a[0];
+                    if (key == "x" || key == "y" || key == "font-size") {
+                        (key == "x" ? text.x : key == "y" ? text.y : text.size) = std::stod(a[1]);
+                    } else if (key == "text-anchor") {
+                        text.anchor = a[1];
+                    }
+                }
+                s.facts.text_elements.push_back(text);
+            }
         },
         [](void* data, const XML_Char* name) {
             auto& s = *static_cast<State*>(data);
@@ -73,6 +96,7 @@ SvgFacts ReadSvg(const fs::path& file) {
             s.facts.title.append(text, static_cast<std::size_t>(length));
         } else if (s.element == "text") {
             s.facts.texts.append(text, static_cast<std::size_t>(length));
+            s.facts.text_elements.back().text.append(text, static_cast<std::size_t>(length));
         }
     });
     std::ifstream in(file, std::ios::binary);
@@ -95,7 +119,8 @@ struct Picture {
     std::vector<std::string> args;
     int circles;
     std::vector<std::string> in_title;
-    std::vector<std::string> in_texts;  // the starts of lines of text
+    std::vector<std::string> in_texts;           // the starts of lines of text
+    std::vector<std::string> not_in_texts = {};  // parts of text that the subtitle lacks
 };
 
 // The pictures of the three commands, with what each must show.
@@ -113,17 +138,40 @@ std::vector<Picture> Pictures() {
          22,
          {"chicago, IL: cooling $" + Cost(cooling, "cooling_cost") + " and heating $" +
           Cost(heating, "heating_cost") + " a year"},
-         {"winter design", "summer design", "0/4", "100/104", "% calc'd (cooling)"}},
+         {"winter design 1 °F", "summer design 88 °F", "0/4", "100/104", "% calc'd (cooling)",
+          "Cooling cost worked out in mode Cooling, heating cost in mode Heating, heating fuel "
+          "Electricity"}},
+        // Barrow's winter design temperature lies below the axis's 0 °F, Glendale's summer one
+        // above its 105 °F.
+        {"heatwise-cli-estimate-barrow",
+         {"estimate", "--city", "barrow", "--mode", "heating"},
+         22,
+         {"barrow: cooling $0 and heating $"},
+         {"winter design -34 °F, off the scale", "summer design 53 °F", "% calc'd (heating)"}},
+        {"heatwise-cli-estimate-glendale",
+         {"estimate", "--city", "glendale", "--fuel", "all"},
+         22,
+         {"glendale: cooling $", " a year (heating with Electricity)"},
+         {"summer design 110 °F, off the scale",
+          "Cooling in mode Cooling; heating in mode "
+          "Heating: electricity $963, oil $"}},
+        // Each map names the inputs of the cost it shows, and only those.
         {"heatwise-cli-compare-heating",
-         {"compare", "--sort", "heating"},
+         {"compare", "--sort", "heating", "--fuel", "gas", "--fuel-price", "0.012"},
          211,
          {"Yearly heating cost of the 211 cities"},
-         {"Alaska", "Hawaii", "Costliest", "Cheapest", "H5", "L5"}},
+         {"Alaska", "Hawaii", "Costliest", "Cheapest", "H5", "L5",
+          "Heating fuel Natural Gas at $0.012/cu.ft., 20000 BTUh at 85 %; thermostat hours 8 8 8, "
+          "winter setpoints 65 60 75 °F"},
+         {"EER", "summer", "electric rate"}},
         {"heatwise-cli-compare-cooling",
          {"compare", "--sort", "cooling"},
          211,
          {"Yearly cooling cost of the 211 cities"},
-         {"Cooling cost, $ a year"}},
+         {"Cooling cost, $ a year",
+          "Cooling 20000 BTUh at EER 6.50, electric rate $0.08/kWh; thermostat hours 8 8 8, "
+          "summer setpoints 85 85 78 °F"},
+         {"Heating fuel", "winter", "85 %"}},
         // Each of the 11 steps has a marker on both lines.
         {"heatwise-cli-sweep",
          {"sweep", "--city", "chicago", "--vary", "winter=72:62:-1"},
@@ -131,6 +179,13 @@ std::vector<Picture> Pictures() {
          {"chicago, IL", "winter goes from 72 to 62"},
          {"Cooling cost (mode Cooling)", "Heating cost (mode Heating)",
           "winter: winter setpoint of every shift"}},
+        // The varied input is given by its range, not by the value of the first step.
+        {"heatwise-cli-sweep-rate",
+         {"sweep", "--city", "chicago", "--vary", "rate=0.06:0.34:0.02"},
+         30,
+         {"chicago, IL: yearly cost as rate goes from 0.06 to 0.34"},
+         {"Heating fuel Electricity, electric rate $0.06 to $0.34/kWh, EER 6.50, heating "
+          "efficiency 85 %"}},
     };
 }
 
@@ -156,6 +211,11 @@ TEST(cli_Svg, EachPictureIsWellFormedAndShowsItsFacts) {
         for (const std::string& part : picture.in_texts) {
             EXPECT_NE(facts.texts.find("\n" + part), std::string::npos)
                 << picture.name << ": " << part;
+        }
+        for (const std::string& part : picture.not_in_texts) {
+            ASSERT_GT(facts.text_elements.size(), 1u) << picture.name;
+            EXPECT_EQ(facts.text_elements[1].text.find(part), std::string::npos)
+                << picture.name << " (its subtitle): " << part;
         }
     }
 }
@@ -183,6 +243,61 @@ TEST(cli_Svg, AFileThatCannotBeWrittenIsReported) {
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
     fs::remove_all(folder);
+}
+
+// The labels of the design temperatures stand clear of each other and inside the picture, however
+// close the temperatures: Barbers Point's 60 and 91 °F, Key West's 58 and 89 °F, and the made-up
+// 62 and 63 °F of a city of its own. A label is taken as wide as 0.6 of its size for each
+// character, about what the usual sans-serif fonts draw.
+TEST(cli_Svg, DesignLabelsNeverOverlap) {
+    const fs::path close =
+        fs::path(::testing::TempDir()) / ("heatwise-close-" + std::to_string(::getpid()));
+    fs::create_directories(close);
+    {
+        std::ofstream bins(close / "bindata2.dat");
+        std::ofstream design(close / "cities.dat");
+        for (int city = 1; city <= 211; ++city) {
+            for (int value = 1; value <= 63; ++value) {
+                bins << (value == 1 ? "" : " ") << 10;
+            }
+            bins << "\n";
+            design << "62 100 63\n";
+        }
+    }
+    const std::pair<fs::path, std::string> cases[] = {
+        {kData, "barbers point NAS"}, {kData, "key west"}, {close, "1"}};
+    for (const auto& [data, city] : cases) {
+        const fs::path file = close / "design.svg";
+        ASSERT_EQ(RunArgs({"estimate", "--data-dir", data.string(), "--city", city, "--svg",
+                           file.string()}),
+                  kExitSuccess);
+        struct Extent {
+            double y, left, right;
+        };
+        std::vector<Extent> labels;
+        for (const SvgText& text : ReadSvg(file).text_elements) {
+            if (text.text.find(" design ") == std::string::npos) {
+                continue;
+            }
+            std::size_t characters = 0;
+            for (const char c : text.text) {
+                characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+            }
+            const double width = 0.6 * text.size * static_cast<double>(characters);
+            const double left = text.anchor == "end"      ? text.x - width
+                                : text.anchor == "middle" ? text.x - width / 2
+                                                          : text.x;
+            labels.push_back({text.y, left, left + width});
+            EXPECT_GE(left, 0) << city << ": " << text.text;
+            EXPECT_LE(left + width, 960) << city << ": " << text.text;
+        }
+        ASSERT_EQ(labels.size(), 2u) << city;
+        const bool same_row = std::abs(labels[0].y - labels[1].y) < 12;
+        EXPECT_FALSE(same_row && labels[0].left < labels[1].right &&
+                     labels[1].left < labels[0].right)
+            << city;
+    }
+    fs::remove_all(close);
 }
 
 // rsvg-convert draws each picture as a person sees it; the PNGs are for looking at.

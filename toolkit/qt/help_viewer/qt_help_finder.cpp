@@ -114,6 +114,8 @@ QWidget* HelpFinder::MakeSearchTab() {
 
 void HelpFinder::Load(const HelpDocument& document, const ContentsReading& contents) {
     document_ = document;
+    index_field_->clear();
+    search_field_->clear();
     LoadContents(contents);
     LoadIndex();
     search_results_->clear();

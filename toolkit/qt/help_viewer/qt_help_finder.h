@@ -26,8 +26,10 @@ class HelpFinder : public QTabWidget {
 
     HelpFinder(TopicOpener opener, QWidget* parent);
 
-    // Fills the three tabs. A contents file that could not be read leaves its message on the
-    // Contents tab; the index and the search work from the document alone.
+    // Fills the three tabs, with nothing typed in the index and search fields: the words
+    // typed for the last document belong to its lists. A contents file that could not be
+    // read leaves its message on the Contents tab; the index and the search work from the
+    // document alone.
     void Load(const HelpDocument& document, const ContentsReading& contents);
 
     // Runs a search as if the words had been typed and the Search button pressed.

@@ -1,0 +1,131 @@
+// A program on the Qt backend started where no display can be opened: everything that needs no
+// window works and the program ends normally; what needs a window fails as a window the
+// platform refuses. Each case runs in a process of its own, with the display taken away first,
+// since the program opens the display once for its whole life.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <ostream>
+#include <string>
+
+#include "windlass/windlass.h"
+
+namespace {
+
+// Where a program may find itself without a display.
+struct NoDisplay {
+    const char* name;
+    const char* qt_platform;  // Null: Qt chooses.
+    const char* display;      // Null: unset.
+    const char* reason;       // What InfoDisplay names, as a pattern.
+};
+
+// Names each place in the test's name and its failures.
+void PrintTo(const NoDisplay& place, std::ostream* out) {
+    *out << place.name;
+}
+
+// No X server serves display 65432: its socket does not exist and its TCP port would lie past
+// the last one.
+const NoDisplay kPlaces[] = {
+    {"nothing set", nullptr, nullptr, "DISPLAY is not set"},
+    {"Qt told to use X", "xcb", nullptr, "could not connect to display"},
+    {"a display nobody serves", nullptr, ":65432", "could not connect to display :65432"},
+};
+
+void TakeTheDisplayAway(const NoDisplay& place) {
+    unsetenv("WAYLAND_DISPLAY");
+    unsetenv("XDG_SESSION_TYPE");
+    place.display ? setenv("DISPLAY", place.display, 1) : unsetenv("DISPLAY");
+    place.qt_platform ? setenv("QT_QPA_PLATFORM", place.qt_platform, 1)
+                      : unsetenv("QT_QPA_PLATFORM");
+    WInstallQtBackend();
+}
+
+// Ends the process with the number of the first check that failed, 0 when all held.
+void Check(bool held, int number, const char* what) {
+    if (!held) {
+        std::fprintf(stderr, "check %d failed: %s\n", number, what);
+        std::fflush(stderr);
+        _exit(number);
+    }
+}
+
+void UseWhatNeedsNoWindow() {
+    WInitialise();
+    Check(InfoError(1) == 0, 1, "WInitialise raised an error");
+    std::string reason(80, ' ');
+    Check(InfoDisplay(reason) == 0, 2, "a display is reported");
+    std::fprintf(stderr, "reason: %s\n", reason.c_str());
+    std::string text(6, ' ');
+    IntegerToString(42, text, "(I6)");
+    Check(text == "    42", 3, "the conversion");
+    int number = 0;
+    IStringToInteger("4x", number);
+    Check(InfoError(1) == ERR_INVALID_CHARACTER && InfoError(1) == 0, 4, "the error slot");
+}
+
+void AskForWhatNeedsAWindow() {
+    WInitialise();
+    WDialogLoad(202);
+    Check(InfoError(1) == ERR_DIALOG_LOAD && CurrentDialogId() == 0, 5, "a dialog was made");
+    const std::filesystem::path help =
+        std::filesystem::path(HEATWISE_SOURCE_DIR) / "data" / "HELP.HLP";
+    WHelpFile1(help.string());
+    Check(InfoError(1) == ERR_HELP_VIEWER, 6, "the help viewer opened");
+    WMessageBox(1, 3, 1, "Go on?", "No display");
+    Check(WInfoDialog(4) == 1, 7, "the box did not answer with its default button");
+}
+
+class QtNoDisplayTest : public ::testing::TestWithParam<NoDisplay> {
+  protected:
+    QtNoDisplayTest() { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+};
+
+TEST_P(QtNoDisplayTest, EverythingThatNeedsNoWindowWorksAndTheProgramEndsNormally) {
+    const NoDisplay& place = GetParam();
+    EXPECT_EXIT(
+        {
+            TakeTheDisplayAway(place);
+            UseWhatNeedsNoWindow();
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), std::string("reason: ") + place.reason);
+}
+
+TEST_P(QtNoDisplayTest, DialogsHelpAndBoxesFailAsWindowsThePlatformRefuses) {
+    const NoDisplay& place = GetParam();
+    EXPECT_EXIT(
+        {
+            TakeTheDisplayAway(place);
+            AskForWhatNeedsAWindow();
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "No display: Go on\\?");
+}
+
+TEST_P(QtNoDisplayTest, AMainWindowThatCannotBeMadeEndsTheProgramAsItSays) {
+    const NoDisplay& place = GetParam();
+    EXPECT_EXIT(
+        {
+            TakeTheDisplayAway(place);
+            WInitialise();
+            WindowOpen2();
+            std::exit(7);
+        },
+        ::testing::ExitedWithCode(0), "Windlass Window: Failed to create window - aborting\\.");
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, QtNoDisplayTest, ::testing::ValuesIn(kPlaces),
+                         [](const ::testing::TestParamInfo<NoDisplay>& info) {
+                             std::string name = info.param.name;
+                             for (char& c : name) {
+                                 c = c == ' ' ? '_' : c;
+                             }
+                             return name;
+                         });
+
+}  // namespace
