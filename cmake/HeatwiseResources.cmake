@@ -5,7 +5,9 @@
 # registers its resources with the toolkit). The script is compiled again whenever it, the
 # compiler, or any file it reads changes: the compiler lists the headers, icons and data files
 # it read in a dependency file that the build tool picks up. A malformed script, or a file it
-# names that cannot be read, fails the build with "file:line: reason".
+# names that cannot be read, fails the build with "file:line: reason". Besides the folders
+# given, a script's #include finds the parts the build generates (HEATWISE_GENERATED_DIR, see
+# cmake/HeatwiseCityList.cmake), such as the entries of the city list.
 function(heatwise_add_resources target script)
     cmake_parse_arguments(ARG "" "" "INCLUDE_DIRS" ${ARGN})
     get_filename_component(script_path "${script}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
@@ -13,6 +15,9 @@ function(heatwise_add_resources target script)
     set(output "${CMAKE_CURRENT_BINARY_DIR}/${target}_${script_name}_rc.cpp")
     set(depfile "${output}.d")
     set(include_args)
+    if(HEATWISE_GENERATED_DIR)
+        list(APPEND include_args -I "${HEATWISE_GENERATED_DIR}")
+    endif()
     foreach(dir IN LISTS ARG_INCLUDE_DIRS)
         get_filename_component(dir "${dir}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
         list(APPEND include_args -I "${dir}")

@@ -8,7 +8,11 @@
 
 namespace heatwise {
 
-// The 211 list texts in list order: element k - 1 is entry k.
+// The 211 list texts in list order: element k - 1 is entry k. The texts are those of
+// data/stations.csv, made into this table when the build is configured
+// (cmake/HeatwiseCityList.cmake). The list runs state by state; within a state only the first
+// entry carries the state's abbreviation, and entry 1 stands apart from the other Texas
+// entries.
 std::span<const std::string_view> CityNames();
 
 // The text of entry `city` (1..211).

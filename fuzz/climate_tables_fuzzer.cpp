@@ -1,11 +1,14 @@
-// Fuzzes the reader of bindata2.dat and cities.dat.
+// Fuzzes the readers of bindata2.dat, cities.dat and coldbins.dat.
 //
 // An input is the text of bindata2.dat, then a line "=== cities.dat ===" and the text of
-// cities.dat; an input without that line is all bindata2.dat, with an empty cities.dat.
+// cities.dat; an input without that line is all bindata2.dat, with an empty cities.dat. A line
+// "=== coldbins.dat ===" after them starts the text of coldbins.dat, which is read against the
+// bin table of the first two when they load.
 //
 // Properties: the reader either returns 211 complete records of each file, holding the values
 // the texts hold, or throws a DataError whose message names the file and a line of it; after a
-// failure the tables the program already holds are exactly as they were.
+// failure the tables the program already holds are exactly as they were. Cold bins that load
+// hold the values of their text, each from 0 to 2920, no shift's more than its bin 21.
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -14,6 +17,7 @@
 #include <vector>
 
 #include "engine/climate_data.h"
+#include "engine/cold_bins.h"
 #include "fuzz_check.h"
 
 namespace {
@@ -23,6 +27,7 @@ using heatwise::fuzz::LineCount;
 using heatwise::fuzz::Require;
 
 constexpr std::string_view kSeparator = "=== cities.dat ===\n";
+constexpr std::string_view kColdSeparator = "=== coldbins.dat ===\n";
 
 // The tables as the program holds them before a load: the committed data when it is there,
 // else a pattern in which every value differs.
@@ -109,13 +114,43 @@ void CheckLoaded(const ClimateTables& tables, std::string_view bins, std::string
     }
 }
 
-void CheckFailure(const heatwise::DataError& error, std::string_view bins,
-                  std::string_view design) {
+void CheckColdBins(const heatwise::ColdBinTable& cold, const heatwise::CityBinTable& bins,
+                   std::string_view text) {
+    const auto records = PlainRecords(text, heatwise::kColdBinValueCount);
+    for (int city = 1; city <= heatwise::kCityCount; ++city) {
+        const auto& expected = records[static_cast<std::size_t>(city - 1)];
+        Require(expected.size() == heatwise::kColdBinValueCount,
+                "a loaded coldbins.dat holds 30 values for every city",
+                "city " + std::to_string(city));
+        for (int shift = 1; shift <= heatwise::kShiftCount; ++shift) {
+            long long hours = 0;
+            for (int bin = heatwise::kFirstColdBin; bin <= heatwise::kLastColdBin; ++bin) {
+                const int k = heatwise::ColdBinValueIndex(shift, bin);
+                const std::int32_t value = cold.Hours(city, shift, bin);
+                Require(value == expected[static_cast<std::size_t>(k)],
+                        "every cold-bin hour is the value the text holds",
+                        "city " + std::to_string(city) + ", value " + std::to_string(k + 1));
+                Require(value >= 0 && value <= heatwise::kHoursPerShift,
+                        "every cold-bin hour lies within a shift's hours");
+                hours += value;
+            }
+            Require(hours <= bins.Hours(city, shift, heatwise::kBinCount),
+                    "a shift's cold hours are no more than its bin 21",
+                    "city " + std::to_string(city) + ", shift " + std::to_string(shift));
+        }
+    }
+}
+
+void CheckFailure(const heatwise::DataError& error, std::string_view bins, std::string_view design,
+                  std::string_view cold = {}) {
     const std::string message = error.what();
     const std::string file = error.file().string();
-    Require(file == heatwise::kBinFileName || file == heatwise::kDesignFileName,
-            "the error names one of the two files", message);
-    const std::string_view text = file == heatwise::kBinFileName ? bins : design;
+    Require(file == heatwise::kBinFileName || file == heatwise::kDesignFileName ||
+                file == heatwise::kColdBinFileName,
+            "the error names one of the three files", message);
+    const std::string_view text = file == heatwise::kBinFileName      ? bins
+                                  : file == heatwise::kDesignFileName ? design
+                                                                      : cold;
     // An end of file is reported at the line after the last one.
     Require(error.line() >= 1 && error.line() <= LineCount(text) + 1,
             "the error names a line of its file", message);
@@ -154,17 +189,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     std::string_view bins = input;
     std::string_view design;
+    std::string_view cold;
+    bool with_cold = false;
     if (std::size_t at = input.find(kSeparator); at != std::string_view::npos) {
         bins = input.substr(0, at);
         design = input.substr(at + kSeparator.size());
     }
+    if (std::size_t at = design.find(kColdSeparator); at != std::string_view::npos) {
+        cold = design.substr(at + kColdSeparator.size());
+        design = design.substr(0, at);
+        with_cold = true;
+    }
     try {
         // As the program does: the result replaces the held tables only when it comes back.
         HeldTables() = heatwise::ParseClimateTables(bins, design);
-        CheckLoaded(HeldTables(), bins, design);
-        HeldTables() = Snapshot();
     } catch (const heatwise::DataError& error) {
         CheckFailure(error, bins, design);
+        return 0;
+    }
+    CheckLoaded(HeldTables(), bins, design);
+    const heatwise::CityBinTable loaded = HeldTables().bins;
+    HeldTables() = Snapshot();
+    if (with_cold) {
+        try {
+            CheckColdBins(heatwise::ParseColdBins(cold, loaded), loaded, cold);
+        } catch (const heatwise::DataError& error) {
+            CheckFailure(error, bins, design, cold);
+        }
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 // Fuzzes heatwise-rc's reading of resource scripts. An input is the text of a script named
 // "fuzz.rc" whose #include lines, icons and data files are looked for in the program's own
-// resources folder, so a script may pull in the real headers, script and icon.
+// resources folder and then among the build's generated parts (the entries of the city list),
+// so a script may pull in the real headers, script and icon.
 //
 // Properties: a script either compiles, and then its C++ source can be written, or fails with
 // a ScriptError "file:line: reason" whose reason is not empty and whose line, for the fuzzed
@@ -70,7 +71,7 @@ void CheckFailure(const heatwise::rc::ScriptError& error, std::string_view scrip
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view script(reinterpret_cast<const char*>(data), size);
     const heatwise::rc::SourceFile file{std::string(kScriptName), HEATWISE_RESOURCES_DIR, {}};
-    const heatwise::rc::PreprocessOptions options;
+    const heatwise::rc::PreprocessOptions options{{HEATWISE_GENERATED_DIR}};
     try {
         const heatwise::rc::ResourceScript compiled =
             heatwise::rc::ReadScriptText(script, file, options);

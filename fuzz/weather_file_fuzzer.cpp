@@ -11,9 +11,12 @@
 //
 // Properties: the file either gives bins, every bin's hours non-negative, every shift's hours
 // adding up to 2920 and all adding up to the hours the file holds (one for each row after its
-// header that is not blank), or fails with a WeatherFileError that starts with the file's name
-// and, where it names a line, a line of the file. A made year that no replacement touched and
-// whose temperatures are all accepted always gives bins, and the bins count its hours exactly.
+// header that is not blank), the cold bins of each shift no more than its bin 21, or fails with
+// a WeatherFileError that starts with the file's path and, where it names a line, a line of the
+// file. A made year that no replacement touched and whose temperatures are all accepted always
+// gives bins; its repairs name hours inside the year with the temperature the file holds there,
+// each used value lies between the good hours around its stretch, and the bins and cold bins
+// count the year's hours exactly, with the repaired temperatures.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -28,6 +31,7 @@
 
 #include "climate_derivation.h"
 #include "fuzz_check.h"
+#include "hour_repair.h"
 #include "weather_file.h"
 #include "year_calendar.h"
 
@@ -139,20 +143,66 @@ int RowCount(std::string_view text) {
     return rows;
 }
 
-// The bins of a year as the documented rules count them: °F is the nearest whole degree of
-// c10 × 0.18 + 32, halves upward; bin b holds 105 − 5b to 109 − 5b °F, the outermost bins all
-// hotter and colder hours; shift s holds the hours 8s − 7 to 8s.
-std::array<int, climate::kBinValueCount> ExpectedBins(const std::vector<int>& c10) {
-    std::array<int, climate::kBinValueCount> bins{};
+// The bins and cold bins of a year as the documented rules count them: °F is the nearest whole
+// degree of c10 × 0.18 + 32, halves upward; bin b holds 105 − 5b to 109 − 5b °F, bins 1 and 21
+// all hotter and colder hours, and the hours below 0 °F count again in cold bins 22 to 31, the
+// last holding all colder hours; shift s holds the hours 8s − 7 to 8s.
+struct ExpectedCounts {
+    std::array<int, heatwise::kBinValueCount> bins{};
+    std::array<int, heatwise::kColdBinValueCount> cold_bins{};
+};
+ExpectedCounts CountHours(const std::vector<int>& c10) {
+    ExpectedCounts counts;
     for (int i = 0; i < climate::kHoursPerYear; ++i) {
         const int scaled = 9 * c10[static_cast<std::size_t>(i)] + 1625;
         const int fahrenheit = scaled >= 0 ? scaled / 50 : -((-scaled + 49) / 50);
         const int above = 109 - fahrenheit;
-        const int bin = std::clamp(above >= 0 ? above / 5 : -((-above + 4) / 5), 1, 21);
+        const int band = above >= 0 ? above / 5 : -((-above + 4) / 5);
         const int shift = (climate::NthHourOfYear(i).hour - 1) / 8 + 1;
-        ++bins[static_cast<std::size_t>(21 * (shift - 1) + bin - 1)];
+        ++counts.bins[static_cast<std::size_t>(21 * (shift - 1) + std::clamp(band, 1, 21) - 1)];
+        if (fahrenheit < 0) {
+            ++counts.cold_bins[static_cast<std::size_t>(10 * (shift - 1) +
+                                                        std::clamp(band, 22, 31) - 22)];
+        }
     }
-    return bins;
+    return counts;
+}
+
+// Checks the repairs of a made year against the year's temperatures and gives the temperatures
+// with the repairs applied.
+std::vector<int> CheckRepairs(const std::vector<int>& c10) {
+    const std::vector<climate::HourRepair> repairs = climate::FindHourRepairs(c10);
+    std::vector<int> repaired = c10;
+    std::vector<bool> faulty(c10.size(), false);
+    int previous = -1;
+    for (const climate::HourRepair& repair : repairs) {
+        Require(repair.hour > previous, "repairs are listed in time order, once each");
+        Require(repair.hour > 0 && repair.hour + 1 < climate::kHoursPerYear,
+                "the first and the last hour of the year are never repaired");
+        Require(repair.read_c10 == c10[static_cast<std::size_t>(repair.hour)],
+                "a repair quotes the temperature the file holds at its hour");
+        repaired[static_cast<std::size_t>(repair.hour)] = repair.used_c10;
+        faulty[static_cast<std::size_t>(repair.hour)] = true;
+        previous = repair.hour;
+    }
+    for (std::size_t first = 0; first < c10.size(); ++first) {
+        if (!faulty[first]) {
+            continue;
+        }
+        std::size_t last = first;
+        while (faulty[last + 1]) {
+            ++last;
+        }
+        const int low = std::min(c10[first - 1], c10[last + 1]);
+        const int high = std::max(c10[first - 1], c10[last + 1]);
+        for (std::size_t hour = first; hour <= last; ++hour) {
+            Require(repaired[hour] >= low && repaired[hour] <= high,
+                    "a repaired hour lies between the good hours around its stretch",
+                    "hour " + std::to_string(hour));
+        }
+        first = last;
+    }
+    return repaired;
 }
 
 void CheckBins(const climate::StationClimate& station, std::string_view text) {
@@ -163,10 +213,14 @@ void CheckBins(const climate::StationClimate& station, std::string_view text) {
     Require(total == RowCount(text), "the bins hold every hour the file holds",
             std::to_string(total) + " hours in the bins, " + std::to_string(RowCount(text)) +
                 " rows in the file");
-    for (int shift = 0; shift < climate::kShiftCount; ++shift) {
-        const auto first = station.bin_hours.begin() + shift * climate::kBinCount;
-        Require(std::accumulate(first, first + climate::kBinCount, 0) == 2920,
+    for (int shift = 0; shift < heatwise::kShiftCount; ++shift) {
+        const auto first = station.bin_hours.begin() + shift * heatwise::kBinCount;
+        Require(std::accumulate(first, first + heatwise::kBinCount, 0) == 2920,
                 "each shift holds its 8 hours of each of the 365 days");
+        const auto cold = station.cold_bin_hours.begin() + shift * heatwise::kColdBinCount;
+        Require(std::accumulate(cold, cold + heatwise::kColdBinCount, 0) <=
+                    first[heatwise::kBinCount - 1],
+                "the hours below 0 F are a part of bin 21");
     }
     Require(station.winter_design <= station.summer_design,
             "the winter design temperature is not above the summer one");
@@ -215,14 +269,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             climate::DeriveStationClimate(climate::ReadWeatherFile(path));
         CheckBins(station, year.text);
         if (made && !year.edited) {
-            Require(station.bin_hours == ExpectedBins(year.c10),
-                    "the bins count the hours of each temperature and shift");
+            const ExpectedCounts expected = CountHours(CheckRepairs(year.c10));
+            Require(station.repairs.size() == climate::FindHourRepairs(year.c10).size(),
+                    "the derivation lists every repair");
+            Require(station.bin_hours == expected.bins,
+                    "the bins count the hours of each repaired temperature and shift");
+            Require(station.cold_bin_hours == expected.cold_bins,
+                    "the cold bins count the hours below 0 F of each shift");
         }
     } catch (const climate::WeatherFileError& error) {
         Require(!made || year.edited || !year.in_range,
                 "a whole year of accepted temperatures always gives bins", error.what());
-        // Messages name the file without its folder.
-        CheckFailure(error.what(), std::filesystem::path(path).filename().string(), year.text);
+        // Messages name the file by its path as given.
+        CheckFailure(error.what(), path, year.text);
     }
     return 0;
 }

@@ -42,7 +42,7 @@ layout)
         "$prefix/bin/heatwise-cli"; do
         [ -x "$program" ] || fail "$program is not an executable file"
     done
-    for name in HELP.HLP HELP.CNT bindata2.dat cities.dat stations.csv state_outlines.txt; do
+    for name in HELP.HLP HELP.CNT bindata2.dat cities.dat coldbins.dat stations.csv state_outlines.txt; do
         cmp -s "$data/$name" "$source/data/$name" || fail "$data/$name differs from data/$name"
     done
     for name in HELP.HLP HELP.CNT; do

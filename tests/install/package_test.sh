@@ -41,7 +41,7 @@ for program in usr/bin/heatwise usr/bin/heatwise-cli usr/lib/heatwise/heatwise \
     usr/lib/heatwise/heatwise-cli; do
     [ -x "$root/$program" ] || fail "/$program is not an executable file"
 done
-for name in HELP.HLP HELP.CNT bindata2.dat cities.dat stations.csv state_outlines.txt; do
+for name in HELP.HLP HELP.CNT bindata2.dat cities.dat coldbins.dat stations.csv state_outlines.txt; do
     cmp -s "$root/usr/share/heatwise/$name" "$data/$name" ||
         fail "/usr/share/heatwise/$name differs from data/$name"
 done

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "bins_report.h"
 #include "cli_help.h"
 #include "climate_derivation.h"
 #include "compare_report.h"
@@ -102,7 +103,7 @@ int RunBins(std::span<const std::string_view> args, std::ostream& out) {
     const BinsOptions options = ParseBinsOptions(args);
     const climate::StationClimate station =
         climate::DeriveStationClimate(climate::ReadWeatherFile(options.weather_file));
-    out << climate::FormatBinRecord(station) << climate::FormatDesignRecord(station);
+    PrintBins(options.weather_file, station, options.format, out);
     return kExitSuccess;
 }
 

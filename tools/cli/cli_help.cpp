@@ -77,8 +77,8 @@ Commands:
   estimate   one city's scaled bin hours, "% calc'd" column and yearly costs
   compare    the yearly costs of all 211 cities side by side
   sweep      one city's yearly costs while one input steps through a range
-  bins FILE  the bin hours and design values of a TMY3 or EPW weather file, as one record of
-             bindata2.dat and one of cities.dat
+  bins FILE  the bin hours, the hours below 0 F and the design values of a TMY3 or EPW
+             weather file, as records of bindata2.dat, coldbins.dat and cities.dat
 
 Run heatwise-cli COMMAND --help for the options of a command.
 Exit status: 0 done, 1 a data, weather or picture file cannot be read or written, or the
@@ -158,11 +158,24 @@ std::string SweepHelp() {
 }
 
 std::string BinsHelp() {
-    return "Usage: heatwise-cli bins FILE\n\n"
-           "Reads a year of hourly dry-bulb temperatures from a TMY3 CSV or EnergyPlus EPW file\n"
-           "and prints the station's 63 bin hours as one record of bindata2.dat, then its winter\n"
-           "design temperature, heating degree days and summer design temperature as one record\n"
-           "of cities.dat.\n";
+    return "Usage: heatwise-cli bins FILE [--json|--records]\n\n"
+           "Reads a year of hourly dry-bulb temperatures from a TMY3 CSV or EnergyPlus EPW file,\n"
+           "repairs the hours no weather makes (single hours and runs of up to 12 hours that lie\n"
+           "at least 9 C beyond both hours around them, away from the station's usual weather;\n"
+           "see data/README.md) and prints, by the rules heatwise-derive uses for the climate\n"
+           "files:\n"
+           "  the hours in each 5 F bin for the shifts 1-8, 9-16 and 17-24 (a record of\n"
+           "  bindata2.dat, whose bin 0/4 holds every hour below 0 F), the hours below 0 F in\n"
+           "  ten bins of their own (a record of coldbins.dat, -50/-46 holding every hour\n"
+           "  colder), the winter design temperature, heating degree days and summer design\n"
+           "  temperature (a record of cities.dat), and each repaired hour with the\n"
+           "  temperature read and the one used.\n\n"
+           "  --json               print JSON: bin_hours and cold_bin_hours as three arrays, one\n"
+           "                       per shift, with the bins' labels, the design values and the\n"
+           "                       repairs\n"
+           "  --records            print only the three records as the files hold them, one a\n"
+           "                       line: bindata2.dat, cities.dat, then coldbins.dat\n"
+           "  --help               print this help\n";
 }
 
 }  // namespace heatwise::cli

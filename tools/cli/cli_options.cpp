@@ -226,7 +226,12 @@ SweepOptions ParseSweepOptions(std::span<const std::string_view> args) {
 BinsOptions ParseBinsOptions(std::span<const std::string_view> args) {
     BinsOptions options;
     bool named = false;
-    CommandLine().Parse(args, [&](std::string_view file) {
+    bool json = false;
+    bool records = false;
+    CommandLine command_line;
+    command_line.AddFlag("--json", json);
+    command_line.AddFlag("--records", records);
+    command_line.Parse(args, [&](std::string_view file) {
         if (named) {
             throw UsageError("bins takes one weather file, not also '" + std::string(file) + "'");
         }
@@ -236,6 +241,12 @@ BinsOptions ParseBinsOptions(std::span<const std::string_view> args) {
     if (!named) {
         throw UsageError("bins needs the weather file to read (a TMY3 CSV or EPW file)");
     }
+    if (json && records) {
+        throw UsageError("--json and --records cannot be combined");
+    }
+    options.format = json      ? BinsFormat::kJson
+                     : records ? BinsFormat::kRecords
+                               : BinsFormat::kReport;
     return options;
 }
 

@@ -54,8 +54,12 @@ struct SweepOptions {
     std::filesystem::path svg_file;
 };
 
+// What bins prints: a labelled report, JSON, or the bare records of the three climate files.
+enum class BinsFormat { kReport, kJson, kRecords };
+
 struct BinsOptions {
     std::filesystem::path weather_file;
+    BinsFormat format = BinsFormat::kReport;
 };
 
 // Each reads the arguments after the command's name ("--help" is answered before them). Every

@@ -19,9 +19,10 @@ struct GeoPosition {
 // Position k - 1 is city k's.
 using CityPositions = std::array<GeoPosition, kCityCount>;
 
-// Reads the columns index, latitude and longitude of the station table in `data_dir`; the
-// table must list the 211 cities in order. A fault throws a std::runtime_error naming the file
-// and the line, which the command reports with exit status 1.
+// Reads the columns index, latitude and longitude of the station table in `data_dir` with the
+// table's one reader (tools/climate/station_table.h); the table must list the 211 cities in
+// order. A fault throws a std::runtime_error naming the file and the line, which the command
+// reports with exit status 1.
 CityPositions ReadCityPositions(const std::filesystem::path& data_dir);
 
 }  // namespace heatwise::cli

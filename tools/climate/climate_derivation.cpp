@@ -1,8 +1,10 @@
 #include "climate_derivation.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
+#include "hour_repair.h"
 #include "year_calendar.h"
 
 namespace heatwise::climate {
@@ -57,14 +59,12 @@ void CheckYearOfHours(const HourlyWeather& weather) {
     }
 }
 
-int DegreeDays(const HourlyWeather& weather) {
+int DegreeDays(const std::vector<int>& c10) {
     long long hundredths = 0;
     for (int day = 0; day < kDaysPerYear; ++day) {
-        auto first = weather.hours.begin() + day * kHoursPerDay;
-        auto [coldest, hottest] = std::minmax_element(
-            first, first + kHoursPerDay,
-            [](const HourlyReading& a, const HourlyReading& b) { return a.c10 < b.c10; });
-        const long long deficit = kDegreeDayBaseHundredths - 9LL * (hottest->c10 + coldest->c10);
+        auto first = c10.begin() + day * kHoursPerDay;
+        auto [coldest, hottest] = std::minmax_element(first, first + kHoursPerDay);
+        const long long deficit = kDegreeDayBaseHundredths - 9LL * (*hottest + *coldest);
         hundredths += std::max(0LL, deficit);
     }
     // Rounded once, at the end, to the nearest whole degree day; halves go upward.
@@ -82,6 +82,11 @@ int BinOfFahrenheit(int fahrenheit) {
     return std::clamp(FloorDivide(109 - fahrenheit, 5), 1, kBinCount);
 }
 
+int ColdBinOfFahrenheit(int fahrenheit) {
+    // Cold bin b spans 105 - 5b to 109 - 5b °F as the other bins do.
+    return std::clamp(FloorDivide(109 - fahrenheit, 5), kFirstColdBin, kLastColdBin);
+}
+
 int ShiftOfHour(int hour) {
     return (hour - 1) / 8 + 1;
 }
@@ -89,33 +94,67 @@ int ShiftOfHour(int hour) {
 StationClimate DeriveStationClimate(const HourlyWeather& weather) {
     CheckYearOfHours(weather);
 
-    StationClimate climate{};
-    std::vector<int> temperatures;
-    temperatures.reserve(kHoursPerYear);
+    std::vector<int> c10;
+    c10.reserve(kHoursPerYear);
     for (const HourlyReading& reading : weather.hours) {
-        const int bin = BinOfFahrenheit(TenthsCelsiusToFahrenheit(reading.c10));
-        const int shift = ShiftOfHour(reading.hour);
-        ++climate.bin_hours[kBinCount * (shift - 1) + bin - 1];
-        temperatures.push_back(reading.c10);
+        c10.push_back(reading.c10);
+    }
+    StationClimate climate{};
+    for (const HourRepair& repair : FindHourRepairs(c10)) {
+        c10[repair.hour] = repair.used_c10;
+        const bool stamped = weather.stamps.size() == weather.hours.size();
+        const HourOfYear when = NthHourOfYear(repair.hour);
+        const std::string date =
+            stamped ? weather.stamps[repair.hour].date : FormatHourOfYear(when).substr(0, 5);
+        const std::string time =
+            stamped ? weather.stamps[repair.hour].time : FormatHourOfYear(when).substr(6);
+        climate.repairs.push_back(RepairedHour{date, time, repair.read_c10, repair.used_c10});
     }
 
-    std::sort(temperatures.begin(), temperatures.end());
-    climate.winter_design = TenthsCelsiusToFahrenheit(temperatures[kWinterDesignPosition]);
-    climate.summer_design = TenthsCelsiusToFahrenheit(temperatures[kSummerDesignPosition]);
-    climate.degree_days = DegreeDays(weather);
+    for (int i = 0; i < kHoursPerYear; ++i) {
+        const int fahrenheit = TenthsCelsiusToFahrenheit(c10[i]);
+        const int shift = ShiftOfHour(weather.hours[i].hour);
+        ++climate.bin_hours[BinValueIndex(shift, BinOfFahrenheit(fahrenheit))];
+        if (fahrenheit < 0) {
+            ++climate.cold_bin_hours[ColdBinValueIndex(shift, ColdBinOfFahrenheit(fahrenheit))];
+        }
+    }
+
+    climate.degree_days = DegreeDays(c10);
+    std::sort(c10.begin(), c10.end());
+    climate.winter_design = TenthsCelsiusToFahrenheit(c10[kWinterDesignPosition]);
+    climate.summer_design = TenthsCelsiusToFahrenheit(c10[kSummerDesignPosition]);
     return climate;
 }
 
-std::string FormatBinRecord(const StationClimate& climate) {
+namespace {
+
+template <std::size_t count>
+std::string FormatHours(const std::array<int, count>& hours) {
     std::string record;
-    for (int hours : climate.bin_hours) {
+    for (int value : hours) {
         if (!record.empty()) {
             record += ' ';
         }
-        record += std::to_string(hours);
+        record += std::to_string(value);
     }
     record += '\n';
     return record;
+}
+
+}  // namespace
+
+std::string FormatBinRecord(const StationClimate& climate) {
+    return FormatHours(climate.bin_hours);
+}
+
+std::string FormatColdBinRecord(const StationClimate& climate) {
+    return FormatHours(climate.cold_bin_hours);
+}
+
+std::string FormatTenths(int c10) {
+    return (c10 < 0 ? "-" : "") + std::to_string(std::abs(c10) / 10) + "." +
+           std::to_string(std::abs(c10) % 10);
 }
 
 std::string FormatDesignRecord(const StationClimate& climate) {

@@ -1,15 +1,19 @@
 // heatwise-derive STATIONS_CSV OUTPUT_DIR
 //
-// Derives the calculator's climate data files, bindata2.dat and cities.dat, from the hourly
-// weather of the 211 stations named in the station table. Both files are written only when every
-// station has been derived; a fault leaves any existing files untouched.
+// Derives the calculator's climate data files, bindata2.dat, cities.dat and coldbins.dat, from
+// the hourly weather of the 211 stations named in the station table, and lists the faulty hours
+// it repaired on the way in repairs.csv. The files are written only when every station has been
+// derived; a fault leaves any existing files untouched.
 #include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "engine/climate_data.h"
 #include "station_table.h"
 
 namespace {
@@ -17,6 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kProgram = "heatwise-derive";
+constexpr const char* kRepairsFileName = "repairs.csv";
 
 class OutputError : public std::runtime_error {
   public:
@@ -39,25 +44,28 @@ fs::path WriteTemporary(const fs::path& target, const std::string& text) {
     return temporary;
 }
 
-void WriteClimateFiles(const fs::path& output_dir, const heatwise::climate::ClimateFiles& files) {
+// Writes every file beside its name first and renames them only when all are written.
+void WriteClimateFiles(const fs::path& output_dir,
+                       const std::vector<std::pair<const char*, const std::string*>>& files) {
     std::error_code error;
     fs::create_directories(output_dir, error);
     if (error) {
         throw OutputError(output_dir.string() +
                           ": cannot create the output folder: " + error.message());
     }
-    const fs::path bin_path = output_dir / "bindata2.dat";
-    const fs::path design_path = output_dir / "cities.dat";
-    const fs::path bin_temporary = WriteTemporary(bin_path, files.bin_data);
-    fs::path design_temporary;
+    std::vector<std::pair<fs::path, fs::path>> written;
     try {
-        design_temporary = WriteTemporary(design_path, files.design_data);
+        for (const auto& [name, text] : files) {
+            const fs::path target = output_dir / name;
+            written.emplace_back(WriteTemporary(target, *text), target);
+        }
     } catch (...) {
-        fs::remove(bin_temporary, error);
+        for (const auto& [temporary, target] : written) {
+            fs::remove(temporary, error);
+        }
         throw;
     }
-    for (const auto& [temporary, target] :
-         {std::pair{bin_temporary, bin_path}, std::pair{design_temporary, design_path}}) {
+    for (const auto& [temporary, target] : written) {
         fs::rename(temporary, target, error);
         if (error) {
             throw OutputError(target.string() + ": cannot be replaced: " + error.message());
@@ -70,17 +78,28 @@ void WriteClimateFiles(const fs::path& output_dir, const heatwise::climate::Clim
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::cerr << "usage: " << kProgram << " STATIONS_CSV OUTPUT_DIR\n"
-                  << "Derives OUTPUT_DIR/bindata2.dat and OUTPUT_DIR/cities.dat from the hourly "
-                     "weather files that the station table names.\n";
+                  << "Derives OUTPUT_DIR/bindata2.dat, cities.dat and coldbins.dat from the "
+                     "hourly weather files that the station table names, and lists the faulty "
+                     "hours it repaired in OUTPUT_DIR/repairs.csv.\n";
         return 2;
     }
     try {
         const heatwise::climate::ClimateFiles files =
             heatwise::climate::DeriveClimateFiles(argv[1]);
-        WriteClimateFiles(argv[2], files);
-        std::cout << kProgram << ": wrote " << heatwise::climate::kCityCount << " records to "
-                  << (fs::path(argv[2]) / "bindata2.dat").string() << " and "
-                  << (fs::path(argv[2]) / "cities.dat").string() << "\n";
+        WriteClimateFiles(argv[2], {{heatwise::kBinFileName, &files.bin_data},
+                                    {heatwise::kDesignFileName, &files.design_data},
+                                    {heatwise::kColdBinFileName, &files.cold_bin_data},
+                                    {kRepairsFileName, &files.repairs}});
+        const fs::path folder = argv[2];
+        long repaired = -1;
+        for (char c : files.repairs) {
+            repaired += c == '\n' ? 1 : 0;
+        }
+        std::cout << kProgram << ": wrote " << heatwise::kCityCount << " records to "
+                  << (folder / heatwise::kBinFileName).string() << ", "
+                  << (folder / heatwise::kDesignFileName).string() << " and "
+                  << (folder / heatwise::kColdBinFileName).string() << ", and " << repaired
+                  << " repaired hours to " << (folder / kRepairsFileName).string() << "\n";
         return 0;
     } catch (const std::exception& error) {
         std::cerr << kProgram << ": " << error.what() << "\n";

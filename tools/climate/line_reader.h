@@ -1,12 +1,18 @@
 // Line-by-line reading of the climate tool's text inputs, with the line numbers that messages
-// quote. `Error` is the exception type that the reader's faults are reported with.
+// quote. `Error` is the exception type that the reader's faults are reported with. Messages
+// name the file by its path as it was given, escaped (PrintableText) like every text of the
+// file they quote.
 #pragma once
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
+
+#include "engine/printable_text.h"
 
 namespace heatwise::climate {
 
@@ -15,15 +21,18 @@ class LineReader {
   public:
     // Opens the file; `kind` says what the file should have been ("a weather file").
     LineReader(const std::filesystem::path& path, std::string_view kind) {
-        std::string name = path.filename().string();
-        source_ = name.empty() ? path.string() : name;
+        source_ = PrintableText(path.string());
         std::error_code ignored;
         if (std::filesystem::is_directory(path, ignored)) {
             throw Error(source_ + ": is a folder, not " + std::string(kind));
         }
+        errno = 0;
         stream_.open(path, std::ios::binary);
         if (!stream_) {
-            throw Error(source_ + ": cannot be opened for reading");
+            const int reason = errno;
+            throw Error(
+                source_ + ": cannot be opened for reading" +
+                (reason != 0 ? ": " + std::generic_category().message(reason) : std::string()));
         }
     }
 
@@ -47,6 +56,7 @@ class LineReader {
         return true;
     }
 
+    // The file's path as given, escaped for messages.
     const std::string& source() const { return source_; }
     int line_number() const { return line_number_; }
 

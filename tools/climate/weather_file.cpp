@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "engine/printable_text.h"
 #include "line_reader.h"
 #include "text_fields.h"
 #include "year_calendar.h"
@@ -16,6 +17,7 @@ constexpr std::string_view kTmy3DryBulbColumn = "Dry-bulb (C)";
 
 // EPW rows are positional; these are the 0-based positions and names of the fields used.
 constexpr int kEpwHeaderLines = 8;
+constexpr std::size_t kEpwYearField = 0;
 constexpr std::size_t kEpwMonthField = 1;
 constexpr std::size_t kEpwDayField = 2;
 constexpr std::size_t kEpwHourField = 3;
@@ -37,6 +39,7 @@ struct ParsedRow {
     FieldText month_field;
     FieldText day_field;
     FieldText hour_field;
+    HourStamp stamp;
 };
 
 // Reads a weather file line by line and collects its hours, checking that they follow each other
@@ -47,11 +50,12 @@ class WeatherReader : public LineReader<WeatherFileError> {
         : LineReader<WeatherFileError>(path, "a weather file") {
         weather_.source = source();
         weather_.hours.reserve(kHoursPerYear);
+        weather_.stamps.reserve(kHoursPerYear);
     }
 
     [[noreturn]] void FailField(std::string_view name, std::string_view value,
                                 std::string_view reason) const {
-        Fail("field '" + std::string(name) + "': '" + std::string(value) + "' " +
+        Fail("field '" + std::string(name) + "': '" + PrintableText(value) + "' " +
              std::string(reason));
     }
 
@@ -90,6 +94,7 @@ class WeatherReader : public LineReader<WeatherFileError> {
                           " (an hour is missing, repeated or out of order)");
         }
         weather_.hours.push_back(row.reading);
+        weather_.stamps.push_back(row.stamp);
     }
 
     HourlyWeather Finish() {
@@ -156,10 +161,10 @@ HourlyWeather ReadTmy3(WeatherReader& reader) {
                              "is not an hour-ending time from 01:00 to 24:00");
         }
         const int c10 = reader.ParseTemperature(kTmy3DryBulbColumn, fields[dry_bulb_column]);
-        reader.AddRow(ParsedRow{HourlyReading{date->month, date->day, *hour, c10},
-                                FieldText{kTmy3DateColumn, date_text},
-                                FieldText{kTmy3DateColumn, date_text},
-                                FieldText{kTmy3TimeColumn, time_text}});
+        reader.AddRow(
+            ParsedRow{HourlyReading{date->month, date->day, *hour, c10},
+                      FieldText{kTmy3DateColumn, date_text}, FieldText{kTmy3DateColumn, date_text},
+                      FieldText{kTmy3TimeColumn, time_text}, HourStamp{date_text, time_text}});
     }
     return reader.Finish();
 }
@@ -205,7 +210,9 @@ HourlyWeather ReadEpw(WeatherReader& reader) {
         const int c10 = reader.ParseTemperature(kEpwDryBulbName, fields[kEpwDryBulbField]);
         reader.AddRow(
             ParsedRow{HourlyReading{*month, *day, *hour, c10}, FieldText{kEpwMonthName, month_text},
-                      FieldText{kEpwDayName, day_text}, FieldText{kEpwHourName, hour_text}});
+                      FieldText{kEpwDayName, day_text}, FieldText{kEpwHourName, hour_text},
+                      HourStamp{month_text + "/" + day_text + "/" + fields[kEpwYearField],
+                                hour_text + ":00"}});
     }
     return reader.Finish();
 }

@@ -25,10 +25,20 @@ struct HourlyReading {
 inline constexpr int kColdestTenthsCelsius = -900;
 inline constexpr int kHottestTenthsCelsius = 600;
 
-// The hours of one weather file in file order; `source` names the file in messages.
+// The date and time of an hour as its row writes them, for lists of repaired hours: a TMY3
+// row's date and time fields ("07/12/1991", "04:00"); an EPW row's month, day and year fields
+// joined as "M/D/YYYY" and its hour field followed by ":00".
+struct HourStamp {
+    std::string date;
+    std::string time;
+};
+
+// The hours of one weather file in file order; `source` names the file in messages, as its
+// path was given. stamps[i], where the reader recorded them, belongs to hours[i].
 struct HourlyWeather {
     std::string source;
     std::vector<HourlyReading> hours;
+    std::vector<HourStamp> stamps;
 };
 
 // A weather file that cannot be used: the message names the file, the line, the field and the

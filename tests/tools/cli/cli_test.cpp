@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -169,6 +170,8 @@ const std::pair<const char*, const char*> kRefusals[] = {
     {"estimat", "unknown command 'estimat'"},
     {"bins", "bins needs the weather file to read"},
     {"bins a.csv b.csv", "bins takes one weather file"},
+    {"bins a.csv --json --records", "--json and --records cannot be combined"},
+    {"bins a.csv --csv", "unknown option '--csv'"},
 };
 
 // Help goes to the output; a refusal goes to the error output and prints nothing else. An
@@ -280,7 +283,14 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
          "heatwise-cli: ./bindata2.dat: cannot be opened for reading: No such file or "
          "directory\nheatwise-cli: the climate files and stations.csv are read from ., the "
          "folder that --data-dir names\n"},
-        {"bins absent.csv", kExitDataError, "absent.csv: cannot be opened"},
+        // A weather file is named as it was given, with the reason it cannot be read.
+        {"bins absent.csv", kExitDataError,
+         "heatwise-cli: absent.csv: cannot be opened for reading: No such file or directory\n"},
+        {"bins /nonexistent.csv", kExitDataError,
+         "heatwise-cli: /nonexistent.csv: cannot be opened for reading: No such file or "
+         "directory\n"},
+        {"bins /dev/null", kExitDataError,
+         "heatwise-cli: /dev/null: the file is empty; expected a TMY3 CSV or EPW weather file\n"},
         // The map needs the stations' positions beside the climate files.
         {"compare --svg map.svg", kExitDataError,
          "heatwise-cli: " + data +
@@ -362,28 +372,132 @@ TEST(cli_Sweep, RealStepsLandOnTheEndOfTheRange) {
 }
 
 // The map reads the stations' positions from their table's columns wherever the header puts
-// them; a table that does not hold them is refused with its file and line.
+// them, with the one reader of the table; a table that does not hold them is refused with its
+// path, line, field and value, the value's bytes escaped.
 TEST(cli_Compare, StationTablesThatCannotBeRead) {
     const fs::path dir = fs::path(ExampleClimate()) / "stations";
     fs::create_directories(dir);
     for (const char* name : {kBinFileName, kDesignFileName}) {
         fs::copy_file(kScratch / name, dir / name, fs::copy_options::overwrite_existing);
     }
-    const std::pair<const char*, const char*> cases[] = {
+    std::string beyond = "index,latitude,longitude\n";
+    for (int city = 1; city <= kCityCount + 1; ++city) {
+        beyond += std::to_string(city) + ",30.29,-97.74\n";
+    }
+    const std::pair<std::string, std::string> cases[] = {
         // Latitude is the last column, so a row of two fields is too short for it alone.
         {"index,longitude,latitude\n1,-97.74\n",
-         "line 2: the row has 2 fields; the columns index, latitude and longitude need more"},
+         "line 2: the row has 2 fields; the columns index, latitude and longitude need at "
+         "least 3"},
         {"index,latitude\n", "line 1: no column 'longitude' in the header line"},
         {"latitude,longitude,index\n30.29,-97.74,2\n",
-         "line 2: field 'index': '2' should be 1; the entries run from 1 to 211 in list order"},
+         "line 2: field 'index': '2' should be 1; the entries run from 1 to 211 in the order of "
+         "the city list"},
+        {"index,latitude,longitude\n1,30.29,-197.74\n",
+         "line 2: field 'longitude': '-197.74' is not a number of degrees from -180 to 180"},
+        {std::string("index,latitude,longitude\n1,3\0\x01,-97.74\n", 34),
+         "line 2: field 'latitude': '3\\x00\\x01' is not a number of degrees from -90 to 90"},
+        {beyond, "line 213: an entry after the 211th; the city list has exactly 211 entries"},
+        {"", "the file is empty; expected a header line naming index, latitude and longitude"},
     };
     for (const auto& [table, message] : cases) {
-        std::ofstream(dir / kStationFileName) << table;
+        std::ofstream(dir / kStationFileName, std::ios::binary) << table;
         const CliRun run =
             Cli("compare --data-dir " + dir.string() + " --svg " + (dir / "map.svg").string());
         EXPECT_EQ(run.status, kExitDataError) << table;
-        EXPECT_EQ(run.err, "heatwise-cli: stations.csv: " + std::string(message) + "\n") << table;
+        EXPECT_EQ(run.err,
+                  "heatwise-cli: " + (dir / kStationFileName).string() + ": " + message + "\n")
+            << table;
     }
+}
+
+// A year of hourly weather as a TMY3 file writes it: hours 1-8 at -21.1 C (-6 F: bin 21, and
+// cold bin -10/-6), 9-16 at 10.0 C (50 F: 50/54, bin 11) and 17-24 at 20.0 C (68 F: 65/69), but for
+// one faulty hour, 02/01 12:00, that reads -40.0 C. Its winter design temperature is -6 F, its
+// summer one 68 F; each day's extremes, -21.1 and 20.0 C, average 29.01 F, 33.99 degree days
+// a day and 12406 in the year.
+std::string ColdYearFile() {
+    fs::create_directories(kScratch);
+    const fs::path file = kScratch / "cold year.csv";
+    std::ofstream out(file, std::ios::binary);
+    out << "999999,\"COLD FIELD\",XX,-6.0,60.0,-150.0,100\n"
+        << "Date (MM/DD/YYYY),Time (HH:MM),Dry-bulb (C)\n";
+    const int days_in_month[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (int month = 1; month <= 12; ++month) {
+        for (int day = 1; day <= days_in_month[month - 1]; ++day) {
+            for (int hour = 1; hour <= 24; ++hour) {
+                const char* c = hour <= 8 ? "-21.1" : hour <= 16 ? "10.0" : "20.0";
+                if (month == 2 && day == 1 && hour == 12) {
+                    c = "-40.0";
+                }
+                char row[64];
+                std::snprintf(row, sizeof row, "%02d/%02d/1991,%02d:00,%s\n", month, day, hour, c);
+                out << row;
+            }
+        }
+    }
+    return file.string();
+}
+
+// bins labels its three records and the repaired hour, gives them as JSON, or as the bare
+// records of the three files.
+TEST(cli_Bins, LabelledJsonAndRecords) {
+    const std::string file = ColdYearFile();
+    std::vector<std::string_view> args = {"bins", file};
+    const auto run = [&args](std::vector<std::string_view> extra) {
+        std::vector<std::string_view> all = args;
+        all.insert(all.end(), extra.begin(), extra.end());
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(RunCli(all, out, err), kExitSuccess) << err.str();
+        return out.str();
+    };
+    const std::string report = run({});
+    for (const std::string& line : {
+             "Weather file " + file + ": 1 faulty hour repaired\n",
+             std::string("Bin hours, as a record of bindata2.dat (0/4 holds every hour below 0 F)\n"
+                         "Temperature     1 - 8    9 - 16   17 - 24\n"
+                         "    100/104         0         0         0\n"),
+             std::string("      65/69         0         0      2920\n"),
+             std::string("      50/54         0      2920         0\n"),
+             std::string("        0/4      2920         0         0\n\n"
+                         "Hours below 0 F, as a record of coldbins.dat (-50/-46 holds every hour "
+                         "colder)\nTemperature     1 - 8    9 - 16   17 - 24\n"
+                         "      -5/-1         0         0         0\n"
+                         "     -10/-6      2920         0         0\n"),
+             std::string("    -50/-46         0         0         0\n\n"
+                         "Design values, as a record of cities.dat\n"
+                         "Winter Design Temp.        -6\nHeating Degree Days     12406\n"
+                         "Summer Design Temp.        68\n\n"
+                         "Repaired hours, as the file dates them: the temperature read and the "
+                         "one used, C\n  02/01/1991 12:00    -40.0     10.0\n"),
+         }) {
+        EXPECT_NE(report.find(line), std::string::npos) << line << "\nin\n" << report;
+    }
+    const std::string json = run({"--json"});
+    for (const std::string& member : {
+             std::string("  \"shifts\": [\"1-8\", \"9-16\", \"17-24\"],\n"),
+             std::string("  \"cold_bins\": [\"-5/-1\", \"-10/-6\", \"-15/-11\", \"-20/-16\", "
+                         "\"-25/-21\", \"-30/-26\", \"-35/-31\", \"-40/-36\", \"-45/-41\", "
+                         "\"-50/-46\"],\n"),
+             std::string("  \"cold_bin_hours\": [[0, 2920, 0, 0, 0, 0, 0, 0, 0, 0], [0, 0, 0, 0, "
+                         "0, 0, 0, 0, 0, 0], [0, 0, 0, 0, 0, 0, 0, 0, 0, 0]],\n"
+                         "  \"winter_design\": -6,\n  \"degree_days\": 12406,\n"
+                         "  \"summer_design\": 68,\n"
+                         "  \"repairs\": [{\"date\": \"02/01/1991\", \"time\": \"12:00\", "
+                         "\"read_c\": -40.0, \"used_c\": 10.0}]\n}\n"),
+         }) {
+        EXPECT_NE(json.find(member), std::string::npos) << member << "\nin\n" << json;
+    }
+    std::string records;
+    for (int k = 1; k <= 63; ++k) {
+        records += (k == 1 ? "" : " ") + std::string(k == 21 || k == 32 || k == 50 ? "2920" : "0");
+    }
+    records += "\n-6 12406 68\n0 2920";
+    for (int k = 3; k <= 30; ++k) {
+        records += " 0";
+    }
+    EXPECT_EQ(run({"--records"}), records + "\n");
 }
 
 // Each input option's help gives its range and its default; the default is what the command

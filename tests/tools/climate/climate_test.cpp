@@ -1,5 +1,5 @@
-// The climate derivation: the faults of weather files, rounding, bins, design temperatures and
-// degree days of hand-made years, heatwise-derive, and the committed data files.
+// The climate derivation: the faults of weather files, rounding, bins, cold bins, design
+// temperatures and degree days of hand-made years, and heatwise-derive.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <sstream>
+#include <tuple>
 
 #include "climate_derivation.h"
 #include "station_table.h"
@@ -33,7 +34,7 @@ std::string TenthsText(int c10) {
 // The 8760 hours of the year in order, hour `index` (0 = 01/01 01:00) at temperature
 // c10_of(index) in tenths of a degree Celsius.
 HourlyWeather MakeYear(const std::function<int(int index)>& c10_of) {
-    HourlyWeather weather{"year", {}};
+    HourlyWeather weather{"year", {}, {}};
     for (int i = 0; i < kHoursPerYear; ++i) {
         const HourOfYear when = NthHourOfYear(i);
         weather.hours.push_back(HourlyReading{when.month, when.day, when.hour, c10_of(i)});
@@ -158,9 +159,28 @@ TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
     }
     WriteLines("empty.csv", {});
     std::filesystem::create_directories("folder.csv");
-    EXPECT_EQ(ReadError("empty.csv"),
-              "empty.csv: the file is empty; expected a TMY3 CSV or EPW weather file");
-    EXPECT_EQ(ReadError("folder.csv"), "folder.csv: is a folder, not a weather file");
+    // A file is named by its path as given, and a file that cannot be opened says why.
+    const std::pair<std::string, std::string> files[] = {
+        {"empty.csv", "empty.csv: the file is empty; expected a TMY3 CSV or EPW weather file"},
+        {"./folder.csv", "./folder.csv: is a folder, not a weather file"},
+        {"/dev/null", "/dev/null: the file is empty; expected a TMY3 CSV or EPW weather file"},
+        {"/nonexistent.csv",
+         "/nonexistent.csv: cannot be opened for reading: No such file or directory"},
+    };
+    for (const auto& [file, message] : files) {
+        EXPECT_EQ(ReadError(file), message);
+    }
+}
+
+// The bytes of a damaged file are quoted escaped, the whole value, past a NUL byte.
+TEST(WeatherFile, BytesOfABinaryFileAreQuotedEscaped) {
+    std::vector<std::string> lines = Tmy3Lines(MakeYear([](int) { return 10; }));
+    constexpr char kDamaged[] = "01/01/1991,01:00,1\0\x01\xFF\x1B[2J.5";
+    lines[2] = std::string(kDamaged, sizeof kDamaged - 1);
+    WriteLines("binary.csv", lines);
+    EXPECT_EQ(ReadError("binary.csv"),
+              "binary.csv: line 3: field 'Dry-bulb (C)': '1\\x00\\x01\\xFF\\x1B[2J.5' is not a "
+              "temperature in degrees Celsius with at most one decimal");
 }
 
 TEST(WeatherFile, TemperatureTextsInTenthsOfADegree) {
@@ -192,18 +212,18 @@ TEST(Derivation, RoundingToWholeFahrenheitAndBins) {
 }
 
 TEST(Derivation, DesignTemperaturesAreTheEightyEighthColdestAndHottestHours) {
-    // A year mostly at 10 °C (50 °F) with `extreme` hours beyond one marker hour, spread over the
-    // year: the marker is the design temperature only when exactly 87 hours lie beyond it.
+    // A year mostly at 10 °C (50 °F) that starts with `extreme` hours beyond one marker hour:
+    // the marker is the design temperature only when exactly 87 hours lie beyond it. The hours
+    // form one long spell, which no repair takes for a fault.
     struct Case {
         int extreme_hours, extreme_c10, marker_c10, winter, summer;
     };
     const Case cases[] = {{87, -300, -200, -4, 50}, {87, 400, 350, 50, 95}};
     for (const Case& c : cases) {
         const StationClimate climate = DeriveStationClimate(MakeYear([&](int index) {
-            const int position = index / 97;
-            return index % 97 != 5 || position > c.extreme_hours ? 100
-                   : position < c.extreme_hours                  ? c.extreme_c10
-                                                                 : c.marker_c10;
+            return index > c.extreme_hours   ? 100
+                   : index < c.extreme_hours ? c.extreme_c10
+                                             : c.marker_c10;
         }));
         EXPECT_EQ(std::pair(climate.winter_design, climate.summer_design),
                   std::pair(c.winter, c.summer))
@@ -238,6 +258,65 @@ TEST(Derivation, HeatingDegreeDaysOfHandMadeYears) {
     }
 }
 
+// Hours below 0 °F are counted in bin 21 and again in their cold bin, shift by shift; hours
+// colder than -50 °F go to the last cold bin, and 0 °F itself is no cold hour. Each temperature
+// is held for long spells, which no repair takes for faults.
+TEST(Derivation, ColdBinsSplitTheHoursBelowZeroFahrenheit) {
+    // Shift 1 all year at -21.1 C (-5.98 F, so -6: bin 23) but for days 0 and 1 at -18.3 C
+    // (-0.94 F, so -1: bin 22); shift 2 at -45.6 C (-50.08 F, so -50: bin 31) but for day 2 at
+    // -50.0 C (-58 F, also bin 31) and day 3 at -17.8 C (-0.04 F, so 0: no cold hour); shift 3 at
+    // 10.0 C but for day 4 at -20.6 C (-5.08 F, so -5: bin 22).
+    const StationClimate climate = DeriveStationClimate(MakeYear([](int index) {
+        const int day = index / 24;
+        const int shift = index % 24 / 8 + 1;
+        if (shift == 1) {
+            return day < 2 ? -183 : -211;
+        }
+        if (shift == 2) {
+            return day == 2 ? -500 : day == 3 ? -178 : -456;
+        }
+        return day == 4 ? -206 : 100;
+    }));
+    EXPECT_TRUE(climate.repairs.empty());
+    std::array<int, kColdBinValueCount> cold{};
+    cold[ColdBinValueIndex(1, 22)] = 16;
+    cold[ColdBinValueIndex(1, 23)] = 2904;
+    cold[ColdBinValueIndex(2, 31)] = 2912;
+    cold[ColdBinValueIndex(3, 22)] = 8;
+    EXPECT_EQ(climate.cold_bin_hours, cold);
+    const int bin21[] = {2920, 2920, 8};
+    for (int shift = 1; shift <= kShiftCount; ++shift) {
+        EXPECT_EQ(climate.bin_hours[BinValueIndex(shift, kBinCount)], bin21[shift - 1])
+            << "shift " << shift;
+    }
+    EXPECT_EQ(ColdBinOfFahrenheit(-1), 22);
+    EXPECT_EQ(ColdBinOfFahrenheit(-46), 31);
+    EXPECT_EQ(ColdBinOfFahrenheit(-45), 30);
+    EXPECT_EQ(ColdBinOfFahrenheit(-130), 31);
+}
+
+// The derivation counts the repaired temperatures: a fault of -40 °C in a mild year reaches
+// neither the bins nor the design temperatures nor the degree days, and is listed with the date
+// and time of its row.
+TEST(Derivation, RepairedHoursAreCountedAsRepaired) {
+    std::vector<std::string> lines = Tmy3Lines(MakeYear([](int) { return 200; }));
+    for (int line = 3000; line < 3003; ++line) {
+        lines[line] = lines[line].substr(0, lines[line].rfind(',') + 1) + "-40.0";
+    }
+    WriteLines("repaired.csv", lines);
+    const StationClimate climate = DeriveStationClimate(ReadWeatherFile("repaired.csv"));
+    const StationClimate mild = DeriveStationClimate(MakeYear([](int) { return 200; }));
+    EXPECT_EQ(climate.bin_hours, mild.bin_hours);
+    EXPECT_EQ(std::tuple(climate.winter_design, climate.degree_days, climate.summer_design),
+              std::tuple(68, 0, 68));
+    // Lines 3001 to 3003 are hours 2998 to 3000 of the year, 05/05 23:00 to 05/06 01:00, dated
+    // with the year the May rows carry.
+    const std::vector<RepairedHour> repairs = {{"05/05/1995", "23:00", -400, 200},
+                                               {"05/05/1995", "24:00", -400, 200},
+                                               {"05/06/1995", "01:00", -400, 200}};
+    EXPECT_EQ(climate.repairs, repairs);
+}
+
 // A station table whose 211 entries all use one station file, with the columns in another order
 // than usual and a list text holding a comma.
 std::vector<std::string> TableLines() {
@@ -250,15 +329,19 @@ std::vector<std::string> TableLines() {
 }
 
 // A folder holding a station table and one station file "tmy3/good.csv", whose nights are at
-// 40.6 °C (105 °F, held in bin 1), days at -15.6 °C (4 °F, bin 21) and evenings at 20.0 °C
-// (68 °F, bin 8): each shift fills exactly one bin with all of its 2920 hours.
+// 40.6 °C (105 °F, held in bin 1), days at -20.6 °C (-5 °F, bin 21 and cold bin 22) and
+// evenings at 20.0 °C (68 °F, bin 8): each shift fills exactly one bin with all of its 2920
+// hours. One hour, 07/04 12:00, reads 30.0 °C, a fault in the middle of the cold days.
 fs::path MakeStationFolder(const std::string& name, const std::vector<std::string>& table) {
     const fs::path folder = fs::absolute(name);
     fs::remove_all(folder);
     fs::create_directories(folder / "tmy3");
     WriteLines((folder / "tmy3/good.csv").string(), Tmy3Lines(MakeYear([](int index) {
                    const int hour = index % 24 + 1;
-                   return hour <= 8 ? 406 : hour <= 16 ? -156 : 200;
+                   if (NthHourOfYear(index) == HourOfYear{7, 4, 12}) {
+                       return 300;
+                   }
+                   return hour <= 8 ? 406 : hour <= 16 ? -206 : 200;
                })));
     WriteLines((folder / "stations.csv").string(), table);
     return folder;
@@ -272,7 +355,7 @@ int RunDerive(const std::string& arguments) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST(DeriveCommand, WritesBothFilesOnlyWhenEveryStationDerives) {
+TEST(DeriveCommand, WritesTheFilesOnlyWhenEveryStationDerives) {
     const fs::path good = MakeStationFolder("command_good", TableLines());
     std::vector<std::string> bad_lines = TableLines();
     bad_lines[211] = "tmy3/absent.csv,722540,last,211,";
@@ -281,52 +364,49 @@ TEST(DeriveCommand, WritesBothFilesOnlyWhenEveryStationDerives) {
     fs::remove_all(out);
 
     // Each file is the station's record 211 times: the three full bins in the flat order (shift
-    // 1 bin 1, shift 2 bin 21, shift 3 bin 8); the 88th coldest hour 4 °F, the 88th hottest 105
-    // °F; each day's extremes 4 and 105 °F average 54.5, 10.5 degree days a day, 3832.5 a year.
+    // 1 bin 1, shift 2 bin 21, shift 3 bin 8) and the cold days in shift 2's first cold bin;
+    // the 88th coldest hour -5 °F, the 88th hottest 105 °F; each day's extremes 40.6 and
+    // -20.6 °C average 10 °C (50 °F), 15 degree days a day, 5475 a year. The fault is repaired
+    // to the cold days' -20.6 °C and listed for every city, with the station of the table.
     std::string bins;
     for (int value = 0; value < kBinValueCount; ++value) {
         bins += (value == 0 || value == 41 || value == 49 ? "2920" : "0") +
                 std::string(value + 1 == kBinValueCount ? "\n" : " ");
     }
-    std::string bin_data, design_data;
+    std::string cold_bins;
+    for (int value = 0; value < kColdBinValueCount; ++value) {
+        cold_bins += (value == 10 ? "2920" : "0") +
+                     std::string(value + 1 == kColdBinValueCount ? "\n" : " ");
+    }
+    std::string bin_data, design_data, cold_bin_data, repairs = kRepairsHeader;
     for (int city = 1; city <= kCityCount; ++city) {
         bin_data += bins;
-        design_data += "4 3833 105\n";
+        design_data += "-5 5475 105\n";
+        cold_bin_data += cold_bins;
+        repairs += std::to_string(city) + ",722540,07/04/1997,12:00,30.0,-20.6\n";
     }
     ASSERT_EQ(RunDerive((good / "stations.csv").string() + " " + out.string()), 0)
         << ReadText("derive.log");
     EXPECT_EQ(ReadText(out / "bindata2.dat"), bin_data);
     EXPECT_EQ(ReadText(out / "cities.dat"), design_data);
+    EXPECT_EQ(ReadText(out / "coldbins.dat"), cold_bin_data);
+    EXPECT_EQ(ReadText(out / "repairs.csv"), repairs);
 
     // A failed run leaves the files of the last good run as they were, and no scraps beside them.
     WriteLines((out / "cities.dat").string(), {"28 1700 97"});
     EXPECT_EQ(RunDerive((bad / "stations.csv").string() + " " + out.string()), 1);
-    EXPECT_THAT(ReadText("derive.log"),
-                HasSubstr("heatwise-derive: stations.csv: line 212: city 211"));
+    EXPECT_EQ(ReadText("derive.log"),
+              "heatwise-derive: " + (bad / "stations.csv").string() +
+                  ": line 212: city 211 \"last\": " + (bad / "tmy3/absent.csv").string() +
+                  ": cannot be opened for reading: No such file or directory\n");
     EXPECT_EQ(ReadText(out / "bindata2.dat"), bin_data);
     EXPECT_EQ(ReadText(out / "cities.dat"), "28 1700 97\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 2);
+    EXPECT_EQ(ReadText(out / "repairs.csv"), repairs);
+    EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 4);
 
     EXPECT_EQ(RunDerive((good / "stations.csv").string()), 2);
     EXPECT_THAT(ReadText("derive.log"),
                 HasSubstr("usage: heatwise-derive STATIONS_CSV OUTPUT_DIR"));
-}
-
-// The committed data files must be exactly what the derivation gives for the shared hourly
-// weather, so that nobody edits them by hand and nobody changes the rules without re-deriving.
-TEST(DataFiles, CommittedFilesMatchAFreshDerivation) {
-    const fs::path climate_dir = HEATWISE_CLIMATE_DIR;
-    if (!fs::exists(climate_dir / "stations.csv")) {
-        GTEST_SKIP() << "The hourly weather folder " << climate_dir << " is absent.";
-    }
-    const ClimateFiles files = DeriveClimateFiles(climate_dir / "stations.csv");
-    const std::string data_dir = std::string(HEATWISE_SOURCE_DIR) + "/data/";
-    EXPECT_TRUE(files.bin_data == ReadText(data_dir + "bindata2.dat"))
-        << "data/bindata2.dat differs from a fresh derivation; re-derive it with heatwise-derive";
-    EXPECT_TRUE(files.design_data == ReadText(data_dir + "cities.dat"))
-        << "data/cities.dat differs from a fresh derivation; re-derive it with heatwise-derive";
-    EXPECT_TRUE(ReadText(climate_dir / "stations.csv") == ReadText(data_dir + "stations.csv"))
-        << "data/stations.csv differs from the shared station table";
 }
 
 }  // namespace

@@ -1,0 +1,184 @@
+// The repair of hours no weather makes: which runs of hours are taken for faults, the values
+// used instead, and what is left alone as weather; and the usual temperature of an hour.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "hour_repair.h"
+#include "year_calendar.h"
+
+namespace heatwise::climate {
+namespace {
+
+// A year at 10.0 °C, or at `background` of the hour, with some hours set otherwise.
+std::vector<int> Year(
+    const std::vector<std::pair<int, int>>& hours,
+    const std::function<int(int)>& background = [](int) { return 100; }) {
+    std::vector<int> c10(kHoursPerYear);
+    for (int i = 0; i < kHoursPerYear; ++i) {
+        c10[i] = background(i);
+    }
+    for (const auto& [hour, value] : hours) {
+        c10[hour] = value;
+    }
+    return c10;
+}
+
+// `count` hours from `first` at `value`.
+std::vector<std::pair<int, int>> Spell(int first, int count, int value) {
+    std::vector<std::pair<int, int>> hours;
+    for (int i = 0; i < count; ++i) {
+        hours.emplace_back(first + i, value);
+    }
+    return hours;
+}
+
+std::vector<std::pair<int, int>> Joined(std::vector<std::vector<std::pair<int, int>>> parts) {
+    std::vector<std::pair<int, int>> hours;
+    for (const auto& part : parts) {
+        hours.insert(hours.end(), part.begin(), part.end());
+    }
+    return hours;
+}
+
+std::string Describe(const std::vector<HourRepair>& repairs) {
+    std::string text;
+    for (const HourRepair& r : repairs) {
+        text += std::to_string(r.hour) + ": " + std::to_string(r.read_c10) + " -> " +
+                std::to_string(r.used_c10) + "; ";
+    }
+    return text.empty() ? "(none)" : text;
+}
+
+struct Case {
+    const char* what;
+    std::vector<int> year;
+    std::vector<HourRepair> repairs;
+};
+
+// The used values are worked out by hand on the line between the good hours around each fault,
+// rounded to the nearest tenth with halves upward.
+TEST(HourRepair, FaultsAreRepairedAndWeatherIsLeftAlone) {
+    // A daily cycle of 12.0 °C at night and 17.0 °C from 08:00 to 17:00 (hours 9 to 18).
+    const auto cycle = [](int i) { return i % 24 >= 8 && i % 24 <= 17 ? 170 : 120; };
+    const int day = 200 * 24;
+    const Case cases[] = {
+        {"a single hour far from both neighbours", Year({{1000, -300}}), {{1000, -300, 100}}},
+        // 25.6 + 7.2 k / 11 for k = 1 .. 10.
+        {"ten hours of a summer morning at -9.3 C between 25.6 and 32.8 C",
+         Year(Joined({{{4610, 256}}, Spell(4611, 10, -93), {{4621, 328}}}),
+              [](int) { return 280; }),
+         {{4611, -93, 263},
+          {4612, -93, 269},
+          {4613, -93, 276},
+          {4614, -93, 282},
+          {4615, -93, 289},
+          {4616, -93, 295},
+          {4617, -93, 302},
+          {4618, -93, 308},
+          {4619, -93, 315},
+          {4620, -93, 321}}},
+        {"twelve hours are the longest fault",
+         Year(Spell(5000, 12, -93)),
+         {{5000, -93, 100},
+          {5001, -93, 100},
+          {5002, -93, 100},
+          {5003, -93, 100},
+          {5004, -93, 100},
+          {5005, -93, 100},
+          {5006, -93, 100},
+          {5007, -93, 100},
+          {5008, -93, 100},
+          {5009, -93, 100},
+          {5010, -93, 100},
+          {5011, -93, 100}}},
+        {"thirteen hours at -9.3 C are no fault", Year(Spell(5000, 13, -93)), {}},
+        {"a chinook, 15 C warmer within the hour and staying warm, is weather",
+         Year(Spell(7000, 48, 250)),
+         {}},
+        {"a half tenth goes upward: between -0.1 and 0.0 C the line gives 0.0",
+         Year(Joined({Spell(1900, 200, 0), {{2000, -1}, {2001, -300}}})),
+         {{2001, -300, 0}}},
+        {"9.0 C away from both neighbours and back is a fault",
+         Year({{8100, 10}}),
+         {{8100, 10, 100}}},
+        {"8.9 C away and back is weather", Year({{8000, 11}}), {}},
+        // 18.3, then four faults, two good hours at 20.5, a fault, 22.7: the four go on the line
+        // from 18.3 to 20.5 (18.74, 19.18, 19.62, 20.06), the single one on 20.5 to 22.7.
+        {"faults close together, with the good hours between them kept",
+         Year({{6000, 183},
+               {6001, -173},
+               {6002, -117},
+               {6003, -173},
+               {6004, 11},
+               {6005, 205},
+               {6006, 205},
+               {6007, -173},
+               {6008, 227}}),
+         {{6001, -173, 187},
+          {6002, -117, 192},
+          {6003, -173, 196},
+          {6004, 11, 201},
+          {6007, -173, 216}}},
+        // A fault reached through a half-way hour: the longer run, from 15.0 C on, goes first,
+        // so the half-way 0.8 C goes with it (15.0 + 6.1 k / 5), not the deeper run after it.
+        {"the way into a fault goes with the fault",
+         Year({{3000, 233},
+               {3001, 150},
+               {3002, 8},
+               {3003, -139},
+               {3004, -173},
+               {3005, -139},
+               {3006, 211}},
+              [](int) { return 250; }),
+         {{3002, 8, 162}, {3003, -139, 174}, {3004, -173, 187}, {3005, -139, 199}}},
+        {"an hour at the usual temperature within a cold night is weather",
+         Year(Joined({Spell(500, 27, -230), {{513, -111}}})),
+         {}},
+        // The night before the day is faulty (8 hours, between 12.0 and 17.0: 12.0 + 5 k / 9),
+        // the day is good though it stands 23 C above the faulty evening and night after it,
+        // which last 14 hours: too long to be taken for a fault.
+        {"the good hours of a day between faulty nights are kept",
+         Year(Joined({Spell(day, 8, -60), Spell(day + 18, 14, -60)}), cycle),
+         {{day, -60, 126},
+          {day + 1, -60, 131},
+          {day + 2, -60, 137},
+          {day + 3, -60, 142},
+          {day + 4, -60, 148},
+          {day + 5, -60, 153},
+          {day + 6, -60, 159},
+          {day + 7, -60, 164}}},
+        {"the first and the last hour of the year have one neighbour only",
+         Year({{0, -300}, {kHoursPerYear - 1, -300}}),
+         {}},
+    };
+    for (const Case& c : cases) {
+        const std::vector<HourRepair> repairs = FindHourRepairs(c.year);
+        EXPECT_EQ(repairs, c.repairs) << c.what << ": " << Describe(repairs);
+    }
+}
+
+TEST(HourRepair, UsualTemperatureIsTheMedianOfTheSameHourOnThirtyOneDays) {
+    // Every hour of day d reads d tenths, so the median of a window of days is its middle day;
+    // near the ends of the year the window stays inside it.
+    std::vector<int> c10(kHoursPerYear);
+    for (int i = 0; i < kHoursPerYear; ++i) {
+        c10[i] = i / 24;
+    }
+    // One hour of day 100 is far off: it counts as one reading of 31, whatever its size, and
+    // moves the median by one reading (to 101 and 102) at the same hour of the days around it.
+    c10[100 * 24 + 5] = 9000;
+    const std::pair<int, int> cases[] = {{100 * 24 + 5, 101},
+                                         {101 * 24 + 5, 102},
+                                         {100 * 24 + 6, 100},
+                                         {3 * 24, 15},
+                                         {364 * 24 + 23, 349}};
+    for (const auto& [hour, usual] : cases) {
+        EXPECT_EQ(UsualTemperature(c10, hour), usual) << "hour " << hour;
+    }
+}
+
+}  // namespace
+}  // namespace heatwise::climate
