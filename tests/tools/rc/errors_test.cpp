@@ -52,6 +52,11 @@ const std::pair<std::string, std::string> kMalformed[] = {
     {"#define F(x) x", "1: 'F' is defined with parameters"},
     {"#define A 1\n#define A 2",
      "2: 'A' is defined again with a different value (first defined at test.rc:1)"},
+    {"#define A 1\n#define A 1 + 0",
+     "2: 'A' is defined again with a different value (first defined at test.rc:1)"},
+    {"#define RC_INVOKED 2",
+     "1: 'RC_INVOKED' is defined again with a different value (it is "
+     "predefined)"},
     {"#define", "1: #define needs a name"},
     {"#pragma pack(1)", "1: unknown #pragma 'pack(1)'"},
     {"#line 5", "1: unknown directive '#line'"},

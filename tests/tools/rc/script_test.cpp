@@ -52,6 +52,9 @@ TEST(rc_Script, TokensAsTheLexerAndPreprocessorLeaveThem) {
          "MENU_MAIN STYLE_BITS\n",
          "30001@5 (@5 WS_CHILD@5 |@5 5@5 )@5 $@5 "},
         {"#define LOOP LOOP + 1\nLOOP\n#undef LOOP\nLOOP", "LOOP@2 +@2 1@2 LOOP@4 $@4 "},
+        // A name defined again with the same value, however spaced, keeps it.
+        {"#define TWICE (1 + 2)\n#define TWICE ( 1+2 )\n#define RC_INVOKED 1\nTWICE",
+         "(@4 1@4 +@4 2@4 )@4 $@4 "},
         // Blanks after a directive are no part of the value, however many there are.
         {"#define ONE 100 \n#define THREE 200   \nONE THREE", "100@3 200@3 $@3 "},
         {"#include <windows.h>\n#include \"winres.h\"\n#include <CommCtrl.h>\nok", "ok@4 $@4 "},
