@@ -25,7 +25,10 @@
 #include "dialog/dialog_manager.h"
 #include "dialog/dialog_table.h"
 #include "message/message_queue.h"
+#include "platform/platform.h"
+#include "qt/qt_common_controls.h"
 #include "qt/qt_platform.h"
+#include "resources/template_styles.h"
 #include "support/counting_qt_platform.h"
 #include "support/toolkit_reset.h"
 #include "windlass/windlass.h"
@@ -35,6 +38,7 @@ namespace {
 
 constexpr int kPanel = 600;
 constexpr int kFanSpeed = 602;
+constexpr int kDamper = 605;
 constexpr int kDrying = 604;
 constexpr int kHeader = 606;
 constexpr int kTabs = 609;
@@ -121,6 +125,60 @@ TEST_F(ControlsOnQt, TheTrackbarMovesByKeysAndClicksAndTheProgramHearsEachMove) 
     WDialogPutInteger(kFanSpeed, 10);
     EXPECT_EQ(slider->value(), 10);
     EXPECT_TRUE(TakeMessages().empty()) << "the program's own moves are not reported";
+}
+
+// Ticks stand where the style puts them, one at each end or at every position, until the
+// companion data or the program sets their frequency; steps of 0 leave a trackbar's own.
+TEST_F(ControlsOnQt, TrackbarTicksAndStepsFollowTheStyleAndTheCompanionData) {
+    struct Styled {
+        std::uint32_t style;
+        Qt::Orientation orientation;
+        QSlider::TickPosition ticks;
+        int interval;
+    };
+    using styles::kTrackbarTicksOnBothSides, styles::kTrackbarTicksOnTopOrLeft;
+    const Styled cases[] = {
+        {0, Qt::Horizontal, QSlider::TicksBelow, 100},
+        {styles::kTrackbarAutoTicks, Qt::Horizontal, QSlider::TicksBelow, 1},
+        {kTrackbarTicksOnTopOrLeft, Qt::Horizontal, QSlider::TicksAbove, 100},
+        {kTrackbarTicksOnBothSides, Qt::Horizontal, QSlider::TicksBothSides, 100},
+        {kTrackbarTicksOnBothSides | kTrackbarTicksOnTopOrLeft, Qt::Horizontal,
+         QSlider::TicksBothSides, 100},
+        {styles::kTrackbarNoTicks | kTrackbarTicksOnBothSides, Qt::Horizontal, QSlider::NoTicks,
+         100},
+        {styles::kTrackbarVertical, Qt::Vertical, QSlider::TicksRight, 100},
+        {styles::kTrackbarVertical | kTrackbarTicksOnTopOrLeft, Qt::Vertical, QSlider::TicksLeft,
+         100},
+    };
+    for (const Styled& c : cases) {
+        qt::Trackbar bar(c.style, panel_);
+        EXPECT_EQ(bar.orientation(), c.orientation) << c.style;
+        EXPECT_EQ(bar.tickPosition(), c.ticks) << c.style;
+        EXPECT_EQ(bar.tickInterval(), c.interval) << c.style;
+        EXPECT_EQ(std::make_pair(bar.minimum(), bar.maximum()), std::make_pair(0, 100));
+        EXPECT_EQ(std::make_pair(bar.pageStep(), bar.singleStep()), std::make_pair(20, 1));
+        bar.SetTickFrequency(7);
+        bar.SetTickFrequency(0);
+        bar.SetTickFrequency(-3);
+        EXPECT_EQ(bar.tickInterval(), 7) << c.style;
+    }
+    struct Loaded {
+        int id;
+        int interval, page, line;
+    };
+    for (Loaded c : {Loaded{kFanSpeed, 10, 20, 5}, Loaded{kDamper, 5, 10, 1}}) {
+        auto* slider = Control<QSlider>(c.id);
+        ASSERT_NE(slider, nullptr);
+        EXPECT_EQ(slider->tickInterval(), c.interval) << c.id;
+        EXPECT_EQ(std::make_pair(slider->pageStep(), slider->singleStep()),
+                  std::make_pair(c.page, c.line))
+            << c.id;
+        ThePlatform().Controls().SetTrackbarSteps(qt::ToHandle(slider), {0, 0, 0});
+        EXPECT_EQ(slider->tickInterval(), c.interval) << c.id;
+        EXPECT_EQ(std::make_pair(slider->pageStep(), slider->singleStep()),
+                  std::make_pair(c.page, c.line))
+            << c.id;
+    }
 }
 
 TEST_F(ControlsOnQt, TabPagesSwitchAndTheProgramHearsWhichPageIsShown) {

@@ -49,6 +49,9 @@ TEST(DesktopEntries, AnEntryStartsItsProgramOnlyWhenItIsAVisibleApplication) {
          Words{"web", "--new", "My Pages", "%u"}},
         {"[Desktop Entry]\nType=Application\nExec=\"/opt/a b/view\" \"say \\\"hi\\\"\"\n",
          Words{"/opt/a b/view", "say \"hi\""}},
+        // Blanks around keys and values and the line ends of another system are no part of them.
+        {" [Desktop Entry]\t\r\nType = Application \r\n\tExec=\tweb --new\t\r\n",
+         Words{"web", "--new"}},
         {"[Desktop Entry]\nType=Link\nExec=web\n", std::nullopt},
         {"[Desktop Entry]\nType=Application\nHidden=true\nExec=web\n", std::nullopt},
         {"[Desktop Action New]\nExec=other\n[Desktop Entry]\nType=Application\nExec=web\n",

@@ -96,6 +96,7 @@ struct Picture {
     int circles;
     std::vector<std::string> in_title;
     std::vector<std::string> in_texts;  // the starts of lines of text
+    std::vector<std::string> not_in_texts = {};
 };
 
 // The pictures of the three commands, with what each must show.
@@ -118,7 +119,9 @@ std::vector<Picture> Pictures() {
          {"compare", "--sort", "heating"},
          211,
          {"Yearly heating cost of the 211 cities"},
-         {"Alaska", "Hawaii", "Costliest", "Cheapest", "H5", "L5"}},
+         {"Alaska", "Hawaii", "Costliest", "Cheapest", "H5", "L5"},
+         // Every station lies in the lower 48 states, Alaska or Hawaii: no other inset is drawn.
+         {"Elsewhere"}},
         {"heatwise-cli-compare-cooling",
          {"compare", "--sort", "cooling"},
          211,
@@ -157,6 +160,10 @@ TEST(cli_Svg, EachPictureIsWellFormedAndShowsItsFacts) {
             EXPECT_NE(facts.texts.find("\n" + part), std::string::npos)
                 << picture.name << ": " << part;
         }
+        for (const std::string& part : picture.not_in_texts) {
+            EXPECT_EQ(facts.texts.find("\n" + part), std::string::npos)
+                << picture.name << ": " << part;
+        }
     }
 }
 
@@ -173,9 +180,14 @@ TEST(cli_Svg, AFileThatCannotBeWrittenIsReported) {
               kExitDataError);
     EXPECT_EQ(out, "heatwise-cli: " + (folder / "absent" / "x.svg").string() +
                        ": cannot be written: No such file or directory\n");
-    EXPECT_EQ(RunArgs({"sweep", "--data-dir", kData.string(), "--vary", "eer=6:8:1", "--svg",
-                       folder.string()}),
-              kExitDataError);
+    // A name that ends in '/' is a folder's, whether or not the folder exists.
+    for (const std::string& a_folder : {folder.string(), (folder / "absent").string() + "/"}) {
+        EXPECT_EQ(RunArgs({"sweep", "--data-dir", kData.string(), "--vary", "eer=6:8:1", "--svg",
+                           a_folder},
+                          &out),
+                  kExitDataError);
+        EXPECT_EQ(out, "heatwise-cli: " + a_folder + ": cannot be written: Is a directory\n");
+    }
     for (int run = 0; run < 2; ++run) {
         EXPECT_EQ(RunArgs({"sweep", "--data-dir", kData.string(), "--vary", "eer=6:8:1", "--svg",
                            (folder / "x.svg").string()}),

@@ -50,6 +50,7 @@ const std::pair<std::string, std::string> kMalformed[] = {
     {"#if (1\n#endif", "1: missing ')' in the condition"},
     {"#if 1 % 0\n#endif", "1: division by zero in the condition"},
     {"#define F(x) x", "1: 'F' is defined with parameters"},
+    {"#define F(", "1: 'F' is defined with parameters"},
     {"#define A 1\n#define A 2",
      "2: 'A' is defined again with a different value (first defined at test.rc:1)"},
     {"#define A 1\n#define A 1 + 0",
