@@ -136,20 +136,18 @@ TEST_F(ControlsOnQt, TrackbarTicksAndStepsFollowTheStyleAndTheCompanionData) {
         QSlider::TickPosition ticks;
         int interval;
     };
-    using styles::kTrackbarTicksOnBothSides, styles::kTrackbarTicksOnTopOrLeft;
-    const Styled cases[] = {
-        {0, Qt::Horizontal, QSlider::TicksBelow, 100},
-        {styles::kTrackbarAutoTicks, Qt::Horizontal, QSlider::TicksBelow, 1},
-        {kTrackbarTicksOnTopOrLeft, Qt::Horizontal, QSlider::TicksAbove, 100},
-        {kTrackbarTicksOnBothSides, Qt::Horizontal, QSlider::TicksBothSides, 100},
-        {kTrackbarTicksOnBothSides | kTrackbarTicksOnTopOrLeft, Qt::Horizontal,
-         QSlider::TicksBothSides, 100},
-        {styles::kTrackbarNoTicks | kTrackbarTicksOnBothSides, Qt::Horizontal, QSlider::NoTicks,
-         100},
-        {styles::kTrackbarVertical, Qt::Vertical, QSlider::TicksRight, 100},
-        {styles::kTrackbarVertical | kTrackbarTicksOnTopOrLeft, Qt::Vertical, QSlider::TicksLeft,
-         100},
-    };
+    constexpr std::uint32_t kAuto = styles::kTrackbarAutoTicks, kUp = styles::kTrackbarVertical,
+                            kBefore = styles::kTrackbarTicksOnTopOrLeft,
+                            kBoth = styles::kTrackbarTicksOnBothSides,
+                            kNone = styles::kTrackbarNoTicks;
+    const Styled cases[] = {{0, Qt::Horizontal, QSlider::TicksBelow, 100},
+                            {kAuto, Qt::Horizontal, QSlider::TicksBelow, 1},
+                            {kBefore, Qt::Horizontal, QSlider::TicksAbove, 100},
+                            {kBoth, Qt::Horizontal, QSlider::TicksBothSides, 100},
+                            {kBoth | kBefore, Qt::Horizontal, QSlider::TicksBothSides, 100},
+                            {kNone | kBoth, Qt::Horizontal, QSlider::NoTicks, 100},
+                            {kUp, Qt::Vertical, QSlider::TicksRight, 100},
+                            {kUp | kBefore, Qt::Vertical, QSlider::TicksLeft, 100}};
     for (const Styled& c : cases) {
         qt::Trackbar bar(c.style, panel_);
         EXPECT_EQ(bar.orientation(), c.orientation) << c.style;
@@ -162,22 +160,16 @@ TEST_F(ControlsOnQt, TrackbarTicksAndStepsFollowTheStyleAndTheCompanionData) {
         bar.SetTickFrequency(-3);
         EXPECT_EQ(bar.tickInterval(), 7) << c.style;
     }
-    struct Loaded {
-        int id;
-        int interval, page, line;
+    auto steps = [](const QSlider* slider) {
+        return std::tuple(slider->tickInterval(), slider->pageStep(), slider->singleStep());
     };
-    for (Loaded c : {Loaded{kFanSpeed, 10, 20, 5}, Loaded{kDamper, 5, 10, 1}}) {
-        auto* slider = Control<QSlider>(c.id);
+    for (auto [id, wanted] :
+         {std::pair(kFanSpeed, std::tuple(10, 20, 5)), std::pair(kDamper, std::tuple(5, 10, 1))}) {
+        auto* slider = Control<QSlider>(id);
         ASSERT_NE(slider, nullptr);
-        EXPECT_EQ(slider->tickInterval(), c.interval) << c.id;
-        EXPECT_EQ(std::make_pair(slider->pageStep(), slider->singleStep()),
-                  std::make_pair(c.page, c.line))
-            << c.id;
+        EXPECT_EQ(steps(slider), wanted) << id;
         ThePlatform().Controls().SetTrackbarSteps(qt::ToHandle(slider), {0, 0, 0});
-        EXPECT_EQ(slider->tickInterval(), c.interval) << c.id;
-        EXPECT_EQ(std::make_pair(slider->pageStep(), slider->singleStep()),
-                  std::make_pair(c.page, c.line))
-            << c.id;
+        EXPECT_EQ(steps(slider), wanted) << id;
     }
 }
 

@@ -36,8 +36,7 @@ TEST(HelpText, WellFormedUtf8EndsAtItsFirstStrayByte) {
         {"\xF3\xBF\xBF\xBF", kNone},
         {"\xF5\x80\x80\x80", 0},
         {"ok \x80", 3},
-        {"\xFF", 0},
-    };
+        {"\xFF", 0}};
     for (const auto& [text, first_invalid] : cases) {
         EXPECT_EQ(FirstInvalidUtf8(text), first_invalid) << ::testing::PrintToString(text);
     }
@@ -53,8 +52,7 @@ TEST(HelpText, ReferencesBecomeTheirCharactersAndTagsBlanks) {
          "&#12a; &bogus; &amp"},
         {"&#xD7FF;&#xE000;&#x10FFFF;", "\xED\x9F\xBF\xEE\x80\x80\xF4\x8F\xBF\xBF"},
         {"&#00000065; &#000000065;", "A &#000000065;"},
-        {"R&D; &amp;amp;", "R&D; &amp;"},
-    };
+        {"R&D; &amp;amp;", "R&D; &amp;"}};
     for (const auto& [text, characters] : decoded) {
         EXPECT_EQ(DecodeCharacterReferences(text), characters) << text;
     }
@@ -63,8 +61,7 @@ TEST(HelpText, ReferencesBecomeTheirCharactersAndTagsBlanks) {
         {"\t 3 <5 and x < y \n", "3 <5 and x < y"},
         {"<!-- a <b> note -->seen<!--never closed", "seen"},
         {"one<br/>two <a href=\"#context-3\">three</a>&nbsp;", "one two three \xC2\xA0"},
-        {"cut <b", "cut"},
-    };
+        {"cut <b", "cut"}};
     for (const auto& [html, words] : plain) {
         EXPECT_EQ(PlainText(html), words) << html;
     }
@@ -75,8 +72,7 @@ TEST(HelpText, SearchWordsAreRunsOfLettersDigitsAndUtf8InLowerCase) {
         {"", {}},
         {" -- ", {}},
         {"Heat-Pump, 2nd COP:3.5", {"heat", "pump", "2nd", "cop", "3", "5"}},
-        {"Caf\xC3\xA9 \xC3\x89T\xC3\x89", {"caf\xC3\xA9", "\xC3\x89t\xC3\x89"}},
-    };
+        {"Caf\xC3\xA9 \xC3\x89T\xC3\x89", {"caf\xC3\xA9", "\xC3\x89t\xC3\x89"}}};
     for (const auto& [text, words] : cases) {
         EXPECT_EQ(SearchWords(text), words) << text;
     }

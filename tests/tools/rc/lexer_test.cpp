@@ -56,8 +56,7 @@ TEST(rc_Lexer, EscapesGiveTheirBytes) {
         {R"("\8")",
          "test.rc:1: unknown escape '\\8' in a string (known: \\n \\t \\r \\a \\b \\f "
          "\\v \\\\ \\\" \\' \\? \\x and octal digits)"},
-        {"\"ends in \\", "test.rc:1: unterminated string: a backslash ends the line"},
-    };
+        {"\"ends in \\", "test.rc:1: unterminated string: a backslash ends the line"}};
     for (const auto& [line, tokens] : cases) {
         EXPECT_EQ(Lex({line}), tokens) << line;
     }
@@ -76,8 +75,7 @@ TEST(rc_Lexer, CommentsAreBlankSpaceWithinAndAcrossLines) {
         {{"a<=b<<c>>d>=e!=!f<g>h"}, ".a.<=.b.<<.c.>>.d.>=.e.!=.!.f.<.g.>.h"},
         {{"||&&|&==^%~"}, ".||.&&.|.&.==.^.%.~"},
         {{"_a1 b_2(x) L 5UL 0x10l"}, "._a1 b_2.(.x.) L 5L 16L"},
-        {{"\tx\f\v\ry"}, " x y"},
-    };
+        {{"\tx\f\v\ry"}, " x y"}};
     for (const auto& [lines, tokens] : cases) {
         EXPECT_EQ(Lex(lines), tokens) << lines[0];
     }
@@ -93,8 +91,7 @@ TEST(rc_Lexer, BadNumbersAndCharactersNameTheWord) {
         {"0x100000000",
          "test.rc:1: bad number '0x100000000': it does not fit in 32 bits "
          "(largest 4294967295)"},
-        {"1 @", "test.rc:1: unexpected character '@'"},
-    };
+        {"1 @", "test.rc:1: unexpected character '@'"}};
     for (const auto& [line, message] : cases) {
         EXPECT_EQ(Lex({line}), message) << line;
     }
@@ -106,8 +103,7 @@ TEST(rc_Lexer, SkippedLinesMakeNoTokensAndOnlyFollowComments) {
         {{R"("\q \" /*" 12ab @ L"wide" "unterminated)"}, ""},
         {{R"("\)", "/* a", "b */ \"\\"}, ""},
         {{"x /* open", "\" */"}, ""},
-        {{"\"a\"\"/*\" /* really"}, " (open from line 1)"},
-    };
+        {{"\"a\"\"/*\" /* really"}, " (open from line 1)"}};
     for (const auto& [lines, tokens] : cases) {
         EXPECT_EQ(Lex(lines, LexMode::kSkipping), tokens) << lines[0];
     }
