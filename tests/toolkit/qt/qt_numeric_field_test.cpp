@@ -92,12 +92,13 @@ TEST_F(QtNumericField, TheArrowHeldDownIsDrawnPressedIn) {
     const int half = arrows->height() / 2;
     // Whether each half, up then down, is lit from above: its top edge lighter than its bottom.
     auto lit_from_above = [&] {
-        QImage shot = arrows->grab().toImage();
+        const QImage shot = arrows->grab().toImage();
+        const double ratio = shot.devicePixelRatio();
         std::vector<bool> lit;
-        for (auto [top, bottom] : {std::pair(0, half - 1), std::pair(half, arrows->height() - 1)}) {
-            QPoint at(arrows->width() / 2, 0);
-            lit.push_back(shot.pixelColor(at.x(), top).lightness() >
-                          shot.pixelColor(at.x(), bottom).lightness());
+        for (auto [top, end] : {std::pair(0, half), std::pair(half, arrows->height())}) {
+            const int x = shot.width() / 2;
+            lit.push_back(shot.pixelColor(x, static_cast<int>(top * ratio)).lightness() >
+                          shot.pixelColor(x, static_cast<int>(end * ratio) - 1).lightness());
         }
         return lit;
     };
