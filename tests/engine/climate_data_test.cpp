@@ -97,6 +97,8 @@ TEST(engine_ClimateData, EachFaultIsNamedByFileLineCityAndValue) {
          "range -2147483648 to 2147483647"},
         {BinText(), DesignText(kCityCount, Replace(3, 1, "1,2,,")),
          "cities.dat: line 3: city 3, value 3: an empty value: a comma with no number before it"},
+        {BinText(), DesignText(kCityCount, Replace(5, 1, ",-25")),
+         "cities.dat: line 5: city 5, value 1: an empty value: a comma with no number before it"},
         {BinText(), two_lines, "cities.dat: line 3: city 2, value 3: '+-5' is not a whole number"},
         // A NUL, a control character and a byte that is not UTF-8 are shown escaped, and the
         // message goes on past the NUL.

@@ -25,7 +25,10 @@
 #include "dialog/dialog_manager.h"
 #include "dialog/dialog_table.h"
 #include "message/message_queue.h"
+#include "platform/platform.h"
+#include "qt/qt_common_controls.h"
 #include "qt/qt_platform.h"
+#include "resources/template_styles.h"
 #include "support/counting_qt_platform.h"
 #include "support/toolkit_reset.h"
 #include "windlass/windlass.h"
@@ -35,6 +38,7 @@ namespace {
 
 constexpr int kPanel = 600;
 constexpr int kFanSpeed = 602;
+constexpr int kDamper = 605;
 constexpr int kDrying = 604;
 constexpr int kHeader = 606;
 constexpr int kTabs = 609;
@@ -121,6 +125,52 @@ TEST_F(ControlsOnQt, TheTrackbarMovesByKeysAndClicksAndTheProgramHearsEachMove) 
     WDialogPutInteger(kFanSpeed, 10);
     EXPECT_EQ(slider->value(), 10);
     EXPECT_TRUE(TakeMessages().empty()) << "the program's own moves are not reported";
+}
+
+// Ticks stand where the style puts them, one at each end or at every position, until the
+// companion data or the program sets their frequency; steps of 0 leave a trackbar's own.
+TEST_F(ControlsOnQt, TrackbarTicksAndStepsFollowTheStyleAndTheCompanionData) {
+    struct Styled {
+        std::uint32_t style;
+        Qt::Orientation orientation;
+        QSlider::TickPosition ticks;
+        int interval;
+    };
+    constexpr std::uint32_t kAuto = styles::kTrackbarAutoTicks, kUp = styles::kTrackbarVertical,
+                            kBefore = styles::kTrackbarTicksOnTopOrLeft,
+                            kBoth = styles::kTrackbarTicksOnBothSides,
+                            kNone = styles::kTrackbarNoTicks;
+    const Styled cases[] = {{0, Qt::Horizontal, QSlider::TicksBelow, 100},
+                            {kAuto, Qt::Horizontal, QSlider::TicksBelow, 1},
+                            {kBefore, Qt::Horizontal, QSlider::TicksAbove, 100},
+                            {kBoth, Qt::Horizontal, QSlider::TicksBothSides, 100},
+                            {kBoth | kBefore, Qt::Horizontal, QSlider::TicksBothSides, 100},
+                            {kNone | kBoth, Qt::Horizontal, QSlider::NoTicks, 100},
+                            {kUp, Qt::Vertical, QSlider::TicksRight, 100},
+                            {kUp | kBefore, Qt::Vertical, QSlider::TicksLeft, 100}};
+    for (const Styled& c : cases) {
+        qt::Trackbar bar(c.style, panel_);
+        EXPECT_EQ(bar.orientation(), c.orientation) << c.style;
+        EXPECT_EQ(bar.tickPosition(), c.ticks) << c.style;
+        EXPECT_EQ(bar.tickInterval(), c.interval) << c.style;
+        EXPECT_EQ(std::make_pair(bar.minimum(), bar.maximum()), std::make_pair(0, 100));
+        EXPECT_EQ(std::make_pair(bar.pageStep(), bar.singleStep()), std::make_pair(20, 1));
+        bar.SetTickFrequency(7);
+        bar.SetTickFrequency(0);
+        bar.SetTickFrequency(-3);
+        EXPECT_EQ(bar.tickInterval(), 7) << c.style;
+    }
+    auto steps = [](const QSlider* slider) {
+        return std::tuple(slider->tickInterval(), slider->pageStep(), slider->singleStep());
+    };
+    for (auto [id, wanted] :
+         {std::pair(kFanSpeed, std::tuple(10, 20, 5)), std::pair(kDamper, std::tuple(5, 10, 1))}) {
+        auto* slider = Control<QSlider>(id);
+        ASSERT_NE(slider, nullptr);
+        EXPECT_EQ(steps(slider), wanted) << id;
+        ThePlatform().Controls().SetTrackbarSteps(qt::ToHandle(slider), {0, 0, 0});
+        EXPECT_EQ(steps(slider), wanted) << id;
+    }
 }
 
 TEST_F(ControlsOnQt, TabPagesSwitchAndTheProgramHearsWhichPageIsShown) {

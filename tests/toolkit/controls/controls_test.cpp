@@ -191,6 +191,28 @@ TEST_F(Controls, MovingATrackbarPostsAFieldMessageAndChoosingATabATabMessage) {
               (std::vector<Message>{{MSG_FIELD, kFanSpeed, kFanSpeed}, {MSG_TAB, kTabs, kSummer}}));
 }
 
+// Pages that cannot be loaded are left out, and a tab control starts on its first page when
+// the page it should start on is not one of its own.
+TEST_F(Controls, ATabControlStartsOnItsFirstPageWhenTheNamedOneIsNotThere) {
+    WDialogLoad(630);
+    EXPECT_EQ(Dialogs().Current()->id, 630);
+    struct Tabs {
+        int id;
+        std::vector<std::string> captions;
+        int selected;
+    };
+    for (const Tabs& tabs : {Tabs{631, {"Summer", "Winter"}, 1}, Tabs{632, {"Spring"}, 0}}) {
+        RecordedControl& control =
+            *platform().ControlOf(Dialogs().Current()->Find(tabs.id)->handle);
+        std::vector<std::string> captions;
+        for (const auto& page : control.tab_pages) {
+            captions.push_back(page.second);
+        }
+        EXPECT_EQ(captions, tabs.captions) << tabs.id;
+        EXPECT_EQ(control.tab_selected, tabs.selected) << tabs.id;
+    }
+}
+
 TEST_F(Controls, ATabPagesTitleIsTheTextOfItsTab) {
     Load();
     WDialogSelect(kSummer);

@@ -1,5 +1,6 @@
 // The zero-terminated conversions of the dialog module and the scanners beneath them.
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -144,6 +145,34 @@ TEST(AsciiScanners, BlanksAndOneSignMayLeadTheNumber) {
         EXPECT_DOUBLE_EQ(yyAsciiToDouble(c.text, at_end), c.expected) << "[" << c.text << "]";
         EXPECT_EQ(at_end, c.at_end) << "[" << c.text << "]";
     }
+}
+
+// An exponent moves the point by its steps as far as a 64-bit real reaches: beyond, the value
+// is infinite or zero, however long the exponent or the run of digits. A letter without digits
+// ends the number where it stands.
+TEST(AsciiScanners, ExponentsScaleToTheEndsOfTheDoubleRange) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::string zeros(400, '0');
+    struct Case {
+        std::string text;
+        double expected;
+        int at_end;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"1e-3", 0.001, 1}, {"-2.5D-2", -0.025, 1}, {"5.E+1", 50, 1}, {"1e22", 1e22, 1},
+        {"1e309", inf, 1}, {"-1e400", -inf, 1}, {"1e-400", 0, 1},
+        {"1e99999999999999999999", inf, 1}, {"7e-99999999999999999999", 0, 1},
+        {"0e99999999999", 0, 1}, {"0." + zeros + "1e401", 1, 1}, {"1" + zeros + "e-400", inf, 1},
+        {"1e", 1, 1}, {"1e+", 1, 1}, {"1ex", 1, 0}, {"1.2.3", 1.2, 0}};
+    // clang-format on
+    for (const Case& c : cases) {
+        int at_end = -1;
+        EXPECT_DOUBLE_EQ(yyAsciiToDouble(c.text, at_end), c.expected) << c.text.substr(0, 30);
+        EXPECT_EQ(at_end, c.at_end) << c.text.substr(0, 30);
+    }
+    int at_end = -1;
+    EXPECT_GT(yyAsciiToDouble("1e-320", at_end), 0) << "a denormal is kept";
 }
 
 }  // namespace

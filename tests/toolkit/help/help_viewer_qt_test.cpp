@@ -150,6 +150,14 @@ TEST_F(HelpViewerTest, AContentsFileBesideTheDocumentOpensTheFinderWithItsThreeT
     emit finder->search_results()->itemActivated(finder->search_results()->item(0));
     EXPECT_EQ(Window()->current_topic(), 20);
     EXPECT_EQ(Window()->browser()->textCursor().selectedText(), QStringLiteral("coldest"));
+    // Of several topics found the best is chosen, for Return to open.
+    finder->Search(QStringLiteral("the"));
+    ASSERT_EQ(finder->search_results()->count(), 2);
+    EXPECT_EQ(finder->search_summary()->text(), QStringLiteral("2 topics found."));
+    EXPECT_EQ(finder->search_results()->currentRow(), 0);
+    finder->Search(QStringLiteral(" -- "));
+    EXPECT_EQ(finder->search_summary()->text(),
+              QStringLiteral("Type one or more words to look for."));
     finder->Search(QStringLiteral("nothing like this"));
     EXPECT_EQ(finder->search_results()->count(), 0);
     EXPECT_EQ(finder->search_summary()->text(),

@@ -53,6 +53,9 @@ TEST(DesktopEntries, AnEntryStartsItsProgramOnlyWhenItIsAVisibleApplication) {
          EntryCommand{{"web", "--new", "My Pages", "%u"}, RunsIn::Itself}},
         {"[Desktop Entry]\nType=Application\nExec=\"/opt/a b/view\" \"say \\\"hi\\\"\"\n",
          EntryCommand{{"/opt/a b/view", "say \"hi\""}, RunsIn::Itself}},
+        // Blanks around keys and values and the line ends of another system are no part of them.
+        {" [Desktop Entry]\t\r\nType = Application \r\n\tExec=\tweb --new\t\r\n",
+         EntryCommand{{"web", "--new"}, RunsIn::Itself}},
         {"[Desktop Entry]\nType=Link\nExec=web\n", std::nullopt},
         {"[Desktop Entry]\nType=Application\nHidden=true\nExec=web\n", std::nullopt},
         {"[Desktop Action New]\nExec=other\n[Desktop Entry]\nType=Application\nExec=web\n",

@@ -3,8 +3,10 @@
 // for a moment.
 #include <QApplication>
 #include <QEvent>
+#include <QImage>
 #include <QLineEdit>
 #include <QObject>
+#include <QTest>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -79,6 +81,36 @@ TEST_F(QtNumericField, SpinKeysAskTheToolkitToStep) {
     EXPECT_THAT(listener_.Only({"spin"}),
                 ElementsAre("spin 106 1", "spin 106 -1", "spin 106 5", "spin 106 -5"));
     EXPECT_EQ(TextOf(106), "72");
+}
+
+// The arrow held down is drawn pressed in, lit from below, and only while it is held; the other
+// stands out, lit from above.
+TEST_F(QtNumericField, TheArrowHeldDownIsDrawnPressedIn) {
+    ShowActive();
+    QWidget* arrows = As<qt::NumericEdit>(106)->arrows();
+    ASSERT_NE(arrows, nullptr);
+    const int half = arrows->height() / 2;
+    // Whether each half, up then down, is lit from above: its top edge lighter than its bottom.
+    auto lit_from_above = [&] {
+        const QImage shot = arrows->grab().toImage();
+        const double ratio = shot.devicePixelRatio();
+        std::vector<bool> lit;
+        for (auto [top, end] : {std::pair(0, half), std::pair(half, arrows->height())}) {
+            const int x = shot.width() / 2;
+            lit.push_back(shot.pixelColor(x, static_cast<int>(top * ratio)).lightness() >
+                          shot.pixelColor(x, static_cast<int>(end * ratio) - 1).lightness());
+        }
+        return lit;
+    };
+    EXPECT_THAT(lit_from_above(), ElementsAre(true, true));
+    for (auto [at, pressed] : {std::pair(QPoint(4, 2), ElementsAre(false, true)),
+                               std::pair(QPoint(4, half + 2), ElementsAre(true, false))}) {
+        QTest::mousePress(arrows, Qt::LeftButton, {}, at);
+        EXPECT_THAT(lit_from_above(), pressed) << at.y();
+        QTest::mouseRelease(arrows, Qt::LeftButton, {}, at);
+        EXPECT_THAT(lit_from_above(), ElementsAre(true, true)) << at.y();
+    }
+    EXPECT_THAT(listener_.Only({"spin"}), ElementsAre("spin 106 1", "spin 106 -1"));
 }
 
 class RefusedMove : public QtNumericField {

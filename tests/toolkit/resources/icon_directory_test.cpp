@@ -1,6 +1,9 @@
-// Reading icon files: the images with their true sizes and formats.
+// Reading icon files: the images with their true sizes and formats, and damaged files refused
+// with the reason.
 
 #include "resources/icon_directory.h"
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +20,11 @@ void Put32(Bytes& b, std::uint32_t v) {
     Put16(b, v & 0xFFFF);
     Put16(b, v >> 16);
 }
+void Set32(Bytes& b, std::size_t at, std::uint32_t v) {
+    Bytes four;
+    Put32(four, v);
+    std::copy(four.begin(), four.end(), b.begin() + static_cast<std::ptrdiff_t>(at));
+}
 
 // The start of a PNG file: signature and header chunk with the size, most significant first.
 Bytes PngImage(std::uint32_t width, std::uint32_t height) {
@@ -30,17 +38,24 @@ Bytes PngImage(std::uint32_t width, std::uint32_t height) {
     return b;
 }
 
-Bytes BitmapImage() {
+// A bitmap image whose header says how long it is.
+Bytes BitmapImage(std::uint32_t header_size = 40, std::size_t length = 56) {
     Bytes b;
-    Put32(b, 40);
-    b.resize(40 + 16, 0);
+    Put32(b, header_size);
+    b.resize(length, 0);
     return b;
 }
 
 struct Entry {
-    int directory_size;  // as the directory writes it: 0 stands for 256
+    int width;  // as the directory writes them: 0 stands for 256
+    int height;
     Bytes image;
+    int bit_count = 32;
 };
+
+// The directory of the first image starts at byte 6; its length is at 14, its offset at 18.
+constexpr std::size_t kFirstLength = 14;
+constexpr std::size_t kFirstOffset = 18;
 
 Bytes IconFile(const std::vector<Entry>& entries) {
     Bytes file;
@@ -49,12 +64,10 @@ Bytes IconFile(const std::vector<Entry>& entries) {
     Put16(file, static_cast<std::uint32_t>(entries.size()));
     std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(entries.size());
     for (const Entry& e : entries) {
-        file.push_back(static_cast<std::uint8_t>(e.directory_size));
-        file.push_back(static_cast<std::uint8_t>(e.directory_size));
-        file.push_back(0);
-        file.push_back(0);
+        file.insert(file.end(), {static_cast<std::uint8_t>(e.width),
+                                 static_cast<std::uint8_t>(e.height), 0, 0});
         Put16(file, 1);
-        Put16(file, 32);
+        Put16(file, static_cast<std::uint32_t>(e.bit_count));
         Put32(file, static_cast<std::uint32_t>(e.image.size()));
         Put32(file, offset);
         offset += static_cast<std::uint32_t>(e.image.size());
@@ -67,17 +80,98 @@ Bytes IconFile(const std::vector<Entry>& entries) {
 
 TEST(resources_IconDirectory, ImagesWithTheirSizesAndFormats) {
     // The PNG header is the truth about the size: the directory writes 0 for anything from 256.
-    Bytes file = IconFile({{16, BitmapImage()}, {48, PngImage(48, 48)}, {0, PngImage(512, 300)}});
+    // A bitmap has only the directory's size.
+    Bytes png = PngImage(512, 300);
+    png.resize(24);
+    Bytes file = IconFile({{16, 16, BitmapImage(), 4},
+                           {48, 32, BitmapImage(40, 40), 8},
+                           {0, 0, BitmapImage()},
+                           {0, 0, png},
+                           {48, 48, PngImage(1024, 1)},
+                           {1, 1, PngImage(1, 1024)}});
     IconDirectory icon = ReadIconDirectory(file);
     EXPECT_EQ(icon.problem, "");
-    ASSERT_EQ(icon.images.size(), 3u);
-    EXPECT_EQ(icon.images[0].format, IconImageFormat::kBitmap);
-    EXPECT_EQ(icon.images[0].width, 16);
-    EXPECT_EQ(icon.images[1].format, IconImageFormat::kPng);
-    EXPECT_EQ(icon.images[1].bytes.size(), PngImage(48, 48).size());
-    EXPECT_EQ(icon.images[2].width, 512);
-    EXPECT_EQ(icon.images[2].height, 300);
-    EXPECT_EQ(icon.images[2].bytes.data(), file.data() + 6 + 48 + 56 + 29);
+    struct Expected {
+        int width, height, bit_count;
+        IconImageFormat format;
+        std::size_t offset, length;
+    };
+    const Expected expected[] = {{16, 16, 4, IconImageFormat::kBitmap, 102, 56},
+                                 {48, 32, 8, IconImageFormat::kBitmap, 158, 40},
+                                 {256, 256, 32, IconImageFormat::kBitmap, 198, 56},
+                                 {512, 300, 32, IconImageFormat::kPng, 254, 24},
+                                 {1024, 1, 32, IconImageFormat::kPng, 278, 29},
+                                 {1, 1024, 32, IconImageFormat::kPng, 307, 29}};
+    ASSERT_EQ(icon.images.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const IconImage& image = icon.images[i];
+        const Expected& e = expected[i];
+        EXPECT_EQ(image.width, e.width) << "image " << i + 1;
+        EXPECT_EQ(image.height, e.height) << "image " << i + 1;
+        EXPECT_EQ(image.bit_count, e.bit_count) << "image " << i + 1;
+        EXPECT_EQ(image.format, e.format) << "image " << i + 1;
+        EXPECT_EQ(image.bytes.data(), file.data() + e.offset) << "image " << i + 1;
+        EXPECT_EQ(image.bytes.size(), e.length) << "image " << i + 1;
+    }
+}
+
+TEST(resources_IconDirectory, ADamagedFileOffersNoImageAndSaysWhy) {
+    const Bytes one_bitmap = IconFile({{16, 16, BitmapImage()}});
+    auto changed = [&](const std::function<void(Bytes&)>& change) {
+        Bytes file = one_bitmap;
+        change(file);
+        return file;
+    };
+    auto with_png = [](std::uint32_t width, std::uint32_t height) {
+        return IconFile({{16, 16, BitmapImage()}, {0, 0, PngImage(width, height)}});
+    };
+    Bytes short_png = PngImage(1, 1);
+    short_png.resize(23);
+    struct Case {
+        Bytes file;
+        std::string problem;
+    };
+    const Case cases[] = {
+        {Bytes(5, 0), "the file is too short for an icon header (5 bytes)"},
+        {changed([](Bytes& f) { f[0] = 1; }),
+         "the file does not start like an icon file (reserved 0, type 1)"},
+        {changed([](Bytes& f) { f[3] = 1; }),
+         "the file does not start like an icon file (reserved 0, type 1)"},
+        {changed([](Bytes& f) { f[2] = 2; }),
+         "the file does not start like an icon file (reserved 0, type 1)"},
+        {changed([](Bytes& f) { f[4] = 0; }), "the icon file holds no images"},
+        {changed([](Bytes& f) { f[4] = 5; }),
+         "the icon file is too short for the directory of its 5 images"},
+        {changed([](Bytes& f) { f[5] = 1; }),
+         "the icon file is too short for the directory of its 257 images"},
+        {changed([](Bytes& f) { Set32(f, kFirstLength, 0); }),
+         "image 1 lies outside the file (offset 22, length 0, file size 78)"},
+        {changed([](Bytes& f) { Set32(f, kFirstLength, 57); }),
+         "image 1 lies outside the file (offset 22, length 57, file size 78)"},
+        {changed([](Bytes& f) { Set32(f, kFirstLength, 0x10000 + 56); }),
+         "image 1 lies outside the file (offset 22, length 65592, file size 78)"},
+        {changed([](Bytes& f) { Set32(f, kFirstOffset, 23); }),
+         "image 1 lies outside the file (offset 23, length 56, file size 78)"},
+        {changed([](Bytes& f) { Set32(f, kFirstOffset, 0xFFFFFFFFu); }),
+         "image 1 lies outside the file (offset 4294967295, length 56, file size 78)"},
+        {changed([](Bytes& f) { f[22] = 12; }), "image 1 is neither a PNG image nor a bitmap"},
+        {IconFile({{16, 16, BitmapImage(40, 39)}}), "image 1 is neither a PNG image nor a bitmap"},
+        {IconFile({{16, 16, BitmapImage()}, {0, 0, short_png}}),
+         "image 2 is a PNG image too short for its header"},
+        {with_png(0, 16),
+         "image 2 is a PNG image of 0 x 16 pixels; icons are 1 to 1024 pixels wide"},
+        {with_png(16, 0),
+         "image 2 is a PNG image of 16 x 0 pixels; icons are 1 to 1024 pixels wide"},
+        {with_png(1025, 16),
+         "image 2 is a PNG image of 1025 x 16 pixels; icons are 1 to 1024 pixels wide"},
+        {with_png(16, 0x01000010),
+         "image 2 is a PNG image of 16 x 16777232 pixels; icons are 1 to 1024 pixels wide"},
+    };
+    for (const Case& c : cases) {
+        IconDirectory icon = ReadIconDirectory(c.file);
+        EXPECT_EQ(icon.problem, c.problem);
+        EXPECT_TRUE(icon.images.empty()) << c.problem;
+    }
 }
 
 }  // namespace

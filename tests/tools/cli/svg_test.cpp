@@ -233,9 +233,14 @@ TEST(cli_Svg, AFileThatCannotBeWrittenIsReported) {
               kExitDataError);
     EXPECT_EQ(out, "heatwise-cli: " + (folder / "absent" / "x.svg").string() +
                        ": cannot be written: No such file or directory\n");
-    EXPECT_EQ(RunArgs({"sweep", "--data-dir", kData.string(), "--vary", "eer=6:8:1", "--svg",
-                       folder.string()}),
-              kExitDataError);
+    // A name that ends in '/' is a folder's, whether or not the folder exists.
+    for (const std::string& a_folder : {folder.string(), (folder / "absent").string() + "/"}) {
+        EXPECT_EQ(RunArgs({"sweep", "--data-dir", kData.string(), "--vary", "eer=6:8:1", "--svg",
+                           a_folder},
+                          &out),
+                  kExitDataError);
+        EXPECT_EQ(out, "heatwise-cli: " + a_folder + ": cannot be written: Is a directory\n");
+    }
     for (int run = 0; run < 2; ++run) {
         EXPECT_EQ(RunArgs({"sweep", "--data-dir", kData.string(), "--vary", "eer=6:8:1", "--svg",
                            (folder / "x.svg").string()}),

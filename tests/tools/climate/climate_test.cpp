@@ -100,6 +100,7 @@ std::string ReadError(const std::string& file) {
 }
 
 using Change = std::function<void(std::vector<std::string>&)>;
+using ChangeYear = std::function<void(HourlyWeather&)>;
 
 TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
     const std::pair<Change, std::string> tmy3[] = {
@@ -208,6 +209,37 @@ TEST(Derivation, RoundingToWholeFahrenheitAndBins) {
         const int bin = BinOfFahrenheit(fahrenheit);
         const int held = std::clamp(fahrenheit, 0, 104);
         EXPECT_TRUE(105 - 5 * bin <= held && held <= 109 - 5 * bin) << fahrenheit << " in " << bin;
+    }
+}
+
+// A year handed over in memory is checked as a file is: every hour in its place, every
+// temperature in the accepted range, and the first fault named by its hour of the year.
+TEST(Derivation, AYearOfHoursOutOfPlaceOrRangeIsRefused) {
+    const std::pair<ChangeYear, std::string> cases[] = {
+        {[](HourlyWeather& w) { w.hours[99].c10 = 601; },
+         "year: hour 100 of the year: dry-bulb 601 tenths of a degree Celsius is outside the "
+         "accepted range -900 to 600"},
+        {[](HourlyWeather& w) { w.hours[0].c10 = -901; },
+         "year: hour 1 of the year: dry-bulb -901 tenths of a degree Celsius is outside the "
+         "accepted range -900 to 600"},
+        {[](HourlyWeather& w) { std::swap(w.hours[24], w.hours[25]); },
+         "year: hour 25 of the year: reads 01/02 02:00 where 01/02 01:00 belongs (an hour is "
+         "missing, repeated or out of order)"},
+        {[](HourlyWeather& w) { w.hours.pop_back(); },
+         "year: holds 8759 hours; a year of hourly weather holds exactly 8760 (365 days of 24 "
+         "hours)"},
+        {[](HourlyWeather& w) { w.hours[7].c10 = -900, w.hours[8].c10 = 600; }, "(no error)"},
+    };
+    for (const auto& [change, message] : cases) {
+        HourlyWeather year = MakeYear([](int) { return 100; });
+        change(year);
+        std::string got = "(no error)";
+        try {
+            DeriveStationClimate(year);
+        } catch (const WeatherFileError& error) {
+            got = error.what();
+        }
+        EXPECT_EQ(got, message);
     }
 }
 

@@ -1,0 +1,74 @@
+// heatwise-icon's files: the icon file holds the four sizes as PNG images with a directory that
+// says what a 32-bit image is, and the PNG file is its largest image.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "resources/icon_directory.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+int RunIcon(const std::string& arguments) {
+    const std::string command =
+        std::string("\"") + HEATWISE_ICON_PROGRAM + "\" " + arguments + " >icon.log 2>&1";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+Bytes ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+// The size a PNG file's header chunk gives, most significant byte first.
+std::pair<int, int> PngSize(const Bytes& png) {
+    auto big32 = [&](std::size_t at) {
+        return png.size() < at + 4
+                   ? -1
+                   : png[at] << 24 | png[at + 1] << 16 | png[at + 2] << 8 | png[at + 3];
+    };
+    return {big32(16), big32(20)};
+}
+
+TEST(HeatwiseIcon, TheIconFileHoldsFourPngSizesWithAPlainDirectory) {
+    fs::remove_all("icon");
+    fs::create_directories("icon");
+    ASSERT_EQ(RunIcon("icon/heatwise.ico icon/heatwise.png"), 0);
+    const Bytes file = ReadBytes("icon/heatwise.ico");
+    const windlass::IconDirectory icon = windlass::ReadIconDirectory(file);
+    ASSERT_EQ(icon.problem, "");
+    const int sizes[] = {16, 32, 48, 256};
+    ASSERT_EQ(icon.images.size(), std::size(sizes));
+    for (std::size_t i = 0; i < std::size(sizes); ++i) {
+        EXPECT_EQ(icon.images[i].format, windlass::IconImageFormat::kPng) << sizes[i];
+        EXPECT_EQ(icon.images[i].width, sizes[i]);
+        EXPECT_EQ(icon.images[i].height, sizes[i]);
+        // Width, height (0 for 256), no palette, a reserved 0, one plane, 32 bits a pixel.
+        const std::size_t entry = 6 + 16 * i;
+        const std::uint8_t side = sizes[i] == 256 ? 0 : static_cast<std::uint8_t>(sizes[i]);
+        EXPECT_EQ(Bytes(file.begin() + entry, file.begin() + entry + 8),
+                  (Bytes{side, side, 0, 0, 1, 0, 32, 0}))
+            << sizes[i];
+    }
+    const Bytes png = ReadBytes("icon/heatwise.png");
+    EXPECT_EQ(PngSize(png), std::pair(256, 256));
+    EXPECT_EQ(Bytes(png.begin(), png.end()),
+              Bytes(icon.images.back().bytes.begin(), icon.images.back().bytes.end()))
+        << "the PNG file is the icon's largest image";
+}
+
+// The theme form is checked by the installation test; here only the refusals.
+TEST(HeatwiseIcon, AWrongCommandLineOrAnUnwritableFileFails) {
+    EXPECT_EQ(RunIcon("only-one-argument"), 2);
+    EXPECT_EQ(RunIcon("absent-folder/x.ico x.png"), 1);
+}
+
+}  // namespace
