@@ -37,7 +37,8 @@ TEST(cli_StationMap, TiesWithTheLastNamedPlaceAreCountedAndStrayStationsGetAnIns
             rows.push_back({static_cast<int>(i) + 1, "place", {}, 0, c.costs[i]});
             positions[i] = i + 1 == c.costs.size() ? c.last_station : kansas;
         }
-        const std::string svg = StationMap(rows, positions, MappedCost::kHeating, "inputs");
+        const std::string svg =
+            StationMap(rows, positions, StateOutlines{}, MappedCost::kHeating, "inputs");
         const std::regex tie("and [0-9]+ more at \\$[0-9,]+");
         std::vector<std::string> ties;
         for (auto at = std::sregex_iterator(svg.begin(), svg.end(), tie);
