@@ -296,8 +296,9 @@ TEST(cli_MapOutlines, ABrokenOutlineFileStopsTheMap) {
     const CliRun run = CompareSvg(folder, "cooling", "broken");
     EXPECT_EQ(run.status, kExitDataError);
     EXPECT_EQ(run.err,
-              "heatwise-cli: state_outlines.txt: line 2: the line has 1 point; a border or a "
-              "coast needs at least 2 points longitude,latitude\n");
+              "heatwise-cli: " + (folder / "state_outlines.txt").string() +
+                  ": line 2: the line has 1 point; a border or a coast needs at least 2 points "
+                  "longitude,latitude\n");
     EXPECT_EQ(run.picture, "");
     fs::remove_all(folder);
 }

@@ -234,12 +234,16 @@ TEST(cli_Svg, AFileThatCannotBeWrittenIsReported) {
     EXPECT_EQ(out, "heatwise-cli: " + (folder / "absent" / "x.svg").string() +
                        ": cannot be written: No such file or directory\n");
     // A name that ends in '/' is a folder's, whether or not the folder exists.
-    for (const std::string& a_folder : {folder.string(), (folder / "absent").string() + "/"}) {
+    const std::pair<std::string, std::string> folders[] = {
+        {folder.string(),
+         "is a folder, not a plain file; only a plain file is replaced, so nothing was written"},
+        {(folder / "absent").string() + "/", "names a folder, not a file to write"}};
+    for (const auto& [a_folder, reason] : folders) {
         EXPECT_EQ(RunArgs({"sweep", "--data-dir", kData.string(), "--vary", "eer=6:8:1", "--svg",
                            a_folder},
                           &out),
                   kExitDataError);
-        EXPECT_EQ(out, "heatwise-cli: " + a_folder + ": cannot be written: Is a directory\n");
+        EXPECT_EQ(out, "heatwise-cli: " + a_folder + ": " + reason + "\n");
     }
     for (int run = 0; run < 2; ++run) {
         EXPECT_EQ(RunArgs({"sweep", "--data-dir", kData.string(), "--vary", "eer=6:8:1", "--svg",
