@@ -123,10 +123,4 @@ void Spin(RecordingPlatform& platform, WindowHandle control, int step) {
     }
 }
 
-void Help(RecordingPlatform& platform) {
-    if (DialogListener* listener = ListenerOf(platform.ControlOf(platform.focused))) {
-        listener->OnHelpRequest();
-    }
-}
-
 }  // namespace windlass::backend

@@ -35,6 +35,5 @@ void Click(RecordingPlatform& platform, WindowHandle control);
 // The user picks an entry of a list: the focus moves, the entry is selected, the list reports it.
 void Choose(RecordingPlatform& platform, WindowHandle list, int index);
 void Spin(RecordingPlatform& platform, WindowHandle control, int step);
-void Help(RecordingPlatform& platform);
 
 }  // namespace windlass::backend

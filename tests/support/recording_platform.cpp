@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <iterator>
 
 namespace windlass {
 namespace {
@@ -34,19 +33,6 @@ Answer Ask(Made* made, Answer otherwise, Read read) {
 
 }  // namespace
 
-bool RecordedControl::IsButton() const {
-    switch (kind) {
-        case ControlKind::PushButton:
-        case ControlKind::Button:
-        case ControlKind::CheckBox:
-        case ControlKind::RadioButton:
-        case ControlKind::GroupBox:
-            return true;
-        default:
-            return false;
-    }
-}
-
 RecordedControl* RecordedDialog::Find(int control_id) {
     for (auto& control : controls) {
         if (control->id == control_id) {
@@ -76,20 +62,17 @@ CurrentDirectory RecordingPlatform::WorkingDirectory() {
 }
 
 void RecordingPlatform::ExitProcess(int exit_code) {
-    Record("ExitProcess", exit_code);
     exits.push_back(exit_code);
     throw ProcessExit{exit_code};
 }
 
 bool RecordingPlatform::StartProgram(const std::string& program,
                                      const std::vector<std::string>& arguments) {
-    Record("StartProgram", Quote{program});
     programs_started.push_back({program, arguments});
     return start_answer;
 }
 
 BoxAnswer RecordingPlatform::ShowMessageBox(const MessageBoxRequest& request) {
-    Record("ShowMessageBox", Quote{request.text});
     boxes_shown.push_back(request);
     if (while_box_shown) {
         while_box_shown(request);
@@ -102,22 +85,16 @@ BoxAnswer RecordingPlatform::ShowMessageBox(const MessageBoxRequest& request) {
     return answer;
 }
 
-void RecordingPlatform::Beep() {
-    Record("Beep");
-    ++beeps;
-}
-
 RecordingPlatform::Frame* RecordingPlatform::FrameOf(WindowHandle frame) {
     auto number = reinterpret_cast<std::uintptr_t>(frame);
     return number >= 1 && number <= frames.size() ? &frames[number - 1] : nullptr;
 }
 
 WindowHandle RecordingPlatform::CreateFrame(const FrameRequest& request, FrameListener& listener) {
-    Record("CreateFrame", Quote{request.title});
     if (refuse_frames) {
         return nullptr;
     }
-    frames.push_back({request, &listener, {}, {}, {}, {}, false});
+    frames.push_back({request, &listener, {}, {}, {}, false});
     if (while_creating) {
         while_creating(listener);
     }
@@ -135,12 +112,10 @@ FrameMeasures RecordingPlatform::MeasureFrame(WindowHandle frame) {
 }
 
 void RecordingPlatform::PlaceFrame(WindowHandle frame, int x, int y) {
-    Record("PlaceFrame", x, y);
     IfMade(FrameOf(frame), [&](Frame& made) { made.placed = std::make_pair(x, y); });
 }
 
 void RecordingPlatform::ShowFrame(WindowHandle frame, FrameShow show) {
-    Record("ShowFrame");
     IfMade(FrameOf(frame), [&](Frame& made) { made.shown = show; });
 }
 
@@ -152,22 +127,15 @@ PixelSize RecordingPlatform::ClientAreaSize(WindowHandle frame) {
 
 void RecordingPlatform::ShowStatusBar(WindowHandle frame,
                                       const std::vector<StatusPartView>& parts) {
-    Record("ShowStatusBar", parts.size());
     IfMade(FrameOf(frame), [&](Frame& made) { made.status_updates.push_back(parts); });
 }
 
-void RecordingPlatform::StartTimer(WindowHandle frame, int timer_id, int milliseconds) {
-    Record("StartTimer", timer_id, milliseconds);
-    IfMade(FrameOf(frame), [&](Frame& made) { made.timers.emplace_back(timer_id, milliseconds); });
-}
-
 void RecordingPlatform::DestroyFrame(WindowHandle frame) {
-    Record("DestroyFrame");
     IfMade(FrameOf(frame), [&](Frame& made) { made.destroyed = true; });
 }
 
 void RecordingPlatform::SettleEvents() {
-    Record("SettleEvents");
+    calls.push_back("SettleEvents()");
     // Every batch there is is played; none is waited for.
     while (!events.empty()) {
         std::function<void()> batch = std::move(events.front());
@@ -177,7 +145,6 @@ void RecordingPlatform::SettleEvents() {
 }
 
 void RecordingPlatform::WaitForEvents() {
-    Record("WaitForEvents");
     ++waits;
     if (events.empty()) {
         ++idle_waits;
@@ -193,13 +160,11 @@ void RecordingPlatform::WaitForEvents() {
 
 bool RecordingPlatform::ShowHelp(WindowHandle owner, const std::string& document,
                                  const HelpRequest& request) {
-    Record("ShowHelp", Quote{document});
     help_shown.push_back({owner, document, request});
     return help_answer;
 }
 
 AssociatedProgram RecordingPlatform::FindAssociatedProgram(const std::string& path_or_address) {
-    Record("FindAssociatedProgram", Quote{path_or_address});
     desktop_asked.push_back(path_or_address);
     if (desktop_answer != DesktopLookup::Found) {
         return {desktop_answer, {}, {}};
@@ -236,7 +201,7 @@ WindowHandle RecordingPlatform::ControlById(WindowHandle dialog, int id) {
 WindowHandle RecordingPlatform::CreateDialog(const DialogTemplate& dialog,
                                              std::span<const ControlPlan> plan, WindowHandle parent,
                                              DialogListener& listener) {
-    Record("CreateDialog", dialog.control_count);
+    calls.push_back("CreateDialog(" + std::to_string(dialog.control_count) + ")");
     if (refuse_dialogs || plan.size() != static_cast<std::size_t>(dialog.control_count)) {
         return nullptr;
     }
@@ -267,7 +232,7 @@ WindowHandle RecordingPlatform::CreateDialog(const DialogTemplate& dialog,
 }
 
 void RecordingPlatform::EmbedDialog(WindowHandle dialog, WindowHandle parent) {
-    Record("EmbedDialog");
+    calls.push_back("EmbedDialog()");
     if (RecordedDialog* made = DialogOf(dialog)) {
         made->parent = parent;
     }
@@ -296,13 +261,11 @@ WindowHandle RecordingPlatform::Control(WindowHandle dialog, int position) {
 }
 
 void RecordingPlatform::MoveDialog(WindowHandle dialog, int x, int y) {
-    Record("MoveDialog", x, y);
     IfMade(DialogOf(dialog), [&](RecordedDialog& made) { made.position = std::make_pair(x, y); });
 }
 
 void RecordingPlatform::ShowDialog(WindowHandle dialog, DialogShowMode mode) {
     bool modal = mode == DialogShowMode::Modal;
-    Record("ShowDialog", modal ? "modal" : "modeless");
     RecordedDialog* made = DialogOf(dialog);
     if (made == nullptr) {
         return;
@@ -323,7 +286,6 @@ void RecordingPlatform::ShowDialog(WindowHandle dialog, DialogShowMode mode) {
 }
 
 void RecordingPlatform::EndModalDialog(WindowHandle dialog) {
-    Record("EndModalDialog");
     IfMade(DialogOf(dialog), [&](RecordedDialog& made) {
         made.modal_ended = true;
         made.visible = false;
@@ -331,12 +293,11 @@ void RecordingPlatform::EndModalDialog(WindowHandle dialog) {
 }
 
 void RecordingPlatform::HideDialog(WindowHandle dialog) {
-    Record("HideDialog");
     IfMade(DialogOf(dialog), [&](RecordedDialog& made) { made.visible = false; });
 }
 
 void RecordingPlatform::DestroyDialog(WindowHandle dialog) {
-    Record("DestroyDialog");
+    calls.push_back("DestroyDialog()");
     RecordedDialog* made = DialogOf(dialog);
     if (made == nullptr) {
         return;
@@ -351,13 +312,11 @@ void RecordingPlatform::DestroyDialog(WindowHandle dialog) {
 }
 
 void RecordingPlatform::SetDialogTitle(WindowHandle dialog, const std::string& title) {
-    Record("SetDialogTitle", Quote{title});
     IfMade(DialogOf(dialog), [&](RecordedDialog& made) { made.title = title; });
 }
 
 void RecordingPlatform::EnableWindow(WindowHandle window, Enable enable) {
     bool on = enable == Enable::Yes;
-    Record("EnableWindow", Name(window), on ? "yes" : "no");
     if (RecordedDialog* made = DialogOf(window)) {
         made->enabled = on;
     } else if (RecordedControl* control = ControlOf(window)) {
@@ -375,7 +334,6 @@ std::string RecordingPlatform::ControlText(WindowHandle control) {
 }
 
 bool RecordingPlatform::SetControlText(WindowHandle control, const std::string& text) {
-    Record("SetControlText", Name(control), Quote{text});
     RecordedControl* made = ControlOf(control);
     if (made == nullptr) {
         return false;
@@ -391,12 +349,10 @@ bool RecordingPlatform::IsModified(WindowHandle control) {
 }
 
 void RecordingPlatform::SetModified(WindowHandle control, bool modified) {
-    Record("SetModified", Name(control), modified ? "yes" : "no");
     IfMade(ControlOf(control), [&](RecordedControl& made) { made.modified = modified; });
 }
 
 void RecordingPlatform::SetTextLimit(WindowHandle control, int limit) {
-    Record("SetTextLimit", Name(control), limit);
     IfMade(ControlOf(control), [&](RecordedControl& made) { made.text_limit = limit; });
 }
 
@@ -406,7 +362,6 @@ int RecordingPlatform::CheckState(WindowHandle control) {
 }
 
 bool RecordingPlatform::SetCheckState(WindowHandle control, int state) {
-    Record("SetCheckState", Name(control), state);
     RecordedControl* made = ControlOf(control);
     if (made == nullptr || !made->IsButton()) {
         return false;
@@ -416,7 +371,6 @@ bool RecordingPlatform::SetCheckState(WindowHandle control, int state) {
 }
 
 void RecordingPlatform::ClearEntries(WindowHandle control) {
-    Record("ClearEntries", Name(control));
     RecordedControl* made = ControlOf(control);
     if (made != nullptr && made->IsList()) {
         made->entries.clear();
@@ -426,7 +380,6 @@ void RecordingPlatform::ClearEntries(WindowHandle control) {
 }
 
 void RecordingPlatform::AddEntry(WindowHandle control, const std::string& text) {
-    Record("AddEntry", Name(control), Quote{text});
     RecordedControl* made = ControlOf(control);
     if (made != nullptr && made->IsList()) {
         made->entries.push_back(text);
@@ -451,7 +404,6 @@ int RecordingPlatform::Selection(WindowHandle control) {
 }
 
 bool RecordingPlatform::Select(WindowHandle control, int index) {
-    Record("Select", Name(control), index);
     RecordedControl* made = ControlOf(control);
     if (made == nullptr || !made->IsList() || index < -1 ||
         index >= static_cast<int>(made->entries.size())) {
@@ -478,13 +430,11 @@ int RecordingPlatform::FindExactEntry(WindowHandle control, const std::string& t
 }
 
 void RecordingPlatform::SetSpinRange(WindowHandle control, int minimum, int maximum) {
-    Record("SetSpinRange", Name(control), minimum, maximum);
     IfMade(ControlOf(control),
            [&](RecordedControl& made) { made.spin_range = std::make_pair(minimum, maximum); });
 }
 
 void RecordingPlatform::SetBarRange(WindowHandle control, int minimum, int maximum) {
-    Record("SetBarRange", Name(control), minimum, maximum);
     IfMade(ControlOf(control), [&](RecordedControl& made) {
         made.bar_range = std::make_pair(minimum, maximum);
         made.bar_position = std::clamp(made.bar_position, minimum, maximum);
@@ -492,7 +442,6 @@ void RecordingPlatform::SetBarRange(WindowHandle control, int minimum, int maxim
 }
 
 void RecordingPlatform::SetBarPosition(WindowHandle control, int position) {
-    Record("SetBarPosition", Name(control), position);
     IfMade(ControlOf(control), [&](RecordedControl& made) {
         made.bar_position =
             made.bar_range ? std::clamp(position, made.bar_range->first, made.bar_range->second)
@@ -505,32 +454,26 @@ int RecordingPlatform::BarPosition(WindowHandle control) {
 }
 
 void RecordingPlatform::SetTrackbarSteps(WindowHandle control, const TrackbarSteps& steps) {
-    Record("SetTrackbarSteps", Name(control), steps.tick_frequency, steps.page_size,
-           steps.line_size);
     IfMade(ControlOf(control), [&](RecordedControl& made) { made.trackbar_steps = steps; });
 }
 
 void RecordingPlatform::SetTrackbarSelection(WindowHandle control, int start, int end) {
-    Record("SetTrackbarSelection", Name(control), start, end);
     IfMade(ControlOf(control),
            [&](RecordedControl& made) { made.trackbar_selection = std::make_pair(start, end); });
 }
 
 void RecordingPlatform::AddTabPage(WindowHandle tab_control, WindowHandle page,
                                    const std::string& caption) {
-    Record("AddTabPage", Name(tab_control), Quote{caption});
     IfMade(ControlOf(tab_control),
            [&](RecordedControl& made) { made.tab_pages.emplace_back(page, caption); });
 }
 
 void RecordingPlatform::SelectTabPage(WindowHandle tab_control, int index) {
-    Record("SelectTabPage", Name(tab_control), index);
     IfMade(ControlOf(tab_control), [&](RecordedControl& made) { made.tab_selected = index; });
 }
 
 void RecordingPlatform::SetTabCaption(WindowHandle tab_control, WindowHandle page,
                                       const std::string& caption) {
-    Record("SetTabCaption", Name(tab_control), Quote{caption});
     if (RecordedControl* made = ControlOf(tab_control)) {
         for (auto& [shown, tab_caption] : made->tab_pages) {
             if (shown == page) {
@@ -550,7 +493,6 @@ WindowHandle RecordingPlatform::SelectedTabPage(WindowHandle tab_control) {
 }
 
 void RecordingPlatform::SetControlColours(WindowHandle control, int text, int background) {
-    Record("SetControlColours", Name(control), text, background);
     IfMade(ControlOf(control), [&](RecordedControl& made) {
         made.text_colour = text;
         made.background_colour = background;
@@ -559,8 +501,6 @@ void RecordingPlatform::SetControlColours(WindowHandle control, int text, int ba
 
 bool RecordingPlatform::SetControlImage(WindowHandle control, ImageKind kind,
                                         std::span<const std::uint8_t> bytes) {
-    Record("SetControlImage", Name(control), kind == ImageKind::Bitmap ? "bitmap" : "icon",
-           bytes.size());
     RecordedControl* made = ControlOf(control);
     if (made == nullptr || refuse_images) {
         return false;
@@ -570,7 +510,7 @@ bool RecordingPlatform::SetControlImage(WindowHandle control, ImageKind kind,
 }
 
 void RecordingPlatform::FocusControl(WindowHandle control, SelectText select) {
-    Record("FocusControl", Name(control));
+    calls.push_back("FocusControl(" + Name(control) + ")");
     RecordedControl* made = ControlOf(control);
     if (made == nullptr) {
         // A dialog handed the focus keeps it as the record of where it went; a backend passes
@@ -594,8 +534,6 @@ bool RecordingPlatform::CanFocus(WindowHandle control) {
 }
 
 void RecordingPlatform::SetDefaultLook(WindowHandle button, DefaultLook look) {
-    bool on = look == DefaultLook::Default;
-    Record("SetDefaultLook", Name(button), on ? "default" : "plain");
     IfMade(ControlOf(button), [&](RecordedControl& made) { made.look = look; });
 }
 
@@ -604,13 +542,8 @@ DefaultLook RecordingPlatform::LookOf(WindowHandle button) {
                [](RecordedControl& made) { return made.look; });
 }
 
-void RecordingPlatform::MakeButtonAutomatic(WindowHandle button) {
-    Record("MakeButtonAutomatic", Name(button));
-}
-
 void RecordingPlatform::SetAccessibleText(WindowHandle control, const std::string& name,
                                           const std::string&) {
-    Record("SetAccessibleText", Name(control), Quote{name});
     IfMade(ControlOf(control), [&](RecordedControl& made) { made.accessible_name = name; });
 }
 

@@ -1,7 +1,7 @@
-// A test double of the whole platform: it records every call the toolkit makes, in order and
-// with its arguments, and answers each query from what it was told before or from what the test
-// set. It plays no user and no window system: nothing is typed, clicked, focused or checked
-// unless a test does it, and no listener is ever called from here.
+// A test double of the whole platform: it keeps what the toolkit told it, follows the few calls
+// whose order tests look at, and answers each query from what it was told before or from what
+// the test set. It plays no user and no window system: nothing is typed, clicked, focused or
+// checked unless a test does it, and no listener is ever called from here.
 #pragma once
 
 #include <cstdint>
@@ -70,7 +70,11 @@ struct RecordedControl {
 
     WindowHandle handle() { return reinterpret_cast<WindowHandle>(this); }
     // The kinds of the plan, as a platform makes its controls by them.
-    bool IsButton() const;
+    bool IsButton() const {
+        return kind == ControlKind::PushButton || kind == ControlKind::Button ||
+               kind == ControlKind::CheckBox || kind == ControlKind::RadioButton ||
+               kind == ControlKind::GroupBox;
+    }
     bool IsPushButton() const { return kind == ControlKind::PushButton; }
     bool IsList() const { return kind == ControlKind::ListBox || kind == ControlKind::ComboBox; }
     bool IsNumeric() const {
@@ -110,7 +114,7 @@ class RecordingPlatform : public Platform,
     HelpDesktop& Desktop() override { return *this; }
 
     // The operating system.
-    OsVersion Version() override { return version; }
+    OsVersion Version() override { return {OsFamily::Nt, 6}; }
     std::optional<std::string> SystemDirectory() override { return system_directory; }
     std::string CommandLine() override { return command_line; }
     std::string ExecutablePath() override { return executable_path; }
@@ -125,7 +129,7 @@ class RecordingPlatform : public Platform,
     DisplayMetrics Display() override { return display; }
     UserPresence Presence() override { return presence; }
     BoxAnswer ShowMessageBox(const MessageBoxRequest& request) override;
-    void Beep() override;
+    void Beep() override { ++beeps; }
     WindowHandle CreateFrame(const FrameRequest& request, FrameListener& listener) override;
     FrameMeasures MeasureFrame(WindowHandle frame) override;
     void PlaceFrame(WindowHandle frame, int x, int y) override;
@@ -133,7 +137,7 @@ class RecordingPlatform : public Platform,
     PixelSize ClientAreaSize(WindowHandle frame) override;
     WindowHandle ClientArea(WindowHandle frame) override { return frame; }
     void ShowStatusBar(WindowHandle frame, const std::vector<StatusPartView>& parts) override;
-    void StartTimer(WindowHandle frame, int timer_id, int milliseconds) override;
+    void StartTimer(WindowHandle, int, int) override {}
     void DestroyFrame(WindowHandle frame) override;
     // A wait with nothing left to play is a test that would hang: it is counted in
     // `idle_waits`, and a close request to the first frame ends it.
@@ -194,18 +198,18 @@ class RecordingPlatform : public Platform,
     bool CanFocus(WindowHandle control) override;
     void SetDefaultLook(WindowHandle button, DefaultLook look) override;
     DefaultLook LookOf(WindowHandle button) override;
-    void MakeButtonAutomatic(WindowHandle button) override;
+    void MakeButtonAutomatic(WindowHandle) override {}
     void SetAccessibleText(WindowHandle control, const std::string& name,
                            const std::string& description) override;
 
-    // Every call that tells the platform something, in order, written as
-    // "Name(argument, ...)": a control as "#position", a dialog as "dialog", texts quoted.
+    // The calls that tests follow, in order: "CreateDialog(number of controls)",
+    // "EmbedDialog()", "DestroyDialog()", "SettleEvents()" and "FocusControl(#position)", a
+    // dialog handed the focus written "dialog" in place of a control's position.
     std::vector<std::string> calls;
 
     // What the platform reports; a test sets it.
     DisplayMetrics display{1024, 768, 1, 32, DisplayState::Open, ""};
     UserPresence presence = UserPresence::Present;
-    OsVersion version{OsFamily::Nt, 6};
     std::optional<std::string> system_directory = std::string("/usr/lib");
     std::string command_line = "heatwise";
     std::string executable_path = "/usr/bin/heatwise";
@@ -247,7 +251,6 @@ class RecordingPlatform : public Platform,
         std::optional<std::pair<int, int>> placed;
         std::optional<FrameShow> shown;
         std::vector<std::vector<StatusPartView>> status_updates;
-        std::vector<std::pair<int, int>> timers;
         bool destroyed = false;
     };
     // Every frame made, in order; a frame's handle is its number from one.
@@ -288,21 +291,6 @@ class RecordingPlatform : public Platform,
     WindowHandle ControlById(WindowHandle dialog, int id);
 
   private:
-    // A text argument, written quoted.
-    struct Quote {
-        std::string_view text;
-    };
-    static std::string Written(std::string_view word) { return std::string(word); }
-    static std::string Written(Quote quote) { return "\"" + std::string(quote.text) + "\""; }
-    static std::string Written(std::size_t number) { return std::to_string(number); }
-    static std::string Written(int number) { return std::to_string(number); }
-    template <typename... Arguments>
-    void Record(std::string_view operation, const Arguments&... arguments) {
-        std::string call = std::string(operation) + "(";
-        std::string_view separator;
-        ((call += separator, call += Written(arguments), separator = ", "), ...);
-        calls.push_back(call + ")");
-    }
     std::string Name(WindowHandle window);
 };
 

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -49,9 +48,6 @@ class DialogTest : public ::testing::Test {
   protected:
     DialogTest() {
         ResetToolkitState();
-        auto platform = std::make_unique<RecordingPlatform>();
-        platform_ = platform.get();
-        previous_ = InstallPlatform(std::move(platform));
         InstallDialogManager();
         backend::ReportFocusMoves(*platform_);
     }
@@ -59,7 +55,6 @@ class DialogTest : public ::testing::Test {
         WindowClose();
         UnloadAllDialogs();
         ResetToolkitState();
-        InstallPlatform(std::move(previous_));
     }
 
     RecordingPlatform& platform() { return *platform_; }
@@ -125,8 +120,7 @@ class DialogTest : public ::testing::Test {
     }
 
   private:
-    RecordingPlatform* platform_;
-    std::unique_ptr<Platform> previous_;
+    ScopedRecordingPlatform platform_;
 };
 
 }  // namespace windlass::testing

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "recording_platform.h"
 #include "support/toolkit_reset.h"
 #include "windlass/windlass.h"
@@ -14,24 +12,17 @@ namespace windlass::testing {
 
 class WindowTest : public ::testing::Test {
   protected:
-    WindowTest() {
-        ResetToolkitState();
-        auto platform = std::make_unique<RecordingPlatform>();
-        platform_ = platform.get();
-        previous_ = InstallPlatform(std::move(platform));
-    }
+    WindowTest() { ResetToolkitState(); }
     ~WindowTest() override {
         WindowClose();
         EXPECT_EQ(platform_->idle_waits, 0) << "the toolkit waited for events that never came";
         ResetToolkitState();
-        InstallPlatform(std::move(previous_));
     }
 
     RecordingPlatform& platform() { return *platform_; }
 
   private:
-    RecordingPlatform* platform_;
-    std::unique_ptr<Platform> previous_;
+    ScopedRecordingPlatform platform_;
 };
 
 }  // namespace windlass::testing
