@@ -125,7 +125,6 @@ TEST(DesktopEntries, TheFieldCodesBecomeTheDocumentOrNothing) {
 class DesktopLookupTest : public ::testing::Test {
   protected:
     DesktopLookupTest() {
-        root_ = std::filesystem::current_path() / "desktop";
         std::filesystem::remove_all(root_);
         for (const char* folder :
              {"config", "etc", "data/applications", "share/applications", "bin"}) {
@@ -153,6 +152,7 @@ class DesktopLookupTest : public ::testing::Test {
               "[Desktop Entry]\nType=Application\nExec=true --open %f\n");
         Write("share/applications/gone.desktop",
               "[Desktop Entry]\nType=Application\nExec=no-such-viewer-here %u\n");
+        Write("page.htm", "<html><body>Hello</body></html>");
     }
 
     ~DesktopLookupTest() override {
@@ -170,7 +170,9 @@ class DesktopLookupTest : public ::testing::Test {
         std::filesystem::create_symlink(true_, root_ / "bin" / name);
     }
 
-    std::filesystem::path root_;
+    std::filesystem::path root_ = std::filesystem::current_path() / "desktop";
+    // A web page, which is also plain text.
+    const std::string page_ = (root_ / "page.htm").string();
     std::string true_;
     std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
     QtHelpDesktop desktop_;
@@ -178,22 +180,20 @@ class DesktopLookupTest : public ::testing::Test {
 
 TEST_F(DesktopLookupTest,
        TheUsersChoiceComesFirstAMissingOneIsAFailureAndAnAddressGoesByItsScheme) {
-    const std::string page = (root_ / "page.htm").string();
-    Write("page.htm", "<html><body>Hello</body></html>");
-    EXPECT_EQ(desktop_.FindAssociatedProgram(page).lookup, DesktopLookup::NoAssociation);
+    EXPECT_EQ(desktop_.FindAssociatedProgram(page_).lookup, DesktopLookup::NoAssociation);
 
     Write("share/applications/mimeinfo.cache", "[MIME Cache]\ntext/html=viewer.desktop;\n");
-    AssociatedProgram found = desktop_.FindAssociatedProgram(page);
+    AssociatedProgram found = desktop_.FindAssociatedProgram(page_);
     EXPECT_EQ(found.lookup, DesktopLookup::Found);
     EXPECT_EQ(found.program, "true");
-    EXPECT_EQ(found.arguments, (Words{"--open", page}));
+    EXPECT_EQ(found.arguments, (Words{"--open", page_}));
 
     // The user's own choice names a program that is not installed: the next choice serves.
     Write("config/mimeapps.list", "[Default Applications]\ntext/html=gone.desktop\n");
-    EXPECT_EQ(desktop_.FindAssociatedProgram(page).program, "true");
+    EXPECT_EQ(desktop_.FindAssociatedProgram(page_).program, "true");
 
     std::filesystem::remove(root_ / "share/applications/mimeinfo.cache");
-    EXPECT_EQ(desktop_.FindAssociatedProgram(page).lookup, DesktopLookup::Failed);
+    EXPECT_EQ(desktop_.FindAssociatedProgram(page_).lookup, DesktopLookup::Failed);
 
     // An address goes to the handler of its scheme.
     EXPECT_EQ(desktop_.FindAssociatedProgram("http://example.org/").lookup,
@@ -205,41 +205,37 @@ TEST_F(DesktopLookupTest,
 }
 
 TEST_F(DesktopLookupTest, TheChoiceForTheDocumentsOwnTypeIsFinalWhenNoneOfItsProgramsCanStart) {
-    const std::string page = (root_ / "page.htm").string();
-    Write("page.htm", "<html><body>Hello</body></html>");
     // A web page is also plain text, and a viewer is chosen for plain text.
     Write("share/applications/mimeinfo.cache", "[MIME Cache]\ntext/plain=viewer.desktop;\n");
-    EXPECT_EQ(desktop_.FindAssociatedProgram(page).program, "true");
+    EXPECT_EQ(desktop_.FindAssociatedProgram(page_).program, "true");
 
     // The user chose for web pages a program that is not installed: nothing else opens them.
     Write("config/mimeapps.list", "[Default Applications]\ntext/html=gone.desktop\n");
-    EXPECT_EQ(desktop_.FindAssociatedProgram(page).lookup, DesktopLookup::Failed);
+    EXPECT_EQ(desktop_.FindAssociatedProgram(page_).lookup, DesktopLookup::Failed);
 
     // An entry that is not installed at all is a leftover, and chooses nothing.
     Write("config/mimeapps.list", "[Default Applications]\ntext/html=removed.desktop\n");
-    EXPECT_EQ(desktop_.FindAssociatedProgram(page).program, "true");
+    EXPECT_EQ(desktop_.FindAssociatedProgram(page_).program, "true");
 }
 
 TEST_F(DesktopLookupTest, ATerminalProgramStartsInTheUsersTerminalEmulatorOrNotAtAll) {
-    const std::string page = (root_ / "page.htm").string();
-    Write("page.htm", "<html><body>Hello</body></html>");
     Write("share/applications/pager.desktop",
           "[Desktop Entry]\nType=Application\nTerminal=true\nExec=true --page %f\n");
     Write("config/mimeapps.list", "[Default Applications]\ntext/html=pager.desktop\n");
-    EXPECT_EQ(desktop_.FindAssociatedProgram(page).lookup, DesktopLookup::Failed)
+    EXPECT_EQ(desktop_.FindAssociatedProgram(page_).lookup, DesktopLookup::Failed)
         << "no terminal emulator is installed";
 
     Install("xterm");
-    AssociatedProgram found = desktop_.FindAssociatedProgram(page);
+    AssociatedProgram found = desktop_.FindAssociatedProgram(page_);
     EXPECT_EQ(found.lookup, DesktopLookup::Found);
     EXPECT_EQ(found.program, "xterm");
-    EXPECT_EQ(found.arguments, (Words{"-e", "true", "--page", page}));
+    EXPECT_EQ(found.arguments, (Words{"-e", "true", "--page", page_}));
 
     Install("gnome-terminal");
     setenv("TERMINAL", "gnome-terminal", 1);
-    found = desktop_.FindAssociatedProgram(page);
+    found = desktop_.FindAssociatedProgram(page_);
     EXPECT_EQ(found.program, "gnome-terminal");
-    EXPECT_EQ(found.arguments, (Words{"--", "true", "--page", page}));
+    EXPECT_EQ(found.arguments, (Words{"--", "true", "--page", page_}));
 }
 
 }  // namespace
