@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "errors/fixed_text.h"
 #include "support/toolkit_test.h"
@@ -108,8 +107,8 @@ TEST_F(ErrorReporting, LevelsZeroToTwoStoreWriteOnStandardErrorAndWriteTheDebugF
 
 TEST_F(ErrorReporting, LevelFourAsksInABoxOkGoesOnAndCancelEndsTheProgram) {
     IDebugLevel(4);
-    static int stored_during_box = 0;
-    platform_->while_box_shown = [](const MessageBoxRequest&) {
+    int stored_during_box = 0;
+    platform_->while_box_shown = [&stored_during_box](const MessageBoxRequest&) {
         if (stored_during_box == 0) {
             yyerror(ERR_DIALOG_SELECT);
             stored_during_box = Errors().last_toolkit_error;
