@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include <cmath>
 #include <cstdint>
 #include <random>
 #include <regex>

@@ -1,7 +1,6 @@
 // The lookup of a city by its text in the city list.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "engine/city_list.h"

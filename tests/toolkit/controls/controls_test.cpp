@@ -3,7 +3,6 @@
 // procedures do to a bar, the messages the user's moves raise, and the errors.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <tuple>

@@ -1,8 +1,6 @@
 // Showing, hiding, unloading and naming dialogs, and the form embedded in the main window.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "dialog/dialog_show.h"
 #include "dialog_test.h"
 #include "window/window_units.h"

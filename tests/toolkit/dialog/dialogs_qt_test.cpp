@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
 
 #include "dialog/dialog_manager.h"
 #include "dialog/dialog_table.h"

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <functional>
 #include <set>
 #include <vector>
 

@@ -2,8 +2,6 @@
 // program ever stops there.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "message/startup_probe.h"
 #include "state/toolkit_state.h"
 

@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <string>
 #include <vector>
 
 #include "platform/platform.h"
