@@ -10,31 +10,34 @@ namespace {
 
 // Coordinates to a hundredth of a unit, halves away from zero, without trailing zeros. The
 // digits are worked out from the whole number of hundredths: a map writes thousands of them,
-// and formatting each as a floating-point number took most of the time of drawing it.
-void AppendNumber(std::string& text, double value) {
+// and formatting each as a floating-point number took most of the time of drawing it. The
+// number is written at `out`, which has room for 32 characters, and the end is returned.
+char* WriteNumber(char* out, double value) {
     const double hundredths = std::round(value * 100.0);
     if (!(std::abs(hundredths) < 1e15)) {
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%.0f", hundredths / 100.0);
-        text += buffer;
-        return;
+        return out + std::snprintf(out, 32, "%.0f", hundredths / 100.0);
     }
     const auto whole = static_cast<long long>(hundredths);
     if (whole < 0) {
-        text += '-';
+        *out++ = '-';
     }
     const unsigned long long magnitude =
         static_cast<unsigned long long>(whole < 0 ? -whole : whole);
-    char digits[24];
-    text.append(digits, std::to_chars(digits, digits + sizeof digits, magnitude / 100).ptr);
+    out = std::to_chars(out, out + 24, magnitude / 100).ptr;
     const auto fraction = static_cast<int>(magnitude % 100);
     if (fraction != 0) {
-        text += '.';
-        text += static_cast<char>('0' + fraction / 10);
+        *out++ = '.';
+        *out++ = static_cast<char>('0' + fraction / 10);
         if (fraction % 10 != 0) {
-            text += static_cast<char>('0' + fraction % 10);
+            *out++ = static_cast<char>('0' + fraction % 10);
         }
     }
+    return out;
+}
+
+void AppendNumber(std::string& text, double value) {
+    char digits[32];
+    text.append(digits, WriteNumber(digits, value));
 }
 
 std::string Number(double value) {
@@ -138,13 +141,18 @@ void SvgDocument::Polyline(const std::vector<std::pair<double, double>>& points,
                            const SvgPaint& paint, std::string_view tooltip) {
     // Numbers need no escaping, so the points are written straight into the document.
     body_ += "<polyline points=\"";
+    // Each point is put together in a buffer of its own and appended once: an outline of the
+    // map has thousands.
     for (std::size_t i = 0; i < points.size(); ++i) {
+        char point[72];
+        char* end = point;
         if (i > 0) {
-            body_ += ' ';
+            *end++ = ' ';
         }
-        AppendNumber(body_, points[i].first);
-        body_ += ',';
-        AppendNumber(body_, points[i].second);
+        end = WriteNumber(end, points[i].first);
+        *end++ = ',';
+        end = WriteNumber(end, points[i].second);
+        body_.append(point, end);
     }
     body_ += "\"" + PaintAttributes(paint) + " stroke-linejoin=\"round\"";
     body_ += tooltip.empty() ? "/>\n" : "><title>" + EscapeXml(tooltip) + "</title></polyline>\n";
