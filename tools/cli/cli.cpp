@@ -13,8 +13,11 @@
 #include "engine/printable_text.h"
 #include "estimate_chart.h"
 #include "estimate_report.h"
+#include "heat_pump_climate.h"
+#include "heat_pump_report.h"
 #include "inputs_text.h"
 #include "output_file.h"
+#include "rating_report.h"
 #include "state_outlines.h"
 #include "station_map.h"
 #include "sweep_chart.h"
@@ -99,6 +102,21 @@ int RunSweep(std::span<const std::string_view> args, std::ostream& out, DataFold
     return kExitSuccess;
 }
 
+int RunHeatPump(std::span<const std::string_view> args, std::ostream& out, DataFolder& folder) {
+    const HeatPumpOptions options = ParseHeatPumpOptions(args);
+    folder = options.data_dir;
+    const HeatPumpClimate climate = LoadHeatPumpClimate(options.data_dir.path);
+    const std::unique_ptr<HeatPumpReport> report = RunHeatPump(options, climate);
+    PrintHeatPump(*report, out);
+    return kExitSuccess;
+}
+
+int RunRating(std::span<const std::string_view> args, std::ostream& out) {
+    const RatingOptions options = ParseRatingOptions(args);
+    PrintRating(options, RateHspf(options.input), out);
+    return kExitSuccess;
+}
+
 int RunBins(std::span<const std::string_view> args, std::ostream& out) {
     const BinsOptions options = ParseBinsOptions(args);
     const climate::StationClimate station =
@@ -154,6 +172,20 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
             }
             return RunSweep(rest, out, folder);
         }
+        if (command == "heat-pump") {
+            if (help) {
+                out << HeatPumpHelp();
+                return kExitSuccess;
+            }
+            return RunHeatPump(rest, out, folder);
+        }
+        if (command == "rating") {
+            if (help) {
+                out << RatingHelp();
+                return kExitSuccess;
+            }
+            return RunRating(rest, out);
+        }
         if (command == "bins") {
             if (help) {
                 out << BinsHelp();
@@ -162,7 +194,8 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
             return RunBins(rest, out);
         }
         Report(err, {program + ": unknown command '" + std::string(command) +
-                     "'; the commands are estimate, compare, sweep and bins (see heatwise-cli "
+                     "'; the commands are estimate, compare, sweep, heat-pump, rating and bins "
+                     "(see heatwise-cli "
                      "--help)"});
         return kExitUsageError;
     } catch (const UsageError& error) {

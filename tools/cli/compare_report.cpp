@@ -35,6 +35,9 @@ void SortRows(std::vector<CompareRow>& rows, CompareOrder order) {
         case CompareOrder::kName:
             std::ranges::stable_sort(rows, NameBefore, &CompareRow::name);
             return;
+        case CompareOrder::kSavings:
+            // Savings are a heat pump's; the form's costs are never ordered by them.
+            return;
     }
 }
 
