@@ -117,7 +117,7 @@ std::vector<CompareRow> CompareCities(const EstimateInputs& inputs, const Climat
         city_inputs.city = city;
         const SeasonCosts costs = CostsOfBothSeasons(city_inputs, tables);
         rows.push_back(
-            {city, CityName(city), costs.design, costs.cooling_cost, costs.heating_cost});
+            {city, CityName(city), costs.design, costs.cooling_cost, costs.heating_cost, {}});
     }
     SortRows(rows, order);
     return rows;

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "cli_options.h"
 #include "engine/fuels.h"
+#include "inputs_text.h"
 
 namespace heatwise::cli {
 
@@ -77,6 +79,34 @@ std::string BackupText(const HeatPumpSettings& unit, const EstimateInputs& input
             break;
     }
     return text + "switchover where the furnace heats for less";
+}
+
+std::string UnitSummary(const HeatPumpSettings& unit, const EstimateInputs& inputs) {
+    const auto point = [](const RatingPoint& p, std::string_view temperature) {
+        return ShortText(p.capacity) + "/" + ShortText(p.cop) + " at " + std::string(temperature) +
+               " °F";
+    };
+    const HeatPumpRatings& r = unit.ratings;
+    std::string text = "BTUh/COP " + point(r.at47, "47") + ", " + point(r.at17, "17");
+    if (r.at5) {
+        text += ", " + point(*r.at5, "5");
+    }
+    if (unit.backup == BackupHeat::kElectricResistance) {
+        text += "; backup electric";
+    } else {
+        text += "; backup furnace " + std::to_string(inputs.heat_efficiency) + " %";
+        if (unit.switchover.rule == SwitchoverRule::kAuto) {
+            text += ", switchover auto";
+        } else if (unit.switchover.rule == SwitchoverRule::kAtTemperature) {
+            text += ", switchover " + ShortText(unit.switchover.temperature) + " °F";
+        }
+    }
+    text += "; electricity $" + RealText(inputs.electric_rate) + "/kWh";
+    if (inputs.fuel != HeatingFuel::kElectricity) {
+        text += ", " + std::string(FuelKey(inputs.fuel)) + " $" + RealText(inputs.fuel_price) +
+                "/" + std::string(FuelUnit(inputs.fuel));
+    }
+    return text;
 }
 
 std::string_view StateText(HeatPumpState state) {

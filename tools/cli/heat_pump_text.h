@@ -31,6 +31,11 @@ std::string FurnaceText(const EstimateInputs& inputs);
 // Natural Gas furnace at 85 %, switchover at 10 F".
 std::string BackupText(const HeatPumpSettings& unit, const EstimateInputs& inputs, Degrees degrees);
 
+// The unit, its backup and the prices in one line short enough for a picture's subtitle, such
+// as "BTUh/COP 36000/3.8 at 47 °F, 25000/2.6 at 17 °F; backup furnace 85 %, switchover auto;
+// electricity $0.08/kWh, gas $0.012/cu.ft.".
+std::string UnitSummary(const HeatPumpSettings& unit, const EstimateInputs& inputs);
+
 // What the unit does in a bin, in a word or two: "runs", "cycles", "cut out", "gives nothing",
 // "furnace".
 std::string_view StateText(HeatPumpState state);

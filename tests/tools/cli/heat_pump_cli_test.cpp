@@ -112,6 +112,18 @@ TEST(cli_HeatPump, RefusedCommandLines) {
         {"heat-pump" + kUnit + " --mode heating", "--mode: heat-pump works out"},
         {"heat-pump" + kUnit + " --winter 65,60,39",
          "--winter (shift 3): '39' is outside the accepted range 40 to 84"},
+        {"compare --sort savings", "--sort: savings are those of a heat pump; give --heat-pump"},
+        {"compare" + kUnit, "--capacity47: compare prices a heat pump only with --heat-pump"},
+        {"compare --heat-pump --sort cooling" + kUnit,
+         "--sort: 'cooling' is not one of list, savings, name"},
+        {"compare --heat-pump --capacity47 36000", "--cop47, --capacity17 and --cop17 are missing"},
+        {"sweep --vary cop47=3:4:0.5" + kUnit,
+         "--capacity47: sweep prices a heat pump only with --heat-pump"},
+        {"sweep --vary cop47=3:4:0.5", "'cop47' is an input of the heat pump"},
+        {"sweep --heat-pump --vary cop47=3:11:1" + kUnit,
+         "--cop47: '11' is outside the accepted range 1 to 10"},
+        {"sweep --heat-pump --vary rate=0.1:0.2:0.1 --svg x.svg" + kUnit,
+         "--svg: sweep --heat-pump prints its figures but draws no picture"},
         {"rating" + kUnit, "rating needs --region N"},
         {"rating" + kUnit + " --region 7", "--region: '7' is outside the accepted range 1 to 6"},
         {"rating" + kUnit + " --region 4 --dhr 4999",
@@ -121,7 +133,7 @@ TEST(cli_HeatPump, RefusedCommandLines) {
     for (const auto& [command, message] : cases) {
         SCOPED_TRACE(command);
         // The rating reads no climate files.
-        const bool climate = command.starts_with("heat-pump");
+        const bool climate = !command.starts_with("rating");
         const CliRun run = Cli(command + (climate ? " --data-dir " + kData : ""));
         EXPECT_EQ(run.status, kExitUsageError);
         EXPECT_EQ(run.out, "");
@@ -219,6 +231,49 @@ TEST(cli_HeatPump, OneBinWorkedByHand) {
               "seasonal_cop,hspf,balance_point_1,balance_point_2,balance_point_3,switchover,"
               "heat_pump_cost,furnace_cost,savings,break_even_rate,cooling_cost");
     EXPECT_NE(csv.out.find(",32,52,113,61,,0\n"), std::string::npos) << csv.out;
+}
+
+// Every city of the one-bin climate is the same, so compare gives each the saving worked out
+// above; a sweep of the electric rate scales the 527.55 kWh and the electric furnace's cost.
+TEST(cli_HeatPump, CompareAndSweepOnTheOneBinClimate) {
+    const std::string inputs = " --data-dir " + OneBinClimate() +
+                               " --winter 65,70,60 --heat-capacity 36000 --heat-pump" + kUnit +
+                               " --capacity35 27000 --cop35 2.5";
+    const CliRun compare = Cli("compare --rate 0.1 --sort savings --json" + inputs);
+    ASSERT_EQ(compare.status, kExitSuccess) << compare.err;
+    const Json rows = Json::parse(compare.out);
+    ASSERT_EQ(rows.size(), 211u);
+    for (const Json& row : rows) {
+        EXPECT_EQ(row["heat_pump_cost"], 52);
+        EXPECT_EQ(row["furnace_cost"], 113);
+        EXPECT_EQ(row["savings"], 61);
+    }
+    // Equal savings keep the list order.
+    EXPECT_EQ(rows[0]["city"]["index"], 1);
+    EXPECT_EQ(rows[210]["city"]["index"], 211);
+    const CliRun table = Cli("compare --rate 0.1" + inputs);
+    EXPECT_NE(table.out.find("\n  7 barrow                            2.43    22.7     40.3"
+                             "         52       113        61\n"),
+              std::string::npos)
+        << table.out;
+
+    const CliRun sweep = Cli("sweep --city 1 --vary rate=0.1:0.3:0.1 --json" + inputs);
+    ASSERT_EQ(sweep.status, kExitSuccess) << sweep.err;
+    const Json steps = Json::parse(sweep.out);
+    ASSERT_EQ(steps.size(), 3u);
+    // 527.55 kWh at 0.1, 0.2 and 0.3 $/kWh; the furnace's 967.17 kWh at 85 %.
+    const int heat_pump[] = {52, 105, 158};
+    const int furnace[] = {113, 227, 341};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(steps[i]["heat_pump_cost"], heat_pump[i]);
+        EXPECT_EQ(steps[i]["furnace_cost"], furnace[i]);
+    }
+    // A larger unit at 47 °F moves the 17-35 °F line through the frost default only where no
+    // 35 °F point is given; here it is, so 32 °F is worked as before.
+    const Json capacity =
+        Json::parse(Cli("sweep --city 1 --vary capacity47=30000:40000:10000 --json" + inputs).out);
+    ASSERT_EQ(capacity.size(), 2u);
+    EXPECT_EQ(capacity[0]["heat_pump_heat_mmbtu"], capacity[1]["heat_pump_heat_mmbtu"]);
 }
 
 // For every station of the committed climate files without hours below 0 °F, the heat-pump
