@@ -13,6 +13,7 @@
 #include "engine/printable_text.h"
 #include "estimate_chart.h"
 #include "estimate_report.h"
+#include "heat_pump_chart.h"
 #include "heat_pump_climate.h"
 #include "heat_pump_compare.h"
 #include "heat_pump_report.h"
@@ -135,6 +136,9 @@ int RunHeatPump(std::span<const std::string_view> args, std::ostream& out, DataF
     folder = options.data_dir;
     const HeatPumpClimate climate = LoadHeatPumpClimate(options.data_dir.path);
     const std::unique_ptr<HeatPumpReport> report = RunHeatPump(options, climate);
+    if (!options.svg_file.empty()) {
+        WriteWholeFile(options.svg_file, HeatPumpChart(*report));
+    }
     PrintHeatPump(*report, out);
     return kExitSuccess;
 }

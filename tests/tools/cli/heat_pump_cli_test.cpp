@@ -231,6 +231,17 @@ TEST(cli_HeatPump, OneBinWorkedByHand) {
               "seasonal_cop,hspf,balance_point_1,balance_point_2,balance_point_3,switchover,"
               "heat_pump_cost,furnace_cost,savings,break_even_rate,cooling_cost");
     EXPECT_NE(csv.out.find(",32,52,113,61,,0\n"), std::string::npos) << csv.out;
+
+    // The picture marks the three balance points and says the saving in its title.
+    const fs::path picture = kScratch / "heat-pump.svg";
+    ASSERT_EQ(Cli(command + " --svg " + picture.string()).status, kExitSuccess);
+    std::ifstream file(picture);
+    const std::string svg((std::istreambuf_iterator<char>(file)), {});
+    for (const char* text : {"balance point 37.0 °F", "balance point 40.3 °F",
+                             "balance point 33.7 °F", "saves $61 a year", "from resistance backup",
+                             "Outdoor temperature, °F", "Heat, MMBtu a year", ">COP<"}) {
+        EXPECT_NE(svg.find(text), std::string::npos) << text;
+    }
 }
 
 // Every city of the one-bin climate is the same, so compare gives each the saving worked out
