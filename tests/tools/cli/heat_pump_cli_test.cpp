@@ -287,6 +287,28 @@ TEST(cli_HeatPump, CompareAndSweepOnTheOneBinClimate) {
     EXPECT_EQ(capacity[0]["heat_pump_heat_mmbtu"], capacity[1]["heat_pump_heat_mmbtu"]);
 }
 
+// Every heat-pump option is in the command's help and in the manual page, and the commands in
+// the general help.
+TEST(cli_HeatPump, HelpAndManualNameEveryOption) {
+    std::ifstream manual_file(fs::path(HEATWISE_SOURCE_DIR) / "docs/man/heatwise-cli.1");
+    const std::string manual((std::istreambuf_iterator<char>(manual_file)), {});
+    const std::string help = Cli("heat-pump --help").out;
+    const std::string rating = Cli("rating --help").out;
+    for (const std::string name :
+         {"capacity47", "cop47", "capacity17", "cop17", "capacity35", "cop35", "capacity5", "cop5",
+          "cd", "cutout", "backup", "switchover"}) {
+        SCOPED_TRACE(name);
+        EXPECT_NE(help.find("--" + name + " "), std::string::npos);
+        EXPECT_NE(manual.find("\\-\\-" + name), std::string::npos);
+    }
+    EXPECT_NE(help.find("(default 0.25)"), std::string::npos);
+    EXPECT_NE(rating.find("--region N"), std::string::npos);
+    EXPECT_EQ(rating.find("--switchover"), std::string::npos);
+    const std::string general = Cli("--help").out;
+    EXPECT_NE(general.find("\n  heat-pump  "), std::string::npos);
+    EXPECT_NE(general.find("\n  rating     "), std::string::npos);
+}
+
 // For every station of the committed climate files without hours below 0 °F, the heat-pump
 // command prices the furnace exactly as estimate prices heating.
 TEST(cli_HeatPump, FurnaceCostIsEstimatesWhereNoHourIsBelowZero) {
