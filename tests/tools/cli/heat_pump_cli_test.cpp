@@ -279,6 +279,19 @@ TEST(cli_HeatPump, CompareAndSweepOnTheOneBinClimate) {
         EXPECT_EQ(steps[i]["heat_pump_cost"], heat_pump[i]);
         EXPECT_EQ(steps[i]["furnace_cost"], furnace[i]);
     }
+    // The map of the saving says which colour is which side.
+    const fs::path map = kScratch / "saving-map.svg";
+    ASSERT_EQ(
+        Cli("compare --heat-pump --data-dir " + kData + kUnit + " --svg " + map.string()).status,
+        kExitSuccess);
+    std::ifstream map_file(map);
+    const std::string svg((std::istreambuf_iterator<char>(map_file)), {});
+    for (const char* text :
+         {"Yearly saving of the heat pump over the furnace in the 211 cities",
+          "blue: the heat pump saves", "red: the heat pump costs more", "Largest saving"}) {
+        EXPECT_NE(svg.find(text), std::string::npos) << text;
+    }
+
     // A larger unit at 47 °F moves the 17-35 °F line through the frost default only where no
     // 35 °F point is given; here it is, so 32 °F is worked as before.
     const Json capacity =
