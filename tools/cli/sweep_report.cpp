@@ -135,8 +135,6 @@ void PrintHeatPumpJson(const SweepReport& report, std::ostream& out) {
         JsonDocument value = row.step->value;
         if (range.kind == ValueKind::kWholeNumber) {
             value = static_cast<std::int64_t>(row.step->value);
-        } else if (row.step->text == "auto") {
-            value = "auto";
         }
         JsonDocument step = {{range.name, value},
                              {"city", {{"index", first.city}, {"name", CityName(first.city)}}},
