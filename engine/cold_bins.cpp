@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 void ReadColdBins(const fs::path& file, std::istream& stream, const CityBinTable& bins,
                   ColdBinTable& table) {
-    RecordReader reader(file, stream, ValueRange{0, kHoursPerShift});
+    RecordReader reader(file, stream, ValueRange{0, kShiftHoursPerYear});
     for (int city = 1; city <= kCityCount; ++city) {
         CityColdBinHours& hours = table.City(city);
         reader.ReadRecord(city, hours);

@@ -12,7 +12,7 @@
 namespace heatwise {
 
 // The hours of one shift can be no more than the shift's 365 days of 8 hours.
-inline constexpr int kHoursPerShift = 2920;
+inline constexpr int kShiftHoursPerYear = 2920;
 
 // Cold-bin hours of every city, all zero until a load fills them. Cities are 1-based.
 class ColdBinTable {

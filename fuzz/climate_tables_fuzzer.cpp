@@ -130,7 +130,7 @@ void CheckColdBins(const heatwise::ColdBinTable& cold, const heatwise::CityBinTa
                 Require(value == expected[static_cast<std::size_t>(k)],
                         "every cold-bin hour is the value the text holds",
                         "city " + std::to_string(city) + ", value " + std::to_string(k + 1));
-                Require(value >= 0 && value <= heatwise::kHoursPerShift,
+                Require(value >= 0 && value <= heatwise::kShiftHoursPerYear,
                         "every cold-bin hour lies within a shift's hours");
                 hours += value;
             }

@@ -1,5 +1,5 @@
 // What the pictures' charts share: a linear scale from values to picture units, round tick
-// values for its axis, and a sequential colour scale for costs.
+// values for its axis, a sequential colour scale for costs and a diverging one for savings.
 #pragma once
 
 #include <string>
@@ -30,5 +30,9 @@ std::string TickText(double value, double step);
 // A colour from pale yellow (0) through orange to dark red (1), as #rrggbb; readable on white
 // with a dark outline and with no two costs that differ much looking alike.
 std::string CostColour(double fraction);
+
+// A colour for a value that may fall either side of 0, as #rrggbb: from dark red (-1) through
+// near white (0) to dark blue (1), so that the side is told by hue and the size by depth.
+std::string DivergingColour(double fraction);
 
 }  // namespace heatwise::cli

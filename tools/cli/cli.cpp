@@ -13,8 +13,14 @@
 #include "engine/printable_text.h"
 #include "estimate_chart.h"
 #include "estimate_report.h"
+#include "heat_pump_chart.h"
+#include "heat_pump_climate.h"
+#include "heat_pump_compare.h"
+#include "heat_pump_report.h"
+#include "heat_pump_text.h"
 #include "inputs_text.h"
 #include "output_file.h"
+#include "rating_report.h"
 #include "state_outlines.h"
 #include "station_map.h"
 #include "sweep_chart.h"
@@ -57,28 +63,49 @@ int RunEstimate(std::span<const std::string_view> args, std::ostream& out, DataF
     return kExitSuccess;
 }
 
+// The outlines only help a reader find the places; the map is right without them, as it is
+// for climate files copied from an installation that had none.
+StateOutlines OutlinesOrWarn(const DataFolder& folder, std::ostream& err) {
+    std::optional<StateOutlines> outlines = ReadStateOutlines(folder.path);
+    if (!outlines) {
+        err << kProgram
+            << ": warning: " << PrintableText((folder.path / kStateOutlineFileName).string())
+            << " is not there" << (folder.path.empty() ? " in the working folder" : "")
+            << "; the map is drawn without state outlines\n";
+    }
+    return outlines.value_or(StateOutlines{});
+}
+
+int RunHeatPumpCompare(const CompareOptions& options, std::ostream& out, std::ostream& err) {
+    const HeatPumpClimate climate = LoadHeatPumpClimate(options.data_dir.path);
+    const std::vector<CompareRow> rows = CompareHeatPumps(options, climate);
+    if (!options.svg_file.empty()) {
+        const CityPositions positions = ReadCityPositions(options.data_dir.path);
+        const StateOutlines outlines = OutlinesOrWarn(options.data_dir, err);
+        WriteWholeFile(options.svg_file,
+                       StationMap(rows, positions, outlines, MappedCost::kSavings,
+                                  UnitSummary(options.heat_pump, options.inputs)));
+    }
+    PrintHeatPumpComparison(rows, options, out);
+    return kExitSuccess;
+}
+
 int RunCompare(std::span<const std::string_view> args, std::ostream& out, std::ostream& err,
                DataFolder& folder) {
     const CompareOptions options = ParseCompareOptions(args);
     folder = options.data_dir;
+    if (options.pricing == Pricing::kHeatPump) {
+        return RunHeatPumpCompare(options, out, err);
+    }
     const ClimateTables tables = LoadClimateTables(options.data_dir.path, MissingFile::kRefuse);
     const std::vector<CompareRow> rows = CompareCities(options.inputs, tables, options.order);
     if (!options.svg_file.empty()) {
         const bool heating = options.order == CompareOrder::kHeating;
         const CityPositions positions = ReadCityPositions(options.data_dir.path);
-        std::optional<StateOutlines> outlines = ReadStateOutlines(options.data_dir.path);
-        if (!outlines) {
-            // The outlines only help a reader find the places; the map is right without them,
-            // as it is for climate files copied from an installation that had none.
-            err << kProgram << ": warning: "
-                << PrintableText((options.data_dir.path / kStateOutlineFileName).string())
-                << " is not there"
-                << (options.data_dir.path.empty() ? " in the working folder" : "")
-                << "; the map is drawn without state outlines\n";
-        }
+        const StateOutlines outlines = OutlinesOrWarn(options.data_dir, err);
         // The map's subtitle names the inputs of the cost it shows only.
         WriteWholeFile(options.svg_file,
-                       StationMap(rows, positions, outlines.value_or(StateOutlines{}),
+                       StationMap(rows, positions, outlines,
                                   heating ? MappedCost::kHeating : MappedCost::kCooling,
                                   InputsSummary(options.inputs, heating ? InputsSeason::kHeating
                                                                         : InputsSeason::kCooling)));
@@ -90,12 +117,35 @@ int RunCompare(std::span<const std::string_view> args, std::ostream& out, std::o
 int RunSweep(std::span<const std::string_view> args, std::ostream& out, DataFolder& folder) {
     const SweepOptions options = ParseSweepOptions(args);
     folder = options.data_dir;
+    if (options.pricing == Pricing::kHeatPump) {
+        const HeatPumpClimate climate = LoadHeatPumpClimate(options.data_dir.path);
+        PrintSweep(RunHeatPumpSweep(options, climate), out);
+        return kExitSuccess;
+    }
     const ClimateTables tables = LoadClimateTables(options.data_dir.path, MissingFile::kRefuse);
     const SweepReport report = RunSweep(options, tables);
     if (!options.svg_file.empty()) {
         WriteWholeFile(options.svg_file, SweepChart(report));
     }
     PrintSweep(report, out);
+    return kExitSuccess;
+}
+
+int RunHeatPump(std::span<const std::string_view> args, std::ostream& out, DataFolder& folder) {
+    const HeatPumpOptions options = ParseHeatPumpOptions(args);
+    folder = options.data_dir;
+    const HeatPumpClimate climate = LoadHeatPumpClimate(options.data_dir.path);
+    const std::unique_ptr<HeatPumpReport> report = RunHeatPump(options, climate);
+    if (!options.svg_file.empty()) {
+        WriteWholeFile(options.svg_file, HeatPumpChart(*report));
+    }
+    PrintHeatPump(*report, out);
+    return kExitSuccess;
+}
+
+int RunRating(std::span<const std::string_view> args, std::ostream& out) {
+    const RatingOptions options = ParseRatingOptions(args);
+    PrintRating(options, RateHspf(options.input), out);
     return kExitSuccess;
 }
 
@@ -154,6 +204,20 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
             }
             return RunSweep(rest, out, folder);
         }
+        if (command == "heat-pump") {
+            if (help) {
+                out << HeatPumpHelp();
+                return kExitSuccess;
+            }
+            return RunHeatPump(rest, out, folder);
+        }
+        if (command == "rating") {
+            if (help) {
+                out << RatingHelp();
+                return kExitSuccess;
+            }
+            return RunRating(rest, out);
+        }
         if (command == "bins") {
             if (help) {
                 out << BinsHelp();
@@ -162,7 +226,8 @@ int RunCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
             return RunBins(rest, out);
         }
         Report(err, {program + ": unknown command '" + std::string(command) +
-                     "'; the commands are estimate, compare, sweep and bins (see heatwise-cli "
+                     "'; the commands are estimate, compare, sweep, heat-pump, rating and bins "
+                     "(see heatwise-cli "
                      "--help)"});
         return kExitUsageError;
     } catch (const UsageError& error) {

@@ -3,7 +3,10 @@
 #include <string_view>
 
 #include "cli_options.h"
+#include "engine/heat_pump_cycling.h"
+#include "engine/heat_pump_inputs.h"
 #include "engine/input_defaults.h"
+#include "heat_pump_text.h"
 #include "inputs_text.h"
 #include "sweep_range.h"
 #include "value_parsing.h"
@@ -66,6 +69,44 @@ std::string InputOptionsHelp() {
            "refused.\n";
 }
 
+// The unit's ratings and controls, which heat-pump, rating, compare --heat-pump and
+// sweep --heat-pump take.
+std::string UnitOptionsHelp() {
+    const std::string capacity = DescribeRange(kHeatPumpRanges.capacity, RangeDetail::kWords);
+    const std::string cop = DescribeRange(kHeatPumpRanges.cop, RangeDetail::kWords);
+    return "  --capacity47 Q --cop47 C  the unit's rated capacity, BTUh, and COP at 47 F\n"
+           "  --capacity17 Q --cop17 C  the same at 17 F; these four are required\n"
+           "  --capacity35 Q --cop35 C  the frosting point at 35 F, both or neither (default:\n"
+           "                       90 % of the capacity and 98.5 % of the power found 60 % of\n"
+           "                       the way from 17 to 47 F)\n"
+           "  --capacity5 Q --cop5 C    the cold-climate point at 5 F, both or neither; below\n"
+           "                       17 F the curve then runs through it (default: none)\n"
+           "                       every capacity " +
+           capacity + ", every COP " + cop + "\n" +
+           InputOption("--cd CD", "cycling degradation coefficient",
+                       DescribeRange(kHeatPumpRanges.cycling_degradation, RangeDetail::kWords),
+                       ShortText(kDefaultCyclingDegradation)) +
+           "  --cutout T_OFF,T_ON  the compressor stops at T_OFF F and is back on above T_ON F,\n"
+           "                       running half of the time between; T_OFF at most T_ON, each\n"
+           "                       " +
+           DescribeRange(kHeatPumpRanges.cutout_temperature, RangeDetail::kWords) +
+           " (default: no cut-out)\n";
+}
+
+std::string BackupOptionsHelp() {
+    return "  --backup electric|fuel  backup heat: electric resistance at the electric rate, or\n"
+           "                       the furnace of --fuel at --heat-eff and --fuel-price\n"
+           "                       (default electric)\n"
+           "  --switchover T|auto  only with --backup fuel: the furnace carries every bin whose\n"
+           "                       midpoint is T F or colder, T " +
+           DescribeRange(kHeatPumpRanges.switchover_temperature, RangeDetail::kWords) +
+           ", or with auto\n"
+           "                       every bin where the heat pump's heat costs no less than the\n"
+           "                       furnace's (default: the heat pump runs in every bin)\n"
+           "  --fuel electricity|oil|propane|gas  the furnace's fuel (default " +
+           std::string(FuelKey(kDefaultFuel)) + ")\n";
+}
+
 }  // namespace
 
 std::string GeneralHelp() {
@@ -77,6 +118,8 @@ Commands:
   estimate   one city's scaled bin hours, "% calc'd" column and yearly costs
   compare    the yearly costs of all 211 cities side by side
   sweep      one city's yearly costs while one input steps through a range
+  heat-pump  one city's heating by a heat pump, bin by bin, against the furnace
+  rating     a heat pump's HSPF by the rating procedure's bins for a climate region
   bins FILE  the bin hours, the hours below 0 F and the design values of a TMY3 or EPW
              weather file, as records of bindata2.dat, coldbins.dat and cities.dat
 
@@ -155,6 +198,41 @@ std::string SweepHelp() {
            "  --svg FILE           also draw both costs against the varied input as an SVG\n"
            "                       picture\n" +
            InputOptionsHelp();
+}
+
+std::string HeatPumpHelp() {
+    return "Usage: heatwise-cli heat-pump --capacity47 Q --cop47 C --capacity17 Q --cop17 C "
+           "[OPTIONS]\n\n"
+           "Runs a single-speed heat pump on one city's heating bins and hours below 0 F, per\n"
+           "shift as the form counts them for the winter setpoint, with the load line\n"
+           "--heat-capacity / (64 - winter design) BTUh per F, and prices it against the\n"
+           "furnace of the chosen fuel heating the same bins. Prints each bin's hours, load,\n"
+           "capacity, COP, heat by source and energy, then the heat, the energy, the seasonal\n"
+           "COP, the HSPF on this climate, each shift's balance point, both yearly costs (whole\n"
+           "dollars, truncated as the form's), the saving, the electric rate at which both\n"
+           "cost the same, and the cooling cost as estimate works it out.\n\n" +
+           UnitOptionsHelp() + BackupOptionsHelp() +
+           "  --city N|TEXT        as for estimate (default " + std::to_string(kDefaultCity) +
+           ")\n" + InputOptionsHelp();
+}
+
+std::string RatingHelp() {
+    return "Usage: heatwise-cli rating --region N --capacity47 Q --cop47 C --capacity17 Q "
+           "--cop17 C [OPTIONS]\n\n"
+           "Works out the unit's HSPF as its certificate gives it: the rating procedure's bins\n"
+           "centred on 62, 57, 52 ... F with the region's fractions of the season's hours, the\n"
+           "load line (65 - T) / (65 - T_OD) x 0.77 x DHR and electric resistance backup. The\n"
+           "5 F point plays no part.\n\n"
+           "  --region N           the climate region " +
+           DescribeRange(kHeatPumpRanges.region) +
+           " (IV, 4, is the one certificates quote)\n"
+           "  --dhr N              design heating requirement, BTUh, " +
+           DescribeRange(kHeatPumpRanges.design_heating_requirement) +
+           " (default: Q47 x (65 - T_OD) / 60\n"
+           "                       rounded to the nearest standard one)\n" +
+           UnitOptionsHelp() +
+           "  --json               print JSON instead of a table\n"
+           "  --help               print this help\n";
 }
 
 std::string BinsHelp() {

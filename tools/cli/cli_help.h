@@ -10,6 +10,8 @@ std::string GeneralHelp();
 std::string EstimateHelp();
 std::string CompareHelp();
 std::string SweepHelp();
+std::string HeatPumpHelp();
+std::string RatingHelp();
 std::string BinsHelp();
 
 }  // namespace heatwise::cli

@@ -1,129 +1,56 @@
 #include "cli_options.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cstdlib>
 
 #include "command_line.h"
-#include "numeric_inputs.h"
+#include "option_groups.h"
 
 namespace heatwise::cli {
 
 namespace {
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    std::ranges::transform(lower, lower.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
-
-template <typename Choice>
-struct Named {
-    std::string_view name;
-    Choice choice;
-};
-
-template <typename Choice>
-Choice ParseChoice(std::string_view option, std::string_view text,
-                   std::span<const Named<Choice>> choices) {
-    const std::string wanted = Lower(text);
-    std::string accepted;
-    for (const Named<Choice>& named : choices) {
-        if (wanted == named.name) {
-            return named.choice;
-        }
-        accepted += (accepted.empty() ? "" : ", ") + std::string(named.name);
-    }
-    throw UsageError(std::string(option) + ": '" + std::string(text) + "' is not one of " +
-                     accepted);
-}
-
 constexpr Named<CalcMode> kModes[] = {{"cooling", CalcMode::kCooling},
                                       {"heating", CalcMode::kHeating}};
-
-constexpr Named<HeatingFuel> kFuels[] = {{"electricity", HeatingFuel::kElectricity},
-                                         {"oil", HeatingFuel::kFuelOil},
-                                         {"propane", HeatingFuel::kPropane},
-                                         {"gas", HeatingFuel::kNaturalGas}};
 
 constexpr Named<CompareOrder> kOrders[] = {{"list", CompareOrder::kList},
                                            {"cooling", CompareOrder::kCooling},
                                            {"heating", CompareOrder::kHeating},
                                            {"name", CompareOrder::kName}};
 
-// The inputs of the form, shared by estimate, compare and sweep, and the climate files' folder.
-void AddInputs(CommandLine& command_line, EstimateInputs& inputs, DataFolder& data_dir) {
-    for (const ShiftInput& input : ShiftInputs()) {
-        command_line.AddValue("--" + std::string(input.name), ValueShape::kNumber,
-                              [&inputs, &input](std::string_view option, std::string_view v) {
-                                  inputs.*input.values = ParseShiftTriple(option, v, input.range);
-                              });
-    }
-    for (const SingleInput& input : SingleInputs()) {
-        command_line.AddValue("--" + std::string(input.name), ValueShape::kNumber,
-                              [&inputs, &input](std::string_view option, std::string_view v) {
-                                  input.read(inputs, option, v);
-                              });
-    }
-    command_line.AddValue("--data-dir", ValueShape::kFile,
-                          [&data_dir](std::string_view, std::string_view v) {
-                              data_dir = {std::filesystem::path(v), FolderSource::kOption};
+// With the heat pump the rows are ordered by its saving; the form's two costs are not shown.
+constexpr Named<CompareOrder> kHeatPumpOrders[] = {{"list", CompareOrder::kList},
+                                                   {"savings", CompareOrder::kSavings},
+                                                   {"name", CompareOrder::kName}};
+
+// Whether the command line asks for the heat pump, which decides the options it takes; an
+// argument after "--" is not an option.
+Pricing PricingOf(std::span<const std::string_view> args) {
+    const auto end = std::ranges::find(args, "--");
+    return std::find(args.begin(), end, "--heat-pump") != end ? Pricing::kHeatPump : Pricing::kForm;
+}
+
+void AddCity(CommandLine& command_line, EstimateInputs& inputs) {
+    command_line.AddValue("--city", ValueShape::kNumber,
+                          [&inputs](std::string_view option, std::string_view v) {
+                              inputs.city = ParseCity(option, v);
                           });
 }
 
-// Without --data-dir the climate files come from the folder that HEATWISE_DATA_DIR names, as
-// the installed launcher sets it to the installation's own folder, else from the working
-// folder, where the application itself reads them.
-void TakeFolderFromEnvironment(DataFolder& data_dir) {
-    const char* named = std::getenv(kDataFolderVariable);
-    if (data_dir.source == FolderSource::kWorkingFolder && named != nullptr && *named != '\0') {
-        data_dir = {std::filesystem::path(named), FolderSource::kEnvironment};
+// --heat-pump itself, and the heat pump's options, or their refusal without it.
+void AddPricing(CommandLine& command_line, Pricing pricing, bool& flag,
+                HeatPumpOptionValues& values, std::string_view command) {
+    command_line.AddFlag("--heat-pump", flag);
+    if (pricing == Pricing::kHeatPump) {
+        AddHeatPumpOptions(command_line, values, HeatPumpOptionSet::kUnitAndBackup);
+    } else {
+        RefuseHeatPumpOptions(command_line, command);
     }
 }
-
-void AddSvgFile(CommandLine& command_line, std::filesystem::path& svg_file) {
-    command_line.AddValue(
-        "--svg", ValueShape::kFile, [&svg_file](std::string_view option, std::string_view v) {
-            if (v.empty()) {
-                throw UsageError(std::string(option) + " needs the name of the picture to write");
-            }
-            svg_file = std::filesystem::path(v);
-        });
-}
-
-// Compare and sweep work out each season in its own mode.
-void RefuseMode(CommandLine& command_line, std::string_view command) {
-    command_line.AddValue(
-        "--mode", ValueShape::kWord, [command](std::string_view, std::string_view) {
-            throw UsageError("--mode: " + std::string(command) +
-                             " works out the cooling cost in mode cooling and the heating cost in "
-                             "mode heating");
-        });
-}
-
-// The output options; the chosen format is known once every option has been read.
-struct OutputFlags {
-    bool json = false;
-    bool csv = false;
-
-    void Add(CommandLine& command_line) {
-        command_line.AddFlag("--json", json);
-        command_line.AddFlag("--csv", csv);
-    }
-
-    OutputFormat Chosen() const {
-        if (json && csv) {
-            throw UsageError("--json and --csv cannot be combined; choose one");
-        }
-        return json ? OutputFormat::kJson : csv ? OutputFormat::kCsv : OutputFormat::kTable;
-    }
-};
 
 }  // namespace
 
 std::string_view FuelKey(HeatingFuel fuel) {
-    for (const Named<HeatingFuel>& named : kFuels) {
+    for (const Named<HeatingFuel>& named : kFuelChoices) {
         if (named.choice == fuel) {
             return named.name;
         }
@@ -141,23 +68,20 @@ EstimateOptions ParseEstimateOptions(std::span<const std::string_view> args) {
     OutputFlags output;
     AddInputs(command_line, options.inputs, options.data_dir);
     output.Add(command_line);
-    command_line.AddValue("--city", ValueShape::kNumber,
-                          [&options](std::string_view option, std::string_view v) {
-                              options.inputs.city = ParseCity(option, v);
-                          });
+    AddCity(command_line, options.inputs);
     command_line.AddValue("--mode", ValueShape::kWord,
                           [&options](std::string_view option, std::string_view v) {
                               options.inputs.mode = ParseChoice<CalcMode>(option, v, kModes);
                           });
-    command_line.AddValue("--fuel", ValueShape::kWord,
-                          [&options](std::string_view option, std::string_view v) {
-                              if (Lower(v) == "all") {
-                                  options.fuels = FuelSelection::kAll;
-                                  return;
-                              }
-                              options.fuels = FuelSelection::kChosen;
-                              options.inputs.fuel = ParseChoice<HeatingFuel>(option, v, kFuels);
-                          });
+    command_line.AddValue(
+        "--fuel", ValueShape::kWord, [&options](std::string_view option, std::string_view v) {
+            if (Lower(v) == "all") {
+                options.fuels = FuelSelection::kAll;
+                return;
+            }
+            options.fuels = FuelSelection::kChosen;
+            options.inputs.fuel = ParseChoice<HeatingFuel>(option, v, kFuelChoices);
+        });
     AddSvgFile(command_line, options.svg_file);
     command_line.Parse(args);
     TakeFolderFromEnvironment(options.data_dir);
@@ -167,18 +91,26 @@ EstimateOptions ParseEstimateOptions(std::span<const std::string_view> args) {
 
 CompareOptions ParseCompareOptions(std::span<const std::string_view> args) {
     CompareOptions options;
+    options.pricing = PricingOf(args);
+    const bool heat_pump = options.pricing == Pricing::kHeatPump;
     CommandLine command_line;
     OutputFlags output;
+    bool flag = false;
     AddInputs(command_line, options.inputs, options.data_dir);
     output.Add(command_line);
-    command_line.AddValue("--fuel", ValueShape::kWord,
-                          [&options](std::string_view option, std::string_view v) {
-                              options.inputs.fuel = ParseChoice<HeatingFuel>(option, v, kFuels);
-                          });
-    command_line.AddValue("--sort", ValueShape::kWord,
-                          [&options](std::string_view option, std::string_view v) {
-                              options.order = ParseChoice<CompareOrder>(option, v, kOrders);
-                          });
+    AddFuel(command_line, options.inputs);
+    AddPricing(command_line, options.pricing, flag, options.heat_pump_given, "compare");
+    command_line.AddValue(
+        "--sort", ValueShape::kWord,
+        [&options, heat_pump](std::string_view option, std::string_view v) {
+            if (!heat_pump && Lower(v) == "savings") {
+                throw UsageError(std::string(option) +
+                                 ": savings are those of a heat pump; give --heat-pump and its "
+                                 "ratings");
+            }
+            options.order = heat_pump ? ParseChoice<CompareOrder>(option, v, kHeatPumpOrders)
+                                      : ParseChoice<CompareOrder>(option, v, kOrders);
+        });
     command_line.AddValue("--city", ValueShape::kNumber, [](std::string_view, std::string_view) {
         throw UsageError("--city: compare covers all 211 cities; use estimate for one city");
     });
@@ -187,27 +119,28 @@ CompareOptions ParseCompareOptions(std::span<const std::string_view> args) {
     command_line.Parse(args);
     TakeFolderFromEnvironment(options.data_dir);
     options.format = output.Chosen();
+    if (heat_pump) {
+        options.heat_pump = MakeHeatPumpSettings(options.heat_pump_given, options.inputs);
+    }
     return options;
 }
 
 SweepOptions ParseSweepOptions(std::span<const std::string_view> args) {
     SweepOptions options;
+    options.pricing = PricingOf(args);
     CommandLine command_line;
     OutputFlags output;
     EstimateInputs inputs;
+    HeatPumpOptionValues heat_pump;
+    bool flag = false;
     std::string vary;
     AddInputs(command_line, inputs, options.data_dir);
     output.Add(command_line);
+    AddPricing(command_line, options.pricing, flag, heat_pump, "sweep");
     command_line.AddValue("--vary", ValueShape::kWord,
                           [&vary](std::string_view, std::string_view v) { vary = v; });
-    command_line.AddValue("--city", ValueShape::kNumber,
-                          [&inputs](std::string_view option, std::string_view v) {
-                              inputs.city = ParseCity(option, v);
-                          });
-    command_line.AddValue("--fuel", ValueShape::kWord,
-                          [&inputs](std::string_view option, std::string_view v) {
-                              inputs.fuel = ParseChoice<HeatingFuel>(option, v, kFuels);
-                          });
+    AddCity(command_line, inputs);
+    AddFuel(command_line, inputs);
     RefuseMode(command_line, "sweep");
     AddSvgFile(command_line, options.svg_file);
     command_line.Parse(args);
@@ -217,9 +150,65 @@ SweepOptions ParseSweepOptions(std::span<const std::string_view> args) {
             "--vary winter=72:62:-1");
     }
     // The steps start from every other input as given, whatever the order of the options.
-    options.range = ParseSweepRange("--vary", vary, inputs);
+    if (options.pricing == Pricing::kHeatPump && !options.svg_file.empty()) {
+        throw UsageError(
+            "--svg: sweep --heat-pump prints its figures but draws no picture; "
+            "heat-pump --svg draws one step");
+    }
+    options.range = ParseSweepRange("--vary", vary, inputs, options.pricing, heat_pump);
     TakeFolderFromEnvironment(options.data_dir);
     options.format = output.Chosen();
+    return options;
+}
+
+HeatPumpOptions ParseHeatPumpOptions(std::span<const std::string_view> args) {
+    HeatPumpOptions options;
+    CommandLine command_line;
+    OutputFlags output;
+    AddInputs(command_line, options.inputs, options.data_dir);
+    output.Add(command_line);
+    AddCity(command_line, options.inputs);
+    AddFuel(command_line, options.inputs);
+    AddHeatPumpOptions(command_line, options.given, HeatPumpOptionSet::kUnitAndBackup);
+    RefuseMode(command_line, "heat-pump");
+    AddSvgFile(command_line, options.svg_file);
+    command_line.Parse(args);
+    TakeFolderFromEnvironment(options.data_dir);
+    options.format = output.Chosen();
+    options.unit = MakeHeatPumpSettings(options.given, options.inputs);
+    return options;
+}
+
+RatingOptions ParseRatingOptions(std::span<const std::string_view> args) {
+    RatingOptions options;
+    CommandLine command_line;
+    bool json = false;
+    std::optional<int> region;
+    AddHeatPumpOptions(command_line, options.given, HeatPumpOptionSet::kUnit);
+    command_line.AddValue("--region", ValueShape::kNumber,
+                          [&region](std::string_view option, std::string_view v) {
+                              region = ParseWholeNumber(option, v, kHeatPumpRanges.region);
+                          });
+    command_line.AddValue(
+        "--dhr", ValueShape::kNumber, [&options](std::string_view option, std::string_view v) {
+            options.input.design_heating_requirement =
+                ParseWholeNumber(option, v, kHeatPumpRanges.design_heating_requirement);
+        });
+    command_line.AddFlag("--json", json);
+    command_line.Parse(args);
+    if (!region) {
+        throw UsageError(
+            "rating needs --region N, the climate region 1 to 6 of the rating "
+            "(IV, --region 4, is the one certificates quote)");
+    }
+    options.input.region = *region;
+    options.input.ratings = MakeRatings(options.given);
+    options.input.cycling_degradation = options.given.cycling_degradation;
+    options.input.cutout = options.given.cutout;
+    if (const std::optional<HeatPumpProblem> problem = CheckHspfRatingInput(options.input)) {
+        throw UsageError(std::string(OptionOf(problem->field)) + ": " + problem->message);
+    }
+    options.format = json ? OutputFormat::kJson : OutputFormat::kTable;
     return options;
 }
 

@@ -35,6 +35,9 @@ void SortRows(std::vector<CompareRow>& rows, CompareOrder order) {
         case CompareOrder::kName:
             std::ranges::stable_sort(rows, NameBefore, &CompareRow::name);
             return;
+        case CompareOrder::kSavings:
+            // Savings are a heat pump's; the form's costs are never ordered by them.
+            return;
     }
 }
 
@@ -114,7 +117,7 @@ std::vector<CompareRow> CompareCities(const EstimateInputs& inputs, const Climat
         city_inputs.city = city;
         const SeasonCosts costs = CostsOfBothSeasons(city_inputs, tables);
         rows.push_back(
-            {city, CityName(city), costs.design, costs.cooling_cost, costs.heating_cost});
+            {city, CityName(city), costs.design, costs.cooling_cost, costs.heating_cost, {}});
     }
     SortRows(rows, order);
     return rows;

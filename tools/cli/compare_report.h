@@ -9,6 +9,7 @@
 #include "cli_options.h"
 #include "engine/climate_data.h"
 #include "engine/estimate_inputs.h"
+#include "engine/heat_pump.h"
 
 namespace heatwise::cli {
 
@@ -18,6 +19,7 @@ struct CompareRow {
     DesignRecord design;
     std::int32_t cooling_cost = 0;  // worked out in mode Cooling
     std::int32_t heating_cost = 0;  // worked out in mode Heating
+    HeatPumpResult heat_pump;       // with compare --heat-pump
 };
 
 // Works out every city's costs from the same inputs, each season in its own mode (in one mode

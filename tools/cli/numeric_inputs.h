@@ -20,7 +20,9 @@ struct ShiftInput {
     IntegerRange range;
 };
 
-enum class ValueKind { kWholeNumber, kReal };
+// A real input is held in single precision, as the form holds it; the heat pump's model takes
+// its own inputs in double precision.
+enum class ValueKind { kWholeNumber, kReal, kDouble };
 
 // An input with one value for the whole day; `read` checks the text and sets the input.
 struct SingleInput {

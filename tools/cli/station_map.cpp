@@ -65,7 +65,34 @@ struct Projection {
     }
 };
 
+std::int32_t MappedValue(const CompareRow& row, MappedCost cost) {
+    switch (cost) {
+        case MappedCost::kCooling:
+            return row.cooling_cost;
+        case MappedCost::kHeating:
+            return row.heating_cost;
+        case MappedCost::kSavings:
+            break;
+    }
+    return row.heat_pump.savings;
+}
+
+// A dot's colour: a cost on the sequential scale from the cheapest to the costliest place; a
+// saving on the diverging one, its depth the share of the largest saving or extra cost, so
+// that the pale middle is where a heat pump costs what the furnace does.
+std::string DotColour(std::int32_t value, std::int32_t low, std::int32_t high, MappedCost cost) {
+    if (cost == MappedCost::kSavings) {
+        const double reach = std::max(
+            {std::abs(static_cast<double>(low)), std::abs(static_cast<double>(high)), 1.0});
+        return DivergingColour(value / reach);
+    }
+    return CostColour(high == low ? 0.5 : double(value - low) / (high - low));
+}
+
 std::string Dollars(std::int32_t amount) {
+    if (amount < 0) {
+        return "-" + Dollars(-amount);
+    }
     std::string digits = std::to_string(amount);
     for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) {
         digits.insert(static_cast<std::size_t>(at), ",");
@@ -73,18 +100,34 @@ std::string Dollars(std::int32_t amount) {
     return "$" + digits;
 }
 
-// The colour bar with round values, and the lists of the costliest and cheapest places.
-void Legend(SvgDocument& svg, std::int32_t low, std::int32_t high, std::string_view what) {
+// The colour bar with round values. A saving's bar runs from the largest extra cost to the
+// largest saving, its ends marked with which side is which.
+void Legend(SvgDocument& svg, std::int32_t low, std::int32_t high, std::string_view what,
+            MappedCost cost) {
     constexpr double kLeft = 815;
     constexpr double kTop = 96;
     constexpr double kBar = 230;
-    svg.Text(kLeft, kTop - 14, std::string(what) + ", $ a year", SvgTextStyle(13).Bold());
+    const bool savings = cost == MappedCost::kSavings;
+    if (savings) {
+        const std::int32_t reach = std::max({std::abs(low), std::abs(high), 1});
+        low = -reach;
+        high = reach;
+    }
+    svg.Text(kLeft, kTop - (savings ? 30 : 14), std::string(what) + ", $ a year",
+             SvgTextStyle(13).Bold());
     constexpr int kBands = 46;
     for (int band = 0; band < kBands; ++band) {
+        const double fraction = 1.0 - (band + 0.5) / kBands;
         svg.Rect(kLeft, kTop + kBar * band / kBands, 22, kBar / kBands + 0.5,
-                 Filled(CostColour(1.0 - (band + 0.5) / kBands)));
+                 Filled(savings ? DivergingColour(2.0 * fraction - 1.0) : CostColour(fraction)));
     }
     svg.Rect(kLeft, kTop, 22, kBar, Stroked("#555555"));
+    if (savings) {
+        svg.Text(kLeft, kTop - 8, "blue: the heat pump saves",
+                 SvgTextStyle(12).Coloured("#053061"));
+        svg.Text(kLeft, kTop + kBar + 16, "red: the heat pump costs more",
+                 SvgTextStyle(12).Coloured("#67001f"));
+    }
     const std::vector<double> ticks = RoundTicks(low, high, 5);
     const double step = ticks.size() > 1 ? ticks[1] - ticks[0] : 1;
     const LinearScale y{static_cast<double>(low), static_cast<double>(std::max(high, low + 1)),
@@ -105,9 +148,7 @@ void Legend(SvgDocument& svg, std::int32_t low, std::int32_t high, std::string_v
 void NamedPlaces(SvgDocument& svg, const std::vector<const CompareRow*>& places,
                  const std::vector<std::int32_t>& all_costs, double top, std::string_view heading,
                  std::string_view mark, MappedCost cost) {
-    const auto cost_of = [cost](const CompareRow& row) {
-        return cost == MappedCost::kCooling ? row.cooling_cost : row.heating_cost;
-    };
+    const auto cost_of = [cost](const CompareRow& row) { return MappedValue(row, cost); };
     svg.Text(815, top, heading, SvgTextStyle(13).Bold());
     for (std::size_t i = 0; i < places.size(); ++i) {
         const CompareRow& row = *places[i];
@@ -135,13 +176,16 @@ void NamedPlaces(SvgDocument& svg, const std::vector<const CompareRow*>& places,
 std::string StationMap(const std::vector<CompareRow>& rows, const CityPositions& positions,
                        const StateOutlines& outlines, MappedCost cost,
                        std::string_view inputs_summary) {
-    const auto cost_of = [cost](const CompareRow& row) {
-        return cost == MappedCost::kCooling ? row.cooling_cost : row.heating_cost;
-    };
-    const std::string what = cost == MappedCost::kCooling ? "Cooling cost" : "Heating cost";
-    const std::string title = "Yearly " +
-                              std::string(cost == MappedCost::kCooling ? "cooling" : "heating") +
-                              " cost of the " + std::to_string(rows.size()) + " cities";
+    const auto cost_of = [cost](const CompareRow& row) { return MappedValue(row, cost); };
+    const bool savings = cost == MappedCost::kSavings;
+    const std::string what = savings                        ? "Saving"
+                             : cost == MappedCost::kCooling ? "Cooling cost"
+                                                            : "Heating cost";
+    const std::string title =
+        savings ? "Yearly saving of the heat pump over the furnace in the " +
+                      std::to_string(rows.size()) + " cities"
+                : "Yearly " + std::string(cost == MappedCost::kCooling ? "cooling" : "heating") +
+                      " cost of the " + std::to_string(rows.size()) + " cities";
     SvgDocument svg(kWidth, kHeight, title);
     svg.Text(20, 34, title, SvgTextStyle(18).Bold());
     svg.Text(20, 56, inputs_summary, SvgTextStyle(13).Coloured("#555555"));
@@ -205,9 +249,8 @@ std::string StationMap(const std::vector<CompareRow>& rows, const CityPositions&
         const std::size_t index = static_cast<std::size_t>(&row - rows.data());
         const auto [x, y] =
             projections[area_of[index]](positions[static_cast<std::size_t>(row.city - 1)]);
-        const double fraction = high == low ? 0.5 : double(cost_of(row) - low) / (high - low);
         SvgPaint paint = Stroked(named ? "#000000" : "#444444", named ? 1.6 : 0.6);
-        paint.fill = CostColour(fraction);
+        paint.fill = DotColour(cost_of(row), low, high, cost);
         svg.Circle(x, y, named ? 6.5 : 5.5, paint,
                    std::string(row.name) + ": " + Dollars(cost_of(row)));
         return std::pair{x, y};
@@ -257,13 +300,17 @@ std::string StationMap(const std::vector<CompareRow>& rows, const CityPositions&
     mark(costliest, "H", 0);
     mark(cheapest, "L", costliest.size());
 
-    Legend(svg, low, high, what);
+    Legend(svg, low, high, what, cost);
     std::vector<std::int32_t> all_costs;
     for (const CompareRow& row : rows) {
         all_costs.push_back(cost_of(row));
     }
-    NamedPlaces(svg, costliest, all_costs, 360, "Costliest", "H", cost);
-    NamedPlaces(svg, cheapest, all_costs, 360 + 19 * (named + 2.6), "Cheapest", "L", cost);
+    NamedPlaces(svg, costliest, all_costs, 360, savings ? "Largest saving" : "Costliest", "H",
+                cost);
+    NamedPlaces(
+        svg, cheapest, all_costs, 360 + 19 * (named + 2.6),
+        savings ? (low < 0 ? "Smallest saving (-: costs more)" : "Smallest saving") : "Cheapest",
+        "L", cost);
     return svg.Finish();
 }
 

@@ -18,13 +18,18 @@ namespace {
 // same value of the same input.
 struct VariedInput {
     ValueKind kind = ValueKind::kWholeNumber;
-    std::function<void(EstimateInputs&, std::string_view text)> set;
+    std::function<void(EstimateInputs&, HeatPumpOptionValues&, std::string_view text)> set;
 };
 
-std::string AcceptedNames() {
+std::string AcceptedNames(Pricing pricing) {
     std::string names;
     for (const SingleInput& input : SingleInputs()) {
         names += std::string(input.name) + ", ";
+    }
+    if (pricing == Pricing::kHeatPump) {
+        for (const HeatPumpValueInput& input : HeatPumpValueInputs()) {
+            names += std::string(input.name) + ", ";
+        }
     }
     for (const ShiftInput& input : ShiftInputs()) {
         names += std::string(input.name) + ", ";
@@ -37,14 +42,28 @@ std::string AcceptedNames() {
     return names;
 }
 
-std::optional<VariedInput> FindInput(std::string_view name) {
+std::optional<VariedInput> FindInput(std::string_view name, Pricing pricing) {
     for (const SingleInput& input : SingleInputs()) {
         if (name == input.name) {
             const std::string label = "--" + std::string(name);
-            return VariedInput{input.kind, [&input, label](EstimateInputs& in, std::string_view t) {
-                                   input.read(in, label, t);
-                               }};
+            return VariedInput{input.kind,
+                               [&input, label](EstimateInputs& in, HeatPumpOptionValues&,
+                                               std::string_view t) { input.read(in, label, t); }};
         }
+    }
+    for (const HeatPumpValueInput& input : HeatPumpValueInputs()) {
+        if (name != input.name) {
+            continue;
+        }
+        if (pricing != Pricing::kHeatPump) {
+            throw UsageError("--vary: '" + std::string(name) +
+                             "' is an input of the heat pump; a sweep varies it only with "
+                             "--heat-pump and the unit's ratings");
+        }
+        const std::string label = "--" + std::string(name);
+        return VariedInput{ValueKind::kDouble,
+                           [&input, label](EstimateInputs&, HeatPumpOptionValues& unit,
+                                           std::string_view t) { input.read(unit, label, t); }};
     }
     for (const ShiftInput& input : ShiftInputs()) {
         if (!name.starts_with(input.name)) {
@@ -54,17 +73,19 @@ std::optional<VariedInput> FindInput(std::string_view name) {
         if (shift.empty()) {
             // One value for all three shifts.
             const std::string label = "--" + std::string(input.name);
-            return VariedInput{ValueKind::kWholeNumber,
-                               [&input, label](EstimateInputs& in, std::string_view t) {
-                                   (in.*input.values).fill(ParseWholeNumber(label, t, input.range));
-                               }};
+            return VariedInput{
+                ValueKind::kWholeNumber,
+                [&input, label](EstimateInputs& in, HeatPumpOptionValues&, std::string_view t) {
+                    (in.*input.values).fill(ParseWholeNumber(label, t, input.range));
+                }};
         }
         if (shift.size() == 1 && shift[0] >= '1' && shift[0] <= '3') {
             const int index = shift[0] - '1';
             const std::string label =
                 "--" + std::string(input.name) + " (shift " + std::string(shift) + ")";
             return VariedInput{ValueKind::kWholeNumber,
-                               [&input, label, index](EstimateInputs& in, std::string_view t) {
+                               [&input, label, index](EstimateInputs& in, HeatPumpOptionValues&,
+                                                      std::string_view t) {
                                    (in.*input.values)[static_cast<std::size_t>(index)] =
                                        ParseWholeNumber(label, t, input.range);
                                }};
@@ -178,7 +199,8 @@ std::string UnitsText(std::int64_t units, int decimals, ValueKind kind) {
 }  // namespace
 
 SweepRange ParseSweepRange(std::string_view option, std::string_view text,
-                           const EstimateInputs& base) {
+                           const EstimateInputs& base, Pricing pricing,
+                           const HeatPumpOptionValues& heat_pump) {
     const std::string quoted = std::string(option) + ": '" + std::string(text) + "'";
     const std::size_t equals = text.find('=');
     std::vector<std::string_view> parts;
@@ -198,10 +220,11 @@ SweepRange ParseSweepRange(std::string_view option, std::string_view text,
     }
     SweepRange range;
     range.name = std::string(text.substr(0, equals));
-    const std::optional<VariedInput> input = FindInput(range.name);
+    const std::optional<VariedInput> input = FindInput(range.name, pricing);
     if (!input) {
         throw UsageError(quoted + ": '" + range.name +
-                         "' is not an input that can vary; the inputs are " + AcceptedNames());
+                         "' is not an input that can vary; the inputs are " +
+                         AcceptedNames(pricing));
     }
     range.kind = input->kind;
     WrittenNumber numbers[3];
@@ -256,7 +279,11 @@ SweepRange ParseSweepRange(std::string_view option, std::string_view text,
         step_i.text = UnitsText(from + i * step, places, input->kind);
         std::from_chars(step_i.text.data(), step_i.text.data() + step_i.text.size(), step_i.value);
         step_i.inputs = base;
-        input->set(step_i.inputs, step_i.text);
+        step_i.heat_pump_given = heat_pump;
+        input->set(step_i.inputs, step_i.heat_pump_given, step_i.text);
+        if (pricing == Pricing::kHeatPump) {
+            step_i.heat_pump = MakeHeatPumpSettings(step_i.heat_pump_given, step_i.inputs);
+        }
         // The calculation takes a real input in single precision; two steps that it cannot
         // tell apart would be the same row twice.
         if (i > 0 && input->kind == ValueKind::kReal &&

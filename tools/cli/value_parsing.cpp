@@ -89,7 +89,7 @@ std::int32_t ParseWholeNumber(std::string_view option, std::string_view text,
     return static_cast<std::int32_t>(value);
 }
 
-float ParseReal(std::string_view option, std::string_view text, const RealRange& range) {
+double ParseDouble(std::string_view option, std::string_view text, const RealRange& range) {
     const std::string_view number = !text.empty() && text.front() == '+' ? text.substr(1) : text;
     double value = 0.0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
@@ -102,7 +102,11 @@ float ParseReal(std::string_view option, std::string_view text, const RealRange&
     if (result.ec != std::errc() || !range.Contains(value)) {
         Refuse(option, text, "is outside the accepted range " + DescribeRange(range));
     }
-    return static_cast<float>(value);
+    return value;
+}
+
+float ParseReal(std::string_view option, std::string_view text, const RealRange& range) {
+    return static_cast<float>(ParseDouble(option, text, range));
 }
 
 std::array<std::int32_t, kShiftCount> ParseShiftTriple(std::string_view option,

@@ -35,6 +35,10 @@ std::string DescribeRange(const IntegerRange& range);
 std::int32_t ParseWholeNumber(std::string_view option, std::string_view text,
                               const IntegerRange& range);
 
+// A decimal number read in double precision and compared with the range's bounds widened
+// exactly to double, kept in double precision, as the heat pump's model takes its inputs.
+double ParseDouble(std::string_view option, std::string_view text, const RealRange& range);
+
 // A decimal number read in double precision and compared with the range's single-precision
 // bounds widened exactly to double, as the form compares typed text; the value is then kept in
 // single precision, as the form hands it to the calculation.

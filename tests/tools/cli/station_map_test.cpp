@@ -34,7 +34,7 @@ TEST(cli_StationMap, TiesWithTheLastNamedPlaceAreCountedAndStrayStationsGetAnIns
         std::vector<CompareRow> rows;
         CityPositions positions{};
         for (std::size_t i = 0; i < c.costs.size(); ++i) {
-            rows.push_back({static_cast<int>(i) + 1, "place", {}, 0, c.costs[i]});
+            rows.push_back({static_cast<int>(i) + 1, "place", {}, 0, c.costs[i], {}});
             positions[i] = i + 1 == c.costs.size() ? c.last_station : kansas;
         }
         const std::string svg =
