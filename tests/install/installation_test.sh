@@ -148,7 +148,8 @@ find-package | subdirectory)
     expect_run "the core alone" "|    42|" \
         "display 0: no backend that draws windows is installed" -- "$core"
     expect_run "a window of the core alone" "|    42|" "$refused" -- "$core" window
-    if ldd "$core" | grep -q "libQt"; then fail "the program of the core alone links Qt"; fi
+    core_libraries=$(ldd "$core")
+    if grep -q "libQt" <<<"$core_libraries"; then fail "the program of the core alone links Qt"; fi
     if [ "$check" = find-package ]; then
         qt=$consumer/consumer
         expect_run "the Qt program without a display" "|    42|" \
@@ -157,7 +158,8 @@ find-package | subdirectory)
             "${no_display[@]}" "$qt" window
         expect_run "a window of the Qt program on the offscreen platform" "display 1: " \
             "window open" -- env QT_QPA_PLATFORM=offscreen "$qt" window
-        ldd "$qt" | grep -q "libQt6Widgets" ||
+        qt_libraries=$(ldd "$qt")
+        grep -q "libQt6Widgets" <<<"$qt_libraries" ||
             fail "the Qt program does not link the Qt backend's libraries"
     fi
     ;;
