@@ -89,9 +89,10 @@ void CheckOutlines(const cli::StateOutlines& outlines, std::string_view text) {
 }
 
 void CheckFailure(const std::string& message, std::string_view text) {
-    const std::string prefix = std::string(cli::kStateOutlineFileName) + ": ";
+    // The reader names the file as it was given: the folder, then the file's name.
+    const std::string prefix = (Folder() / cli::kStateOutlineFileName).string() + ": ";
     Require(message.starts_with(prefix) && message.size() > prefix.size(),
-            "a failure starts with the file's name and says what is wrong", message);
+            "a failure starts with the file's path and says what is wrong", message);
     const std::string line_mark = prefix + "line ";
     if (message.starts_with(line_mark)) {
         std::size_t digits = 0;
