@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "cli.h"
+#include "cli_run.h"
 #include "engine/climate_data.h"
 #include "station_positions.h"
 
@@ -23,12 +24,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::string_literals;
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 // Runs heatwise-cli in-process on arguments separated by single blanks.
 CliRun Cli(const std::string& command_line) {
     std::vector<std::string> args;
@@ -37,11 +32,7 @@ CliRun Cli(const std::string& command_line) {
         end = command_line.find(' ', start);
         args.push_back(command_line.substr(start, end - start));
     }
-    const std::vector<std::string_view> views(args.begin(), args.end());
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(views, out, err);
-    return {status, out.str(), err.str()};
+    return RunCliOn(args);
 }
 
 // The scratch folder of this run of the tests, under the test's temporary folder; it goes when

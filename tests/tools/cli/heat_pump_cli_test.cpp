@@ -13,6 +13,7 @@
 
 #include "cli.h"
 #include "cli_options.h"
+#include "cli_run.h"
 #include "engine/climate_data.h"
 #include "estimate_report.h"
 #include "heat_pump_climate.h"
@@ -23,12 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
 
 std::vector<std::string> Words(const std::string& command_line) {
     std::vector<std::string> words;
@@ -41,11 +36,7 @@ std::vector<std::string> Words(const std::string& command_line) {
 
 CliRun Cli(const std::string& command_line) {
     const std::vector<std::string> args = Words(command_line);
-    const std::vector<std::string_view> views(args.begin(), args.end());
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(views, out, err);
-    return {status, out.str(), err.str()};
+    return RunCliOn(args);
 }
 
 const fs::path kScratch =
