@@ -18,6 +18,7 @@
 #include "qt/qt_help_desktop.h"
 #include "qt/qt_windowing.h"
 #include "qt/terminal_emulators.h"
+#include "support/scratch_directory.h"
 
 namespace windlass::qt {
 namespace {
@@ -170,7 +171,9 @@ class DesktopLookupTest : public ::testing::Test {
         std::filesystem::create_symlink(true_, root_ / "bin" / name);
     }
 
-    std::filesystem::path root_ = std::filesystem::current_path() / "desktop";
+    // Cases of this suite run at the same time, each in a folder of its own.
+    windlass::testing::ScratchDirectory scratch_;
+    std::filesystem::path root_ = scratch_.path() / "desktop";
     // A web page, which is also plain text.
     const std::string page_ = (root_ / "page.htm").string();
     std::string true_;
