@@ -159,6 +159,32 @@ std::int32_t WholeDollars(double cost) {
     return static_cast<std::int32_t>(cost);
 }
 
+std::int32_t CoolingCostOf(const BinCalcInput& input) {
+    // Each bin's degree-hours over the three shifts wrap as a bin of the run's column does, and
+    // so does their total.
+    std::array<std::int64_t, kLastCoolingBin> bin_sums{};
+    for (int shift = 1; shift <= kShiftCount; ++shift) {
+        const auto s = static_cast<std::size_t>(shift - 1);
+        const SetpointRow* row = FindRow(kCoolingRows, input.summer_setpoint[s]);
+        if (row == nullptr) {
+            continue;
+        }
+        for (int bin = row->first_bin; bin <= row->last_bin; ++bin) {
+            const auto k = static_cast<std::size_t>(BinValueIndex(shift, bin));
+            const std::int32_t difference =
+                Wrap32(std::int64_t{BinMidpoint(bin)} - input.summer_setpoint[s]);
+            const std::int32_t hours =
+                ScaledBinHours(input.bin_hours[k], input.thermostat_hours[s]);
+            bin_sums[static_cast<std::size_t>(bin - 1)] += Wrap32(std::int64_t{difference} * hours);
+        }
+    }
+    std::int64_t total = 0;
+    for (const std::int64_t sum : bin_sums) {
+        total += Wrap32(sum);
+    }
+    return WholeDollars(CoolingCost(input, Wrap32(total)));
+}
+
 BinCalcResult ComputeBinCosts(const BinCalcInput& input, double previous_heating_cost) {
     BinCalcResult result;
     result.degree_days = input.design.degree_days;

@@ -88,6 +88,11 @@ double HeatingCostOf(const BinCalcInput& input, double million_btu);
 // 0 with no degree-hours gives 0 × infinity) shows as 0.
 std::int32_t WholeDollars(double cost);
 
+// The whole-dollar cooling cost that ComputeBinCosts works out for the input in mode Cooling,
+// whatever its mode, without the rest of the run: for a caller that needs the cooling cost alone,
+// once per city.
+std::int32_t CoolingCostOf(const BinCalcInput& input);
+
 // Runs the bin method once. `previous_heating_cost` is the carried HeatingCost of the last run
 // (0 at program start); the result holds the new one, which equals the previous one when the
 // efficiency is 0 or no fuel is chosen.

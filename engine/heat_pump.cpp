@@ -231,9 +231,7 @@ HeatPumpResult Run(const HeatPumpInput& input, HeatPumpBinTable* table) {
         result.break_even_rate = Ratio(result.furnace_dollars - fuel_backup_dollars, electric_kwh);
     }
 
-    BinCalcInput cooling = form;
-    cooling.mode = CalcMode::kCooling;
-    result.cooling_cost = ComputeBinCosts(cooling, 0.0).cooling_cost;
+    result.cooling_cost = CoolingCostOf(form);
     return result;
 }
 

@@ -9,9 +9,6 @@ namespace heatwise {
 
 namespace {
 
-constexpr double kFrostWarmest = 45.0;
-constexpr double kRatingLow = 17.0;
-
 // Whether, at `temperature` on `piece`, the unit's capacity does not exceed the load.
 bool FallsShort(const CurvePiece& piece, double load_per_degree, double setpoint,
                 double temperature) {

@@ -7,9 +7,6 @@ namespace heatwise {
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
-// The frost region of the curve, where the 35 °F point decides it.
-constexpr double kFrostWarmest = 45.0;
-constexpr double kRatingLow = 17.0;
 
 RatingLine LineThrough(double temperature_a, double value_a, double at17) {
     return {at17, (value_a - at17) / (temperature_a - kRatingLow)};
@@ -45,26 +42,6 @@ HeatPumpCurve::HeatPumpCurve(const HeatPumpRatings& ratings, ColdRating cold) {
     pieces_ = {{{kFrostWarmest, kInfinity, q_wide, p_wide},
                 {kRatingLow, kFrostWarmest, q_frost, p_frost},
                 {-kInfinity, kRatingLow, q_cold, p_cold}}};
-}
-
-UnitOutput HeatPumpCurve::At(double temperature) const {
-    // 45 °F itself is on the 17-47 °F line and 17 °F on every line; the frost piece holds the
-    // temperatures strictly between.
-    const CurvePiece& piece = temperature >= kFrostWarmest ? pieces_[0]
-                              : temperature > kRatingLow   ? pieces_[1]
-                                                           : pieces_[2];
-    return UnitOutputOf(piece.capacity.At(temperature), piece.power.At(temperature));
-}
-
-UnitOutput UnitOutputOf(double capacity, double power) {
-    if (!(capacity > 0.0) || !(power > 0.0)) {
-        return {};
-    }
-    const double cop = capacity / (kBtuPerWattHour * power);
-    if (!(cop >= 1.0)) {
-        return {};
-    }
-    return {true, capacity, power, cop};
 }
 
 }  // namespace heatwise

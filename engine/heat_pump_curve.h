@@ -10,6 +10,11 @@ namespace heatwise {
 // BTU of heat in one watt-hour of electricity, throughout the heat-pump model.
 inline constexpr double kBtuPerWattHour = 3.412;
 
+// The warm end of the frost region, where the 35 °F point shapes the curve, and the low rating
+// temperature, which every piece of the curve passes through.
+inline constexpr double kFrostWarmest = 45.0;
+inline constexpr double kRatingLow = 17.0;
+
 // One rating point: the heat delivered (BTU/h) and the coefficient of performance, the heat over
 // the electricity it takes.
 struct RatingPoint {
@@ -46,6 +51,20 @@ struct UnitOutput {
     double cop = 0.0;
 };
 
+// What a unit whose capacity and power are `capacity` and `power` gives: nothing unless both are
+// above 0 and the COP is at least 1. Inline, with At, as the seasonal model and the balance point
+// look at the curve in every bin and at every candidate temperature.
+inline UnitOutput UnitOutputOf(double capacity, double power) {
+    if (!(capacity > 0.0) || !(power > 0.0)) {
+        return {};
+    }
+    const double cop = capacity / (kBtuPerWattHour * power);
+    if (!(cop >= 1.0)) {
+        return {};
+    }
+    return {true, capacity, power, cop};
+}
+
 // Whether the 5 °F point shapes the curve below 17 °F. The rating procedure's HSPF leaves it out.
 enum class ColdRating { kUse, kIgnore };
 
@@ -73,7 +92,14 @@ class HeatPumpCurve {
   public:
     explicit HeatPumpCurve(const HeatPumpRatings& ratings, ColdRating cold = ColdRating::kUse);
 
-    UnitOutput At(double temperature) const;
+    UnitOutput At(double temperature) const {
+        // 45 °F itself is on the 17-47 °F line and 17 °F on every line; the frost piece holds the
+        // temperatures strictly between.
+        const CurvePiece& piece = temperature >= kFrostWarmest ? pieces_[0]
+                                  : temperature > kRatingLow   ? pieces_[1]
+                                                               : pieces_[2];
+        return UnitOutputOf(piece.capacity.At(temperature), piece.power.At(temperature));
+    }
 
     // The three pieces, warmest first: 45 °F and up, 17 to 45 °F, 17 °F and down. At 45 °F the
     // curve steps from the frost line to the 17-47 °F line; at 17 °F all lines meet.
@@ -82,9 +108,5 @@ class HeatPumpCurve {
   private:
     std::array<CurvePiece, 3> pieces_;
 };
-
-// What a unit whose capacity and power are `capacity` and `power` gives: nothing unless both are
-// above 0 and the COP is at least 1.
-UnitOutput UnitOutputOf(double capacity, double power);
 
 }  // namespace heatwise

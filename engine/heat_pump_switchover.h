@@ -19,15 +19,31 @@ struct Switchover {
 };
 
 // Dollars per million BTU the heat pump delivers at `cop` for the electric rate `rate` $/kWh,
-// R × 10⁶ / (3412 × COP), leaving aside its losses from cycling.
-double HeatPumpDollarsPerMillionBtu(double rate, double cop);
+// R × 10⁶ / (3412 × COP), leaving aside its losses from cycling. Inline, with JudgeSwitchover,
+// as the seasonal model asks at every bin's midpoint.
+inline double HeatPumpDollarsPerMillionBtu(double rate, double cop) {
+    return rate * 1.0e6 / (3412.0 * cop);
+}
 
 // Whether the switchover lets the heat pump run in a bin of midpoint `midpoint` °F. The automatic
 // switchover compares the heat pump's dollars per million BTU there with the furnace's and lets
 // it run only where it is strictly cheaper.
 enum class SwitchoverVerdict { kHeatPumpRuns, kFurnaceCarries };
-SwitchoverVerdict JudgeSwitchover(const Switchover& switchover, double midpoint,
-                                  double heat_pump_dollars_per_million_btu,
-                                  double furnace_dollars_per_million_btu);
+inline SwitchoverVerdict JudgeSwitchover(const Switchover& switchover, double midpoint,
+                                         double heat_pump_dollars_per_million_btu,
+                                         double furnace_dollars_per_million_btu) {
+    switch (switchover.rule) {
+        case SwitchoverRule::kNone:
+            return SwitchoverVerdict::kHeatPumpRuns;
+        case SwitchoverRule::kAtTemperature:
+            return midpoint <= switchover.temperature ? SwitchoverVerdict::kFurnaceCarries
+                                                      : SwitchoverVerdict::kHeatPumpRuns;
+        case SwitchoverRule::kAuto:
+            return heat_pump_dollars_per_million_btu < furnace_dollars_per_million_btu
+                       ? SwitchoverVerdict::kHeatPumpRuns
+                       : SwitchoverVerdict::kFurnaceCarries;
+    }
+    return SwitchoverVerdict::kHeatPumpRuns;
+}
 
 }  // namespace heatwise

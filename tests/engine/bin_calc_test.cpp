@@ -222,5 +222,45 @@ TEST(engine_BinCalc, HeatingCostIsCarriedWhenItCannotBeWorkedOut) {
     }
 }
 
+// The cooling cost alone is the full run's in mode Cooling, whatever the input's mode: the worked
+// example's $20, summer setpoints that count no bin, and hours and capacities whose degree-hours
+// and cost wrap or run past the 32-bit range.
+TEST(engine_BinCalc, CoolingCostAloneIsTheRunsInModeCooling) {
+    struct Case {
+        const char* what;
+        BinCalcInput input;
+        std::int32_t cost;  // from the worked example where known, else -1
+    };
+    BinCalcInput heating_mode = Example(kCool);
+    heating_mode.mode = kHeat;
+    BinCalcInput no_row = Example(kCool);
+    no_row.summer_setpoint = {95, 64, -999};
+    BinCalcInput wrapping = FromShiftOne();
+    wrapping.thermostat_hours = {8, 8, 8};
+    wrapping.summer_setpoint = {65, 70, 94};
+    for (int bin = 1; bin <= 5; ++bin) {
+        for (int shift = 1; shift <= kShiftCount; ++shift) {
+            HoursAt(wrapping, shift, bin) = kLargest / 9;
+        }
+    }
+    BinCalcInput past_the_range = Example(kCool);
+    past_the_range.cool_capacity = kLargest;
+    past_the_range.cool_eer = 0.001f;
+    const Case cases[] = {{"worked example", Example(kCool), 20},
+                          {"worked example in mode Heating", heating_mode, 20},
+                          {"no row", no_row, 0},
+                          {"wrapping degree-hours", wrapping, -1},
+                          {"past the 32-bit range", past_the_range, kLargest}};
+    for (const Case& c : cases) {
+        BinCalcInput cooling = c.input;
+        cooling.mode = kCool;
+        const std::int32_t run = ComputeBinCosts(cooling, 0.0).cooling_cost;
+        EXPECT_EQ(CoolingCostOf(c.input), run) << c.what;
+        if (c.cost >= 0) {
+            EXPECT_EQ(run, c.cost) << c.what;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace heatwise
