@@ -117,13 +117,12 @@ int RunCompare(std::span<const std::string_view> args, std::ostream& out, std::o
 int RunSweep(std::span<const std::string_view> args, std::ostream& out, DataFolder& folder) {
     const SweepOptions options = ParseSweepOptions(args);
     folder = options.data_dir;
+    SweepReport report;
     if (options.pricing == Pricing::kHeatPump) {
-        const HeatPumpClimate climate = LoadHeatPumpClimate(options.data_dir.path);
-        PrintSweep(RunHeatPumpSweep(options, climate), out);
-        return kExitSuccess;
+        report = RunHeatPumpSweep(options, LoadHeatPumpClimate(options.data_dir.path));
+    } else {
+        report = RunSweep(options, LoadClimateTables(options.data_dir.path, MissingFile::kRefuse));
     }
-    const ClimateTables tables = LoadClimateTables(options.data_dir.path, MissingFile::kRefuse);
-    const SweepReport report = RunSweep(options, tables);
     if (!options.svg_file.empty()) {
         WriteWholeFile(options.svg_file, SweepChart(report));
     }

@@ -170,7 +170,10 @@ std::string CompareHelp() {
            "                       heating first, or by city text\n"
            "  --svg FILE           also draw a map of the cities coloured by the heating cost\n"
            "                       with --sort heating, else by the cooling cost; it needs\n"
-           "                       stations.csv beside the climate files\n" +
+           "                       stations.csv beside the climate files\n"
+           "  --heat-pump          price a heat pump against the furnace in every city, with\n"
+           "                       the heat-pump command's options; --sort then takes list,\n"
+           "                       savings or name, and --svg maps the saving\n" +
            InputOptionsHelp();
 }
 
@@ -195,8 +198,13 @@ std::string SweepHelp() {
            "  --fuel electricity|oil|propane|gas  heating fuel (default " +
            std::string(FuelKey(kDefaultFuel)) +
            ")\n"
+           "  --heat-pump          price a heat pump against the furnace at every step, with\n"
+           "                       the heat-pump command's options; --vary then takes its\n"
+           "                       inputs too: capacity47, cop47, capacity17, cop17,\n"
+           "                       capacity35, cop35, capacity5, cop5, cd, switchover\n"
            "  --svg FILE           also draw both costs against the varied input as an SVG\n"
-           "                       picture\n" +
+           "                       picture; with --heat-pump, the heat pump's heating cost, the\n"
+           "                       furnace's and the saving\n" +
            InputOptionsHelp();
 }
 
@@ -213,7 +221,16 @@ std::string HeatPumpHelp() {
            "cost the same, and the cooling cost as estimate works it out.\n\n" +
            UnitOptionsHelp() + BackupOptionsHelp() +
            "  --city N|TEXT        as for estimate (default " + std::to_string(kDefaultCity) +
-           ")\n" + InputOptionsHelp();
+           ")\n"
+           "  --svg FILE           also draw the capacity, the COP and each shift's load line\n"
+           "                       with its balance point, and each bin's heat by source\n" +
+           InputOptionsHelp() +
+           "\nWith --csv the bin table is printed, a line per shift and bin that needs heat,\n"
+           "with the columns of the JSON's bins (shift, midpoint, hours, difference, load,\n"
+           "capacity, cop, part_load, part_load_factor, compressor_factor, state,\n"
+           "heat_pump_heat_btu, backup_heat_btu, heat_pump_wh, backup_energy) after the city,\n"
+           "the fuel and the backup. The year's figures are in the table and the JSON; compare\n"
+           "--heat-pump --csv gives them a line per city.\n";
 }
 
 std::string RatingHelp() {

@@ -150,11 +150,6 @@ SweepOptions ParseSweepOptions(std::span<const std::string_view> args) {
             "--vary winter=72:62:-1");
     }
     // The steps start from every other input as given, whatever the order of the options.
-    if (options.pricing == Pricing::kHeatPump && !options.svg_file.empty()) {
-        throw UsageError(
-            "--svg: sweep --heat-pump prints its figures but draws no picture; "
-            "heat-pump --svg draws one step");
-    }
     options.range = ParseSweepRange("--vary", vary, inputs, options.pricing, heat_pump);
     TakeFolderFromEnvironment(options.data_dir);
     options.format = output.Chosen();

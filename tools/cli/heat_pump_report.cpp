@@ -159,18 +159,30 @@ void PrintJson(const HeatPumpReport& report, std::ostream& out) {
     PrintJsonDocument(document, out);
 }
 
+// The bin table, one line per shift and bin that needs heat, with the columns of the JSON's
+// `bins` after the city, the fuel and the backup; the year's figures are the JSON's and the
+// table's, and compare --heat-pump gives them as CSV, a line per city.
 void PrintCsv(const HeatPumpReport& report, std::ostream& out) {
     const EstimateInputs& in = report.options.inputs;
-    std::vector<std::string> header = {"city_index", "city_name", "fuel", "backup"};
-    std::vector<std::string> row = {std::to_string(in.city), CsvField(CityName(in.city)),
-                                    std::string(FuelKey(in.fuel)),
-                                    std::string(BackupKey(report.options.unit.backup))};
-    const std::vector<std::string> names = HeatPumpFigureColumns();
-    const std::vector<std::string> fields = HeatPumpFigureFields(report.result);
-    header.insert(header.end(), names.begin(), names.end());
-    row.insert(row.end(), fields.begin(), fields.end());
-    PrintCsvLine(header, out);
-    PrintCsvLine(row, out);
+    PrintCsvLine(
+        {"city_index", "city_name", "fuel", "backup", "shift", "midpoint", "hours", "difference",
+         "load", "capacity", "cop", "part_load", "part_load_factor", "compressor_factor", "state",
+         "heat_pump_heat_btu", "backup_heat_btu", "heat_pump_wh", "backup_energy"},
+        out);
+    const std::string city = std::to_string(in.city);
+    const std::string name = CsvField(CityName(in.city));
+    const std::string fuel(FuelKey(in.fuel));
+    const std::string backup(BackupKey(report.options.unit.backup));
+    for (const HeatPumpBinRow& row : report.table.Rows()) {
+        PrintCsvLine({city, name, fuel, backup, std::to_string(row.shift),
+                      std::to_string(row.midpoint), std::to_string(row.hours),
+                      std::to_string(row.difference), ShortText(row.load), ShortText(row.capacity),
+                      ShortText(row.cop), ShortText(row.part_load), ShortText(row.part_load_factor),
+                      ShortText(row.compressor_factor), std::string(StateKey(row.state)),
+                      ShortText(row.heat_pump_heat), ShortText(row.backup_heat),
+                      ShortText(row.heat_pump_energy), ShortText(row.backup_energy)},
+                     out);
+    }
 }
 
 }  // namespace

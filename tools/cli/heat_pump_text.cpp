@@ -81,30 +81,47 @@ std::string BackupText(const HeatPumpSettings& unit, const EstimateInputs& input
     return text + "switchover where the furnace heats for less";
 }
 
-std::string UnitSummary(const HeatPumpSettings& unit, const EstimateInputs& inputs) {
-    const auto point = [](const RatingPoint& p, std::string_view temperature) {
-        return ShortText(p.capacity) + "/" + ShortText(p.cop) + " at " + std::string(temperature) +
-               " °F";
+std::string UnitSummary(const HeatPumpSettings& unit, const EstimateInputs& inputs,
+                        const VariedRange& varied) {
+    // A value, or its range where the sweep varies it.
+    const auto value = [&varied](std::string_view name, const std::string& text,
+                                 std::string_view prefix = {}) {
+        return varied.name == name ? std::string(varied.from) + " to " + std::string(prefix) +
+                                         std::string(varied.to)
+                                   : text;
+    };
+    const auto point = [&value](const RatingPoint& p, std::string_view temperature) {
+        const std::string at(temperature);
+        return value("capacity" + at, ShortText(p.capacity)) + "/" +
+               value("cop" + at, ShortText(p.cop)) + " at " + at + " °F";
     };
     const HeatPumpRatings& r = unit.ratings;
     std::string text = "BTUh/COP " + point(r.at47, "47") + ", " + point(r.at17, "17");
-    if (r.at5) {
-        text += ", " + point(*r.at5, "5");
+    for (const auto& [rating, temperature] : {std::pair{&r.at35, "35"}, std::pair{&r.at5, "5"}}) {
+        if (*rating) {
+            text += ", " + point(**rating, temperature);
+        }
+    }
+    if (varied.name == "cd" || unit.cycling_degradation != kDefaultCyclingDegradation) {
+        text += "; Cd " + value("cd", ShortText(unit.cycling_degradation));
     }
     if (unit.backup == BackupHeat::kElectricResistance) {
         text += "; backup electric";
     } else {
-        text += "; backup furnace " + std::to_string(inputs.heat_efficiency) + " %";
+        text +=
+            "; backup furnace " + value("heat-eff", std::to_string(inputs.heat_efficiency)) + " %";
         if (unit.switchover.rule == SwitchoverRule::kAuto) {
             text += ", switchover auto";
         } else if (unit.switchover.rule == SwitchoverRule::kAtTemperature) {
-            text += ", switchover " + ShortText(unit.switchover.temperature) + " °F";
+            text += ", switchover " + value("switchover", ShortText(unit.switchover.temperature)) +
+                    " °F";
         }
     }
-    text += "; electricity $" + RealText(inputs.electric_rate) + "/kWh";
+    text += "; electricity $" + value("rate", RealText(inputs.electric_rate), "$") + "/kWh";
     if (inputs.fuel != HeatingFuel::kElectricity) {
-        text += ", " + std::string(FuelKey(inputs.fuel)) + " $" + RealText(inputs.fuel_price) +
-                "/" + std::string(FuelUnit(inputs.fuel));
+        text += ", " + std::string(FuelKey(inputs.fuel)) + " $" +
+                value("fuel-price", RealText(inputs.fuel_price), "$") + "/" +
+                std::string(FuelUnit(inputs.fuel));
     }
     return text;
 }

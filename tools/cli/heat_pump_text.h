@@ -7,6 +7,7 @@
 #include "engine/estimate_inputs.h"
 #include "engine/heat_pump.h"
 #include "engine/heat_pump_inputs.h"
+#include "inputs_text.h"
 
 namespace heatwise::cli {
 
@@ -33,8 +34,11 @@ std::string BackupText(const HeatPumpSettings& unit, const EstimateInputs& input
 
 // The unit, its backup and the prices in one line short enough for a picture's subtitle, such
 // as "BTUh/COP 36000/3.8 at 47 °F, 25000/2.6 at 17 °F; backup furnace 85 %, switchover auto;
-// electricity $0.08/kWh, gas $0.012/cu.ft.".
-std::string UnitSummary(const HeatPumpSettings& unit, const EstimateInputs& inputs);
+// electricity $0.08/kWh, gas $0.012/cu.ft.". A 35 or 5 °F point is there where it is given, and
+// the cycling degradation where it is not the default. A varied input among them is given by its
+// range, such as "18000 to 48000/3.8 at 47 °F".
+std::string UnitSummary(const HeatPumpSettings& unit, const EstimateInputs& inputs,
+                        const VariedRange& varied = {});
 
 // What the unit does in a bin, in a word or two: "runs", "cycles", "cut out", "gives nothing",
 // "furnace".

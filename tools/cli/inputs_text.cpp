@@ -67,22 +67,40 @@ std::string InputsSummary(const EstimateInputs& in, InputsSeason season,
         }
         return std::string(prefix) + text + std::string(unit);
     };
+    // The three shifts' values, the varied shift's or all three given by the range.
+    const auto shifts = [&varied](std::string_view name,
+                                  const std::array<std::int32_t, kShiftCount>& values) {
+        const std::string range = std::string(varied.from) + " to " + std::string(varied.to);
+        if (varied.name == name) {
+            return range + " in every shift";
+        }
+        std::string text;
+        for (std::size_t s = 0; s < kShiftCount; ++s) {
+            const bool this_shift = varied.name.size() == name.size() + 1 &&
+                                    varied.name.starts_with(name) &&
+                                    varied.name.back() == static_cast<char>('1' + s);
+            text +=
+                (s == 0 ? "" : " ") + (this_shift ? "(" + range + ")" : std::to_string(values[s]));
+        }
+        return text;
+    };
     const bool electric = in.fuel == HeatingFuel::kElectricity;
     const std::string rate = value("rate", RealText(in.electric_rate), "$", "/kWh");
     const std::string fuel_price =
         value("fuel-price", RealText(in.fuel_price), "$", "/" + std::string(FuelUnit(in.fuel)));
-    const std::string hours = "thermostat hours " + ShiftText(in.thermostat_hours, " ");
+    const std::string hours = "thermostat hours " + shifts("hours", in.thermostat_hours);
     switch (season) {
         case InputsSeason::kCooling:
-            return "Cooling " + std::to_string(in.cool_capacity) + " BTUh at EER " +
-                   value("eer", RealText(in.cool_eer), "", "") + ", electric rate " + rate + "; " +
-                   hours + ", summer setpoints " + ShiftText(in.summer_setpoint, " ") + " °F";
+            return "Cooling " + value("cool-capacity", std::to_string(in.cool_capacity), "", "") +
+                   " BTUh at EER " + value("eer", RealText(in.cool_eer), "", "") +
+                   ", electric rate " + rate + "; " + hours + ", summer setpoints " +
+                   shifts("summer", in.summer_setpoint) + " °F";
         case InputsSeason::kHeating:
             return "Heating fuel " + std::string(FuelName(in.fuel)) + " at " +
                    (electric ? "the electric rate " + rate : fuel_price) + ", " +
-                   std::to_string(in.heat_capacity) + " BTUh at " +
+                   value("heat-capacity", std::to_string(in.heat_capacity), "", "") + " BTUh at " +
                    value("heat-eff", std::to_string(in.heat_efficiency), "", " %") + "; " + hours +
-                   ", winter setpoints " + ShiftText(in.winter_setpoint, " ") + " °F";
+                   ", winter setpoints " + shifts("winter", in.winter_setpoint) + " °F";
         case InputsSeason::kBoth:
             break;
     }

@@ -37,7 +37,7 @@ struct VariedRange {
 // inputs the fuel and its price (or the electric rate for electric heating), the heating
 // equipment, its efficiency and the winter setpoints; both have the thermostat hours. With
 // kBoth, the fuel, the prices and the efficiencies. A varied input among them is given by its
-// range.
+// range; a varied shift's setpoint or hours in brackets among the others, "65 (60 to 70) 75".
 std::string InputsSummary(const EstimateInputs& inputs, InputsSeason season,
                           const VariedRange& varied = {});
 

@@ -21,7 +21,7 @@ struct SweepRow {
 };
 
 struct SweepReport {
-    const SweepOptions* options;
+    const SweepOptions* options = nullptr;
     std::vector<SweepRow> rows;
 };
 

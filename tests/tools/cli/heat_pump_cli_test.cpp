@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -68,6 +69,41 @@ std::string OneBinClimate() {
     return kScratch.string();
 }
 
+// A chart read back: the centre of every marker in the order drawn, and where each label of a
+// tick stands along its axis (a dollar tick's label stands 4 units below its line).
+struct DrawnChart {
+    std::string svg;
+    std::vector<std::pair<double, double>> points;
+    std::vector<std::pair<std::string, double>> ticks;
+
+    double TickAt(const std::string& label) const {
+        for (const auto& [text, at] : ticks) {
+            if (text == label) {
+                return at;
+            }
+        }
+        ADD_FAILURE() << "no tick " << label;
+        return 0;
+    }
+};
+
+DrawnChart ReadChart(const fs::path& file) {
+    std::ifstream in(file);
+    DrawnChart chart{std::string((std::istreambuf_iterator<char>(in)), {}), {}, {}};
+    const std::regex circle(R"re(<circle cx="([-0-9.]+)" cy="([-0-9.]+)")re");
+    for (std::sregex_iterator it(chart.svg.begin(), chart.svg.end(), circle), end; it != end;
+         ++it) {
+        chart.points.emplace_back(std::stod((*it)[1]), std::stod((*it)[2]));
+    }
+    const std::regex text(R"re(<text x="([-0-9.]+)" y="([-0-9.]+)"[^>]*>([^<]*)</text>)re");
+    for (std::sregex_iterator it(chart.svg.begin(), chart.svg.end(), text), end; it != end; ++it) {
+        const std::string label = (*it)[3];
+        chart.ticks.emplace_back(
+            label, label.starts_with("$") ? std::stod((*it)[2]) - 4 : std::stod((*it)[1]));
+    }
+    return chart;
+}
+
 const std::string kData = HEATWISE_SOURCE_DIR "/data";
 const std::string kUnit = " --capacity47 36000 --cop47 3.6 --capacity17 18000 --cop17 2";
 
@@ -113,8 +149,7 @@ TEST(cli_HeatPump, RefusedCommandLines) {
         {"sweep --vary cop47=3:4:0.5", "'cop47' is an input of the heat pump"},
         {"sweep --heat-pump --vary cop47=3:11:1" + kUnit,
          "--cop47: '11' is outside the accepted range 1 to 10"},
-        {"sweep --heat-pump --vary rate=0.1:0.2:0.1 --svg x.svg" + kUnit,
-         "--svg: sweep --heat-pump prints its figures but draws no picture"},
+        {"sweep --heat-pump --vary rate=0.1:0.2:0.1 --svg" + kUnit, "--svg needs a value"},
         {"rating" + kUnit, "rating needs --region N"},
         {"rating" + kUnit + " --region 7", "--region: '7' is outside the accepted range 1 to 6"},
         {"rating" + kUnit + " --region 4 --dhr 4999",
@@ -207,7 +242,7 @@ TEST(cli_HeatPump, OneBinWorkedByHand) {
     EXPECT_EQ(furnace["heat_pump_heat_mmbtu"].get<double>(), 0.0);
     EXPECT_EQ(furnace["heat_pump_cost"], furnace["furnace_cost"]);
 
-    // The table says the same figures in words; the CSV gives them in one row.
+    // The table says the same figures in words.
     const CliRun table = Cli(command);
     EXPECT_NE(table.out.find("\n    1    30/34    100    33000     25500  2.43      2.550     "
                              "0.750      307.7      219.8  runs\n"),
@@ -215,13 +250,43 @@ TEST(cli_HeatPump, OneBinWorkedByHand) {
         << table.out;
     EXPECT_NE(table.out.find("  Balance points by shift        37.0 F, 40.3 F, 33.7 F\n"),
               std::string::npos);
+    // The CSV is the bin table, a line for each of the JSON's bins, the one with hours worked as
+    // above: 33,000 BTUh of load at X = 1, 2.55 and 0.75 million BTU, the heat pump's P(32) × 100
+    // Wh and the resistance's 750,000 / 3.412 Wh.
     const CliRun csv = Cli(command + " --csv");
-    EXPECT_EQ(csv.out.substr(0, csv.out.find('\n')),
-              "city_index,city_name,fuel,backup,heat_needed_mmbtu,heat_pump_heat_mmbtu,"
-              "backup_heat_mmbtu,heat_pump_kwh,backup_kwh,backup_fuel_units,backup_share,"
-              "seasonal_cop,hspf,balance_point_1,balance_point_2,balance_point_3,switchover,"
-              "heat_pump_cost,furnace_cost,savings,break_even_rate,cooling_cost");
-    EXPECT_NE(csv.out.find(",32,52,113,61,,0\n"), std::string::npos) << csv.out;
+    ASSERT_EQ(csv.status, kExitSuccess) << csv.err;
+    std::istringstream lines(csv.out);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line,
+              "city_index,city_name,fuel,backup,shift,midpoint,hours,difference,load,capacity,cop,"
+              "part_load,part_load_factor,compressor_factor,state,heat_pump_heat_btu,"
+              "backup_heat_btu,heat_pump_wh,backup_energy");
+    std::size_t rows = 0;
+    std::vector<std::string> bin;
+    while (std::getline(lines, line)) {
+        ++rows;
+        if (line.find(",1,32,100,") != std::string::npos) {
+            std::istringstream fields(line.substr(line.find(",1,32,100,") + 1));
+            for (std::string field; std::getline(fields, field, ',');) {
+                bin.push_back(field);
+            }
+        }
+    }
+    EXPECT_EQ(rows, r["bins"].size());
+    ASSERT_EQ(bin.size(), 15u) << csv.out;
+    const std::string first_row = "1,\"austin, TX\",electricity,electric,";
+    EXPECT_EQ(csv.out.substr(csv.out.find('\n') + 1, first_row.size()), first_row);
+    const std::string words[] = {"1", "32", "100", "33", "33000", "25500"};
+    for (std::size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(bin[i], words[i]) << i;
+    }
+    EXPECT_NEAR(std::stod(bin[6]), 25500.0 / (3.412 * p32), 1e-12);
+    EXPECT_EQ(bin[7] + "," + bin[8] + "," + bin[9] + "," + bin[10], "1,1,1,runs");
+    EXPECT_NEAR(std::stod(bin[11]), 2.55e6, 1e-6);
+    EXPECT_NEAR(std::stod(bin[12]), 0.75e6, 1e-6);
+    EXPECT_NEAR(std::stod(bin[13]), p32 * 100.0, 1e-6);
+    EXPECT_NEAR(std::stod(bin[14]), 0.75e6 / 3.412, 1e-6);
 
     // The picture marks the three balance points and says the saving in its title.
     const fs::path picture = kScratch / "heat-pump.svg";
@@ -283,6 +348,32 @@ TEST(cli_HeatPump, CompareAndSweepOnTheOneBinClimate) {
         EXPECT_NE(svg.find(text), std::string::npos) << text;
     }
 
+    // The chart of the sweep draws each step's costs where its axes put them: the heat pump's
+    // $105 at 0.2 $/kWh stands 105 % of the way from the tick of $0 to that of $100, over the
+    // tick of 0.200; the furnace's $227 and the saving of $122 stand over the same tick.
+    const fs::path chart = kScratch / "rate-sweep.svg";
+    const CliRun drawn =
+        Cli("sweep --city 1 --vary rate=0.1:0.3:0.1 --json --svg " + chart.string() + inputs);
+    ASSERT_EQ(drawn.status, kExitSuccess) << drawn.err;
+    EXPECT_EQ(drawn.out, sweep.out);
+    const DrawnChart drawing = ReadChart(chart);
+    ASSERT_EQ(drawing.points.size(), 9u);  // three steps of three lines
+    const double zero = drawing.TickAt("$0");
+    const double hundred = drawing.TickAt("$100");
+    const double rate = drawing.TickAt("0.200");
+    const double dollars[] = {105, 227, 122};
+    for (std::size_t line = 0; line < 3; ++line) {
+        const auto& [x, y] = drawing.points[3 * line + 1];
+        EXPECT_NEAR(x, rate, 0.01) << line;
+        EXPECT_NEAR(y, zero + (hundred - zero) * dollars[line] / 100.0, 0.02) << line;
+    }
+    for (const char* text : {"austin, TX: yearly heating cost as rate goes from 0.1 to 0.3",
+                             "electricity $0.1 to $0.3/kWh", "Heat pump and backup",
+                             "Electricity furnace at 85 % alone", "Saving over the furnace",
+                             "rate: electric rate, $/kWh", "Cost, $ a year"}) {
+        EXPECT_NE(drawing.svg.find(text), std::string::npos) << text;
+    }
+
     // A larger unit at 47 °F moves the 17-35 °F line through the frost default only where no
     // 35 °F point is given; here it is, so 32 °F is worked as before.
     const Json capacity =
@@ -306,6 +397,18 @@ TEST(cli_HeatPump, HelpAndManualNameEveryOption) {
         EXPECT_NE(manual.find("\\-\\-" + name), std::string::npos);
     }
     EXPECT_NE(help.find("(default 0.25)"), std::string::npos);
+    // What sweep --heat-pump --svg draws and what heat-pump --csv prints are said in both.
+    const std::string sweep = Cli("sweep --help").out;
+    EXPECT_NE(sweep.find("  --heat-pump  "), std::string::npos);
+    EXPECT_NE(sweep.find("with --heat-pump, the heat pump's heating cost, the\n"
+                         "                       furnace's and the saving"),
+              std::string::npos);
+    EXPECT_NE(help.find("With --csv the bin table is printed, a line per shift and bin"),
+              std::string::npos);
+    EXPECT_NE(manual.find("draws the heat pump's yearly heating cost with its backup, the "
+                          "furnace's and the saving"),
+              std::string::npos);
+    EXPECT_NE(manual.find("prints that bin table, a line per shift and bin"), std::string::npos);
     EXPECT_NE(rating.find("--region N"), std::string::npos);
     EXPECT_EQ(rating.find("--switchover"), std::string::npos);
     const std::string general = Cli("--help").out;

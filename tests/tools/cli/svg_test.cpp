@@ -186,6 +186,38 @@ std::vector<Picture> Pictures() {
          {"chicago, IL: yearly cost as rate goes from 0.06 to 0.34"},
          {"Heating fuel Electricity, electric rate $0.06 to $0.34/kWh, EER 6.50, heating "
           "efficiency 85 %"}},
+        // The heat pump's sweep draws its cost, the furnace's and the saving at each of 16 steps,
+        // its subtitle broken into lines that fit the picture.
+        {"heatwise-cli-sweep-heat-pump",
+         {"sweep",           "--heat-pump",
+          "--city",          "chicago",
+          "--vary",          "capacity47=18000:48000:2000",
+          "--cop47",         "3.8",
+          "--capacity17",    "25000",
+          "--cop17",         "2.6",
+          "--capacity5",     "21000",
+          "--cop5",          "2.1",
+          "--heat-capacity", "40000",
+          "--heat-eff",      "95",
+          "--fuel",          "gas",
+          "--fuel-price",    "0.015",
+          "--rate",          "0.13",
+          "--backup",        "fuel",
+          "--switchover",    "auto"},
+         48,
+         {"chicago, IL: yearly heating cost as capacity47 goes from 18000 to 48000"},
+         {"Heat pump BTUh/COP 18000 to 48000/3.8 at 47 °F, 25000/2.6 at 17 °F, 21000/2.1 at 5 °F;",
+          "backup furnace 95 %, switchover auto; electricity $0.13/kWh, gas $0.015/cu.ft.",
+          "Heat pump and backup", "Natural Gas furnace at 95 % alone", "Saving over the furnace",
+          "capacity47: heat pump's capacity at 47 °F, BTUh"}},
+        // One shift's setpoint is given by its range among the others'.
+        {"heatwise-cli-sweep-heat-pump-winter",
+         {"sweep", "--heat-pump", "--city", "chicago", "--vary", "winter2=60:70:5", "--capacity47",
+          "36000", "--cop47", "3.8", "--capacity17", "25000", "--cop17", "2.6"},
+         9,
+         {"chicago, IL: yearly heating cost as winter2 goes from 60 to 70"},
+         {"thermostat hours 8 8 8, winter setpoints 65 (60 to 70) 75 °F",
+          "winter2: winter setpoint of hours 9-16, °F"}},
     };
 }
 
