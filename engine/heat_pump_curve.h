@@ -55,14 +55,14 @@ struct UnitOutput {
 // above 0 and the COP is at least 1. Inline, with At, as the seasonal model and the balance point
 // look at the curve in every bin and at every candidate temperature.
 inline UnitOutput UnitOutputOf(double capacity, double power) {
-    if (!(capacity > 0.0) || !(power > 0.0)) {
+    // The COP is at least 1 exactly where the capacity is at least 3.412 times the power: the
+    // quotient rounds to 1 or more only when the dividend is at least the divisor. So whether the
+    // unit heats is settled without dividing, and a caller that needs no COP never divides.
+    const double heat_of_power = kBtuPerWattHour * power;
+    if (!(capacity > 0.0) || !(power > 0.0) || !(capacity >= heat_of_power)) {
         return {};
     }
-    const double cop = capacity / (kBtuPerWattHour * power);
-    if (!(cop >= 1.0)) {
-        return {};
-    }
-    return {true, capacity, power, cop};
+    return {true, capacity, power, capacity / heat_of_power};
 }
 
 // Whether the 5 °F point shapes the curve below 17 °F. The rating procedure's HSPF leaves it out.

@@ -3,7 +3,6 @@
 // load to backup heat.
 #pragma once
 
-#include <algorithm>
 #include <optional>
 
 #include "engine/heat_pump_curve.h"
@@ -53,12 +52,16 @@ inline BinOperation OperateInBin(const UnitOutput& unit, double load, double com
     if (!unit.heats || !(load > 0.0)) {
         return operation;
     }
-    operation.part_load = std::min(load / unit.capacity, 1.0);
-    operation.part_load_factor = 1.0 - cd * (1.0 - operation.part_load);
+    // A load at or above the capacity runs the unit flat out, X = 1 and PLF = 1 exactly, as the
+    // quotient would give: it reaches 1 only when the load is at least the capacity. The cold
+    // bins are worked without dividing.
+    const bool flat_out = load >= unit.capacity;
+    operation.part_load = flat_out ? 1.0 : load / unit.capacity;
+    operation.part_load_factor = flat_out ? 1.0 : 1.0 - cd * (1.0 - operation.part_load);
     if (compressor_factor > 0.0) {
         operation.heat_pump_heat = operation.part_load * unit.capacity * compressor_factor;
-        operation.heat_pump_energy =
-            operation.part_load * unit.power * compressor_factor / operation.part_load_factor;
+        const double energy = operation.part_load * unit.power * compressor_factor;
+        operation.heat_pump_energy = flat_out ? energy : energy / operation.part_load_factor;
         operation.backup_heat = load - operation.heat_pump_heat;
     }
     return operation;
