@@ -2,6 +2,7 @@
 // point of a load line against it, each worked out by hand from the rating points.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 
 #include "engine/heat_pump_balance.h"
@@ -68,6 +69,18 @@ TEST(engine_HeatPumpCurve, EachPieceFollowsItsLine) {
         EXPECT_NEAR(out.capacity, c.capacity, 1e-6);
         EXPECT_NEAR(out.power, c.power, 1e-6);
         EXPECT_NEAR(out.cop, c.capacity / (3.412 * c.power), 1e-9);
+    }
+}
+
+// A COP of exactly 1 still heats and the next capacity down does not: 3,412 BTU/h from 1,000 W,
+// and from 0.5 W the 1.706 BTU/h that 3.412 × 0.5 gives exactly.
+TEST(engine_HeatPumpCurve, ACopOfOneIsTheLastThatHeats) {
+    const std::pair<double, double> at_one[] = {{3412.0, 1000.0}, {1.706, 0.5}};
+    for (const auto& [capacity, power] : at_one) {
+        const UnitOutput one = UnitOutputOf(capacity, power);
+        EXPECT_TRUE(one.heats) << capacity;
+        EXPECT_EQ(one.cop, 1.0) << capacity;
+        EXPECT_FALSE(UnitOutputOf(std::nextafter(capacity, 0.0), power).heats) << capacity;
     }
 }
 
