@@ -51,6 +51,14 @@ struct Totals {
     double heat_pump_energy = 0.0;
 };
 
+// How far the run has got: its sums, the coldest midpoint at which the heat pump delivered heat
+// and the rows written.
+struct Progress {
+    Totals sums;
+    int coldest_running = 1000;  // no bin yet
+    int rows = 0;
+};
+
 class Season {
   public:
     Season(const HeatPumpInput& input, HeatPumpResult& result, HeatPumpBinTable* table)
@@ -85,6 +93,9 @@ class Season {
         for (int bin = kFirstColdBin; bin <= kLastColdBin; ++bin) {
             below_zero += ColdHours(shift, bin);
         }
+        // The shift is worked in a local copy, which the rows written to the table cannot share,
+        // so that its sums stay out of memory; they are added in the same order as ever.
+        Progress progress = progress_;
         for (int bin = bins.first; bin <= bins.last; ++bin) {
             std::int32_t table =
                 input_.form.bin_hours[static_cast<std::size_t>(BinValueIndex(shift, bin))];
@@ -92,20 +103,26 @@ class Season {
             if (bin == kBinCount) {
                 table -= below_zero;
             }
-            AddBin(shift, bin, winter, ScaledBinHours(table, thermostat_hours));
+            AddBin(shift, bin, winter, ScaledBinHours(table, thermostat_hours), progress);
         }
         if (bins.last == kBinCount) {
             for (int bin = kFirstColdBin; bin <= kLastColdBin; ++bin) {
-                AddBin(shift, bin, winter, ScaledBinHours(ColdHours(shift, bin), thermostat_hours));
+                AddBin(shift, bin, winter, ScaledBinHours(ColdHours(shift, bin), thermostat_hours),
+                       progress);
             }
+        }
+        progress_ = progress;
+        if (table_ != nullptr) {
+            table_->row_count = progress.rows;
         }
         result_.balance_points[s] = BalancePoint(curve_, load_per_degree_, winter);
     }
 
-    const Totals& Sums() const { return totals_; }
+    const Totals& Sums() const { return progress_.sums; }
     // The coldest midpoint at which the heat pump delivered heat, or none.
     std::optional<int> ColdestRunning() const {
-        return coldest_running_ == kNoBin ? std::nullopt : std::optional<int>(coldest_running_);
+        const int coldest = progress_.coldest_running;
+        return coldest == Progress{}.coldest_running ? std::nullopt : std::optional<int>(coldest);
     }
     double BackupFuelUnitsPerMillionBtu() const { return fuel_units_per_million_btu_; }
 
@@ -116,7 +133,7 @@ class Season {
 
     // Every figure of the bin is worked out before the row is written, so that none is read back
     // from memory the row may share.
-    void AddBin(int shift, int bin, std::int32_t winter, std::int32_t hours) {
+    void AddBin(int shift, int bin, std::int32_t winter, std::int32_t hours, Progress& progress) {
         const int midpoint = BinMidpoint(bin);
         const std::int64_t difference = std::int64_t{winter} - midpoint;
         if (difference <= 0) {
@@ -130,18 +147,19 @@ class Season {
         const double heat_pump_energy = op.heat_pump_energy * hours;
         const double backup_energy = backup_heat * backup_energy_per_btu_;
 
-        totals_.degree_hours += difference * hours;
-        totals_.heat_needed += load * hours;
-        totals_.heat_pump_heat += heat_pump_heat;
-        totals_.backup_heat += backup_heat;
-        totals_.heat_pump_energy += heat_pump_energy;
-        if (heat_pump_heat > 0.0 && midpoint < coldest_running_) {
-            coldest_running_ = midpoint;
+        Totals& sums = progress.sums;
+        sums.degree_hours += difference * hours;
+        sums.heat_needed += load * hours;
+        sums.heat_pump_heat += heat_pump_heat;
+        sums.backup_heat += backup_heat;
+        sums.heat_pump_energy += heat_pump_energy;
+        if (heat_pump_heat > 0.0 && midpoint < progress.coldest_running) {
+            progress.coldest_running = midpoint;
         }
         if (table_ == nullptr) {
             return;
         }
-        table_->rows[static_cast<std::size_t>(table_->row_count++)] =
+        table_->rows[static_cast<std::size_t>(progress.rows++)] =
             HeatPumpBinRow{shift,
                            bin,
                            midpoint,
@@ -164,10 +182,8 @@ class Season {
     HeatPumpResult& result_;
     HeatPumpBinTable* table_;  // none: the run keeps no rows
     HeatPumpCurve curve_;
-    static constexpr int kNoBin = 1000;
     double load_per_degree_ = 0.0;
     double cd_ = 0.0;
-    int coldest_running_ = kNoBin;
     bool furnace_ = false;
     // The fuel the furnace burns per million BTU of heat: the fuel's units per million BTU over
     // the furnace's efficiency.
@@ -175,7 +191,7 @@ class Season {
     // Watt-hours of resistance or units of fuel per BTU of backup heat.
     double backup_energy_per_btu_ = 0.0;
     std::array<AtMidpoint, kHeatPumpBinsPerShift> at_;
-    Totals totals_;
+    Progress progress_;
 };
 
 std::optional<double> Ratio(double numerator, double denominator) {
