@@ -84,6 +84,10 @@ TEST_F(Controls, CompanionDataSetsBarsStepsPagesAndColours) {
     EXPECT_EQ(Control(kFilterDue).background_colour, 0x0000A0);
     EXPECT_EQ(Control(kService).text_colour, 0x800000);
     EXPECT_EQ(Control(kService).background_colour, kPlatformColour) << "red 256";
+    // A tab page's title is the text of its tab.
+    WDialogSelect(kSummer);
+    WDialogTitle("Summer nights   ");
+    EXPECT_EQ(tabs.tab_pages[0].second, "Summer nights");
 }
 
 // A button whose image the platform refuses loses its image style; a label keeps its kind.
@@ -199,13 +203,6 @@ TEST_F(Controls, ATabControlStartsOnItsFirstPageWhenTheNamedOneIsNotThere) {
         EXPECT_EQ(captions, tabs.captions) << tabs.id;
         EXPECT_EQ(control.tab_selected, tabs.selected) << tabs.id;
     }
-}
-
-TEST_F(Controls, ATabPagesTitleIsTheTextOfItsTab) {
-    Load();
-    WDialogSelect(kSummer);
-    WDialogTitle("Summer nights   ");
-    EXPECT_EQ(Control(kTabs).tab_pages[0].second, "Summer nights");
 }
 
 TEST_F(Controls, UnloadingWithOptionZeroTakesTheTabPagesAlong) {
