@@ -45,6 +45,9 @@ const std::pair<std::string, std::string> kMalformed[] = {
     {"#if 1 +\n#endif", "1: the condition ends where a value is expected"},
     {"#if (1\n#endif", "1: missing ')' in the condition"},
     {"#if 1 % 0\n#endif", "1: division by zero in the condition"},
+    // Only a side that decides leaves the other unworked.
+    {"#if 0 || 1 / 0\n#endif", "1: division by zero in the condition"},
+    {"#if 1 && 1 / 0\n#endif", "1: division by zero in the condition"},
     {"#define F(x) x", "1: 'F' is defined with parameters"},
     {"#define F(", "1: 'F' is defined with parameters"},
     {"#define A 1\n#define A 2",
