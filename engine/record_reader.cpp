@@ -18,6 +18,28 @@ bool IsSeparator(char c) {
     return IsBlank(c) || c == ',';
 }
 
+// A number of nine digits or fewer, with or without a minus sign, read from `pos` as the line is
+// scanned, `pos` moved past it; false, `pos` unmoved, for any other word. Nearly every word of
+// a climate file is such a number, and none of them can leave the range of a whole number.
+bool ScanShortNumber(std::string_view line, std::size_t& pos, std::int64_t& number) {
+    constexpr std::size_t kShortDigits = 9;
+    const bool negative = line[pos] == '-';
+    const std::size_t first = pos + (negative ? 1 : 0);
+    std::size_t end = first;
+    std::int64_t magnitude = 0;
+    for (; end < line.size() && end - first <= kShortDigits && line[end] >= '0' && line[end] <= '9';
+         ++end) {
+        magnitude = magnitude * 10 + (line[end] - '0');
+    }
+    if (end == first || end - first > kShortDigits ||
+        (end < line.size() && !IsSeparator(line[end]))) {
+        return false;
+    }
+    number = negative ? -magnitude : magnitude;
+    pos = end;
+    return true;
+}
+
 }  // namespace
 
 std::ifstream OpenClimateFile(const fs::path& file, MissingFile missing) {
@@ -107,15 +129,24 @@ int RecordReader::ReadValuesOfLine(int city, std::span<std::int32_t> values, int
             ++pos;
             continue;
         }
+        std::int64_t number = 0;
         std::size_t end = pos;
-        while (end < line.size() && !IsSeparator(line[end])) {
-            ++end;
+        if (ScanShortNumber(line, end, number) && number >= range_.minimum &&
+            number <= range_.maximum) {
+            values[static_cast<std::size_t>(read)] = static_cast<std::int32_t>(number);
+            pos = end;
+        } else {
+            // Any other word is read, or refused with the reason, on its own.
+            end = pos;
+            while (end < line.size() && !IsSeparator(line[end])) {
+                ++end;
+            }
+            const std::string_view word = line.substr(pos, end - pos);
+            values[static_cast<std::size_t>(read)] = ParseWholeNumber(city, read + 1, word);
+            pos = end;
         }
-        const std::string_view word = line.substr(pos, end - pos);
-        values[static_cast<std::size_t>(read)] = ParseWholeNumber(city, read + 1, word);
         ++read;
         value_since_comma = true;
-        pos += word.size();
     }
     return read;
 }

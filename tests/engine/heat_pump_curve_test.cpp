@@ -26,12 +26,6 @@ HeatPumpRatings ExampleUnit() {
     return ratings;
 }
 
-TEST(engine_HeatPumpCurve, FrostDefaultAt35) {
-    const FrostPoint frost = FrostDefault35(ExampleUnit());
-    EXPECT_NEAR(frost.capacity, 27360.0, 1e-9);
-    EXPECT_NEAR(frost.power, 2797.4, 1e-9);
-}
-
 TEST(engine_HeatPumpCurve, EachPieceFollowsItsLine) {
     HeatPumpRatings with35 = ExampleUnit();
     with35.at35 = Point(30000, 2800);

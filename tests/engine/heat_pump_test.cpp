@@ -197,28 +197,15 @@ TEST(engine_HeatPump, SwitchoverHandsTheColdBinsToTheFurnace) {
         std::int32_t efficiency;
         std::optional<int> coldest_running;
     };
+    using enum SwitchoverRule;
+    constexpr HeatingFuel kOil = HeatingFuel::kFuelOil;
     const Case cases[] = {
-        {"at 20 °F", {SwitchoverRule::kAtTemperature, 20}, HeatingFuel::kFuelOil, 4.0f, 85, 32},
-        {"at 12 °F, the midpoint itself",
-         {SwitchoverRule::kAtTemperature, 12},
-         HeatingFuel::kFuelOil,
-         4.0f,
-         85,
-         32},
-        {"at 11 °F", {SwitchoverRule::kAtTemperature, 11}, HeatingFuel::kFuelOil, 4.0f, 85, 12},
-        {"at 40 °F, above every bin",
-         {SwitchoverRule::kAtTemperature, 40},
-         HeatingFuel::kFuelOil,
-         4.0f,
-         85,
-         std::nullopt},
-        {"auto against cheap gas",
-         {SwitchoverRule::kAuto, 0},
-         HeatingFuel::kNaturalGas,
-         0.009f,
-         95,
-         32},
-        {"auto against oil", {SwitchoverRule::kAuto, 0}, HeatingFuel::kFuelOil, 4.0f, 85, 12},
+        {"at 20 °F", {kAtTemperature, 20}, kOil, 4.0f, 85, 32},
+        {"at 12 °F, the midpoint itself", {kAtTemperature, 12}, kOil, 4.0f, 85, 32},
+        {"at 11 °F", {kAtTemperature, 11}, kOil, 4.0f, 85, 12},
+        {"at 40 °F, above every bin", {kAtTemperature, 40}, kOil, 4.0f, 85, std::nullopt},
+        {"auto against cheap gas", {kAuto, 0}, HeatingFuel::kNaturalGas, 0.009f, 95, 32},
+        {"auto against oil", {kAuto, 0}, kOil, 4.0f, 85, 12},
     };
     // One table for every case: each run starts it afresh.
     HeatPumpBinTable table;

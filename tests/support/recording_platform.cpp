@@ -51,10 +51,7 @@ std::string RecordingPlatform::Name(WindowHandle window) {
 
 std::optional<std::string> RecordingPlatform::EnvironmentVariable(std::string_view name) {
     auto found = environment.find(name);
-    if (found == environment.end()) {
-        return std::nullopt;
-    }
-    return found->second;
+    return found != environment.end() ? std::optional(found->second) : std::nullopt;
 }
 
 CurrentDirectory RecordingPlatform::WorkingDirectory() {
@@ -80,7 +77,7 @@ BoxAnswer RecordingPlatform::ShowMessageBox(const MessageBoxRequest& request) {
     if (box_answers.empty()) {
         return ButtonAt(request.buttons, request.default_button);
     }
-    BoxAnswer answer = box_answers.front();
+    const BoxAnswer answer = box_answers.front();
     box_answers.pop_front();
     return answer;
 }
@@ -102,21 +99,11 @@ WindowHandle RecordingPlatform::CreateFrame(const FrameRequest& request, FrameLi
 }
 
 FrameMeasures RecordingPlatform::MeasureFrame(WindowHandle frame) {
-    Frame* made = FrameOf(frame);
-    if (made == nullptr) {
-        return {};
-    }
-    int status = made->request.style.status_bar ? status_bar_height : 0;
-    return {made->request.client_width + 2 * border, made->request.client_height + 2 * border,
-            status};
-}
-
-void RecordingPlatform::PlaceFrame(WindowHandle frame, int x, int y) {
-    IfMade(FrameOf(frame), [&](Frame& made) { made.placed = std::make_pair(x, y); });
-}
-
-void RecordingPlatform::ShowFrame(WindowHandle frame, FrameShow show) {
-    IfMade(FrameOf(frame), [&](Frame& made) { made.shown = show; });
+    return Ask(FrameOf(frame), FrameMeasures{}, [&](Frame& made) {
+        return FrameMeasures{made.request.client_width + 2 * border,
+                             made.request.client_height + 2 * border,
+                             made.request.style.status_bar ? status_bar_height : 0};
+    });
 }
 
 PixelSize RecordingPlatform::ClientAreaSize(WindowHandle frame) {
@@ -130,29 +117,25 @@ void RecordingPlatform::ShowStatusBar(WindowHandle frame,
     IfMade(FrameOf(frame), [&](Frame& made) { made.status_updates.push_back(parts); });
 }
 
-void RecordingPlatform::DestroyFrame(WindowHandle frame) {
-    IfMade(FrameOf(frame), [&](Frame& made) { made.destroyed = true; });
-}
-
 void RecordingPlatform::SettleEvents() {
     calls.push_back("SettleEvents()");
-    // Every batch there is is played; none is waited for.
     while (!events.empty()) {
-        std::function<void()> batch = std::move(events.front());
-        events.pop_front();
-        batch();
+        PlayNextBatch();
     }
 }
 
 void RecordingPlatform::WaitForEvents() {
     ++waits;
-    if (events.empty()) {
-        ++idle_waits;
-        if (!frames.empty()) {
-            frames.front().listener->OnCloseRequest(0);
-        }
-        return;
+    if (!events.empty()) {
+        return PlayNextBatch();
     }
+    ++idle_waits;
+    if (!frames.empty()) {
+        frames.front().listener->OnCloseRequest(0);
+    }
+}
+
+void RecordingPlatform::PlayNextBatch() {
     std::function<void()> batch = std::move(events.front());
     events.pop_front();
     batch();
@@ -169,7 +152,7 @@ AssociatedProgram RecordingPlatform::FindAssociatedProgram(const std::string& pa
     if (desktop_answer != DesktopLookup::Found) {
         return {desktop_answer, {}, {}};
     }
-    return {DesktopLookup::Found, "desktop-choice", {path_or_address}};
+    return {desktop_answer, "desktop-choice", {path_or_address}};
 }
 
 RecordedDialog* RecordingPlatform::DialogOf(WindowHandle dialog) {
@@ -193,8 +176,8 @@ RecordedControl* RecordingPlatform::ControlOf(WindowHandle control) {
 }
 
 WindowHandle RecordingPlatform::ControlById(WindowHandle dialog, int id) {
-    RecordedDialog* made = DialogOf(dialog);
-    RecordedControl* control = made != nullptr ? made->Find(id) : nullptr;
+    RecordedControl* control = Ask(DialogOf(dialog), static_cast<RecordedControl*>(nullptr),
+                                   [&](RecordedDialog& made) { return made.Find(id); });
     return control != nullptr ? control->handle() : nullptr;
 }
 
@@ -233,18 +216,14 @@ WindowHandle RecordingPlatform::CreateDialog(const DialogTemplate& dialog,
 
 void RecordingPlatform::EmbedDialog(WindowHandle dialog, WindowHandle parent) {
     calls.push_back("EmbedDialog()");
-    if (RecordedDialog* made = DialogOf(dialog)) {
-        made->parent = parent;
-    }
+    IfMade(DialogOf(dialog), [&](RecordedDialog& made) { made.parent = parent; });
 }
 
 PixelSize RecordingPlatform::DialogSize(WindowHandle dialog) {
-    RecordedDialog* made = DialogOf(dialog);
-    if (made == nullptr) {
-        return {};
-    }
     // Dialog units of an 8-point font whose characters are 6 by 13 pixels.
-    return {made->source->width * 6 / 4, made->source->height * 13 / 8};
+    return Ask(DialogOf(dialog), PixelSize{}, [](RecordedDialog& made) {
+        return PixelSize{made.source->width * 6 / 4, made.source->height * 13 / 8};
+    });
 }
 
 int RecordingPlatform::ControlCount(WindowHandle dialog) {
@@ -260,12 +239,7 @@ WindowHandle RecordingPlatform::Control(WindowHandle dialog, int position) {
     return made->controls[static_cast<std::size_t>(position)]->handle();
 }
 
-void RecordingPlatform::MoveDialog(WindowHandle dialog, int x, int y) {
-    IfMade(DialogOf(dialog), [&](RecordedDialog& made) { made.position = std::make_pair(x, y); });
-}
-
 void RecordingPlatform::ShowDialog(WindowHandle dialog, DialogShowMode mode) {
-    bool modal = mode == DialogShowMode::Modal;
     RecordedDialog* made = DialogOf(dialog);
     if (made == nullptr) {
         return;
@@ -273,7 +247,7 @@ void RecordingPlatform::ShowDialog(WindowHandle dialog, DialogShowMode mode) {
     made->visible = true;
     made->mode = mode;
     ++made->shows;
-    if (!modal) {
+    if (mode != DialogShowMode::Modal) {
         return;
     }
     made->modal_ended = false;
@@ -292,10 +266,6 @@ void RecordingPlatform::EndModalDialog(WindowHandle dialog) {
     });
 }
 
-void RecordingPlatform::HideDialog(WindowHandle dialog) {
-    IfMade(DialogOf(dialog), [&](RecordedDialog& made) { made.visible = false; });
-}
-
 void RecordingPlatform::DestroyDialog(WindowHandle dialog) {
     calls.push_back("DestroyDialog()");
     RecordedDialog* made = DialogOf(dialog);
@@ -309,10 +279,6 @@ void RecordingPlatform::DestroyDialog(WindowHandle dialog) {
     made->visible = false;
     made->destroyed = true;
     made->listener = nullptr;
-}
-
-void RecordingPlatform::SetDialogTitle(WindowHandle dialog, const std::string& title) {
-    IfMade(DialogOf(dialog), [&](RecordedDialog& made) { made.title = title; });
 }
 
 void RecordingPlatform::EnableWindow(WindowHandle window, Enable enable) {
@@ -329,31 +295,12 @@ void RecordingPlatform::EnableWindow(WindowHandle window, Enable enable) {
     }
 }
 
-std::string RecordingPlatform::ControlText(WindowHandle control) {
-    return Ask(ControlOf(control), std::string(), [&](RecordedControl& made) { return made.text; });
-}
-
 bool RecordingPlatform::SetControlText(WindowHandle control, const std::string& text) {
-    RecordedControl* made = ControlOf(control);
-    if (made == nullptr) {
-        return false;
-    }
-    made->text = text;
-    made->modified = false;
-    return true;
-}
-
-bool RecordingPlatform::IsModified(WindowHandle control) {
-    RecordedControl* made = ControlOf(control);
-    return made != nullptr && made->modified;
-}
-
-void RecordingPlatform::SetModified(WindowHandle control, bool modified) {
-    IfMade(ControlOf(control), [&](RecordedControl& made) { made.modified = modified; });
-}
-
-void RecordingPlatform::SetTextLimit(WindowHandle control, int limit) {
-    IfMade(ControlOf(control), [&](RecordedControl& made) { made.text_limit = limit; });
+    return Ask(ControlOf(control), false, [&](RecordedControl& made) {
+        made.text = text;
+        made.modified = false;
+        return true;
+    });
 }
 
 int RecordingPlatform::CheckState(WindowHandle control) {
@@ -399,10 +346,6 @@ std::string RecordingPlatform::EntryText(WindowHandle control, int index) {
     return made->entries[static_cast<std::size_t>(index)];
 }
 
-int RecordingPlatform::Selection(WindowHandle control) {
-    return Ask(ControlOf(control), -1, [&](RecordedControl& made) { return made.selection; });
-}
-
 bool RecordingPlatform::Select(WindowHandle control, int index) {
     RecordedControl* made = ControlOf(control);
     if (made == nullptr || !made->IsList() || index < -1 ||
@@ -417,21 +360,14 @@ bool RecordingPlatform::Select(WindowHandle control, int index) {
 }
 
 int RecordingPlatform::FindExactEntry(WindowHandle control, const std::string& text) {
-    RecordedControl* made = ControlOf(control);
-    if (made == nullptr) {
-        return -1;
-    }
-    for (std::size_t index = 0; index < made->entries.size(); ++index) {
-        if (UpperCase(made->entries[index]) == UpperCase(text)) {
-            return static_cast<int>(index);
+    return Ask(ControlOf(control), -1, [&](RecordedControl& made) {
+        for (std::size_t index = 0; index < made.entries.size(); ++index) {
+            if (UpperCase(made.entries[index]) == UpperCase(text)) {
+                return static_cast<int>(index);
+            }
         }
-    }
-    return -1;
-}
-
-void RecordingPlatform::SetSpinRange(WindowHandle control, int minimum, int maximum) {
-    IfMade(ControlOf(control),
-           [&](RecordedControl& made) { made.spin_range = std::make_pair(minimum, maximum); });
+        return -1;
+    });
 }
 
 void RecordingPlatform::SetBarRange(WindowHandle control, int minimum, int maximum) {
@@ -449,38 +385,19 @@ void RecordingPlatform::SetBarPosition(WindowHandle control, int position) {
     });
 }
 
-int RecordingPlatform::BarPosition(WindowHandle control) {
-    return Ask(ControlOf(control), 0, [&](RecordedControl& made) { return made.bar_position; });
-}
-
-void RecordingPlatform::SetTrackbarSteps(WindowHandle control, const TrackbarSteps& steps) {
-    IfMade(ControlOf(control), [&](RecordedControl& made) { made.trackbar_steps = steps; });
-}
-
-void RecordingPlatform::SetTrackbarSelection(WindowHandle control, int start, int end) {
-    IfMade(ControlOf(control),
-           [&](RecordedControl& made) { made.trackbar_selection = std::make_pair(start, end); });
-}
-
 void RecordingPlatform::AddTabPage(WindowHandle tab_control, WindowHandle page,
                                    const std::string& caption) {
     IfMade(ControlOf(tab_control),
            [&](RecordedControl& made) { made.tab_pages.emplace_back(page, caption); });
 }
 
-void RecordingPlatform::SelectTabPage(WindowHandle tab_control, int index) {
-    IfMade(ControlOf(tab_control), [&](RecordedControl& made) { made.tab_selected = index; });
-}
-
 void RecordingPlatform::SetTabCaption(WindowHandle tab_control, WindowHandle page,
                                       const std::string& caption) {
-    if (RecordedControl* made = ControlOf(tab_control)) {
-        for (auto& [shown, tab_caption] : made->tab_pages) {
-            if (shown == page) {
-                tab_caption = caption;
-            }
+    IfMade(ControlOf(tab_control), [&](RecordedControl& made) {
+        for (auto& [shown, tab_caption] : made.tab_pages) {
+            tab_caption = shown == page ? caption : tab_caption;
         }
-    }
+    });
 }
 
 WindowHandle RecordingPlatform::SelectedTabPage(WindowHandle tab_control) {
@@ -501,12 +418,10 @@ void RecordingPlatform::SetControlColours(WindowHandle control, int text, int ba
 
 bool RecordingPlatform::SetControlImage(WindowHandle control, ImageKind kind,
                                         std::span<const std::uint8_t> bytes) {
-    RecordedControl* made = ControlOf(control);
-    if (made == nullptr || refuse_images) {
-        return false;
-    }
-    made->image = std::make_pair(kind, bytes.size());
-    return true;
+    return !refuse_images && Ask(ControlOf(control), false, [&](RecordedControl& made) {
+        made.image = std::make_pair(kind, bytes.size());
+        return true;
+    });
 }
 
 void RecordingPlatform::FocusControl(WindowHandle control, SelectText select) {
@@ -531,20 +446,6 @@ void RecordingPlatform::FocusControl(WindowHandle control, SelectText select) {
 bool RecordingPlatform::CanFocus(WindowHandle control) {
     RecordedControl* made = ControlOf(control);
     return made != nullptr && made->enabled && (made->style & kVisible) != 0;
-}
-
-void RecordingPlatform::SetDefaultLook(WindowHandle button, DefaultLook look) {
-    IfMade(ControlOf(button), [&](RecordedControl& made) { made.look = look; });
-}
-
-DefaultLook RecordingPlatform::LookOf(WindowHandle button) {
-    return Ask(ControlOf(button), DefaultLook::Plain,
-               [](RecordedControl& made) { return made.look; });
-}
-
-void RecordingPlatform::SetAccessibleText(WindowHandle control, const std::string& name,
-                                          const std::string&) {
-    IfMade(ControlOf(control), [&](RecordedControl& made) { made.accessible_name = name; });
 }
 
 ScopedRecordingPlatform::ScopedRecordingPlatform() {

@@ -132,13 +132,17 @@ class RecordingPlatform : public Platform,
     void Beep() override { ++beeps; }
     WindowHandle CreateFrame(const FrameRequest& request, FrameListener& listener) override;
     FrameMeasures MeasureFrame(WindowHandle frame) override;
-    void PlaceFrame(WindowHandle frame, int x, int y) override;
-    void ShowFrame(WindowHandle frame, FrameShow show) override;
+    void PlaceFrame(WindowHandle frame, int x, int y) override {
+        Set(FrameOf(frame), &Frame::placed, std::pair(x, y));
+    }
+    void ShowFrame(WindowHandle frame, FrameShow show) override {
+        Set(FrameOf(frame), &Frame::shown, show);
+    }
     PixelSize ClientAreaSize(WindowHandle frame) override;
     WindowHandle ClientArea(WindowHandle frame) override { return frame; }
     void ShowStatusBar(WindowHandle frame, const std::vector<StatusPartView>& parts) override;
     void StartTimer(WindowHandle, int, int) override {}
-    void DestroyFrame(WindowHandle frame) override;
+    void DestroyFrame(WindowHandle frame) override { Set(FrameOf(frame), &Frame::destroyed, true); }
     // A wait with nothing left to play is a test that would hang: it is counted in
     // `idle_waits`, and a close request to the first frame ends it.
     void WaitForEvents() override;
@@ -157,36 +161,62 @@ class RecordingPlatform : public Platform,
     PixelSize DialogSize(WindowHandle dialog) override;
     int ControlCount(WindowHandle dialog) override;
     WindowHandle Control(WindowHandle dialog, int position) override;
-    void MoveDialog(WindowHandle dialog, int x, int y) override;
+    void MoveDialog(WindowHandle dialog, int x, int y) override {
+        Set(DialogOf(dialog), &RecordedDialog::position, std::pair(x, y));
+    }
     void ShowDialog(WindowHandle dialog, DialogShowMode mode) override;
     void EndModalDialog(WindowHandle dialog) override;
-    void HideDialog(WindowHandle dialog) override;
+    void HideDialog(WindowHandle dialog) override {
+        Set(DialogOf(dialog), &RecordedDialog::visible, false);
+    }
     void DestroyDialog(WindowHandle dialog) override;
-    void SetDialogTitle(WindowHandle dialog, const std::string& title) override;
+    void SetDialogTitle(WindowHandle dialog, const std::string& title) override {
+        Set(DialogOf(dialog), &RecordedDialog::title, title);
+    }
     void EnableWindow(WindowHandle window, Enable enable) override;
-    std::string ControlText(WindowHandle control) override;
+    std::string ControlText(WindowHandle control) override {
+        return Get(ControlOf(control), &RecordedControl::text, std::string());
+    }
     bool SetControlText(WindowHandle control, const std::string& text) override;
-    bool IsModified(WindowHandle control) override;
-    void SetModified(WindowHandle control, bool modified) override;
-    void SetTextLimit(WindowHandle control, int limit) override;
+    bool IsModified(WindowHandle control) override {
+        return Get(ControlOf(control), &RecordedControl::modified, false);
+    }
+    void SetModified(WindowHandle control, bool modified) override {
+        Set(ControlOf(control), &RecordedControl::modified, modified);
+    }
+    void SetTextLimit(WindowHandle control, int limit) override {
+        Set(ControlOf(control), &RecordedControl::text_limit, limit);
+    }
     int CheckState(WindowHandle control) override;
     bool SetCheckState(WindowHandle control, int state) override;
     void ClearEntries(WindowHandle control) override;
     void AddEntry(WindowHandle control, const std::string& text) override;
     int EntryCount(WindowHandle control) override;
     std::string EntryText(WindowHandle control, int index) override;
-    int Selection(WindowHandle control) override;
+    int Selection(WindowHandle control) override {
+        return Get(ControlOf(control), &RecordedControl::selection, -1);
+    }
     bool Select(WindowHandle control, int index) override;
     int FindExactEntry(WindowHandle control, const std::string& text) override;
-    void SetSpinRange(WindowHandle control, int minimum, int maximum) override;
+    void SetSpinRange(WindowHandle control, int minimum, int maximum) override {
+        Set(ControlOf(control), &RecordedControl::spin_range, std::pair(minimum, maximum));
+    }
     void SetBarRange(WindowHandle control, int minimum, int maximum) override;
     void SetBarPosition(WindowHandle control, int position) override;
-    int BarPosition(WindowHandle control) override;
-    void SetTrackbarSteps(WindowHandle control, const TrackbarSteps& steps) override;
-    void SetTrackbarSelection(WindowHandle control, int start, int end) override;
+    int BarPosition(WindowHandle control) override {
+        return Get(ControlOf(control), &RecordedControl::bar_position, 0);
+    }
+    void SetTrackbarSteps(WindowHandle control, const TrackbarSteps& steps) override {
+        Set(ControlOf(control), &RecordedControl::trackbar_steps, steps);
+    }
+    void SetTrackbarSelection(WindowHandle control, int start, int end) override {
+        Set(ControlOf(control), &RecordedControl::trackbar_selection, std::pair(start, end));
+    }
     void AddTabPage(WindowHandle tab_control, WindowHandle page,
                     const std::string& caption) override;
-    void SelectTabPage(WindowHandle tab_control, int index) override;
+    void SelectTabPage(WindowHandle tab_control, int index) override {
+        Set(ControlOf(tab_control), &RecordedControl::tab_selected, index);
+    }
     void SetTabCaption(WindowHandle tab_control, WindowHandle page,
                        const std::string& caption) override;
     WindowHandle SelectedTabPage(WindowHandle tab_control) override;
@@ -196,11 +226,17 @@ class RecordingPlatform : public Platform,
     void FocusControl(WindowHandle control, SelectText select) override;
     WindowHandle FocusedControl() override { return focused; }
     bool CanFocus(WindowHandle control) override;
-    void SetDefaultLook(WindowHandle button, DefaultLook look) override;
-    DefaultLook LookOf(WindowHandle button) override;
+    void SetDefaultLook(WindowHandle button, DefaultLook look) override {
+        Set(ControlOf(button), &RecordedControl::look, look);
+    }
+    DefaultLook LookOf(WindowHandle button) override {
+        return Get(ControlOf(button), &RecordedControl::look, DefaultLook::Plain);
+    }
     void MakeButtonAutomatic(WindowHandle) override {}
     void SetAccessibleText(WindowHandle control, const std::string& name,
-                           const std::string& description) override;
+                           const std::string&) override {
+        Set(ControlOf(control), &RecordedControl::accessible_name, name);
+    }
 
     // The calls that tests follow, in order: "CreateDialog(number of controls)",
     // "EmbedDialog()", "DestroyDialog()", "SettleEvents()" and "FocusControl(#position)", a
@@ -291,7 +327,20 @@ class RecordingPlatform : public Platform,
     WindowHandle ControlById(WindowHandle dialog, int id);
 
   private:
+    // Sets a field of a record this double made; a handle it did not make changes nothing.
+    template <typename Made, typename Field, typename Value>
+    static void Set(Made* made, Field Made::*field, const Value& value) {
+        if (made != nullptr) {
+            made->*field = value;
+        }
+    }
+    // A field of a record this double made, or `otherwise` of any other handle.
+    template <typename Made, typename Field>
+    static Field Get(Made* made, Field Made::*field, Field otherwise) {
+        return made != nullptr ? made->*field : otherwise;
+    }
     std::string Name(WindowHandle window);
+    void PlayNextBatch();
 };
 
 // Puts a recording platform in place for the life of a test and restores the previous one.

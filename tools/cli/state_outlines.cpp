@@ -49,67 +49,32 @@ std::string Quoted(std::string_view word) {
     return text + (word.size() > kLongest ? "...'" : "'");
 }
 
-// The words of a line, split at spaces and tabs. The characters are compared one by one, as
-// the searches of the standard strings look each character up in the set of separators.
-std::vector<std::string_view> Words(std::string_view line) {
-    const auto separates = [](char c) { return c == ' ' || c == '\t'; };
-    std::vector<std::string_view> words;
-    std::size_t at = 0;
-    while (at < line.size()) {
-        while (at < line.size() && separates(line[at])) {
-            ++at;
-        }
-        const std::size_t start = at;
-        while (at < line.size() && !separates(line[at])) {
-            ++at;
-        }
-        if (at > start) {
-            words.push_back(line.substr(start, at - start));
-        }
+bool Separates(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The next word of the line from `at`, split at spaces and tabs, with `at` moved past it; empty
+// at the line's end. The characters are compared one by one, as the searches of the standard
+// strings look each character up in the set of separators.
+std::string_view NextWord(std::string_view line, std::size_t& at) {
+    while (at < line.size() && Separates(line[at])) {
+        ++at;
     }
-    return words;
+    const std::size_t start = at;
+    while (at < line.size() && !Separates(line[at])) {
+        ++at;
+    }
+    return line.substr(start, at - start);
 }
 
 bool IsPostalCode(std::string_view word) {
-    return std::ranges::find(kPostalCodes, word) != std::end(kPostalCodes);
-}
-
-// The degrees as the file writes them, with at most two decimals, read digit by digit: the file
-// holds thousands of them and a general reader of numbers takes most of the time of reading it.
-// Anything else is left to the general reader.
-std::optional<double> PlainDegrees(std::string_view text) {
-    std::size_t at = text.starts_with('-') ? 1 : 0;
-    long whole = 0;
-    const std::size_t first_digit = at;
-    for (; at < text.size() && at - first_digit < 3 && text[at] >= '0' && text[at] <= '9'; ++at) {
-        whole = whole * 10 + (text[at] - '0');
-    }
-    if (at == first_digit) {
-        return std::nullopt;
-    }
-    long hundredths = whole * 100;
-    if (at < text.size() && text[at] == '.') {
-        const std::size_t decimals = text.size() - at - 1;
-        if (decimals < 1 || decimals > 2) {
-            return std::nullopt;
-        }
-        for (long scale = 10; ++at < text.size(); scale /= 10) {
-            if (text[at] < '0' || text[at] > '9') {
-                return std::nullopt;
-            }
-            hundredths += (text[at] - '0') * scale;
-        }
-    }
-    if (at != text.size()) {
-        return std::nullopt;
-    }
-    return (text[0] == '-' ? -hundredths : hundredths) / 100.0;
+    // Compared letter by letter: every line of the file starts with one or two codes.
+    return word.size() == 2 && std::ranges::any_of(kPostalCodes, [word](std::string_view code) {
+               return code[0] == word[0] && code[1] == word[1];
+           });
 }
 
 std::optional<double> Number(std::string_view text) {
-    if (const std::optional<double> plain = PlainDegrees(text)) {
-        return plain;
-    }
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
@@ -117,6 +82,56 @@ std::optional<double> Number(std::string_view text) {
         return std::nullopt;
     }
     return value;
+}
+
+// A number of degrees as the file writes it, whole or with one or two decimals, read from `at`
+// to the first character that cannot belong to it; false where the text is anything else.
+bool ScanDegrees(std::string_view line, std::size_t& at, double& degrees) {
+    const bool negative = at < line.size() && line[at] == '-';
+    std::size_t i = at + (negative ? 1 : 0);
+    const std::size_t first_digit = i;
+    long hundredths = 0;
+    for (; i < line.size() && i - first_digit < 3 && line[i] >= '0' && line[i] <= '9'; ++i) {
+        hundredths = hundredths * 10 + (line[i] - '0');
+    }
+    if (i == first_digit) {
+        return false;
+    }
+    hundredths *= 100;
+    if (i < line.size() && line[i] == '.') {
+        long scale = 10;
+        const std::size_t first_decimal = ++i;
+        for (; i < line.size() && i - first_decimal < 2 && line[i] >= '0' && line[i] <= '9'; ++i) {
+            hundredths += (line[i] - '0') * scale;
+            scale /= 10;
+        }
+        if (i == first_decimal) {
+            return false;
+        }
+    }
+    degrees = (negative ? -hundredths : hundredths) / 100.0;
+    at = i;
+    return true;
+}
+
+// The point of the word at `at` when the file writes it plainly, as it writes nearly all:
+// degrees as ScanDegrees reads them, longitude,latitude, inside their ranges, the word ending
+// there. Anything else, to be read or refused by Point, leaves `at` where it was.
+bool ScanPlainPoint(std::string_view line, std::size_t& at, GeoPosition& point) {
+    std::size_t i = at;
+    double longitude = 0.0;
+    double latitude = 0.0;
+    if (!ScanDegrees(line, i, longitude) || i >= line.size() || line[i] != ',') {
+        return false;
+    }
+    ++i;
+    if (!ScanDegrees(line, i, latitude) || (i < line.size() && !Separates(line[i])) ||
+        longitude < kWestmost || longitude > 180.0 || std::abs(latitude) > 90.0) {
+        return false;
+    }
+    point = {latitude, longitude};
+    at = i;
+    return true;
 }
 
 GeoPosition Point(const Reader& reader, std::string_view word, std::size_t number) {
@@ -142,13 +157,14 @@ GeoPosition Point(const Reader& reader, std::string_view word, std::size_t numbe
     return {*latitude, *longitude};
 }
 
-OutlineLine ParseLine(const Reader& reader, const std::vector<std::string_view>& words) {
+// The line from `at`, its first word `first` already read.
+OutlineLine ParseLine(const Reader& reader, std::string_view line, std::size_t at,
+                      std::string_view first) {
     OutlineLine outline;
-    std::size_t first_point = 0;
-    for (; first_point < words.size() && words[first_point].find(',') == std::string_view::npos;
-         ++first_point) {
-        const std::string_view word = words[first_point];
-        if (first_point == 2) {
+    std::size_t codes = 0;
+    std::string_view word = first;
+    for (; !word.empty() && word.find(',') == std::string_view::npos; ++codes) {
+        if (codes == 2) {
             reader.Fail(Quoted(word) + " stands where a point longitude,latitude belongs; a " +
                         "line names one or two states, then its points");
         }
@@ -156,10 +172,11 @@ OutlineLine ParseLine(const Reader& reader, const std::vector<std::string_view>&
             reader.Fail(Quoted(word) +
                         " is not the postal code of one of the 50 states or DC, such as CO");
         }
-        (first_point == 0 ? outline.state : outline.other_state) = std::string(word);
+        (codes == 0 ? outline.state : outline.other_state) = std::string(word);
+        word = NextWord(line, at);
     }
-    if (first_point == 0) {
-        reader.Fail("the line starts with " + Quoted(words.front()) +
+    if (codes == 0) {
+        reader.Fail("the line starts with " + Quoted(first) +
                     "; it should start with the postal code of the state it bounds");
     }
     if (outline.state == outline.other_state) {
@@ -174,14 +191,28 @@ OutlineLine ParseLine(const Reader& reader, const std::vector<std::string_view>&
                         std::string(alone) + " borders no other state");
         }
     }
-    const std::size_t count = words.size() - first_point;
+    // `word` is the first point; a second word must follow it.
+    std::size_t after_first = at;
+    const std::size_t count = word.empty() ? 0 : NextWord(line, after_first).empty() ? 1 : 2;
     if (count < 2) {
         reader.Fail("the line has " + std::to_string(count) + (count == 1 ? " point" : " points") +
                     "; a border or a coast needs at least 2 points longitude,latitude");
     }
-    outline.points.reserve(count);
-    for (std::size_t i = first_point; i < words.size(); ++i) {
-        outline.points.push_back(Point(reader, words[i], i - first_point + 1));
+    // A point takes a dozen characters of the line, or more.
+    outline.points.reserve(line.size() / 12 + 1);
+    at -= word.size();
+    for (std::size_t number = 1;; ++number) {
+        while (at < line.size() && Separates(line[at])) {
+            ++at;
+        }
+        if (at == line.size()) {
+            break;
+        }
+        GeoPosition point;
+        if (!ScanPlainPoint(line, at, point)) {
+            point = Point(reader, NextWord(line, at), number);
+        }
+        outline.points.push_back(point);
     }
     return outline;
 }
@@ -198,11 +229,12 @@ std::optional<StateOutlines> ReadStateOutlines(const std::filesystem::path& data
     StateOutlines outlines;
     std::string line;
     while (reader.NextLine(line)) {
-        const std::vector<std::string_view> words = Words(line);
-        if (words.empty() || words.front().starts_with('#')) {
+        std::size_t at = 0;
+        const std::string_view first = NextWord(line, at);
+        if (first.empty() || first.starts_with('#')) {
             continue;
         }
-        outlines.push_back(ParseLine(reader, words));
+        outlines.push_back(ParseLine(reader, line, at, first));
     }
     if (outlines.empty()) {
         reader.FailWholeFile(

@@ -45,12 +45,14 @@ bool Inside(const MapArea& area, const GeoPosition& at) {
 // cosine of the area's middle latitude, and the whole is scaled to fit and centred.
 struct Projection {
     MapArea area;
+    // Worked out once: the outlines alone project thousands of points.
+    double shrink = 1.0;
     double scale = 1.0;
     double x0 = 0.0;
     double y0 = 0.0;
 
     explicit Projection(const MapArea& a) : area(a) {
-        const double shrink = std::cos((area.south + area.north) / 2 * std::numbers::pi / 180);
+        shrink = std::cos((area.south + area.north) / 2 * std::numbers::pi / 180);
         const double span_x = std::max(0.5, (area.east - area.west) * shrink);
         const double span_y = std::max(0.5, area.north - area.south);
         scale = std::min((area.width - 16) / span_x, (area.height - 24) / span_y);
@@ -59,7 +61,6 @@ struct Projection {
     }
 
     std::pair<double, double> operator()(const GeoPosition& at) const {
-        const double shrink = std::cos((area.south + area.north) / 2 * std::numbers::pi / 180);
         return {x0 + (at.longitude - area.west) * shrink * scale,
                 y0 + (area.north - at.latitude) * scale};
     }

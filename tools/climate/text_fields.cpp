@@ -1,5 +1,7 @@
 #include "text_fields.h"
 
+#include <algorithm>
+
 #include "year_calendar.h"
 
 namespace heatwise::climate {
@@ -30,6 +32,7 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 std::vector<std::string> SplitCsvLine(std::string_view line) {
+    // Each run of plain characters is appended whole: an hourly file has thousands of lines.
     std::vector<std::string> fields;
     std::size_t pos = 0;
     while (true) {
@@ -41,21 +44,24 @@ std::vector<std::string> SplitCsvLine(std::string_view line) {
             // A quoted field may hold commas (station names do); a doubled quote is a quote.
             ++pos;
             while (pos < line.size()) {
-                if (line[pos] == '"') {
-                    if (pos + 1 < line.size() && line[pos + 1] == '"') {
-                        field += '"';
-                        pos += 2;
-                        continue;
-                    }
-                    ++pos;
+                const std::size_t quote = std::min(line.find('"', pos), line.size());
+                field.append(line.substr(pos, quote - pos));
+                pos = quote;
+                if (pos == line.size()) {
                     break;
                 }
-                field += line[pos++];
+                if (pos + 1 < line.size() && line[pos + 1] == '"') {
+                    field += '"';
+                    pos += 2;
+                    continue;
+                }
+                ++pos;
+                break;
             }
         }
-        while (pos < line.size() && line[pos] != ',') {
-            field += line[pos++];
-        }
+        const std::size_t comma = std::min(line.find(',', pos), line.size());
+        field.append(line.substr(pos, comma - pos));
+        pos = comma;
         fields.emplace_back(TrimBlanks(field));
         if (pos >= line.size()) {
             break;

@@ -48,15 +48,6 @@ class Controls : public DialogTest {
         return *platform().ControlOf(panel->Find(id)->handle);
     }
     std::uint32_t StyleOf(int id) { return Dialogs().Current()->Find(id)->style; }
-    // The messages raised so far, as (type, data1, data2).
-    std::vector<std::tuple<int, int, int>> TakeMessages() {
-        std::vector<std::tuple<int, int, int>> taken;
-        while (Messages().HasQueued()) {
-            RaisedMessage message = Messages().Next(Windows(), [] {});
-            taken.emplace_back(message.type, message.record.data1, message.record.data2);
-        }
-        return taken;
-    }
 };
 
 TEST_F(Controls, CompanionDataSetsBarsStepsPagesAndColours) {
@@ -93,8 +84,13 @@ TEST_F(Controls, CompanionDataSetsBarsStepsPagesAndColours) {
     EXPECT_EQ(Control(kFilterDue).background_colour, 0x0000A0);
     EXPECT_EQ(Control(kService).text_colour, 0x800000);
     EXPECT_EQ(Control(kService).background_colour, kPlatformColour) << "red 256";
+    // A tab page's title is the text of its tab.
+    WDialogSelect(kSummer);
+    WDialogTitle("Summer nights   ");
+    EXPECT_EQ(tabs.tab_pages[0].second, "Summer nights");
 }
 
+// A button whose image the platform refuses loses its image style; a label keeps its kind.
 TEST_F(Controls, ButtonsAndLabelsShowTheImageOfTheirOwnId) {
     Load();
     EXPECT_EQ(Control(kFanButton).image->first, ImageKind::Bitmap);
@@ -102,14 +98,11 @@ TEST_F(Controls, ButtonsAndLabelsShowTheImageOfTheirOwnId) {
     EXPECT_TRUE(StyleOf(kFanButton) & styles::kButtonBitmap);
     EXPECT_FALSE(Control(kResetButton).image);
     EXPECT_FALSE(StyleOf(kResetButton) & styles::kButtonIcon) << "no icon 614: style dropped";
-}
-
-TEST_F(Controls, AButtonWhoseImageThePlatformRefusesLosesItsImageStyle) {
+    UnloadAllDialogs();
     platform().refuse_images = true;
     Load();
     EXPECT_FALSE(StyleOf(kFanButton) & styles::kButtonBitmap);
-    EXPECT_EQ(StyleOf(kWarning) & styles::kStaticKindMask, styles::kStaticIcon)
-        << "a label keeps its kind";
+    EXPECT_EQ(StyleOf(kWarning) & styles::kStaticKindMask, styles::kStaticIcon);
 }
 
 // Any control takes a range from the program: a bar takes it, in whole numbers, as the reach
@@ -185,9 +178,9 @@ TEST_F(Controls, MovingATrackbarPostsAFieldMessageAndChoosingATabATabMessage) {
     backend::Notify(platform(), Control(kFanSpeed).handle(), ControlNotice::Scrolled);
     Control(kTabs).tab_selected = 0;
     backend::Notify(platform(), Control(kTabs).handle(), ControlNotice::TabSelected);
-    using Message = std::tuple<int, int, int>;
     EXPECT_EQ(TakeMessages(),
-              (std::vector<Message>{{MSG_FIELD, kFanSpeed, kFanSpeed}, {MSG_TAB, kTabs, kSummer}}));
+              (std::vector<Posted>{FieldMessage(kControlPanel, kFanSpeed, kFanSpeed),
+                                   {MSG_TAB, kControlPanel, kTabs, kSummer}}));
 }
 
 // Pages that cannot be loaded are left out, and a tab control starts on its first page when
@@ -210,13 +203,6 @@ TEST_F(Controls, ATabControlStartsOnItsFirstPageWhenTheNamedOneIsNotThere) {
         EXPECT_EQ(captions, tabs.captions) << tabs.id;
         EXPECT_EQ(control.tab_selected, tabs.selected) << tabs.id;
     }
-}
-
-TEST_F(Controls, ATabPagesTitleIsTheTextOfItsTab) {
-    Load();
-    WDialogSelect(kSummer);
-    WDialogTitle("Summer nights   ");
-    EXPECT_EQ(Control(kTabs).tab_pages[0].second, "Summer nights");
 }
 
 TEST_F(Controls, UnloadingWithOptionZeroTakesTheTabPagesAlong) {

@@ -37,24 +37,10 @@ std::vector<std::string> Announced(const std::vector<Placed>& placed) {
         controls.push_back({p.class_name, p.text, 100 + static_cast<int>(controls.size()), p.style,
                             0, p.x, p.y, p.width, p.height, 0});
     }
-    DialogTemplate dialog{DialogForm::kDialogEx,
-                          0,
-                          0,
-                          0,
-                          0,
-                          200,
-                          200,
-                          0,
-                          "",
-                          ResourceName(0),
-                          "",
-                          0,
-                          "",
-                          0,
-                          false,
-                          0,
-                          controls.data(),
-                          static_cast<int>(controls.size())};
+    // clang-format off
+    const DialogTemplate dialog{DialogForm::kDialogEx, 0, 0, 0, 0, 200, 200, 0, "",
+        ResourceName(0), "", 0, "", 0, false, 0, controls.data(), static_cast<int>(controls.size())};
+    // clang-format on
     std::vector<std::string> announced;
     for (const AccessibleText& text : AccessibleTexts(dialog)) {
         announced.push_back(text.description.empty() ? text.name

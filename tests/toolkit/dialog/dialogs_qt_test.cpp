@@ -112,22 +112,6 @@ TEST_F(DialogsOnQt, ClickingBackIntoTheFormMakesItTheActiveDialog) {
     EXPECT_EQ(FocusedField(), 204);
 }
 
-// Shown with no focus field, a dialog's first field has its text selected: typing replaces
-// it. An integer field takes at most 11 typed characters, also over a longer text the
-// program wrote there.
-TEST_F(DialogsOnQt, TypingIntoADialogJustShownReplacesTheTextOfItsFirstField) {
-    ShowActive(kSettings);
-    ASSERT_EQ(FocusedField(), 301);
-    Type("5");
-    auto* field = dynamic_cast<QLineEdit*>(Field(kSettings, 301));
-    ASSERT_NE(field, nullptr);
-    EXPECT_EQ(field->text().toStdString(), "5");
-    WDialogPutString(301, "123456789012345");
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    Type("1234567890123");
-    EXPECT_EQ(field->text().toStdString(), "12345678901");
-}
-
 // A value out of range cannot escape by the window manager bringing another of the program's
 // dialogs forward: the field beeps, takes the focus back with its text selected, and its window
 // is active again. The main window is exempt, as it always is.

@@ -43,16 +43,14 @@ TEST_F(FieldNumbers, NumbersAreWrittenUnderTheirFormats) {
     });
 }
 
+// A format is cut to 50 characters: with the closing parenthesis at character 51 the format used
+// has none, while blanks up to character 50 do no harm.
 TEST_F(FieldNumbers, AFormatIsCutTo50Characters) {
-    // The closing parenthesis stands at character 51: the format that is used has none.
-    WDialogPutReal(202, 0.08f, "(F4.2" + std::string(45, ' ') + ")");
-    EXPECT_EQ(InfoError(1), ERR_NUMERIC_TO_STRING);
-    EXPECT_EQ(Control(202).text, "**********");
+    Expect({{[] { WDialogPutReal(202, 0.08f, "(F4.2" + std::string(45, ' ') + ")"); },
+             ERR_NUMERIC_TO_STRING, 202, "**********"}});
     EXPECT_EQ(Record(202).format, "(F4.2");
-    // Blanks up to character 50 do no harm.
-    WDialogPutReal(202, 0.08f, "(F4.2)" + std::string(44, ' ') + "junk");
-    EXPECT_EQ(InfoError(1), 0);
-    EXPECT_EQ(Control(202).text, "0.08");
+    Expect({{[] { WDialogPutReal(202, 0.08f, "(F4.2)" + std::string(44, ' ') + "junk"); }, 0, 202,
+             "0.08"}});
     EXPECT_EQ(Record(202).format, "(F4.2)");
 }
 

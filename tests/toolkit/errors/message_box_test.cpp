@@ -39,31 +39,27 @@ TEST_F(MessageBoxTest, LayoutFollowsTypeIconAndDefault) {
     }
 }
 
+// A box that fails gives -1 and raises the common dialog error.
 TEST_F(MessageBoxTest, PressedButtonBecomesTheExitButtonAndTheExitFieldIsCleared) {
     struct Case {
         int btype;
         BoxAnswer pressed;
         int exit_button;
+        int error = 0;
     };
     const std::vector<Case> cases = {{0, BoxAnswer::Ok, 1},    {1, BoxAnswer::Cancel, 0},
                                      {2, BoxAnswer::Retry, 1}, {3, BoxAnswer::Yes, 1},
                                      {3, BoxAnswer::No, 2},    {5, BoxAnswer::Abort, 2},
-                                     {5, BoxAnswer::Ignore, 0}};
+                                     {5, BoxAnswer::Ignore, 0},
+                                     {1, BoxAnswer::Failed, -1, ERR_COMMON_DIALOG}};
     for (const Case& c : cases) {
         DialogExit().exit_field = 1112;
         platform_->box_answers = {c.pressed};
         WMessageBox(c.btype, 4, 1, "Text", "Title");
-        EXPECT_EQ(WInfoDialog(4), c.exit_button);
-        EXPECT_EQ(WInfoDialog(2), 0);
+        EXPECT_EQ(WInfoDialog(4), c.exit_button) << c.btype;
+        EXPECT_EQ(WInfoDialog(2), 0) << c.btype;
+        EXPECT_EQ(InfoError(1), c.error) << c.btype;
     }
-    EXPECT_EQ(InfoError(1), 0);
-}
-
-TEST_F(MessageBoxTest, FailedBoxGivesMinusOneAndRaisesCommonDialogError) {
-    platform_->box_answers = {BoxAnswer::Failed};
-    WMessageBox(1, 3, 1, "Text", "Title");
-    EXPECT_EQ(WInfoDialog(4), -1);
-    EXPECT_EQ(InfoError(1), ERR_COMMON_DIALOG);
 }
 
 TEST_F(MessageBoxTest, TextsLoseTrailingBlanksAndTheOwnerComesFromTheWindows) {

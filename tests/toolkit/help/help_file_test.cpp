@@ -156,6 +156,12 @@ TEST_F(HelpFileTest, WhileTheMainWindowIsOpenItOwnsRequestsAndABlankNameClosesIt
     }
     EXPECT_EQ(platform_->help_shown[1].request.command, HelpCommand::Quit);
     EXPECT_EQ(platform_->help_shown[1].document, "");
+    // A viewer that refuses raises the viewer error, a closing one as well.
+    platform_->help_answer = false;
+    WHelpFile1("HELP.HLP", 20, 1);
+    EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
+    WHelpFile1("");
+    EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
 }
 
 TEST_F(HelpFileTest, FailuresRaiseTheirErrorAndOpenNothing) {
@@ -184,15 +190,6 @@ TEST_F(HelpFileTest, FailuresRaiseTheirErrorAndOpenNothing) {
     }
     EXPECT_TRUE(platform_->help_shown.empty() && platform_->desktop_asked.empty() &&
                 platform_->programs_started.empty());
-}
-
-TEST_F(HelpFileTest, AViewerThatRefusesRaisesTheViewerError) {
-    Touch("bin/HELP.HLP");
-    platform_->help_answer = false;
-    WHelpFile1("HELP.HLP", 20, 1);
-    EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
-    WHelpFile1("");
-    EXPECT_EQ(InfoError(1), ERR_HELP_VIEWER);
 }
 
 }  // namespace

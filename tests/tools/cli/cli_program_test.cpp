@@ -108,45 +108,33 @@ TEST(cli_Program, StatusAndMessagesOfTheRealProgram) {
         std::string err;
     };
     const std::string here = fs::canonical(folder).string();
+    const char* const kDataDir = data.c_str();
+    constexpr Output kFile = Output::kFile;
+    constexpr Output kFullDevice = Output::kFullDevice;
+    // clang-format off
     const Case cases[] = {
-        {{"estimate"}, Output::kFile, data.c_str(), 0, ""},
-        {{"compare"}, Output::kFullDevice, data.c_str(), 1, kFull},
-        {{"estimate", "--json"}, Output::kFullDevice, data.c_str(), 1, kFull},
-        {{"sweep", "--vary", "rate=0.06:0.34:0.02", "--csv"},
-         Output::kFullDevice,
-         data.c_str(),
-         1,
-         kFull},
-        {{"--help"}, Output::kFullDevice, nullptr, 1, kFull},
-        {{"estimate", "--data-dir", data},
-         Output::kClosed,
-         nullptr,
-         1,
+        {{"estimate"}, kFile, kDataDir, 0, ""},
+        {{"compare"}, kFullDevice, kDataDir, 1, kFull},
+        {{"estimate", "--json"}, kFullDevice, kDataDir, 1, kFull},
+        {{"sweep", "--vary", "rate=0.06:0.34:0.02", "--csv"}, kFullDevice, kDataDir, 1, kFull},
+        {{"--help"}, kFullDevice, nullptr, 1, kFull},
+        {{"estimate", "--data-dir", data}, Output::kClosed, nullptr, 1,
          "heatwise-cli: standard output: cannot be written: Bad file descriptor\n"},
         // A refused command line prints nothing, and keeps its own status.
-        {{"estimate", "--rate", "0.05"},
-         Output::kFullDevice,
-         data.c_str(),
-         2,
+        {{"estimate", "--rate", "0.05"}, kFullDevice, kDataDir, 2,
          "heatwise-cli estimate: --rate: '0.05' is outside the accepted range above 0.05 and "
          "below 0.35 (single-precision limits 0.0500000007 and 0.349999994)\nRun 'heatwise-cli "
          "estimate --help' for the options.\n"},
-        {{"estimate"},
-         Output::kFile,
-         "empty",
-         1,
+        {{"estimate"}, kFile, "empty", 1,
          "heatwise-cli: empty/bindata2.dat: cannot be opened for reading: No such file or "
          "directory\nheatwise-cli: the climate files and stations.csv are read from empty, the "
          "folder that HEATWISE_DATA_DIR names, as --data-dir is not given\n"},
-        {{"compare", "--svg", "map.svg"},
-         Output::kFile,
-         nullptr,
-         1,
+        {{"compare", "--svg", "map.svg"}, kFile, nullptr, 1,
          "heatwise-cli: bindata2.dat: cannot be opened for reading: No such file or "
          "directory\nheatwise-cli: the climate files and stations.csv are read from the working "
-         "folder, " +
-             here + ", as neither --data-dir nor HEATWISE_DATA_DIR names one\n"},
+         "folder, " + here + ", as neither --data-dir nor HEATWISE_DATA_DIR names one\n"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         std::string line;
         for (const std::string& arg : c.args) {

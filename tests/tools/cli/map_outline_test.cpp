@@ -277,30 +277,31 @@ fs::path DataWithout(const std::string& name) {
     return folder;
 }
 
-TEST(cli_MapOutlines, WithoutTheOutlineFileTheMapIsDrawnBareWithAWarning) {
-    const fs::path folder = DataWithout("missing");
-    const CliRun run = CompareSvg(folder, "cooling", "missing");
-    EXPECT_EQ(run.status, kExitSuccess);
-    EXPECT_EQ(run.err, "heatwise-cli: warning: " + (folder / "state_outlines.txt").string() +
-                           " is not there; the map is drawn without state outlines\n");
-    const MapShapes shapes = ReadShapes(run.picture);
-    ASSERT_TRUE(shapes.well_formed);
-    EXPECT_EQ(shapes.dots.size(), 211u);
-    EXPECT_EQ(shapes.lines.size(), 0u);
-    fs::remove_all(folder);
-}
-
-TEST(cli_MapOutlines, ABrokenOutlineFileStopsTheMap) {
-    const fs::path folder = DataWithout("broken");
-    std::ofstream(folder / "state_outlines.txt") << "CO NM -103,37 -109.04,37\nCO -103,37\n";
-    const CliRun run = CompareSvg(folder, "cooling", "broken");
-    EXPECT_EQ(run.status, kExitDataError);
-    EXPECT_EQ(run.err,
-              "heatwise-cli: " + (folder / "state_outlines.txt").string() +
-                  ": line 2: the line has 1 point; a border or a coast needs at least 2 points "
-                  "longitude,latitude\n");
-    EXPECT_EQ(run.picture, "");
-    fs::remove_all(folder);
+// Without the outline file the map is drawn bare with a warning; a broken one stops the map.
+TEST(cli_MapOutlines, AMissingOutlineFileIsWarnedOfAndABrokenOneStopsTheMap) {
+    for (const bool broken : {false, true}) {
+        const fs::path folder = DataWithout(broken ? "broken" : "missing");
+        const std::string outlines = (folder / "state_outlines.txt").string();
+        if (broken) {
+            std::ofstream(outlines) << "CO NM -103,37 -109.04,37\nCO -103,37\n";
+        }
+        const CliRun run = CompareSvg(folder, "cooling", folder.filename().string());
+        SCOPED_TRACE(outlines);
+        EXPECT_EQ(run.status, broken ? kExitDataError : kExitSuccess);
+        EXPECT_EQ(run.err,
+                  "heatwise-cli: " +
+                      (broken ? outlines + ": line 2: the line has 1 point; a border or a coast "
+                                           "needs at least 2 points longitude,latitude\n"
+                              : "warning: " + outlines +
+                                    " is not there; the map is drawn without state "
+                                    "outlines\n"));
+        const MapShapes shapes = ReadShapes(run.picture);
+        EXPECT_EQ(shapes.well_formed, !broken);
+        EXPECT_EQ(shapes.dots.size(), broken ? 0u : 211u);
+        EXPECT_EQ(shapes.lines.size(), 0u);
+        EXPECT_EQ(run.picture.empty(), broken);
+        fs::remove_all(folder);
+    }
 }
 
 }  // namespace

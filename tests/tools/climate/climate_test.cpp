@@ -24,6 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
+using namespace std::string_literals;
 
 // "-12.5", "0.0", "7.3": a temperature as a weather file writes it.
 std::string TenthsText(int c10) {
@@ -132,6 +133,10 @@ TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
          "runs through 12/31 24:00 (8760 hours)"},
         {[](auto& l) { l.push_back(l[2]); },
          "line 8763: a row after 12/31 24:00; a year of hourly weather has exactly 8760 rows"},
+        // The bytes of a damaged file are quoted escaped, the whole value, past a NUL byte.
+        {[](auto& l) { l[2] = "01/01/1991,01:00,1\0\x01\xFF\x1B[2J.5"s; },
+         "line 3: field 'Dry-bulb (C)': '1\\x00\\x01\\xFF\\x1B[2J.5' is not a temperature in "
+         "degrees Celsius with at most one decimal"},
     };
     const std::string tail = ",0,?9?9?9?9E0?9?9?9";
     const std::pair<Change, std::string> epw[] = {
@@ -171,17 +176,6 @@ TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
     for (const auto& [file, message] : files) {
         EXPECT_EQ(ReadError(file), message);
     }
-}
-
-// The bytes of a damaged file are quoted escaped, the whole value, past a NUL byte.
-TEST(WeatherFile, BytesOfABinaryFileAreQuotedEscaped) {
-    std::vector<std::string> lines = Tmy3Lines(MakeYear([](int) { return 10; }));
-    constexpr char kDamaged[] = "01/01/1991,01:00,1\0\x01\xFF\x1B[2J.5";
-    lines[2] = std::string(kDamaged, sizeof kDamaged - 1);
-    WriteLines("binary.csv", lines);
-    EXPECT_EQ(ReadError("binary.csv"),
-              "binary.csv: line 3: field 'Dry-bulb (C)': '1\\x00\\x01\\xFF\\x1B[2J.5' is not a "
-              "temperature in degrees Celsius with at most one decimal");
 }
 
 TEST(WeatherFile, TemperatureTextsInTenthsOfADegree) {

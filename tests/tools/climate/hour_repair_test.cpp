@@ -52,6 +52,15 @@ std::string Describe(const std::vector<HourRepair>& repairs) {
     return text.empty() ? "(none)" : text;
 }
 
+// The repairs of consecutive hours from `first`, all read as `read`, with the values used.
+std::vector<HourRepair> Repaired(int first, int read, const std::vector<int>& used) {
+    std::vector<HourRepair> repairs;
+    for (const int value : used) {
+        repairs.push_back({first + static_cast<int>(repairs.size()), read, value});
+    }
+    return repairs;
+}
+
 struct Case {
     const char* what;
     std::vector<int> year;
@@ -70,30 +79,9 @@ TEST(HourRepair, FaultsAreRepairedAndWeatherIsLeftAlone) {
         {"ten hours of a summer morning at -9.3 C between 25.6 and 32.8 C",
          Year(Joined({{{4610, 256}}, Spell(4611, 10, -93), {{4621, 328}}}),
               [](int) { return 280; }),
-         {{4611, -93, 263},
-          {4612, -93, 269},
-          {4613, -93, 276},
-          {4614, -93, 282},
-          {4615, -93, 289},
-          {4616, -93, 295},
-          {4617, -93, 302},
-          {4618, -93, 308},
-          {4619, -93, 315},
-          {4620, -93, 321}}},
-        {"twelve hours are the longest fault",
-         Year(Spell(5000, 12, -93)),
-         {{5000, -93, 100},
-          {5001, -93, 100},
-          {5002, -93, 100},
-          {5003, -93, 100},
-          {5004, -93, 100},
-          {5005, -93, 100},
-          {5006, -93, 100},
-          {5007, -93, 100},
-          {5008, -93, 100},
-          {5009, -93, 100},
-          {5010, -93, 100},
-          {5011, -93, 100}}},
+         Repaired(4611, -93, {263, 269, 276, 282, 289, 295, 302, 308, 315, 321})},
+        {"twelve hours are the longest fault", Year(Spell(5000, 12, -93)),
+         Repaired(5000, -93, std::vector<int>(12, 100))},
         {"thirteen hours at -9.3 C are no fault", Year(Spell(5000, 13, -93)), {}},
         {"a chinook, 15 C warmer within the hour and staying warm, is weather",
          Year(Spell(7000, 48, 250)),
@@ -108,31 +96,19 @@ TEST(HourRepair, FaultsAreRepairedAndWeatherIsLeftAlone) {
         // 18.3, then four faults, two good hours at 20.5, a fault, 22.7: the four go on the line
         // from 18.3 to 20.5 (18.74, 19.18, 19.62, 20.06), the single one on 20.5 to 22.7.
         {"faults close together, with the good hours between them kept",
-         Year({{6000, 183},
-               {6001, -173},
-               {6002, -117},
-               {6003, -173},
-               {6004, 11},
-               {6005, 205},
-               {6006, 205},
-               {6007, -173},
-               {6008, 227}}),
-         {{6001, -173, 187},
-          {6002, -117, 192},
-          {6003, -173, 196},
-          {6004, 11, 201},
+         // clang-format off
+         Year({{6000, 183}, {6001, -173}, {6002, -117}, {6003, -173}, {6004, 11}, {6005, 205},
+               {6006, 205}, {6007, -173}, {6008, 227}}),
+         {{6001, -173, 187}, {6002, -117, 192}, {6003, -173, 196}, {6004, 11, 201},
           {6007, -173, 216}}},
+        // clang-format on
         // A fault reached through a half-way hour: the longer run, from 15.0 C on, goes first,
         // so the half-way 0.8 C goes with it (15.0 + 6.1 k / 5), not the deeper run after it.
         {"the way into a fault goes with the fault",
-         Year({{3000, 233},
-               {3001, 150},
-               {3002, 8},
-               {3003, -139},
-               {3004, -173},
-               {3005, -139},
-               {3006, 211}},
-              [](int) { return 250; }),
+         // clang-format off
+         Year({{3000, 233}, {3001, 150}, {3002, 8}, {3003, -139}, {3004, -173}, {3005, -139},
+               {3006, 211}}, [](int) { return 250; }),
+         // clang-format on
          {{3002, 8, 162}, {3003, -139, 174}, {3004, -173, 187}, {3005, -139, 199}}},
         {"an hour at the usual temperature within a cold night is weather",
          Year(Joined({Spell(500, 27, -230), {{513, -111}}})),
@@ -142,14 +118,7 @@ TEST(HourRepair, FaultsAreRepairedAndWeatherIsLeftAlone) {
         // which last 14 hours: too long to be taken for a fault.
         {"the good hours of a day between faulty nights are kept",
          Year(Joined({Spell(day, 8, -60), Spell(day + 18, 14, -60)}), cycle),
-         {{day, -60, 126},
-          {day + 1, -60, 131},
-          {day + 2, -60, 137},
-          {day + 3, -60, 142},
-          {day + 4, -60, 148},
-          {day + 5, -60, 153},
-          {day + 6, -60, 159},
-          {day + 7, -60, 164}}},
+         Repaired(day, -60, {126, 131, 137, 142, 148, 153, 159, 164})},
         {"the first and the last hour of the year have one neighbour only",
          Year({{0, -300}, {kHoursPerYear - 1, -300}}),
          {}},

@@ -2,13 +2,14 @@
 // says what a 32-bit image is, and the PNG file is its largest image.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "icon_tool.h"
 #include "resources/icon_directory.h"
 
 namespace {
@@ -16,11 +17,15 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-int RunIcon(const std::string& arguments) {
-    const std::string command =
-        std::string("\"") + HEATWISE_ICON_PROGRAM + "\" " + arguments + " >icon.log 2>&1";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+struct IconRun {
+    int status;
+    std::string errors;
+};
+
+IconRun RunIcon(std::vector<const char*> arguments) {
+    std::ostringstream errors;
+    const int status = heatwise::icon::RunIconTool(arguments, errors);
+    return {status, errors.str()};
 }
 
 Bytes ReadBytes(const fs::path& path) {
@@ -41,7 +46,7 @@ std::pair<int, int> PngSize(const Bytes& png) {
 TEST(HeatwiseIcon, TheIconFileHoldsFourPngSizesWithAPlainDirectory) {
     fs::remove_all("icon");
     fs::create_directories("icon");
-    ASSERT_EQ(RunIcon("icon/heatwise.ico icon/heatwise.png"), 0);
+    ASSERT_EQ(RunIcon({"icon/heatwise.ico", "icon/heatwise.png"}).status, 0);
     const Bytes file = ReadBytes("icon/heatwise.ico");
     const windlass::IconDirectory icon = windlass::ReadIconDirectory(file);
     ASSERT_EQ(icon.problem, "");
@@ -67,8 +72,29 @@ TEST(HeatwiseIcon, TheIconFileHoldsFourPngSizesWithAPlainDirectory) {
 
 // The theme form is checked by the installation test; here only the refusals.
 TEST(HeatwiseIcon, AWrongCommandLineOrAnUnwritableFileFails) {
-    EXPECT_EQ(RunIcon("only-one-argument"), 2);
-    EXPECT_EQ(RunIcon("absent-folder/x.ico x.png"), 1);
+    const std::string usage =
+        "usage: heatwise-icon OUTPUT.ico OUTPUT.png\n       heatwise-icon --theme FOLDER\n";
+    struct Case {
+        std::vector<const char*> arguments;
+        int status;
+        std::string errors;
+    };
+    const Case cases[] = {
+        {{"only-one-argument"}, 2, usage},
+        {{"a.ico", "a.png", "third"}, 2, usage},
+        {{"--theme"}, 2, usage},
+        {{"absent-folder/x.ico", "x.png"},
+         1,
+         "heatwise-icon: cannot write 'absent-folder/x.ico'\n"},
+        {{"x.ico", "absent-folder/x.png"},
+         1,
+         "heatwise-icon: cannot write 'absent-folder/x.png'\n"},
+    };
+    for (const Case& c : cases) {
+        const IconRun run = RunIcon(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments.front();
+        EXPECT_EQ(run.errors, c.errors) << c.arguments.front();
+    }
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ std::string Lex(std::vector<std::string_view> lines, LexMode mode = LexMode::kTo
     return out;
 }
 
-TEST(rc_Lexer, EscapesGiveTheirBytes) {
+TEST(rc_Lexer, EscapesGiveTheirBytesAndBadWordsAreNamed) {
     const std::pair<std::string_view, std::string> cases[] = {
         {R"("\x41\x4a\x4F\X7e")", ".\"AJO~\""},
         {R"("\x414" "\x4g" "\xfF")", ".\"A4\" \"\x04g\" \"\xFF\""},
@@ -56,7 +56,16 @@ TEST(rc_Lexer, EscapesGiveTheirBytes) {
         {R"("\8")",
          "test.rc:1: unknown escape '\\8' in a string (known: \\n \\t \\r \\a \\b \\f "
          "\\v \\\\ \\\" \\' \\? \\x and octal digits)"},
-        {"\"ends in \\", "test.rc:1: unterminated string: a backslash ends the line"}};
+        {"\"ends in \\", "test.rc:1: unterminated string: a backslash ends the line"},
+        // A bad number or character is named by its word.
+        {"0x", "test.rc:1: bad number '0x': 0x needs hex digits after it"},
+        {"0xL", "test.rc:1: bad number '0xL': 0x needs hex digits after it"},
+        {"5LL",
+         "test.rc:1: bad number '5LL': write decimal digits, or 0x and hex digits, with an "
+         "optional L suffix"},
+        {"0x100000000",
+         "test.rc:1: bad number '0x100000000': it does not fit in 32 bits (largest 4294967295)"},
+        {"1 @", "test.rc:1: unexpected character '@'"}};
     for (const auto& [line, tokens] : cases) {
         EXPECT_EQ(Lex({line}), tokens) << line;
     }
@@ -78,22 +87,6 @@ TEST(rc_Lexer, CommentsAreBlankSpaceWithinAndAcrossLines) {
         {{"\tx\f\v\ry"}, " x y"}};
     for (const auto& [lines, tokens] : cases) {
         EXPECT_EQ(Lex(lines), tokens) << lines[0];
-    }
-}
-
-TEST(rc_Lexer, BadNumbersAndCharactersNameTheWord) {
-    const std::pair<std::string_view, std::string> cases[] = {
-        {"0x", "test.rc:1: bad number '0x': 0x needs hex digits after it"},
-        {"0xL", "test.rc:1: bad number '0xL': 0x needs hex digits after it"},
-        {"5LL",
-         "test.rc:1: bad number '5LL': write decimal digits, or 0x and hex digits, with an "
-         "optional L suffix"},
-        {"0x100000000",
-         "test.rc:1: bad number '0x100000000': it does not fit in 32 bits "
-         "(largest 4294967295)"},
-        {"1 @", "test.rc:1: unexpected character '@'"}};
-    for (const auto& [line, message] : cases) {
-        EXPECT_EQ(Lex({line}), message) << line;
     }
 }
 

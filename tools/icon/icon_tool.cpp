@@ -1,23 +1,17 @@
-// heatwise-icon: draws the program's icon and writes it as an icon file holding the 16, 32,
-// 48 and 256 pixel images (each a PNG image), and as a 256 pixel PNG file for desktop entries;
-// or, with --theme, as one PNG file for each size an icon theme keeps, in the theme's folders.
-//
-//   heatwise-icon OUTPUT.ico OUTPUT.png
-//   heatwise-icon --theme FOLDER       writes FOLDER/NxN/apps/heatwise.png for every size
-//
-// The icon file and the PNG file are kept in resources/; run the first form again only to
-// change the picture. The installation runs the second form at build time.
+#include "icon_tool.h"
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <cstdio>
-#include <cstring>
+#include <ostream>
+#include <string_view>
 #include <vector>
 
 #include "house_icon.h"
+
+namespace heatwise::icon {
 
 namespace {
 
@@ -71,28 +65,28 @@ QByteArray IconFile(const std::vector<QByteArray>& pngs) {
     return out;
 }
 
-bool WriteFile(const char* path, const QByteArray& bytes) {
+bool WriteFile(const char* path, const QByteArray& bytes, std::ostream& errors) {
     QFile file(QString::fromLocal8Bit(path));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(bytes) != bytes.size()) {
-        std::fprintf(stderr, "heatwise-icon: cannot write '%s'\n", path);
+        errors << "heatwise-icon: cannot write '" << path << "'\n";
         return false;
     }
     return true;
 }
 
 // Writes the icon at every theme size, each drawn for its size, creating the folders.
-bool WriteThemeIcons(const char* folder) {
+bool WriteThemeIcons(const char* folder, std::ostream& errors) {
     for (int size : kThemeSizes) {
         const QString name = QString::number(size) + "x" + QString::number(size);
         const QString apps = QString::fromLocal8Bit(folder) + "/" + name + "/apps";
         if (!QDir().mkpath(apps)) {
-            std::fprintf(stderr, "heatwise-icon: cannot make the folder '%s'\n",
-                         apps.toLocal8Bit().constData());
+            errors << "heatwise-icon: cannot make the folder '" << apps.toLocal8Bit().constData()
+                   << "'\n";
             return false;
         }
         const QByteArray path = (apps + "/heatwise.png").toLocal8Bit();
-        if (!WriteFile(path.constData(), Png(heatwise::icon::DrawHouseIcon(size)))) {
+        if (!WriteFile(path.constData(), Png(DrawHouseIcon(size)), errors)) {
             return false;
         }
     }
@@ -101,22 +95,24 @@ bool WriteThemeIcons(const char* folder) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "--theme") == 0) {
-        return WriteThemeIcons(argv[2]) ? 0 : 1;
+int RunIconTool(std::span<const char* const> arguments, std::ostream& errors) {
+    if (arguments.size() == 2 && std::string_view(arguments[0]) == "--theme") {
+        return WriteThemeIcons(arguments[1], errors) ? 0 : 1;
     }
-    if (argc != 3) {
-        std::fprintf(stderr,
-                     "usage: heatwise-icon OUTPUT.ico OUTPUT.png\n"
-                     "       heatwise-icon --theme FOLDER\n");
+    if (arguments.size() != 2) {
+        errors << "usage: heatwise-icon OUTPUT.ico OUTPUT.png\n"
+                  "       heatwise-icon --theme FOLDER\n";
         return 2;
     }
     std::vector<QByteArray> pngs;
     for (int size : kSizes) {
-        pngs.push_back(Png(heatwise::icon::DrawHouseIcon(size)));
+        pngs.push_back(Png(DrawHouseIcon(size)));
     }
-    if (!WriteFile(argv[1], IconFile(pngs)) || !WriteFile(argv[2], pngs.back())) {
+    if (!WriteFile(arguments[0], IconFile(pngs), errors) ||
+        !WriteFile(arguments[1], pngs.back(), errors)) {
         return 1;
     }
     return 0;
 }
+
+}  // namespace heatwise::icon
