@@ -47,11 +47,11 @@ TEST_F(MessageBoxTest, PressedButtonBecomesTheExitButtonAndTheExitFieldIsCleared
         int exit_button;
         int error = 0;
     };
-    const std::vector<Case> cases = {{0, BoxAnswer::Ok, 1},    {1, BoxAnswer::Cancel, 0},
-                                     {2, BoxAnswer::Retry, 1}, {3, BoxAnswer::Yes, 1},
-                                     {3, BoxAnswer::No, 2},    {5, BoxAnswer::Abort, 2},
-                                     {5, BoxAnswer::Ignore, 0},
-                                     {1, BoxAnswer::Failed, -1, ERR_COMMON_DIALOG}};
+    const std::vector<Case> cases = {
+        {0, BoxAnswer::Ok, 1},     {1, BoxAnswer::Cancel, 0},
+        {2, BoxAnswer::Retry, 1},  {3, BoxAnswer::Yes, 1},
+        {3, BoxAnswer::No, 2},     {5, BoxAnswer::Abort, 2},
+        {5, BoxAnswer::Ignore, 0}, {1, BoxAnswer::Failed, -1, ERR_COMMON_DIALOG}};
     for (const Case& c : cases) {
         DialogExit().exit_field = 1112;
         platform_->box_answers = {c.pressed};
