@@ -137,22 +137,28 @@ CliRun CompareSvg(const fs::path& data_dir, const std::string& sort, const std::
     return run;
 }
 
-// The states whose stations carry each list text (two springfields lie in two states).
-std::map<std::string, std::set<std::string>> StationStates() {
+// The rows of stations.csv, each field by its column's name.
+std::vector<std::map<std::string, std::string>> StationRows() {
     std::ifstream in(kData / "stations.csv");
     std::string line;
     std::getline(in, line);
     const std::vector<std::string> header = climate::SplitCsvLine(line);
-    const auto column = [&header](const std::string& name) {
-        return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) -
-                                        header.begin());
-    };
-    const std::size_t name = column("list_name");
-    const std::size_t state = column("state");
-    std::map<std::string, std::set<std::string>> states;
+    std::vector<std::map<std::string, std::string>> rows;
     while (std::getline(in, line)) {
         const std::vector<std::string> fields = climate::SplitCsvLine(line);
-        states[fields.at(name)].insert(fields.at(state));
+        std::map<std::string, std::string>& row = rows.emplace_back();
+        for (std::size_t i = 0; i < header.size() && i < fields.size(); ++i) {
+            row[header[i]] = fields[i];
+        }
+    }
+    return rows;
+}
+
+// The states whose stations carry each list text (two springfields lie in two states).
+std::map<std::string, std::set<std::string>> StationStates() {
+    std::map<std::string, std::set<std::string>> states;
+    for (const auto& row : StationRows()) {
+        states[row.at("list_name")].insert(row.at("state"));
     }
     return states;
 }
@@ -222,6 +228,41 @@ TEST(cli_MapOutlines, EveryStationLiesInsideItsOwnState) {
         }
         EXPECT_TRUE(found) << dot.title << " at " << dot.at.x << "," << dot.at.y
                            << " is not inside its state";
+    }
+}
+
+// The lower 48 states keep their shape: a degree of longitude is drawn as long as a degree of
+// latitude times the cosine of the middle latitude of 24 to 50 degrees north, between any two
+// stations.
+TEST(cli_MapOutlines, TheLowerStatesAreDrawnWithLongitudesShrunkByTheCosineOf37Degrees) {
+    std::map<std::string, Point> degrees;  // longitude, latitude; names given once only
+    std::set<std::string> repeated;
+    for (const auto& row : StationRows()) {
+        const Point at{std::stod(row.at("longitude")), std::stod(row.at("latitude"))};
+        if (at.y > 24 && at.y < 50 && at.x > -125.5 &&
+            !degrees.emplace(row.at("list_name"), at).second) {
+            repeated.insert(row.at("list_name"));
+        }
+    }
+    const CliRun run = CompareSvg(kData, "cooling", "shape");
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    const MapShapes shapes = ReadShapes(run.picture);
+    std::vector<std::pair<Point, Point>> stations;  // degrees, drawn
+    for (const MapShapes::Dot& dot : shapes.dots) {
+        const std::string name = dot.title.substr(0, dot.title.rfind(": $"));
+        if (degrees.contains(name) && !repeated.contains(name)) {
+            stations.emplace_back(degrees.at(name), dot.at);
+        }
+    }
+    ASSERT_GT(stations.size(), 150u);
+    const double shrink = std::cos(37.0 * std::acos(-1.0) / 180);
+    const auto& [first, first_drawn] = stations.front();
+    for (const auto& [at, drawn] : stations) {
+        if (std::abs(at.x - first.x) > 5 && std::abs(at.y - first.y) > 5) {
+            const double across = (drawn.x - first_drawn.x) / (at.x - first.x);
+            const double up = (first_drawn.y - drawn.y) / (at.y - first.y);
+            EXPECT_NEAR(across / up, shrink, 0.005) << at.x << "," << at.y;
+        }
     }
 }
 
