@@ -16,9 +16,16 @@ std::string Degree(Degrees degrees) {
     return degrees == Degrees::kSign ? " °F" : " F";
 }
 
-std::string PointText(const RatingPoint& point, std::string_view temperature, Degrees degrees) {
-    return ShortText(point.capacity) + " BTUh at COP " + ShortText(point.cop) + " at " +
-           std::string(temperature) + Degree(degrees);
+// The value's text, or its range where a sweep varies the input of this name.
+std::string ValueOrRange(const VariedRange& varied, std::string_view name, std::string text) {
+    return varied.name == name ? std::string(varied.from) + " to " + std::string(varied.to) : text;
+}
+
+std::string PointText(const RatingPoint& point, std::string_view temperature, Degrees degrees,
+                      const VariedRange& varied) {
+    const std::string at(temperature);
+    return ValueOrRange(varied, "capacity" + at, ShortText(point.capacity)) + " BTUh at COP " +
+           ValueOrRange(varied, "cop" + at, ShortText(point.cop)) + " at " + at + Degree(degrees);
 }
 
 }  // namespace
@@ -39,16 +46,16 @@ std::string FixedText(double value, int decimals) {
     return buffer;
 }
 
-std::string UnitText(const HeatPumpSettings& unit, Degrees degrees) {
+std::string UnitText(const HeatPumpSettings& unit, Degrees degrees, const VariedRange& varied) {
     const HeatPumpRatings& ratings = unit.ratings;
-    std::string text =
-        PointText(ratings.at47, "47", degrees) + ", " + PointText(ratings.at17, "17", degrees);
-    text += ratings.at35 ? ", " + PointText(*ratings.at35, "35", degrees)
+    std::string text = PointText(ratings.at47, "47", degrees, varied) + ", " +
+                       PointText(ratings.at17, "17", degrees, varied);
+    text += ratings.at35 ? ", " + PointText(*ratings.at35, "35", degrees, varied)
                          : ", the 35" + Degree(degrees) + " point by the frost default";
     if (ratings.at5) {
-        text += ", " + PointText(*ratings.at5, "5", degrees);
+        text += ", " + PointText(*ratings.at5, "5", degrees, varied);
     }
-    text += "; Cd " + ShortText(unit.cycling_degradation) + "; ";
+    text += "; Cd " + ValueOrRange(varied, "cd", ShortText(unit.cycling_degradation)) + "; ";
     if (unit.cutout) {
         text += "cut-out at " + ShortText(unit.cutout->off) + Degree(degrees) + ", back on above " +
                 ShortText(unit.cutout->on) + Degree(degrees);
@@ -58,9 +65,9 @@ std::string UnitText(const HeatPumpSettings& unit, Degrees degrees) {
     return text;
 }
 
-std::string FurnaceText(const EstimateInputs& inputs) {
+std::string FurnaceText(const EstimateInputs& inputs, const VariedRange& varied) {
     return "the " + std::string(FuelName(inputs.fuel)) + " furnace at " +
-           std::to_string(inputs.heat_efficiency) + " %";
+           ValueOrRange(varied, "heat-eff", std::to_string(inputs.heat_efficiency)) + " %";
 }
 
 std::string BackupText(const HeatPumpSettings& unit, const EstimateInputs& inputs,

@@ -22,11 +22,13 @@ std::string FixedText(double value, int decimals);
 enum class Degrees { kLetter, kSign };
 
 // The unit's ratings and controls, such as "36000 BTUh at COP 3.5 at 47 F, 22000 BTUh at COP 2.5
-// at 17 F, the 35 F point by the frost default; Cd 0.25; no cut-out".
-std::string UnitText(const HeatPumpSettings& unit, Degrees degrees);
+// at 17 F, the 35 F point by the frost default; Cd 0.25; no cut-out". A varied input among them
+// is given by its range, such as "18000 to 48000 BTUh at COP 3.5 at 47 F".
+std::string UnitText(const HeatPumpSettings& unit, Degrees degrees, const VariedRange& varied = {});
 
-// The furnace the heat pump is weighed against, such as "the Natural Gas furnace at 85 %".
-std::string FurnaceText(const EstimateInputs& inputs);
+// The furnace the heat pump is weighed against, such as "the Natural Gas furnace at 85 %"; its
+// efficiency by its range where a sweep varies it.
+std::string FurnaceText(const EstimateInputs& inputs, const VariedRange& varied = {});
 
 // The backup heat and the switchover, such as "backup electric resistance" or "backup the
 // Natural Gas furnace at 85 %, switchover at 10 F".

@@ -85,9 +85,11 @@ std::string Column(const std::optional<double>& value, int decimals, int width) 
 void PrintHeatPumpTable(const SweepReport& report, std::ostream& out) {
     const SweepRange& range = report.options->range;
     const EstimateInputs& first = FirstInputs(report);
+    // The varied input is given by its range, not by the first step's value.
+    const VariedRange varied{range.name, range.steps.front().text, range.steps.back().text};
     out << "City " << first.city << ": " << CityName(first.city) << "; against "
-        << FurnaceText(first) << "\n"
-        << "Heat pump " << UnitText(range.steps.front().heat_pump, Degrees::kLetter) << "\n"
+        << FurnaceText(first, varied) << "\n"
+        << "Heat pump " << UnitText(range.steps.front().heat_pump, Degrees::kLetter, varied) << "\n"
         << "as " << range.name << " goes from " << range.steps.front().text << " to "
         << range.steps.back().text << "; balance point: the warmest of the three shifts'\n";
     std::size_t width = range.name.size();

@@ -380,6 +380,11 @@ TEST(cli_HeatPump, CompareAndSweepOnTheOneBinClimate) {
         Json::parse(Cli("sweep --city 1 --vary capacity47=30000:40000:10000 --json" + inputs).out);
     ASSERT_EQ(capacity.size(), 2u);
     EXPECT_EQ(capacity[0]["heat_pump_heat_mmbtu"], capacity[1]["heat_pump_heat_mmbtu"]);
+    // The table's heading gives the varied input by its range, not by the first step's value.
+    const std::string heading =
+        Cli("sweep --city 1 --vary capacity47=30000:40000:10000" + inputs).out;
+    EXPECT_NE(heading.find("\nHeat pump 30000 to 40000 BTUh at COP "), std::string::npos)
+        << heading;
 }
 
 // Every heat-pump option is in the command's help and in the manual page, and the commands in
