@@ -150,6 +150,10 @@ const std::pair<const char*, const char*> kRefusals[] = {
      "the steps 0.300000000 and 0.300000001 are the same value, 0.300000012, in the single "
      "precision the calculation holds rate in; give a larger step\n"},
     {"sweep --vary rate=0.1:1e10:1", "'1e10' is larger than any input takes"},
+    // Nine digits before the point and nine after it are numbers a sweep reads.
+    {"sweep --vary rate=0.1:1000000000:1", "'1000000000' is larger than any input takes"},
+    {"sweep --vary rate=0.1:999999999:1", "more than 10000 steps"},
+    {"sweep --vary rate=0.1:0.000000001:1", "a step of 1 from 0.1 moves away from 0.000000001"},
     // Each step is refused as estimate refuses the same value of the same input.
     {"sweep --vary rate=0.05:0.1:0.01",
      "sweep: --rate: '0.05' is outside the accepted range above 0.05 and below 0.35"},
