@@ -53,9 +53,12 @@ struct Totals {
 
 // How far the run has got: its sums, the coldest midpoint at which the heat pump delivered heat
 // and the rows written.
+// A midpoint warmer than every bin's: the heat pump has delivered heat in no bin yet.
+constexpr int kNoBin = 1000;
+
 struct Progress {
     Totals sums;
-    int coldest_running = 1000;  // no bin yet
+    int coldest_running = kNoBin;
     int rows = 0;
 };
 
@@ -122,7 +125,7 @@ class Season {
     // The coldest midpoint at which the heat pump delivered heat, or none.
     std::optional<int> ColdestRunning() const {
         const int coldest = progress_.coldest_running;
-        return coldest == Progress{}.coldest_running ? std::nullopt : std::optional<int>(coldest);
+        return coldest == kNoBin ? std::nullopt : std::optional<int>(coldest);
     }
     double BackupFuelUnitsPerMillionBtu() const { return fuel_units_per_million_btu_; }
 
