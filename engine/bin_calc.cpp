@@ -67,9 +67,11 @@ const SetpointRow* FindRow(std::span<const SetpointRow> rows, std::int32_t setpo
     return nullptr;
 }
 
-using TempDifferences = std::array<std::int32_t, kBinValueCount>;
+using BinValues = std::array<std::int32_t, kBinValueCount>;
 
-void SetShiftDifferences(const BinCalcInput& input, int shift, TempDifferences& difference) {
+// Step 2's cooling half: each bin that the shift's summer setpoint counts gets the difference
+// between its midpoint and the setpoint.
+void SetCoolingDifferences(const BinCalcInput& input, int shift, BinValues& difference) {
     const std::int32_t summer = input.summer_setpoint[static_cast<std::size_t>(shift - 1)];
     if (const SetpointRow* row = FindRow(kCoolingRows, summer)) {
         for (int bin = row->first_bin; bin <= row->last_bin; ++bin) {
@@ -77,12 +79,28 @@ void SetShiftDifferences(const BinCalcInput& input, int shift, TempDifferences& 
                 Wrap32(std::int64_t{BinMidpoint(bin)} - summer);
         }
     }
+}
+
+// Step 2's heating half: each bin that the shift's winter setpoint counts gets the difference
+// between the setpoint and its midpoint.
+void SetHeatingDifferences(const BinCalcInput& input, int shift, BinValues& difference) {
     const std::int32_t winter = input.winter_setpoint[static_cast<std::size_t>(shift - 1)];
     const HeatingBins bins = HeatingBinsOf(winter);
     for (int bin = bins.first; bin <= bins.last; ++bin) {
         difference[static_cast<std::size_t>(BinValueIndex(shift, bin))] =
             Wrap32(std::int64_t{winter} - BinMidpoint(bin));
     }
+}
+
+// Step 3 for one bin: its degree-hours over the three shifts, each shift's product and their sum
+// wrapping as 32-bit arithmetic does.
+std::int32_t BinDegreeHours(const BinValues& difference, const BinValues& scaled_hours, int bin) {
+    std::int64_t sum = 0;
+    for (int shift = 1; shift <= kShiftCount; ++shift) {
+        const auto k = static_cast<std::size_t>(BinValueIndex(shift, bin));
+        sum += Wrap32(std::int64_t{difference[k]} * scaled_hours[k]);
+    }
+    return Wrap32(sum);
 }
 
 // Turns the degree-hours of bins first..last into whole percent of `total`, in place; a total of
@@ -160,29 +178,22 @@ std::int32_t WholeDollars(double cost) {
 }
 
 std::int32_t CoolingCostOf(const BinCalcInput& input) {
-    // Each bin's degree-hours over the three shifts wrap as a bin of the run's column does, and
-    // so does their total.
-    std::array<std::int64_t, kLastCoolingBin> bin_sums{};
+    // The run's steps 1 to 3 and its cooling total, on the cooling bins alone.
+    BinValues difference{};
+    BinValues scaled_hours{};
     for (int shift = 1; shift <= kShiftCount; ++shift) {
-        const auto s = static_cast<std::size_t>(shift - 1);
-        const SetpointRow* row = FindRow(kCoolingRows, input.summer_setpoint[s]);
-        if (row == nullptr) {
-            continue;
-        }
-        for (int bin = row->first_bin; bin <= row->last_bin; ++bin) {
+        SetCoolingDifferences(input, shift, difference);
+        const std::int32_t hours = input.thermostat_hours[static_cast<std::size_t>(shift - 1)];
+        for (int bin = 1; bin <= kLastCoolingBin; ++bin) {
             const auto k = static_cast<std::size_t>(BinValueIndex(shift, bin));
-            const std::int32_t difference =
-                Wrap32(std::int64_t{BinMidpoint(bin)} - input.summer_setpoint[s]);
-            const std::int32_t hours =
-                ScaledBinHours(input.bin_hours[k], input.thermostat_hours[s]);
-            bin_sums[static_cast<std::size_t>(bin - 1)] += Wrap32(std::int64_t{difference} * hours);
+            scaled_hours[k] = ScaledBinHours(input.bin_hours[k], hours);
         }
     }
-    std::int64_t total = 0;
-    for (const std::int64_t sum : bin_sums) {
-        total += Wrap32(sum);
+    std::array<std::int32_t, kBinCount> bins{};
+    for (int bin = 1; bin <= kLastCoolingBin; ++bin) {
+        bins[static_cast<std::size_t>(bin - 1)] = BinDegreeHours(difference, scaled_hours, bin);
     }
-    return WholeDollars(CoolingCost(input, Wrap32(total)));
+    return WholeDollars(CoolingCost(input, SumBins(bins, 1, kLastCoolingBin)));
 }
 
 BinCalcResult ComputeBinCosts(const BinCalcInput& input, double previous_heating_cost) {
@@ -201,20 +212,17 @@ BinCalcResult ComputeBinCosts(const BinCalcInput& input, double previous_heating
     }
 
     // Step 2: both seasons' differences are formed whatever the mode; their bins never overlap.
-    TempDifferences difference{};
+    BinValues difference{};
     for (int shift = 1; shift <= kShiftCount; ++shift) {
-        SetShiftDifferences(input, shift, difference);
+        SetCoolingDifferences(input, shift, difference);
+        SetHeatingDifferences(input, shift, difference);
     }
 
     // Step 3: degree-hours of each bin over the three shifts.
     std::array<std::int32_t, kBinCount>& bins = result.percent_calcd;
     for (int bin = 1; bin <= kBinCount; ++bin) {
-        std::int64_t sum = 0;
-        for (int shift = 1; shift <= kShiftCount; ++shift) {
-            const auto k = static_cast<std::size_t>(BinValueIndex(shift, bin));
-            sum += Wrap32(std::int64_t{difference[k]} * result.scaled_hours[k]);
-        }
-        bins[static_cast<std::size_t>(bin - 1)] = Wrap32(sum);
+        bins[static_cast<std::size_t>(bin - 1)] =
+            BinDegreeHours(difference, result.scaled_hours, bin);
     }
 
     // Step 4: the selected season's total and each bin's share of it; the other season's total
