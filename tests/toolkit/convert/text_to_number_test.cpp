@@ -79,6 +79,9 @@ TEST(ConvertTextToNumber, ReadsTheNumberOrFailsWithZero) {
         {D, "1" + std::string(308, '0'), 1e308, 0},
         {D, "1" + std::string(309, '0'), 0, ERR_NUMBER_TOO_LARGE},
         {D, "0." + std::string(400, '0') + "1E405", 1e4, 0},
+        // Bringing a mantissa of ten to the -4933 next to 1 takes a power of ten beyond even the
+        // extended range: it is scaled in two steps.
+        {D, "0." + std::string(4932, '0') + "1E4935", 100, 0},
         {D, "1E" + std::string(6000, '0') + "1", 10, 0}, {R, "1.5E3", 1500, 0},
         {R, "1.5D3", 0, ERR_INVALID_CHARACTER}, {R, "0.1", 0.1f, 0}, {R, "-6.5", -6.5, 0},
         {R, "3E38", 3e38f, 0}, {R, "4E38", 0, ERR_NUMBER_TOO_LARGE},

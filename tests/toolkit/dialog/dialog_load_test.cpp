@@ -56,6 +56,8 @@ TEST_F(DialogLoad, TheCompanionTextSetsChecksListsRangesLengthsFormatsColoursAnd
     EXPECT_EQ(Control(242).selection, 1);
     EXPECT_EQ(Record(250).format, "(F8.3)");
     EXPECT_EQ(Record(251).minimum, -2.5);
+    // Text of red 255, green 0 and blue 0, packed with red in the lowest byte.
+    EXPECT_EQ(Control(204).text_colour, 0x0000FF);
     EXPECT_EQ(Dialogs().Current()->dialog_flag, 1);
 }
 

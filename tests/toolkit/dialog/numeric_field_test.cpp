@@ -156,6 +156,18 @@ TEST_F(PendingField, APushButtonOtherThanOkDecidesAndPutsTheSavedTextBack) {
                                                    ButtonMessage(kSettings, 303, 301)}));
 }
 
+// Each field the user enters after leaving another with a good value keeps its own copy: the
+// copy put back is the one taken as the pending field gained the focus, not the first field's.
+TEST_F(PendingField, TheTextPutBackIsTheOneThePendingFieldHadAsItWasEntered) {
+    TypeOver(Field(301), "5");
+    ASSERT_TRUE(Tab());
+    ASSERT_EQ(platform().focused, Field(302));
+    backend::Paste(platform(), Field(302), "12x");
+    backend::Click(platform(), Field(303));
+    EXPECT_EQ(Control(302).text, "0.1");
+    EXPECT_EQ(Control(301).text, "5");
+}
+
 TEST_F(PendingField, OkSendsTheUserBackToTheInvalidField) {
     backend::Click(platform(), Field(1));
     // Refused once as the focus went to OK, and once more as OK was pressed.

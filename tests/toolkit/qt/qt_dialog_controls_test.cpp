@@ -122,6 +122,7 @@ TEST_F(QtDialogControls, EnablingWorksForControlsDialogsAndFrames) {
     EXPECT_NE(FocusedId(), 104) << "the focus left the disabled field";
     Controls().EnableWindow(dialog_, Enable::No);
     EXPECT_FALSE(Widget(101)->isEnabled());
+    EXPECT_FALSE(Controls().CanFocus(dialog_)) << "a disabled dialog is out of reach, though shown";
     Controls().EnableWindow(dialog_, Enable::Yes);
     EXPECT_TRUE(Widget(101)->isEnabled());
     EXPECT_FALSE(Widget(104)->isEnabled()) << "a control keeps its own state";

@@ -113,6 +113,18 @@ TEST_F(QtNumericField, TheArrowHeldDownIsDrawnPressedIn) {
     EXPECT_THAT(listener_.Only({"spin"}), ElementsAre("spin 106 1", "spin 106 -1"));
 }
 
+// An arrow held down goes on stepping, after a first pause, for as long as it is held.
+TEST_F(QtNumericField, AnArrowHeldDownKeepsStepping) {
+    ShowActive();
+    QWidget* arrows = As<qt::NumericEdit>(106)->arrows();
+    ASSERT_NE(arrows, nullptr);
+    QTest::mousePress(arrows, Qt::LeftButton, {}, QPoint(4, 2));
+    const auto steps = [&] { return listener_.Only({"spin"}).size(); };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return steps() >= 4; }, 10000)) << steps() << " steps";
+    QTest::mouseRelease(arrows, Qt::LeftButton, {}, QPoint(4, 2));
+    EXPECT_THAT(listener_.Only({"spin"}), ::testing::Each("spin 106 1"));
+}
+
 class RefusedMove : public QtNumericField {
   protected:
     void SetUp() override {

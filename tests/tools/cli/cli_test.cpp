@@ -136,6 +136,7 @@ const std::pair<const char*, const char*> kRefusals[] = {
      "are cool-capacity, heat-capacity, heat-eff, rate, fuel-price, eer, hours, summer, winter, "
      "or one shift's hours1 to hours3, summer1 to summer3, winter1 to winter3\n"
      "Run 'heatwise-cli sweep --help' for the options.\n"},
+    {"sweep --vary winter4=70:72:1", "'winter4' is not an input that can vary"},
     {"sweep --vary winter=72:x:1", "'x' is not a number"},
     {"sweep --vary winter=72:62:0", "a step of 0 never reaches 62"},
     {"sweep --vary winter=72:62:1", "a step of 1 from 72 moves away from 62"},
@@ -224,6 +225,10 @@ TEST(cli_CommandLine, StatusAndOutputOfEachCommandLine) {
          "Cost/Yr. in mode Cooling\n  Cooling                    $14\n  Heating                    "
          "$0  (mode Cooling prices no heating)\nCost/Yr. in mode Heating\n"
          "  Heating, Electricity       $121\n"},
+        // The table runs from bin 100/104 right under its heading.
+        {"estimate", ok,
+         "Temperature     1 - 8    9 - 16   17 - 24  % calc'd\n"
+         "    100/104         0         0         0         0\n"},
         {"estimate", ok,
          "      90/94         0       200        40        57\n"
          "      85/89         0       400       160        42\n"},

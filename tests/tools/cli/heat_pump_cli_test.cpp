@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -85,6 +86,23 @@ struct DrawnChart {
         ADD_FAILURE() << "no tick " << label;
         return 0;
     }
+
+    // How light the first line drawn across at the height `y` is (a grid line, drawn before the
+    // axes): the sum of its colour's red, green and blue.
+    int LightnessOfLineAt(double y) const {
+        const std::regex line(
+            R"re(<line x1="[-0-9.]+" y1="([-0-9.]+)" x2="[-0-9.]+" y2="([-0-9.]+)" fill="none" )re"
+            R"re(stroke="#([0-9a-f]{2})([0-9a-f]{2})([0-9a-f]{2})")re");
+        for (std::sregex_iterator it(svg.begin(), svg.end(), line), end; it != end; ++it) {
+            const std::smatch& m = *it;
+            if (m[1] == m[2] && std::abs(std::stod(m[1]) - y) < 0.01) {
+                return std::stoi(m[3], nullptr, 16) + std::stoi(m[4], nullptr, 16) +
+                       std::stoi(m[5], nullptr, 16);
+            }
+        }
+        ADD_FAILURE() << "no line across at " << y;
+        return 0;
+    }
 };
 
 DrawnChart ReadChart(const fs::path& file) {
@@ -98,8 +116,8 @@ DrawnChart ReadChart(const fs::path& file) {
     const std::regex text(R"re(<text x="([-0-9.]+)" y="([-0-9.]+)"[^>]*>([^<]*)</text>)re");
     for (std::sregex_iterator it(chart.svg.begin(), chart.svg.end(), text), end; it != end; ++it) {
         const std::string label = (*it)[3];
-        chart.ticks.emplace_back(
-            label, label.starts_with("$") ? std::stod((*it)[2]) - 4 : std::stod((*it)[1]));
+        const bool dollars = label.starts_with("$") || label.starts_with("-$");
+        chart.ticks.emplace_back(label, dollars ? std::stod((*it)[2]) - 4 : std::stod((*it)[1]));
     }
     return chart;
 }
@@ -373,6 +391,20 @@ TEST(cli_HeatPump, CompareAndSweepOnTheOneBinClimate) {
                              "rate: electric rate, $/kWh", "Cost, $ a year"}) {
         EXPECT_NE(drawing.svg.find(text), std::string::npos) << text;
     }
+    // Against gas at 0.012 $/cu.ft. and 85 %, 13.71 $/MMBtu, the furnace heats the 3.3 MMBtu for
+    // $45 at every rate, less than the heat pump's $52 to $158: the saving falls from -$7 to
+    // -$113. The dollar axis reaches below $0, its ticks there read "-$", and the line of $0 is
+    // drawn darker than the rest of the grid, as it is not where no dollars fall below it.
+    const fs::path gas_chart = kScratch / "gas-sweep.svg";
+    ASSERT_EQ(Cli("sweep --city 1 --vary rate=0.1:0.3:0.1 --fuel gas --fuel-price 0.012 --svg " +
+                  gas_chart.string() + inputs)
+                  .status,
+              kExitSuccess);
+    const DrawnChart gas = ReadChart(gas_chart);
+    const int grid = gas.LightnessOfLineAt(gas.TickAt("$50"));
+    EXPECT_EQ(gas.LightnessOfLineAt(gas.TickAt("-$100")), grid);
+    EXPECT_LT(gas.LightnessOfLineAt(gas.TickAt("$0")), grid);
+    EXPECT_EQ(drawing.LightnessOfLineAt(zero), drawing.LightnessOfLineAt(hundred));
 
     // A larger unit at 47 °F moves the 17-35 °F line through the frost default only where no
     // 35 °F point is given; here it is, so 32 °F is worked as before.

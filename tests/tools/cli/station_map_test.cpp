@@ -51,5 +51,28 @@ TEST(cli_StationMap, TiesWithTheLastNamedPlaceAreCountedAndStrayStationsGetAnIns
     }
 }
 
+// The inset is fitted to all its stations, in whatever order they come: a degree beyond the
+// farthest on each side. Two stations on the equator at 4 and 10 degrees east span 3 to 11
+// degrees across and -1 to 1 down: 13 units a degree fill the 104 units the box of 120 keeps
+// for them, 2 degrees (26 units) stand centred in the 84 under its title, so the dots lie at
+// 370 + 8 + 13 (longitude - 3) across and 540 + 16 + 29 + 13 down.
+TEST(cli_StationMap, TheInsetIsFittedToAllItsStationsInAnyOrder) {
+    const GeoPosition kansas{38.5, -98.0};
+    const GeoPosition east{0.0, 10.0};
+    const GeoPosition west{0.0, 4.0};
+    for (const auto& [first, second] : {std::pair(east, west), std::pair(west, east)}) {
+        std::vector<CompareRow> rows;
+        CityPositions positions{};
+        for (std::size_t i = 0; i < 4; ++i) {
+            rows.push_back({static_cast<int>(i) + 1, "place", {}, 0, 100, {}});
+            positions[i] = i == 2 ? first : i == 3 ? second : kansas;
+        }
+        const std::string svg =
+            StationMap(rows, positions, StateOutlines{}, MappedCost::kHeating, "inputs");
+        EXPECT_NE(svg.find(" cx=\"469\" cy=\"598\""), std::string::npos) << first.longitude;
+        EXPECT_NE(svg.find(" cx=\"391\" cy=\"598\""), std::string::npos) << first.longitude;
+    }
+}
+
 }  // namespace
 }  // namespace heatwise::cli

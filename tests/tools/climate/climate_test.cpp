@@ -142,6 +142,8 @@ TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
     const std::pair<Change, std::string> epw[] = {
         {[&](auto& l) { l[8] = "1988,1,1,25" + tail + ",1.0"; },
          "line 9: field 'Hour (field 4)': '25' is not an hour-ending hour from 1 to 24"},
+        {[&](auto& l) { l[8] = "1988,1,1,0" + tail + ",1.0"; },
+         "line 9: field 'Hour (field 4)': '0' is not an hour-ending hour from 1 to 24"},
         {[&](auto& l) { l[8] = "1988,13,1,1" + tail + ",1.0"; },
          "line 9: field 'Month (field 2)': '13' is not a month from 1 to 12"},
         {[&](auto& l) { l[8] = "1988,2,30,1" + tail + ",1.0"; },
@@ -163,6 +165,9 @@ TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
         WriteLines("fault.epw", lines);
         EXPECT_EQ(ReadError("fault.epw"), "fault.epw: " + message);
     }
+    // Unchanged, the file reads as the year it was written from.
+    WriteLines("good.epw", EpwLines(year));
+    EXPECT_TRUE(ReadWeatherFile("good.epw").hours == year.hours) << ReadError("good.epw");
     WriteLines("empty.csv", {});
     std::filesystem::create_directories("folder.csv");
     // A file is named by its path as given, and a file that cannot be opened says why.
@@ -185,6 +190,20 @@ TEST(WeatherFile, TemperatureTextsInTenthsOfADegree) {
         {"1.x", {}},       {"", {}}};
     for (const auto& [text, tenths] : cases) {
         EXPECT_EQ(ParseTenthsCelsius(text), tenths) << text;
+    }
+}
+
+// A field runs to the next comma outside quotes, without the blanks around it; quotes enclose a
+// field that holds commas, and a doubled quote within them stands for one quote.
+TEST(WeatherFile, CsvLinesSplitIntoFields) {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {" 01/01/1991 ,01:00,\t-3.5", {"01/01/1991", "01:00", "-3.5"}},
+        {R"(722540,"AUSTIN, TX",TX)", {"722540", "AUSTIN, TX", "TX"}},
+        {R"("say ""hi""",x)", {R"(say "hi")", "x"}},
+        {R"(a,,"")", {"a", "", ""}},
+    };
+    for (const auto& [line, fields] : cases) {
+        EXPECT_EQ(SplitCsvLine(line), fields) << line;
     }
 }
 
@@ -341,6 +360,13 @@ TEST(Derivation, RepairedHoursAreCountedAsRepaired) {
                                                {"05/05/1995", "24:00", -400, 200},
                                                {"05/06/1995", "01:00", -400, 200}};
     EXPECT_EQ(climate.repairs, repairs);
+    // Hours made without the stamps of a file are dated by their place in the year.
+    const StationClimate unstamped = DeriveStationClimate(
+        MakeYear([](int index) { return index >= 2998 && index <= 3000 ? -400 : 200; }));
+    const std::vector<RepairedHour> placed = {{"05/05", "23:00", -400, 200},
+                                              {"05/05", "24:00", -400, 200},
+                                              {"05/06", "01:00", -400, 200}};
+    EXPECT_EQ(unstamped.repairs, placed);
 }
 
 // A station table whose 211 entries all use one station file, with the columns in another order

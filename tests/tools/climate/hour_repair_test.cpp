@@ -72,6 +72,8 @@ struct Case {
 TEST(HourRepair, FaultsAreRepairedAndWeatherIsLeftAlone) {
     // A daily cycle of 12.0 °C at night and 17.0 °C from 08:00 to 17:00 (hours 9 to 18).
     const auto cycle = [](int i) { return i % 24 >= 8 && i % 24 <= 17 ? 170 : 120; };
+    // A hot day, 27.0 °C over the same hours, falling to 12.0 °C within the hour at evening.
+    const auto hot_cycle = [](int i) { return i % 24 >= 8 && i % 24 <= 17 ? 270 : 120; };
     const int day = 200 * 24;
     const Case cases[] = {
         {"a single hour far from both neighbours", Year({{1000, -300}}), {{1000, -300, 100}}},
@@ -119,6 +121,12 @@ TEST(HourRepair, FaultsAreRepairedAndWeatherIsLeftAlone) {
         {"the good hours of a day between faulty nights are kept",
          Year(Joined({Spell(day, 8, -60), Spell(day + 18, 14, -60)}), cycle),
          Repaired(day, -60, {126, 131, 137, 142, 148, 153, 159, 164})},
+        // The line runs from the hour before, 27.0 C, to the hour after, 12.0 C: its 19.5 C
+        // lies nearer the usual 12.0 C of that hour than the 2.0 C read, although the hour
+        // before alone lies further from it.
+        {"an hour 10.0 C below the evening after a hot day is a fault",
+         Year({{day + 18, 20}}, hot_cycle),
+         {{day + 18, 20, 195}}},
         {"the first and the last hour of the year have one neighbour only",
          Year({{0, -300}, {kHoursPerYear - 1, -300}}),
          {}},

@@ -1,5 +1,8 @@
 // heatwise-icon's files: the icon file holds the four sizes as PNG images with a directory that
-// says what a 32-bit image is, and the PNG file is its largest image.
+// says what a 32-bit image is, and the PNG file is its largest image; each size is drawn for
+// itself.
+#include <QImage>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "house_icon.h"
 #include "icon_tool.h"
 #include "resources/icon_directory.h"
 
@@ -68,6 +72,23 @@ TEST(HeatwiseIcon, TheIconFileHoldsFourPngSizesWithAPlainDirectory) {
     EXPECT_EQ(Bytes(png.begin(), png.end()),
               Bytes(icon.images.back().bytes.begin(), icon.images.back().bytes.end()))
         << "the PNG file is the icon's largest image";
+}
+
+// Each size is drawn for itself: the house's window, light blue glass behind its frame, would
+// only blur at 16 pixels and is left out there, but shows at every larger size.
+TEST(HeatwiseIcon, TheHouseShowsItsWindowAtEverySizeAbove16Pixels) {
+    const QRgb glass = qRgb(0xAE, 0xD6, 0xF1);
+    const std::pair<int, bool> sizes[] = {{16, false}, {22, true}, {32, true}, {256, true}};
+    for (const auto& [size, window] : sizes) {
+        const QImage image = heatwise::icon::DrawHouseIcon(size);
+        int glass_pixels = 0;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                glass_pixels += image.pixel(x, y) == glass ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(glass_pixels > 0, window) << size << " pixels: " << glass_pixels;
+    }
 }
 
 // The theme form is checked by the installation test; here only the refusals.

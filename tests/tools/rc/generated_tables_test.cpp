@@ -63,12 +63,15 @@ TEST(rc_GeneratedTables, DialogTemplateAndItsControls) {
         controls.push_back(Join(c.class_name, c.text, c.id, c.x, c.y, c.width, c.height, c.help_id,
                                 Hex(c.style), Hex(c.ex_style)));
     }
+    // A COMBOBOX statement makes a simple combo box unless its style names another kind.
     EXPECT_THAT(controls, ElementsAre("REALEDIT 0.80000E-01 1137 260 44 40 8 5 50010005 200 ",
                                       "COMBOBOX  1112 260 12 96 220 0 50200003 0 ",
                                       "STATIC % calc'd 1027 212 12 32 8 0 58000000 0 ",
                                       "BUTTON OK 1 1 2 3 4 0 50010001 0 ",
                                       "BUTTON Cooling 1118 282 106 40 8 0 50030009 0 ",
-                                      "EDIT  11 -1 -2 3 4 0 50810800 0 "));
+                                      "EDIT  11 -1 -2 3 4 0 50810800 0 ",
+                                      "COMBOBOX  12 5 6 7 8 0 50010001 0 ",
+                                      "COMBOBOX  13 5 6 7 8 0 50010002 0 "));
 }
 
 TEST(rc_GeneratedTables, PlainAndExtendedMenus) {

@@ -64,6 +64,7 @@ TEST(rc_Script, TokensAsTheLexerAndPreprocessorLeaveThem) {
         {"#if 0\n\"unterminated 12ab @ /* open\n#endif\nok", "ok@4 $@4 "},
         {"#if 0 /* comment\n#endif still comment */\n#endif\nok", "ok@4 $@4 "},
         {"#if defined X || (-1 < 0 && ~0 == -1 && (7 % 4) << 2 == 12)\nyes\n#endif", "yes@2 $@3 "},
+        {"#if 1 > 2 || 2 > 2 || 2 < 2 || 1 >= 2 || 2 <= 1\nyes\n#else\nno\n#endif", "no@4 $@5 "},
         {"#include \"ids/form_ids.h\"\n#include <nested.rh>\nDLG_MAIN FLD_CITY\n",
          "77@2 102@3 1112@3 $@3 "},
     };
