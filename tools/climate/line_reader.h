@@ -21,7 +21,9 @@ class LineReader {
   public:
     // Opens the file; `kind` says what the file should have been ("a weather file").
     LineReader(const std::filesystem::path& path, std::string_view kind) {
-        source_ = PrintableText(path.string());
+        // An empty name, which names no file, is shown as '' so that the message says what was
+        // given.
+        source_ = path.empty() ? std::string("''") : PrintableText(path.string());
         std::error_code ignored;
         if (std::filesystem::is_directory(path, ignored)) {
             throw Error(source_ + ": is a folder, not " + std::string(kind));

@@ -177,6 +177,8 @@ TEST(WeatherFile, FaultsNameTheFileLineFieldAndValue) {
         {"/dev/null", "/dev/null: the file is empty; expected a TMY3 CSV or EPW weather file"},
         {"/nonexistent.csv",
          "/nonexistent.csv: cannot be opened for reading: No such file or directory"},
+        // An empty name names no file; the message shows what was given.
+        {"", "'': cannot be opened for reading: No such file or directory"},
     };
     for (const auto& [file, message] : files) {
         EXPECT_EQ(ReadError(file), message);
