@@ -63,15 +63,34 @@ TEST(rc_GeneratedTables, DialogTemplateAndItsControls) {
         controls.push_back(Join(c.class_name, c.text, c.id, c.x, c.y, c.width, c.height, c.help_id,
                                 Hex(c.style), Hex(c.ex_style)));
     }
-    // A COMBOBOX statement makes a simple combo box unless its style names another kind.
-    EXPECT_THAT(controls, ElementsAre("REALEDIT 0.80000E-01 1137 260 44 40 8 5 50010005 200 ",
-                                      "COMBOBOX  1112 260 12 96 220 0 50200003 0 ",
-                                      "STATIC % calc'd 1027 212 12 32 8 0 58000000 0 ",
-                                      "BUTTON OK 1 1 2 3 4 0 50010001 0 ",
-                                      "BUTTON Cooling 1118 282 106 40 8 0 50030009 0 ",
-                                      "EDIT  11 -1 -2 3 4 0 50810800 0 ",
-                                      "COMBOBOX  12 5 6 7 8 0 50010001 0 ",
-                                      "COMBOBOX  13 5 6 7 8 0 50010002 0 "));
+    // Every control is a visible child (50000000). Texts are groups (20000) that lie left (0),
+    // right (2) or centred (1); buttons are tab stops (10000) of their kind: push 0, default 1,
+    // check box 2, automatic 3, radio 4, three-state 5, automatic 6, group box 7 (no tab stop),
+    // automatic radio 9; an edit field and a list box have a border (800000), the list box tells
+    // its owner of a choice (1); a scroll bar is horizontal (0). A COMBOBOX statement makes a
+    // simple combo box unless its style names another kind.
+    const std::vector<std::string> expected = {
+        "REALEDIT 0.80000E-01 1137 260 44 40 8 5 50010005 200 ",
+        "COMBOBOX  1112 260 12 96 220 0 50200003 0 ",
+        "STATIC % calc'd 1027 212 12 32 8 0 58000000 0 ",
+        "BUTTON OK 1 1 2 3 4 0 50010001 0 ",
+        "BUTTON Cooling 1118 282 106 40 8 0 50030009 0 ",
+        "EDIT  11 -1 -2 3 4 0 50810800 0 ",
+        "COMBOBOX  12 5 6 7 8 0 50010001 0 ",
+        "COMBOBOX  13 5 6 7 8 0 50010002 0 ",
+        "STATIC Right 14 1 2 3 4 0 50020002 0 ",
+        "STATIC Centre 15 1 2 3 4 0 50020001 0 ",
+        "BUTTON Push 16 1 2 3 4 0 50010000 0 ",
+        "BUTTON Group 17 1 2 3 4 0 50000007 0 ",
+        "BUTTON Radio 18 1 2 3 4 0 50010004 0 ",
+        "BUTTON Check 19 1 2 3 4 0 50010002 0 ",
+        "BUTTON Auto check 20 1 2 3 4 0 50010003 0 ",
+        "BUTTON Three 21 1 2 3 4 0 50010005 0 ",
+        "BUTTON Auto three 22 1 2 3 4 0 50010006 0 ",
+        "LISTBOX  23 1 2 3 4 0 50800001 0 ",
+        "SCROLLBAR  24 1 2 3 4 0 50000000 0 ",
+    };
+    EXPECT_EQ(controls, expected);
 }
 
 TEST(rc_GeneratedTables, PlainAndExtendedMenus) {
