@@ -1,5 +1,5 @@
-// The program's flow on the recording platform: a climate file that stops the start, and the
-// menu commands.
+// The program's flow on the recording platform: a climate file that stops the start, the menu
+// commands, and the main loop that answers them until the program is told to end.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -99,6 +99,42 @@ TEST_F(ProgramFlowTest, TheMenuCommands) {
         }
     }
     EXPECT_TRUE(platform_->boxes_shown.empty()) << "no confirmation is asked";
+}
+
+// The loop waits for each message in turn and answers it; the command that ends the program ends
+// the loop at once, before what the user did after it, and the close box ends it as Exit does.
+TEST_F(ProgramFlowTest, TheMainLoopAnswersEachMessageUntilTheProgramIsToldToEnd) {
+    const fs::path app = scratch_.path() / "app";
+    fs::create_directories(app);
+    for (const char* name : {kBinFileName, kDesignFileName, "HELP.HLP", "HELP.CNT"}) {
+        fs::copy_file(fs::path(HEATWISE_SOURCE_DIR) / "data" / name, app / name);
+    }
+    for (const char* name : {kBinFileName, kDesignFileName}) {
+        fs::copy_file(app / name, name);
+    }
+    platform_->executable_path = (app / "heatwise").string();
+    // The close box comes first: a wait with nothing left to play closes the first window made.
+    for (const bool by_exit : {false, true}) {
+        ProgramState state;
+        StartUp(state);
+        platform_->help_shown.clear();
+        platform_->idle_waits = 0;
+        platform_->events.push_back(
+            [this] { platform_->frames.back().listener->OnCommand(CMD_HELP, 1); });
+        if (by_exit) {
+            platform_->events.push_back(
+                [this] { platform_->frames.back().listener->OnCommand(CMD_EXIT, 2); });
+            platform_->events.push_back(
+                [this] { platform_->frames.back().listener->OnCommand(CMD_HELP, 3); });
+        }
+        RunMainLoop(state);
+        EXPECT_EQ(state.quit_flag, 1);
+        EXPECT_EQ(platform_->help_shown.size(), 1u) << "the first Help, and no other";
+        EXPECT_EQ(platform_->events.size(), by_exit ? 1u : 0u) << "what came after Exit waits";
+        EXPECT_EQ(platform_->idle_waits, by_exit ? 0 : 1) << "only the close box was waited for";
+        ShutDown();
+        platform_->events.clear();
+    }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The Qt backend on Qt's offscreen platform: the real message box, and the end of the process
-// while the application lives.
+// The Qt backend on Qt's offscreen platform: the real message box, the keys of accelerators, and
+// the end of the process while the application lives.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -13,6 +13,7 @@
 
 #include "platform/platform.h"
 #include "qt/qt_application.h"
+#include "qt/qt_keys.h"
 #include "qt/qt_platform.h"
 #include "windlass/windlass.h"
 
@@ -110,6 +111,52 @@ TEST(QtMessageBox, ShowsTitleTextButtonsAndDefaultOverItsOwnerAndReportsThePress
         EXPECT_EQ(seen.buttons, c.qt_buttons);
         EXPECT_EQ(seen.default_button, c.qt_default);
         EXPECT_EQ(seen.parent, owned ? &owner : nullptr);
+    }
+}
+
+// An accelerator table names a key by its virtual-key code (letters and digits by themselves,
+// F1 = 0x70 to F24 = 0x87, keypad digits from 0x60) or by the character it types, a control
+// character standing for Ctrl with its letter; Qt is given the same key with the same modifiers.
+TEST(QtAccelerators, EachKeyOfATableIsTheKeySequenceQtMatches) {
+    using Kind = AcceleratorKey::Kind;
+    struct Case {
+        Kind kind;
+        int key;
+        Held shift, ctrl, alt;
+        const char* sequence;
+    };
+    const Held no = Held::No;
+    const Held yes = Held::Yes;
+    const Case cases[] = {
+        {Kind::VirtualKey, 'A', no, yes, no, "Ctrl+A"},
+        {Kind::VirtualKey, 'Z', yes, no, no, "Shift+Z"},
+        {Kind::VirtualKey, '0', no, yes, no, "Ctrl+0"},
+        {Kind::VirtualKey, '9', no, yes, no, "Ctrl+9"},
+        {Kind::VirtualKey, 0x70, no, no, no, "F1"},
+        {Kind::VirtualKey, 0x74, yes, no, no, "Shift+F5"},
+        {Kind::VirtualKey, 0x87, no, no, yes, "Alt+F24"},
+        {Kind::VirtualKey, 0x60, no, yes, no, "Ctrl+0"},
+        {Kind::VirtualKey, 0x69, no, yes, no, "Ctrl+9"},
+        {Kind::VirtualKey, 0x2E, no, yes, yes, "Ctrl+Alt+Del"},
+        {Kind::VirtualKey, 0x0D, no, no, no, "Return"},
+        // No key of Qt's answers to the first code past F24 or the one before the letters.
+        {Kind::VirtualKey, 0x88, no, yes, no, ""},
+        {Kind::VirtualKey, '@', no, yes, no, ""},
+        {Kind::Character, 1, no, no, no, "Ctrl+A"},
+        {Kind::Character, 26, no, no, no, "Ctrl+Z"},
+        {Kind::Character, 'g', no, no, no, "G"},
+        {Kind::Character, '?', no, no, no, "?"},
+    };
+    for (const Case& c : cases) {
+        AcceleratorKey accelerator;
+        accelerator.kind = c.kind;
+        accelerator.key = c.key;
+        accelerator.shift = c.shift;
+        accelerator.ctrl = c.ctrl;
+        accelerator.alt = c.alt;
+        EXPECT_EQ(qt::KeySequenceOf(accelerator).toString(QKeySequence::PortableText).toStdString(),
+                  c.sequence)
+            << "key " << c.key;
     }
 }
 
