@@ -103,6 +103,19 @@ TEST_F(NumericFields, TheCheckAsAFieldLosesTheFocus) {
     }
 }
 
+// A field the user only passes through is not changed: it keeps the value the program wrote,
+// not the rounded one its text shows.
+TEST_F(NumericFields, AFieldEnteredAndLeftUntypedKeepsTheValueTheProgramWrote) {
+    WDialogPutReal(202, 0.0349f, "(F4.2)");
+    ASSERT_TRUE(backend::Focus(platform(), Field(202)));
+    ASSERT_TRUE(backend::Focus(platform(), Field(204)));
+    float real = 0.0f;
+    WDialogGetReal(202, real);
+    EXPECT_EQ(real, 0.0349f);
+    EXPECT_EQ(Control(202).text, "0.03");
+    EXPECT_FALSE(Control(202).modified);
+}
+
 TEST_F(NumericFields, SpinArrowsStepTheValueWithinTheRange) {
     // REALSPIN 251 starts at 1.0 with the range -2.5 to 2.5.
     struct Case {

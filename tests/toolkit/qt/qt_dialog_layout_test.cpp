@@ -1,5 +1,6 @@
 // Dialogs made from templates on the offscreen platform: the kind and look of every control,
-// and no dialog made from a plan that does not fit its template.
+// labels narrowed to fit their room, and no dialog made from a plan that does not fit its
+// template.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 
 #include "qt/qt_controls.h"
 #include "qt/qt_numeric_edit.h"
+#include "qt/qt_text_fit.h"
 #include "qt_dialog_test_support.h"
 
 namespace windlass::testing {
@@ -66,6 +68,23 @@ TEST_F(QtDialogLayout, EveryControlIsMadeInTemplateOrderAsItsClassAndStyleSay) {
     }
     EXPECT_TRUE(Widget(154)->isHidden()) << "no visible style";
     EXPECT_FALSE(Widget(1)->isHidden());
+}
+
+// A label of one line whose text is wider than its room is drawn in a narrower cut of the
+// dialog's face, down to the narrowest; a text that fits, a label with room for a second line
+// (which wraps) and a frame (which shows no text) keep the dialog's own width of the face.
+TEST_F(QtFormLayout, ALabelOfOneLineTooLongForItsRoomIsNarrowed) {
+    ASSERT_NE(Open(204), nullptr);
+    ShowActive();
+    for (int id = 1; id <= 7; ++id) {
+        const bool narrowed = id <= 4;
+        const QFont font = Widget(id)->font();
+        EXPECT_EQ((font.resolveMask() & QFont::StretchResolved) != 0, narrowed) << id;
+        if (narrowed) {
+            EXPECT_GE(font.stretch(), qt::kNarrowestStretch) << id;
+            EXPECT_LT(font.stretch(), 100) << id;
+        }
+    }
 }
 
 // The toolkit's plan names the kind of every control, one entry per control of the template.

@@ -35,12 +35,13 @@ int RunArgs(const std::vector<std::string>& args, std::string* out = nullptr) {
     return status;
 }
 
-// A text element: where it stands, how it is anchored there, its size and its text.
+// A text element: where it stands, how it is anchored there, its size, its weight and its text.
 struct SvgText {
     double x = 0;
     double y = 0;
     std::string anchor = "start";
     double size = 0;
+    bool bold = false;
     std::string text;
 };
 
@@ -79,6 +80,8 @@ SvgFacts ReadSvg(const fs::path& file) {
                         (key == "x" ? text.x : key == "y" ? text.y : text.size) = std::stod(a[1]);
                     } else if (key == "text-anchor") {
                         text.anchor = a[1];
+                    } else if (key == "font-weight") {
+                        text.bold = std::string(a[1]) == "bold";
                     }
                 }
                 s.facts.text_elements.push_back(text);
@@ -240,12 +243,15 @@ TEST(cli_Svg, EachPictureIsWellFormedAndShowsItsFacts) {
         for (const std::string& part : picture.in_title) {
             EXPECT_NE(facts.title.find(part), std::string::npos) << facts.title;
         }
+        // The heading stands out in bold above its plain subtitle.
+        ASSERT_GT(facts.text_elements.size(), 1u) << picture.name;
+        EXPECT_TRUE(facts.text_elements[0].bold) << picture.name;
+        EXPECT_FALSE(facts.text_elements[1].bold) << picture.name;
         for (const std::string& part : picture.in_texts) {
             EXPECT_NE(facts.texts.find("\n" + part), std::string::npos)
                 << picture.name << ": " << part;
         }
         for (const std::string& part : picture.not_in_texts) {
-            ASSERT_GT(facts.text_elements.size(), 1u) << picture.name;
             EXPECT_EQ(facts.text_elements[1].text.find(part), std::string::npos)
                 << picture.name << " (its subtitle): " << part;
         }
