@@ -27,6 +27,19 @@ const std::string kTenfold =
     "#define A B B B B B B B B B B\n#define B C C C C C C C C C C\n"
     "#define C D D D D D D D D D D\n#define D E E E E E E E E E E\n";
 
+// A menu whose one item lies inside `depth` pop-ups, each within the one before.
+std::string NestedMenu(int depth) {
+    std::string script = "1 MENU\nBEGIN\n";
+    for (int level = 0; level < depth; ++level) {
+        script += "POPUP \"p\"\nBEGIN\n";
+    }
+    script += "MENUITEM \"x\", 5\n";
+    for (int level = 0; level < depth; ++level) {
+        script += "END\n";
+    }
+    return script + "END\n";
+}
+
 // Scripts and their messages; a message that starts with a line number stands in test.rc.
 const std::pair<std::string, std::string> kMalformed[] = {
     // Malformed tokens; the lexer's own test names the rest of its faults.
@@ -39,6 +52,7 @@ const std::pair<std::string, std::string> kMalformed[] = {
     {"\n#include \"missing.h\"", "2: cannot open include file 'missing.h'"},
     {"#include missing.h", "1: #include needs a file name in double quotes"},
     {"#include \"self.h\"", "self.h:1: #include nested more than 32 deep"},
+    {"#include \"\"", "1: cannot open include file ''"},
     {"1\n#ifdef A\n2\n", "2: #ifdef has no #endif before the end of the file"},
     {"#endif", "1: #endif without #if"},
     {"#if 1\n#else\n#else\n#endif", "3: #else after #else (the #if is at line 1)"},
@@ -75,6 +89,7 @@ const std::pair<std::string, std::string> kMalformed[] = {
     {"1 MENU BEGIN MENUITEM \"x\", 5, BOLD END",
      "1: expected a menu option (CHECKED, GRAYED, INACTIVE, MENUBREAK, MENUBARBREAK or "
      "HELP) for menu item \"x\", found 'BOLD'"},
+    {NestedMenu(33), "69: pop-up menus nested more than 32 deep"},
     {"1 MENUEX BEGIN MENUITEM \"x\", 5, MFT_OWNERDRAW END",
      "1: type 0x100 of menu item \"x\" is not supported"},
     {"\n\n1 RCDATA BEGIN 70000 END",
@@ -136,6 +151,7 @@ TEST(rc_Errors, MalformedScriptsAreReportedWithFileAndLine) {
         EXPECT_THAT(testing::ErrorOf(script), HasSubstr((in_script ? "test.rc:" : "") + message))
             << script;
     }
+    EXPECT_EQ(testing::ErrorOf(NestedMenu(32)), "no error") << "pop-ups 32 deep";
 }
 
 std::string ReadAll(const fs::path& path) {
