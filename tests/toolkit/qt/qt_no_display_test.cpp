@@ -110,4 +110,23 @@ INSTANTIATE_TEST_SUITE_P(Places, QtNoDisplayTest, ::testing::ValuesIn(kPlaces),
                              return name;
                          });
 
+// Qt takes a platform with its options after a colon; the platform so named is the one asked
+// for, and where it starts (here the offscreen one, which needs no display server) the program
+// has its display.
+TEST(QtDisplay, APlatformNamedWithItsOptionsIsThatPlatform) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            unsetenv("WAYLAND_DISPLAY");
+            unsetenv("DISPLAY");
+            setenv("QT_QPA_PLATFORM", "offscreen:fontengine=freetype", 1);
+            WInstallQtBackend();
+            WInitialise();
+            std::string reason(80, ' ');
+            Check(InfoDisplay(reason) == 1, 8, "no display is reported");
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
 }  // namespace
