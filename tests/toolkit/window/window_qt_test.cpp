@@ -7,8 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
+#include "qt/qt_window_icon.h"
+#include "resources/icon_directory.h"
 #include "window/qt_window_test.h"
 
 namespace windlass::testing {
@@ -76,6 +81,40 @@ TEST_F(QtWindow, FlagsBecomeDecorationsAroundTheClientArea) {
     WindowClose();
     WindowOpen2(WF_MAXIMISED | WF_SYSMENU | WF_MAXBOX, WINDOW_CENTRED, WINDOW_CENTRED, 200, 100);
     EXPECT_TRUE(Frame()->isMaximized());
+}
+
+// A window's icon draws each size from the image made for it, or else from the smallest image
+// larger than asked, scaled down; a size beyond the largest image gets that image as it is. The
+// program's icon holds images of 16, 32, 48 and 256 pixels.
+TEST_F(QtWindow, TheIconDrawsEachSizeFromTheClosestImageOfItsFile) {
+    ThePlatform().Windowing().Display();  // Pictures need the application.
+    std::ifstream file(std::filesystem::path(HEATWISE_SOURCE_DIR) / "resources" / "heatwise.ico",
+                       std::ios::binary);
+    const std::vector<std::uint8_t> bytes(std::istreambuf_iterator<char>(file), {});
+    const IconDirectory directory = ReadIconDirectory(bytes);
+    ASSERT_EQ(directory.images.size(), 4u) << directory.problem;
+    const auto image_of = [&](int index) {
+        const IconImage& image = directory.images[static_cast<std::size_t>(index)];
+        return QImage::fromData(image.bytes.data(), static_cast<int>(image.bytes.size()), "PNG")
+            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    const QIcon icon = qt::WindowIconOf(bytes);
+    const struct {
+        int asked;
+        int image;
+    } cases[] = {{16, 0}, {32, 1}, {48, 2}, {256, 3}, {20, 1}, {40, 2}, {300, 3}};
+    for (const auto& c : cases) {
+        const QImage drawn = icon.pixmap(QSize(c.asked, c.asked))
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QImage expected = image_of(c.image);
+        if (expected.width() > c.asked) {
+            expected =
+                expected.scaled(c.asked, c.asked, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        }
+        EXPECT_EQ(drawn.size(), expected.size()) << c.asked;
+        EXPECT_TRUE(drawn == expected) << c.asked << " pixels from image " << c.image;
+    }
 }
 
 TEST_F(QtWindow, MenuItemsAcceleratorsAndPromptsWork) {
