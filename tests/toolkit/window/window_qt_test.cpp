@@ -114,6 +114,12 @@ TEST_F(QtWindow, TheIconDrawsEachSizeFromTheClosestImageOfItsFile) {
         }
         EXPECT_EQ(drawn.size(), expected.size()) << c.asked;
         EXPECT_TRUE(drawn == expected) << c.asked << " pixels from image " << c.image;
+        // The icon of a window that cannot be used is drawn greyed, as the style greys it.
+        const QImage greyed = icon.pixmap(QSize(c.asked, c.asked), QIcon::Disabled)
+                                  .toImage()
+                                  .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(greyed.size(), expected.size()) << c.asked;
+        EXPECT_FALSE(greyed == expected) << c.asked << " pixels, greyed";
     }
 }
 
@@ -172,6 +178,32 @@ TEST_F(QtWindow, MenuItemsAcceleratorsAndPromptsWork) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(Frame()->status_bar()->showing_simple_text());
     EXPECT_EQ(Frame()->status_bar()->parts()[0].left, "Ready");
+}
+
+// In a window without a status bar the menus work as in one with it, and no prompt is shown.
+TEST_F(QtWindow, MenusWorkInAWindowWithoutAStatusBar) {
+    WindowOpen2(7, WINDOW_CENTRED, WINDOW_CENTRED, 300, 200, 500, {}, 0, "Test window");
+    SettleFirstDisplay();
+    WMessageEnable(MSG_EXPOSE, 0);
+    ASSERT_EQ(Frame()->status_bar(), nullptr);
+    QMenuBar* bar = Frame()->menu_bar();
+    QAction* edit_on_bar = ActionWithId(bar, 510);
+    QMenu* edit = edit_on_bar->menu();
+    Post([bar, edit_on_bar] {
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(edit_on_bar).center());
+    });
+    Post([edit] {
+        ASSERT_TRUE(edit->isVisible());
+        ActionWithId(edit, 501)->hover();
+        QTest::mouseClick(edit, Qt::LeftButton, {},
+                          edit->actionGeometry(ActionWithId(edit, 501)).center());
+    });
+    MessageRecord record;
+    EXPECT_EQ(Wait(record), MSG_MENU);
+    EXPECT_EQ(record.data1, 501);
+    // The menu has closed; what follows its closing runs now.
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(edit->isVisible());
 }
 
 TEST_F(QtWindow, TheCloseBoxAsksAndAPressOnTheMenuBarIsAFrameClickWhenEnabled) {
