@@ -10,11 +10,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli.h"
+#include "svg_document.h"
 
 namespace heatwise::cli {
 namespace {
@@ -260,6 +262,24 @@ TEST(cli_Svg, EachPictureIsWellFormedAndShowsItsFacts) {
 
 // A picture that cannot be written stops the command with status 1 before it prints anything,
 // and a picture replaced whole leaves no temporary file beside it.
+// Positions are written to a hundredth, halves away from zero, with no trailing zeros and no
+// sign on a zero; a position too large for hundredths is written whole.
+TEST(cli_Svg, PositionsAreWrittenToAHundredth) {
+    const std::pair<double, const char*> cases[] = {
+        {0.125, "0.13"}, {0.124, "0.12"},    {-0.125, "-0.13"},
+        {0.375, "0.38"}, {2.5, "2.5"},       {3.0, "3"},
+        {-0.004, "0"},   {1234.5, "1234.5"}, {1e14, "100000000000000"},
+    };
+    for (const auto& [position, text] : cases) {
+        SvgDocument svg(10, 10, "t");
+        svg.Circle(position, 0, 1, Filled("#000000"));
+        std::smatch written;
+        const std::string document = svg.Finish();
+        ASSERT_TRUE(std::regex_search(document, written, std::regex(R"re(cx="([^"]*)")re")));
+        EXPECT_EQ(written[1], text) << position;
+    }
+}
+
 TEST(cli_Svg, AFileThatCannotBeWrittenIsReported) {
     const fs::path folder =
         fs::path(::testing::TempDir()) / ("heatwise-svg-" + std::to_string(::getpid()));
