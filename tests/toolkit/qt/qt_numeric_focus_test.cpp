@@ -1,7 +1,7 @@
 // Which numeric field holds the keyboard focus, the field whose value is checked before the
 // focus may leave it: another control takes it away, while another window, a popup or the menu
 // bar only borrow the focus and leave the form's field holding it. Focus that comes back from a
-// popup (the field's own context menu) is no new arrival.
+// popup (the field's own context menu) is no new arrival, for the field nor for its dialog.
 #include <QCoreApplication>
 #include <QFocusEvent>
 
@@ -40,6 +40,27 @@ TEST_F(QtNumericFocus, TheFieldHoldsTheFocusUntilAnotherControlTakesIt) {
         send(As<qt::NumericEdit>(106), QEvent::FocusOut, r.reason);
         send(field, QEvent::FocusOut, r.reason);
         EXPECT_EQ(qt::NumericEdit::Holder(), r.borrowed ? field : nullptr) << "out " << r.reason;
+    }
+}
+
+// The dialog hears of a control's focus when it arrives, not when it comes back to the control
+// that had it from another window, a popup or the menu bar.
+TEST_F(QtNumericFocus, FocusThatComesBackToItsControlIsNoNewArrival) {
+    const std::pair<Qt::FocusReason, bool> reasons[] = {
+        {Qt::ActiveWindowFocusReason, true}, {Qt::PopupFocusReason, true},
+        {Qt::MenuBarFocusReason, true},      {Qt::TabFocusReason, false},
+        {Qt::MouseFocusReason, false},       {Qt::OtherFocusReason, false}};
+    ShowActive();
+    ASSERT_EQ(FocusedId(), 101);
+    for (const auto& [reason, back] : reasons) {
+        listener_.log.clear();
+        QFocusEvent event(QEvent::FocusIn, reason);
+        QCoreApplication::sendEvent(Widget(101), &event);
+        QCoreApplication::processEvents();
+        const std::vector<std::string> arrival = {"numeric-focus 101", "focus 101"};
+        EXPECT_EQ(listener_.Only({"numeric-focus", "focus"}),
+                  back ? std::vector<std::string>{} : arrival)
+            << reason;
     }
 }
 
