@@ -14,13 +14,17 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "cli_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using heatwise::cli::FileText;
+using heatwise::cli::kScratch;
+using heatwise::cli::ScratchFolder;
 
 const fs::path kData = fs::path(HEATWISE_SOURCE_DIR) / "data";
 
@@ -32,12 +36,6 @@ struct ProgramRun {
     std::string out;
     std::string err;
 };
-
-std::string Contents(const fs::path& file) {
-    std::ostringstream text;
-    text << std::ifstream(file, std::ios::binary).rdbuf();
-    return text.str();
-}
 
 // Runs heatwise-cli in `folder` with `args`, HEATWISE_DATA_DIR set to `data_dir` (unset when
 // null) and the umask 022.
@@ -76,18 +74,15 @@ ProgramRun RunProgram(const std::vector<std::string>& args, const fs::path& fold
     waitpid(child, &status, 0);
     ProgramRun run;
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = output == Output::kFile ? Contents(out_file) : "";
-    run.err = Contents(err_file);
+    run.out = output == Output::kFile ? FileText(out_file) : "";
+    run.err = FileText(err_file);
     return run;
 }
 
-// A fresh empty folder for this run of the tests, named after the test.
+// A fresh empty folder in the scratch folder, named after the test.
 fs::path FreshFolder(const std::string& name) {
-    const fs::path folder =
-        fs::path(::testing::TempDir()) / ("heatwise-cli-" + name + "-" + std::to_string(getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
+    fs::remove_all(kScratch / ("program-" + name));
+    return ScratchFolder("program-" + name);
 }
 
 const std::string kFull =
@@ -136,17 +131,13 @@ TEST(cli_Program, StatusAndMessagesOfTheRealProgram) {
     };
     // clang-format on
     for (const Case& c : cases) {
-        std::string line;
-        for (const std::string& arg : c.args) {
-            line += arg + " ";
-        }
+        SCOPED_TRACE(::testing::PrintToString(c.args));
         const ProgramRun run = RunProgram(c.args, folder, c.output, c.data_dir);
-        EXPECT_EQ(run.status, c.status) << line << run.err;
-        EXPECT_EQ(run.err, c.err) << line;
-        EXPECT_EQ(run.out.empty(), c.status != 0) << line;
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.out.empty(), c.status != 0);
     }
     EXPECT_FALSE(fs::exists(folder / "map.svg"));
-    fs::remove_all(folder);
 }
 
 // What stands at the picture's path before the command, and what the command must leave there.
@@ -258,7 +249,7 @@ TEST(cli_Program, APictureReplacesOnlyAPlainFile) {
         EXPECT_EQ(fs::symlink_status(path).type(), c.type);
         if (c.mode != fs::perms::none) {
             EXPECT_EQ(fs::status(written).permissions(), c.mode);
-            EXPECT_EQ(Contents(written).starts_with("<?xml"), c.message.empty());
+            EXPECT_EQ(FileText(written).starts_with("<?xml"), c.message.empty());
         }
         // Nothing else stands beside it: no temporary file is left.
         std::string names;
@@ -270,7 +261,6 @@ TEST(cli_Program, APictureReplacesOnlyAPlainFile) {
         const bool has_target = written != path || c.before == Before::kLinkToFifo;
         EXPECT_EQ(count, (path.parent_path() == place ? 1u : 0u) + (has_target ? 1u : 0u)) << names;
     }
-    fs::remove_all(folder);
 }
 
 }  // namespace

@@ -1,14 +1,11 @@
 // heatwise-cli's heat-pump and rating commands: their refusals, the worked rating example, and
 // one city's heat pump worked by hand from its ratings on a climate of one bin.
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,6 +17,7 @@
 #include "estimate_report.h"
 #include "heat_pump_climate.h"
 #include "heat_pump_report.h"
+#include "svg_elements.h"
 
 namespace heatwise::cli {
 namespace {
@@ -27,35 +25,13 @@ namespace {
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
 
-std::vector<std::string> Words(const std::string& command_line) {
-    std::vector<std::string> words;
-    std::istringstream in(command_line);
-    for (std::string word; in >> word;) {
-        words.push_back(word);
-    }
-    return words;
-}
-
-CliRun Cli(const std::string& command_line) {
-    const std::vector<std::string> args = Words(command_line);
-    return RunCliOn(args);
-}
-
-const fs::path kScratch =
-    fs::path(::testing::TempDir()) / ("heatwise-heat-pump-" + std::to_string(getpid()));
-struct RemoveScratch : ::testing::Environment {
-    void TearDown() override { fs::remove_all(kScratch); }
-};
-[[maybe_unused]] ::testing::Environment* const kRemoveScratch =
-    ::testing::AddGlobalTestEnvironment(new RemoveScratch);
-
 // Every city has 100 hours in bin 30/34 (midpoint 32 °F) of shift 1 and no others, the winter
 // design temperature 28 °F, and no hours below 0 °F.
 std::string OneBinClimate() {
-    fs::create_directories(kScratch);
-    std::ofstream bins(kScratch / kBinFileName);
-    std::ofstream design(kScratch / kDesignFileName);
-    std::ofstream cold(kScratch / "coldbins.dat");
+    const fs::path folder = ScratchFolder("one-bin");
+    std::ofstream bins(folder / kBinFileName);
+    std::ofstream design(folder / kDesignFileName);
+    std::ofstream cold(folder / "coldbins.dat");
     for (int city = 1; city <= kCityCount; ++city) {
         for (int k = 0; k < kBinValueCount; ++k) {
             bins << (k == 0 ? "" : " ") << (k == BinValueIndex(1, 15) ? 100 : 0);
@@ -67,59 +43,36 @@ std::string OneBinClimate() {
         }
         cold << "\n";
     }
-    return kScratch.string();
+    return folder.string();
 }
 
-// A chart read back: the centre of every marker in the order drawn, and where each label of a
-// tick stands along its axis (a dollar tick's label stands 4 units below its line).
-struct DrawnChart {
-    std::string svg;
-    std::vector<std::pair<double, double>> points;
-    std::vector<std::pair<std::string, double>> ticks;
-
-    double TickAt(const std::string& label) const {
-        for (const auto& [text, at] : ticks) {
-            if (text == label) {
-                return at;
-            }
+// Where the label of a tick stands along its axis; a dollar tick's label stands 4 units below
+// its line.
+double TickAt(const SvgElements& chart, const std::string& label) {
+    for (const SvgElement& text : chart.Named("text")) {
+        if (text.text == label) {
+            const bool dollars = label.starts_with("$") || label.starts_with("-$");
+            return dollars ? text.Number("y") - 4 : text.Number("x");
         }
-        ADD_FAILURE() << "no tick " << label;
-        return 0;
     }
+    ADD_FAILURE() << "no tick " << label;
+    return 0;
+}
 
-    // How light the first line drawn across at the height `y` is (a grid line, drawn before the
-    // axes): the sum of its colour's red, green and blue.
-    int LightnessOfLineAt(double y) const {
-        const std::regex line(
-            R"re(<line x1="[-0-9.]+" y1="([-0-9.]+)" x2="[-0-9.]+" y2="([-0-9.]+)" fill="none" )re"
-            R"re(stroke="#([0-9a-f]{2})([0-9a-f]{2})([0-9a-f]{2})")re");
-        for (std::sregex_iterator it(svg.begin(), svg.end(), line), end; it != end; ++it) {
-            const std::smatch& m = *it;
-            if (m[1] == m[2] && std::abs(std::stod(m[1]) - y) < 0.01) {
-                return std::stoi(m[3], nullptr, 16) + std::stoi(m[4], nullptr, 16) +
-                       std::stoi(m[5], nullptr, 16);
-            }
+// How light the first line drawn across at the height `y` is (a grid line, drawn before the
+// axes): the sum of its colour's red, green and blue.
+int LightnessOfLineAt(const SvgElements& chart, double y) {
+    for (const SvgElement& line : chart.Named("line")) {
+        const std::string stroke = line.Attribute("stroke");
+        if (line.Attribute("fill") == "none" && stroke.size() == 7 &&
+            line.Number("y1") == line.Number("y2") && std::abs(line.Number("y1") - y) < 0.01) {
+            return std::stoi(stroke.substr(1, 2), nullptr, 16) +
+                   std::stoi(stroke.substr(3, 2), nullptr, 16) +
+                   std::stoi(stroke.substr(5, 2), nullptr, 16);
         }
-        ADD_FAILURE() << "no line across at " << y;
-        return 0;
     }
-};
-
-DrawnChart ReadChart(const fs::path& file) {
-    std::ifstream in(file);
-    DrawnChart chart{std::string((std::istreambuf_iterator<char>(in)), {}), {}, {}};
-    const std::regex circle(R"re(<circle cx="([-0-9.]+)" cy="([-0-9.]+)")re");
-    for (std::sregex_iterator it(chart.svg.begin(), chart.svg.end(), circle), end; it != end;
-         ++it) {
-        chart.points.emplace_back(std::stod((*it)[1]), std::stod((*it)[2]));
-    }
-    const std::regex text(R"re(<text x="([-0-9.]+)" y="([-0-9.]+)"[^>]*>([^<]*)</text>)re");
-    for (std::sregex_iterator it(chart.svg.begin(), chart.svg.end(), text), end; it != end; ++it) {
-        const std::string label = (*it)[3];
-        const bool dollars = label.starts_with("$") || label.starts_with("-$");
-        chart.ticks.emplace_back(label, dollars ? std::stod((*it)[2]) - 4 : std::stod((*it)[1]));
-    }
-    return chart;
+    ADD_FAILURE() << "no line across at " << y;
+    return 0;
 }
 
 const std::string kData = HEATWISE_SOURCE_DIR "/data";
@@ -273,32 +226,29 @@ TEST(cli_HeatPump, OneBinWorkedByHand) {
     // Wh and the resistance's 750,000 / 3.412 Wh.
     const CliRun csv = Cli(command + " --csv");
     ASSERT_EQ(csv.status, kExitSuccess) << csv.err;
-    std::istringstream lines(csv.out);
-    std::string line;
-    std::getline(lines, line);
-    EXPECT_EQ(line,
+    std::vector<std::string> lines;
+    std::istringstream in(csv.out);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    ASSERT_EQ(lines.size(), r["bins"].size() + 1);
+    EXPECT_EQ(lines[0],
               "city_index,city_name,fuel,backup,shift,midpoint,hours,difference,load,capacity,cop,"
               "part_load,part_load_factor,compressor_factor,state,heat_pump_heat_btu,"
               "backup_heat_btu,heat_pump_wh,backup_energy");
-    std::size_t rows = 0;
-    std::vector<std::string> bin;
-    while (std::getline(lines, line)) {
-        ++rows;
-        if (line.find(",1,32,100,") != std::string::npos) {
-            std::istringstream fields(line.substr(line.find(",1,32,100,") + 1));
+    EXPECT_TRUE(lines[1].starts_with("1,\"austin, TX\",electricity,electric,")) << lines[1];
+    std::vector<std::string> bin;  // from the shift on
+    for (const std::string& line : lines) {
+        if (const std::size_t at = line.find(",1,32,100,"); at != std::string::npos) {
+            std::istringstream fields(line.substr(at + 1));
             for (std::string field; std::getline(fields, field, ',');) {
                 bin.push_back(field);
             }
         }
     }
-    EXPECT_EQ(rows, r["bins"].size());
     ASSERT_EQ(bin.size(), 15u) << csv.out;
-    const std::string first_row = "1,\"austin, TX\",electricity,electric,";
-    EXPECT_EQ(csv.out.substr(csv.out.find('\n') + 1, first_row.size()), first_row);
-    const std::string words[] = {"1", "32", "100", "33", "33000", "25500"};
-    for (std::size_t i = 0; i < 6; ++i) {
-        EXPECT_EQ(bin[i], words[i]) << i;
-    }
+    EXPECT_EQ(std::vector(bin.begin(), bin.begin() + 6),
+              (std::vector<std::string>{"1", "32", "100", "33", "33000", "25500"}));
     EXPECT_NEAR(std::stod(bin[6]), 25500.0 / (3.412 * p32), 1e-12);
     EXPECT_EQ(bin[7] + "," + bin[8] + "," + bin[9] + "," + bin[10], "1,1,1,runs");
     EXPECT_NEAR(std::stod(bin[11]), 2.55e6, 1e-6);
@@ -309,8 +259,7 @@ TEST(cli_HeatPump, OneBinWorkedByHand) {
     // The picture marks the three balance points and says the saving in its title.
     const fs::path picture = kScratch / "heat-pump.svg";
     ASSERT_EQ(Cli(command + " --svg " + picture.string()).status, kExitSuccess);
-    std::ifstream file(picture);
-    const std::string svg((std::istreambuf_iterator<char>(file)), {});
+    const std::string svg = FileText(picture);
     for (const char* text : {"balance point 37.0 °F", "balance point 40.3 °F",
                              "balance point 33.7 °F", "saves $61 a year", "from resistance backup",
                              "Outdoor temperature, °F", "Heat, MMBtu a year", ">COP<"}) {
@@ -358,8 +307,7 @@ TEST(cli_HeatPump, CompareAndSweepOnTheOneBinClimate) {
     ASSERT_EQ(
         Cli("compare --heat-pump --data-dir " + kData + kUnit + " --svg " + map.string()).status,
         kExitSuccess);
-    std::ifstream map_file(map);
-    const std::string svg((std::istreambuf_iterator<char>(map_file)), {});
+    const std::string svg = FileText(map);
     for (const char* text :
          {"Yearly saving of the heat pump over the furnace in the 211 cities",
           "blue: the heat pump saves", "red: the heat pump costs more", "Largest saving"}) {
@@ -374,22 +322,25 @@ TEST(cli_HeatPump, CompareAndSweepOnTheOneBinClimate) {
         Cli("sweep --city 1 --vary rate=0.1:0.3:0.1 --json --svg " + chart.string() + inputs);
     ASSERT_EQ(drawn.status, kExitSuccess) << drawn.err;
     EXPECT_EQ(drawn.out, sweep.out);
-    const DrawnChart drawing = ReadChart(chart);
-    ASSERT_EQ(drawing.points.size(), 9u);  // three steps of three lines
-    const double zero = drawing.TickAt("$0");
-    const double hundred = drawing.TickAt("$100");
-    const double rate = drawing.TickAt("0.200");
+    const std::string drawn_svg = FileText(chart);
+    const SvgElements drawing = ReadSvgElements(drawn_svg);
+    const std::vector<SvgElement> points = drawing.Named("circle");
+    ASSERT_EQ(points.size(), 9u);  // three steps of three lines
+    const double zero = TickAt(drawing, "$0");
+    const double hundred = TickAt(drawing, "$100");
+    const double rate = TickAt(drawing, "0.200");
     const double dollars[] = {105, 227, 122};
     for (std::size_t line = 0; line < 3; ++line) {
-        const auto& [x, y] = drawing.points[3 * line + 1];
-        EXPECT_NEAR(x, rate, 0.01) << line;
-        EXPECT_NEAR(y, zero + (hundred - zero) * dollars[line] / 100.0, 0.02) << line;
+        const SvgElement& point = points[3 * line + 1];
+        EXPECT_NEAR(point.Number("cx"), rate, 0.01) << line;
+        EXPECT_NEAR(point.Number("cy"), zero + (hundred - zero) * dollars[line] / 100.0, 0.02)
+            << line;
     }
     for (const char* text : {"austin, TX: yearly heating cost as rate goes from 0.1 to 0.3",
                              "electricity $0.1 to $0.3/kWh", "Heat pump and backup",
                              "Electricity furnace at 85 % alone", "Saving over the furnace",
                              "rate: electric rate, $/kWh", "Cost, $ a year"}) {
-        EXPECT_NE(drawing.svg.find(text), std::string::npos) << text;
+        EXPECT_NE(drawn_svg.find(text), std::string::npos) << text;
     }
     // Against gas at 0.012 $/cu.ft. and 85 %, 13.71 $/MMBtu, the furnace heats the 3.3 MMBtu for
     // $45 at every rate, less than the heat pump's $52 to $158: the saving falls from -$7 to
@@ -400,11 +351,11 @@ TEST(cli_HeatPump, CompareAndSweepOnTheOneBinClimate) {
                   gas_chart.string() + inputs)
                   .status,
               kExitSuccess);
-    const DrawnChart gas = ReadChart(gas_chart);
-    const int grid = gas.LightnessOfLineAt(gas.TickAt("$50"));
-    EXPECT_EQ(gas.LightnessOfLineAt(gas.TickAt("-$100")), grid);
-    EXPECT_LT(gas.LightnessOfLineAt(gas.TickAt("$0")), grid);
-    EXPECT_EQ(drawing.LightnessOfLineAt(zero), drawing.LightnessOfLineAt(hundred));
+    const SvgElements gas = ReadSvgElements(FileText(gas_chart));
+    const int grid = LightnessOfLineAt(gas, TickAt(gas, "$50"));
+    EXPECT_EQ(LightnessOfLineAt(gas, TickAt(gas, "-$100")), grid);
+    EXPECT_LT(LightnessOfLineAt(gas, TickAt(gas, "$0")), grid);
+    EXPECT_EQ(LightnessOfLineAt(drawing, zero), LightnessOfLineAt(drawing, hundred));
 
     // A larger unit at 47 °F moves the 17-35 °F line through the frost default only where no
     // 35 °F point is given; here it is, so 32 °F is worked as before.
@@ -422,8 +373,7 @@ TEST(cli_HeatPump, CompareAndSweepOnTheOneBinClimate) {
 // Every heat-pump option is in the command's help and in the manual page, and the commands in
 // the general help.
 TEST(cli_HeatPump, HelpAndManualNameEveryOption) {
-    std::ifstream manual_file(fs::path(HEATWISE_SOURCE_DIR) / "docs/man/heatwise-cli.1");
-    const std::string manual((std::istreambuf_iterator<char>(manual_file)), {});
+    const std::string manual = FileText(fs::path(HEATWISE_SOURCE_DIR) / "docs/man/heatwise-cli.1");
     const std::string help = Cli("heat-pump --help").out;
     const std::string rating = Cli("rating --help").out;
     for (const std::string name :
@@ -433,24 +383,27 @@ TEST(cli_HeatPump, HelpAndManualNameEveryOption) {
         EXPECT_NE(help.find("--" + name + " "), std::string::npos);
         EXPECT_NE(manual.find("\\-\\-" + name), std::string::npos);
     }
-    EXPECT_NE(help.find("(default 0.25)"), std::string::npos);
-    // What sweep --heat-pump --svg draws and what heat-pump --csv prints are said in both.
-    const std::string sweep = Cli("sweep --help").out;
-    EXPECT_NE(sweep.find("  --heat-pump  "), std::string::npos);
-    EXPECT_NE(sweep.find("with --heat-pump, the heat pump's heating cost, the\n"
-                         "                       furnace's and the saving"),
-              std::string::npos);
-    EXPECT_NE(help.find("With --csv the bin table is printed, a line per shift and bin"),
-              std::string::npos);
-    EXPECT_NE(manual.find("draws the heat pump's yearly heating cost with its backup, the "
-                          "furnace's and the saving"),
-              std::string::npos);
-    EXPECT_NE(manual.find("prints that bin table, a line per shift and bin"), std::string::npos);
-    EXPECT_NE(rating.find("--region N"), std::string::npos);
     EXPECT_EQ(rating.find("--switchover"), std::string::npos);
+    const std::string sweep = Cli("sweep --help").out;
     const std::string general = Cli("--help").out;
-    EXPECT_NE(general.find("\n  heat-pump  "), std::string::npos);
-    EXPECT_NE(general.find("\n  rating     "), std::string::npos);
+    // What sweep --heat-pump --svg draws and what heat-pump --csv prints are said in both.
+    const std::pair<const std::string&, std::string> said[] = {
+        {help, "(default 0.25)"},
+        {sweep, "  --heat-pump  "},
+        {sweep,
+         "with --heat-pump, the heat pump's heating cost, the\n"
+         "                       furnace's and the saving"},
+        {help, "With --csv the bin table is printed, a line per shift and bin"},
+        {manual,
+         "draws the heat pump's yearly heating cost with its backup, the furnace's and the saving"},
+        {manual, "prints that bin table, a line per shift and bin"},
+        {rating, "--region N"},
+        {general, "\n  heat-pump  "},
+        {general, "\n  rating     "},
+    };
+    for (const auto& [text, part] : said) {
+        EXPECT_NE(text.find(part), std::string::npos) << part;
+    }
 }
 
 // For every station of the committed climate files without hours below 0 °F, the heat-pump
@@ -464,18 +417,16 @@ TEST(cli_HeatPump, FurnaceCostIsEstimatesWhereNoHourIsBelowZero) {
             continue;
         }
         ++stations;
-        const std::string city_option = "--city " + std::to_string(city);
-        const std::vector<std::string> args =
-            Words(city_option + " --fuel gas --fuel-price 0.012 --heat-eff 92" + kUnit);
-        const std::vector<std::string_view> views(args.begin(), args.end());
-        const std::unique_ptr<HeatPumpReport> report =
-            RunHeatPump(ParseHeatPumpOptions(views), climate);
-        const std::vector<std::string> estimate_args =
-            Words(city_option + " --fuel gas --fuel-price 0.012 --heat-eff 92 --mode heating");
-        const std::vector<std::string_view> estimate_views(estimate_args.begin(),
-                                                           estimate_args.end());
+        const std::string inputs =
+            "--city " + std::to_string(city) + " --fuel gas --fuel-price 0.012 --heat-eff 92";
+        const std::vector<std::string> args = Words(inputs + kUnit);
+        const std::vector<std::string> estimate_args = Words(inputs + " --mode heating");
+        const std::unique_ptr<HeatPumpReport> report = RunHeatPump(
+            ParseHeatPumpOptions(std::vector<std::string_view>(args.begin(), args.end())), climate);
         const EstimateReport estimate =
-            RunEstimate(ParseEstimateOptions(estimate_views), climate.tables);
+            RunEstimate(ParseEstimateOptions(std::vector<std::string_view>(estimate_args.begin(),
+                                                                           estimate_args.end())),
+                        climate.tables);
         SCOPED_TRACE(city);
         EXPECT_EQ(report->result.furnace_cost, estimate.result.heating_cost);
         EXPECT_EQ(report->result.cooling_cost, estimate.own_modes.cooling_cost);

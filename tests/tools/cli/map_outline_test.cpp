@@ -2,9 +2,6 @@
 // expat: every station's dot lies inside the outline of its own state (stations.csv names the
 // state), Alaska's and Hawaii's outlines lie in their insets, and a data folder without the
 // outline file, or with a bad one, does what the manual says.
-#include <expat.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,7 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "cli.h"
+#include "cli_run.h"
+#include "svg_elements.h"
 #include "text_fields.h"
 
 namespace heatwise::cli {
@@ -42,99 +40,46 @@ struct MapShapes {
         std::vector<Point> points;
         std::string title;
     };
-    struct Box {
-        double x, y, width, height;
-    };
-    struct Label {
-        Point at;
-        std::string text;
-    };
-    bool well_formed = false;
+    SvgElements svg;
     std::vector<Dot> dots;
     std::vector<Line> lines;
-    std::vector<Box> boxes;
-    std::vector<Label> labels;
 };
 
 MapShapes ReadShapes(const std::string& document) {
-    struct State {
-        MapShapes shapes;
-        std::string element;  // the element whose text is being read
-        std::string* text = nullptr;
-    } state;
-    XML_Parser parser = XML_ParserCreate("UTF-8");
-    XML_SetUserData(parser, &state);
-    XML_SetElementHandler(
-        parser,
-        [](void* data, const XML_Char* name, const XML_Char** attributes) {
-            auto& s = *static_cast<State*>(data);
-            std::map<std::string, std::string> a;
-            for (int i = 0; attributes[i] != nullptr; i += 2) {
-                a[attributes[i]] = attributes[i + 1];
+    MapShapes shapes{ReadSvgElements(document), {}, {}};
+    const SvgElements& read = shapes.svg;
+    for (std::size_t i = 0; i < read.elements.size(); ++i) {
+        const SvgElement& e = read.elements[i];
+        if (e.name == "circle") {
+            shapes.dots.push_back({{e.Number("cx"), e.Number("cy")}, {}});
+        } else if (e.name == "polyline") {
+            MapShapes::Line& line = shapes.lines.emplace_back();
+            std::istringstream points(e.Attribute("points"));
+            Point p;
+            char comma = 0;
+            while (points >> p.x >> comma >> p.y) {
+                line.points.push_back(p);
             }
-            const auto number = [&a](const char* key) { return std::stod(a[key]); };
-            const std::string element = name;
-            s.text = nullptr;
-            if (element == "circle") {
-                s.shapes.dots.push_back({{number("cx"), number("cy")}, {}});
-            } else if (element == "polyline") {
-                MapShapes::Line line;
-                std::istringstream points(a["points"]);
-                Point p;
-                char comma = 0;
-                while (points >> p.x >> comma >> p.y) {
-                    line.points.push_back(p);
-                }
-                s.shapes.lines.push_back(line);
-            } else if (element == "rect") {
-                s.shapes.boxes.push_back(
-                    {number("x"), number("y"), number("width"), number("height")});
-            } else if (element == "text") {
-                s.shapes.labels.push_back({{number("x"), number("y")}, {}});
-                s.text = &s.shapes.labels.back().text;
-            } else if (element == "title" && s.element == "circle") {
-                s.text = &s.shapes.dots.back().title;
-            } else if (element == "title" && s.element == "polyline") {
-                s.text = &s.shapes.lines.back().title;
-            }
-            s.element = element;
-        },
-        [](void* data, const XML_Char*) {
-            auto& s = *static_cast<State*>(data);
-            s.text = nullptr;
-        });
-    XML_SetCharacterDataHandler(parser, [](void* data, const XML_Char* text, int length) {
-        auto& s = *static_cast<State*>(data);
-        if (s.text != nullptr) {
-            s.text->append(text, static_cast<std::size_t>(length));
+        } else if (e.name == "title" && read.Inside(i, "circle")) {
+            shapes.dots.back().title = e.text;
+        } else if (e.name == "title" && read.Inside(i, "polyline")) {
+            shapes.lines.back().title = e.text;
         }
-    });
-    state.shapes.well_formed = XML_Parse(parser, document.data(), static_cast<int>(document.size()),
-                                         XML_TRUE) == XML_STATUS_OK;
-    XML_ParserFree(parser);
-    return state.shapes;
+    }
+    return shapes;
 }
 
-struct CliRun {
-    int status;
-    std::string err;
-    std::string picture;  // the SVG written, if any
+// Runs compare --svg: its status and messages, and the picture it wrote, if any.
+struct MapRun : CliRun {
+    std::string picture;
 };
 
-CliRun CompareSvg(const fs::path& data_dir, const std::string& sort, const std::string& name) {
-    const fs::path svg = fs::path(::testing::TempDir()) /
-                         ("heatwise-map-" + std::to_string(getpid()) + "-" + name + ".svg");
+MapRun CompareSvg(const fs::path& data_dir, const std::string& sort, const std::string& name) {
+    const fs::path svg = ScratchFolder("maps") / (name + ".svg");
     fs::remove(svg);
-    const std::vector<std::string> args = {"compare",         "--sort", sort,        "--data-dir",
-                                           data_dir.string(), "--svg",  svg.string()};
-    const std::vector<std::string_view> views(args.begin(), args.end());
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun run{RunCli(views, out, err), err.str(), {}};
-    std::ifstream in(svg, std::ios::binary);
-    run.picture.assign(std::istreambuf_iterator<char>(in), {});
-    fs::remove(svg);
-    return run;
+    return {RunCliOn({"compare", "--sort", sort, "--data-dir", data_dir.string(), "--svg",
+                      svg.string()}),
+            FileText(svg)};
 }
 
 // The rows of stations.csv, each field by its column's name.
@@ -210,11 +155,11 @@ Where Locate(Point p, const MapShapes& shapes, const std::string& state) {
 
 TEST(cli_MapOutlines, EveryStationLiesInsideItsOwnState) {
     const std::map<std::string, std::set<std::string>> states = StationStates();
-    const CliRun run = CompareSvg(kData, "cooling", "inside");
+    const MapRun run = CompareSvg(kData, "cooling", "inside");
     ASSERT_EQ(run.status, kExitSuccess) << run.err;
     EXPECT_EQ(run.err, "");
     const MapShapes shapes = ReadShapes(run.picture);
-    ASSERT_TRUE(shapes.well_formed);
+    ASSERT_TRUE(shapes.svg.well_formed);
     ASSERT_EQ(shapes.dots.size(), 211u);
     for (const MapShapes::Dot& dot : shapes.dots) {
         const std::string name = dot.title.substr(0, dot.title.rfind(": $"));
@@ -244,7 +189,7 @@ TEST(cli_MapOutlines, TheLowerStatesAreDrawnWithLongitudesShrunkByTheCosineOf37D
             repeated.insert(row.at("list_name"));
         }
     }
-    const CliRun run = CompareSvg(kData, "cooling", "shape");
+    const MapRun run = CompareSvg(kData, "cooling", "shape");
     ASSERT_EQ(run.status, kExitSuccess) << run.err;
     const MapShapes shapes = ReadShapes(run.picture);
     std::vector<std::pair<Point, Point>> stations;  // degrees, drawn
@@ -267,28 +212,29 @@ TEST(cli_MapOutlines, TheLowerStatesAreDrawnWithLongitudesShrunkByTheCosineOf37D
 }
 
 TEST(cli_MapOutlines, AlaskaAndHawaiiLieInTheirInsets) {
-    const CliRun run = CompareSvg(kData, "heating", "insets");
+    const MapRun run = CompareSvg(kData, "heating", "insets");
     ASSERT_EQ(run.status, kExitSuccess) << run.err;
     const MapShapes shapes = ReadShapes(run.picture);
+    const auto in = [](const SvgElement& box, Point p) {
+        return p.x > box.Number("x") && p.x < box.Number("x") + box.Number("width") &&
+               p.y > box.Number("y") && p.y < box.Number("y") + box.Number("height");
+    };
     // An inset is the box that holds its name.
-    const auto inset = [&shapes](const std::string& name) {
-        for (const MapShapes::Label& label : shapes.labels) {
-            for (const MapShapes::Box& box : shapes.boxes) {
-                if (label.text == name && box.width < 400 && label.at.x > box.x &&
-                    label.at.x < box.x + box.width && label.at.y > box.y &&
-                    label.at.y < box.y + box.height) {
+    const auto inset = [&shapes, &in](const std::string& name) {
+        for (const SvgElement& label : shapes.svg.Named("text")) {
+            for (const SvgElement& box : shapes.svg.Named("rect")) {
+                if (label.text == name && box.Number("width") < 400 &&
+                    in(box, {label.Number("x"), label.Number("y")})) {
                     return box;
                 }
             }
         }
         ADD_FAILURE() << "no inset named " << name;
-        return MapShapes::Box{0, 0, 0, 0};
+        return SvgElement{
+            "rect", {{"x", "0"}, {"y", "0"}, {"width", "0"}, {"height", "0"}}, "", -1};
     };
-    const MapShapes::Box alaska = inset("Alaska");
-    const MapShapes::Box hawaii = inset("Hawaii");
-    const auto in = [](const MapShapes::Box& box, Point p) {
-        return p.x > box.x && p.x < box.x + box.width && p.y > box.y && p.y < box.y + box.height;
-    };
+    const SvgElement alaska = inset("Alaska");
+    const SvgElement hawaii = inset("Hawaii");
     std::map<std::string, int> lines;
     for (const MapShapes::Line& line : shapes.lines) {
         const std::vector<std::string> bounds = Bounds(line.title);
@@ -308,10 +254,8 @@ TEST(cli_MapOutlines, AlaskaAndHawaiiLieInTheirInsets) {
 // A data folder with the climate files and stations but no outlines, or with a broken outline
 // file.
 fs::path DataWithout(const std::string& name) {
-    const fs::path folder =
-        fs::path(::testing::TempDir()) / ("heatwise-map-data-" + std::to_string(getpid())) / name;
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    fs::remove_all(kScratch / ("map-data-" + name));
+    const fs::path folder = ScratchFolder("map-data-" + name);
     for (const char* file : {"bindata2.dat", "cities.dat", "stations.csv"}) {
         fs::copy_file(kData / file, folder / file);
     }
@@ -326,7 +270,7 @@ TEST(cli_MapOutlines, AMissingOutlineFileIsWarnedOfAndABrokenOneStopsTheMap) {
         if (broken) {
             std::ofstream(outlines) << "CO NM -103,37 -109.04,37\nCO -103,37\n";
         }
-        const CliRun run = CompareSvg(folder, "cooling", folder.filename().string());
+        const MapRun run = CompareSvg(folder, "cooling", folder.filename().string());
         SCOPED_TRACE(outlines);
         EXPECT_EQ(run.status, broken ? kExitDataError : kExitSuccess);
         EXPECT_EQ(run.err,
@@ -337,11 +281,10 @@ TEST(cli_MapOutlines, AMissingOutlineFileIsWarnedOfAndABrokenOneStopsTheMap) {
                                     " is not there; the map is drawn without state "
                                     "outlines\n"));
         const MapShapes shapes = ReadShapes(run.picture);
-        EXPECT_EQ(shapes.well_formed, !broken);
+        EXPECT_EQ(shapes.svg.well_formed, !broken);
         EXPECT_EQ(shapes.dots.size(), broken ? 0u : 211u);
         EXPECT_EQ(shapes.lines.size(), 0u);
         EXPECT_EQ(run.picture.empty(), broken);
-        fs::remove_all(folder);
     }
 }
 

@@ -1,15 +1,15 @@
 // The reader of state_outlines.txt: what it takes from a file, and each fault it refuses with
 // the file, the line and the value. Each case writes its file into a folder of its own.
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
 #include "state_outlines.h"
 
 namespace heatwise::cli {
@@ -18,10 +18,8 @@ namespace {
 namespace fs = std::filesystem;
 
 fs::path FolderWith(const std::string& name, const std::string& text) {
-    const fs::path folder =
-        fs::path(::testing::TempDir()) / ("heatwise-outlines-" + std::to_string(getpid())) / name;
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    fs::remove_all(kScratch / ("outlines-" + name));
+    const fs::path folder = ScratchFolder("outlines-" + name);
     std::ofstream(folder / kStateOutlineFileName, std::ios::binary) << text;
     return folder;
 }
@@ -36,21 +34,23 @@ TEST(cli_StateOutlines, ReadsBordersAndCoastsPastCommentsAndBlankLines) {
                                        "AK -187.1,52.9 -172.5,52.1");
     const std::optional<StateOutlines> outlines = ReadStateOutlines(folder);
     ASSERT_TRUE(outlines.has_value());
-    ASSERT_EQ(outlines->size(), 3u);
-    const OutlineLine& border = (*outlines)[0];
-    EXPECT_EQ(border.state, "CO");
-    EXPECT_EQ(border.other_state, "NM");
-    ASSERT_EQ(border.points.size(), 2u);
-    EXPECT_EQ(border.points[1].longitude, -109.04);
-    EXPECT_EQ(border.points[1].latitude, 37.0);
-    const OutlineLine& coast = (*outlines)[1];
-    EXPECT_EQ(coast.state, "HI");
-    EXPECT_EQ(coast.other_state, "");
-    ASSERT_EQ(coast.points.size(), 3u);
-    EXPECT_EQ(coast.points[0].latitude, 19.25);
-    EXPECT_EQ(coast.points[0].longitude, -155.5);
+    // Each line as it was written, its numbers in the fewest digits that read back the same.
+    std::string read;
+    for (const OutlineLine& line : *outlines) {
+        read += line.state + " " + line.other_state;
+        for (const GeoPosition& point : line.points) {
+            char number[64];
+            char* end = std::to_chars(number, number + sizeof number, point.longitude).ptr;
+            *end++ = ',';
+            end = std::to_chars(end, number + sizeof number, point.latitude).ptr;
+            read += " " + std::string(number, end);
+        }
+        read += "\n";
+    }
     // The Aleutians west of the 180th meridian are written on west of -180.
-    EXPECT_EQ((*outlines)[2].points[0].longitude, -187.1);
+    EXPECT_EQ(read,
+              "CO NM -103,37 -109.04,37\nHI  -155.5,19.25 -154.81,19.5 -155.5,19.25\n"
+              "AK  -187.1,52.9 -172.5,52.1\n");
     // A folder without the file gives nothing.
     fs::remove(folder / kStateOutlineFileName);
     EXPECT_FALSE(ReadStateOutlines(folder).has_value());
