@@ -63,13 +63,11 @@ TEST(engine_BinCalc, WorkedExamples) {
     const BinCalcResult cooling = ComputeBinCosts(cooling_input, 0.0);
     EXPECT_EQ(cooling.scaled_hours, cooling_input.bin_hours);
     EXPECT_EQ(cooling.cooling_degree_hours, 1700);
-    for (int bin = 1; bin <= kBinCount; ++bin) {
-        EXPECT_EQ(cooling.percent_calcd[bin - 1], bin == kBin90To94   ? 57
-                                                  : bin == kBin85To89 ? 42
-                                                                      : 0)
-            << "bin " << bin;
-    }
-    EXPECT_EQ(cooling.cooling_cost, 20);
+    std::array<std::int32_t, kBinCount> percent{};
+    percent[kBin90To94 - 1] = 57;
+    percent[kBin85To89 - 1] = 42;
+    EXPECT_EQ(cooling.percent_calcd, percent);
+    // Its $20 is checked with the cooling cost alone, below.
     EXPECT_EQ(cooling.heating_cost, 0);
     EXPECT_EQ(cooling.summer_design, 97);
     EXPECT_EQ(cooling.winter_design, 28);
@@ -80,9 +78,9 @@ TEST(engine_BinCalc, WorkedExamples) {
     EXPECT_EQ(heating.scaled_hours[BinValueIndex(2, kBin30To34)], 50);
     EXPECT_EQ(heating.scaled_hours[BinValueIndex(3, kBin30To34)], 75);
     EXPECT_EQ(heating.heating_degree_hours, 7925);
-    for (int bin = 1; bin <= kBinCount; ++bin) {
-        EXPECT_EQ(heating.percent_calcd[bin - 1], bin == kBin30To34 ? 100 : 0) << bin;
-    }
+    percent = {};
+    percent[kBin30To34 - 1] = 100;
+    EXPECT_EQ(heating.percent_calcd, percent);
     EXPECT_EQ(heating.cooling_cost, 0);
 }
 

@@ -1,6 +1,7 @@
-// The climate data reader: for every fault a message that names the file, the line, the city
-// and the value. The texts read from memory give the same messages as the files, named without
-// a folder.
+// The climate data readers: for every fault of bindata2.dat, cities.dat and coldbins.dat a
+// message that names the file, the line, the city and the value, its unreadable bytes escaped;
+// the texts read from memory give the same messages as the files, named without a folder. The
+// cold bins are held within bin 21 of bindata2.dat, and the program's own load never reads them.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,6 +11,8 @@
 #include <string>
 
 #include "engine/climate_data.h"
+#include "engine/cold_bins.h"
+#include "engine/printable_text.h"
 
 namespace heatwise {
 namespace {
@@ -18,11 +21,15 @@ namespace fs = std::filesystem;
 
 // Every value of the generated files differs, so a message that names the wrong city or value
 // shows; the winter design temperatures (the first value of a design record) run from -30 to 39.
+// Each shift's cold bins hold 1 to 10 hours, 55 in all, within bin 21 of BinTable().
 int BinValue(int city, int value) {
     return 1000 * city + value;
 }
 int DesignValue(int city, int value) {
     return value == 1 ? city % 70 - 30 : value == 2 ? 100 * city : 70 + city % 40;
+}
+int ColdValue(int, int value) {
+    return (value - 1) % kColdBinCount + 1;
 }
 
 // The text of `records` records, one a line; `edit` may replace value `value` (from 1) of a
@@ -44,6 +51,20 @@ std::string BinText(int records = kCityCount, const Edit& edit = {}) {
 }
 std::string DesignText(int records = kCityCount, const Edit& edit = {}) {
     return Generated(records, kDesignValueCount, DesignValue, edit);
+}
+std::string ColdText(int records = kCityCount, const Edit& edit = {}) {
+    return Generated(records, kColdBinValueCount, ColdValue, edit);
+}
+
+// Bin 21 of city c holds 100 + c hours in shift 1, 200 + c in shift 2 and 300 + c in shift 3.
+CityBinTable BinTable() {
+    CityBinTable bins;
+    for (int city = 1; city <= kCityCount; ++city) {
+        for (int shift = 1; shift <= kShiftCount; ++shift) {
+            bins.City(city)[BinValueIndex(shift, kBinCount)] = 100 * shift + city;
+        }
+    }
+    return bins;
 }
 
 // Replaces value `value` of record `city` by `word`.
@@ -76,6 +97,28 @@ std::string ErrorOf(Read read) {
         return error.what();
     }
     return "(loaded)";
+}
+
+TEST(engine_PrintableText, UnreadableBytesAreEscapedAndTheRestKept) {
+    using namespace std::string_literals;
+    const std::pair<std::string, std::string> cases[] = {
+        {"austin, TX: 96 °F \\ 100 %", "austin, TX: 96 °F \\ 100 %"},
+        {"a\0b"s, "a\\x00b"},
+        {"tab\tline\r\n\x7f", "tab\\x09line\\x0D\\x0A\\x7F"},
+        // An escape sequence of a terminal, in its 7-bit and its 8-bit (U+009B) form.
+        {"\x1b[31m \xc2\x9b", "\\x1B[31m \\xC2\\x9B"},
+        // Stray, overlong, surrogate, beyond U+10FFFF and cut short.
+        {"\x80 \xc0\xaf \xed\xa0\x80 \xf4\x90\x80\x80 \xe2\x82",
+         "\\x80 \\xC0\\xAF \\xED\\xA0\\x80 \\xF4\\x90\\x80\\x80 \\xE2\\x82"},
+        // Three and four bytes at the ends of their ranges.
+        {"\xef\xbf\xbd \xf0\x9f\x8c\xa1 \xf4\x8f\xbf\xbf",
+         "\xef\xbf\xbd \xf0\x9f\x8c\xa1 \xf4\x8f\xbf\xbf"},
+    };
+    for (const auto& [text, shown] : cases) {
+        EXPECT_EQ(PrintableText(text), shown) << shown;
+        // A message made printable twice stays as it was.
+        EXPECT_EQ(PrintableText(PrintableText(text)), shown) << shown;
+    }
 }
 
 // One case for each message; the files and the texts give the same one, the files' with their
@@ -135,6 +178,60 @@ TEST(engine_ClimateData, EachFaultIsNamedByFileLineCityAndValue) {
             }
         }
     }
+}
+
+// The words that are no whole numbers, and their escapes, are the shared record reader's, checked
+// with the other climate files above.
+TEST(engine_ColdBins, EachFaultIsNamedByFileLineCityAndValue) {
+    // City 3's bin 21 holds 203 hours in shift 2; its cold bins there hold 1 + ... + 9 + 159.
+    const std::pair<std::string, std::string> cases[] = {
+        {ColdText(100), "coldbins.dat: line 101: end of file before the 30 values of city 101"},
+        {ColdText(kCityCount, Replace(5, 2, "-1")),
+         "coldbins.dat: line 5: city 5, value 2: '-1' is outside the accepted range 0 to 2920"},
+        {ColdText(kCityCount, Replace(6, 30, "2921")),
+         "coldbins.dat: line 6: city 6, value 30: '2921' is outside the accepted range 0 to "
+         "2920"},
+        {ColdText(kCityCount, Replace(3, 20, "159")),
+         "coldbins.dat: line 3: city 3, shift 2: the cold bins hold 204 hours below 0 F, more "
+         "than the 203 hours of bin 21 (0/4 F) in bindata2.dat"},
+        // Exactly as much as bin 21 holds is accepted.
+        {ColdText(kCityCount, Replace(3, 20, "158")), "(loaded)"},
+    };
+    const CityBinTable bins = BinTable();
+    for (const auto& [text, message] : cases) {
+        EXPECT_EQ(ErrorOf([&] { ParseColdBins(text, bins); }), message);
+    }
+}
+
+TEST(engine_ColdBins, LoadsTheValuesAsWrittenOnlyWhereAsked) {
+    const fs::path folder = FreshFolder();
+    const CityBinTable bins = BinTable();
+    // A missing file is refused, naming where it was looked for and why.
+    EXPECT_EQ(ErrorOf([&] { LoadColdBins(folder, bins); }),
+              (folder / "coldbins.dat").string() +
+                  ": cannot be opened for reading: No such file or directory");
+    EXPECT_FALSE(fs::exists(folder / kColdBinFileName));
+
+    std::string text = ColdText();
+    // A record over two lines and an empty line read as one record on its line.
+    text.replace(text.find('\n') + 1, 0, "\n");
+    text.replace(text.find(' '), 1, "\n");
+    std::ofstream(folder / kColdBinFileName, std::ios::binary) << text;
+    const ColdBinTable table = LoadColdBins(folder, bins);
+    for (int city : {1, 2, 211}) {
+        for (int shift = 1; shift <= kShiftCount; ++shift) {
+            for (int bin = kFirstColdBin; bin <= kLastColdBin; ++bin) {
+                EXPECT_EQ(table.Hours(city, shift, bin), bin - kBinCount)
+                    << "city " << city << ", shift " << shift << ", bin " << bin;
+            }
+        }
+    }
+
+    // The program's load of the other two files neither needs nor reads coldbins.dat.
+    std::ofstream(folder / kColdBinFileName, std::ios::binary) << "not a number\n";
+    std::ofstream(folder / kBinFileName, std::ios::binary) << BinText();
+    std::ofstream(folder / kDesignFileName, std::ios::binary) << DesignText();
+    EXPECT_EQ(ErrorOf([&] { LoadClimateTables(folder, MissingFile::kRefuse); }), "(loaded)");
 }
 
 }  // namespace

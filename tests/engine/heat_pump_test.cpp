@@ -27,22 +27,18 @@ RatingPoint Point(double capacity, double watts) {
 // 600 BTU/h per °F, with setpoint 65 °F in every shift and thermostat hours only in shift 1.
 // At 32 °F the unit gives 26,466.67 BTU/h for 2,764.5 W (the frost line), at 12 °F 19,666.67 for
 // 2,533.33 W and at -13 °F 8,000 for 2,200 W (the 17-47 °F line); at -18 °F its COP is 0.78.
-// The furnace burns oil at $4.00 a gallon at 85 %.
+// The furnace burns oil at $4.00 a gallon at 85 %, as the form's defaults have it.
 HeatPumpInput OneShift() {
+    ClimateTables climate;
+    climate.design.City(1) = DesignRecord{4, 6000, 90};
+    EstimateInputs inputs;
+    inputs.mode = CalcMode::kHeating;
+    inputs.fuel = HeatingFuel::kFuelOil;
+    inputs.thermostat_hours = {8, 0, 0};
+    inputs.winter_setpoint = {65, 65, 65};
+    inputs.heat_capacity = 36000;
     HeatPumpInput input;
-    BinCalcInput& form = input.form;
-    form.design = DesignRecord{4, 6000, 90};
-    form.mode = CalcMode::kHeating;
-    form.fuel = HeatingFuel::kFuelOil;
-    form.thermostat_hours = {8, 0, 0};
-    form.summer_setpoint = {85, 85, 78};
-    form.winter_setpoint = {65, 65, 65};
-    form.cool_capacity = 20000;
-    form.heat_capacity = 36000;
-    form.heat_efficiency = 85;
-    form.electric_rate = 0.08f;
-    form.fuel_price = 4.0f;
-    form.cool_eer = 6.5f;
+    input.form = MakeBinCalcInput(inputs, climate);
     input.unit.ratings.at47 = Point(36000, 3000);
     input.unit.ratings.at17 = Point(22000, 2600);
     return input;
@@ -75,26 +71,27 @@ TEST(engine_HeatPump, OneBinByHand) {
         double part_load, part_load_factor, delta;
         HeatPumpState state;
         double heat_pump_heat, backup_heat, heat_pump_energy;
+        double capacity, power;  // the unit at the midpoint, whatever the controls make of it
     };
     constexpr double kX32 = 19800.0 / 26466.666667;  // 0.748111
     constexpr double kPlf32 = 1.0 - 0.25 * (1.0 - kX32);
     const Case cases[] = {
         {"X below 1 at 32 °F: load 600 × 33", kBin30To34, std::nullopt, kX32, kPlf32, 1.0,
-         HeatPumpState::kRuns, 1.98e6, 0.0, kX32 * 2764.5 / kPlf32 * 100},
+         HeatPumpState::kRuns, 1.98e6, 0.0, kX32 * 2764.5 / kPlf32 * 100, 26466.666667, 2764.5},
         {"X = 1 at 12 °F: load 600 × 53 = 31,800", kBin10To14, std::nullopt, 1.0, 1.0, 1.0,
-         HeatPumpState::kRuns, 1966666.67, 1213333.33, 253333.33},
+         HeatPumpState::kRuns, 1966666.67, 1213333.33, 253333.33, 19666.666667, 2533.333333},
         {"cut out at 12 °F itself", kBin10To14, CompressorCutout{12, 20}, 1.0, 1.0, 0.0,
-         HeatPumpState::kCutOut, 0.0, 3.18e6, 0.0},
+         HeatPumpState::kCutOut, 0.0, 3.18e6, 0.0, 19666.666667, 2533.333333},
         {"between cut-out and cut-in", kBin10To14, CompressorCutout{10, 14}, 1.0, 1.0, 0.5,
-         HeatPumpState::kCycling, 983333.33, 2196666.67, 126666.67},
+         HeatPumpState::kCycling, 983333.33, 2196666.67, 126666.67, 19666.666667, 2533.333333},
         {"cut-in at 12 °F itself", kBin10To14, CompressorCutout{5, 12}, 1.0, 1.0, 0.5,
-         HeatPumpState::kCycling, 983333.33, 2196666.67, 126666.67},
+         HeatPumpState::kCycling, 983333.33, 2196666.67, 126666.67, 19666.666667, 2533.333333},
         {"above the cut-in", kBin10To14, CompressorCutout{0, 11}, 1.0, 1.0, 1.0,
-         HeatPumpState::kRuns, 1966666.67, 1213333.33, 253333.33},
+         HeatPumpState::kRuns, 1966666.67, 1213333.33, 253333.33, 19666.666667, 2533.333333},
         {"cold bin -15/-11 °F: load 600 × 78 = 46,800", 24, std::nullopt, 1.0, 1.0, 1.0,
-         HeatPumpState::kRuns, 80000.0, 388000.0, 22000.0},
+         HeatPumpState::kRuns, 80000.0, 388000.0, 22000.0, 8000.0, 2200.0},
         {"cold bin -20/-16 °F, COP below 1", 25, std::nullopt, 0.0, 1.0, 0.0,
-         HeatPumpState::kNoOutput, 0.0, 498000.0, 0.0},
+         HeatPumpState::kNoOutput, 0.0, 498000.0, 0.0, 0.0, 2200.0},
     };
     // One table for every case: each run starts it afresh.
     HeatPumpBinTable table;
@@ -120,16 +117,8 @@ TEST(engine_HeatPump, OneBinByHand) {
         EXPECT_NEAR(row->backup_heat, c.backup_heat, 0.01);
         EXPECT_NEAR(row->heat_pump_energy, c.heat_pump_energy, 0.01);
         EXPECT_NEAR(row->backup_energy, c.backup_heat / 3.412, 0.01);
-        // The unit at the midpoint, whatever the controls make of it.
-        const double capacity = c.bin == kBin30To34   ? 26466.666667
-                                : c.bin == kBin10To14 ? 19666.666667
-                                : c.bin == 24         ? 8000.0
-                                                      : 0.0;
-        const double power = c.bin == kBin30To34   ? 2764.5
-                             : c.bin == kBin10To14 ? 2533.333333
-                                                   : 2200.0;
-        EXPECT_NEAR(row->capacity, capacity, 1e-5);
-        EXPECT_NEAR(row->cop, capacity / (3.412 * power), 1e-8);
+        EXPECT_NEAR(row->capacity, c.capacity, 1e-5);
+        EXPECT_NEAR(row->cop, c.capacity / (3.412 * c.power), 1e-8);
         EXPECT_NEAR(result.heat_pump_heat_mmbtu + result.backup_heat_mmbtu,
                     result.heat_needed_mmbtu, 1e-9);
     }
@@ -282,7 +271,8 @@ TEST(engine_HeatPump, HoursBelowZeroMoveIntoTheColdBins) {
 }
 
 // The furnace's cost of the same heat is the form's heating cost wherever the city has no hours
-// below 0 °F: for every fuel, schedule and design temperature, whatever the heat pump does.
+// below 0 °F: for every fuel, schedule and design temperature, whatever the heat pump does. The
+// report's cooling cost is the form's, whose worked example engine_BinCalc checks.
 void ExpectFurnaceCostIsTheForms(const BinCalcInput& form, const CityColdBinHours& cold_hours) {
     HeatPumpInput input;
     input.form = form;
@@ -297,6 +287,8 @@ void ExpectFurnaceCostIsTheForms(const BinCalcInput& form, const CityColdBinHour
     const HeatPumpResult result = ComputeHeatPump(input);
     EXPECT_EQ(result.furnace_cost, expected.heating_cost);
     EXPECT_DOUBLE_EQ(result.furnace_dollars, expected.carried_heating_cost);
+    heating.mode = CalcMode::kCooling;
+    EXPECT_EQ(result.cooling_cost, ComputeBinCosts(heating, 0.0).cooling_cost);
 }
 
 TEST(engine_HeatPump, FurnaceCostIsTheFormsHeatingCostWithoutColdHours) {
@@ -330,11 +322,9 @@ TEST(engine_HeatPump, FurnaceCostIsTheFormsHeatingCostWithoutColdHours) {
         SCOPED_TRACE(c.winter_design);
         ExpectFurnaceCostIsTheForms(form, {});
     }
-}
-
-// Every station of the committed climate files, with each fuel, taken without hours below 0 °F.
-// Once the cold bins load with the tables, pass each station's own and skip those that have any.
-TEST(engine_HeatPump, FurnaceCostIsTheFormsForEveryStationWithoutColdHours) {
+    // Every station of the committed climate files, with each fuel, taken without hours below
+    // 0 °F. Once the cold bins load with the tables, pass each station's own and skip those that
+    // have any.
     const ClimateTables tables =
         LoadClimateTables(HEATWISE_SOURCE_DIR "/data", MissingFile::kRefuse);
     for (int city = 1; city <= kCityCount; ++city) {
@@ -346,19 +336,6 @@ TEST(engine_HeatPump, FurnaceCostIsTheFormsForEveryStationWithoutColdHours) {
             ExpectFurnaceCostIsTheForms(MakeBinCalcInput(inputs, tables), {});
         }
     }
-}
-
-// The worked cooling example of the form (hours in 90/94 and 85/89 °F, summer design 97 °F)
-// costs $20 to cool; the heat pump's report takes it from the form.
-TEST(engine_HeatPump, CoolingCostIsTheForms) {
-    HeatPumpInput input = OneShift();
-    input.form.thermostat_hours = {8, 8, 8};
-    input.form.design.summer_design = 97;
-    Hours(input, 2, 3) = 100;
-    Hours(input, 3, 3) = 20;
-    Hours(input, 2, 4) = 200;
-    Hours(input, 3, 4) = 80;
-    EXPECT_EQ(ComputeHeatPump(input).cooling_cost, 20);
 }
 
 // 100 hours at 12 °F in shifts 1 and 2, at setpoints 65 and 70 °F: loads of 31,800 and 34,800

@@ -1,11 +1,33 @@
-// One city's costs of both seasons, each in its own mode, and the facts of the four fuels.
+// The lookup of a city by its text in the city list, one city's costs of both seasons, each in
+// its own mode, and the facts of the four fuels.
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "engine/city_list.h"
 #include "engine/fuels.h"
 #include "engine/season_costs.h"
 
 namespace heatwise {
 namespace {
+
+// A city is found by its whole text or its place, whatever the case and the blanks around;
+// neither the state nor part of a name finds one.
+TEST(engine_CityList, FindsEntriesByWholeTextOrPlaceIgnoringCase) {
+    const std::pair<const char*, std::vector<int>> cases[] = {{"austin", {1}},
+                                                              {"AUSTIN, tx", {1}},
+                                                              {"  Austin  ", {1}},
+                                                              {"springfield", {67, 110}},
+                                                              {"albany,ny", {133}},
+                                                              {"k i sawyer afb", {93}},
+                                                              {"TX", {}},
+                                                              {"aust", {}},
+                                                              {"austin, TX, USA", {}},
+                                                              {"", {}}};
+    for (const auto& [text, found] : cases) {
+        EXPECT_EQ(FindCities(text), found) << "'" << text << "'";
+    }
+}
 
 // The units per million BTU of each fuel, as the reciprocals of the heat contents 0.003413 MBTU
 // per kWh, 0.145 per gallon of oil, 0.0955 per gallon of propane and 0.00103 per cubic foot.

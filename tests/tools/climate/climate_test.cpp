@@ -90,14 +90,19 @@ std::string ReadText(const fs::path& name) {
     return text.str();
 }
 
-// The message of the fault that the weather file reader finds in `file`, or "(no error)".
-std::string ReadError(const std::string& file) {
+// The message of the fault that `run` finds, or "(no error)".
+template <typename Run>
+std::string ErrorOf(Run run) {
     try {
-        ReadWeatherFile(file);
+        run();
     } catch (const WeatherFileError& error) {
         return error.what();
     }
     return "(no error)";
+}
+
+std::string ReadError(const std::string& file) {
+    return ErrorOf([&] { ReadWeatherFile(file); });
 }
 
 using Change = std::function<void(std::vector<std::string>&)>;
@@ -248,13 +253,7 @@ TEST(Derivation, AYearOfHoursOutOfPlaceOrRangeIsRefused) {
     for (const auto& [change, message] : cases) {
         HourlyWeather year = MakeYear([](int) { return 100; });
         change(year);
-        std::string got = "(no error)";
-        try {
-            DeriveStationClimate(year);
-        } catch (const WeatherFileError& error) {
-            got = error.what();
-        }
-        EXPECT_EQ(got, message);
+        EXPECT_EQ(ErrorOf([&] { DeriveStationClimate(year); }), message);
     }
 }
 

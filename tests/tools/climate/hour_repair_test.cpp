@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,12 @@
 #include "year_calendar.h"
 
 namespace heatwise::climate {
+
+// A repair as a failed check shows it.
+void PrintTo(const HourRepair& r, std::ostream* out) {
+    *out << r.hour << ": " << r.read_c10 << " -> " << r.used_c10;
+}
+
 namespace {
 
 // A year at 10.0 °C, or at `background` of the hour, with some hours set otherwise.
@@ -41,15 +48,6 @@ std::vector<std::pair<int, int>> Joined(std::vector<std::vector<std::pair<int, i
         hours.insert(hours.end(), part.begin(), part.end());
     }
     return hours;
-}
-
-std::string Describe(const std::vector<HourRepair>& repairs) {
-    std::string text;
-    for (const HourRepair& r : repairs) {
-        text += std::to_string(r.hour) + ": " + std::to_string(r.read_c10) + " -> " +
-                std::to_string(r.used_c10) + "; ";
-    }
-    return text.empty() ? "(none)" : text;
 }
 
 // The repairs of consecutive hours from `first`, all read as `read`, with the values used.
@@ -132,8 +130,7 @@ TEST(HourRepair, FaultsAreRepairedAndWeatherIsLeftAlone) {
          {}},
     };
     for (const Case& c : cases) {
-        const std::vector<HourRepair> repairs = FindHourRepairs(c.year);
-        EXPECT_EQ(repairs, c.repairs) << c.what << ": " << Describe(repairs);
+        EXPECT_EQ(FindHourRepairs(c.year), c.repairs) << c.what;
     }
 }
 
