@@ -1,8 +1,10 @@
-// Loading dialogs: the dialog table, the records of every control, the companion text applied
-// once, and the errors of WDialogLoad and WDialogSelect.
+// Loading dialogs: the dialog table, the records of every control and the plan the platform
+// makes them by, the companion text applied once, and the errors of WDialogLoad and
+// WDialogSelect.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
@@ -17,8 +19,6 @@ namespace {
 
 using ::testing::ElementsAre;
 using DialogLoad = DialogTest;
-
-constexpr int kKeyboardDialog = 320;
 
 TEST_F(DialogLoad, ALoadedDialogBecomesCurrentWithARecordForEveryControl) {
     WDialogLoad(kForm);
@@ -40,6 +40,47 @@ TEST_F(DialogLoad, ALoadedDialogBecomesCurrentWithARecordForEveryControl) {
     EXPECT_EQ(made.parent, nullptr);
     // The platform hears each field's name for a screen reader, from the label beside it.
     EXPECT_EQ(Control(201).accessible_name, "Hours");
+}
+
+TEST_F(DialogLoad, ThePlatformMakesEachControlAsThePlanSays) {
+    struct Row {
+        int dialog;
+        int id;
+        ControlKind kind;
+        TakesFocus focus;
+        DefaultLook look;
+    };
+    constexpr TakesFocus kYes = TakesFocus::Yes;
+    constexpr TakesFocus kNo = TakesFocus::No;
+    constexpr DefaultLook kPlain = DefaultLook::Plain;
+    const Row rows[] = {
+        {kForm, 300, ControlKind::Label, kNo, kPlain},
+        {kForm, 201, ControlKind::NumericField, kYes, kPlain},
+        {kForm, 250, ControlKind::NumericField, kYes, kPlain},
+        {kForm, 251, ControlKind::NumericSpin, kYes, kPlain},
+        {kForm, 252, ControlKind::NumericSpin, kYes, kPlain},
+        {kForm, 204, ControlKind::Edit, kYes, kPlain},
+        {kForm, 253, ControlKind::MultiLineEdit, kYes, kPlain},
+        {kForm, 210, ControlKind::RadioButton, kYes, kPlain},
+        {kForm, 221, ControlKind::RadioButton, kYes, kPlain},
+        {kForm, 230, ControlKind::CheckBox, kYes, kPlain},
+        {kForm, 231, ControlKind::CheckBox, kYes, kPlain},
+        {kForm, 240, ControlKind::ComboBox, kYes, kPlain},
+        {kForm, 243, ControlKind::ListBox, kYes, kPlain},
+        {kForm, 260, ControlKind::PushButton, kYes, kPlain},
+        {kKeyboard, 345, ControlKind::GroupBox, kNo, kPlain},
+        {kKeyboard, 1, ControlKind::PushButton, kYes, DefaultLook::Default},
+        {kKeyboard, 361, ControlKind::PushButton, kYes, kPlain},
+        // An owner-drawn button is a button of its own kind, never the default.
+        {kSeasons, 376, ControlKind::Button, kYes, kPlain},
+    };
+    for (const Row& row : rows) {
+        WDialogLoad(row.dialog);
+        RecordedControl& made = Control(row.id);
+        EXPECT_EQ(made.kind, row.kind) << row.id;
+        EXPECT_EQ(made.takes_focus, row.focus) << row.id;
+        EXPECT_EQ(made.look, row.look) << row.id;
+    }
 }
 
 TEST_F(DialogLoad, TheCompanionTextSetsChecksListsRangesLengthsFormatsColoursAndTheDialogFlag) {
@@ -84,7 +125,7 @@ TEST_F(DialogLoad, EachFieldGetsTheTypingLimitAndSpinReachOfItsClass) {
         EXPECT_EQ(Control(row.id).text_limit, row.limit) << row.id;
         EXPECT_EQ(Control(row.id).spin_range, row.reach) << row.id;
     }
-    WDialogLoad(kKeyboardDialog);
+    WDialogLoad(kKeyboard);
     EXPECT_EQ(Control(322).text_limit, 32767);
     WDialogRangeInteger(321, -40000, 5);
     EXPECT_EQ(Control(321).spin_range, std::nullopt) << "not a spin field";
@@ -93,6 +134,8 @@ TEST_F(DialogLoad, EachFieldGetsTheTypingLimitAndSpinReachOfItsClass) {
     EXPECT_EQ(Control(251).spin_range, std::make_pair(-31073, 3));
 }
 
+// Only a dialog the platform refused was asked for at all: one with a control of a class the
+// toolkit has no control for is never offered to it.
 TEST_F(DialogLoad, ADialogThatCannotBeLoadedRaises1007AndLeavesTheCurrentDialog) {
     WDialogLoad(kForm);
     struct Case {
@@ -104,15 +147,22 @@ TEST_F(DialogLoad, ADialogThatCannotBeLoadedRaises1007AndLeavesTheCurrentDialog)
     const Case cases[] = {
         {"no such resource", 999, false, kLoadNoResource},
         {"the platform cannot make it", kSettings, true, kLoadTableFull},
+        {"a class the toolkit has no control for", kGauge, false, kLoadTableFull},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         platform().refuse_dialogs = c.refuse;
+        platform().calls.clear();
         WDialogLoad(c.id);
-        EXPECT_EQ(InfoError(1), ERR_DIALOG_LOAD) << c.what;
-        EXPECT_EQ(CurrentDialogId(), kForm) << c.what;
-        EXPECT_EQ(Dialogs().count, 1) << c.what;
-        EXPECT_EQ(yydialogload2(c.id, nullptr), c.result) << c.what;
-        EXPECT_EQ(Dialogs().Current()->id, kForm) << c.what;
+        EXPECT_EQ(InfoError(1), ERR_DIALOG_LOAD);
+        EXPECT_EQ(CurrentDialogId(), kForm);
+        EXPECT_EQ(Dialogs().count, 1);
+        EXPECT_EQ(std::ranges::any_of(
+                      platform().calls,
+                      [](const std::string& call) { return call.starts_with("CreateDialog("); }),
+                  c.refuse);
+        EXPECT_EQ(yydialogload2(c.id, nullptr), c.result);
+        EXPECT_EQ(Dialogs().Current()->id, kForm);
     }
 }
 

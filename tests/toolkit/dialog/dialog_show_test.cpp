@@ -1,8 +1,16 @@
-// Showing, hiding, unloading and naming dialogs, and the form embedded in the main window.
+// Showing, hiding, unloading and naming dialogs, the form embedded in the main window, and what
+// the toolkit does where the program has no main window: the wait for a dialog's messages and
+// the focus after a dialog goes.
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 #include "dialog/dialog_show.h"
 #include "dialog_test.h"
+#include "message/window_messages.h"
+#include "numeric/focus_check.h"
+#include "window/window_table.h"
 #include "window/window_units.h"
 
 namespace windlass::testing {
@@ -38,7 +46,6 @@ TEST_F(DialogShow, AModelessDialogIsCentredWithItsFocusFieldSelectedAndLaterOnly
 // Named no focus field, a dialog gives the focus to its first stop with the whole text
 // selected, so that what the user types replaces it; a modal dialog before it blocks.
 TEST_F(DialogShow, WithNoFocusFieldTheFirstStopHasTheFocusWithItsWholeTextSelected) {
-    constexpr int kKeyboard = 320;
     struct Row {
         int dialog;
         int first_stop;
@@ -236,12 +243,17 @@ TEST_F(DialogShow, AFormFillsTheMainWindowStaysInItAndGoesWithIt) {
     EXPECT_EQ(Windows().flags, 99);
     EXPECT_EQ(platform().main_frame().request.client_width, 300 * 6 / 4);
     EXPECT_EQ(platform().main_frame().request.client_height, 200 * 13 / 8);
-    // The form was made once: made and measured before the window, then moved into its client
-    // area for good.
-    ASSERT_EQ(platform().dialogs.size(), 1u);
+    // The trial that sizes the main window makes the whole form, and the form tried is the one
+    // the window then shows: made once, then moved into its client area for good.
+    std::vector<std::string> made;
+    for (const std::string& call : platform().calls) {
+        if (call.starts_with("CreateDialog(") || call == "DestroyDialog()" ||
+            call == "EmbedDialog()") {
+            made.push_back(call);
+        }
+    }
+    EXPECT_EQ(made, (std::vector<std::string>{"CreateDialog(27)", "EmbedDialog()"}));
     RecordedDialog& form = CurrentDialog();
-    EXPECT_EQ(&form, platform().dialogs[0].get());
-    EXPECT_FALSE(form.destroyed);
     WindowHandle frame = Windows().by_slot[kMainWindowSlot].frame;
     EXPECT_EQ(form.parent, platform().Windowing().ClientArea(frame));
     EXPECT_TRUE(form.visible);
@@ -291,6 +303,69 @@ TEST_F(DialogShow, AFormThatDoesNotFitOrCannotBeMadeLeavesTheWindowWithoutOne) {
         }
         WindowClose();
     }
+}
+
+TEST_F(DialogShow, WithOnlyADialogOpenTheWaitIsForItsMessagesAndDropsDisabledOnes) {
+    WDialogLoad(kSettings);
+    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 0, DIALOG_MODELESS);
+    WMessageEnable(MSG_CLOSE, 0);
+    // The first batch the platform plays raises nothing the program hears; the second presses
+    // Apply.
+    platform().events.push_back([] { Messages().Raise(CloseRequestMessage(0, 0)); });
+    platform().events.push_back([this] { backend::Click(platform(), Field(303)); });
+    int type = 0;
+    MessageRecord record;
+    WMessage(type, record);
+    EXPECT_EQ(type, MSG_BUTTON);
+    EXPECT_EQ(record.window, kSettings);
+    EXPECT_EQ(record.data1, 303);
+    EXPECT_EQ(platform().waits, 2);
+    EXPECT_EQ(platform().idle_waits, 0);
+}
+
+// With no window open the wait ends at once (WaitProcedure checks the close request it gives),
+// and a loaded dialog that is not on the screen brings no message either.
+TEST_F(DialogShow, WithNothingOnTheScreenTheWaitEndsAtOnce) {
+    int type = -1;
+    MessageRecord record;
+    WDialogLoad(kSettings);
+    WMessageEnable(MSG_CLOSE, 0);
+    WMessage(type, record);
+    EXPECT_EQ(type, 0);
+    EXPECT_EQ(record.window, -1);
+    EXPECT_EQ(record.data1, -1);
+    EXPECT_EQ(platform().waits, 0);
+}
+
+TEST_F(DialogShow, ADialogThatGoesGivesTheFocusBackToTheFormItBelongsTo) {
+    WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm);
+    const WindowHandle form = Dialogs().Current()->window;
+    for (bool unload : {false, true}) {
+        WDialogLoad(kSettings);
+        WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 301, DIALOG_MODELESS);
+        unload ? WDialogUnload() : WDialogHide();
+        EXPECT_EQ(platform().focused, form) << unload;
+    }
+    // Hiding what is not shown moves no focus.
+    WDialogLoad(kNote);
+    platform().focused = nullptr;
+    WDialogHide();
+    EXPECT_EQ(platform().focused, nullptr);
+}
+
+// Only the main window and its client area are exempt from the check a numeric field makes as
+// it loses the focus: a value out of range cannot escape into the program's form.
+TEST_F(DialogShow, AnInvalidValueKeepsTheFocusFromTheFormButNotFromTheMainWindow) {
+    WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm);
+    const WindowHandle form_field = Field(202);
+    WDialogLoad(kSettings);
+    WDialogShow(DIALOG_CENTRED, DIALOG_CENTRED, 301, DIALOG_MODELESS);
+    TypeOver(Field(301), "99");
+    EXPECT_FALSE(backend::Focus(platform(), form_field));
+    EXPECT_EQ(platform().focused, Field(301));
+    EXPECT_GT(platform().beeps, 0);
+    const WindowHandle frame = Windows().by_slot[kMainWindowSlot].frame;
+    EXPECT_EQ(yyoutofrange(Field(301), frame, StrictText::No), false);
 }
 
 }  // namespace

@@ -22,6 +22,9 @@ inline constexpr int kForm = 200;
 inline constexpr int kSettings = 300;
 inline constexpr int kNote = 310;
 inline constexpr int kPanel = 400;
+inline constexpr int kKeyboard = 320;
+inline constexpr int kSeasons = 330;
+inline constexpr int kGauge = 340;
 
 // A message as the tests compare it: its type, the dialog and the two field values.
 struct Posted {
@@ -68,6 +71,11 @@ class DialogTest : public ::testing::Test {
     WindowHandle Field(int id) { return platform().ControlById(CurrentDialog().handle(), id); }
     RecordedControl& Control(int id) { return *platform().ControlOf(Field(id)); }
     FieldRecord& Record(int id) { return Dialogs().Current()->Find(id)->field; }
+    // The id of the control that has the focus; 0 for none.
+    int FocusedId() {
+        RecordedControl* focused = platform().ControlOf(platform().focused);
+        return focused != nullptr ? focused->id : 0;
+    }
 
     // The user selects the whole text of a field and types over it.
     void TypeOver(WindowHandle field, const char* characters) {
@@ -121,6 +129,18 @@ class DialogTest : public ::testing::Test {
 
   private:
     ScopedRecordingPlatform platform_;
+};
+
+// The form fills the main window, with the field message on, and the user is in the field.
+template <int kField>
+class FormInMainWindow : public DialogTest {
+  protected:
+    FormInMainWindow() {
+        WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm);
+        WMessageEnable(MSG_FIELD, 1);
+        backend::Focus(platform(), Field(kField));
+        TakeMessages();
+    }
 };
 
 }  // namespace windlass::testing

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 #include "dialog/dialog_manager.h"
 #include "dialog/dialog_table.h"
@@ -60,14 +61,11 @@ class DialogsOnQt : public ::testing::Test {
         EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << dialog;
         return window;
     }
-    // The dialog and the field that have the keyboard focus; 0 for none.
-    static int FocusedDialog() {
+    // The dialog and the field that have the keyboard focus; 0 and 0 for none.
+    static std::pair<int, int> Focused() {
         ControlRef focused = Dialogs().FindControl(ThePlatform().Controls().FocusedControl());
-        return focused ? focused.dialog->id : 0;
-    }
-    static int FocusedField() {
-        ControlRef focused = Dialogs().FindControl(ThePlatform().Controls().FocusedControl());
-        return focused ? focused.control->id : 0;
+        return focused ? std::make_pair(focused.dialog->id, focused.control->id)
+                       : std::make_pair(0, 0);
     }
     static void Type(const char* text) { QTest::keyClicks(QApplication::focusWidget(), text); }
 
@@ -89,7 +87,7 @@ TEST_F(DialogsOnQt, ADialogWhoseOwnerWasUnloadedGivesTheFocusBackToTheForm) {
         WDialogSelect(kNote);
         unload ? WDialogUnload() : WDialogHide();
         ASSERT_TRUE(QTest::qWaitForWindowActive(frame_)) << unload;
-        EXPECT_EQ(FocusedDialog(), kForm) << unload;
+        EXPECT_EQ(Focused().first, kForm) << unload;
         if (!unload) {
             WDialogUnload();
         }
@@ -108,8 +106,7 @@ TEST_F(DialogsOnQt, ClickingBackIntoTheFormMakesItTheActiveDialog) {
     EXPECT_EQ(Loaded(kNote)->owner, Loaded(kForm)->window);
     WDialogHide();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame_));
-    EXPECT_EQ(FocusedDialog(), kForm);
-    EXPECT_EQ(FocusedField(), 204);
+    EXPECT_EQ(Focused(), std::make_pair(kForm, 204));
 }
 
 // A value out of range cannot escape by the window manager bringing another of the program's
@@ -124,7 +121,7 @@ TEST_F(DialogsOnQt, AnotherDialogBroughtForwardIsRefusedWhileAFieldIsOutOfRange)
     ASSERT_TRUE(QTest::qWaitFor([&] { return platform_->beeps > beeps; }));
     ASSERT_TRUE(QTest::qWaitForWindowActive(settings));
     EXPECT_EQ(platform_->beeps, beeps + 1);
-    EXPECT_EQ(FocusedField(), 301);
+    EXPECT_EQ(Focused().second, 301);
     auto* field = dynamic_cast<QLineEdit*>(Field(kSettings, 301));
     EXPECT_EQ(field->selectedText().toStdString(), "9");
     frame_->activateWindow();

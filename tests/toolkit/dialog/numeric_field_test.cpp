@@ -40,16 +40,7 @@ TEST(NumericCharacters, EachClassTakesTheCharactersOfItsNumbers) {
     }
 }
 
-class NumericFields : public DialogTest {
-  protected:
-    // The form fills the main window; the user is in field 201.
-    NumericFields() {
-        WindowOpen2(39, WINDOW_CENTRED, WINDOW_CENTRED, 0, 0, 0, {}, kForm);
-        WMessageEnable(MSG_FIELD, 1);
-        backend::Focus(platform(), Field(201));
-        TakeMessages();
-    }
-};
+using NumericFields = FormInMainWindow<201>;
 
 TEST_F(NumericFields, TypingOutOfRangeAndPressingTabKeepsTheFocusWithTheTextSelected) {
     // The companion text gave field 201 the range 0 to 8.
@@ -104,7 +95,7 @@ TEST_F(NumericFields, TheCheckAsAFieldLosesTheFocus) {
 }
 
 // A field the user only passes through is not changed: it keeps the value the program wrote,
-// not the rounded one its text shows.
+// not the rounded one its text shows, as one the user never entered does.
 TEST_F(NumericFields, AFieldEnteredAndLeftUntypedKeepsTheValueTheProgramWrote) {
     WDialogPutReal(202, 0.0349f, "(F4.2)");
     ASSERT_TRUE(backend::Focus(platform(), Field(202)));

@@ -1,12 +1,15 @@
-// The error slots, the report line, the message table, the debug file and the four ways a
-// raised error is reported.
+// The error slots, the report line, the message table, the debug file, the four ways a raised
+// error is reported, and WMessageBox: its button sets, icons, first-focus button, texts, owner
+// and exit button, and the box nobody can answer.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "errors/fixed_text.h"
+#include "errors/message_box.h"
 #include "support/toolkit_test.h"
 #include "windlass/windlass.h"
 
@@ -125,7 +128,6 @@ TEST_F(ErrorReporting, LevelFourAsksInABoxOkGoesOnAndCancelEndsTheProgram) {
     EXPECT_EQ(box.default_button, 0);
     EXPECT_EQ(stored_during_box, 1008);
     EXPECT_EQ(InfoError(1), 1006) << "the cause survives the error raised while the box is up";
-    EXPECT_EQ(Errors().debug_level, 4);
     // A box that fails keeps the causing code and goes on.
     yyerror(ERR_FIELD_RANGE);
     EXPECT_EQ(WInfoDialog(4), -1);
@@ -138,6 +140,90 @@ TEST_F(ErrorReporting, LevelFourAsksInABoxOkGoesOnAndCancelEndsTheProgram) {
         EXPECT_EQ(exit.exit_code, 0);
     }
     EXPECT_EQ(platform_->boxes_shown.size(), 3u);
+}
+
+TEST_F(ErrorReporting, MessageBoxLayoutFollowsTypeIconAndDefault) {
+    struct Case {
+        int btype, icon, idefault;
+        BoxButtons buttons;
+        BoxIcon expected_icon;
+        int focus;
+    };
+    const Case cases[] = {{0, 1, 1, BoxButtons::Ok, BoxIcon::Stop, 0},
+                          {0, 3, 3, BoxButtons::Ok, BoxIcon::Exclamation, 0},
+                          {1, 4, 1, BoxButtons::OkCancel, BoxIcon::Information, 0},
+                          {1, 0, 2, BoxButtons::OkCancel, BoxIcon::None, 1},
+                          {2, 5, 7, BoxButtons::RetryCancel, BoxIcon::None, 1},
+                          {3, -1, 0, BoxButtons::YesNo, BoxIcon::None, 1},
+                          {4, 2, 1, BoxButtons::YesNoCancel, BoxIcon::Question, 0},
+                          {4, 2, 3, BoxButtons::YesNoCancel, BoxIcon::Question, 2},
+                          {4, 2, 0, BoxButtons::YesNoCancel, BoxIcon::Question, 2},
+                          {5, 1, 9, BoxButtons::AbortRetryIgnore, BoxIcon::Stop, 2},
+                          {6, 1, 2, BoxButtons::Ok, BoxIcon::Stop, 0},
+                          {-1, 1, 3, BoxButtons::Ok, BoxIcon::Stop, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.btype << "," << c.icon << "," << c.idefault);
+        MessageBoxRequest layout = BoxLayout(c.btype, c.icon, c.idefault);
+        EXPECT_EQ(layout.buttons, c.buttons);
+        EXPECT_EQ(layout.icon, c.expected_icon);
+        EXPECT_EQ(layout.default_button, c.focus);
+    }
+}
+
+// A box that fails gives -1 and raises the common dialog error.
+TEST_F(ErrorReporting, MessageBoxPressedButtonBecomesTheExitButtonAndTheExitFieldIsCleared) {
+    struct Case {
+        int btype;
+        BoxAnswer pressed;
+        int exit_button;
+        int error = 0;
+    };
+    const Case cases[] = {{0, BoxAnswer::Ok, 1},     {1, BoxAnswer::Cancel, 0},
+                          {2, BoxAnswer::Retry, 1},  {3, BoxAnswer::Yes, 1},
+                          {3, BoxAnswer::No, 2},     {5, BoxAnswer::Abort, 2},
+                          {5, BoxAnswer::Ignore, 0}, {1, BoxAnswer::Failed, -1, ERR_COMMON_DIALOG}};
+    for (const Case& c : cases) {
+        DialogExit().exit_field = 1112;
+        platform_->box_answers = {c.pressed};
+        WMessageBox(c.btype, 4, 1, "Text", "Title");
+        EXPECT_EQ(WInfoDialog(4), c.exit_button) << c.btype;
+        EXPECT_EQ(WInfoDialog(2), 0) << c.btype;
+        EXPECT_EQ(InfoError(1), c.error) << c.btype;
+    }
+}
+
+TEST_F(ErrorReporting, MessageBoxTextsLoseTrailingBlanksAndTheOwnerComesFromTheWindows) {
+    static NativeWindow* const kMainWindow = reinterpret_cast<NativeWindow*>(0x1000);
+    static std::vector<std::string> calls;
+    calls.clear();
+    Hooks().message_box_owner = [] { return kMainWindow; };
+    Hooks().disable_dialogs = [] { calls.emplace_back("disable"); };
+    Hooks().enable_dialogs = [](WindowHandle owner) {
+        calls.emplace_back(owner == kMainWindow ? "enable main" : "enable other");
+    };
+    platform_->while_box_shown = [](const MessageBoxRequest&) { calls.emplace_back("shown"); };
+    WMessageBox(0, 4, 1, "  Saved.   ", "Heatwise 2.0    ");
+    ASSERT_EQ(platform_->boxes_shown.size(), 1u);
+    EXPECT_EQ(platform_->boxes_shown[0].text, "  Saved.");
+    EXPECT_EQ(platform_->boxes_shown[0].title, "Heatwise 2.0");
+    EXPECT_EQ(platform_->boxes_shown[0].owner, kMainWindow);
+    EXPECT_EQ(calls, (std::vector<std::string>{"disable", "shown", "enable main"}));
+}
+
+TEST_F(ErrorReporting, AMessageBoxNobodyCanAnswerIsWrittenOutAndAnsweredByItsDefaultButton) {
+    platform_->presence = UserPresence::Absent;
+    struct Case {
+        int btype, idefault, exit_button;
+    };
+    // Yes/No/Cancel with the focus on No; Retry/Cancel on Cancel; OK.
+    const Case cases[] = {{4, 2, 2}, {2, 2, 0}, {0, 1, 1}};
+    for (const Case& c : cases) {
+        ::testing::internal::CaptureStderr();
+        WMessageBox(c.btype, 2, c.idefault, "Save the settings?  ", "Heat pump  ");
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Heat pump: Save the settings?\n");
+        EXPECT_EQ(WInfoDialog(4), c.exit_button) << c.btype;
+    }
+    EXPECT_TRUE(platform_->boxes_shown.empty());
 }
 
 }  // namespace
