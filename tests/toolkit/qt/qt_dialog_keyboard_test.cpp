@@ -15,9 +15,7 @@ using ::testing::ElementsAre;
 using QtDialogKeyboard = QtTestDialog;
 
 TEST_F(QtDialogKeyboard, TheNavigationKeysAreReportedWithTheFocusedControl) {
-    ShowActive();
-    Focus(101);
-    listener_.log.clear();
+    ShowActive(101);
     listener_.navigation = [](int, NavigationKey) { return KeyVerdict::Taken; };
     for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down,
                         Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
@@ -42,9 +40,7 @@ TEST_F(QtDialogKeyboard, TheNavigationKeysAreReportedWithTheFocusedControl) {
 }
 
 TEST_F(QtDialogKeyboard, TheFocusGoesWhereTheToolkitSendsIt) {
-    ShowActive();
-    Focus(101);
-    listener_.log.clear();
+    ShowActive(101);
     listener_.navigation = [this](int, NavigationKey) {
         Controls().FocusControl(Handle(111), SelectText::All);
         return KeyVerdict::Taken;
@@ -73,9 +69,7 @@ TEST_F(QtDialogKeyboard, TheFocusGoesWhereTheToolkitSendsIt) {
 }
 
 TEST_F(QtDialogKeyboard, EscapeAndTheCloseBoxPressCancelAndSpacePressesAButton) {
-    ShowActive();
-    Focus(111);
-    listener_.log.clear();
+    ShowActive(111);
     Press(Qt::Key_Escape);
     Dialog()->close();
     EXPECT_TRUE(Dialog()->isVisible()) << "the program decides whether the dialog goes";

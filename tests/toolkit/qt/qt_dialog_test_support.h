@@ -80,7 +80,8 @@ class RecordingListener : public DialogListener, private KeyboardDialog {
         log.push_back("numeric-focus " + Id(control));
     }
     FocusVerdict OnNumericFocusLeaving(int control, WindowHandle target) override {
-        log.push_back("leaving " + Id(control) + " to " + IdOfHandle(target));
+        const int to = IdOf(target);
+        log.push_back("leaving " + Id(control) + " to " + (to != 0 ? std::to_string(to) : "none"));
         if (!refuse_leaving) {
             return FocusVerdict::Allow;
         }
@@ -105,6 +106,18 @@ class RecordingListener : public DialogListener, private KeyboardDialog {
         return ActOnNavigationKey(*this, focused, key);
     }
     int EntryControl() override { return EntryStop(*this); }
+
+    // The id of the control with this handle; 0 for none or a widget that is no control.
+    int IdOf(WindowHandle target) const {
+        DialogControls& platform = ThePlatform().Controls();
+        for (int position = 0; target != nullptr && position < platform.ControlCount(window_);
+             ++position) {
+            if (platform.Control(window_, position) == target) {
+                return template_->controls[position].id;
+            }
+        }
+        return 0;
+    }
 
     std::vector<std::string> log;
     // The toolkit's answer to a typed character; every character goes in unless a test says
@@ -141,15 +154,6 @@ class RecordingListener : public DialogListener, private KeyboardDialog {
         bool known = template_ != nullptr && position >= 0 && position < template_->control_count;
         return known ? std::to_string(template_->controls[position].id)
                      : "?" + std::to_string(position);
-    }
-    std::string IdOfHandle(WindowHandle target) const {
-        DialogControls& platform = ThePlatform().Controls();
-        for (int position = 0; position < platform.ControlCount(window_); ++position) {
-            if (target != nullptr && platform.Control(window_, position) == target) {
-                return Id(position);
-            }
-        }
-        return "none";
     }
 
     const DialogTemplate* template_ = nullptr;
@@ -204,20 +208,15 @@ class QtDialogTest : public ::testing::Test {
         return dialog_;
     }
 
-    // A main window whose client area, `width` by `height` pixels, may hold a form.
-    WindowHandle CreateFrame(FrameListener& listener, int width, int height) {
-        FrameRequest request;
-        request.title = "Heatwise";
-        request.client_width = width;
-        request.client_height = height;
-        return platform_->Windowing().CreateFrame(request, listener);
-    }
-
     // Shows the dialog as a window of its own and waits until it is the active window, its
-    // first tab stop focused; what the listener heard until then is forgotten.
-    void ShowActive() {
+    // first tab stop focused, then focuses control `focus` if one is named; what the listener
+    // heard until then is forgotten.
+    void ShowActive(int focus = 0) {
         platform_->Controls().ShowDialog(dialog_, DialogShowMode::Modeless);
         ASSERT_TRUE(QTest::qWaitForWindowActive(Dialog()));
+        if (focus != 0) {
+            Focus(focus);
+        }
         listener_.log.clear();
     }
 
@@ -242,16 +241,7 @@ class QtDialogTest : public ::testing::Test {
     }
 
     // The id of the control with the focus; 0 for none or a widget that is no control.
-    int FocusedId() const {
-        WindowHandle focused = platform_->Controls().FocusedControl();
-        for (int position = 0; focused != nullptr && position < template_->control_count;
-             ++position) {
-            if (platform_->Controls().Control(dialog_, position) == focused) {
-                return template_->controls[position].id;
-            }
-        }
-        return 0;
-    }
+    int FocusedId() const { return listener_.IdOf(Controls().FocusedControl()); }
 
     DialogControls& Controls() const { return platform_->Controls(); }
     std::string TextOf(int id) const { return Controls().ControlText(Handle(id)); }

@@ -31,9 +31,9 @@ void PrintTo(const NoDisplay& place, std::ostream* out) {
 // No X server serves display 65432: its socket does not exist and its TCP port would lie past
 // the last one.
 const NoDisplay kPlaces[] = {
-    {"nothing set", nullptr, nullptr, "DISPLAY is not set"},
-    {"Qt told to use X", "xcb", nullptr, "could not connect to display"},
-    {"a display nobody serves", nullptr, ":65432", "could not connect to display :65432"},
+    {"NothingSet", nullptr, nullptr, "DISPLAY is not set"},
+    {"QtToldToUseX", "xcb", nullptr, "could not connect to display"},
+    {"ADisplayNobodyServes", nullptr, ":65432", "could not connect to display :65432"},
 };
 
 void TakeTheDisplayAway(const NoDisplay& place) {
@@ -103,11 +103,7 @@ TEST_P(QtNoDisplayTest, OnlyWhatNeedsAWindowFailsAndAMainWindowEndsTheProgramAsI
 
 INSTANTIATE_TEST_SUITE_P(Places, QtNoDisplayTest, ::testing::ValuesIn(kPlaces),
                          [](const ::testing::TestParamInfo<NoDisplay>& info) {
-                             std::string name = info.param.name;
-                             for (char& c : name) {
-                                 c = c == ' ' ? '_' : c;
-                             }
-                             return name;
+                             return std::string(info.param.name);
                          });
 
 // Qt takes a platform with its options after a colon; the platform so named is the one asked

@@ -1,8 +1,13 @@
-// Numeric fields on the offscreen platform: every typed character through the toolkit, and the
+// Numeric fields on the offscreen platform: every typed character through the toolkit, the
 // focus that stays in a field the toolkit will not let go, without any other control seeing it
-// for a moment.
+// for a moment, and which field holds the focus whose value is checked before it may leave:
+// another control takes it away, while another window, a popup or the menu bar only borrow it.
+// Focus that comes back from a popup (the field's own context menu) is no new arrival, for the
+// field nor for its dialog.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QImage>
 #include <QLineEdit>
 #include <QObject>
@@ -48,8 +53,7 @@ CharacterVerdict RealFieldRule(int character) {
 
 TEST_F(QtNumericField, EveryTypedCharacterGoesThroughTheToolkit) {
     listener_.characters = RealFieldRule;
-    ShowActive();
-    Focus(101);
+    ShowActive(101);
     Type("1a2e");
     EXPECT_EQ(TextOf(101), "12E");
     EXPECT_EQ(platform_->beeps, 1) << "the dropped 'a'";
@@ -73,8 +77,7 @@ TEST_F(QtNumericField, EveryTypedCharacterGoesThroughTheToolkit) {
 
 // The spin keys ask the toolkit for a step; the toolkit writes the text.
 TEST_F(QtNumericField, SpinKeysAskTheToolkitToStep) {
-    ShowActive();
-    Focus(106);
+    ShowActive(106);
     for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown}) {
         Press(key);
     }
@@ -85,7 +88,7 @@ TEST_F(QtNumericField, SpinKeysAskTheToolkitToStep) {
 
 // The arrow held down is drawn pressed in, lit from below, and only while it is held; the other
 // stands out, lit from above.
-TEST_F(QtNumericField, TheArrowHeldDownIsDrawnPressedIn) {
+TEST_F(QtNumericField, TheArrowHeldDownIsDrawnPressedInAndKeepsStepping) {
     ShowActive();
     QWidget* arrows = As<qt::NumericEdit>(106)->arrows();
     ASSERT_NE(arrows, nullptr);
@@ -111,13 +114,9 @@ TEST_F(QtNumericField, TheArrowHeldDownIsDrawnPressedIn) {
         EXPECT_THAT(lit_from_above(), ElementsAre(true, true)) << at.y();
     }
     EXPECT_THAT(listener_.Only({"spin"}), ElementsAre("spin 106 1", "spin 106 -1"));
-}
 
-// An arrow held down goes on stepping, after a first pause, for as long as it is held.
-TEST_F(QtNumericField, AnArrowHeldDownKeepsStepping) {
-    ShowActive();
-    QWidget* arrows = As<qt::NumericEdit>(106)->arrows();
-    ASSERT_NE(arrows, nullptr);
+    // Held down, an arrow goes on stepping, after a first pause, for as long as it is held.
+    listener_.log.clear();
     QTest::mousePress(arrows, Qt::LeftButton, {}, QPoint(4, 2));
     const auto steps = [&] { return listener_.Only({"spin"}).size(); };
     EXPECT_TRUE(QTest::qWaitFor([&] { return steps() >= 4; }, 10000)) << steps() << " steps";
@@ -125,12 +124,76 @@ TEST_F(QtNumericField, AnArrowHeldDownKeepsStepping) {
     EXPECT_THAT(listener_.Only({"spin"}), ::testing::Each("spin 106 1"));
 }
 
+// The field holds the focus until another control takes it; the dialog hears of a control's
+// focus when it arrives, not when it comes back to the control that had it from another window,
+// a popup or the menu bar.
+TEST_F(QtNumericField, FocusLentToAnotherWindowComesBackUnannouncedAndLeavesTheFieldHoldingIt) {
+    struct Reason {
+        Qt::FocusReason reason;
+        bool borrowed;  // lent to another window, a popup or the menu bar
+    };
+    const Reason reasons[] = {{Qt::MouseFocusReason, false},   {Qt::TabFocusReason, false},
+                              {Qt::BacktabFocusReason, false}, {Qt::ShortcutFocusReason, false},
+                              {Qt::OtherFocusReason, false},   {Qt::ActiveWindowFocusReason, true},
+                              {Qt::PopupFocusReason, true},    {Qt::MenuBarFocusReason, true}};
+    ShowActive();
+    ASSERT_EQ(FocusedId(), 101);
+    auto* field = As<qt::NumericEdit>(101);
+    ASSERT_NE(field, nullptr);
+    auto send = [](QWidget* to, QEvent::Type type, Qt::FocusReason reason) {
+        QFocusEvent event(type, reason);
+        QCoreApplication::sendEvent(to, &event);
+    };
+    const std::vector<std::string> arrival = {"numeric-focus 101", "focus 101"};
+    for (const Reason& r : reasons) {
+        listener_.log.clear();
+        send(field, QEvent::FocusIn, r.reason);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(listener_.Only({"numeric-focus", "focus"}),
+                  r.borrowed ? std::vector<std::string>{} : arrival)
+            << "back " << r.reason;
+    }
+    for (const Reason& r : reasons) {
+        qt::NumericEdit::ReleaseHolder();
+        send(field, QEvent::FocusIn, r.reason);
+        EXPECT_EQ(qt::NumericEdit::Holder(), r.reason == Qt::PopupFocusReason ? nullptr : field)
+            << "in " << r.reason;
+        send(field, QEvent::FocusIn, Qt::TabFocusReason);
+        send(As<qt::NumericEdit>(106), QEvent::FocusOut, r.reason);
+        send(field, QEvent::FocusOut, r.reason);
+        EXPECT_EQ(qt::NumericEdit::Holder(), r.borrowed ? field : nullptr) << "out " << r.reason;
+    }
+}
+
+// Only the toolkit knows which windows are exempt from the check; the backend asks for a press
+// in any other window as it does for one in the field's own.
+TEST_F(QtNumericField, APressInAnotherWindowAsksTheFieldThatHoldsTheFocus) {
+    ShowActive(101);
+    QWidget other;
+    auto* edit = new QLineEdit(&other);
+    other.move(Dialog()->frameGeometry().bottomRight() + QPoint(20, 20));
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+    listener_.refuse_leaving = true;
+    listener_.log.clear();
+    QTest::mouseClick(edit, Qt::LeftButton);
+    // Refused, the field's window is the active one again.
+    EXPECT_THAT(listener_.log, ElementsAre("leaving 101 to none", "activate"));
+    EXPECT_EQ(FocusedId(), 101);
+    EXPECT_FALSE(edit->hasFocus());
+    // Let go once, the field is asked again only when the focus is back in it.
+    listener_.refuse_leaving = false;
+    listener_.log.clear();
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    EXPECT_THAT(listener_.log, ElementsAre("leaving 101 to none"));
+}
+
 class RefusedMove : public QtNumericField {
   protected:
     void SetUp() override {
         ASSERT_NO_FATAL_FAILURE(QtNumericField::SetUp());
-        ShowActive();
-        Focus(101);
+        ShowActive(101);
         As<QLineEdit>(101)->deselect();
         for (int position = 0; position < template_->control_count; ++position) {
             QWidget* control = qt::ToWidget(Controls().Control(dialog_, position));

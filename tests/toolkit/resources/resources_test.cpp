@@ -1,11 +1,13 @@
-// Reading icon files: the images with their true sizes and formats, and damaged files refused
-// with the reason.
-
-#include "resources/icon_directory.h"
-
+// Resources: reading icon files, the images with their true sizes and formats and damaged files
+// refused with the reason; and finding resources by type and id, numbers and names kept apart,
+// names in any letter case, and nothing when a resource is absent.
 #include <functional>
+#include <tuple>
 
 #include <gtest/gtest.h>
+
+#include "resources/icon_directory.h"
+#include "resources/resource_lookup.h"
 
 namespace windlass {
 namespace {
@@ -106,12 +108,11 @@ TEST(resources_IconDirectory, ImagesWithTheirSizesAndFormats) {
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         const IconImage& image = icon.images[i];
         const Expected& e = expected[i];
-        EXPECT_EQ(image.width, e.width) << "image " << i + 1;
-        EXPECT_EQ(image.height, e.height) << "image " << i + 1;
-        EXPECT_EQ(image.bit_count, e.bit_count) << "image " << i + 1;
-        EXPECT_EQ(image.format, e.format) << "image " << i + 1;
-        EXPECT_EQ(image.bytes.data(), file.data() + e.offset) << "image " << i + 1;
-        EXPECT_EQ(image.bytes.size(), e.length) << "image " << i + 1;
+        EXPECT_EQ(
+            std::tuple(image.width, image.height, image.bit_count, image.format, image.bytes.data(),
+                       image.bytes.size()),
+            std::tuple(e.width, e.height, e.bit_count, e.format, file.data() + e.offset, e.length))
+            << "image " << i + 1;
     }
 }
 
@@ -172,6 +173,57 @@ TEST(resources_IconDirectory, ADamagedFileOffersNoImageAndSaysWhy) {
         EXPECT_EQ(icon.problem, c.problem);
         EXPECT_TRUE(icon.images.empty()) << c.problem;
     }
+}
+
+constexpr std::uint8_t kWords[] = {0x41, 0x9C, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
+constexpr std::uint8_t kText[] = {'a', '\n', 'b', 0, 'c', 0};
+constexpr std::uint8_t kIcon[] = {1, 2, 3, 0};
+constexpr std::uint8_t kOther[] = {9, 0};
+constexpr MenuItem kItems[] = {{MenuItemKind::kCommand, "&Help", 40002, 0, 0, nullptr, 0}};
+constexpr MenuTemplate kMenu = {kItems, 1};
+constexpr DialogTemplate kDialog = {
+    DialogForm::kDialogEx, 0x40000444u, 0,     0, 0,       510, 289, 0, "", ResourceName(0), "", 8,
+    "MS Sans Serif",       0,           false, 1, nullptr, 0};
+
+constexpr Resource kTable[] = {
+    {ResourceName(kTypeMenu), ResourceName(30001), nullptr, 0, &kMenu, nullptr, nullptr},
+    {ResourceName(kTypeRcData), ResourceName(30001), kWords, 8, nullptr, nullptr, nullptr},
+    {ResourceName(kTypeDialog), ResourceName(102), nullptr, 0, nullptr, &kDialog, nullptr},
+    {ResourceName(kTypeRcData), ResourceName(102), kText, 5, nullptr, nullptr, nullptr},
+    {ResourceName(kTypeIcon), ResourceName("ICON1"), kIcon, 3, nullptr, nullptr, nullptr},
+    // A number-like name is still a name: "102" is not resource 102.
+    {ResourceName(kTypeRcData), ResourceName("102"), kOther, 1, nullptr, nullptr, nullptr},
+    {ResourceName("WLMENUSTRING"), ResourceName(30001), kOther, 1, nullptr, nullptr, nullptr}};
+
+class resources_Lookup : public ::testing::Test {
+  protected:
+    void SetUp() override { RegisterResources(kTable); }
+    void TearDown() override { UnregisterResources(kTable); }
+};
+
+struct NameCase {
+    ResourceName type;
+    ResourceName id;
+    const std::uint8_t* expected;  // nullptr when the lookup must find nothing
+};
+
+TEST_F(resources_Lookup, NamesMatchInAnyLetterCaseButNeverANumber) {
+    // clang-format off
+    const NameCase cases[] = {
+        {kTypeIcon, "ICON1", kIcon}, {kTypeIcon, "icon1", kIcon},
+        {kTypeIcon, "ICON", nullptr}, {kTypeIcon, "ICON12", nullptr}, {kTypeIcon, 1, nullptr},
+        {kTypeRcData, 102, kText}, {kTypeRcData, "102", kOther}, {"WLMenuString", 30001, kOther},
+        {"WLMENUSTRING", 30002, nullptr}, {999, 30001, nullptr},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        auto data = FindData(c.type, c.id);
+        EXPECT_EQ(data ? data->data() : nullptr, c.expected) << "row " << (&c - cases);
+    }
+    // Resources that are not data give no bytes.
+    EXPECT_NE(FindResource(kTypeMenu, 30001), nullptr);
+    EXPECT_FALSE(FindData(kTypeMenu, 30001));
+    EXPECT_FALSE(FindData(kTypeDialog, 102));
 }
 
 }  // namespace
