@@ -150,17 +150,9 @@ class HeatwiseWindowTest : public ::testing::Test {
         return 0;
     }
 
-    // A user's click on a field, and keys to the widget with the focus.
-    static void Click(int id) { QTest::mouseClick(Field(id), Qt::LeftButton); }
+    // A user's key to the widget with the focus.
     static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    }
-
-    // Clicks into a number field, selects its whole text with the keyboard and types over it.
-    static void Retype(int id, const char* text) {
-        Click(id);
-        Press(Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(QApplication::focusWidget(), text);
     }
 
     windlass::testing::ScratchDirectory scratch_;

@@ -1,5 +1,7 @@
-// The program's form used without a mouse: Tab and Shift+Tab through every input in the
-// form's order, and what a screen reader announces for each field.
+// The program's form used from the keyboard: Tab and Shift+Tab through every input in the form's
+// order, what a screen reader announces for each field, and the ranges the start-up sets on the
+// input fields: a value outside its field's range keeps the focus in the field when Tab is
+// pressed, with one beep; a value inside lets the focus move on.
 #include <QAccessible>
 #include <QLineEdit>
 
@@ -87,6 +89,34 @@ TEST_F(KeyboardWindow, EveryFieldCarriesTheNameAScreenReaderAnnounces) {
         EXPECT_EQ(announced->text(QAccessible::Name).toStdString(), field.name) << field.id;
         EXPECT_EQ(announced->text(QAccessible::Description).toStdString(), field.description)
             << "field " << field.id;
+    }
+}
+
+// For every input field, the number just below its range and the one just above (for the
+// electric rate 0.05 and 0.35, whose bounds lie just inside), then its largest and smallest.
+TEST_F(KeyboardWindow, AValueOutsideItsRangeKeepsTheFocusAndOneInsideLetsItGo) {
+    Start();
+    for (const InputField& input : kInputFields) {
+        const std::pair<int, bool> typed[] = {{input.Low() - 1, false},
+                                              {input.High() + 1, false},
+                                              {input.High(), true},
+                                              {input.Low(), true}};
+        for (const auto& [number, accepted] : typed) {
+            const std::string text = input.Written(number);
+            SCOPED_TRACE("field " + std::to_string(input.id) + ", " + text);
+            const int beeps_before = platform_->beeps;
+            // A click into the field, its whole text selected with the keyboard and typed over.
+            Act([&] {
+                QTest::mouseClick(Field(input.id), Qt::LeftButton);
+                Press(Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(QApplication::focusWidget(), text.c_str());
+                Press(Qt::Key_Tab);
+            });
+            EXPECT_EQ(Shown(input.id), text);
+            EXPECT_EQ(FocusedId() == input.id, !accepted);
+            EXPECT_EQ(platform_->beeps, beeps_before + (accepted ? 0 : 1))
+                << "one refusal, one beep";
+        }
     }
 }
 

@@ -19,12 +19,20 @@ namespace {
 namespace fs = std::filesystem;
 using ProgramFlowTest = windlass::testing::ToolkitTest;
 
+// Copies files of the program's data folder into `folder`.
+void CopyData(const fs::path& folder, std::initializer_list<const char*> names) {
+    fs::create_directories(folder);
+    for (const char* name : names) {
+        fs::copy_file(fs::path(HEATWISE_SOURCE_DIR) / "data" / name, folder / name);
+    }
+}
+
 // A climate file that cannot be used ends the start with exit code 2, after a report in a box
 // over the open window, before the form is filled. The load's own tests check each fault's
 // message; here the missing city 211 of the design file shows its message in the box.
 TEST_F(ProgramFlowTest, AClimateFileThatCannotBeUsedEndsTheStartWithAReport) {
     const std::string design = ReadFile(fs::path(HEATWISE_SOURCE_DIR) / "data" / kDesignFileName);
-    fs::copy_file(fs::path(HEATWISE_SOURCE_DIR) / "data" / kBinFileName, kBinFileName);
+    CopyData(".", {kBinFileName});
     WriteFile(kDesignFileName, design.substr(0, design.rfind('\n', design.size() - 2) + 1));
     ProgramState state;
     try {
@@ -70,10 +78,7 @@ TEST_F(ProgramFlowTest, AStartWithoutADisplaySaysWhatToDoAndEnds) {
 // command leaves the flag as it was.
 TEST_F(ProgramFlowTest, TheMenuCommands) {
     const fs::path app = scratch_.path() / "app";
-    fs::create_directories(app);
-    for (const char* name : {"HELP.HLP", "HELP.CNT"}) {
-        fs::copy_file(fs::path(HEATWISE_SOURCE_DIR) / "data" / name, app / name);
-    }
+    CopyData(app, {"HELP.HLP", "HELP.CNT"});
     platform_->executable_path = (app / "heatwise").string();
     int quit_flag = 0;
     ProcessMenu(CMD_HELP, quit_flag);
@@ -105,13 +110,8 @@ TEST_F(ProgramFlowTest, TheMenuCommands) {
 // the loop at once, before what the user did after it, and the close box ends it as Exit does.
 TEST_F(ProgramFlowTest, TheMainLoopAnswersEachMessageUntilTheProgramIsToldToEnd) {
     const fs::path app = scratch_.path() / "app";
-    fs::create_directories(app);
-    for (const char* name : {kBinFileName, kDesignFileName, "HELP.HLP", "HELP.CNT"}) {
-        fs::copy_file(fs::path(HEATWISE_SOURCE_DIR) / "data" / name, app / name);
-    }
-    for (const char* name : {kBinFileName, kDesignFileName}) {
-        fs::copy_file(app / name, name);
-    }
+    CopyData(app, {"HELP.HLP", "HELP.CNT"});
+    CopyData(".", {kBinFileName, kDesignFileName});
     platform_->executable_path = (app / "heatwise").string();
     // The close box comes first: a wait with nothing left to play closes the first window made.
     for (const bool by_exit : {false, true}) {

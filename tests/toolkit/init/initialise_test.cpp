@@ -1,4 +1,7 @@
-// WInitialise: display, the settings file, the debug level and the version request.
+// WInitialise: display, the settings file, the debug level and the version request; one settings
+// line at a time: the key=value shape, the key table and its limits; and the operating-system
+// utilities: environment, current directory, debug level and the command line. The abnormal end
+// of the program is checked with the version request.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,6 +10,7 @@
 
 #include "init/command_line.h"
 #include "init/settings.h"
+#include "init/settings_file.h"
 #include "support/toolkit_test.h"
 #include "windlass/windlass.h"
 
@@ -122,6 +126,114 @@ TEST_F(Initialise, VersionRequestShowsTheVersionAndEndsAfterTheWholeFile) {
     EXPECT_EQ(platform_->boxes_shown[0].text, "Abnormal exit (code 0) : Windlass version 3.10");
     EXPECT_EQ(Settings().printer_driver, 7);
     EXPECT_EQ(Settings().browser, "links");
+}
+
+using SettingsLine = testing::ToolkitTest;
+
+TEST_F(SettingsLine, DebugLevelKeyTakesOnlyLevelsZeroToFour) {
+    struct Case {
+        std::string line;
+        int level;
+    };
+    const std::vector<Case> cases = {
+        {"   debug = 3", 3}, {"DEBUG=4", 4},  {"\tDeBuG\t=\t2\t", 2},
+        {"DEBUGGING=1", 0},  // compared on eight characters: DEBUGGIN is not DEBUG
+        {"DE=3", 0},         {"DEBUG=9", 0},  {"DEBUG=-1", 0},
+        {"DEBUG=x", 0},      {"=DEBUG=3", 0}, {"DEBUG 3", 0},
+    };
+    for (const Case& c : cases) {
+        Errors().debug_level = 0;
+        ToolkitSettings settings;
+        ApplySettingsLine(c.line, settings);
+        EXPECT_EQ(Errors().debug_level, c.level) << "line: " << c.line;
+        EXPECT_EQ(InfoError(1), 0) << "a failed conversion is cleared, not left behind: " << c.line;
+    }
+}
+
+TEST_F(SettingsLine, TextKeysTakeTheRestOfTheLineFromItsFirstNonBlank) {
+    ToolkitSettings settings;
+    ApplySettingsLine("BROWSER =   firefox --new-window  --private  ", settings);
+    ApplySettingsLine("chardir=/usr/share/windlass/char sets", settings);
+    ApplySettingsLine("PLNAME=plot=out.plt", settings);
+    EXPECT_EQ(settings.browser, "firefox --new-window  --private");
+    EXPECT_EQ(settings.charset_directory, "/usr/share/windlass/char sets");
+    EXPECT_EQ(settings.plot_file, "plot=out.plt");
+    EXPECT_EQ(InfoError(1), 0) << "the text values do not convert as numbers, silently";
+}
+
+using OsUtilities = testing::ToolkitTest;
+
+TEST_F(OsUtilities, VariableIsCopiedBlankPaddedOrLeftBlankWhenTooLong) {
+    platform_->environment = {{"HOME", "/home/ann"}, {"EMPTY", ""}};
+    struct Case {
+        std::string name;
+        std::size_t length;
+        std::string value;
+        int error;
+    };
+    const std::vector<Case> cases = {
+        {"HOME", 12, "/home/ann   ", 0}, {"HOME   ", 9, "/home/ann", 0},
+        {"HOME", 8, "        ", 1023},   {"UNSET", 4, "    ", 0},
+        {"HOME", 0, "", 1023},           {"home", 5, "     ", 0}};
+    for (const Case& c : cases) {
+        std::string value(c.length, '#');
+        IOsVariable(c.name, value);
+        EXPECT_EQ(value, c.value) << c.name << " into " << c.length;
+        EXPECT_EQ(InfoError(1), c.error) << c.name << " into " << c.length;
+    }
+}
+
+TEST_F(OsUtilities, DirectoryNameWithItsFailures) {
+    platform_->working_directory = CurrentDirectory{"/home/ann/work", 0};
+    std::string name(20, '#');
+    std::string small(5, '#');
+    IOsDirName(name);
+    IOsDirName(small);
+    EXPECT_EQ(name + "|" + small, "/home/ann/work      |     ");
+    EXPECT_EQ(InfoError(1), ERR_TEXT_TOO_SMALL);
+    platform_->working_directory = CurrentDirectory{"", 2};
+    IOsDirName(name);
+    EXPECT_EQ(name, std::string(20, ' '));
+    EXPECT_EQ(InfoError(1), ERR_OS_COMMAND);
+    EXPECT_EQ(InfoError(3), 2);
+}
+
+TEST_F(OsUtilities, DebugLevelTakesOnlyZeroToFour) {
+    struct Case {
+        int requested, level;
+    };
+    const std::vector<Case> cases = {{3, 3}, {5, 3}, {-1, 3}, {0, 0}, {4, 4}};
+    for (const Case& c : cases) {
+        IDebugLevel(c.requested);
+        EXPECT_EQ(Errors().debug_level, c.level) << c.requested;
+    }
+}
+
+TEST_F(OsUtilities, CommandLineArgumentsAreWordsAfterTheProgramName) {
+    const std::pair<std::string, std::vector<std::string>> lines[] = {
+        {"", {}},
+        {"heatwise a b  c", {"a", "b", "c"}},
+        {"heatwise \"runs to the end", {"runs to the end"}},
+        {"heatwise \"closed\"tail", {"closed", "tail"}},
+        {"heatwise half\"quoted", {"half\"quoted"}}};
+    for (const auto& [line, arguments] : lines) {
+        EXPECT_EQ(SplitArguments(line), arguments) << "line: " << line;
+    }
+    // Argument 0 is the executable; the copy is taken once, cut at its limits and at a NUL.
+    platform_->command_line = "heatwise \"C:/my files/x.ini\" -v " + std::string(2000, 'a');
+    platform_->executable_path = "/" + std::string(400, 'p');
+    EXPECT_EQ(ArgumentCount(), 3);
+    EXPECT_EQ(Argument(0), platform_->executable_path.substr(0, 255));
+    EXPECT_EQ(Argument(1), "C:/my files/x.ini");
+    EXPECT_EQ(Argument(2), "-v");
+    EXPECT_EQ(Argument(4), "");
+    EXPECT_EQ(Argument(-1), "");
+    EXPECT_EQ(CommandLine().line.size(), 1024u);
+    ResetToolkitState();
+    platform_->command_line = std::string("heatwise one\0two", 16);
+    platform_->executable_path = std::string("/bin/heatwise\0junk", 18);
+    EXPECT_EQ(CommandLine().line, "heatwise one");
+    EXPECT_EQ(Argument(0), "/bin/heatwise");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // WMessage on a recording platform: events played to the frame's procedures while the program
-// waits, and events that happen while it is busy.
+// waits, and events that happen while it is busy; and the stop at the first wait that a program
+// built to have its start-up timed arms, where no other program ever stops.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -85,6 +86,21 @@ TEST_F(WaitProcedure, AStopAfterTheFirstPaintSettlesThePlatformBeforeItsLine) {
     EXPECT_EQ(platform().waits, 0);
     EXPECT_EQ(std::count(platform().calls.begin(), platform().calls.end(), "SettleEvents()"), 1);
     EXPECT_EQ(StartupStop(), FirstWaitStop::Passed);
+}
+
+TEST(StartupStop, OnlyAnArmedRunStopsAndOnlyAtItsFirstWait) {
+    ResetToolkitState();
+    ::testing::internal::CaptureStdout();
+    EXPECT_FALSE(FirstWaitEndsRun());
+    EXPECT_FALSE(FirstWaitEndsRun());
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    ArmFirstWaitStop();
+    ::testing::internal::CaptureStdout();
+    EXPECT_TRUE(FirstWaitEndsRun());
+    EXPECT_FALSE(FirstWaitEndsRun());
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "first wait\n");
+    ResetToolkitState();
+    EXPECT_EQ(StartupStop(), FirstWaitStop::Off);
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
-// The rules of the main window as plain functions: window units and the status bar's parts.
+// The rules of the main window as plain functions: window units, the status bar's parts and the
+// numbering of menu items.
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <vector>
 
 #include "windlass/windlass.h"
+#include "window/menu_model.h"
 #include "window/status_bar_layout.h"
 #include "window/window_table.h"
 #include "window/window_units.h"
@@ -77,6 +79,39 @@ TEST(StatusBarLayout, RightEdgesAreRunningSumsOfPixelWidths) {
         EXPECT_EQ(layout.has_value(), nparts == 1 || nparts == 255) << nparts;
         EXPECT_EQ(layout ? layout->right_edges.size() : 0u, layout ? std::size_t(nparts) : 0u);
     }
+}
+
+// The application's menu: "&Help" on the bar, then the "&File" pop-up holding "E&xit".
+MenuBar ApplicationMenu() {
+    MenuEntry help;
+    help.text = "&Help";
+    help.id = 40002;
+    MenuEntry exit;
+    exit.text = "E&xit";
+    exit.id = 40004;
+    MenuEntry file;
+    file.kind = MenuEntry::Kind::PopUp;
+    file.text = "&File";
+    file.items = {exit};
+    return {help, file};
+}
+
+// Records that number pop-ups from a menu resource are checked from the resources to the
+// frame's menu in WindowOpen.TheMenuResourceGivesItemsAcceleratorsPromptsAndTheIcon.
+TEST(MenuNumbering, PathsThatLeadNowhereAreSkipped) {
+    MenuBar bar = ApplicationMenu();
+    std::vector<MenuNumbering> numbering = {
+        {1, {3}},        // Past the end of the bar.
+        {2, {1, 1}},     // On through "&Help", which is no pop-up.
+        {3, {2, 2}},     // Past the end of "&File".
+        {4, {0}},        // Positions count from 1.
+        {5, {2, 1}},     // "E&xit" itself.
+        {6, {2, 1, 1}},  // On through "E&xit".
+    };
+    EXPECT_EQ(NumberMenuItems(bar, numbering), 1);
+    EXPECT_EQ(bar[0].id, 40002);
+    EXPECT_EQ(bar[1].id, 0);
+    EXPECT_EQ(bar[1].items[0].id, 5);
 }
 
 }  // namespace
