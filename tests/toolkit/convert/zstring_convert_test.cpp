@@ -64,19 +64,27 @@ TEST(ConvertZeroTerminated, WritersAndFormRoutinesLeftJustifyAndStayInTheirBuffe
     EXPECT_EQ(untouched, 'x');
 }
 
+// An integer is read as a real and truncated.
 TEST(ConvertZeroTerminated, ReadersStopAtTheZeroOrTheCapacity) {
     struct Case {
         std::string bytes;  // The buffer's bytes; it may hold no zero at all.
         int capacity;
         double expected;
         int error;
+        int integer;
+        int integer_error;
     };
-    const Case cases[] = {{std::string("1.5\0garbage", 11), 11, 1.5, 0},
-                          {"12.5xx", 4, 12.5, 0},
-                          {std::string("\0", 1), 1, 0, ERR_NO_SUBSTRING},
-                          {"12x", 3, 0, ERR_INVALID_CHARACTER},
-                          {"", 0, 0, ERR_NO_SUBSTRING}};
+    const Case cases[] = {{std::string("1.5\0garbage", 11), 11, 1.5, 0, 1, 0},
+                          {"12.5xx", 4, 12.5, 0, 12, 0},
+                          {std::string("\0", 1), 1, 0, ERR_NO_SUBSTRING, 0, ERR_NO_SUBSTRING},
+                          {"12x", 3, 0, ERR_INVALID_CHARACTER, 0, ERR_INVALID_CHARACTER},
+                          {"", 0, 0, ERR_NO_SUBSTRING, 0, ERR_NO_SUBSTRING},
+                          {"12.9", 5, 12.9, 0, 12, 0},
+                          {"2E9", 4, 2e9, 0, 2000000000, 0},
+                          {"3E9", 4, 3e9, 0, 0, ERR_NUMBER_TOO_LARGE},
+                          {"abc", 4, 0, ERR_INVALID_CHARACTER, 0, ERR_INVALID_CHARACTER}};
     for (const Case& c : cases) {
+        SCOPED_TRACE("[" + c.bytes + "]");
         // The bytes end an exactly sized allocation, so a read past the capacity is caught by
         // the address sanitizer.
         std::string storage = c.bytes.substr(0, static_cast<std::size_t>(c.capacity));
@@ -85,77 +93,54 @@ TEST(ConvertZeroTerminated, ReadersStopAtTheZeroOrTheCapacity) {
         InfoError(1);
         double as_double = -1;
         yyst2dbl(as_double, exact.get(), c.capacity);
-        EXPECT_DOUBLE_EQ(as_double, c.expected) << "[" << c.bytes << "]";
-        EXPECT_EQ(InfoError(1), c.error) << "[" << c.bytes << "]";
+        EXPECT_DOUBLE_EQ(as_double, c.expected);
+        EXPECT_EQ(InfoError(1), c.error);
         float as_real = -1;
         yyst2rea(as_real, exact.get(), c.capacity);
-        EXPECT_FLOAT_EQ(as_real, static_cast<float>(c.expected)) << "[" << c.bytes << "]";
-        EXPECT_EQ(InfoError(1), c.error) << "[" << c.bytes << "]";
-    }
-    // An integer is read as a real and truncated.
-    struct IntegerCase {
-        std::string text;
-        int expected;
-        int error;
-    };
-    const IntegerCase integers[] = {{"12.9", 12, 0},
-                                    {"2E9", 2000000000, 0},
-                                    {"3E9", 0, ERR_NUMBER_TOO_LARGE},
-                                    {"abc", 0, ERR_INVALID_CHARACTER}};
-    for (const IntegerCase& c : integers) {
-        InfoError(1);
-        int value = -1;
-        yyst2int(value, c.text.c_str(), static_cast<int>(c.text.size()) + 1);
-        EXPECT_EQ(value, c.expected) << "[" << c.text << "]";
-        EXPECT_EQ(InfoError(1), c.error) << "[" << c.text << "]";
+        EXPECT_FLOAT_EQ(as_real, static_cast<float>(c.expected));
+        EXPECT_EQ(InfoError(1), c.error);
+        int as_integer = -1;
+        yyst2int(as_integer, exact.get(), c.capacity);
+        EXPECT_EQ(as_integer, c.integer);
+        EXPECT_EQ(InfoError(1), c.integer_error);
     }
 }
 
 // The scanner the numeric fields and the companion text read numbers with stops at the end of
-// the text it is given, even where more digits follow in memory.
-TEST(AsciiScanners, ANumberEndsWhereTheTextEnds) {
-    const std::string_view memory = "12.5e23 7";
-    struct Case {
-        std::size_t length;
-        double expected;
-        int at_end;
-    };
-    const Case cases[] = {{2, 12, 1}, {4, 12.5, 1}, {6, 12.5e2, 1}, {8, 12.5e23, 0}};
-    for (const Case& c : cases) {
-        int at_end = -1;
-        EXPECT_DOUBLE_EQ(yyAsciiToDouble(memory.substr(0, c.length), at_end), c.expected)
-            << c.length;
-        EXPECT_EQ(at_end, c.at_end) << c.length;
-    }
-    EXPECT_EQ(yyAsciiToInt(memory.substr(0, 1)), 1);
-}
-
-// Blanks and tabs before the number and one sign are read over; the scan ends at the first
-// character no number can hold, which at_end tells. An exponent moves the point by its steps as
-// far as a 64-bit real reaches: beyond, the value is infinite or zero, however long the exponent
-// or the run of digits. A letter without digits ends the number where it stands.
-TEST(AsciiScanners, SignsBlanksAndExponentsToTheEndsOfTheDoubleRange) {
+// the text it is given, even where more digits follow in memory. Blanks and tabs before the number
+// and one sign are read over; the scan ends at the first character no number can hold, which
+// at_end tells. An exponent moves the point by its steps as far as a 64-bit real reaches: beyond,
+// the value is infinite or zero, however long the exponent or the run of digits. A letter without
+// digits ends the number where it stands.
+TEST(AsciiScanners, ANumberEndsWhereTheTextEndsOrNoNumberCanGoOn) {
     const double inf = std::numeric_limits<double>::infinity();
+    const std::string_view memory = "12.5e23 7";
     const std::string zeros(400, '0');
+    const std::string tiny_mantissa = "0." + zeros + "1e401";
+    const std::string long_mantissa = "1" + zeros + "e-400";
     struct Case {
-        std::string text;
+        std::string_view text;
         double expected;
         int at_end;
     };
     // clang-format off
     const Case cases[] = {
+        {memory.substr(0, 2), 12, 1}, {memory.substr(0, 4), 12.5, 1},
+        {memory.substr(0, 6), 12.5e2, 1}, {memory.substr(0, 8), 12.5e23, 0},
         {"", 0, 1}, {"   ", 0, 1}, {" \t-12.5", -12.5, 1}, {"  +3d2x", 300, 0}, {"--1", 0, 0},
         {"7 ", 7, 0}, {"1e-3", 0.001, 1}, {"-2.5D-2", -0.025, 1}, {"5.E+1", 50, 1}, {"1e22", 1e22, 1},
         {"1e309", inf, 1}, {"-1e400", -inf, 1}, {"1e-400", 0, 1},
         {"1e99999999999999999999", inf, 1}, {"7e-99999999999999999999", 0, 1},
-        {"0e99999999999", 0, 1}, {"0." + zeros + "1e401", 1, 1}, {"1" + zeros + "e-400", inf, 1},
+        {"0e99999999999", 0, 1}, {tiny_mantissa, 1, 1}, {long_mantissa, inf, 1},
         {"1e", 1, 1}, {"1e+", 1, 1}, {"1ex", 1, 0}, {"1.2.3", 1.2, 0}};
     // clang-format on
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 30));
         int at_end = -1;
-        EXPECT_DOUBLE_EQ(yyAsciiToDouble(c.text, at_end), c.expected) << c.text.substr(0, 30);
-        EXPECT_EQ(at_end, c.at_end) << c.text.substr(0, 30);
+        EXPECT_DOUBLE_EQ(yyAsciiToDouble(c.text, at_end), c.expected);
+        EXPECT_EQ(at_end, c.at_end);
     }
+    EXPECT_EQ(yyAsciiToInt(memory.substr(0, 1)), 1);
     int at_end = -1;
     EXPECT_GT(yyAsciiToDouble("1e-320", at_end), 0) << "a denormal is kept";
 }

@@ -1,5 +1,7 @@
 // The readers of help documents and contents files: what they take from a well-formed file, and
-// the message, with its line, for each way a document can be wrong; and the finder's search.
+// the message, with its line, for each way a document can be wrong; the finder's search; and the
+// text helpers beneath them: which bytes are well-formed UTF-8, the character references of HTML,
+// and the words a reader sees in a piece of HTML.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -104,17 +106,16 @@ TEST(HelpContents, ReadsLevelsTopicsHeadingsAndTitles) {
         "3 11 A 2nd level: 3 deep\n"
         "1 99 Glossary");
     ASSERT_TRUE(reading.entries) << reading.error;
-    const std::vector<ContentsEntry>& entries = *reading.entries;
-    ASSERT_EQ(entries.size(), 5u);
-    EXPECT_EQ(entries[0].context, 1);
-    EXPECT_EQ(entries[1].level, 1);
-    EXPECT_EQ(entries[1].context, std::nullopt);
-    EXPECT_EQ(entries[1].title, "Using the program");
-    EXPECT_EQ(entries[2].level, 2);
-    EXPECT_EQ(entries[2].context, 10);
-    EXPECT_EQ(entries[2].title, "What it estimates");
-    EXPECT_EQ(entries[2].line, 5);
-    EXPECT_EQ(entries[3].title, "A 2nd level: 3 deep");
+    std::vector<std::string> entries;
+    for (const ContentsEntry& e : *reading.entries) {
+        const std::string context = e.context ? std::to_string(*e.context) : "-";
+        entries.push_back(std::to_string(e.level) + " " + context + " [" + e.title + "] line " +
+                          std::to_string(e.line));
+    }
+    EXPECT_THAT(entries,
+                ElementsAre("1 1 [Contents] line 3", "1 - [Using the program] line 4",
+                            "2 10 [What it estimates] line 5", "3 11 [A 2nd level: 3 deep] line 6",
+                            "1 99 [Glossary] line 7"));
 }
 
 HelpDocument Sample() {
@@ -148,6 +149,74 @@ TEST(HelpSearch, TopicsHoldingEveryWordAreFoundBestFirst) {
     HelpDocument document = Sample();
     for (const Case& c : cases) {
         EXPECT_EQ(SearchTopics(document, c.query), c.found) << '"' << c.query << '"';
+    }
+}
+
+constexpr std::size_t kNone = std::string_view::npos;
+
+// Each lead byte's range of second bytes is tried at both ends and just beyond.
+TEST(HelpText, WellFormedUtf8EndsAtItsFirstStrayByte) {
+    const std::pair<std::string, std::size_t> cases[] = {
+        {"", kNone},
+        {"plain \x7F", kNone},
+        {"\xC2\x80 \xDF\xBF", kNone},
+        {"\xC1\xBF", 0},  // an overlong two-byte form
+        {"a\xC2", 1},     // cut short at the end
+        {"a\xC2 ", 1},
+        {"\xC2\xC0", 0},
+        {"\xE0\xA0\x80 \xE0\xBF\xBF", kNone},
+        {"\xE0\x9F\xBF", 0},  // overlong
+        {"\xED\x9F\xBF", kNone},
+        {"\xED\xA0\x80", 0},  // a surrogate
+        {"\xEC\xBF\xBF \xEE\x80\x80 \xEF\xBF\xBF", kNone},
+        {"\xE1\x80\x7F", 0},
+        {"xy\xE2\x82", 2},
+        {"\xF0\x90\x80\x80 \xF0\xBF\xBF\xBF", kNone},
+        {"\xF0\x8F\xBF\xBF", 0},  // overlong
+        {"\xF4\x8F\xBF\xBF", kNone},
+        {"\xF4\x90\x80\x80", 0},  // past U+10FFFF
+        {"\xF3\xBF\xBF\xBF", kNone},
+        {"\xF5\x80\x80\x80", 0},
+        {"ok \x80", 3},
+        {"\xFF", 0}};
+    for (const auto& [text, first_invalid] : cases) {
+        EXPECT_EQ(FirstInvalidUtf8(text), first_invalid) << ::testing::PrintToString(text);
+    }
+}
+
+TEST(HelpText, ReferencesBecomeTheirCharactersAndTagsBlanks) {
+    const std::pair<std::string, std::string> decoded[] = {
+        {"Pump &amp; Fan &lt;3&gt; &quot;a&quot; &apos;b&apos;", "Pump & Fan <3> \"a\" 'b'"},
+        {"&#65;&#x42;&#X43;&nbsp;&#x20AC;&#x1F600;", "ABC\xC2\xA0\xE2\x82\xAC\xF0\x9F\x98\x80"},
+        {"&#0; &#xD800; &#xDFFF; &#x110000; &#; &#x; &#12a; &bogus; &amp",
+         "&#0; &#xD800; &#xDFFF; "
+         "&#x110000; &#; &#x; "
+         "&#12a; &bogus; &amp"},
+        {"&#xD7FF;&#xE000;&#x10FFFF;", "\xED\x9F\xBF\xEE\x80\x80\xF4\x8F\xBF\xBF"},
+        {"&#00000065; &#000000065;", "A &#000000065;"},
+        {"R&D; &amp;amp;", "R&D; &amp;"}};
+    for (const auto& [text, characters] : decoded) {
+        EXPECT_EQ(DecodeCharacterReferences(text), characters) << text;
+    }
+    const std::pair<std::string, std::string> plain[] = {
+        {"<p>Heat<b>ing</b>  load</p>", "Heat ing load"},
+        {"\t 3 <5 and x < y \n", "3 <5 and x < y"},
+        {"<!-- a <b> note -->seen<!--never closed", "seen"},
+        {"one<br/>two <a href=\"#context-3\">three</a>&nbsp;", "one two three \xC2\xA0"},
+        {"cut <b", "cut"}};
+    for (const auto& [html, words] : plain) {
+        EXPECT_EQ(PlainText(html), words) << html;
+    }
+}
+
+TEST(HelpText, SearchWordsAreRunsOfLettersDigitsAndUtf8InLowerCase) {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"", {}},
+        {" -- ", {}},
+        {"Heat-Pump, 2nd COP:3.5", {"heat", "pump", "2nd", "cop", "3", "5"}},
+        {"Caf\xC3\xA9 \xC3\x89T\xC3\x89", {"caf\xC3\xA9", "\xC3\x89t\xC3\x89"}}};
+    for (const auto& [text, words] : cases) {
+        EXPECT_EQ(SearchWords(text), words) << text;
     }
 }
 

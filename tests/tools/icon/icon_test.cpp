@@ -21,17 +21,6 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-struct IconRun {
-    int status;
-    std::string errors;
-};
-
-IconRun RunIcon(std::vector<const char*> arguments) {
-    std::ostringstream errors;
-    const int status = heatwise::icon::RunIconTool(arguments, errors);
-    return {status, errors.str()};
-}
-
 Bytes ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), {});
@@ -50,7 +39,9 @@ std::pair<int, int> PngSize(const Bytes& png) {
 TEST(HeatwiseIcon, TheIconFileHoldsFourPngSizesWithAPlainDirectory) {
     fs::remove_all("icon");
     fs::create_directories("icon");
-    ASSERT_EQ(RunIcon({"icon/heatwise.ico", "icon/heatwise.png"}).status, 0);
+    const char* const arguments[] = {"icon/heatwise.ico", "icon/heatwise.png"};
+    std::ostringstream errors;
+    ASSERT_EQ(heatwise::icon::RunIconTool(arguments, errors), 0) << errors.str();
     const Bytes file = ReadBytes("icon/heatwise.ico");
     const windlass::IconDirectory icon = windlass::ReadIconDirectory(file);
     ASSERT_EQ(icon.problem, "");
@@ -112,9 +103,9 @@ TEST(HeatwiseIcon, AWrongCommandLineOrAnUnwritableFileFails) {
          "heatwise-icon: cannot write 'absent-folder/x.png'\n"},
     };
     for (const Case& c : cases) {
-        const IconRun run = RunIcon(c.arguments);
-        EXPECT_EQ(run.status, c.status) << c.arguments.front();
-        EXPECT_EQ(run.errors, c.errors) << c.arguments.front();
+        std::ostringstream errors;
+        EXPECT_EQ(heatwise::icon::RunIconTool(c.arguments, errors), c.status) << c.arguments[0];
+        EXPECT_EQ(errors.str(), c.errors) << c.arguments[0];
     }
 }
 

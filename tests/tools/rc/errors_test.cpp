@@ -92,6 +92,10 @@ const std::pair<std::string, std::string> kMalformed[] = {
     {NestedMenu(33), "69: pop-up menus nested more than 32 deep"},
     {"1 MENUEX BEGIN MENUITEM \"x\", 5, MFT_OWNERDRAW END",
      "1: type 0x100 of menu item \"x\" is not supported"},
+    {"1 BITMAP \"short.bmp\"", "1: 'short.bmp' is not a bitmap file"},
+    {"\n1 BITMAP \"icon.bmp\"", "2: 'icon.bmp' is not a bitmap file"},
+    {"1 BITMAP fan", "1: expected the bitmap file name of BITMAP 1 in double quotes"},
+    {"1 BITMAP \"none.bmp\"", "1: cannot open bitmap file 'none.bmp'"},
     {"\n\n1 RCDATA BEGIN 70000 END",
      "3: 70000 does not fit in a 16-bit word (-32768 to 65535); write it with an L"},
     {"1 RCDATA BEGIN 1, 2", "1: the file ends inside RCDATA 1: END is missing"},
@@ -146,6 +150,8 @@ const std::pair<std::string, std::string> kMalformed[] = {
 TEST(rc_Errors, MalformedScriptsAreReportedWithFileAndLine) {
     WriteFile("self.h", "#include \"self.h\"\n");
     WriteFile("heatwise.ico", "GIF89a not an icon at all");
+    WriteFile("short.bmp", "BM");
+    WriteFile("icon.bmp", std::string(30, '\0'));
     for (const auto& [script, message] : kMalformed) {
         const bool in_script = std::isdigit(static_cast<unsigned char>(message[0])) != 0;
         EXPECT_THAT(testing::ErrorOf(script), HasSubstr((in_script ? "test.rc:" : "") + message))

@@ -1,9 +1,11 @@
 // Reading a script: the tokens the lexer makes, and what the preprocessor keeps and replaces. The
-// resources the script reader makes of them are read back from the sample script's tables.
+// resources the script reader makes of them are read back from the sample script's tables; a
+// bitmap, kept as its whole file, is read here.
 
 #include <gtest/gtest.h>
 
 #include "preprocessor.h"
+#include "resources/resource_types.h"
 #include "script_test_support.h"
 
 namespace heatwise::rc {
@@ -75,6 +77,17 @@ TEST(rc_Script, TokensAsTheLexerAndPreprocessorLeaveThem) {
     const ResourceScript script = Read("#include \"ids/nested.rh\"\nRCDATA { }");
     ASSERT_EQ(script.dependencies.size(), 2u);
     EXPECT_EQ(script.dependencies[0].filename(), "nested.rh");
+}
+
+TEST(rc_Script, ABitmapIsItsWholeFileAsTypeTwo) {
+    const std::string file = "BM" + std::string(24, '\x01');
+    WriteFile("pictures/fan.bmp", file);
+    ResourceScript script = Read("FAN BITMAP DISCARDABLE \"pictures/fan.bmp\"");
+    ASSERT_EQ(script.resources.size(), 1u);
+    const ResourceDef& bitmap = script.resources[0];
+    EXPECT_EQ(bitmap.type, ResourceKey::Number(windlass::kTypeBitmap));
+    EXPECT_EQ(bitmap.id, ResourceKey::Named("FAN"));
+    EXPECT_EQ(std::get<Bytes>(bitmap.content), Bytes(file.begin(), file.end()));
 }
 
 }  // namespace
