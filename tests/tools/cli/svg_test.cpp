@@ -254,6 +254,37 @@ TEST(cli_Svg, DesignLabelsNeverOverlap) {
     }
 }
 
+// Where there is room, each label stands on its own side of its line, 5 from it: Chicago's
+// winter design (1 °F) to the right of its line, its summer design (88 °F) to the left of its own.
+TEST(cli_Svg, EachDesignLabelStandsOnItsOwnSideWhereThereIsRoom) {
+    const fs::path file = ScratchFolder("design-sides") / "chicago.svg";
+    ASSERT_EQ(RunCliOn({"estimate", "--data-dir", kData.string(), "--city", "chicago", "--svg",
+                        file.string()})
+                  .status,
+              kExitSuccess);
+    const SvgElements svg = ReadSvgElements(FileText(file));
+    std::vector<double> lines;
+    for (const SvgElement& line : svg.Named("line")) {
+        if (line.Attribute("stroke-dasharray") == "6 4" && line.Number("x1") == line.Number("x2")) {
+            lines.push_back(line.Number("x1"));
+        }
+    }
+    std::vector<SvgElement> labels;
+    for (const SvgElement& text : svg.Named("text")) {
+        if (text.text.find(" design ") != std::string::npos) {
+            labels.push_back(text);
+        }
+    }
+    ASSERT_EQ(lines.size(), 2u);
+    ASSERT_EQ(labels.size(), 2u);
+    EXPECT_EQ(labels[0].text, "winter design 1 °F");
+    EXPECT_EQ(labels[0].Attribute("text-anchor", "start"), "start");
+    EXPECT_NEAR(labels[0].Number("x"), lines[0] + 5, 0.01);
+    EXPECT_EQ(labels[1].text, "summer design 88 °F");
+    EXPECT_EQ(labels[1].Attribute("text-anchor", "start"), "end");
+    EXPECT_NEAR(labels[1].Number("x"), lines[1] - 5, 0.01);
+}
+
 // rsvg-convert draws each picture as a person sees it; the PNGs are for looking at.
 TEST(cli_Svg, PicturesConvertToPng) {
     if (std::system("command -v rsvg-convert >/dev/null 2>&1") != 0) {
