@@ -12,18 +12,12 @@
 #include "qt/qt_client_area.h"
 #include "qt/qt_common_controls.h"
 #include "qt/qt_dialog_gate.h"
+#include "qt/qt_focus_reasons.h"
 #include "qt/qt_platform.h"
 #include "resources/template_styles.h"
 
 namespace windlass::qt {
 namespace {
-
-// Another window, a popup or the menu bar (which keeps the keyboard after a menu is left with
-// Escape) only borrows the focus: the form's own focus stays with its control.
-bool IsWindowOrPopupChange(Qt::FocusReason reason) {
-    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
-           reason == Qt::MenuBarFocusReason;
-}
 
 // Embedded dialogs have no window decorations; a dialog of its own has a title bar when the
 // template gives it a caption, and a close box with a system menu.

@@ -10,6 +10,7 @@
 
 #include "platform/platform.h"
 #include "qt/qt_edit_fields.h"
+#include "qt/qt_focus_reasons.h"
 #include "qt/qt_keys.h"
 #include "qt/qt_platform.h"
 #include "resources/template_styles.h"
@@ -34,13 +35,6 @@ int SpinStepOf(int key) {
         default:
             return 0;
     }
-}
-
-// Another window, a popup or the menu bar (which keeps the keyboard after a menu is left with
-// Escape) only borrows the focus: the form's own focus stays with its control.
-bool IsWindowOrPopupChange(Qt::FocusReason reason) {
-    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
-           reason == Qt::MenuBarFocusReason;
 }
 
 }  // namespace
